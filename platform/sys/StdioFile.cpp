@@ -1,0 +1,151 @@
+#include "platform/sys/StdioFile.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace sys {
+
+CStdioFile::CStdioFile(const std::string& path, unsigned flags) {
+  CFileException error;
+  if (!Open(path, flags, &error)) throw error;
+}
+
+CStdioFile::~CStdioFile() {
+  try {
+    FlushWriteBuffer();
+  } catch (const CFileException&) {
+    // A destructor cannot report; callers that care call Close.
+  }
+}
+
+bool CStdioFile::Open(const std::string& path, unsigned flags, CFileException* error) {
+  read_buffer_.clear();
+  read_pos_ = 0;
+  write_buffer_.clear();
+  text_ = (flags & typeBinary) == 0;
+  return CFile::Open(path, flags, error);
+}
+
+void CStdioFile::Close() {
+  if (!IsOpen()) return;
+  try {
+    FlushWriteBuffer();
+  } catch (...) {
+    Abort();
+    throw;
+  }
+  CFile::Close();
+}
+
+bool CStdioFile::FillReadBuffer() {
+  FlushWriteBuffer();
+  read_buffer_.resize(kBufferSize);
+  read_pos_ = 0;
+  const std::size_t n = CFile::Read(read_buffer_.data(), kBufferSize);
+  read_buffer_.resize(n);
+  return n > 0;
+}
+
+void CStdioFile::DropReadBuffer() {
+  if (read_pos_ < read_buffer_.size()) {
+    // Give back what was read ahead, so the descriptor is where the caller is.
+    const auto ahead = static_cast<std::int64_t>(read_buffer_.size() - read_pos_);
+    CFile::Seek(-ahead, current);
+  }
+  read_buffer_.clear();
+  read_pos_ = 0;
+}
+
+void CStdioFile::FlushWriteBuffer() {
+  if (write_buffer_.empty() || !IsOpen()) return;
+  std::string pending;
+  pending.swap(write_buffer_);
+  CFile::Write(pending.data(), pending.size());
+}
+
+bool CStdioFile::ReadString(std::string& line) {
+  line.clear();
+  bool any = false;
+  for (;;) {
+    if (read_pos_ >= read_buffer_.size() && !FillReadBuffer()) break;
+    const char* start = read_buffer_.data() + read_pos_;
+    const std::size_t left = read_buffer_.size() - read_pos_;
+    const void* nl = std::memchr(start, '\n', left);
+    any = true;
+    if (nl == nullptr) {
+      line.append(start, left);
+      read_pos_ = read_buffer_.size();
+      continue;
+    }
+    const std::size_t n = static_cast<std::size_t>(static_cast<const char*>(nl) - start);
+    line.append(start, n);
+    read_pos_ += n + 1;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return true;
+  }
+  if (any && !line.empty() && line.back() == '\r') line.pop_back();
+  return any;
+}
+
+void CStdioFile::WriteString(const std::string& text) {
+  if (!read_buffer_.empty()) DropReadBuffer();
+  if (!text_) {
+    write_buffer_ += text;
+  } else {
+    for (char c : text) {
+      if (c == '\n') write_buffer_ += '\r';
+      write_buffer_ += c;
+    }
+  }
+  if (write_buffer_.size() >= kBufferSize) FlushWriteBuffer();
+}
+
+std::size_t CStdioFile::Read(void* buffer, std::size_t count) {
+  auto* out = static_cast<char*>(buffer);
+  std::size_t done = 0;
+  while (done < count) {
+    if (read_pos_ >= read_buffer_.size() && !FillReadBuffer()) break;
+    const std::size_t n = std::min(count - done, read_buffer_.size() - read_pos_);
+    std::memcpy(out + done, read_buffer_.data() + read_pos_, n);
+    read_pos_ += n;
+    done += n;
+  }
+  return done;
+}
+
+void CStdioFile::Write(const void* buffer, std::size_t count) {
+  if (!read_buffer_.empty()) DropReadBuffer();
+  write_buffer_.append(static_cast<const char*>(buffer), count);
+  if (write_buffer_.size() >= kBufferSize) FlushWriteBuffer();
+}
+
+std::int64_t CStdioFile::Seek(std::int64_t offset, SeekPosition from) {
+  FlushWriteBuffer();
+  if (from == current) offset -= static_cast<std::int64_t>(read_buffer_.size() - read_pos_);
+  read_buffer_.clear();
+  read_pos_ = 0;
+  return CFile::Seek(offset, from);
+}
+
+std::int64_t CStdioFile::GetPosition() const {
+  return CFile::GetPosition() + static_cast<std::int64_t>(write_buffer_.size()) -
+         static_cast<std::int64_t>(read_buffer_.size() - read_pos_);
+}
+
+std::int64_t CStdioFile::GetLength() const {
+  const std::int64_t on_disk = CFile::GetLength();
+  const std::int64_t end_of_write = CFile::GetPosition() + static_cast<std::int64_t>(write_buffer_.size());
+  return std::max(on_disk, end_of_write);
+}
+
+void CStdioFile::SetLength(std::int64_t length) {
+  FlushWriteBuffer();
+  CFile::SetLength(length);
+}
+
+void CStdioFile::Flush() {
+  FlushWriteBuffer();
+  CFile::Flush();
+}
+
+}  // namespace sys

@@ -1,0 +1,57 @@
+#include "platform/sys/Time.h"
+
+#include <locale.h>
+#include <time.h>
+
+namespace sys {
+
+CTime::CTime(int year, int month, int day, int hour, int minute, int second) {
+  std::tm tm{};
+  tm.tm_year = year - 1900;
+  tm.tm_mon = month - 1;
+  tm.tm_mday = day;
+  tm.tm_hour = hour;
+  tm.tm_min = minute;
+  tm.tm_sec = second;
+  tm.tm_isdst = -1;
+  time_ = ::mktime(&tm);
+}
+
+CTime CTime::GetCurrentTime() { return CTime(std::time(nullptr)); }
+
+std::tm CTime::Local() const {
+  std::tm tm{};
+  ::localtime_r(&time_, &tm);
+  return tm;
+}
+
+int CTime::GetYear() const { return Local().tm_year + 1900; }
+int CTime::GetMonth() const { return Local().tm_mon + 1; }
+int CTime::GetDay() const { return Local().tm_mday; }
+int CTime::GetHour() const { return Local().tm_hour; }
+int CTime::GetMinute() const { return Local().tm_min; }
+int CTime::GetSecond() const { return Local().tm_sec; }
+int CTime::GetDayOfWeek() const { return Local().tm_wday + 1; }
+
+std::string CTime::Format(const char* format) const {
+  static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  const std::tm tm = Local();
+  char buffer[512];
+  const size_t n = ::strftime_l(buffer, sizeof buffer, format, &tm, c);
+  return std::string(buffer, n);
+}
+
+TimeStamp GetTimeStamp() {
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  std::tm tm{};
+  ::localtime_r(&now.tv_sec, &tm);
+  TimeStamp stamp;
+  stamp.time = now.tv_sec;
+  stamp.millitm = static_cast<std::uint16_t>(now.tv_nsec / 1000000);
+  stamp.timezone = static_cast<std::int16_t>(-tm.tm_gmtoff / 60);
+  stamp.dstflag = static_cast<std::int16_t>(tm.tm_isdst > 0 ? 1 : 0);
+  return stamp;
+}
+
+}  // namespace sys

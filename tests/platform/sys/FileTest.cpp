@@ -1,0 +1,127 @@
+#include "platform/sys/File.h"
+#include "platform/sys/StdioFile.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using sys::CFile;
+using sys::CFileException;
+using sys::CStdioFile;
+
+class TempFolder {
+ public:
+  TempFolder() {
+    std::string pattern = (fs::temp_directory_path() / "briven-test-XXXXXX").string();
+    path_ = ::mkdtemp(pattern.data());
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    fs::permissions(path_, fs::perms::owner_all, ec);
+    fs::remove_all(path_, ec);
+  }
+  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+int OpenCause(const std::string& path, unsigned flags) {
+  CFile file;
+  CFileException error;
+  if (file.Open(path, flags, &error)) return CFileException::none;
+  return error.m_cause;
+}
+
+TEST(FileCause, RealFailuresMapToTheirCauses) {
+  TempFolder dir;
+  WriteFile(dir / "plain", "x");
+  fs::create_directory(dir / "locked");
+  WriteFile(dir / "locked/inner", "x");
+  fs::permissions(dir / "locked", fs::perms::none);
+  const bool root = ::geteuid() == 0;
+
+  struct Case {
+    const char* what;
+    std::string path;
+    unsigned flags;
+    int cause;
+  } cases[] = {
+      {"missing file", dir / "nothing", CFile::modeRead, CFileException::fileNotFound},
+      {"missing folder", dir / "no-folder/file", CFile::modeRead, CFileException::badPath},
+      {"file used as folder", dir / "plain/file", CFile::modeRead, CFileException::badPath},
+      {"folder opened for writing", dir / "locked", CFile::modeWrite, CFileException::accessDenied},
+      {"no permission", dir / "locked/inner", CFile::modeRead,
+       root ? CFileException::none : CFileException::accessDenied},
+  };
+  for (const Case& c : cases) EXPECT_EQ(OpenCause(c.path, c.flags), c.cause) << c.what;
+}
+
+TEST(FileCause, FullDeviceIsDiskFull) {
+  CFile file("/dev/full", CFile::modeWrite | CFile::shareDenyNone);
+  const std::string bytes(1 << 16, 'x');
+  try {
+    file.Write(bytes.data(), bytes.size());
+    FAIL() << "a write to /dev/full succeeded";
+  } catch (const CFileException& e) {
+    EXPECT_EQ(e.m_cause, CFileException::diskFull);
+    EXPECT_EQ(e.m_strFileName, "/dev/full");
+  }
+}
+
+TEST(FileShare, ExclusiveOpenIsRefusedAndTruncatesNothing) {
+  TempFolder dir;
+  WriteFile(dir / "log", "keep me");
+  CFile first(dir / "log", CFile::modeRead | CFile::shareDenyWrite);
+  EXPECT_EQ(OpenCause(dir / "log", CFile::modeCreate | CFile::modeWrite | CFile::shareExclusive),
+            CFileException::sharingViolation);
+  EXPECT_EQ(ReadFile(dir / "log"), "keep me");
+  EXPECT_EQ(OpenCause(dir / "log", CFile::modeRead | CFile::shareDenyWrite), CFileException::none);
+}
+
+TEST(StdioFile, ReadsBothLineEndsAndWritesCrLf) {
+  TempFolder dir;
+  WriteFile(dir / "in.txt", "one\r\ntwo\nthree");
+  CStdioFile in(dir / "in.txt", CFile::modeRead | CFile::typeText);
+  std::string line;
+  std::vector<std::string> lines;
+  while (in.ReadString(line)) lines.push_back(line);
+  EXPECT_EQ(lines, (std::vector<std::string>{"one", "two", "three"}));
+
+  {
+    CStdioFile out(dir / "out.txt", CFile::modeCreate | CFile::modeWrite | CFile::typeText);
+    out.WriteString("a\nb\n");
+    EXPECT_EQ(out.GetPosition(), 6);
+    out.Close();
+  }
+  EXPECT_EQ(ReadFile(dir / "out.txt"), "a\r\nb\r\n");
+}
+
+TEST(File, PositionedReadLeavesThePointer) {
+  TempFolder dir;
+  WriteFile(dir / "data", "0123456789");
+  CFile file(dir / "data", CFile::modeRead);
+  char buffer[4] = {};
+  file.Seek(2, CFile::begin);
+  EXPECT_EQ(file.ReadAt(buffer, 3, 7), 3u);
+  EXPECT_EQ(std::string(buffer, 3), "789");
+  EXPECT_EQ(file.GetPosition(), 2);
+  EXPECT_EQ(file.ReadAt(buffer, 4, 9), 1u);
+}
+
+}  // namespace
