@@ -11,6 +11,8 @@
 
 namespace {
 
+using conversion::ParseSwitchNumber;
+
 // The largest frame limit, depth, width or precision a switch may give.
 constexpr int kLargestSwitchNumber = 32766;
 

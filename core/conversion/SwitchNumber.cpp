@@ -13,6 +13,8 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
+namespace conversion {
+
 bool ParseSwitchNumber(std::string_view text, int lowest, int highest, int& value) {
   std::size_t at = 0;
   while (at < text.size() && IsCSpace(text[at])) ++at;
@@ -34,3 +36,5 @@ bool ParseSwitchNumber(std::string_view text, int lowest, int highest, int& valu
   value = static_cast<int>(number);
   return true;
 }
+
+}  // namespace conversion

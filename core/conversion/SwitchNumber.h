@@ -5,7 +5,11 @@
 
 #include <string_view>
 
+namespace conversion {
+
 // Reads the number at the start of text into value. False when no digit is
 // read, when the number overflows 32 bits, or when it lies outside
 // [lowest, highest]; value is left unchanged then.
 bool ParseSwitchNumber(std::string_view text, int lowest, int highest, int& value);
+
+}  // namespace conversion

@@ -204,7 +204,7 @@ TEST(SwitchNumberTest, ReadsThirtyTwoBitDecimalsAndRefusesOverflow) {
   };
   for (const NumberCase& c : cases) {
     int value = 0;
-    EXPECT_EQ(ParseSwitchNumber(c.text, c.lowest, c.highest, value), c.accepted) << '"' << c.text << '"';
+    EXPECT_EQ(conversion::ParseSwitchNumber(c.text, c.lowest, c.highest, value), c.accepted) << '"' << c.text << '"';
     EXPECT_EQ(value, c.value) << '"' << c.text << '"';
   }
 }
