@@ -46,8 +46,11 @@ std::string Absolute(const std::string& path) {
 
 std::uint8_t AttributesOf(const struct stat& st, const std::string& path) {
   std::uint8_t attributes = 0;
+  // Pipes, sockets and devices count as system entries, so that plain-file
+  // listings never offer one that would block whoever opens it.
   if (S_ISDIR(st.st_mode)) attributes |= kAttrDirectory;
-  else attributes |= kAttrArchive;
+  else if (S_ISREG(st.st_mode)) attributes |= kAttrArchive;
+  else attributes |= kAttrSystem;
   if ((st.st_mode & S_IWUSR) == 0) attributes |= kAttrReadOnly;
   const auto slash = path.find_last_of('/');
   const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
