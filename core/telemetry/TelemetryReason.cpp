@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <locale.h>
 #include <string_view>
 
 #include "core/instrument/FileErrorText.h"
@@ -100,9 +101,10 @@ constexpr int kLastKnownFileCause = 14;
 }  // namespace
 
 std::string FormatSystemMessage(int error) {
-  char buffer[256];
-  // The GNU strerror_r returns either a static text or buffer, never fails.
-  std::string text = strerror_r(error, buffer, sizeof buffer);
+  // The C locale's texts, so the conversion log reads the same whatever
+  // language a user interface library switched the process to.
+  static const locale_t c_locale = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  std::string text = c_locale ? strerror_l(error, c_locale) : std::strerror(error);
   text += "\r\n";
   return text;
 }
