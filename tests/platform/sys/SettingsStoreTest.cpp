@@ -1,0 +1,451 @@
+#include "platform/sys/SettingsStore.h"
+#include "platform/sys/SettingsStoreApi.h"
+#include "platform/sys/SettingsStoreText.h"
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace sys;
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+  fs::create_directories(fs::path(path).parent_path());
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// Each test gets its own configuration folder, so the user's own settings
+// are never touched and parallel tests never meet.
+class SettingsStoreTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "briven-store-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    folder_ = pattern;
+    ::setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+    SettingsStore::Default().SetReporter([this](const std::string& file, const std::string& reason) {
+      reports_.push_back(file + ": " + reason);
+    });
+  }
+  void TearDown() override {
+    SettingsStore::Default().SetReporter(nullptr);
+    std::error_code ec;
+    fs::permissions(folder_, fs::perms::owner_all, ec);
+    fs::remove_all(folder_, ec);
+  }
+
+  std::string UserFile() const { return folder_ + "/briven/current-user.settings"; }
+
+  HKEY Create(const char* path, HKEY root = HKEY_CURRENT_USER) {
+    HKEY key = nullptr;
+    DWORD disposition = 0;
+    EXPECT_EQ(RegCreateKeyExA(root, path, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, &disposition),
+              ERROR_SUCCESS);
+    return key;
+  }
+
+  static std::string Query(HKEY key, const char* name, DWORD* type = nullptr) {
+    DWORD size = 0;
+    if (RegQueryValueExA(key, name, nullptr, type, nullptr, &size) != ERROR_SUCCESS) return "<missing>";
+    std::string bytes(size, '\0');
+    EXPECT_EQ(RegQueryValueExA(key, name, nullptr, type, reinterpret_cast<BYTE*>(bytes.data()), &size),
+              ERROR_SUCCESS);
+    return bytes;
+  }
+
+  static LONG Set(HKEY key, const char* name, DWORD type, const std::string& bytes) {
+    return RegSetValueExA(key, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                          static_cast<DWORD>(bytes.size()));
+  }
+
+  std::string folder_;
+  std::vector<std::string> reports_;
+};
+
+TEST_F(SettingsStoreTest, EveryTypeAndAnyBytesSurviveTheFile) {
+  std::string all_bytes;
+  for (int i = 0; i < 256; ++i) all_bytes.push_back(static_cast<char>(i));
+  const struct {
+    const char* name;
+    DWORD type;
+    std::string bytes;
+  } cases[] = {
+      {"plain", REG_SZ, std::string("Harwendel\0", 10)},
+      {"awkward=\"name\"\n\\", REG_SZ, std::string("a=b \"q\"\r\n\ttab \\ [x] ; # \xC3\xA9\xE2\x82\xAC\0", 34)},
+      {"", REG_SZ, std::string("the default value\0", 18)},
+      {"no terminator", REG_SZ, "abc"},
+      {"inner zero", REG_SZ, std::string("a\0b\0", 4)},
+      {"broken utf-8", REG_SZ, std::string("\xC3\x28 \xFF \xED\xA0\x80\0", 10)},
+      {"expand", REG_EXPAND_SZ, std::string("%HOME%/x\0", 9)},
+      {"dword", REG_DWORD, std::string("\x2a\x00\x00\x80", 4)},
+      {"short dword", REG_DWORD, "\x01"},
+      {"binary", REG_BINARY, all_bytes},
+      {"empty binary", REG_BINARY, ""},
+      {"multi", REG_MULTI_SZ, std::string("one\0two words\0\0", 16)},
+      {"empty multi", REG_MULTI_SZ, std::string("\0", 1)},
+      {"multi of one empty", REG_MULTI_SZ, std::string("\0\0", 2)},
+      {"unterminated multi", REG_MULTI_SZ, std::string("a\0b", 3)},
+      {"odd type", 0x42, all_bytes},
+  };
+  HKEY key = Create("Software\\Harwendel\\Briven\\All [types] %20");
+  for (const auto& c : cases) ASSERT_EQ(Set(key, c.name, c.type, c.bytes), ERROR_SUCCESS) << c.name;
+  RegCloseKey(key);
+
+  // A second store reads the file afresh, with nothing cached.
+  SettingsStore fresh;
+  HKEY reread = nullptr;
+  ASSERT_EQ(fresh.OpenKey(HKEY_CURRENT_USER, "software\\HARWENDEL\\briven\\all [TYPES] %20", KEY_READ, &reread),
+            ERROR_SUCCESS);
+  for (const auto& c : cases) {
+    DWORD type = 0;
+    DWORD size = 70000;
+    std::string bytes(size, '\0');
+    ASSERT_EQ(fresh.QueryValue(reread, c.name, &type, reinterpret_cast<BYTE*>(bytes.data()), &size), ERROR_SUCCESS)
+        << c.name;
+    bytes.resize(size);
+    EXPECT_EQ(type, c.type) << c.name;
+    EXPECT_EQ(bytes, c.bytes) << c.name;
+  }
+  EXPECT_TRUE(reports_.empty());
+}
+
+TEST_F(SettingsStoreTest, FileIsReadableTextInAStableOrder) {
+  HKEY key = Create("Software\\Harwendel\\Briven\\Settings");
+  Set(key, "Save Settings", REG_DWORD, std::string("\x01\0\0\0", 4));
+  Set(key, "Conversion Log Directory", REG_SZ, std::string("/data/logs/\0", 12));
+  Set(key, "Buttons", REG_BINARY, "\x01\xff");
+  Create("Software\\Harwendel\\Briven\\Log View");
+  const std::string text = ReadFile(UserFile());
+  EXPECT_NE(text.find("[Software\\Harwendel\\Briven\\Log View]\n"
+                      "[Software\\Harwendel\\Briven\\Settings]\n"
+                      "\"Save Settings\"=dword:00000001\n"
+                      "\"Conversion Log Directory\"=sz:\"/data/logs/\"\n"
+                      "\"Buttons\"=hex:01,ff\n"),
+            std::string::npos)
+      << text;
+  // Writing the same value again changes nothing on disk.
+  const auto before = fs::last_write_time(UserFile());
+  const std::string inode_probe = text;
+  Set(key, "SAVE SETTINGS", REG_DWORD, std::string("\x01\0\0\0", 4));
+  EXPECT_EQ(ReadFile(UserFile()), inode_probe);
+  EXPECT_EQ(fs::last_write_time(UserFile()), before);
+}
+
+TEST_F(SettingsStoreTest, NamesIgnoreCaseAndKeepTheirFirstSpelling) {
+  HKEY key = Create("Software\\MixedCase");
+  HKEY again = nullptr;
+  DWORD disposition = 0;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\mixedcase\\", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &again, &disposition),
+            ERROR_SUCCESS);
+  EXPECT_EQ(disposition, DWORD{REG_OPENED_EXISTING_KEY});
+  Set(key, "Value", REG_SZ, std::string("1\0", 2));
+  Set(again, "VALUE", REG_SZ, std::string("2\0", 2));
+  EXPECT_EQ(Query(key, "value"), std::string("2\0", 2));
+  char name[32];
+  DWORD size = sizeof name;
+  ASSERT_EQ(RegEnumValueA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
+  EXPECT_STREQ(name, "Value");
+  HKEY software = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "software", 0, KEY_READ, &software), ERROR_SUCCESS);
+  size = sizeof name;
+  ASSERT_EQ(RegEnumKeyExA(software, 0, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
+  EXPECT_STREQ(name, "MixedCase");
+  EXPECT_EQ(size, 9u);
+}
+
+TEST_F(SettingsStoreTest, EnumerationGivesKeysByNameValuesInWrittenOrder) {
+  HKEY key = Create("Enum");
+  for (const char* name : {"delta", "Alpha", "charlie", "Bravo"}) RegCloseKey(Create(name, key));
+  for (const char* name : {"z", "a", "m"}) Set(key, name, REG_SZ, std::string("\0", 1));
+
+  std::vector<std::string> keys, values;
+  char name[64];
+  DWORD size = sizeof name;
+  for (DWORD i = 0; RegEnumKeyExA(key, i, name, &(size = sizeof name), nullptr, nullptr, nullptr, nullptr) ==
+                    ERROR_SUCCESS;
+       ++i)
+    keys.push_back(name);
+  for (DWORD i = 0; RegEnumValueA(key, i, name, &(size = sizeof name), nullptr, nullptr, nullptr, nullptr) ==
+                    ERROR_SUCCESS;
+       ++i)
+    values.push_back(name);
+  EXPECT_EQ(keys, (std::vector<std::string>{"Alpha", "Bravo", "charlie", "delta"}));
+  EXPECT_EQ(values, (std::vector<std::string>{"z", "a", "m"}));
+
+  size = 4;
+  EXPECT_EQ(RegEnumKeyExA(key, 2, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_MORE_DATA);
+  EXPECT_EQ(size, 7u);
+  size = sizeof name;
+  EXPECT_EQ(RegEnumKeyExA(key, 4, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_NO_MORE_ITEMS);
+  EXPECT_EQ(RegEnumValueA(key, 3, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_NO_MORE_ITEMS);
+
+  DWORD subkeys = 0, longest_key = 0, values_count = 0, longest_name = 0, longest_data = 0;
+  ASSERT_EQ(RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, &subkeys, &longest_key, nullptr, &values_count,
+                             &longest_name, &longest_data, nullptr, nullptr),
+            ERROR_SUCCESS);
+  EXPECT_EQ(subkeys, 4u);
+  EXPECT_EQ(longest_key, 7u);
+  EXPECT_EQ(values_count, 3u);
+  EXPECT_EQ(longest_name, 1u);
+  EXPECT_EQ(longest_data, 1u);
+}
+
+TEST_F(SettingsStoreTest, ResultsFollowTheWin32Numbers) {
+  HKEY key = Create("Results");
+  Set(key, "text", REG_SZ, std::string("12345\0", 6));
+  HKEY opened = nullptr;
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Results\\missing", 0, KEY_READ, &opened), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(opened, nullptr);
+
+  BYTE small[3];
+  DWORD size = sizeof small;
+  EXPECT_EQ(RegQueryValueExA(key, "text", nullptr, nullptr, small, &size), ERROR_MORE_DATA);
+  EXPECT_EQ(size, 6u);
+  EXPECT_EQ(RegQueryValueExA(key, "none", nullptr, nullptr, nullptr, &size), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(RegDeleteValueA(key, "none"), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(RegSetValueExA(key, "x", 0, REG_BINARY, nullptr, 4), ERROR_INVALID_PARAMETER);
+
+  RegCloseKey(Create("Results\\Child\\Grandchild"));
+  EXPECT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "Results\\Child"), ERROR_ACCESS_DENIED);  // not empty
+  EXPECT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "Results\\Nothing"), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, ""), ERROR_ACCESS_DENIED);  // a root stays
+
+  HKEY read_only = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Results", 0, KEY_READ, &read_only), ERROR_SUCCESS);
+  EXPECT_EQ(Set(read_only, "text", REG_SZ, std::string("\0", 1)), ERROR_ACCESS_DENIED);
+
+  // A handle on a deleted key, and a handle that was closed.
+  ASSERT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "Results\\Child\\Grandchild"), ERROR_SUCCESS);
+  ASSERT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "Results\\Child"), ERROR_SUCCESS);
+  HKEY child = nullptr;
+  EXPECT_EQ(RegOpenKeyExA(key, "child", 0, KEY_READ, &child), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(RegCloseKey(read_only), ERROR_SUCCESS);
+  EXPECT_EQ(RegQueryValueExA(read_only, "text", nullptr, nullptr, nullptr, &size), ERROR_INVALID_HANDLE);
+  EXPECT_EQ(RegCloseKey(read_only), ERROR_INVALID_HANDLE);
+  RegCloseKey(Create("Gone"));
+  HKEY gone = Create("Gone");
+  ASSERT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "Gone"), ERROR_SUCCESS);
+  EXPECT_EQ(Set(gone, "v", REG_SZ, std::string("\0", 1)), ERROR_KEY_DELETED);
+  EXPECT_EQ(RegConnectRegistryA("elsewhere", HKEY_LOCAL_MACHINE, &opened), ERROR_BAD_NETPATH);
+}
+
+TEST_F(SettingsStoreTest, RootsAreSeparateFiles) {
+  HKEY verb = Create("RawFile\\shell\\convert", HKEY_CLASSES_ROOT);
+  Set(verb, nullptr, REG_SZ, std::string("Con&vert\0", 9));
+  HKEY user = nullptr;
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "RawFile", 0, KEY_READ, &user), ERROR_FILE_NOT_FOUND);
+  EXPECT_EQ(FilesIn(folder_ + "/briven"), (std::vector<std::string>{"classes-root.settings",
+                                                                   "classes-root.settings.lock"}));
+}
+
+TEST_F(SettingsStoreTest, LocalMachineIsReadOnlyAndOptional) {
+  SettingsStoreLocations locations;
+  locations.machine_folder = folder_ + "/etc";
+  SettingsStore store(locations);
+  HKEY key = nullptr;
+  EXPECT_EQ(store.OpenKey(HKEY_LOCAL_MACHINE, "Software", KEY_READ, &key), ERROR_FILE_NOT_FOUND);
+
+  WriteFile(folder_ + "/etc/local-machine.settings",
+            "[Software\\Harwendel\\Briven\\1.0]\n\"Company\"=sz:\"Harwendel Ltd\"\n");
+  const std::string before = ReadFile(folder_ + "/etc/local-machine.settings");
+  ASSERT_EQ(store.OpenKey(HKEY_LOCAL_MACHINE, "Software\\Harwendel\\Briven\\1.0", KEY_READ, &key), ERROR_SUCCESS);
+  char company[32] = {};
+  DWORD size = sizeof company;
+  ASSERT_EQ(store.QueryValue(key, "Company", nullptr, reinterpret_cast<BYTE*>(company), &size), ERROR_SUCCESS);
+  EXPECT_STREQ(company, "Harwendel Ltd");
+
+  const std::string one("\x01", 1);
+  EXPECT_EQ(store.SetValue(key, "Company", REG_SZ, reinterpret_cast<const BYTE*>(one.data()), 1),
+            ERROR_ACCESS_DENIED);
+  HKEY other = nullptr;
+  DWORD disposition = 0;
+  EXPECT_EQ(store.CreateKey(HKEY_LOCAL_MACHINE, "Software\\New", KEY_READ, &other, &disposition),
+            ERROR_ACCESS_DENIED);
+  EXPECT_EQ(store.OpenKey(HKEY_LOCAL_MACHINE, "Software", KEY_ALL_ACCESS, &other), ERROR_ACCESS_DENIED);
+  EXPECT_EQ(store.DeleteKey(HKEY_LOCAL_MACHINE, "Software\\Harwendel\\Briven\\1.0"), ERROR_ACCESS_DENIED);
+  HKEY connected = nullptr;
+  ASSERT_EQ(store.ConnectRoot(HKEY_LOCAL_MACHINE, &connected), ERROR_SUCCESS);
+  EXPECT_EQ(store.OpenKey(connected, "Software\\Harwendel", KEY_READ, &other), ERROR_SUCCESS);
+  EXPECT_EQ(store.CloseKey(connected), ERROR_SUCCESS);
+  EXPECT_EQ(ReadFile(folder_ + "/etc/local-machine.settings"), before);
+  EXPECT_FALSE(fs::exists(folder_ + "/etc/local-machine.settings.lock"));
+}
+
+TEST_F(SettingsStoreTest, TwoProcessesWritingAtOnceLoseNothing) {
+  constexpr int kWrites = 200;
+  RegCloseKey(Create("Shared"));
+  pid_t children[2];
+  for (int child = 0; child < 2; ++child) {
+    children[child] = ::fork();
+    ASSERT_GE(children[child], 0);
+    if (children[child] == 0) {
+      int failures = 0;
+      for (int i = 0; i < kWrites; ++i) {
+        const std::string path = "Shared\\Writer" + std::to_string(child) + "\\Key" + std::to_string(i);
+        HKEY key = nullptr;
+        DWORD disposition = 0;
+        failures += RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+                                    &disposition) != ERROR_SUCCESS;
+        const DWORD number = static_cast<DWORD>(i);
+        failures += RegSetValueExA(key, "n", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&number), 4) !=
+                    ERROR_SUCCESS;
+        RegCloseKey(key);
+      }
+      ::_exit(failures == 0 ? 0 : 1);
+    }
+  }
+  for (pid_t child : children) {
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  SettingsStore fresh;
+  for (int child = 0; child < 2; ++child) {
+    for (int i = 0; i < kWrites; ++i) {
+      const std::string path = "Shared\\Writer" + std::to_string(child) + "\\Key" + std::to_string(i);
+      HKEY key = nullptr;
+      ASSERT_EQ(fresh.OpenKey(HKEY_CURRENT_USER, path.c_str(), KEY_READ, &key), ERROR_SUCCESS) << path;
+      DWORD number = 0;
+      DWORD size = 4;
+      ASSERT_EQ(fresh.QueryValue(key, "n", nullptr, reinterpret_cast<BYTE*>(&number), &size), ERROR_SUCCESS);
+      EXPECT_EQ(number, static_cast<DWORD>(i));
+    }
+  }
+  for (const std::string& name : FilesIn(folder_ + "/briven")) EXPECT_EQ(name.find(".tmp-"), std::string::npos);
+}
+
+TEST_F(SettingsStoreTest, DamagedFileIsReportedKeptAsideAndNeverOverwritten) {
+  const std::string damaged = "[Software\\Harwendel]\n\"Good\"=dword:00000001\nthis line is not a setting\n";
+  WriteFile(UserFile(), damaged);
+  HKEY key = nullptr;
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Harwendel", 0, KEY_READ, &key), ERROR_REGISTRY_CORRUPT);
+  ASSERT_EQ(reports_.size(), 1u);
+  EXPECT_NE(reports_[0].find(UserFile()), std::string::npos);
+  EXPECT_NE(reports_[0].find("line 3"), std::string::npos) << reports_[0];
+  EXPECT_NE(reports_[0].find(".damaged-"), std::string::npos);
+
+  // The damaged text is kept whole; new settings start a new file.
+  RegCloseKey(Create("Software\\Fresh"));
+  std::vector<std::string> aside;
+  for (const std::string& name : FilesIn(folder_ + "/briven"))
+    if (name.find(".damaged-") != std::string::npos) aside.push_back(name);
+  ASSERT_EQ(aside.size(), 1u);
+  EXPECT_EQ(ReadFile(folder_ + "/briven/" + aside[0]), damaged);
+  EXPECT_NE(ReadFile(UserFile()).find("[Software\\Fresh]"), std::string::npos);
+  EXPECT_EQ(reports_.size(), 1u);
+
+  // A second damage in the same second does not replace the first copy.
+  WriteFile(UserFile(), "[unterminated\n");
+  EXPECT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "X", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+            ERROR_REGISTRY_CORRUPT);
+  EXPECT_EQ(ReadFile(folder_ + "/briven/" + aside[0]), damaged);
+  EXPECT_EQ(reports_.size(), 2u);
+}
+
+TEST_F(SettingsStoreTest, UnreadableFileIsReportedAndLeftInPlace) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
+  RegCloseKey(Create("Software"));
+  fs::permissions(UserFile(), fs::perms::none);
+  HKEY key = nullptr;
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &key), ERROR_ACCESS_DENIED);
+  EXPECT_EQ(reports_.size(), 1u);
+  EXPECT_TRUE(fs::exists(UserFile()));
+}
+
+TEST_F(SettingsStoreTest, WriterKilledBeforeItsRenameLeavesTheOldFile) {
+  HKEY key = Create("Software\\Harwendel");
+  Set(key, "kept", REG_SZ, std::string("old\0", 4));
+  const std::string before = ReadFile(UserFile());
+
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    // A writer's steps up to the rename, then death.
+    SettingsStoreFile file(UserFile());
+    if (file.Lock()) ::_exit(1);
+    WriteFile(UserFile() + ".tmp-99999-1", "[half a fi");
+    ::raise(SIGKILL);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFSIGNALED(status));
+
+  SettingsStore fresh;
+  HKEY reread = nullptr;
+  ASSERT_EQ(fresh.OpenKey(HKEY_CURRENT_USER, "Software\\Harwendel", KEY_READ, &reread), ERROR_SUCCESS);
+  EXPECT_EQ(ReadFile(UserFile()), before);
+  // The dead writer's lock went with it, and the next write sweeps its leftover.
+  ASSERT_EQ(Set(key, "next", REG_DWORD, std::string(4, '\0')), ERROR_SUCCESS);
+  EXPECT_EQ(Query(key, "kept"), std::string("old\0", 4));
+  EXPECT_FALSE(fs::exists(UserFile() + ".tmp-99999-1"));
+  EXPECT_TRUE(reports_.empty());
+}
+
+TEST_F(SettingsStoreTest, FailedWriteLeavesTheOldFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes everywhere";
+  HKEY key = Create("Software");
+  Set(key, "kept", REG_SZ, std::string("old\0", 4));
+  const std::string before = ReadFile(UserFile());
+  fs::permissions(folder_ + "/briven", fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ(Set(key, "new", REG_SZ, std::string("x\0", 2)), ERROR_ACCESS_DENIED);
+  fs::permissions(folder_ + "/briven", fs::perms::owner_all);
+  EXPECT_EQ(ReadFile(UserFile()), before);
+  ASSERT_EQ(reports_.size(), 1u);
+  EXPECT_NE(reports_[0].find(UserFile()), std::string::npos);
+}
+
+TEST(SettingsText, DamagedLinesAreFoundWithTheirNumber) {
+  const char* damaged[] = {
+      "junk",
+      "[]",
+      "[a\\\\b]",
+      "[a",
+      "[a%zz]",
+      "\"v\"dword:00000001",
+      "\"v\"=dword:1",
+      "\"v\"=sz:\"unterminated",
+      "\"v\"=sz:\"bad \\q escape\"",
+      "\"v\"=sz:\"x\" trailing",
+      "\"v\"=hex:0g",
+      "\"v\"=hex:00,,01",
+      "\"v\"=hex(zz):00",
+      "\"v\"=multi:\"a\"\"b\"",
+      "\"v\"=string:\"x\"",
+      "\"v\"=sz:\"1\"\n\"V\"=sz:\"2\"",
+  };
+  for (const char* text : damaged) {
+    SettingsKey root;
+    std::string error;
+    EXPECT_FALSE(ParseSettings(std::string("; comment\n\n") + text, root, error)) << text;
+    EXPECT_EQ(error.rfind("line ", 0), 0u) << text << " -> " << error;
+  }
+  SettingsKey root;
+  std::string error;
+  EXPECT_TRUE(ParseSettings("# comment\r\n\"top\"=dword:00000002\r\n[A\\B]\r\n@=sz:\"\"\r\n[a]\r\n", root, error))
+      << error;
+  ASSERT_NE(root.FindSubkey("a"), nullptr);
+  EXPECT_NE(root.FindSubkey("A")->FindSubkey("b"), nullptr);
+  EXPECT_NE(root.FindValue("top"), nullptr);
+}
+
+}  // namespace
