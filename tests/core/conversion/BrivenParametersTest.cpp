@@ -156,9 +156,9 @@ const std::vector<SwitchCase> kSwitchCases = {
     {"c", false, kNothing},
 };
 
-class SwitchTest : public testing::TestWithParam<SwitchCase> {};
+class ParameterSwitchTest : public testing::TestWithParam<SwitchCase> {};
 
-TEST_P(SwitchTest, SetsItsFieldsAndCountsOnlyAcceptedSwitches) {
+TEST_P(ParameterSwitchTest, SetsItsFieldsAndCountsOnlyAcceptedSwitches) {
   const SwitchCase& c = GetParam();
   CBrivenParameters actual;
   if (c.start) c.start(actual);
@@ -170,9 +170,9 @@ TEST_P(SwitchTest, SetsItsFieldsAndCountsOnlyAcceptedSwitches) {
   EXPECT_EQ(actual.GetParsedCount(), c.accepted ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(AllSwitches, SwitchTest, testing::ValuesIn(kSwitchCases));
+INSTANTIATE_TEST_SUITE_P(AllSwitches, ParameterSwitchTest, testing::ValuesIn(kSwitchCases));
 
-TEST(SwitchSequenceTest, CountsAcceptedSwitchesAcrossCallsAndLaterOnesWin) {
+TEST(ParameterSwitchSequenceTest, CountsAcceptedSwitchesAcrossCallsAndLaterOnesWin) {
   CBrivenParameters p;
   for (const char* argument : {"-c", "-d;", "-q", "-l50", "-d,", "/x"}) p.ParseCommandLine(argument);
   EXPECT_EQ(p.GetParsedCount(), 4);

@@ -115,7 +115,7 @@ TEST(ControlReasonTextTest, EachCodeAppendsItsReasonAndUnknownCodesNothing) {
   for (const auto& [code, reason] : cases) EXPECT_EQ(ControlReasonText(code), reason) << std::hex << code;
 }
 
-TEST(FileErrorTextTest, EveryCauseHasItsSentenceWithALineEnd) {
+TEST(TelemetryFileErrorTextTest, EveryCauseHasItsSentenceWithALineEnd) {
   const std::pair<int, std::string> cases[] = {
       {0, "No error occurred.\r\n"},
       {1, "An unspecified error occurred.\r\n"},
@@ -139,7 +139,7 @@ TEST(FileErrorTextTest, EveryCauseHasItsSentenceWithALineEnd) {
   for (const auto& [cause, text] : cases) EXPECT_EQ(GetFileErrorText(cause), text) << cause;
 }
 
-TEST(FormatSystemMessageTest, GivesThePlatformTextWithALineEnd) {
+TEST(TelemetrySystemMessageTest, GivesThePlatformTextWithALineEnd) {
   EXPECT_EQ(FormatSystemMessage(ENOENT), kNoEntry);
   EXPECT_EQ(FormatSystemMessage(EIO), "Input/output error\r\n");
   EXPECT_EQ(FormatSystemMessage(99999), "Unknown error 99999\r\n");
