@@ -1,0 +1,26 @@
+// Where a resource owned by a telemetry control queues its processing
+// commands. A resource names itself by its unique id as well as its name,
+// so a command left over from a removed resource never reaches a later
+// resource of the same name.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace telemetry {
+
+enum CommandType : int {
+  kCommandStateChanged = 1,
+  kCommandFileEvent = 2,
+  kCommandMessages = 3,
+  kCommandFramesReady = 4,
+  kCommandDeliverFrame = 5,
+};
+
+class CommandSink {
+ public:
+  virtual ~CommandSink() = default;
+  virtual void QueueCommand(const std::string& resource_name, std::uint64_t resource_id, int type) = 0;
+};
+
+}  // namespace telemetry

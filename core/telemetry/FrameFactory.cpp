@@ -1,0 +1,29 @@
+#include "core/telemetry/FrameFactory.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace telemetry {
+
+std::unique_ptr<CFrameData> MakeFrameData(const std::uint8_t* bytes, std::size_t length,
+                                          const FrameDescription& description) {
+  CFrameInfo info;
+  info.m_strResourceName = description.resource_name;
+  info.m_strHeader = description.header;
+  info.m_strTerminator = description.terminator;
+  info.m_strSpecialKind = description.special_kind;
+  info.m_nSyncByteCount = std::clamp(description.sync_count, 0, CFrameInfo::kMaxSyncBytes);
+  std::memcpy(info.m_SyncBytes.data(), description.sync_bytes, static_cast<std::size_t>(info.m_nSyncByteCount));
+  info.m_nFixedFrameSize = static_cast<int>(description.frame_size);
+  info.m_nFrameNumber = description.frame_number;
+  info.m_bAcquisitionEnabled = description.enabled ? 1 : 0;
+  info.m_bContiguous = description.contiguous ? 1 : 0;
+  info.m_TimeStamp = description.time_stamp;
+  return std::make_unique<CFrameData>(CFrameData::Bytes(bytes, bytes + length), info);
+}
+
+std::uint32_t FrameDataSize(const CFrameData& frame) {
+  return static_cast<std::uint32_t>(std::max(frame.GetFrameSize(), 0));
+}
+
+}  // namespace telemetry

@@ -1,0 +1,37 @@
+// The per-instrument description a resource keeps while it cuts frames, and
+// the one place that turns a cut frame into the frame record the rest of the
+// program receives.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "core/instrument/FrameData.h"
+#include "platform/sys/Time.h"
+
+namespace telemetry {
+
+struct FrameDescription {
+  std::string resource_name;
+  std::string header;
+  std::string terminator;  // empty: fixed-size frames
+  std::string special_kind;
+  std::uint8_t sync_bytes[12] = {};
+  int sync_count = 0;
+  std::uint32_t frame_size = 0;  // at least the header's length
+  int frame_number = 0;
+  bool enabled = false;
+  bool contiguous = false;
+  sys::TimeStamp time_stamp;
+};
+
+// A new frame record holding `length` bytes and a copy of the description.
+std::unique_ptr<CFrameData> MakeFrameData(const std::uint8_t* bytes, std::size_t length,
+                                          const FrameDescription& description);
+
+// The byte count a frame stands for in the discarded-byte account.
+std::uint32_t FrameDataSize(const CFrameData& frame);
+
+}  // namespace telemetry

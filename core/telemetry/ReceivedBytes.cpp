@@ -1,0 +1,42 @@
+#include "core/telemetry/ReceivedBytes.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace telemetry {
+
+void ReceivedBytes::Append(const void* data, std::size_t count) {
+  if (count == 0) return;
+  CompactIfWorthwhile();
+  const auto* in = static_cast<const std::uint8_t*>(data);
+  bytes_.insert(bytes_.end(), in, in + count);
+}
+
+void ReceivedBytes::Prepend(const void* data, std::size_t count) {
+  if (count == 0) return;
+  const auto* in = static_cast<const std::uint8_t*>(data);
+  if (head_ >= count) {
+    head_ -= count;
+    std::memcpy(bytes_.data() + head_, in, count);
+    return;
+  }
+  bytes_.insert(bytes_.begin() + static_cast<std::ptrdiff_t>(head_), in, in + count);
+}
+
+void ReceivedBytes::Consume(std::size_t count) {
+  head_ += std::min(count, Size());
+  if (head_ == bytes_.size()) Clear();
+}
+
+void ReceivedBytes::Clear() {
+  bytes_.clear();
+  head_ = 0;
+}
+
+void ReceivedBytes::CompactIfWorthwhile() {
+  if (head_ == 0 || head_ < Size()) return;
+  bytes_.erase(bytes_.begin(), bytes_.begin() + static_cast<std::ptrdiff_t>(head_));
+  head_ = 0;
+}
+
+}  // namespace telemetry

@@ -1,0 +1,37 @@
+// The bytes a communications resource has received and not yet cut into
+// frames, oldest first. One contiguous buffer with a head offset: the
+// searches scan it with memchr/memcmp, and dropping bytes from the front is
+// an offset move, not a copy per byte.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+namespace telemetry {
+
+class ReceivedBytes {
+ public:
+  const std::uint8_t* Data() const { return bytes_.data() + head_; }
+  std::uint8_t* MutableData() { return bytes_.data() + head_; }
+  std::size_t Size() const { return bytes_.size() - head_; }
+  bool Empty() const { return Size() == 0; }
+
+  void Append(const void* data, std::size_t count);
+  // Puts bytes in front of the oldest byte (a line search puts the
+  // instrument's header there, so the next frame begins with it).
+  void Prepend(const void* data, std::size_t count);
+  // Drops up to count bytes from the front.
+  void Consume(std::size_t count);
+  void Clear();
+
+ private:
+  // The buffer is compacted only when the dead space in front outweighs
+  // the live bytes, so each byte is moved a bounded number of times.
+  void CompactIfWorthwhile();
+
+  std::vector<std::uint8_t> bytes_;
+  std::size_t head_ = 0;
+};
+
+}  // namespace telemetry

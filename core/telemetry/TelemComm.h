@@ -1,0 +1,183 @@
+// One communications resource: a log file that is already open (a file
+// resource) or a serial port. It owns the bytes received from it, one frame
+// description per attached instrument, the frames cut from the bytes and
+// the message lines it reports for the processing thread.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "core/telemetry/CommandSink.h"
+#include "core/telemetry/FrameFactory.h"
+#include "core/telemetry/ReceivedBytes.h"
+#include "core/telemetry/ResourceSettings.h"
+#include "platform/sys/CriticalSection.h"
+#include "platform/sys/Time.h"
+#include "platform/sys/Types.h"
+
+namespace telemetry {
+
+class SerialLink;
+
+// Resource kinds; only the kinds with a control queue commands.
+enum ResourceKind : int {
+  kKindNone = 0,
+  kKindFile = 1,
+  kKindFileWithControl = 2,
+  kKindSerial = 3,
+  kKindSerialWithControl = 4,
+};
+
+// Resource state codes (GetState).
+enum ResourceState : int {
+  kStateNotConnected = 0,
+  kStateWaiting = 1,
+  kStateReading = 2,
+  kStateSynchronized = 3,
+  kStateAborted = 4,
+  kStateNotSerial = 5,
+};
+
+class CTelemComm {
+ public:
+  // `control` may be null (a standalone resource queues nothing); `id` is
+  // the resource's identity in the commands it queues.
+  explicit CTelemComm(CommandSink* control, std::uint64_t id = 0);
+  ~CTelemComm();
+  CTelemComm(const CTelemComm&) = delete;
+  CTelemComm& operator=(const CTelemComm&) = delete;
+
+  std::uint32_t InitFile(const FileSettings& settings);
+  std::uint32_t InitSerial(const SerialSettings& settings);
+
+  std::uint32_t AttachInstrument(const CInstrumentAttachment& record);
+  std::uint32_t DetachInstrument(const std::string& header);
+  std::uint32_t EnableAcquisition(const std::string& header);
+  std::uint32_t DisableAcquisition(const std::string& header);
+
+  int GetKind() const;
+  int GetState() const;
+  int GetInstrumentState(const std::string& header) const;
+  int GetInstrumentCount() const;
+  void GetInstrumentHeader(std::string& out, int index) const;
+  const std::string& GetName() const { return m_strName; }
+  std::uint64_t GetId() const { return m_nId; }
+  std::uint32_t GetBytesDiscarded() const;
+  void ResetBytesDiscarded();
+  std::uint32_t TakeAbortCode();
+  int TakeFileError();
+  bool IsEndOfFile() const;
+  bool IsFileOpen() const;
+  bool GetFileSettings(FileSettings& out) const;
+  bool GetSerialSettings(SerialSettings& out) const;
+  void TakeMessage(std::string& out);
+
+  // Finding where a frame begins, and cutting it.
+  bool Synchronize();
+  bool SearchFrames();
+  void ProcessReceived();
+  std::unique_ptr<CFrameData> GetNextFrame();
+  void ReadFileResource();
+
+  // Serial ports.
+  bool PortExists() const;
+  std::uint32_t Connect();
+  std::uint32_t Disconnect();
+  void AppendBytes(const std::uint8_t* bytes, std::size_t count);
+
+  // The last reported line, for callers that move a resource's messages
+  // into their own text; tests read it too.
+  std::size_t GetMessageCount() const;
+
+ private:
+  using Lock = std::lock_guard<sys::CCriticalSection>;
+
+  struct InstrumentSlot;
+
+  void ReportMessage(const std::string& text, std::uint32_t code);
+  void Queue(int type);
+  bool IsFile() const { return m_nKind == kKindFile || m_nKind == kKindFileWithControl; }
+  bool IsSerial() const { return m_nKind == kKindSerial || m_nKind == kKindSerialWithControl; }
+  bool CanReadMore() const;
+  int FindSlot(const std::string& header) const;
+  std::uint32_t SetAcquisition(const std::string& header, bool enable);
+
+  // Searches; each returns the bytes it discarded.
+  std::uint32_t SearchHeaders(const std::vector<std::string>& candidates,
+                              const std::vector<int>& slots, bool global);
+  std::uint32_t SearchLine(const std::string& header, const std::string& terminator);
+  std::uint32_t SearchBsiSync(const std::uint8_t* sync_bytes);
+  std::uint32_t SearchHs2Sync();
+  std::uint32_t DiscardAll();
+  bool RunSearch(bool global, std::uint32_t& discarded);
+
+  // Frame cutting.
+  bool CutFixedFrame(std::size_t& length, std::size_t frame_size);
+  bool CutTerminatedFrame(std::size_t& length, const std::string& terminator);
+  bool BuildBsiFrame(InstrumentSlot& slot);
+  bool BuildHs2Frame(InstrumentSlot& slot);
+  void StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std::size_t length,
+                  bool& notify);
+
+  // Serial port internals.
+  friend class SerialLink;
+  std::uint32_t SetPortState();
+  void ResetPort();
+  bool StartReader();
+  void ReaderLoop();
+  void DeclareIdle();
+  std::uint32_t CheckCommStatus(unsigned line_errors);
+  void AbortReader(std::uint32_t code, int os_error);
+
+  bool m_bPortOpen = false;
+  bool m_bWaiting = true;
+  bool m_bClosing = false;
+  bool m_bEndOfFile = false;
+  bool m_bConnecting = false;
+  bool m_bFramesReady = false;
+  bool m_bResourceSynchronized = false;
+  bool m_bExclusiveAttached = false;
+  bool m_bWaitingReported = false;
+  bool m_bSearchPassDone = false;
+  bool m_bReadFailed = false;  // a failed read stops the file for good
+  int m_dwLastError = 0;
+  std::uint32_t m_nAbortCode = 0;
+  std::uint32_t m_nBytesDiscarded = 0;
+  std::int64_t m_nFileLength = 0;
+  std::uint32_t m_nSearchWindow = 1024;
+  std::uint32_t m_nBsiFrameLength = 0;
+  int m_nFileErrorCause = 0;
+  int m_nInstrumentCount = 0;
+  int m_nCurrentInstrument = -1;
+  int m_nIdleLimit = 15;
+  int m_nMaxDepth = 200;
+  int m_nFramingErrors = 0;
+  int m_nBreakErrors = 0;
+  std::string m_strSyncString;
+  std::string m_strName;
+  std::deque<std::string> m_messages;
+  mutable sys::CCriticalSection m_listLock;
+  mutable sys::CCriticalSection m_stateLock;
+  mutable sys::CCriticalSection m_messageLock;
+  ReceivedBytes m_received;
+  CommandSink* m_pControl;
+  std::uint64_t m_nId;
+  sys::CFile* m_pFile = nullptr;
+  std::vector<std::uint8_t> m_readBuffer;
+  std::vector<std::uint8_t> m_frameBuffer;
+  std::deque<std::unique_ptr<CFrameData>> m_frames;
+  std::vector<std::unique_ptr<InstrumentSlot>> m_instruments;
+  SerialSettings m_serialSettings;
+  FileSettings m_fileSettings;
+  int m_nKind = kKindNone;
+  std::uint32_t m_nReadSize = 2048;
+  std::unique_ptr<SerialLink> m_pLink;
+};
+
+}  // namespace telemetry

@@ -1,0 +1,155 @@
+// Cutting frames out of the received bytes once a resource is synchronised,
+// and the two drivers: the serial reader's and the processing thread's.
+#include <cstring>
+
+#include "core/telemetry/BsiFrame.h"
+#include "core/telemetry/Hs2Frame.h"
+#include "core/telemetry/TelemComm.h"
+#include "core/telemetry/TelemCommSlot.h"
+#include "core/telemetry/TelemetryCodes.h"
+#include "platform/sys/Format.h"
+
+namespace telemetry {
+
+bool CTelemComm::SearchFrames() {
+  if (m_nCurrentInstrument == -1) {
+    if (m_bSearchPassDone) return false;
+    m_bSearchPassDone = true;
+    return true;
+  }
+  InstrumentSlot* slot = nullptr;
+  std::string kind;
+  {
+    Lock lock(m_listLock);
+    if (static_cast<std::size_t>(m_nCurrentInstrument) >= m_instruments.size()) return false;
+    slot = m_instruments[static_cast<std::size_t>(m_nCurrentInstrument)].get();
+    kind = slot->description.special_kind;
+  }
+  if (kind == "BSI") return BuildBsiFrame(*slot);
+  if (kind == "HOBILABS_HS2_D") return BuildHs2Frame(*slot);
+  std::size_t length = 0;
+  const bool cut = slot->description.terminator.empty()
+                       ? CutFixedFrame(length, slot->description.frame_size)
+                       : CutTerminatedFrame(length, slot->description.terminator);
+  if (!cut) return false;
+  bool notify = false;
+  {
+    Lock lock(m_listLock);
+    StoreFrame(*slot, m_received.Data(), length, notify);
+    m_received.Consume(length);
+    m_nCurrentInstrument = -1;
+  }
+  if (notify && m_nKind == kKindSerialWithControl) Queue(kCommandStateChanged);
+  return true;
+}
+
+bool CTelemComm::CutFixedFrame(std::size_t& length, std::size_t frame_size) {
+  while (m_received.Size() < frame_size && CanReadMore()) ReadFileResource();
+  if (m_received.Size() < frame_size) return false;
+  length = frame_size;
+  return true;
+}
+
+bool CTelemComm::CutTerminatedFrame(std::size_t& length, const std::string& terminator) {
+  std::size_t from = 0;
+  for (;;) {
+    const std::size_t size = m_received.Size();
+    if (size >= from + terminator.size()) {
+      const void* hit = memmem(m_received.Data() + from, size - from, terminator.data(), terminator.size());
+      if (hit != nullptr) {
+        length = static_cast<std::size_t>(static_cast<const std::uint8_t*>(hit) - m_received.Data()) +
+                 terminator.size();
+        return true;
+      }
+    }
+    if (!CanReadMore()) return false;
+    // A terminator split across chunks is found: the scan resumes just
+    // before the old end.
+    from = size >= terminator.size() ? size - terminator.size() + 1 : 0;
+    ReadFileResource();
+  }
+}
+
+// Numbers, stamps and stores one frame; under the list lock.
+void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std::size_t length, bool& notify) {
+  FrameDescription& d = slot.description;
+  ++d.frame_number;
+  d.time_stamp = sys::GetTimeStamp();
+  d.contiguous = false;
+  if (m_frames.size() > static_cast<std::size_t>(m_nMaxDepth)) {
+    ReportMessage(sys::Format("%s frame buffer exceeded maximum depth.\r\n", m_strName.c_str()), 0);
+    m_nBytesDiscarded += FrameDataSize(*m_frames.front());
+    m_frames.pop_front();
+    notify = true;
+  }
+  bool waiting_reported = false;
+  {
+    Lock lock(m_stateLock);
+    waiting_reported = m_bWaitingReported;
+  }
+  if (!slot.found && !waiting_reported) {
+    ReportMessage(sys::Format("%s found on %s.\r\n", d.header.c_str(), m_strName.c_str()), 0);
+    slot.found = true;
+    notify = true;
+  }
+  m_frames.push_back(MakeFrameData(bytes, length, d));
+  m_bFramesReady = true;
+}
+
+bool CTelemComm::BuildBsiFrame(InstrumentSlot& slot) {
+  bool notify = false;
+  {
+    Lock lock(m_listLock);
+    if (m_received.Size() < m_nBsiFrameLength) return false;
+    const FrameDescription& d = slot.description;
+    BuildBsiFrameBytes(m_received.Data(), d.sync_bytes, static_cast<std::size_t>(d.sync_count),
+                       d.header.size(), m_frameBuffer);
+    m_received.Consume(m_nBsiFrameLength);
+    StoreFrame(slot, m_frameBuffer.data(), m_frameBuffer.size(), notify);
+    m_nCurrentInstrument = -1;
+  }
+  if (notify && m_nKind == kKindSerialWithControl) Queue(kCommandStateChanged);
+  return true;
+}
+
+bool CTelemComm::BuildHs2Frame(InstrumentSlot& slot) {
+  bool notify = false;
+  {
+    Lock lock(m_listLock);
+    if (m_received.Size() < kHs2RecordLength) return false;
+    BuildHs2FrameBytes(m_received.Data(), slot.description.header.size(), m_frameBuffer);
+    m_received.Consume(kHs2RecordLength);
+    StoreFrame(slot, m_frameBuffer.data(), m_frameBuffer.size(), notify);
+    m_nCurrentInstrument = -1;
+  }
+  if (notify && m_nKind == kKindSerialWithControl) Queue(kCommandStateChanged);
+  return true;
+}
+
+void CTelemComm::ProcessReceived() {
+  m_bSearchPassDone = false;
+  while (Synchronize() && SearchFrames()) {
+  }
+  if (m_bFramesReady && m_nKind == kKindSerialWithControl) Queue(kCommandFramesReady);
+  m_bFramesReady = false;
+}
+
+std::unique_ptr<CFrameData> CTelemComm::GetNextFrame() {
+  if (m_nKind == kKindNone) {
+    ReportMessage("Unable to retrieve frames.\r\n", kResNotInitialized);
+    return nullptr;
+  }
+  if (IsFile()) {
+    m_bSearchPassDone = false;
+    if (Synchronize()) SearchFrames();
+    Lock lock(m_stateLock);
+    if (m_nFileErrorCause != 0 || m_bReadFailed) return nullptr;
+  }
+  Lock lock(m_listLock);
+  if (m_frames.empty()) return nullptr;
+  std::unique_ptr<CFrameData> frame = std::move(m_frames.front());
+  m_frames.pop_front();
+  return frame;
+}
+
+}  // namespace telemetry

@@ -1,0 +1,214 @@
+// Synchronisation: finding where an instrument's frame begins in the
+// received bytes, with the bytes in front of it discarded and counted.
+#include <cstring>
+
+#include "core/telemetry/BsiFrame.h"
+#include "core/telemetry/HeaderSearch.h"
+#include "core/telemetry/TelemComm.h"
+#include "core/telemetry/TelemCommSlot.h"
+#include "platform/sys/Format.h"
+
+namespace telemetry {
+
+namespace {
+
+constexpr char kHs2Pattern[] = "*D";
+
+}  // namespace
+
+bool CTelemComm::Synchronize() {
+  if (m_nCurrentInstrument != -1) return true;
+  if (IsSerial() && m_received.Empty()) return false;
+  bool global = false;
+  {
+    Lock lock(m_stateLock);
+    // A serial port with a synchronisation string searches for nothing else
+    // until it has seen it.
+    if (!m_bResourceSynchronized) {
+      if (m_strSyncString.empty()) {
+        m_bResourceSynchronized = true;
+        return true;
+      }
+      global = true;
+    }
+  }
+  std::uint32_t discarded = 0;
+  const bool matched = RunSearch(global, discarded);
+  bool waiting_reported = false;
+  {
+    Lock lock(m_listLock);
+    m_nBytesDiscarded += discarded;
+  }
+  {
+    Lock lock(m_stateLock);
+    waiting_reported = m_bWaitingReported;
+  }
+  if (matched && !waiting_reported) {
+    if (!global) return true;
+    ReportMessage(sys::Format("Telemetry synchronized on %s.\r\n", m_strSyncString.c_str()), 0);
+    {
+      Lock lock(m_stateLock);
+      m_bResourceSynchronized = true;
+    }
+    m_nCurrentInstrument = -1;
+    if (m_nKind == kKindSerialWithControl) Queue(kCommandStateChanged);
+    return true;
+  }
+  return global;
+}
+
+// Chooses and runs the search; TRUE when it matched.
+bool CTelemComm::RunSearch(bool global, std::uint32_t& discarded) {
+  std::vector<std::string> candidates;
+  std::vector<int> slots;
+  bool exclusive = false;
+  std::string kind, header, terminator;
+  std::uint8_t sync[12] = {};
+  {
+    Lock lock(m_listLock);
+    if (global) {
+      candidates.push_back(m_strSyncString);
+      slots.push_back(0);
+    } else {
+      for (std::size_t i = 0; i < m_instruments.size(); ++i) {
+        if (!m_instruments[i]->description.enabled) continue;
+        candidates.push_back(m_instruments[i]->description.header);
+        slots.push_back(static_cast<int>(i));
+      }
+    }
+    exclusive = m_bExclusiveAttached && !m_instruments.empty();
+    if (exclusive) {
+      const FrameDescription& first = m_instruments.front()->description;
+      kind = first.special_kind;
+      header = first.header;
+      terminator = first.terminator;
+      std::memcpy(sync, first.sync_bytes, sizeof sync);
+    }
+  }
+  if (candidates.empty()) {
+    discarded = DiscardAll();
+    return false;
+  }
+  if (!exclusive || global) discarded = SearchHeaders(candidates, slots, global);
+  else if (kind == "BSI") discarded = SearchBsiSync(sync);
+  else if (kind == "HOBILABS_HS2_D") discarded = SearchHs2Sync();
+  else discarded = SearchLine(header, terminator.empty() ? std::string("\r\n") : terminator);
+  return m_nCurrentInstrument != -1;
+}
+
+std::uint32_t CTelemComm::DiscardAll() {
+  // A file resource with nothing to search for still moves through its file,
+  // so a conversion without an enabled instrument comes to its end.
+  if (m_received.Empty() && CanReadMore()) ReadFileResource();
+  const auto count = static_cast<std::uint32_t>(m_received.Size());
+  m_received.Clear();
+  return count;
+}
+
+std::uint32_t CTelemComm::SearchHeaders(const std::vector<std::string>& candidates,
+                                        const std::vector<int>& slots, bool global) {
+  if (m_received.Empty() && CanReadMore()) ReadFileResource();
+  if (m_received.Empty()) return 0;
+  for (;;) {
+    const bool can_read = CanReadMore();
+    const bool at_end = IsFile() && !can_read;
+    const HeaderSearchResult r = SearchHeaderCandidates(m_received.Data(), m_received.Size(), candidates,
+                                                        m_nSearchWindow, at_end);
+    using Outcome = HeaderSearchResult::Outcome;
+    if (r.outcome == Outcome::kMatched) {
+      m_nCurrentInstrument = global ? 0 : slots[r.candidate];
+      if (global) return 0;  // the instrument search runs over the same bytes
+      m_received.Consume(r.position);
+      return static_cast<std::uint32_t>(r.position);
+    }
+    if (r.outcome == Outcome::kWindowReached) {
+      m_received.Consume(r.position);
+      return static_cast<std::uint32_t>(r.position);
+    }
+    if (can_read) {
+      ReadFileResource();
+      continue;
+    }
+    if (!at_end) return 0;  // a serial port waits for more bytes
+    // At the end of a file the bytes that can no longer start a header go;
+    // a header prefix at the very end stays.
+    m_received.Consume(r.position);
+    return static_cast<std::uint32_t>(r.position);
+  }
+}
+
+std::uint32_t CTelemComm::SearchLine(const std::string& header, const std::string& terminator) {
+  std::uint8_t* data = m_received.MutableData();
+  const std::size_t size = m_received.Size();
+  std::uint32_t discarded = 0;
+  std::size_t kept = 0;
+  std::size_t read = 0;
+  bool found = false;
+  // Bytes with bit 7 set are no part of a text line: they are dropped where
+  // they stand, and the kept bytes close up in place.
+  for (; read < size; ++read) {
+    const std::uint8_t byte = data[read];
+    if (byte & 0x80) {
+      ++discarded;
+      if (kept == 0 && read == 0) {
+        ++read;
+        break;
+      }
+      continue;
+    }
+    data[kept++] = byte;
+    if (kept >= terminator.size() &&
+        std::memcmp(data + kept - terminator.size(), terminator.data(), terminator.size()) == 0) {
+      found = true;
+      ++read;
+      break;
+    }
+  }
+  // Move the kept bytes up against the unread rest and drop the gap.
+  const std::size_t gap = read - kept;
+  if (gap > 0) {
+    std::memmove(data + gap, data, kept);
+    m_received.Consume(gap);
+  }
+  if (found) {
+    m_received.Prepend(header.data(), header.size());
+    m_nCurrentInstrument = 0;
+  }
+  return discarded;
+}
+
+std::uint32_t CTelemComm::SearchBsiSync(const std::uint8_t* sync_bytes) {
+  const std::string pattern(reinterpret_cast<const char*>(sync_bytes), 2);
+  const std::size_t checksum_position = BsiChecksumPosition(sync_bytes);
+  std::uint32_t discarded = 0;
+  while (m_nCurrentInstrument == -1) {
+    bool partial = false;
+    const std::size_t size = m_received.Size();
+    const std::size_t start = FindPatternStart(m_received.Data(), size, 0, size, pattern, partial);
+    // Bytes that cannot begin the pattern go at once, so a stream without it
+    // does not pile up.
+    m_received.Consume(start);
+    discarded += static_cast<std::uint32_t>(start);
+    if (start == size || partial) break;
+    if (m_received.Size() <= checksum_position) break;
+    if (BsiChecksumMatches(m_received.Data(), checksum_position)) {
+      m_nCurrentInstrument = 0;
+      break;
+    }
+    m_received.Consume(1);
+    ++discarded;
+  }
+  return discarded;
+}
+
+std::uint32_t CTelemComm::SearchHs2Sync() {
+  bool partial = false;
+  const std::size_t size = m_received.Size();
+  const std::size_t start = FindPatternStart(m_received.Data(), size, 0, size, kHs2Pattern, partial);
+  m_received.Consume(start);
+  if (start < size && !partial) m_nCurrentInstrument = 0;
+  return static_cast<std::uint32_t>(start);
+}
+
+}  // namespace telemetry
+
