@@ -77,7 +77,7 @@ FileProblem SettingsStoreFile::Read(std::string& text, FileIdentity& identity) c
   identity = {};
   const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
-    if (errno == ENOENT) return {};
+    if (errno == ENOENT || errno == ENOTDIR) return {};  // no file yet: nothing set
     return Problem(errno, ERROR_READ_FAULT, "cannot open");
   }
   struct stat st {};
