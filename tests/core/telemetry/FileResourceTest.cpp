@@ -1,0 +1,202 @@
+// File resources: initialisation, reading to the end, read failures, and
+// the instrument list operations with their messages.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include "core/telemetry/TelemComm.h"
+#include "core/telemetry/TelemetryCodes.h"
+#include "tests/core/telemetry/TelemetryTestSupport.h"
+
+using namespace telemetry;
+using namespace telemetry_test;
+
+namespace {
+
+// A log file whose reads fail from the given read on, as a disk that goes
+// away would.
+class FailingFile : public sys::CFile {
+ public:
+  FailingFile(const std::string& path, int good_reads) : sys::CFile(path, modeRead), good_reads_(good_reads) {}
+  std::size_t Read(void* buffer, std::size_t count) override {
+    if (good_reads_-- <= 0) throw sys::CFileException(sys::CFileException::hardIO, EIO, GetFilePath());
+    return sys::CFile::Read(buffer, count);
+  }
+
+ private:
+  int good_reads_;
+};
+
+class FileResourceTest : public ::testing::Test {
+ protected:
+  std::string Write(const std::string& bytes) { return dir_.WriteFile("log.raw", bytes); }
+  TempDir dir_;
+  RecordingSink sink_;
+};
+
+const std::string kFrames = "HDR1abcdefHDR1ghijklHDR1mnopqr";
+
+TEST_F(FileResourceTest, ReportsTheEndOnceAndQueuesTheFileEvent) {
+  sys::CFile file(Write(kFrames), sys::CFile::modeRead);
+  CTelemComm resource(&sink_, 7);
+  ASSERT_EQ(resource.InitFile({&file, 8}), 0u);
+  EXPECT_EQ(resource.GetKind(), kKindFileWithControl);
+  EXPECT_EQ(resource.GetState(), kStateNotSerial);
+  resource.AttachInstrument(Attachment("HDR1", 10));
+  resource.EnableAcquisition("HDR1");
+  TakeMessages(resource);
+  EXPECT_EQ(PullAllFrames(resource).size(), 3u);
+  const std::vector<std::string> lines = TakeMessages(resource);
+  const std::string end = "End of file resource reached for " + file.GetFilePath() + ".\r\n";
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), end), 1);
+  EXPECT_EQ(sink_.Count(kCommandFileEvent), 1);
+  for (const QueuedCommand& c : sink_.commands) EXPECT_EQ(c.id, 7u);
+}
+
+TEST_F(FileResourceTest, AnEmptyFileEndsWithoutTheEndMessage) {
+  sys::CFile file(Write(""), sys::CFile::modeRead);
+  CTelemComm resource(&sink_);
+  resource.InitFile({&file, 64});
+  resource.AttachInstrument(Attachment("HDR1", 10));
+  resource.EnableAcquisition("HDR1");
+  TakeMessages(resource);
+  EXPECT_EQ(resource.GetNextFrame(), nullptr);
+  EXPECT_TRUE(resource.IsEndOfFile());
+  EXPECT_TRUE(TakeMessages(resource).empty());
+  EXPECT_EQ(sink_.Count(kCommandFileEvent), 1);
+}
+
+TEST_F(FileResourceTest, InitialisationRefusals) {
+  sys::CFile file(Write(kFrames), sys::CFile::modeRead);
+  CTelemComm zero_chunk(nullptr);
+  EXPECT_EQ(zero_chunk.InitFile({&file, 0}), kResInvalidFile);
+  EXPECT_EQ(TakeMessages(zero_chunk),
+            std::vector<std::string>{"Unable to initialize file resource.\r\n\tInvalid file resource.\r\n"});
+  sys::CFile closed;
+  CTelemComm no_file(nullptr);
+  EXPECT_EQ(no_file.InitFile({&closed, 64}), kResInvalidFile);
+  CTelemComm twice(nullptr);
+  ASSERT_EQ(twice.InitFile({&file, 64}), 0u);
+  TakeMessages(twice);
+  EXPECT_EQ(twice.InitFile({&file, 64}), kResWrongKind);
+  EXPECT_EQ(TakeMessages(twice), std::vector<std::string>{"Unable to reinitialize file resource.\r\n"});
+}
+
+TEST_F(FileResourceTest, AReadFailureStopsTheFileForGood) {
+  FailingFile file(Write(kFrames + kFrames), 1);
+  CTelemComm resource(&sink_);
+  ASSERT_EQ(resource.InitFile({&file, 16}), 0u);
+  resource.AttachInstrument(Attachment("HDR1", 10));
+  resource.EnableAcquisition("HDR1");
+  TakeMessages(resource);
+  EXPECT_NE(resource.GetNextFrame(), nullptr);  // from the first chunk
+  TakeMessages(resource);
+  EXPECT_EQ(resource.GetNextFrame(), nullptr);  // the second read fails
+  EXPECT_EQ(resource.TakeFileError(), sys::CFileException::hardIO);
+  EXPECT_EQ(sink_.Count(kCommandFileEvent), 1);
+  const std::vector<std::string> lines = TakeMessages(resource);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], "Error reading file resource " + file.GetFilePath() +
+                          ".\r\n\tThere was a hardware error.\r\n");
+  // Taking the error does not open the way to the bytes after the gap.
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(resource.GetNextFrame(), nullptr);
+  EXPECT_EQ(sink_.Count(kCommandFileEvent), 1);
+}
+
+TEST_F(FileResourceTest, AFileThatShrankIsAnErrorNotAnEndlessSearch) {
+  const std::string path = Write(kFrames + std::string(100, 'z'));
+  sys::CFile file(path, sys::CFile::modeRead);
+  CTelemComm resource(&sink_);
+  ASSERT_EQ(resource.InitFile({&file, 16}), 0u);
+  ASSERT_EQ(truncate(path.c_str(), 20), 0);
+  resource.AttachInstrument(Attachment("HDR1", 10));
+  resource.EnableAcquisition("HDR1");
+  EXPECT_EQ(PullAllFrames(resource).size(), 2u);  // the 20 bytes left
+  EXPECT_EQ(resource.TakeFileError(), sys::CFileException::endOfFile);
+  EXPECT_FALSE(resource.IsEndOfFile());
+}
+
+TEST_F(FileResourceTest, InstrumentListOperationsAndTheirMessages) {
+  sys::CFile file(Write(kFrames), sys::CFile::modeRead);
+  CTelemComm resource(nullptr);
+  CTelemComm uninitialised(nullptr);
+  const std::string name = file.GetFilePath();
+  EXPECT_EQ(uninitialised.AttachInstrument(Attachment("HDR1", 10)), kResNotInitialized);
+  EXPECT_EQ(TakeMessages(uninitialised),
+            std::vector<std::string>{"Unable to attach HDR1.\r\n\tThe communications resource has not been initialized.\r\n"});
+  resource.InitFile({&file, 64});
+  TakeMessages(resource);
+  EXPECT_EQ(resource.AttachInstrument(Attachment("HDR1", 10)), 0u);
+  EXPECT_EQ(resource.AttachInstrument(Attachment("HDR1", 10)), kResAlreadyAttached);
+  EXPECT_EQ(resource.EnableAcquisition("HDR1"), 0u);
+  EXPECT_EQ(resource.EnableAcquisition("HDR1"), 0u);  // already enabled: nothing reported
+  EXPECT_EQ(resource.EnableAcquisition("NONE"), kResNotAttached);
+  EXPECT_EQ(resource.DisableAcquisition("NONE"), kResNotAttached);
+  EXPECT_EQ(resource.DetachInstrument("NONE"), kResNotAttached);
+  EXPECT_EQ(resource.DetachInstrument(""), kResNotAttached);
+  EXPECT_EQ(resource.DetachInstrument("HDR1"), 0u);
+  const std::string not_attached = "\tThe instrument has not been attached or defined.\r\n";
+  EXPECT_EQ(TakeMessages(resource), (std::vector<std::string>{
+                                        "Attaching HDR1 to " + name + ".\r\n",
+                                        "Unable to attach HDR1 to " + name +
+                                            ".\r\n\tThe instrument has already been attached.\r\n",
+                                        "Enabling telemetry acquisition for HDR1 on " + name + ".\r\n",
+                                        "Unable to enable telemetry acquisition on " + name + ".\r\n" + not_attached,
+                                        "Unable to disable telemetry acquisition on " + name + ".\r\n" + not_attached,
+                                        "Unable to detach NONE.\r\n" + not_attached,
+                                        "Unable to detach instrument.\r\n" + not_attached,
+                                        "Disabling telemetry acquisition for HDR1 on " + name + ".\r\n",
+                                        "Detaching HDR1 from " + name + ".\r\n",
+                                    }));
+}
+
+TEST_F(FileResourceTest, DetachingAnEarlierInstrumentKeepsTheCurrentOne) {
+  sys::CFile file(Write("CCC3abcdefAAA1ghijkl"), sys::CFile::modeRead);
+  CTelemComm resource(nullptr);
+  resource.InitFile({&file, 64});
+  for (const char* h : {"AAA1", "BBB2", "CCC3"}) {
+    resource.AttachInstrument(Attachment(h, 10));
+    resource.EnableAcquisition(h);
+  }
+  ASSERT_TRUE(resource.Synchronize());  // CCC3 stands at the head
+  ASSERT_EQ(resource.DetachInstrument("AAA1"), 0u);
+  ASSERT_TRUE(resource.SearchFrames());
+  std::unique_ptr<CFrameData> frame = resource.GetNextFrame();
+  ASSERT_NE(frame, nullptr);
+  EXPECT_EQ(frame->GetHeader(), "CCC3");
+  EXPECT_EQ(frame->GetText(), "CCC3abcdef");
+}
+
+TEST_F(FileResourceTest, DisablingTheCurrentInstrumentStartsTheSearchAgain) {
+  sys::CFile file(Write(kFrames), sys::CFile::modeRead);
+  CTelemComm resource(nullptr);
+  resource.InitFile({&file, 64});
+  resource.AttachInstrument(Attachment("HDR1", 10));
+  resource.EnableAcquisition("HDR1");
+  ASSERT_TRUE(resource.Synchronize());
+  resource.DisableAcquisition("HDR1");
+  EXPECT_FALSE(resource.SearchFrames() && resource.GetNextFrame() != nullptr);
+}
+
+TEST_F(FileResourceTest, TheFrameListDropsTheOldestFrameBeyondItsDepth) {
+  std::string bytes;
+  for (int i = 0; i < 202; ++i) bytes += "HDR1abcdef";
+  sys::CFile file(Write(bytes), sys::CFile::modeRead);
+  CTelemComm resource(nullptr);
+  resource.InitFile({&file, 4096});
+  resource.AttachInstrument(Attachment("HDR1", 10));
+  resource.EnableAcquisition("HDR1");
+  TakeMessages(resource);
+  for (int i = 0; i < 202; ++i) {
+    ASSERT_TRUE(resource.Synchronize());
+    ASSERT_TRUE(resource.SearchFrames());
+  }
+  EXPECT_EQ(resource.GetBytesDiscarded(), 10u);
+  const std::vector<std::string> lines = TakeMessages(resource);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), file.GetFilePath() + " frame buffer exceeded maximum depth.\r\n"), 1);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "HDR1 found on " + file.GetFilePath() + ".\r\n"), 1);
+  std::unique_ptr<CFrameData> oldest = resource.GetNextFrame();
+  ASSERT_NE(oldest, nullptr);
+  EXPECT_EQ(oldest->GetFrameNumber(), 2);
+}
+
+}  // namespace
