@@ -23,27 +23,30 @@ bool IsLink(const std::string& path, unsigned char type) {
   return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
-QVTFileSystemEntry Describe(const std::string& path, const std::string& name, unsigned char type) {
-  QVTFileSystemEntry entry;
+// False when the entry went away between reading the folder and now.
+bool Describe(const std::string& path, const std::string& name, unsigned char type, QVTFileSystemEntry& entry) {
   entry.name = name;
   entry.isLink = IsLink(path, type);
   sys::CFileStatus status;
   if (sys::CFile::GetStatus(path, status)) {
     entry.attributes = status.m_attribute;
     entry.size = status.m_size;
-  } else {
-    // A dangling link: still an entry the user can see and delete.
-    entry.attributes = sys::kAttrArchive | (name[0] == '.' ? sys::kAttrHidden : 0);
+    return true;
   }
-  return entry;
+  if (!entry.isLink) return false;
+  // A dangling link: still an entry the user can see and delete.
+  entry.attributes = sys::kAttrArchive | (name[0] == '.' ? sys::kAttrHidden : 0);
+  return true;
 }
 
 // The order a listing of the system this program comes from gives: by name
 // without regard to case, then by bytes so the order is total.
-bool NameOrder(const QVTFileSystemEntry& a, const QVTFileSystemEntry& b) {
-  const int folded = QVTFileSystemPattern::CompareNoCase(a.name, b.name);
-  return folded != 0 ? folded < 0 : a.name < b.name;
+bool NameLess(const std::string& a, const std::string& b) {
+  const int folded = QVTFileSystemPattern::CompareNoCase(a, b);
+  return folded != 0 ? folded < 0 : a < b;
 }
+
+bool NameOrder(const QVTFileSystemEntry& a, const QVTFileSystemEntry& b) { return NameLess(a.name, b.name); }
 
 }  // namespace
 
@@ -53,20 +56,31 @@ bool QVTFileSystemWalk::PassesMask(sys::BYTE attributes, sys::DWORD mask) {
   return (attributes & mask) != 0;
 }
 
-std::vector<QVTFileSystemEntry> QVTFileSystemWalk::ReadFolder(const std::string& folder,
-                                                              const std::string& namePattern, sys::DWORD mask) {
-  std::vector<QVTFileSystemEntry> entries;
+void QVTFileSystemWalk::ScanFolder(const std::string& folder, const std::string& namePattern, sys::DWORD mask,
+                                   std::vector<QVTFileSystemEntry>& matches, std::vector<std::string>* subfolders) {
   const QVTFileSystemPattern pattern(namePattern);
   std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.empty() ? "." : folder.c_str()));
-  if (!dir) return entries;
+  if (!dir) return;
   while (const dirent* item = ::readdir(dir.get())) {
     const std::string name = item->d_name;
-    if (name == "." || name == ".." || !pattern.Matches(name)) continue;
-    QVTFileSystemEntry entry = Describe(QVTFileSystem::AppendPaths(folder, name), name, item->d_type);
-    if (PassesMask(entry.attributes, mask)) entries.push_back(std::move(entry));
+    if (name == "." || name == "..") continue;
+    const bool matching = pattern.Matches(name);
+    const bool maybeFolder = subfolders != nullptr && (item->d_type == DT_DIR || item->d_type == DT_UNKNOWN);
+    if (!matching && !maybeFolder) continue;
+    QVTFileSystemEntry entry;
+    if (!Describe(QVTFileSystem::AppendPaths(folder, name), name, item->d_type, entry)) continue;
+    if (maybeFolder && (entry.attributes & sys::kAttrDirectory) != 0 && !entry.isLink) subfolders->push_back(name);
+    if (matching && PassesMask(entry.attributes, mask)) matches.push_back(std::move(entry));
   }
-  std::sort(entries.begin(), entries.end(), NameOrder);
-  return entries;
+  std::sort(matches.begin(), matches.end(), NameOrder);
+  if (subfolders != nullptr) std::sort(subfolders->begin(), subfolders->end(), NameLess);
+}
+
+std::vector<QVTFileSystemEntry> QVTFileSystemWalk::ReadFolder(const std::string& folder,
+                                                              const std::string& namePattern, sys::DWORD mask) {
+  std::vector<QVTFileSystemEntry> matches;
+  ScanFolder(folder, namePattern, mask, matches, nullptr);
+  return matches;
 }
 
 void QVTFileSystemWalk::Walk(const std::string& pattern, sys::DWORD mask, bool recurse, const Visitor& visit) {
@@ -74,15 +88,15 @@ void QVTFileSystemWalk::Walk(const std::string& pattern, sys::DWORD mask, bool r
   // Folders still to walk, the next one on top, so that a folder's own
   // matches come before those of its subdirectories.
   std::vector<std::string> pending{QVTFileSystem::GetPath(pattern, true)};
+  std::vector<QVTFileSystemEntry> matches;
+  std::vector<std::string> subfolders;
   while (!pending.empty()) {
     const std::string folder = std::move(pending.back());
     pending.pop_back();
-    for (const QVTFileSystemEntry& entry : ReadFolder(folder, namePattern, mask)) visit(folder + entry.name, entry);
-    if (!recurse) continue;
-    const auto subfolders = ReadFolder(folder, "*", QVTFileSystem::kMaskDirectory);
-    for (auto it = subfolders.rbegin(); it != subfolders.rend(); ++it) {
-      if ((it->attributes & sys::kAttrDirectory) != 0 && !it->isLink)
-        pending.push_back(QVTFileSystem::AppendPaths(folder + it->name, ""));
-    }
+    matches.clear();
+    subfolders.clear();
+    ScanFolder(folder, namePattern, mask, matches, recurse ? &subfolders : nullptr);
+    for (const QVTFileSystemEntry& entry : matches) visit(folder + entry.name, entry);
+    for (auto it = subfolders.rbegin(); it != subfolders.rend(); ++it) pending.push_back(folder + *it + "/");
   }
 }

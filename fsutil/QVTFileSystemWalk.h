@@ -35,4 +35,12 @@ class QVTFileSystemWalk {
   // Hands out folder part of the pattern + name for every match; with
   // recurse, then the same for every real subdirectory, depth first.
   static void Walk(const std::string& pattern, sys::DWORD mask, bool recurse, const Visitor& visit);
+
+ private:
+  // One pass over a folder: its matches and, when asked for, the names of
+  // its real subdirectories (links excluded), both sorted by name. Only the
+  // entries that can be either are examined, so a big folder of logs costs
+  // one status call per match, not per file.
+  static void ScanFolder(const std::string& folder, const std::string& namePattern, sys::DWORD mask,
+                         std::vector<QVTFileSystemEntry>& matches, std::vector<std::string>* subfolders);
 };
