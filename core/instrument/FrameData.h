@@ -1,0 +1,41 @@
+// One received telemetry frame: its bytes, the same bytes as text (for the
+// variable-length field reader), and a copy of its instrument's frame info.
+// Only the error word changes after creation.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/instrument/FrameInfo.h"
+
+class CFrameData {
+ public:
+  using Bytes = std::vector<std::uint8_t>;
+
+  CFrameData(const Bytes& bytes, const CFrameInfo& info);
+  CFrameData(const CFrameData& other);
+  CFrameData& operator=(const CFrameData&) = delete;
+
+  int GetFrameNumber() const { return info_.m_nFrameNumber; }
+  // Variable-length frames (those with a terminator) are as long as the
+  // bytes held; fixed-length frames have the instrument's size.
+  int GetFrameSize() const;
+  int GetErrorFlag() const { return info_.m_nErrorWord; }
+  void SetErrorFlag(int error) { info_.m_nErrorWord = error; }
+
+  Bytes CopyBytes() const { return bytes_; }
+  // The bytes without a copy, for the field readers.
+  const Bytes& GetBytes() const { return bytes_; }
+  const std::string& GetText() const { return text_; }
+  const std::string& GetHeader() const { return info_.m_strHeader; }
+  const std::string& GetResourceName() const { return info_.m_strResourceName; }
+  const sys::TimeStamp& GetTimeStamp() const { return info_.m_TimeStamp; }
+  int IsContiguous() const { return info_.m_bContiguous; }
+  const CFrameInfo& GetInfo() const { return info_; }
+
+ private:
+  Bytes bytes_;
+  CFrameInfo info_;
+  std::string text_;  // built with the byte count: zero bytes stay in it
+};
