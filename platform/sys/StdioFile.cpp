@@ -19,18 +19,27 @@ CStdioFile::~CStdioFile() {
 }
 
 bool CStdioFile::Open(const std::string& path, unsigned flags, CFileException* error) {
-  read_buffer_.clear();
-  read_pos_ = 0;
-  write_buffer_.clear();
+  // A file still open has its pending lines written out first; dropping
+  // them would lose output without a word.
+  try {
+    Close();
+  } catch (const CFileException& e) {
+    if (error) *error = e;
+    return false;
+  }
   text_ = (flags & typeBinary) == 0;
   return CFile::Open(path, flags, error);
 }
 
 void CStdioFile::Close() {
   if (!IsOpen()) return;
+  // Nothing read ahead from this file may be handed out once it is closed.
+  read_buffer_.clear();
+  read_pos_ = 0;
   try {
     FlushWriteBuffer();
   } catch (...) {
+    write_buffer_.clear();
     Abort();
     throw;
   }
@@ -92,10 +101,13 @@ void CStdioFile::WriteString(const std::string& text) {
   if (!text_) {
     write_buffer_ += text;
   } else {
-    for (char c : text) {
-      if (c == '\n') write_buffer_ += '\r';
-      write_buffer_ += c;
+    // Whole runs between line ends are appended at once.
+    std::size_t done = 0;
+    for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', done)) {
+      write_buffer_.append(text, done, nl - done).append("\r\n");
+      done = nl + 1;
     }
+    write_buffer_.append(text, done, std::string::npos);
   }
   if (write_buffer_.size() >= kBufferSize) FlushWriteBuffer();
 }
@@ -121,9 +133,10 @@ void CStdioFile::Write(const void* buffer, std::size_t count) {
 
 std::int64_t CStdioFile::Seek(std::int64_t offset, SeekPosition from) {
   FlushWriteBuffer();
-  if (from == current) offset -= static_cast<std::int64_t>(read_buffer_.size() - read_pos_);
-  read_buffer_.clear();
-  read_pos_ = 0;
+  // The descriptor goes back to the caller's position first, so a seek that
+  // fails leaves the file where the caller was, not at the end of the
+  // read-ahead.
+  if (!read_buffer_.empty()) DropReadBuffer();
   return CFile::Seek(offset, from);
 }
 
@@ -134,8 +147,11 @@ std::int64_t CStdioFile::GetPosition() const {
 
 std::int64_t CStdioFile::GetLength() const {
   const std::int64_t on_disk = CFile::GetLength();
-  const std::int64_t end_of_write = CFile::GetPosition() + static_cast<std::int64_t>(write_buffer_.size());
-  return std::max(on_disk, end_of_write);
+  // Only pending writes can make the file longer than the disk says; the
+  // descriptor's read-ahead position says nothing about the length of a
+  // file that shrank meanwhile.
+  if (write_buffer_.empty()) return on_disk;
+  return std::max(on_disk, CFile::GetPosition() + static_cast<std::int64_t>(write_buffer_.size()));
 }
 
 void CStdioFile::SetLength(std::int64_t length) {
