@@ -88,6 +88,13 @@ bool CFile::Open(const std::string& path, unsigned flags, CFileException* error)
     return false;
   };
   if (fd < 0) return fail(errno);
+  // A folder opens for reading on this system but is no file: reads fail
+  // later and its "length" is meaningless, so it is refused here, as it is
+  // when opened for writing.
+  if (struct stat st; ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+    ::close(fd);
+    return fail(EISDIR);
+  }
   if (const int lock = LockFor(flags); lock != 0 && ::flock(fd, lock | LOCK_NB) != 0) {
     const int os_error = errno;
     ::close(fd);

@@ -66,6 +66,7 @@ TEST(FileCause, RealFailuresMapToTheirCauses) {
       {"missing folder", dir / "no-folder/file", CFile::modeRead, CFileException::badPath},
       {"file used as folder", dir / "plain/file", CFile::modeRead, CFileException::badPath},
       {"folder opened for writing", dir / "locked", CFile::modeWrite, CFileException::accessDenied},
+      {"folder opened for reading", dir / ".", CFile::modeRead, CFileException::accessDenied},
       {"no permission", dir / "locked/inner", CFile::modeRead,
        root ? CFileException::none : CFileException::accessDenied},
   };
