@@ -1,6 +1,5 @@
 // Folder operations: the current folder, creating, removing, renaming,
 // probing for write access, comparing.
-#include <cerrno>
 #include <sys/stat.h>
 #include <unistd.h>
 
