@@ -1,0 +1,98 @@
+#include "core/instrument/NumberParse.h"
+
+#include <clocale>
+#include <cstdlib>
+#include <locale.h>
+#include <string>
+
+namespace instrument {
+namespace {
+
+bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+struct SignedDigits {
+  std::size_t consumed = 0;  // 0: no digits
+  bool negative = false;
+  bool overflow = false;     // beyond 2^32 - 1
+  std::uint32_t magnitude = 0;
+};
+
+// The part strtoul and strtol share: blanks, a sign, decimal digits.
+SignedDigits ScanDecimal(std::string_view text) {
+  SignedDigits out;
+  std::size_t i = 0;
+  while (i < text.size() && IsCSpace(text[i])) ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    out.negative = text[i] == '-';
+    ++i;
+  }
+  const std::size_t first_digit = i;
+  std::uint64_t magnitude = 0;
+  for (; i < text.size() && IsDigit(text[i]); ++i) {
+    magnitude = magnitude * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    if (magnitude > kUnsigned32Max) {
+      out.overflow = true;
+      magnitude = kUnsigned32Max;
+    }
+  }
+  if (i == first_digit) return SignedDigits{};
+  out.consumed = i;
+  out.magnitude = static_cast<std::uint32_t>(magnitude);
+  return out;
+}
+
+locale_t CLocale() {
+  static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  return c;
+}
+
+}  // namespace
+
+std::size_t ParseUnsigned32(std::string_view text, std::uint32_t& value) {
+  const SignedDigits scan = ScanDecimal(text);
+  if (scan.consumed == 0) {
+    value = 0;
+  } else if (scan.overflow) {
+    value = kUnsigned32Max;
+  } else {
+    value = scan.negative ? 0u - scan.magnitude : scan.magnitude;
+  }
+  return scan.consumed;
+}
+
+std::size_t ParseSigned32(std::string_view text, std::int32_t& value) {
+  const SignedDigits scan = ScanDecimal(text);
+  if (scan.consumed == 0) {
+    value = 0;
+  } else if (scan.negative) {
+    value = scan.overflow || scan.magnitude > 0x80000000u ? kSigned32Min
+                                                          : static_cast<std::int32_t>(0u - scan.magnitude);
+  } else {
+    value = scan.overflow || scan.magnitude > 0x7FFFFFFFu ? kSigned32Max
+                                                          : static_cast<std::int32_t>(scan.magnitude);
+  }
+  return scan.consumed;
+}
+
+std::size_t ParseReal(std::string_view text, double& value) {
+  // strtod needs a terminated string; field texts are short.
+  const std::string copy(text);
+  char* end = nullptr;
+  value = strtod_l(copy.c_str(), &end, CLocale());
+  return static_cast<std::size_t>(end - copy.c_str());
+}
+
+bool ParseWholeUnsigned32(std::string_view token, std::uint32_t& value) {
+  return !token.empty() && ParseUnsigned32(token, value) == token.size();
+}
+
+bool ParseWholeDecimalReal(std::string_view token, double& value) {
+  if (token.empty()) return false;
+  for (char c : token) {
+    if (!IsDigit(c) && c != '+' && c != '-' && c != '.' && c != 'e' && c != 'E') return false;
+  }
+  return ParseReal(token, value) == token.size();
+}
+
+}  // namespace instrument

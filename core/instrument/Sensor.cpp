@@ -1,0 +1,103 @@
+#include "core/instrument/Sensor.h"
+
+#include <utility>
+
+using namespace instrument;
+
+CSensor::CSensor(SensorDefinition definition) : def_(std::move(definition)), offset_(def_.offset) {}
+
+void CSensor::SetImmersed(int immersed) {
+  std::lock_guard guard(lock_);
+  immersed_ = immersed;
+}
+
+int CSensor::GetImmersed() const {
+  std::lock_guard guard(lock_);
+  return immersed_;
+}
+
+int CSensor::AddCoefficient(double value) {
+  coefficient_lines_.push_back(last_coefficient_line_);
+  coefficients_.push_back(value);
+  return static_cast<int>(coefficients_.size());
+}
+
+bool CSensor::GetCoefficient(double* out, int gain_range, int index) const {
+  if (out != nullptr) *out = 0.0;
+  if (index < 0) return false;
+  for (std::size_t first = 0; first < coefficient_lines_.size(); ++first) {
+    if (coefficient_lines_[first] != gain_range) continue;
+    const std::size_t at = first + static_cast<std::size_t>(index);
+    if (at >= coefficients_.size() || coefficient_lines_[at] != gain_range) return false;
+    if (out != nullptr) *out = coefficients_[at];
+    return true;
+  }
+  return false;
+}
+
+void CSensor::SetVariableFieldLayout(const std::string& field_delimiters, const std::string& terminator,
+                                     int field_index) {
+  field_delimiters_ = field_delimiters;
+  terminator_ = terminator;
+  variable_field_index_ = field_index;
+}
+
+std::uint32_t CSensor::GetLastUnsigned() const {
+  std::lock_guard guard(lock_);
+  return last_unsigned_;
+}
+
+std::int32_t CSensor::GetLastSigned() const {
+  std::lock_guard guard(lock_);
+  return last_signed_;
+}
+
+double CSensor::GetLastReal() const {
+  std::lock_guard guard(lock_);
+  return last_real_;
+}
+
+std::string CSensor::GetLastText() const {
+  std::lock_guard guard(lock_);
+  return last_text_;
+}
+
+double CSensor::GetIntegrationTime() const {
+  std::lock_guard guard(lock_);
+  return integration_time_;
+}
+
+bool CSensor::IsUnsignedKind() const {
+  switch (def_.data_type) {
+    case kDataBU:
+    case kDataHU:
+    case kDataHS:
+    case kDataAU:
+    case kDataBULE:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool CSensor::IsSignedKind() const {
+  return def_.data_type == kDataBS || def_.data_type == kDataAI || def_.data_type == kDataBSLE;
+}
+
+bool CSensor::IsRealKind() const {
+  return def_.data_type == kDataBF || def_.data_type == kDataBD || def_.data_type == kDataAF;
+}
+
+bool CSensor::IsStringKind() const { return def_.data_type == kDataAS; }
+
+bool CSensor::HasSignedRawValue() const { return IsSignedKind() || def_.data_type == kDataHS; }
+
+bool CSensor::HasValue() const { return def_.fit_type != kFitNone && def_.fit_type != kFitDelimiter; }
+
+bool CSensor::IsCountFit() const { return def_.fit_type == kFitCount; }
+
+bool CSensor::IsCalibratedFit() const { return def_.fit_type >= kFitTherm1 && def_.fit_type <= kFitPow10; }
+
+bool CSensor::IsOpticalFit() const { return def_.fit_type >= kFitOptic1 && def_.fit_type <= kFitOptic3; }
+
+bool CSensor::IsTimeFit() const { return def_.fit_type >= kFitDdmm && def_.fit_type <= kFitTime2; }

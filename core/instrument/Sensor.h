@@ -1,0 +1,131 @@
+// One field of an instrument's telemetry frame: where it lies, how its bytes
+// are encoded, and the calibration fit that turns its raw value into a
+// physical value. The definition is fixed once the instrument is loaded;
+// reads run on the processing thread while the user-interface thread may
+// change the Immersed flag, so both take the sensor's lock.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "core/instrument/SensorDefinition.h"
+
+class CFrameData;
+
+class CSensor {
+ public:
+  CSensor() = default;
+  explicit CSensor(SensorDefinition definition);
+  CSensor(const CSensor&) = delete;
+  CSensor& operator=(const CSensor&) = delete;
+
+  // Raw readers. Each returns 0 or a value result code and writes 0 to the
+  // out value on failure. The unsigned reader takes BU, HU, HS, AU, BULE;
+  // HS gives a signed number as its two's complement image (see
+  // HasSignedRawValue). The signed reader takes BS, AI, BSLE, the real
+  // reader BF, BD, AF, the text reader AS.
+  int ExtractUnsigned(std::uint32_t* value, const CFrameData* frame);
+  int ExtractSigned(std::int32_t* value, const CFrameData* frame);
+  int ExtractReal(double* value, const CFrameData* frame);
+  int ExtractString(std::string* text, const CFrameData* frame);
+  // OPTIC3: reads and fits the linked integration-time sensor.
+  int ReadIntegrationTime(const CFrameData* frame);
+
+  // Calibration fits of a raw value read by the matching reader.
+  int ApplyFit(double* value, std::uint32_t raw);
+  int ApplyFit(double* value, std::int32_t raw);
+  int ApplyFit(double* value, double raw);
+  int FormatTimeFit(std::string* text, std::uint32_t raw) const;
+  int FormatTimeFit(std::string* text, std::int32_t raw) const;
+  int FormatTimeFit(std::string* text, double raw) const;
+
+  void SetImmersed(int immersed);
+  int GetImmersed() const;
+
+  // Coefficients, each tagged with the coefficient line it came from.
+  void StartCoefficientLine() { ++last_coefficient_line_; }
+  int AddCoefficient(double value);
+  bool GetCoefficient(double* out, int gain_range, int index) const;
+  int GetCoefficientCount() const { return static_cast<int>(coefficients_.size()); }
+  int GetLastCoefficientLine() const { return last_coefficient_line_; }
+
+  // Set when the instrument's TERMINATOR line is read.
+  void SetVariableFieldLayout(const std::string& field_delimiters, const std::string& terminator, int field_index);
+
+  const std::string& GetType() const { return def_.type; }
+  const std::string& GetId() const { return def_.id; }
+  const std::string& GetUnits() const { return def_.units; }
+  const std::string& GetFileName() const { return def_.file_path; }
+  const std::string& GetHeader() const { return def_.header; }
+  void SetHeader(const std::string& header) { def_.header = header; }
+  const std::string& GetFieldDelimiters() const { return field_delimiters_; }
+  const std::string& GetTerminator() const { return terminator_; }
+  unsigned GetFieldLength() const { return def_.field_length; }
+  // For a variable-length field, the start found by the last read.
+  unsigned GetOffset() const { return offset_.load(); }
+  int GetGainRanges() const { return static_cast<int>(def_.gain_ranges); }
+  int GetLineNumber() const { return def_.line_number; }
+  int GetDataType() const { return def_.data_type; }
+  int GetFitType() const { return def_.fit_type; }
+  int IsVariable() const { return def_.variable ? 1 : 0; }
+  int GetVariableFieldIndex() const { return variable_field_index_; }
+  const CSensor* GetIntegrationTimeSensor() const { return def_.integration_time_sensor; }
+
+  // The raw values of the last successful read of each kind.
+  std::uint32_t GetLastUnsigned() const;
+  std::int32_t GetLastSigned() const;
+  double GetLastReal() const;
+  std::string GetLastText() const;
+  double GetIntegrationTime() const;
+
+  bool IsUnsignedKind() const;
+  bool IsSignedKind() const;
+  bool IsRealKind() const;
+  bool IsStringKind() const;
+  // The raw value is a signed number: the signed kind, and HS, whose
+  // sign-and-magnitude digits the unsigned reader returns as an image.
+  bool HasSignedRawValue() const;
+  bool HasValue() const;
+  bool IsCountFit() const;
+  bool IsCalibratedFit() const;
+  bool IsOpticalFit() const;
+  bool IsTimeFit() const;
+
+ private:
+  bool FixedFieldFits(const CFrameData& frame) const;
+  unsigned FixedFieldBytes() const;
+  const std::uint8_t* FixedFieldStart(const CFrameData& frame) const;
+  int ReadVariableField(const CFrameData& frame, std::string& field);
+  int ReadFieldText(const CFrameData& frame, std::string& text);
+  int ReadUnsignedField(const CFrameData& frame, std::uint32_t& value);
+  int ReadSignedField(const CFrameData& frame, std::int32_t& value);
+  int ReadRealField(const CFrameData& frame, double& value);
+  void ReadOptic3IntegrationTime(const CFrameData& frame);
+
+  double Coefficient(int gain_range, int index) const;
+  double ImmersionCoefficient(int gain_range) const;
+  int FitOptic1(double* value, int gain_range, double x);
+  int FitUngained(double* value, double x);
+
+  SensorDefinition def_;
+  std::string field_delimiters_;
+  std::string terminator_;
+  int variable_field_index_ = -1;
+  std::atomic<unsigned> offset_{0};
+
+  mutable std::recursive_mutex lock_;
+  int immersed_ = 0;
+  std::uint32_t last_unsigned_ = 0;
+  std::int32_t last_signed_ = 0;
+  double last_real_ = 0.0;
+  std::string last_text_;
+  int integration_time_status_ = 0x20000009;
+  double integration_time_ = 0.0;
+
+  int last_coefficient_line_ = -1;
+  std::vector<int> coefficient_lines_;
+  std::vector<double> coefficients_;
+};

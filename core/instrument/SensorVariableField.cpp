@@ -1,0 +1,36 @@
+// Cutting a variable-length field out of a frame. Each character of the
+// sensor's FIELD delimiter string is one field boundary; a delimiter that
+// does not occur is skipped over, so optional fields may be left out.
+#include <string_view>
+
+#include "core/instrument/FrameData.h"
+#include "core/instrument/HexEscape.h"
+#include "core/instrument/ResultCodes.h"
+#include "core/instrument/Sensor.h"
+
+using namespace instrument;
+
+int CSensor::ReadVariableField(const CFrameData& frame, std::string& field) {
+  field.clear();
+  const std::string_view text = frame.GetText();
+  const std::size_t count = field_delimiters_.size();
+  std::size_t position = std::min(frame.GetHeader().size(), text.size());
+  std::size_t found = count;
+  for (std::size_t i = 0; i < count && found == count; ++i) {
+    const std::size_t at = text.find(field_delimiters_[i], position);
+    if (at == std::string_view::npos) continue;
+    position = at + 1;
+    if (variable_field_index_ >= 0 && i == static_cast<std::size_t>(variable_field_index_)) found = i;
+  }
+  if (found == count) return kValueFieldNotFound;
+  offset_.store(static_cast<unsigned>(position));
+
+  std::size_t end = std::string_view::npos;
+  for (std::size_t j = found + 1; j < count && end == std::string_view::npos; ++j) {
+    end = text.find(field_delimiters_[j], position);
+  }
+  if (end == std::string_view::npos && !terminator_.empty()) end = text.find(terminator_[0], position);
+  if (end == std::string_view::npos) end = text.size();
+  field = UnescapeHex(text.substr(position, end - position), "^");
+  return kResultOk;
+}
