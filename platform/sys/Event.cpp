@@ -17,9 +17,11 @@ struct WaitHub {
   std::condition_variable changed;
 };
 
+// Never destroyed: a thread still signalling while the process exits must
+// not find it gone.
 WaitHub& Hub() {
-  static WaitHub hub;
-  return hub;
+  static WaitHub* const hub = new WaitHub;
+  return *hub;
 }
 
 }  // namespace

@@ -22,6 +22,9 @@ bool Thread::Start(std::function<DWORD()> body) {
   state_ = std::make_shared<State>();
   try {
     thread_ = std::thread([state = state_, body = std::move(body)]() {
+      // The body may end or delete this object at once; it waits until
+      // Start is done storing the thread, so neither races the other.
+      state->published.wait(false);
       state->id = std::this_thread::get_id();
       const DWORD code = body();
       state->exit_code = code;
@@ -31,6 +34,10 @@ bool Thread::Start(std::function<DWORD()> body) {
     state_.reset();
     return false;
   }
+  // Through a copy: once published, the body may delete this object.
+  const std::shared_ptr<State> state = state_;
+  state->published = true;
+  state->published.notify_one();
   return true;
 }
 

@@ -42,6 +42,7 @@ class Thread {
   // Shared with the running body, so a body that deletes its own Thread
   // object still has somewhere to leave its result.
   struct State {
+    std::atomic<bool> published{false};  // Start has finished with thread_
     std::atomic<bool> running{true};
     std::atomic<DWORD> exit_code{kStillActive};
     std::atomic<std::thread::id> id{};

@@ -82,6 +82,10 @@ TEST(Event, AutoResetClearsOnTheWaitThatSeesIt) {
   CEvent initially(true, false);
   EXPECT_TRUE(initially.Lock(0));
   EXPECT_FALSE(initially.Lock(0));
+  initially.SetEvent();
+  initially.SetEvent();  // set while set: still one signal
+  EXPECT_TRUE(initially.Lock(0));
+  EXPECT_FALSE(initially.Lock(0));
 
   CEvent manual(true, true);
   EXPECT_TRUE(manual.Lock(0));
@@ -101,7 +105,6 @@ TEST(Event, AutoResetWakesOneWaiterPerSignal) {
   std::this_thread::sleep_for(50ms);
   EXPECT_EQ(woken.load(), 1);
   event.SetEvent();
-  event.SetEvent();  // set twice while still set: one signal
   ASSERT_TRUE(Reaches(woken, 2));
   std::this_thread::sleep_for(50ms);
   EXPECT_EQ(woken.load(), 2);
