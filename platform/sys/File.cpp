@@ -112,6 +112,12 @@ bool CFile::Open(const std::string& path, unsigned flags, CFileException* error)
   return true;
 }
 
+void CFile::Attach(int fd, const std::string& path) {
+  Abort();
+  fd_ = fd;
+  path_ = path;
+}
+
 void CFile::Close() {
   if (!IsOpen()) return;
   const int fd = fd_;

@@ -61,6 +61,9 @@ class CFile {
 
   // FALSE with *error filled (when given) on failure.
   virtual bool Open(const std::string& path, unsigned flags, CFileException* error = nullptr);
+  // Takes ownership of a descriptor the caller opened with flags Open has no
+  // words for (O_EXCL, O_NOFOLLOW, openat); path is what errors will name.
+  void Attach(int fd, const std::string& path);
   virtual void Close();  // throws when the final write-back fails
   void Abort() noexcept;  // closes, ignoring failures
 
