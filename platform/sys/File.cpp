@@ -78,7 +78,11 @@ CFile::~CFile() { Abort(); }
 
 bool CFile::Open(const std::string& path, unsigned flags, CFileException* error) {
   if (IsOpen()) Abort();
-  int oflags = AccessFlags(flags) | O_CLOEXEC;
+  // Opened without blocking, so a named pipe with nobody at the other end
+  // gives an answer instead of hanging the caller; the descriptor blocks
+  // as usual once open. A terminal opened as a file never becomes the
+  // process's controlling terminal.
+  int oflags = AccessFlags(flags) | O_CLOEXEC | O_NONBLOCK | O_NOCTTY;
   const bool create = (flags & modeCreate) != 0;
   const bool truncate = create && (flags & modeNoTruncate) == 0;
   if (create) oflags |= O_CREAT;
@@ -94,6 +98,11 @@ bool CFile::Open(const std::string& path, unsigned flags, CFileException* error)
   if (struct stat st; ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
     ::close(fd);
     return fail(EISDIR);
+  }
+  if (const int status = ::fcntl(fd, F_GETFL); status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+    const int os_error = errno;
+    ::close(fd);
+    return fail(os_error);
   }
   if (const int lock = LockFor(flags); lock != 0 && ::flock(fd, lock | LOCK_NB) != 0) {
     const int os_error = errno;

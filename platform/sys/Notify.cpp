@@ -12,9 +12,11 @@ struct SinkSlot {
   NoticeSink sink;
 };
 
+// Never destroyed, so a thread that reports while the process exits still
+// finds it.
 SinkSlot& Slot() {
-  static SinkSlot slot;
-  return slot;
+  static SinkSlot* const slot = new SinkSlot;
+  return *slot;
 }
 
 bool IsBreak(char c) { return c == '\r' || c == '\n'; }

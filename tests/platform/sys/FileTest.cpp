@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -111,6 +112,19 @@ TEST(StdioFile, ReadsBothLineEndsAndWritesCrLf) {
     out.Close();
   }
   EXPECT_EQ(ReadFile(dir / "out.txt"), "a\r\nb\r\n");
+}
+
+TEST(File, NamedPipeWithNobodyAtTheOtherEndDoesNotHang) {
+  TempFolder dir;
+  ASSERT_EQ(::mkfifo((dir / "pipe").c_str(), 0600), 0);
+  // Reading: open succeeds and the pipe reads as empty.
+  CFile reader;
+  ASSERT_TRUE(reader.Open(dir / "pipe", CFile::modeRead | CFile::shareDenyNone));
+  char byte = 0;
+  EXPECT_EQ(reader.Read(&byte, 1), 0u);
+  reader.Close();
+  // Writing with no reader: a failure, not a wait.
+  EXPECT_NE(OpenCause(dir / "pipe", CFile::modeWrite | CFile::shareDenyNone), CFileException::none);
 }
 
 TEST(File, PositionedReadLeavesThePointer) {
