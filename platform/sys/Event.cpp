@@ -75,6 +75,7 @@ bool CEvent::Lock(DWORD timeout_ms) {
 }
 
 int WaitForAnyEvent(std::span<CEvent* const> events, DWORD timeout_ms) {
+  if (events.empty()) return kWaitTimeout;  // nothing could ever end the wait
   using Clock = std::chrono::steady_clock;
   const auto deadline = Clock::now() + std::chrono::milliseconds(timeout_ms);
   std::unique_lock<std::mutex> lock(Hub().mutex);

@@ -114,10 +114,18 @@ std::string SerialPort::DevicePath(const std::string& port_name) {
 }
 
 int SerialPort::Probe(const std::string& port_name) {
-  SerialPort probe;
-  const int error = probe.Open(port_name);
-  // Closing restores what Open changed, so probing leaves the line as it was.
-  probe.Close();
+  if (port_name.empty()) return ENOENT;
+  // Only opened and asked, never configured, so probing leaves the line
+  // settings of the port as they were.
+  const int fd = ::open(DevicePath(port_name).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return Errno();
+  int error = 0;
+  if (!::isatty(fd)) {
+    error = ENOTTY;
+  } else if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    error = errno == EWOULDBLOCK ? EBUSY : Errno();
+  }
+  ::close(fd);
   return error;
 }
 

@@ -4,6 +4,13 @@
 #include <time.h>
 
 namespace sys {
+namespace {
+
+// Far beyond any time stamp; bounds the search for a format whose output is
+// empty.
+constexpr size_t kMaxFormatted = 64 * 1024;
+
+}  // namespace
 
 CTime::CTime(int year, int month, int day, int hour, int minute, int second) {
   std::tm tm{};
@@ -35,10 +42,21 @@ int CTime::GetDayOfWeek() const { return Local().tm_wday + 1; }
 
 std::string CTime::Format(const char* format) const {
   static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(0));
+  if (format == nullptr || *format == '\0') return {};
   const std::tm tm = Local();
-  char buffer[512];
-  const size_t n = ::strftime_l(buffer, sizeof buffer, format, &tm, c);
-  return std::string(buffer, n);
+  // strftime answers 0 when the text does not fit; the buffer grows until
+  // it does, rather than a long format silently giving an empty text. A
+  // format whose whole output is empty ("%p" in some locales) stops at the
+  // limit.
+  std::string buffer(256, '\0');
+  for (;;) {
+    const size_t n = ::strftime_l(buffer.data(), buffer.size(), format, &tm, c);
+    if (n > 0 || buffer.size() >= kMaxFormatted) {
+      buffer.resize(n);
+      return buffer;
+    }
+    buffer.resize(buffer.size() * 4);
+  }
 }
 
 TimeStamp GetTimeStamp() {

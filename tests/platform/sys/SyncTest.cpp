@@ -161,6 +161,7 @@ TEST(Event, WaitAnyAnswersTheEventThatFired) {
   EXPECT_EQ(sys::WaitForAnyEvent({&queue, &stop}, 0), 0);
   EXPECT_EQ(sys::WaitForAnyEvent({&queue, &stop}, 0), 1);
   EXPECT_EQ(sys::WaitForAnyEvent({&queue, &stop}, 0), sys::kWaitTimeout);
+  EXPECT_EQ(sys::WaitForAnyEvent({}, sys::kInfinite), sys::kWaitTimeout) << "an empty list never returns otherwise";
 }
 
 TEST(Thread, ReportsStillActiveUntilTheBodyReturns) {
