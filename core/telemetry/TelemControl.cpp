@@ -1,0 +1,223 @@
+// The control object, its command queue and its processing thread.
+#include "core/telemetry/TelemControl.h"
+
+#include <chrono>
+#include <thread>
+
+#include "core/telemetry/TelemetryCodes.h"
+#include "core/telemetry/TelemetryReason.h"
+
+namespace telemetry {
+
+namespace {
+
+constexpr sys::DWORD kPassWaitMs = 500;
+constexpr auto kRemovalRetry = std::chrono::milliseconds(5);
+
+}  // namespace
+
+CTelemControl::CTelemControl(TelemetryCallbacks* document) : m_pDocument(document) { StartThread(); }
+
+CTelemControl::~CTelemControl() {
+  if (m_bActive) Shutdown();
+  // The thread is gone: what is left is deleted without callbacks.
+  m_commands.clear();
+}
+
+void CTelemControl::QueueCommand(const std::string& resource_name, std::uint64_t resource_id, int type) {
+  if (m_bStopRequested) return;
+  {
+    Lock lock(m_queueLock);
+    m_commands.push_back({resource_name, resource_id, type});
+  }
+  m_queueEvent.SetEvent();
+}
+
+void CTelemControl::ReportMessage(const std::string& text, std::uint32_t code) {
+  {
+    Lock lock(m_queueLock);
+    m_strMessages += text;
+    m_strMessages += ControlReasonText(code);
+  }
+  QueueCommand(std::string(), 0, kCommandMessages);
+}
+
+void CTelemControl::Shutdown() {
+  while (GetResourceCount() > 0) {
+    std::string name;
+    GetResourceName(name, 0);
+    if (RemoveResource(name) != kCtlRemovalPending) continue;
+    // Only a running processing thread, outside its own pass, ever deletes
+    // a pending resource; anywhere else waiting for it would never end.
+    if (!m_bThreadRunning || m_thread.IsCurrentThread()) {
+      Lock lock(m_controlLock);
+      m_pRemovedResource.reset();
+    } else {
+      std::this_thread::sleep_for(kRemovalRetry);
+    }
+  }
+  StopThread();
+  m_bActive = false;
+}
+
+bool CTelemControl::StartThread() {
+  if (!m_thread.Start([this] { return ThreadBody(); })) return false;
+  m_threadStarted.Lock();
+  m_bThreadRunning = true;
+  m_bThreadStopped = false;
+  return true;
+}
+
+void CTelemControl::StopThread() {
+  if (!m_bThreadRunning) return;
+  m_stopEvent.SetEvent();
+  // A callback that shuts its own control down cannot wait for the pass it
+  // runs in; the thread ends after this pass.
+  if (m_thread.IsCurrentThread()) return;
+  m_threadEnded.Lock();
+  m_thread.Join();
+  m_bThreadStopped = true;
+  m_bThreadRunning = false;
+  {
+    Lock lock(m_controlLock);
+    m_pRemovedResource.reset();
+  }
+}
+
+sys::DWORD CTelemControl::ThreadBody() {
+  m_threadStarted.SetEvent();
+  while (ProcessCommands()) {
+  }
+  m_threadEnded.SetEvent();
+  return 0;
+}
+
+bool CTelemControl::ProcessCommands() {
+  sys::DWORD wait_ms = kPassWaitMs;
+  if (m_bStopRequested) {
+    // Give commands already on their way one last chance to arrive.
+    std::this_thread::sleep_for(std::chrono::milliseconds(kPassWaitMs));
+    wait_ms = 0;
+  }
+  const int which = sys::WaitForAnyEvent({&m_queueEvent, &m_stopEvent}, wait_ms);
+  if (which == 1) {
+    Lock lock(m_queueLock);
+    m_bStopRequested = true;
+    return true;
+  }
+  if (which == 0) {
+    Lock pass(m_controlLock);
+    for (;;) {
+      CProcessCommand command;
+      {
+        Lock lock(m_queueLock);
+        if (m_commands.empty()) break;
+        command = std::move(m_commands.front());
+        m_commands.pop_front();
+      }
+      Dispatch(command);
+    }
+    m_pRemovedResource.reset();
+  }
+  return !m_bStopRequested;
+}
+
+CTelemComm* CTelemControl::FindCommandResource(const CProcessCommand& command) {
+  if (command.m_nResourceId == 0) return nullptr;
+  if (m_pRemovedResource && m_pRemovedResource->GetId() == command.m_nResourceId) return m_pRemovedResource.get();
+  Lock lock(m_resourceLock);
+  for (const auto& resource : m_resources)
+    if (resource->GetId() == command.m_nResourceId) return resource.get();
+  return nullptr;
+}
+
+void CTelemControl::Dispatch(const CProcessCommand& command) {
+  CTelemComm* resource = FindCommandResource(command);
+  const std::string& name = command.m_strResourceName;
+  switch (command.m_nType) {
+    case kCommandStateChanged:
+      if (resource != nullptr) DeliverState(*resource);
+      break;
+    case kCommandFileEvent:
+      if (resource != nullptr) {
+        int cause = 0, end = 0, open = 0;
+        {
+          Lock lock(m_resourceLock);
+          cause = resource->TakeFileError();
+          end = resource->IsEndOfFile() ? 1 : 0;
+          open = resource->IsFileOpen() ? 1 : 0;
+        }
+        m_pDocument->OnCommEvent(name, cause, end, open);
+      }
+      break;
+    case kCommandMessages:
+      DeliverMessages(resource);
+      break;
+    case kCommandFramesReady:
+      while (resource != nullptr) {
+        std::unique_ptr<CFrameData> frame;
+        {
+          Lock lock(m_resourceLock);
+          frame = resource->GetNextFrame();
+        }
+        if (!frame) break;
+        m_pDocument->OnFrameReceived(name, std::move(frame));
+      }
+      break;
+    case kCommandDeliverFrame:
+      if (resource != nullptr) {
+        std::unique_ptr<CFrameData> frame;
+        {
+          Lock lock(m_resourceLock);
+          frame = resource->GetNextFrame();
+        }
+        m_pDocument->OnFrameReceived(name, std::move(frame));
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void CTelemControl::DeliverState(CTelemComm& resource) {
+  int state = 0, count = 0;
+  {
+    Lock lock(m_resourceLock);
+    state = resource.GetState();
+    count = resource.GetInstrumentCount();
+  }
+  m_pDocument->OnResourceState(resource.GetName(), state);
+  for (int i = 0; i < count; ++i) {
+    std::string header;
+    int instrument_state = 3;  // an empty header is never attached
+    {
+      Lock lock(m_resourceLock);
+      resource.GetInstrumentHeader(header, i);
+      if (!header.empty()) instrument_state = resource.GetInstrumentState(header);
+    }
+    m_pDocument->OnResourceInfo(header, instrument_state);
+  }
+}
+
+void CTelemControl::DeliverMessages(CTelemComm* resource) {
+  if (resource == nullptr) {
+    std::string text;
+    {
+      Lock lock(m_queueLock);
+      text.swap(m_strMessages);
+    }
+    m_pDocument->OnTelemetryMessage(text);
+    return;
+  }
+  for (;;) {
+    std::string line;
+    {
+      Lock lock(m_resourceLock);
+      resource->TakeMessage(line);
+    }
+    if (line.empty()) return;
+    m_pDocument->OnTelemetryMessage(line);
+  }
+}
+
+}  // namespace telemetry

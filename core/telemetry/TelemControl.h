@@ -1,0 +1,133 @@
+// The registry of one telemetry document's communications resources and
+// loaded instruments, and the owner of the processing thread that delivers
+// every result to the document's callbacks in queue order.
+//
+// Lock order, outermost first: control, instruments, resources, then a
+// resource's own locks, then the command queue. The processing thread holds
+// the control lock for a whole pass; callbacks run under it and may call
+// the control again (the locks are re-entrant).
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <deque>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/instrument/Instrument.h"
+#include "core/telemetry/CommandSink.h"
+#include "core/telemetry/ProcessCommand.h"
+#include "core/telemetry/ResourceSettings.h"
+#include "core/telemetry/TelemComm.h"
+#include "core/telemetry/TelemetryCallbacks.h"
+#include "platform/sys/CriticalSection.h"
+#include "platform/sys/Event.h"
+#include "platform/sys/Thread.h"
+
+namespace telemetry {
+
+class CTelemControl : public CommandSink {
+ public:
+  // Starts the processing thread and waits until it runs.
+  explicit CTelemControl(TelemetryCallbacks* document);
+  ~CTelemControl() override;
+  CTelemControl(const CTelemControl&) = delete;
+  CTelemControl& operator=(const CTelemControl&) = delete;
+
+  void QueueCommand(const std::string& resource_name, std::uint64_t resource_id, int type) override;
+  void ReportMessage(const std::string& text, std::uint32_t code);
+  void Shutdown();
+
+  // Resources.
+  std::uint32_t AddSerialResource(const SerialSettings& settings);
+  std::uint32_t AddFileResource(const FileSettings& settings);
+  std::uint32_t RemoveResource(const std::string& name);
+  std::uint32_t ModifyResource(const std::string& name, const SerialSettings& settings);
+  bool ResourceExists(int index);
+  std::uint32_t ConnectResource(int index);
+  std::uint32_t DisconnectResource(int index);
+  std::uint32_t GetBytesDiscarded(std::uint32_t& count, int index);
+  std::uint32_t ResetBytesDiscarded(int index);
+  std::uint32_t GetSerialInfo(SerialSettings& out, int index);
+  std::uint32_t GetFileInfo(FileSettings& out, int index);
+  std::uint32_t GetAbortCode(std::uint32_t& code, int index);
+  bool GetResourceName(std::string& out, int index);
+  int GetResourceCount();
+  int FindResource(const std::string& name);
+  std::uint32_t RetrieveFrame(int index);
+
+  // Instruments.
+  std::uint32_t AddInstrument(const std::string& path);
+  std::uint32_t RemoveInstrument(const std::string& header);
+  std::uint32_t AttachInstrument(const std::string& header, const std::string& resource, bool special);
+  std::uint32_t DetachInstrument(const std::string& header);
+  std::uint32_t StartAcquisition(int index);
+  std::uint32_t StopAcquisition(int index);
+  std::uint32_t GetInstrumentFileType(std::string& out, int index);
+  std::uint32_t GetInstrumentFileName(std::string& out, int index);
+  std::uint32_t GetInstrumentSerialNumber(std::string& out, int index);
+  bool GetInstrumentResource(std::string& out, int index);
+  bool GetInstrumentHeader(std::string& out, int index);
+  int GetInstrumentCount();
+  int FindInstrument(const std::string& header);
+  int FindSensor(int index, const char* type, int after);
+  CSensor* GetSensor(int index, int sensor);
+  int GetInstrumentLinesRead(int index);
+  int GetInstrumentFrameSize(int index);
+  int GetInstrumentSensorCount(int index);
+
+  bool IsThreadRunning() const { return m_bThreadRunning; }
+
+ private:
+  using Lock = std::lock_guard<sys::CCriticalSection>;
+
+  // The processing thread.
+  bool StartThread();
+  void StopThread();
+  sys::DWORD ThreadBody();
+  bool ProcessCommands();
+  void Dispatch(const CProcessCommand& command);
+  CTelemComm* FindCommandResource(const CProcessCommand& command);
+  void DeliverState(CTelemComm& resource);
+  void DeliverMessages(CTelemComm* resource);
+
+  // Helpers under the caller's locks.
+  CTelemComm* ResourceAt(int index);
+  CInstrument* InstrumentAt(int index);
+  std::uint32_t AddResource(std::unique_ptr<CTelemComm> resource, const std::string& name,
+                            std::uint32_t init_code);
+  std::uint32_t DetachAt(std::size_t instrument);
+  void MoveResourceMessages(CTelemComm& resource);
+  CInstrumentAttachment BuildAttachment(CInstrument& instrument, bool special);
+  std::uint32_t InstrumentQuery(int index, const char* failure, std::string& out,
+                                const std::string& (CInstrument::*get)() const);
+
+  std::atomic<bool> m_bStopRequested{false};
+  bool m_bThreadStopped = true;
+  std::atomic<bool> m_bThreadRunning{false};
+  bool m_bActive = true;
+  int m_nInstrumentCount = 0;
+  int m_nResourceCount = 0;
+  sys::CCriticalSection m_resourceLock;
+  sys::CCriticalSection m_instrumentLock;
+  sys::CCriticalSection m_controlLock;
+  sys::CCriticalSection m_queueLock;
+  sys::CEvent m_queueEvent;
+  sys::CEvent m_stopEvent;
+  sys::CEvent m_threadEnded;
+  sys::CEvent m_threadStarted;
+  std::vector<int> m_resourceOfInstrument;
+  std::vector<std::string> m_resourceNames;
+  std::vector<std::string> m_instrumentHeaders;
+  std::string m_strMessages;
+  TelemetryCallbacks* m_pDocument;
+  std::unique_ptr<CTelemComm> m_pRemovedResource;
+  sys::Thread m_thread;
+  std::vector<std::unique_ptr<CTelemComm>> m_resources;
+  std::vector<std::unique_ptr<CInstrument>> m_instruments;
+  std::deque<CProcessCommand> m_commands;
+  std::uint64_t m_nNextResourceId = 1;
+};
+
+}  // namespace telemetry
