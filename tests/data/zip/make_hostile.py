@@ -79,7 +79,8 @@ def main(folder):
     write(folder, 'deflated-size-long.zip', archive([entry(b'a.txt', text, usize=len(text) + 100)]))
     write(folder, 'deflated-size-short.zip', archive([entry(b'a.txt', text, usize=len(text) - 100)]))
     write(folder, 'crc-error.zip', archive([entry(b'a.txt', text, crc=zlib.crc32(text) ^ 1)]))
-    write(folder, 'encrypted-short.zip', archive([entry(b'a.txt', b'', deflate=False, flag=1, csize=4, usize=0)]))
+    write(folder, 'encrypted-short.zip',
+          archive([(b'a.txt', b'abcd', dict(method=0, crc=0, csize=4, usize=0), {'flag': 1})]))
     truncated = zlib.compress(text)[2:-4][:10]
     write(folder, 'deflated-truncated.zip',
           archive([(b'a.txt', truncated, dict(method=8, crc=zlib.crc32(text), csize=len(truncated),

@@ -1,0 +1,135 @@
+// Extraction to disk: names, folders, modes, times, and no partial files.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "ZipTestSupport.h"
+#include "zip/ZipArchive.h"
+#include "zip/ZipException.h"
+#include "zip/ZipProgressCallback.h"
+
+using ziptest::Fixture;
+using ziptest::TempDir;
+
+namespace {
+
+mode_t ModeOf(const std::string& path) {
+  struct stat st;
+  ::stat(path.c_str(), &st);
+  return st.st_mode & 07777;
+}
+
+mode_t Umask() {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return mask;
+}
+
+TEST(ZipExtract, PackageUnpacksFlatAndFullPathKeepsFolders) {
+  TempDir dir;
+  CZipArchive zip;
+  zip.Open(Fixture("infozip-deflated.zip"), CZipArchive::zipOpenReadOnly);
+  const std::string cal = ziptest::ReadAll(Fixture("x.cal"));
+  for (WORD i = 0; i < zip.GetCount(); ++i) {
+    CZipEntryHeader h;
+    zip.GetFileInfo(h, i);
+    if (!h.IsDirectory()) {
+      EXPECT_TRUE(zip.ExtractFile(i, dir / "flat/", false, nullptr, 65536));
+    }
+    EXPECT_TRUE(zip.ExtractFile(i, dir / "full", true));
+  }
+  EXPECT_EQ(ziptest::ReadAll(dir / "flat/x.cal"), cal);
+  EXPECT_EQ(ziptest::ReadAll(dir / "full/docs/x.cal"), cal);
+  EXPECT_TRUE(std::filesystem::is_regular_file(dir / "flat/empty.dat"));
+  EXPECT_EQ(std::filesystem::file_size(dir / "flat/empty.dat"), 0u);
+  EXPECT_EQ(ModeOf(dir / "full/docs"), 0755 & ~Umask());
+  EXPECT_EQ(ModeOf(dir / "full/docs/x.cal"), 0644 & ~Umask());
+  // Info-ZIP stored 2020-05-06 07:08:10 as local time of the run that made
+  // the fixture (UTC); mktime reads it back in local time.
+  struct stat st;
+  ::stat((dir / "full/docs/x.cal").c_str(), &st);
+  CZipEntryHeader h;
+  zip.GetFileInfo(h, static_cast<WORD>(zip.FindFile("docs/x.cal")));
+  EXPECT_EQ(st.st_mtime, h.GetTime());
+  zip.Close();
+}
+
+TEST(ZipExtract, ExistingDirectoryKeepsItsMode) {
+  TempDir dir;
+  std::filesystem::create_directories(dir / "full/docs");
+  ::chmod((dir / "full/docs").c_str(), 0700);
+  CZipArchive zip;
+  zip.Open(Fixture("infozip-deflated.zip"), CZipArchive::zipOpenReadOnly);
+  EXPECT_TRUE(zip.ExtractFile(static_cast<WORD>(zip.FindFile("docs/")), dir / "full", true));
+  EXPECT_TRUE(zip.ExtractFile(static_cast<WORD>(zip.FindFile("docs/x.cal")), dir / "full", true));
+  EXPECT_EQ(ModeOf(dir / "full/docs"), 0700u);
+  zip.Close();
+}
+
+TEST(ZipExtract, NewNameAndRootPath) {
+  TempDir dir;
+  CZipArchive zip;
+  zip.Open(Fixture("infozip-deflated.zip"), CZipArchive::zipOpenReadOnly);
+  const auto index = static_cast<WORD>(zip.FindFile("docs/x.cal"));
+  EXPECT_TRUE(zip.ExtractFile(index, dir.path(), false, "renamed.cal"));
+  EXPECT_TRUE(std::filesystem::exists(dir / "renamed.cal"));
+  EXPECT_EQ(zip.BuildExtractPath("docs/sub/a.txt", "/t/", false, nullptr), "/t/a.txt");
+  EXPECT_EQ(zip.BuildExtractPath("docs/sub/a.txt", "/t", true, nullptr), "/t/docs/sub/a.txt");
+  EXPECT_EQ(zip.BuildExtractPath("C:\\d\\a.txt", "/t", true, nullptr), "/t/d/a.txt");
+  zip.SetRootPath("DOCS/");
+  EXPECT_EQ(zip.BuildExtractPath("docs/sub/a.txt", "/t", false, nullptr), "/t/sub/a.txt");
+  EXPECT_EQ(zip.BuildExtractPath("docsx/a.txt", "/t", false, nullptr), "/t/a.txt");
+  EXPECT_EQ(zip.BuildExtractPath("", "/t", false, nullptr), "/t");
+  zip.Close();
+}
+
+class AbortAt : public CZipProgressCallback {
+ public:
+  explicit AbortAt(int calls) : left_(calls) {}
+  bool Callback(int) override { return --left_ > 0; }
+
+ private:
+  int left_;
+};
+
+TEST(ZipExtract, AbortLeavesNoFileAndTellsWhetherItWasTheLastChunk) {
+  TempDir dir;
+  CZipArchive zip;
+  zip.Open(Fixture("infozip-deflated.zip"), CZipArchive::zipOpenReadOnly);
+  const auto index = static_cast<WORD>(zip.FindFile("docs/x.cal"));
+  struct Case {
+    int calls;
+    DWORD buffer;
+    int cause;
+  };
+  for (const Case c : {Case{1, 100, CZipException::aborted}, Case{1, 1 << 20, CZipException::abortedSafely}}) {
+    AbortAt callback(c.calls);
+    zip.SetCallback(&callback, CZipProgressCallback::cbExtract);
+    try {
+      zip.ExtractFile(index, dir.path(), false, nullptr, c.buffer);
+      ADD_FAILURE() << "not aborted";
+    } catch (const CZipException& e) {
+      EXPECT_EQ(e.m_iCause, c.cause);
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+  }
+  zip.SetCallback(nullptr, CZipProgressCallback::cbExtract);
+  EXPECT_TRUE(zip.ExtractFile(index, dir.path(), false));
+  zip.Close();
+}
+
+TEST(ZipExtract, WrongPasswordLeavesNoFile) {
+  TempDir dir;
+  CZipArchive zip;
+  zip.Open(Fixture("infozip-encrypted.zip"), CZipArchive::zipOpenReadOnly);
+  zip.SetPassword("wrong");
+  EXPECT_THROW(zip.ExtractFile(0, dir.path(), false), CZipException);
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+  zip.SetPassword("secret");
+  EXPECT_TRUE(zip.ExtractFile(0, dir.path(), false));
+  EXPECT_EQ(ziptest::ReadAll(dir / "x.cal"), ziptest::ReadAll(Fixture("x.cal")));
+  zip.Close();
+}
+
+}  // namespace
