@@ -7,27 +7,20 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
-#include <termios.h>
 
+#include "platform/sys/SerialLine.h"
 #include "platform/sys/Types.h"
+
+// The line settings found at open, kept whole (the termios record stays out
+// of this header: its many macros would reach every includer).
+struct termios;
 
 namespace sys {
 
-// The line settings as the telemetry layer stores them (the serial device
-// control block's codes).
-struct SerialLineSettings {
-  DWORD baud_rate = 0;
-  BYTE byte_size = 8;  // 5 to 8
-  BYTE parity = 0;     // kParityNone ... kParitySpace
-  BYTE stop_bits = 0;  // kOneStopBit, kOne5StopBits, kTwoStopBits
-};
-
 class SerialPort {
  public:
-  enum Parity : BYTE { kParityNone = 0, kParityOdd = 1, kParityEven = 2, kParityMark = 3, kParitySpace = 4 };
-  enum StopBits : BYTE { kOneStopBit = 0, kOne5StopBits = 1, kTwoStopBits = 2 };
-
   // Purge bits, as the resource passes them.
   static constexpr unsigned kPurgeTxAbort = 0x0001;
   static constexpr unsigned kPurgeRxAbort = 0x0002;
@@ -41,7 +34,7 @@ class SerialPort {
   static constexpr DWORD kErrorFrame = 0x0008;     // framing error
   static constexpr DWORD kErrorBreak = 0x0010;     // break seen
 
-  SerialPort() = default;
+  SerialPort();
   ~SerialPort();  // closes, restoring the settings found at open
   SerialPort(const SerialPort&) = delete;
   SerialPort& operator=(const SerialPort&) = delete;
@@ -63,9 +56,6 @@ class SerialPort {
   // when there is parity; DTR and RTS raised where the driver has them.
   // EINVAL for a value the line cannot take (a speed of 0 included).
   int Configure(const SerialLineSettings& settings);
-
-  // The termios form of settings, built on base; EINVAL as Configure.
-  static int ApplyLineSettings(const SerialLineSettings& settings, struct termios& termios);
 
   // The kernel's tty buffers are fixed, so the sizes are only checked
   // (an input size of 0 is EINVAL) and kept.
@@ -94,8 +84,8 @@ class SerialPort {
   // is full; ETIMEDOUT with written telling how far it got.
   int Write(const void* data, std::size_t size, int timeout_ms, std::size_t& written);
 
-  // 10000 / speed + 6 milliseconds, 0 before a speed is configured.
-  static DWORD ReadIntervalFor(DWORD baud_rate);
+  // The read interval of the configured speed (ReadIntervalFor), 0 before
+  // a speed is configured.
   DWORD GetReadIntervalMs() const { return read_interval_ms_; }
 
   // Puts back the line settings found at Open.
@@ -117,7 +107,7 @@ class SerialPort {
 
   int fd_ = -1;
   std::string path_;
-  struct termios saved_ {};
+  std::unique_ptr<struct termios> saved_;
   DWORD read_interval_ms_ = 0;
   DWORD input_size_ = 0;
   bool has_counters_ = false;

@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <string>
+#include <termios.h>
 #include <thread>
 #include <unistd.h>
 
@@ -14,7 +15,6 @@
 
 namespace {
 
-using sys::SerialLineSettings;
 using sys::SerialPort;
 using namespace std::chrono_literals;
 
@@ -68,7 +68,7 @@ class PtyFixture : public ::testing::Test {
 };
 
 TEST_F(PtyFixture, BytesTravelBothWaysUnchanged) {
-  ASSERT_EQ(port_.Configure({9600, 8, SerialPort::kParityNone, SerialPort::kOneStopBit}), 0);
+  ASSERT_EQ(port_.Configure({9600, 8, sys::kParityNone, sys::kOneStopBit}), 0);
   // Raw mode: no echo, no CR/LF translation, no flow-control characters.
   const std::string frame = std::string("SATHSE\r\n\x00\x11\x13\x7f\xff", 13);
   MasterWrite(frame);
@@ -165,66 +165,6 @@ TEST_F(PtyFixture, PurgeDropsUnreadInputAndPtysHaveNoErrorCounters) {
   EXPECT_EQ(port_.SetBufferSizes(0, 0), EINVAL);
   EXPECT_EQ(port_.SetBufferSizes(4096, 0), 0);
   EXPECT_EQ(port_.GetInputBufferSize(), 4096u);
-}
-
-TEST(SerialLine, SettingsBecomeTermiosFlags) {
-  struct Case {
-    SerialLineSettings settings;
-    tcflag_t size, parity_flags;
-    bool two_stop, parity_checked;
-    speed_t speed;
-  } cases[] = {
-      {{9600, 8, SerialPort::kParityNone, SerialPort::kOneStopBit}, CS8, 0, false, false, B9600},
-      {{19200, 7, SerialPort::kParityEven, SerialPort::kOneStopBit}, CS7, PARENB, false, true, B19200},
-      {{4800, 7, SerialPort::kParityOdd, SerialPort::kTwoStopBits}, CS7, PARENB | PARODD, true, true, B4800},
-      {{1200, 8, SerialPort::kParityMark, SerialPort::kOneStopBit}, CS8, PARENB | PARODD | CMSPAR, false, true,
-       B1200},
-      {{300, 6, SerialPort::kParitySpace, SerialPort::kOneStopBit}, CS6, PARENB | CMSPAR, false, true, B300},
-      {{110, 5, SerialPort::kParityNone, SerialPort::kOne5StopBits}, CS5, 0, true, false, B110},
-  };
-  for (const Case& c : cases) {
-    struct termios t {};
-    t.c_cflag = CRTSCTS | PARENB | CS5;
-    t.c_iflag = IXON | IXOFF | ICRNL;
-    t.c_lflag = ECHO | ICANON;
-    ASSERT_EQ(SerialPort::ApplyLineSettings(c.settings, t), 0) << c.settings.baud_rate;
-    EXPECT_EQ(t.c_cflag & CSIZE, c.size) << c.settings.baud_rate;
-    EXPECT_EQ(t.c_cflag & (PARENB | PARODD | CMSPAR), c.parity_flags) << c.settings.baud_rate;
-    EXPECT_EQ((t.c_cflag & CSTOPB) != 0, c.two_stop) << c.settings.baud_rate;
-    EXPECT_EQ((t.c_iflag & INPCK) != 0, c.parity_checked) << c.settings.baud_rate;
-    EXPECT_EQ(::cfgetispeed(&t), c.speed);
-    EXPECT_EQ(::cfgetospeed(&t), c.speed);
-    EXPECT_EQ(t.c_cflag & CRTSCTS, 0u) << "no hardware flow control";
-    EXPECT_EQ(t.c_iflag & (IXON | IXOFF | ICRNL), 0u) << "no software flow control or translation";
-    EXPECT_EQ(t.c_lflag & (ECHO | ICANON), 0u);
-    EXPECT_NE(t.c_cflag & CLOCAL, 0u);
-    EXPECT_NE(t.c_cflag & CREAD, 0u);
-  }
-}
-
-TEST(SerialLine, ImpossibleSettingsAreRefused) {
-  const SerialLineSettings bad[] = {
-      {0, 8, 0, 0},       // no speed
-      {12345, 8, 0, 0},   // a speed the line cannot be set to
-      {9600, 4, 0, 0},    // byte too short
-      {9600, 9, 0, 0},    // byte too long
-      {9600, 8, 5, 0},    // unknown parity
-      {9600, 8, 0, 3},    // unknown stop bits
-      {9600, 8, 0, 1},    // 1.5 stop bits need 5-bit bytes
-      {9600, 5, 0, 2},    // two stop bits are 1.5 at 5 bits
-  };
-  for (const SerialLineSettings& s : bad) {
-    struct termios t {};
-    EXPECT_EQ(SerialPort::ApplyLineSettings(s, t), EINVAL)
-        << s.baud_rate << " " << int{s.byte_size} << " " << int{s.parity} << " " << int{s.stop_bits};
-  }
-}
-
-TEST(SerialLine, ReadIntervalFollowsTheSpeedAndSurvivesZero) {
-  EXPECT_EQ(SerialPort::ReadIntervalFor(9600), 7u);
-  EXPECT_EQ(SerialPort::ReadIntervalFor(19200), 6u);
-  EXPECT_EQ(SerialPort::ReadIntervalFor(300), 39u);
-  EXPECT_EQ(SerialPort::ReadIntervalFor(0), 0u);
 }
 
 TEST(SerialOpen, RefusesWhatIsNotAPort) {
