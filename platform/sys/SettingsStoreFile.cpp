@@ -108,10 +108,10 @@ FileProblem SettingsStoreFile::Read(std::string& text, FileIdentity& identity) c
   return {};
 }
 
-FileProblem SettingsStoreFile::Lock() {
+FileProblem SettingsStoreFile::Lock(bool create_folder) {
   if (lock_fd_ >= 0) return {};
   std::error_code ec;
-  fs::create_directories(FolderOf(path_), ec);
+  if (create_folder) fs::create_directories(FolderOf(path_), ec);
   if (ec) return Problem(ec.value(), ERROR_WRITE_FAULT, "cannot create the folder");
   const std::string lock_path = path_ + ".lock";
   const int fd = ::open(lock_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);

@@ -42,8 +42,9 @@ class SettingsStoreFile {
   FileProblem Read(std::string& text, FileIdentity& identity) const;
 
   // Takes <file>.lock exclusively (waits for other writers), creating the
-  // folder when it is missing. Released by Unlock or the destructor.
-  FileProblem Lock();
+  // folder when it is missing and create_folder is set. Released by Unlock
+  // or the destructor.
+  FileProblem Lock(bool create_folder = true);
   void Unlock();
 
   // Only while locked: writes a temporary file beside the file, flushes it
