@@ -143,3 +143,27 @@ TEST(ZipRead, SetPasswordRefusesNonAscii) {
 }
 
 }  // namespace
+
+namespace {
+
+// The descriptor is checked once the entry has been read to its end, and
+// only then.
+TEST(ZipRead, DataDescriptorCheckedAtTheEntrysEnd) {
+  for (const char* name : {"descriptor-good.zip", "descriptor-bad.zip"}) {
+    const bool good = std::string(name) == "descriptor-good.zip";
+    CZipArchive zip;
+    zip.Open(Fixture(name), CZipArchive::zipOpenReadOnly);
+    if (good) {
+      EXPECT_TRUE(zip.TestFile(0));
+    } else {
+      EXPECT_THROW(zip.TestFile(0), CZipException);
+    }
+    ASSERT_TRUE(zip.OpenFile(0));
+    char buffer[16];
+    zip.ReadFile(buffer, sizeof buffer);
+    EXPECT_EQ(zip.CloseFile(), -1) << name;
+    zip.Close();
+  }
+}
+
+}  // namespace

@@ -42,7 +42,7 @@ def archive(entries, **end_lies):
     for i, (name, payload, f, lies) in enumerate(entries):
         offset = len(body) if offsets is None else offsets[i]
         body += local(name, payload, f['method'], f['crc'], f['csize'], f['usize'], lies.get('flag', 0),
-                      lies.get('local_extra', b''))
+                      lies.get('local_extra', b'')) + lies.get('descriptor', b'')
         cd += central(name, f['method'], f['crc'], f['csize'], f['usize'], offset, lies.get('flag', 0),
                       lies.get('extra', b''), disk=lies.get('disk', 0))
     return body + cd + end(len(entries), len(cd), len(body), **end_lies)
@@ -88,6 +88,11 @@ def main(folder):
     two = [entry(b'a.txt', text), entry(b'b.txt', text)]
     write(folder, 'overlap-same.zip', archive(two, offsets=[0, 0]))
     write(folder, 'overlap-inside.zip', archive(two, offsets=[0, 40]))
+    for label, bad in (('good', 0), ('bad', 1)):
+        name, payload, f, _ = entry(b'a.txt', text)
+        descriptor = struct.pack('<IIII', 0x08074B50, f['crc'] ^ bad, f['csize'], f['usize'])
+        write(folder, 'descriptor-%s.zip' % label,
+              archive([(name, payload, f, {'flag': 8, 'descriptor': descriptor})]))
     write(folder, 'entry-other-disk.zip', archive([entry(b'a.txt', text, disk=1)]))
 
 
