@@ -2,19 +2,19 @@
 // its reader thread with the events that hand over its start and end.
 #pragma once
 
+#include <memory>
 #include <thread>
 
+#include "core/telemetry/SerialDevice.h"
 #include "platform/sys/Event.h"
-#include "platform/sys/SerialPort.h"
 
 namespace telemetry {
 
 class SerialLink {
  public:
-  sys::SerialPort port;
+  std::unique_ptr<SerialDevice> device;
   std::thread reader;
-  std::thread::id reader_id;
-  sys::CEvent reader_started;  // auto-reset
+  sys::CEvent reader_started;  // auto-reset, each signalled once per reader
   sys::CEvent reader_ended;
   sys::CEvent stop_reader;
 };

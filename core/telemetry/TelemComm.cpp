@@ -12,6 +12,7 @@ CTelemComm::CTelemComm(CommandSink* control, std::uint64_t id) : m_pControl(cont
 CTelemComm::~CTelemComm() {
   // A serial reader must not outlive the bytes and lists it works on.
   if (IsSerial()) Disconnect();
+  JoinReader();
 }
 
 void CTelemComm::Queue(int type) {

@@ -17,6 +17,7 @@
 #include "core/telemetry/FrameFactory.h"
 #include "core/telemetry/ReceivedBytes.h"
 #include "core/telemetry/ResourceSettings.h"
+#include "core/telemetry/SerialDevice.h"
 #include "platform/sys/CriticalSection.h"
 #include "platform/sys/Time.h"
 #include "platform/sys/Types.h"
@@ -91,9 +92,11 @@ class CTelemComm {
   std::uint32_t Disconnect();
   void AppendBytes(const std::uint8_t* bytes, std::size_t count);
 
-  // The last reported line, for callers that move a resource's messages
-  // into their own text; tests read it too.
   std::size_t GetMessageCount() const;
+
+  // The port a serial resource connects through; the operating system's
+  // serial port unless a test puts a scripted device in its place.
+  void SetSerialDeviceFactory(SerialDeviceFactory factory) { m_deviceFactory = std::move(factory); }
 
  private:
   using Lock = std::lock_guard<sys::CCriticalSection>;
@@ -130,16 +133,18 @@ class CTelemComm {
   std::uint32_t SetPortState();
   void ResetPort();
   bool StartReader();
-  void ReaderLoop();
+  void JoinReader();
+  void ReaderThread();
+  bool ReaderTurn(std::vector<std::uint8_t>& buffer, int& idle_count);
   void DeclareIdle();
-  std::uint32_t CheckCommStatus(unsigned line_errors);
+  std::uint32_t CheckCommStatus(sys::DWORD line_errors);
   void AbortReader(std::uint32_t code, int os_error);
 
   bool m_bPortOpen = false;
   bool m_bWaiting = true;
   bool m_bClosing = false;
   bool m_bEndOfFile = false;
-  bool m_bConnecting = false;
+  std::atomic<bool> m_bConnecting{false};  // read by the reader while it starts
   bool m_bFramesReady = false;
   bool m_bResourceSynchronized = false;
   bool m_bExclusiveAttached = false;
@@ -178,6 +183,7 @@ class CTelemComm {
   int m_nKind = kKindNone;
   std::uint32_t m_nReadSize = 2048;
   std::unique_ptr<SerialLink> m_pLink;
+  SerialDeviceFactory m_deviceFactory;
 };
 
 }  // namespace telemetry

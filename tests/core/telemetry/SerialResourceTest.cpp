@@ -1,0 +1,263 @@
+// Serial resources: live frames over a pseudo-terminal, the far end going
+// away, and a scripted device for line errors, idle time-outs and the
+// global synchronisation string.
+#include <gtest/gtest.h>
+
+#include <pty.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstring>
+#include <deque>
+#include <mutex>
+#include <thread>
+
+#include "core/telemetry/TelemControl.h"
+#include "core/telemetry/TelemetryCodes.h"
+#include "tests/core/telemetry/ControlTestSupport.h"
+#include "tests/core/telemetry/TelemetryTestSupport.h"
+
+using namespace telemetry;
+using namespace telemetry_test;
+
+namespace {
+
+const std::string kFixedCal = std::string(BRIVEN_TEST_DATA) + "/telemetry/fixed.cal";
+
+SerialSettings Settings(const std::string& port, const std::string& sync = {}) {
+  SerialSettings s;
+  s.port_name = port;
+  s.baud_rate = 9600;
+  s.buffer_size = 256;
+  s.sync_string = sync;
+  return s;
+}
+
+class PseudoTerminal {
+ public:
+  PseudoTerminal() {
+    char name[256] = {};
+    if (openpty(&master_, &slave_, name, nullptr, nullptr) != 0) std::abort();
+    path_ = name;
+  }
+  ~PseudoTerminal() {
+    CloseMaster();
+    if (slave_ >= 0) close(slave_);
+  }
+  void Write(const std::string& bytes) { ASSERT_EQ(write(master_, bytes.data(), bytes.size()), ssize_t(bytes.size())); }
+  void CloseMaster() {
+    if (master_ >= 0) close(master_);
+    master_ = -1;
+  }
+  // The far end of the test keeps the slave open only until the resource
+  // has it, so closing the master is a hang-up.
+  void CloseSlave() {
+    if (slave_ >= 0) close(slave_);
+    slave_ = -1;
+  }
+  const std::string& Path() const { return path_; }
+
+ private:
+  int master_ = -1;
+  int slave_ = -1;
+  std::string path_;
+};
+
+int CountKind(const std::vector<Callback>& calls, const std::string& kind, int value = -1) {
+  int n = 0;
+  for (const Callback& c : calls) n += c.kind == kind && (value < 0 || c.value == value) ? 1 : 0;
+  return n;
+}
+
+bool HasText(const std::vector<Callback>& calls, const std::string& text) {
+  for (const Callback& c : calls)
+    if (c.kind == "message" && c.text.find(text) != std::string::npos) return true;
+  return false;
+}
+
+TEST(SerialPseudoTerminal, LiveFramesReachTheFrameCallbackAndAHangUpAborts) {
+  PseudoTerminal pty;
+  RecordingDocument doc;
+  CTelemControl control(&doc);
+  ASSERT_EQ(control.AddSerialResource(Settings(pty.Path())), 0u);
+  ASSERT_EQ(control.AddInstrument(kFixedCal), 0u);
+  ASSERT_EQ(control.AttachInstrument("HDRX0001", pty.Path(), false), 0u);
+  ASSERT_EQ(control.ConnectResource(0), 0u);
+  ASSERT_EQ(control.StartAcquisition(0), 0u);
+  pty.CloseSlave();
+  pty.Write(std::string("zzHDRX0001\x01\x02HDRX0001\x03\x04", 22));
+  ASSERT_TRUE(doc.WaitFor([](const auto& calls) { return CountKind(calls, "frame") >= 2; }));
+  std::vector<Callback> calls = doc.Snapshot();
+  std::vector<int> numbers;
+  for (const Callback& c : calls)
+    if (c.kind == "frame") numbers.push_back(c.value);
+  EXPECT_EQ(numbers, (std::vector<int>{1, 2}));
+  EXPECT_TRUE(HasText(calls, pty.Path() + " connection successful.\r\n"));
+  EXPECT_TRUE(HasText(calls, pty.Path() + " reading telemetry.\r\n"));
+  EXPECT_TRUE(HasText(calls, "HDRX0001 found on " + pty.Path() + ".\r\n"));
+
+  pty.CloseMaster();
+  ASSERT_TRUE(doc.WaitFor([&](const auto& c) {
+    return HasText(c, "Telemetry acquisition aborted on " + pty.Path() + ".\r\n\tRead error: ");
+  }));
+  ASSERT_TRUE(doc.WaitFor([](const auto& c) { return CountKind(c, "state", kStateAborted) > 0; }));
+  std::uint32_t abort_code = 0;
+  EXPECT_EQ(control.GetAbortCode(abort_code, 0), 0u);
+  EXPECT_EQ(abort_code, kResReadError);
+  control.Shutdown();
+}
+
+TEST(SerialPseudoTerminal, ConnectingTwiceIsANoOpAndAMissingPortGivesNoMessage) {
+  PseudoTerminal pty;
+  CTelemComm resource(nullptr);
+  ASSERT_EQ(resource.InitSerial(Settings(pty.Path())), 0u);
+  ASSERT_EQ(resource.Connect(), 0u);
+  EXPECT_EQ(resource.GetState(), kStateWaiting);
+  EXPECT_EQ(resource.Connect(), 0u);
+  EXPECT_EQ(resource.Disconnect(), 0u);
+  EXPECT_EQ(resource.GetState(), kStateNotConnected);
+  const std::vector<std::string> lines = TakeMessages(resource);
+  EXPECT_EQ(lines.back(), pty.Path() + " disconnection successful.\r\n");
+
+  CTelemComm missing(nullptr);
+  ASSERT_EQ(missing.InitSerial(Settings("/dev/no-such-port-here")), 0u);
+  TakeMessages(missing);
+  EXPECT_EQ(missing.Connect(), kResPortOpenFailed);
+  EXPECT_TRUE(TakeMessages(missing).empty());
+  EXPECT_FALSE(missing.PortExists());
+}
+
+TEST(SerialSettingsTest, InitialisationRefusals) {
+  CTelemComm resource(nullptr);
+  SerialSettings no_speed = Settings("ttyS9");
+  no_speed.baud_rate = 0;
+  EXPECT_EQ(resource.InitSerial(no_speed), kResInvalidPort);
+  SerialSettings no_buffer = Settings("ttyS9");
+  no_buffer.buffer_size = 0;
+  EXPECT_EQ(resource.InitSerial(no_buffer), kResInvalidPort);
+  EXPECT_EQ(resource.InitSerial(Settings("")), kResInvalidPort);
+  ASSERT_EQ(resource.InitSerial(Settings("ttyS9")), 0u);
+  EXPECT_EQ(resource.InitSerial(Settings("ttyS8")), kResInvalidPort);
+  const std::vector<std::string> lines = TakeMessages(resource);
+  ASSERT_EQ(lines.size(), 5u);
+  EXPECT_EQ(lines[0], "Unable to initialize serial communications.\r\n\tInvalid serial port identification.\r\n");
+  EXPECT_EQ(lines[3], "Initializing serial communications on ttyS9.\r\n"
+                      "\tGlobal synchronization has been deactivated.\r\n");
+  EXPECT_EQ(lines[4], "Unable to reinitialize serial communications.\r\n\tInvalid serial port identification.\r\n");
+}
+
+// A device that plays back a script, one entry per read: bytes, a quiet
+// read (time-out), or line errors.
+class ScriptedDevice : public SerialDevice {
+ public:
+  struct Step {
+    std::string bytes;
+    sys::DWORD line_errors = 0;
+    int read_error = 0;
+  };
+  explicit ScriptedDevice(std::shared_ptr<std::deque<Step>> script) : script_(std::move(script)) {}
+  int Open(const std::string&) override { return 0; }
+  int Configure(const sys::SerialLineSettings&) override { return 0; }
+  int SetBufferSizes(sys::DWORD, sys::DWORD) override { return 0; }
+  int Read(void* buffer, std::size_t capacity, int, std::size_t& received) override {
+    received = 0;
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (script_->empty()) return 0;
+    const Step step = script_->front();
+    script_->pop_front();
+    pending_errors_ = step.line_errors;
+    if (step.read_error != 0) return step.read_error;
+    received = std::min(capacity, step.bytes.size());
+    std::memcpy(buffer, step.bytes.data(), received);
+    return 0;
+  }
+  int TakeLineErrors(sys::DWORD& errors) override {
+    std::lock_guard<std::mutex> lock(mutex_);
+    errors = pending_errors_;
+    pending_errors_ = 0;
+    return 0;
+  }
+  int Purge(unsigned) override { return 0; }
+  int RestoreSettings() override { return 0; }
+  int Close() override { return 0; }
+
+ private:
+  std::mutex mutex_;
+  std::shared_ptr<std::deque<Step>> script_;
+  sys::DWORD pending_errors_ = 0;
+};
+
+class ScriptedSerial : public ::testing::Test {
+ protected:
+  void Connect(CTelemComm& resource, SerialSettings settings) {
+    resource.SetSerialDeviceFactory([this] { return std::make_unique<ScriptedDevice>(script_); });
+    ASSERT_EQ(resource.InitSerial(settings), 0u);
+    ASSERT_EQ(resource.Connect(), 0u);
+  }
+  // Waits until the script has been played and a few quiet turns passed.
+  void Drain() {
+    for (int i = 0; i < 2000 && !script_->empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  }
+  std::shared_ptr<std::deque<ScriptedDevice::Step>> script_ = std::make_shared<std::deque<ScriptedDevice::Step>>();
+};
+
+TEST_F(ScriptedSerial, FramingErrorsAreReportedFiveTimesWithTheBaudRateHint) {
+  const sys::DWORD frame = sys::SerialPort::kErrorFrame;
+  for (int i = 0; i < 7; ++i) script_->push_back({"", frame});
+  script_->push_back({"", sys::SerialPort::kErrorOverrun});  // a status without framing error
+  script_->push_back({"", frame | sys::SerialPort::kErrorRxParity});
+  CTelemComm resource(nullptr);
+  Connect(resource, Settings("fake"));
+  Drain();
+  resource.Disconnect();
+  std::vector<std::string> lines = TakeMessages(resource);
+  const auto count = [&](const std::string& line) { return std::count(lines.begin(), lines.end(), line); };
+  EXPECT_EQ(count("Hardware framing error on fake.\r\n"), 6);  // five, then one after the other status
+  EXPECT_EQ(count("Detected possible incorrect baud rate on fake.\r\n"), 1);
+  EXPECT_EQ(count("Rx parity error on fake.\r\n"), 1);
+  EXPECT_EQ(count("Character buffer overrun on fake.\r\n"), 1);
+}
+
+TEST_F(ScriptedSerial, AReadFailureAbortsAndConnectingAgainWaitsForTheCodeToBeTaken) {
+  script_->push_back({"", 0, EIO});
+  CTelemComm resource(nullptr);
+  Connect(resource, Settings("fake"));
+  Drain();
+  EXPECT_EQ(resource.GetState(), kStateAborted);
+  TakeMessages(resource);
+  EXPECT_EQ(resource.Connect(), kResAbortPending);
+  EXPECT_EQ(TakeMessages(resource),
+            std::vector<std::string>{"Unable to open serial port communications on fake.\r\n"
+                                     "\tThe telemetry abort code has not been reset.\r\n"});
+  EXPECT_EQ(resource.TakeAbortCode(), kResReadError);
+  // A second reader starts only after the first has gone, and starts.
+  EXPECT_EQ(resource.Connect(), 0u);
+  EXPECT_EQ(resource.GetState(), kStateWaiting);
+  resource.Disconnect();
+}
+
+TEST_F(ScriptedSerial, ASerialPortWithoutControlAcknowledgesTheGlobalStringAfterAnIdlePause) {
+  SerialSettings settings = Settings("fake", "SYNC");
+  settings.idle_limit = 1;
+  for (int i = 0; i < 3; ++i) script_->push_back({"", 0});
+  script_->push_back({"xxHDRX0001abSYNCzzHDRX0001cd", 0});
+  CTelemComm resource(nullptr);
+  resource.SetSerialDeviceFactory([this] { return std::make_unique<ScriptedDevice>(script_); });
+  ASSERT_EQ(resource.InitSerial(settings), 0u);
+  ASSERT_EQ(resource.AttachInstrument(Attachment("HDRX0001", 10)), 0u);
+  ASSERT_EQ(resource.Connect(), 0u);
+  ASSERT_EQ(resource.EnableAcquisition("HDRX0001"), 0u);
+  Drain();
+  std::vector<std::string> lines = TakeMessages(resource);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "Telemetry synchronized on SYNC.\r\n"), 1);
+  std::vector<std::string> frames;
+  while (std::unique_ptr<CFrameData> frame = resource.GetNextFrame()) frames.push_back(frame->GetText());
+  // Bytes before the string are kept for the instrument search.
+  EXPECT_EQ(frames, (std::vector<std::string>{"HDRX0001ab", "HDRX0001cd"}));
+  resource.Disconnect();
+}
+
+}  // namespace
