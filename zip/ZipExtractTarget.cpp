@@ -16,7 +16,10 @@ namespace {
 
 [[noreturn]] void Refuse(const std::string& archivePath, const std::string& why, const std::string& name) {
   std::string shown;
-  for (char c : name) shown += c == '\0' ? std::string("\\0") : std::string(1, c);
+  for (char c : name) {
+    if (c == '\0') shown.append("\\0");
+    else shown.push_back(c);
+  }
   CZipException::Throw(CZipException::badZipFile, archivePath, why + ": \"" + shown + "\"");
 }
 
@@ -26,7 +29,9 @@ std::string TempName(const std::string& finalName) {
     const auto seed = static_cast<unsigned long>(::getpid()) ^ static_cast<unsigned long>(::time(nullptr));
     for (unsigned char& b : random) b = static_cast<unsigned char>(seed >> ((&b - random) * 5));
   }
-  std::string name = "." + finalName.substr(0, 200) + ".";
+  std::string name(1, '.');
+  name.append(finalName, 0, 200);
+  name.push_back('.');
   for (unsigned char b : random) sys::AppendFormat(name, "%02x", b);
   return name;
 }
