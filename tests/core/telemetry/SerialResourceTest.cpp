@@ -260,4 +260,85 @@ TEST_F(ScriptedSerial, ASerialPortWithoutControlAcknowledgesTheGlobalStringAfter
   resource.Disconnect();
 }
 
+struct SpecialCase {
+  const char* name;
+  CInstrumentAttachment record;
+  std::string stream;
+  std::vector<std::string> frames;
+  std::uint32_t discarded;
+};
+
+CInstrumentAttachment Special(const std::string& header, std::uint32_t size, const std::string& kind,
+                              std::vector<std::uint8_t> sync = {}, const std::string& terminator = {}) {
+  CInstrumentAttachment record = Attachment(header, size, terminator);
+  record.special = true;
+  record.special_kind = kind;
+  record.sync_count = static_cast<int>(sync.size());
+  std::copy(sync.begin(), sync.end(), record.sync_bytes);
+  return record;
+}
+
+std::vector<SpecialCase> SpecialCases() {
+  const std::string hs2 = "*D0000ABCD" "0102030405060708090A0B0C0D0E0F10" "12345678" "FFEE" "7F" "80" "9999";
+  const std::string hs2_frame = std::string("HS2\x00\x00\xAB\xCD\x01\x02\x03\x04\x05\x06\x07\x08\x09\x0A\x0B\x0C"
+                                            "\x0D\x0E\x0F\x10\x01\x02\x03\x04\x05\x06\x07\x08\xFF\xEE\x7F\x80\r\n\x00",
+                                            38);
+  // One array of one sample: AA 01, the sample 0x0001, the sum of the three.
+  const std::string bsi_good("\xAA\x01\x00\x01\xAC", 5);
+  const std::string bsi_bad("\xAA\x01\x00\x01\xAD", 5);
+  const std::string bsi_frame("BSIX\x3B\x20\x00\x00\r\n", 10);  // 0.00244140625 as a float
+  return {
+      {"Hs2AfterNoise", Special("HS2", 3, "HOBILABS_HS2_D"), "xy" + hs2, {hs2_frame}, 2},
+      {"BsiSkipsAPairWithABadSum", Special("BSIX", 10, "BSI", {0xAA, 0x01}), "q" + bsi_bad + bsi_good,
+       {bsi_frame}, 6},
+      {"LineSearchDropsBytesWithBitSeven", Special("IRC", 3, "HEITRONICS_IRC", {}, "\r\n"),
+       "partial\r\n1.5\x80,2.5\r\n", {"IRCpartial\r\n", "IRC1.5,2.5\r\n"}, 1},
+  };
+}
+
+void PrintTo(const SpecialCase& c, std::ostream* os) { *os << c.name; }
+
+class SpecialKinds : public ScriptedSerial, public ::testing::WithParamInterface<SpecialCase> {};
+
+TEST_P(SpecialKinds, FramesAreFoundWithoutAHeaderInTheTelemetry) {
+  const SpecialCase& c = GetParam();
+  script_->push_back({c.stream, 0});
+  RecordingSink sink;
+  CTelemComm resource(&sink);
+  resource.SetSerialDeviceFactory([this] { return std::make_unique<ScriptedDevice>(script_); });
+  ASSERT_EQ(resource.InitSerial(Settings("fake")), 0u);
+  ASSERT_EQ(resource.AttachInstrument(c.record), 0u);
+  ASSERT_EQ(resource.EnableAcquisition(c.record.header), 0u);
+  // Exclusive: nothing else may join it.
+  EXPECT_EQ(resource.AttachInstrument(Attachment("OTHER", 4)), kResExclusiveAttached);
+  ASSERT_EQ(resource.Connect(), 0u);
+  Drain();
+  resource.Disconnect();
+  std::vector<std::string> frames;
+  while (std::unique_ptr<CFrameData> frame = resource.GetNextFrame()) frames.push_back(frame->GetText());
+  EXPECT_EQ(frames, c.frames);
+  EXPECT_EQ(resource.GetBytesDiscarded(), c.discarded);
+  EXPECT_GE(sink.Count(kCommandFramesReady), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SpecialKinds, ::testing::ValuesIn(SpecialCases()),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SpecialKindRefusals, ABsiInstrumentNeedsPairsOfSyncBytesAndAnEmptyPort) {
+  RecordingSink sink;
+  CTelemComm resource(&sink);
+  ASSERT_EQ(resource.InitSerial(Settings("fake")), 0u);
+  EXPECT_EQ(resource.AttachInstrument(Special("BSIX", 10, "BSI", {0xAA})), kResBsiSyncInvalid);
+  EXPECT_EQ(resource.AttachInstrument(Special("BSIX", 10, "BSI")), kResBsiSyncInvalid);
+  ASSERT_EQ(resource.AttachInstrument(Attachment("HDR1", 10)), 0u);
+  EXPECT_EQ(resource.AttachInstrument(Special("BSIX", 10, "BSI", {0xAA, 0x01})), kResExclusiveRefused);
+  // On a file the special kind is cleared: an ordinary instrument.
+  TempDir dir;
+  sys::CFile file(dir.WriteFile("log.raw", "BSIXabcdef"), sys::CFile::modeRead);
+  CTelemComm on_file(nullptr);
+  ASSERT_EQ(on_file.InitFile({&file, 64}), 0u);
+  ASSERT_EQ(on_file.AttachInstrument(Special("BSIX", 10, "BSI")), 0u);
+  ASSERT_EQ(on_file.AttachInstrument(Attachment("HDR1", 10)), 0u);
+}
+
 }  // namespace
