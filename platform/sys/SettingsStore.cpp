@@ -114,8 +114,9 @@ SettingsStore::SettingsStore(SettingsStoreLocations locations) : locations_(std:
 SettingsStore::~SettingsStore() = default;
 
 SettingsStore& SettingsStore::Default() {
-  static SettingsStore store;
-  return store;
+  // Never destroyed: keys may still be closed by other objects' destructors at exit.
+  static SettingsStore* const store = new SettingsStore();
+  return *store;
 }
 
 void SettingsStore::SetReporter(Reporter reporter) {

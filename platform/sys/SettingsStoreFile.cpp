@@ -1,5 +1,6 @@
 #include "platform/sys/SettingsStoreFile.h"
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -136,15 +137,11 @@ void SettingsStoreFile::Unlock() {
 std::string SettingsStoreFile::TemporaryPrefix() const { return fs::path(path_).filename().string() + ".tmp-"; }
 
 FileProblem SettingsStoreFile::Replace(const std::string& text) {
-  static unsigned counter = 0;
+  static std::atomic<unsigned> counter{0};
   const std::string temporary = Format("%s.tmp-%ld-%u", path_.c_str(), static_cast<long>(::getpid()), ++counter);
   const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
   if (fd < 0) return Problem(errno, ERROR_WRITE_FAULT, "cannot create a temporary file");
-  FileProblem problem;
-  if (!WriteAll(fd, text))
-    problem = Problem(errno ? errno : EIO, ERROR_WRITE_FAULT, "cannot write");
-  else if (::fsync(fd) != 0)
-    problem = Problem(errno, ERROR_WRITE_FAULT, "cannot flush to disk");
+  FileProblem problem = FillTemporary(fd, text);
   if (::close(fd) != 0 && !problem) problem = Problem(errno, ERROR_WRITE_FAULT, "cannot close");
   if (!problem && ::rename(temporary.c_str(), path_.c_str()) != 0)
     problem = Problem(errno, ERROR_WRITE_FAULT, "cannot rename the new file into place");
@@ -153,6 +150,16 @@ FileProblem SettingsStoreFile::Replace(const std::string& text) {
     return problem;
   }
   SyncFolder(FolderOf(path_));
+  return {};
+}
+
+FileProblem SettingsStoreFile::FillTemporary(int fd, const std::string& text) const {
+  // The new file keeps the old one's permissions; a first file stays private to the user.
+  struct stat old {};
+  if (::stat(path_.c_str(), &old) == 0 && ::fchmod(fd, old.st_mode & 07777) != 0)
+    return Problem(errno, ERROR_WRITE_FAULT, "cannot keep the file's permissions");
+  if (!WriteAll(fd, text)) return Problem(errno ? errno : EIO, ERROR_WRITE_FAULT, "cannot write");
+  if (::fsync(fd) != 0) return Problem(errno, ERROR_WRITE_FAULT, "cannot flush to disk");
   return {};
 }
 

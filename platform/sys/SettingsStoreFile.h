@@ -60,6 +60,7 @@ class SettingsStoreFile {
 
  private:
   std::string TemporaryPrefix() const;
+  FileProblem FillTemporary(int fd, const std::string& text) const;
 
   std::string path_;
   int lock_fd_ = -1;

@@ -16,6 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace sys;
+using namespace std::string_literals;
 
 class IniFileTest : public ::testing::Test {
  protected:
@@ -90,17 +91,17 @@ TEST_F(IniFileTest, ListsSectionsAndKeysAndCutsThemToTheBuffer) {
   Put("[One]\nalpha=1\nbeta=2\n[Two]\n[one]\ngamma=3\n");
   char buffer[64];
   DWORD length = GetPrivateProfileStringA(nullptr, nullptr, "", buffer, sizeof buffer, file_.c_str());
-  EXPECT_EQ(std::string(buffer, length + 1), std::string("One\0Two\0\0", 9));
+  EXPECT_EQ(std::string(buffer, length + 1), "One\0Two\0\0"s);
   length = GetPrivateProfileStringA("ONE", nullptr, "", buffer, sizeof buffer, file_.c_str());
-  EXPECT_EQ(std::string(buffer, length + 1), std::string("alpha\0beta\0\0", 12));
+  EXPECT_EQ(std::string(buffer, length + 1), "alpha\0beta\0\0"s);
 
   // "alpha\0beta\0\0" needs 12; 9 cuts the list at size - 2 with two zeros.
   length = GetPrivateProfileStringA("One", nullptr, "", buffer, 9, file_.c_str());
   EXPECT_EQ(length, 7u);
-  EXPECT_EQ(std::string(buffer, 9), std::string("alpha\0b\0\0", 9));
+  EXPECT_EQ(std::string(buffer, 9), "alpha\0b\0\0"s);
   length = GetPrivateProfileStringA("One", nullptr, "", buffer, 7, file_.c_str());
   EXPECT_EQ(length, 5u);
-  EXPECT_EQ(std::string(buffer, 7), std::string("alpha\0\0", 7));
+  EXPECT_EQ(std::string(buffer, 7), "alpha\0\0"s);
   length = GetPrivateProfileStringA("Two", nullptr, "", buffer, sizeof buffer, file_.c_str());
   EXPECT_EQ(length, 0u);
   EXPECT_EQ(buffer[0], '\0');
@@ -119,7 +120,9 @@ TEST_F(IniFileTest, IntegersTakeTheLeadingNumber) {
 
 TEST_F(IniFileTest, WritesKeepEveryOtherLine) {
   Put("; layout of the bars\n[A]\nx=1\n\n; about B\n[B]\ny=2\n");
+  fs::permissions(file_, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   ASSERT_TRUE(WritePrivateProfileStringA("a", "X", "10", file_.c_str()));
+  EXPECT_EQ(fs::status(file_).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   ASSERT_TRUE(WritePrivateProfileStringA("A", "z", "3", file_.c_str()));
   ASSERT_TRUE(WritePrivateProfileStringA("C", "w", "4", file_.c_str()));
   EXPECT_EQ(Contents(), "; layout of the bars\n[A]\nx=10\nz=3\n\n; about B\n[B]\ny=2\n\n[C]\nw=4\n");

@@ -11,6 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace sys;
+using namespace std::string_literals;
 
 class RegistryProfileTest : public ::testing::Test {
  protected:
@@ -65,9 +66,9 @@ TEST_F(RegistryProfileTest, ValuesRoundTripUnderTheApplicationKey) {
 }
 
 TEST_F(RegistryProfileTest, MissingAndMistypedValuesGiveTheDefault) {
-  Plant("short text", REG_SZ, std::string("12\0", 3));  // four bytes or fewer: not to be taken for a dword
-  Plant("number", REG_DWORD, std::string("\x05\0\0\0", 4));
-  Plant("odd dword", REG_DWORD, std::string("\x05\0", 2));
+  Plant("short text", REG_SZ, "12\0"s);  // four bytes or fewer: not to be taken for a dword
+  Plant("number", REG_DWORD, "\x05\0\0\0"s);
+  Plant("odd dword", REG_DWORD, "\x05\0"s);
   Plant("unterminated", REG_SZ, "abc");
   Plant("bytes", REG_BINARY, "\x01\x02");
 

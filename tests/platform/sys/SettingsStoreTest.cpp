@@ -3,6 +3,8 @@
 #include "platform/sys/SettingsStoreText.h"
 
 #include <csignal>
+#include <cstdio>
+#include <functional>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,6 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace sys;
+using namespace std::string_literals;
 
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -31,6 +34,30 @@ std::vector<std::string> FilesIn(const std::string& folder) {
   for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
   return names;
+}
+
+// Permissions mean nothing to root: there the body runs in a child that
+// has become "nobody", and tells its outcome by its exit status.
+bool AsUnprivileged(const std::string& folder, const std::function<bool()>& body) {
+  if (::geteuid() != 0) return body();
+  constexpr uid_t kNobody = 65534;
+  std::error_code ec;
+  for (const auto& entry : fs::recursive_directory_iterator(folder, ec))
+    if (::lchown(entry.path().c_str(), kNobody, kNobody) != 0) return false;
+  if (::chown(folder.c_str(), kNobody, kNobody) != 0) return false;
+  const pid_t child = ::fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    if (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) ::_exit(2);
+    ::_exit(body() ? 0 : 1);
+  }
+  int status = 0;
+  return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+bool Check(bool condition, const char* what) {
+  if (!condition) std::fprintf(stderr, "check failed: %s\n", what);
+  return condition;
 }
 
 // Each test gets its own configuration folder, so the user's own settings
@@ -89,21 +116,21 @@ TEST_F(SettingsStoreTest, EveryTypeAndAnyBytesSurviveTheFile) {
     DWORD type;
     std::string bytes;
   } cases[] = {
-      {"plain", REG_SZ, std::string("Harwendel\0", 10)},
-      {"awkward=\"name\"\n\\", REG_SZ, std::string("a=b \"q\"\r\n\ttab \\ [x] ; # \xC3\xA9\xE2\x82\xAC\0", 34)},
-      {"", REG_SZ, std::string("the default value\0", 18)},
+      {"plain", REG_SZ, "Harwendel\0"s},
+      {"awkward=\"name\"\n\\", REG_SZ, "a=b \"q\"\r\n\ttab \\ [x] ; # \xC3\xA9\xE2\x82\xAC\0"s},
+      {"", REG_SZ, "the default value\0"s},
       {"no terminator", REG_SZ, "abc"},
-      {"inner zero", REG_SZ, std::string("a\0b\0", 4)},
-      {"broken utf-8", REG_SZ, std::string("\xC3\x28 \xFF \xED\xA0\x80\0", 10)},
-      {"expand", REG_EXPAND_SZ, std::string("%HOME%/x\0", 9)},
-      {"dword", REG_DWORD, std::string("\x2a\x00\x00\x80", 4)},
+      {"inner zero", REG_SZ, "a\0b\0"s},
+      {"broken utf-8", REG_SZ, "\xC3\x28 \xFF \xED\xA0\x80\0"s},
+      {"expand", REG_EXPAND_SZ, "%HOME%/x\0"s},
+      {"dword", REG_DWORD, "\x2a\x00\x00\x80"s},
       {"short dword", REG_DWORD, "\x01"},
       {"binary", REG_BINARY, all_bytes},
       {"empty binary", REG_BINARY, ""},
-      {"multi", REG_MULTI_SZ, std::string("one\0two words\0\0", 16)},
-      {"empty multi", REG_MULTI_SZ, std::string("\0", 1)},
-      {"multi of one empty", REG_MULTI_SZ, std::string("\0\0", 2)},
-      {"unterminated multi", REG_MULTI_SZ, std::string("a\0b", 3)},
+      {"multi", REG_MULTI_SZ, "one\0two words\0\0"s},
+      {"empty multi", REG_MULTI_SZ, "\0"s},
+      {"multi of one empty", REG_MULTI_SZ, "\0\0"s},
+      {"unterminated multi", REG_MULTI_SZ, "a\0b"s},
       {"odd type", 0x42, all_bytes},
   };
   HKEY key = Create("Software\\Harwendel\\Briven\\All [types] %20");
@@ -130,10 +157,11 @@ TEST_F(SettingsStoreTest, EveryTypeAndAnyBytesSurviveTheFile) {
 
 TEST_F(SettingsStoreTest, FileIsReadableTextInAStableOrder) {
   HKEY key = Create("Software\\Harwendel\\Briven\\Settings");
-  Set(key, "Save Settings", REG_DWORD, std::string("\x01\0\0\0", 4));
-  Set(key, "Conversion Log Directory", REG_SZ, std::string("/data/logs/\0", 12));
+  Set(key, "Save Settings", REG_DWORD, "\x01\0\0\0"s);
+  Set(key, "Conversion Log Directory", REG_SZ, "/data/logs/\0"s);
   Set(key, "Buttons", REG_BINARY, "\x01\xff");
   Create("Software\\Harwendel\\Briven\\Log View");
+  EXPECT_EQ(fs::status(UserFile()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
   const std::string text = ReadFile(UserFile());
   EXPECT_NE(text.find("[Software\\Harwendel\\Briven\\Log View]\n"
                       "[Software\\Harwendel\\Briven\\Settings]\n"
@@ -145,7 +173,7 @@ TEST_F(SettingsStoreTest, FileIsReadableTextInAStableOrder) {
   // Writing the same value again changes nothing on disk.
   const auto before = fs::last_write_time(UserFile());
   const std::string inode_probe = text;
-  Set(key, "SAVE SETTINGS", REG_DWORD, std::string("\x01\0\0\0", 4));
+  Set(key, "SAVE SETTINGS", REG_DWORD, "\x01\0\0\0"s);
   EXPECT_EQ(ReadFile(UserFile()), inode_probe);
   EXPECT_EQ(fs::last_write_time(UserFile()), before);
 }
@@ -158,9 +186,9 @@ TEST_F(SettingsStoreTest, NamesIgnoreCaseAndKeepTheirFirstSpelling) {
                             &again, &disposition),
             ERROR_SUCCESS);
   EXPECT_EQ(disposition, DWORD{REG_OPENED_EXISTING_KEY});
-  Set(key, "Value", REG_SZ, std::string("1\0", 2));
-  Set(again, "VALUE", REG_SZ, std::string("2\0", 2));
-  EXPECT_EQ(Query(key, "value"), std::string("2\0", 2));
+  Set(key, "Value", REG_SZ, "1\0"s);
+  Set(again, "VALUE", REG_SZ, "2\0"s);
+  EXPECT_EQ(Query(key, "value"), "2\0"s);
   char name[32];
   DWORD size = sizeof name;
   ASSERT_EQ(RegEnumValueA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr), ERROR_SUCCESS);
@@ -176,7 +204,7 @@ TEST_F(SettingsStoreTest, NamesIgnoreCaseAndKeepTheirFirstSpelling) {
 TEST_F(SettingsStoreTest, EnumerationGivesKeysByNameValuesInWrittenOrder) {
   HKEY key = Create("Enum");
   for (const char* name : {"delta", "Alpha", "charlie", "Bravo"}) RegCloseKey(Create(name, key));
-  for (const char* name : {"z", "a", "m"}) Set(key, name, REG_SZ, std::string("\0", 1));
+  for (const char* name : {"z", "a", "m"}) Set(key, name, REG_SZ, "\0"s);
 
   std::vector<std::string> keys, values;
   char name[64];
@@ -212,7 +240,7 @@ TEST_F(SettingsStoreTest, EnumerationGivesKeysByNameValuesInWrittenOrder) {
 
 TEST_F(SettingsStoreTest, ResultsFollowTheWin32Numbers) {
   HKEY key = Create("Results");
-  Set(key, "text", REG_SZ, std::string("12345\0", 6));
+  Set(key, "text", REG_SZ, "12345\0"s);
   HKEY opened = nullptr;
   EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Results\\missing", 0, KEY_READ, &opened), ERROR_FILE_NOT_FOUND);
   EXPECT_EQ(opened, nullptr);
@@ -232,7 +260,7 @@ TEST_F(SettingsStoreTest, ResultsFollowTheWin32Numbers) {
 
   HKEY read_only = nullptr;
   ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Results", 0, KEY_READ, &read_only), ERROR_SUCCESS);
-  EXPECT_EQ(Set(read_only, "text", REG_SZ, std::string("\0", 1)), ERROR_ACCESS_DENIED);
+  EXPECT_EQ(Set(read_only, "text", REG_SZ, "\0"s), ERROR_ACCESS_DENIED);
 
   // A handle on a deleted key, and a handle that was closed.
   ASSERT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "Results\\Child\\Grandchild"), ERROR_SUCCESS);
@@ -245,13 +273,13 @@ TEST_F(SettingsStoreTest, ResultsFollowTheWin32Numbers) {
   RegCloseKey(Create("Gone"));
   HKEY gone = Create("Gone");
   ASSERT_EQ(RegDeleteKeyA(HKEY_CURRENT_USER, "Gone"), ERROR_SUCCESS);
-  EXPECT_EQ(Set(gone, "v", REG_SZ, std::string("\0", 1)), ERROR_KEY_DELETED);
+  EXPECT_EQ(Set(gone, "v", REG_SZ, "\0"s), ERROR_KEY_DELETED);
   EXPECT_EQ(RegConnectRegistryA("elsewhere", HKEY_LOCAL_MACHINE, &opened), ERROR_BAD_NETPATH);
 }
 
 TEST_F(SettingsStoreTest, RootsAreSeparateFiles) {
   HKEY verb = Create("RawFile\\shell\\convert", HKEY_CLASSES_ROOT);
-  Set(verb, nullptr, REG_SZ, std::string("Con&vert\0", 9));
+  Set(verb, nullptr, REG_SZ, "Con&vert\0"s);
   HKEY user = nullptr;
   EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "RawFile", 0, KEY_READ, &user), ERROR_FILE_NOT_FOUND);
   EXPECT_EQ(FilesIn(folder_ + "/briven"), (std::vector<std::string>{"classes-root.settings",
@@ -363,18 +391,20 @@ TEST_F(SettingsStoreTest, DamagedFileIsReportedKeptAsideAndNeverOverwritten) {
 }
 
 TEST_F(SettingsStoreTest, UnreadableFileIsReportedAndLeftInPlace) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root reads every file";
-  RegCloseKey(Create("Software"));
+  WriteFile(UserFile(), "[Software]\n");
   fs::permissions(UserFile(), fs::perms::none);
-  HKEY key = nullptr;
-  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &key), ERROR_ACCESS_DENIED);
-  EXPECT_EQ(reports_.size(), 1u);
-  EXPECT_TRUE(fs::exists(UserFile()));
+  EXPECT_TRUE(AsUnprivileged(folder_, [&] {
+    HKEY key = nullptr;
+    return Check(RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &key) == ERROR_ACCESS_DENIED,
+                 "refused") &&
+           Check(reports_.size() == 1 && reports_[0].rfind(UserFile() + ": ", 0) == 0, "reported") &&
+           Check(fs::exists(UserFile()), "left in place");
+  }));
 }
 
 TEST_F(SettingsStoreTest, WriterKilledBeforeItsRenameLeavesTheOldFile) {
   HKEY key = Create("Software\\Harwendel");
-  Set(key, "kept", REG_SZ, std::string("old\0", 4));
+  Set(key, "kept", REG_SZ, "old\0"s);
   const std::string before = ReadFile(UserFile());
 
   const pid_t child = ::fork();
@@ -396,22 +426,22 @@ TEST_F(SettingsStoreTest, WriterKilledBeforeItsRenameLeavesTheOldFile) {
   EXPECT_EQ(ReadFile(UserFile()), before);
   // The dead writer's lock went with it, and the next write sweeps its leftover.
   ASSERT_EQ(Set(key, "next", REG_DWORD, std::string(4, '\0')), ERROR_SUCCESS);
-  EXPECT_EQ(Query(key, "kept"), std::string("old\0", 4));
+  EXPECT_EQ(Query(key, "kept"), "old\0"s);
   EXPECT_FALSE(fs::exists(UserFile() + ".tmp-99999-1"));
   EXPECT_TRUE(reports_.empty());
 }
 
 TEST_F(SettingsStoreTest, FailedWriteLeavesTheOldFile) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root writes everywhere";
   HKEY key = Create("Software");
-  Set(key, "kept", REG_SZ, std::string("old\0", 4));
+  Set(key, "kept", REG_SZ, "old\0"s);
   const std::string before = ReadFile(UserFile());
   fs::permissions(folder_ + "/briven", fs::perms::owner_read | fs::perms::owner_exec);
-  EXPECT_EQ(Set(key, "new", REG_SZ, std::string("x\0", 2)), ERROR_ACCESS_DENIED);
+  EXPECT_TRUE(AsUnprivileged(folder_, [&] {
+    return Check(Set(key, "new", REG_SZ, "x\0"s) == ERROR_ACCESS_DENIED, "write refused") &&
+           Check(ReadFile(UserFile()) == before, "old file intact") &&
+           Check(reports_.size() == 1 && reports_[0].rfind(UserFile() + ": ", 0) == 0, "reported");
+  }));
   fs::permissions(folder_ + "/briven", fs::perms::owner_all);
-  EXPECT_EQ(ReadFile(UserFile()), before);
-  ASSERT_EQ(reports_.size(), 1u);
-  EXPECT_NE(reports_[0].find(UserFile()), std::string::npos);
 }
 
 TEST(SettingsText, DamagedLinesAreFoundWithTheirNumber) {
