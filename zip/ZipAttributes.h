@@ -13,7 +13,7 @@ enum : DWORD {
   kDirectory = 0x10,
   kArchive = 0x20,
   kFileDefault = 0x81A40020,       // regular file 0644, archive bit
-  kDirectoryDefault = 0x41FF0010,  // directory 0777, directory bit
+  kDirectoryDefault = 0x41ED0010,  // directory 0755 (never world-writable), directory bit
 };
 
 bool IsSupportedSystem(int system);

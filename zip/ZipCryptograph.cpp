@@ -24,7 +24,8 @@ void CZipCryptograph::Init(const BYTE* password, DWORD length) {
 }
 
 BYTE CZipCryptograph::KeyByte() const {
-  const WORD t = static_cast<WORD>((m_keys[2] & 0xFFFF) | 2);
+  // Unsigned 32-bit arithmetic: the product of two 16-bit values overflows int.
+  const DWORD t = (m_keys[2] & 0xFFFF) | 2;
   return static_cast<BYTE>((t * (t ^ 1)) >> 8);
 }
 

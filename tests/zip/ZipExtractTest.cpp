@@ -133,3 +133,31 @@ TEST(ZipExtract, WrongPasswordLeavesNoFile) {
 }
 
 }  // namespace
+
+namespace {
+
+// Modes come from the entry: 0444 read-only, 0755 executable, else 0644;
+// the setuid, setgid and sticky bits of the source never come back.
+TEST(ZipExtract, ModesFollowTheEntryNeverSpecialBits) {
+  TempDir dir;
+  struct Case {
+    const char* name;
+    mode_t source;
+    mode_t extracted;
+  };
+  const Case cases[] = {{"ro.txt", 0444, 0444}, {"exec.sh", 04755, 0755}, {"plain.txt", 0664, 0644}};
+  CZipArchive zip;
+  zip.Open(dir / "modes.zip", CZipArchive::zipCreate);
+  for (const Case& c : cases) {
+    ziptest::WriteAll(dir / c.name, "x");
+    ::chmod((dir / c.name).c_str(), c.source);
+    ASSERT_TRUE(zip.AddNewFile(dir / c.name, c.name, 6));
+  }
+  zip.Close();
+  zip.Open(dir / "modes.zip", CZipArchive::zipOpenReadOnly);
+  for (WORD i = 0; i < zip.GetCount(); ++i) ASSERT_TRUE(zip.ExtractFile(i, dir / "out", false));
+  zip.Close();
+  for (const Case& c : cases) EXPECT_EQ(ModeOf(dir / "out/" + c.name), c.extracted & ~Umask()) << c.name;
+}
+
+}  // namespace
