@@ -24,7 +24,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -183,11 +185,28 @@ void AppendGarbage(std::string& out, Random& random, char header_start) {
 
 unsigned NextGarbageGap(Random& random) { return 100 + random.Below(200); }
 
+// The temporary file of the run, so that an interrupted run removes it
+// instead of leaving a truncated log behind.
+std::atomic<const char*> g_temporary_path{nullptr};
+
+extern "C" void RemoveTemporaryAndExit(int signal_number) {
+  if (const char* path = g_temporary_path.load()) ::unlink(path);
+  ::_exit(128 + signal_number);
+}
+
+void RemoveTemporaryOnInterrupt() {
+  struct sigaction action = {};
+  action.sa_handler = RemoveTemporaryAndExit;
+  sigemptyset(&action.sa_mask);
+  for (int signal_number : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) ::sigaction(signal_number, &action, nullptr);
+}
+
 // The output under a temporary name until Commit renames it into place.
 class LogWriter {
  public:
   explicit LogWriter(std::string path) : path_(std::move(path)), temp_path_(path_ + ".XXXXXX") {}
   ~LogWriter() {
+    g_temporary_path = nullptr;
     if (fd_ >= 0) ::close(fd_);
     if (!committed_ && opened_) ::unlink(temp_path_.c_str());
   }
@@ -198,6 +217,7 @@ class LogWriter {
     fd_ = ::mkstemp(temp_path_.data());
     if (fd_ < 0) return Fail();
     opened_ = true;
+    g_temporary_path = temp_path_.c_str();
     // mkstemp makes the file private; a log is an ordinary file.
     const mode_t mask = ::umask(0);
     ::umask(mask);
@@ -222,6 +242,7 @@ class LogWriter {
     fd_ = -1;
     if (::close(fd) != 0) return Fail();
     if (::rename(temp_path_.c_str(), path_.c_str()) != 0) return Fail();
+    g_temporary_path = nullptr;
     committed_ = true;
     return true;
   }
@@ -350,6 +371,7 @@ int main(int argc, char** argv) {
     PrintUsage();
     return 2;
   }
+  RemoveTemporaryOnInterrupt();
   LogWriter writer(options.out);
   Totals totals;
   if (!writer.Open() || !Generate(options, writer, totals) || !writer.Commit()) {
