@@ -55,15 +55,16 @@ bool CFileNaming::ComposeIncrementName(const std::string& outputFolder, OutputNa
     default:
       return Fail(out);
   }
-  const std::string path = QVTFileSystem::AppendPaths(outputFolder, WithExtension(name));
+  name = WithExtension(std::move(name));
   // At its last value the increment no longer steps, so every further
   // conversion of the series would be written over the same file. Once
   // that file exists the series has used up its names: refuse, so that no
   // earlier output is replaced.
+  const std::string path = QVTFileSystem::AppendPaths(outputFolder, name);
   if (IsIncrementExhausted() && QVTFileSystem::FileExists(path)) {
     return Fail(out, sys::Format("The output file name increment is used up: \"%s\" already exists. "
                                  "Choose another base or increment under Output File Naming.",
                                  path.c_str()));
   }
-  return Succeed(out, WithExtension(std::move(name)), outputFolder);
+  return Succeed(out, std::move(name), outputFolder);
 }
