@@ -19,11 +19,11 @@ void CTelemComm::Queue(int type) {
   if (m_pControl != nullptr) m_pControl->QueueCommand(m_strName, m_nId, type);
 }
 
-void CTelemComm::ReportMessage(const std::string& text, std::uint32_t code) {
+void CTelemComm::ReportMessage(const std::string& text, std::uint32_t code, int current_error) {
   {
     Lock lock(m_messageLock);
     std::string line = text;
-    line += ResourceReasonText(code, m_dwLastError, m_bConnecting, m_nFileErrorCause);
+    line += ResourceReasonText(code, m_dwLastError, m_bConnecting, m_nFileErrorCause, current_error);
     m_messages.push_back(std::move(line));
   }
   if (m_nKind == kKindFileWithControl || m_nKind == kKindSerialWithControl) Queue(kCommandMessages);
@@ -35,11 +35,6 @@ void CTelemComm::TakeMessage(std::string& out) {
   if (m_messages.empty()) return;
   out = std::move(m_messages.front());
   m_messages.pop_front();
-}
-
-std::size_t CTelemComm::GetMessageCount() const {
-  Lock lock(m_messageLock);
-  return m_messages.size();
 }
 
 int CTelemComm::GetKind() const { return m_nKind; }

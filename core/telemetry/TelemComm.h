@@ -5,6 +5,7 @@
 #pragma once
 
 #include <atomic>
+#include <cerrno>
 #include <cstdint>
 #include <deque>
 #include <memory>
@@ -92,8 +93,6 @@ class CTelemComm {
   std::uint32_t Disconnect();
   void AppendBytes(const std::uint8_t* bytes, std::size_t count);
 
-  std::size_t GetMessageCount() const;
-
   // The port a serial resource connects through; the operating system's
   // serial port unless a test puts a scripted device in its place.
   void SetSerialDeviceFactory(SerialDeviceFactory factory) { m_deviceFactory = std::move(factory); }
@@ -103,7 +102,9 @@ class CTelemComm {
 
   struct InstrumentSlot;
 
-  void ReportMessage(const std::string& text, std::uint32_t code);
+  // current_error is the error of the call that just failed, for the codes
+  // whose reason names it.
+  void ReportMessage(const std::string& text, std::uint32_t code, int current_error = errno);
   void Queue(int type);
   bool IsFile() const { return m_nKind == kKindFile || m_nKind == kKindFileWithControl; }
   bool IsSerial() const { return m_nKind == kKindSerial || m_nKind == kKindSerialWithControl; }
@@ -129,7 +130,6 @@ class CTelemComm {
                   bool& notify);
 
   // Serial port internals.
-  friend class SerialLink;
   std::uint32_t SetPortState();
   void ResetPort();
   bool StartReader();
@@ -159,7 +159,9 @@ class CTelemComm {
   std::uint32_t m_nBsiFrameLength = 0;
   int m_nFileErrorCause = 0;
   int m_nInstrumentCount = 0;
-  int m_nCurrentInstrument = -1;
+  // Read by the searches without the list lock, changed by enabling and
+  // detaching under it.
+  std::atomic<int> m_nCurrentInstrument{-1};
   int m_nIdleLimit = 15;
   int m_nMaxDepth = 200;
   int m_nFramingErrors = 0;

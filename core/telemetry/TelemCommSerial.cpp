@@ -21,12 +21,6 @@ std::uint32_t CTelemComm::InitSerial(const SerialSettings& settings) {
     ReportMessage(failure, kResStillConnected);
     return kResStillConnected;
   }
-  // A speed of 0 or a buffer of 0 bytes could never read anything: refused
-  // here rather than found out by a reader that spins or divides by zero.
-  if (settings.baud_rate == 0 || settings.buffer_size == 0) {
-    ReportMessage(failure, kResInvalidPort);
-    return kResInvalidPort;
-  }
   m_serialSettings = settings;
   m_strName = settings.port_name;
   m_strSyncString = settings.sync_string;

@@ -69,16 +69,14 @@ std::uint32_t CTelemComm::SetPortState() {
   line.parity = m_serialSettings.parity;
   line.stop_bits = m_serialSettings.stop_bits;
   if (const int error = m_pLink->device->Configure(line); error != 0) {
-    errno = error;
     ReportMessage(sys::Format("Unable to set serial port settings for %s.\r\n", m_strName.c_str()),
-                  kResSetStateFailed);
+                  kResSetStateFailed, error);
     ResetPort();
     return kResSetStateFailed;
   }
   if (const int error = m_pLink->device->SetBufferSizes(m_serialSettings.buffer_size, 0); error != 0) {
-    errno = error;
     ReportMessage(sys::Format("Unable to set serial communications buffer for %s.\r\n", m_strName.c_str()),
-                  kResSetupFailed);
+                  kResSetupFailed, error);
     ResetPort();
     return kResSetupFailed;
   }
@@ -155,8 +153,8 @@ bool CTelemComm::ReaderTurn(std::vector<std::uint8_t>& buffer, int& idle_count) 
     AppendBytes(buffer.data(), received);
   }
   sys::DWORD line_errors = 0;
-  if (m_pLink->device->TakeLineErrors(line_errors) != 0) {
-    AbortReader(kResCommStatusError, errno);
+  if (const int status_error = m_pLink->device->TakeLineErrors(line_errors); status_error != 0) {
+    AbortReader(kResCommStatusError, status_error);
     return false;
   }
   if (line_errors != 0) CheckCommStatus(line_errors);
@@ -244,14 +242,12 @@ std::uint32_t CTelemComm::Disconnect() {
 void CTelemComm::ResetPort() {
   if (m_pLink && m_pLink->device) {
     if (const int error = m_pLink->device->RestoreSettings(); error != 0) {
-      errno = error;
       ReportMessage(sys::Format("Unable to reset serial port timeouts for %s.\r\n", m_strName.c_str()),
-                    kResResetFailed);
+                    kResResetFailed, error);
     }
     if (const int error = m_pLink->device->Purge(kPurgeAll); error != 0) {
-      errno = error;
       ReportMessage(sys::Format("Unable to purge serial port buffers for %s.\r\n", m_strName.c_str()),
-                    kResResetFailed);
+                    kResResetFailed, error);
     }
   }
   std::vector<std::string> headers;

@@ -20,7 +20,9 @@ CTelemControl::CTelemControl(TelemetryCallbacks* document) : m_pDocument(documen
 
 CTelemControl::~CTelemControl() {
   if (m_bActive) Shutdown();
-  // The thread is gone: what is left is deleted without callbacks.
+  // A shutdown asked for from a callback could not wait for the thread;
+  // it must be gone before the members it uses.
+  StopThread();
   m_commands.clear();
 }
 

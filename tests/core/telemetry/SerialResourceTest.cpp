@@ -130,21 +130,41 @@ TEST(SerialPseudoTerminal, ConnectingTwiceIsANoOpAndAMissingPortGivesNoMessage) 
 
 TEST(SerialSettingsTest, InitialisationRefusals) {
   CTelemComm resource(nullptr);
-  SerialSettings no_speed = Settings("ttyS9");
-  no_speed.baud_rate = 0;
-  EXPECT_EQ(resource.InitSerial(no_speed), kResInvalidPort);
-  SerialSettings no_buffer = Settings("ttyS9");
-  no_buffer.buffer_size = 0;
-  EXPECT_EQ(resource.InitSerial(no_buffer), kResInvalidPort);
   EXPECT_EQ(resource.InitSerial(Settings("")), kResInvalidPort);
   ASSERT_EQ(resource.InitSerial(Settings("ttyS9")), 0u);
   EXPECT_EQ(resource.InitSerial(Settings("ttyS8")), kResInvalidPort);
   const std::vector<std::string> lines = TakeMessages(resource);
-  ASSERT_EQ(lines.size(), 5u);
+  ASSERT_EQ(lines.size(), 3u);
   EXPECT_EQ(lines[0], "Unable to initialize serial communications.\r\n\tInvalid serial port identification.\r\n");
-  EXPECT_EQ(lines[3], "Initializing serial communications on ttyS9.\r\n"
+  EXPECT_EQ(lines[1], "Initializing serial communications on ttyS9.\r\n"
                       "\tGlobal synchronization has been deactivated.\r\n");
-  EXPECT_EQ(lines[4], "Unable to reinitialize serial communications.\r\n\tInvalid serial port identification.\r\n");
+  EXPECT_EQ(lines[2], "Unable to reinitialize serial communications.\r\n\tInvalid serial port identification.\r\n");
+}
+
+TEST(SerialSettingsTest, NoSpeedOrNoBufferFailsTheConnectionAndLeavesThePortClosed) {
+  PseudoTerminal pty;
+  const std::string invalid = "\t" + std::string(std::strerror(EINVAL)) + "\r\n\tConnection failed.\r\n";
+  struct Case {
+    sys::DWORD baud, buffer;
+    std::uint32_t code;
+    std::string line;
+  } cases[] = {
+      {0, 256, kResSetStateFailed, "Unable to set serial port settings for " + pty.Path() + ".\r\n" + invalid},
+      {9600, 0, kResSetupFailed, "Unable to set serial communications buffer for " + pty.Path() + ".\r\n" + invalid},
+  };
+  for (const Case& c : cases) {
+    CTelemComm resource(nullptr);
+    SerialSettings settings = Settings(pty.Path());
+    settings.baud_rate = c.baud;
+    settings.buffer_size = c.buffer;
+    ASSERT_EQ(resource.InitSerial(settings), 0u);
+    TakeMessages(resource);
+    EXPECT_EQ(resource.Connect(), c.code);
+    EXPECT_EQ(resource.GetState(), kStateNotConnected);
+    const std::vector<std::string> lines = TakeMessages(resource);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front(), c.line);
+  }
 }
 
 // A device that plays back a script, one entry per read: bytes, a quiet

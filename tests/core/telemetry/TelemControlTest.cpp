@@ -223,3 +223,22 @@ TEST_F(TelemControlTest, ResourceAndInstrumentRefusals) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TelemControlTest, AShutdownAskedForFromACallbackEndsTheThreadWithoutHanging) {
+  auto control = std::make_unique<CTelemControl>(&doc_);
+  std::atomic<bool> shut{false};
+  doc_.on_frame = [&](const std::string&, const CFrameData*) {
+    control->Shutdown();
+    shut = true;
+  };
+  sys::CFile file(dir_.WriteFile("log.raw", kFrames), sys::CFile::modeRead);
+  ASSERT_EQ(control->AddFileResource({&file, 8}), 0u);
+  ASSERT_EQ(control->RetrieveFrame(0), 0u);
+  ASSERT_TRUE(doc_.WaitFor([&](const auto&) { return shut.load(); }));
+  control.reset();
+  EXPECT_TRUE(shut);
+}
+
+}  // namespace
