@@ -1,7 +1,9 @@
 // The program's registry: a tree of keys with typed values per root, kept
 // in text files. HKEY_CURRENT_USER and HKEY_CLASSES_ROOT live under
 // $XDG_CONFIG_HOME/briven/ (default ~/.config/briven/); HKEY_LOCAL_MACHINE is
-// read, never written, from /etc/briven/ when its file is there.
+// read, never written, from /etc/briven/ when its file is there. The files
+// are current-user.settings, classes-root.settings and local-machine.settings
+// (format: SettingsStoreText.h); beside each, <file>.lock serialises writers.
 //
 // Reads see the file as it is on disk (a cached reading serves while the
 // file is unchanged). Every write locks the file, reads it again, applies

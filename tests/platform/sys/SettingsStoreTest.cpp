@@ -133,14 +133,14 @@ TEST_F(SettingsStoreTest, EveryTypeAndAnyBytesSurviveTheFile) {
       {"unterminated multi", REG_MULTI_SZ, "a\0b"s},
       {"odd type", 0x42, all_bytes},
   };
-  HKEY key = Create("Software\\Harwendel\\Briven\\All [types] %20");
+  HKEY key = Create("Software\\Harwendel\\Briven\\All [types] %20 \n\x01\xff end");
   for (const auto& c : cases) ASSERT_EQ(Set(key, c.name, c.type, c.bytes), ERROR_SUCCESS) << c.name;
   RegCloseKey(key);
 
   // A second store reads the file afresh, with nothing cached.
   SettingsStore fresh;
   HKEY reread = nullptr;
-  ASSERT_EQ(fresh.OpenKey(HKEY_CURRENT_USER, "software\\HARWENDEL\\briven\\all [TYPES] %20", KEY_READ, &reread),
+  ASSERT_EQ(fresh.OpenKey(HKEY_CURRENT_USER, "software\\HARWENDEL\\briven\\all [TYPES] %20 \n\x01\xff END", KEY_READ, &reread),
             ERROR_SUCCESS);
   for (const auto& c : cases) {
     DWORD type = 0;
