@@ -42,11 +42,17 @@ std::uint32_t CTelemComm::InitFile(const FileSettings& settings) {
 
 bool CTelemComm::CanReadMore() const {
   Lock lock(m_stateLock);
-  return IsFile() && !m_bEndOfFile && !m_bReadFailed && IsFileOpen();
+  return IsFile() && !m_bEndOfFile && !m_bReadFailed;
 }
 
 void CTelemComm::ReadFileResource() {
   if (!IsFileOpen()) {
+    {
+      // Told once: the file event tells the document the file is closed.
+      Lock lock(m_stateLock);
+      if (m_bReadFailed) return;
+      m_bReadFailed = true;
+    }
     ReportMessage(sys::Format("Error reading file resource %s.\r\n", m_strName.c_str()), kResFileNotOpen);
     if (m_nKind == kKindFileWithControl) Queue(kCommandFileEvent);
     return;

@@ -102,6 +102,22 @@ TEST_F(FileResourceTest, AReadFailureStopsTheFileForGood) {
   EXPECT_EQ(sink_.Count(kCommandFileEvent), 1);
 }
 
+TEST_F(FileResourceTest, AClosedFileIsReportedOnceAndStopsTheReading) {
+  sys::CFile file(Write(kFrames), sys::CFile::modeRead);
+  CTelemComm resource(&sink_);
+  ASSERT_EQ(resource.InitFile({&file, 16}), 0u);
+  resource.AttachInstrument(Attachment("HDR1", 10));
+  resource.EnableAcquisition("HDR1");
+  TakeMessages(resource);
+  file.Close();
+  EXPECT_FALSE(resource.IsFileOpen());
+  EXPECT_EQ(resource.GetNextFrame(), nullptr);
+  EXPECT_EQ(resource.GetNextFrame(), nullptr);
+  EXPECT_EQ(TakeMessages(resource), std::vector<std::string>{"Error reading file resource " + file.GetFilePath() +
+                                                             ".\r\n\tThe file resource is not open.\r\n"});
+  EXPECT_EQ(sink_.Count(kCommandFileEvent), 1);
+}
+
 TEST_F(FileResourceTest, AFileThatShrankIsAnErrorNotAnEndlessSearch) {
   const std::string path = Write(kFrames + std::string(100, 'z'));
   sys::CFile file(path, sys::CFile::modeRead);

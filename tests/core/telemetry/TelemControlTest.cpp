@@ -242,3 +242,30 @@ TEST_F(TelemControlTest, AShutdownAskedForFromACallbackEndsTheThreadWithoutHangi
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(TelemControlTest, ASpecialSensorMakesTheInstrumentExclusiveOnASerialPort) {
+  CTelemControl control(&doc_);
+  SerialSettings settings;
+  settings.port_name = "ttyS9";
+  settings.baud_rate = 9600;
+  settings.buffer_size = 256;
+  ASSERT_EQ(control.AddSerialResource(settings), 0u);
+  ASSERT_EQ(control.AddInstrument(std::string(BRIVEN_TEST_DATA) + "/telemetry/bsi.cal"), 0u);
+  ASSERT_EQ(control.AddInstrument(kFixedCal), 0u);
+  // The SPECIAL line's ID "bsi" names the kind whatever its case.
+  ASSERT_EQ(control.AttachInstrument("BSIX", "ttyS9", false), 0u);
+  EXPECT_EQ(control.AttachInstrument("HDRX0001", "ttyS9", false), kResExclusiveAttached);
+  EXPECT_EQ(control.RetrieveFrame(0), kCtlNotFile);
+  EXPECT_NE(doc_.WaitForText(control, "--\r\n").find("Unable to retrieve frame from telemetry resource ttyS9.\r\n"
+                                                      "\tThe specified communications resource is not a file.\r\n"),
+            std::string::npos);
+  // Re-attaching detaches first; detaching frees the port for another.
+  EXPECT_EQ(control.AttachInstrument("BSIX", "ttyS9", false), 0u);
+  EXPECT_EQ(control.DetachInstrument("BSIX"), 0u);
+  EXPECT_EQ(control.AttachInstrument("HDRX0001", "ttyS9", false), 0u);
+  EXPECT_EQ(control.DetachInstrument("BSIX"), 0u);  // not attached: nothing to do
+}
+
+}  // namespace
