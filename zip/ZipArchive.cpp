@@ -140,7 +140,10 @@ std::string CZipArchive::GetGlobalComment() const {
 
 int CZipArchive::GetCentralDirInfo(CZipEndRecord& out) const {
   out = m_centralDir.GetEndRecord();
-  return m_storage.IsSpanned() ? -1 : 0;
+  if (m_storage.IsExistingSpanned()) return -1;
+  if (!m_storage.IsNewSpanned()) return 0;
+  out.m_uThisDisk = static_cast<WORD>(m_storage.GetCurrentDisk());
+  return m_storage.GetCurrentDisk();
 }
 
 void CZipArchive::SetBufferSizes(int writeBuffer, int generalBuffer, int searchBuffer) {

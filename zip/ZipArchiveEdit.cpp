@@ -55,7 +55,7 @@ bool CZipArchive::DeleteFiles(const std::vector<std::string>& names) {
 }
 
 bool CZipArchive::DeleteFiles(const std::vector<WORD>& requested) {
-  if (!CanWrite()) return false;
+  if (!CanWrite() || m_storage.IsSpanned()) return false;
   std::vector<WORD> indexes;
   for (WORD i : requested)
     if (m_centralDir.IsValidIndex(i)) indexes.push_back(i);
@@ -90,7 +90,7 @@ bool CZipArchive::DeleteFiles(const std::vector<WORD>& requested) {
 }
 
 bool CZipArchive::RenameFile(WORD index, const std::string& newName) {
-  if (!CanWrite() || !m_centralDir.IsValidIndex(index)) return false;
+  if (!CanWrite() || m_storage.IsSpanned() || !m_centralDir.IsValidIndex(index)) return false;
   CZipEntryHeader& h = m_centralDir[index];
   std::string name = newName;
   while (!name.empty() && (name.back() == '/' || name.back() == '\\')) name.pop_back();
@@ -144,8 +144,7 @@ bool CZipArchive::GetFromArchive(CZipArchive& source, WORD index, int replaceInd
     return false;
   if (replaceIndex == -2) replaceIndex = FindFile(source.m_centralDir[index].GetFileName(), ffDefault, false);
   if (replaceIndex >= 0) {
-    if (replaceIndex != m_centralDir.GetCount() - 1) return false;
-    RemoveLastEntry(true);
+    if (replaceIndex != m_centralDir.GetCount() - 1 || !RemoveLastEntry(true)) return false;
   }
   CZipEntryHeader h = source.m_centralDir[index];
   source.CheckReadable(h);
@@ -164,6 +163,7 @@ bool CZipArchive::GetFromArchive(CZipArchive& source, WORD index, int replaceInd
   }
   // A copied entry keeps its descriptor only where its check byte needs it.
   if (!h.IsEncrypted()) h.m_uFlag &= static_cast<WORD>(~CZipEntryHeader::kDataDescriptor);
+  if (m_storage.IsNewSpanned()) h.m_uFlag |= CZipEntryHeader::kDataDescriptor;
   m_centralDir.DiscardFromFile();
   m_storage.Seek(m_storage.GetLength());
   CheckRoomFor(static_cast<std::uint64_t>(h.GetSize(true)) + localExtra + h.m_uComprSize + 16);
@@ -224,10 +224,11 @@ bool CZipArchive::SetFileComment(WORD index, const std::string& comment) {
 }
 
 int CZipArchive::Flush() {
-  if (IsClosed()) return 0;
-  if (m_storage.IsSpanned()) return -1;
+  if (IsClosed() || m_iFileOpened != kNoEntry) return 0;
+  if (m_storage.IsExistingSpanned()) return -1;
   if (!m_storage.IsReadOnly()) m_centralDir.Write();
-  m_storage.FlushFile();
+  if (m_storage.IsNewSpanned()) m_storage.FinalizeSpan();
+  else m_storage.FlushFile();
   return 0;
 }
 

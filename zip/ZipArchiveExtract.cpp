@@ -145,7 +145,7 @@ bool CZipArchive::ExtractFile(WORD index, CZipFileBase& file, DWORD bufferSize) 
 }
 
 bool CZipArchive::TestFile(WORD index, DWORD bufferSize) {
-  if (bufferSize == 0 || IsClosed() || !m_centralDir.IsValidIndex(index)) return false;
+  if (bufferSize == 0 || IsClosed() || !m_centralDir.IsValidIndex(index) || m_storage.IsNewSpanned()) return false;
   const CZipEntryHeader& h = m_centralDir[index];
   CZipProgressCallback* callback = GetCallback(CZipProgressCallback::cbTest);
   if (callback) callback->Init(h.GetFileName().c_str(), nullptr);

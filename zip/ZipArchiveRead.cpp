@@ -29,6 +29,7 @@ void CZipArchive::CheckReadable(const CZipEntryHeader& h) const {
 
 void CZipArchive::OpenLocal(CZipEntryHeader& h) {
   const std::int64_t start = m_centralDir.GetBytesBeforeZip() + h.m_uOffset;
+  m_storage.ChangeDisk(h.m_uDiskStart);
   m_storage.Seek(start);
   WORD extraLength = 0;
   if (!h.CheckLocal(m_storage, extraLength)) ThrowDamaged("the local header does not match: " + h.GetFileName());
@@ -36,7 +37,7 @@ void CZipArchive::OpenLocal(CZipEntryHeader& h) {
   if (extraLength > 0) m_storage.Read(m_localExtra.GetBuffer(), extraLength, true);
   m_entryDataEnd = m_storage.GetPosition() + h.m_uComprSize;
   const std::int64_t spanEnd = m_centralDir.GetBytesBeforeZip() + m_centralDir.GetSpanEnd(m_openIndex);
-  if (m_entryDataEnd > spanEnd) ThrowDamaged("the entry's data runs into the next entry: " + h.GetFileName());
+  if (!m_storage.IsSpanned() && m_entryDataEnd > spanEnd) ThrowDamaged("the entry's data runs into the next entry: " + h.GetFileName());
 }
 
 // The last byte of the decrypted header repeats a byte the header already
@@ -52,7 +53,8 @@ void CZipArchive::CheckPassword(const CZipEntryHeader& h) {
 }
 
 bool CZipArchive::OpenFile(WORD index) {
-  if (IsClosed() || !m_centralDir.IsValidIndex(index) || m_iFileOpened != kNoEntry) return false;
+  if (IsClosed() || !m_centralDir.IsValidIndex(index) || m_iFileOpened != kNoEntry || m_storage.IsNewSpanned())
+    return false;
   CZipEntryHeader& h = m_centralDir[index];
   CheckReadable(h);
   m_openIndex = index;
@@ -152,7 +154,12 @@ DWORD CZipArchive::ReadFile(void* buffer, DWORD size) {
 
 // The descriptor sits right after the entry's data, its signature optional.
 void CZipArchive::CheckDataDescriptor(const CZipEntryHeader& h) {
-  m_storage.Seek(m_entryDataEnd);
+  if (m_storage.IsSpanned()) {
+    // The data may have crossed volumes: read past what is left of it.
+    while (m_uComprLeft > 0) FillInput();
+  } else {
+    m_storage.Seek(m_entryDataEnd);
+  }
   BYTE b[16];
   m_storage.Read(b, 12, false);
   const BYTE* fields = b;

@@ -18,7 +18,7 @@ constexpr DWORD kDescriptorSize = 16;
 }  // namespace
 
 bool CZipArchive::CanWrite() const {
-  return !IsClosed() && m_iFileOpened == kNoEntry && !m_storage.IsReadOnly() && !m_storage.IsSpanned();
+  return !IsClosed() && m_iFileOpened == kNoEntry && !m_storage.IsReadOnly() && !m_storage.IsExistingSpanned();
 }
 
 void CZipArchive::CheckRoomFor(std::uint64_t bytes) const {
@@ -44,7 +44,7 @@ bool CZipArchive::OpenNewFile(CZipEntryHeader& header, int level, const char* so
   if ((level & 0xFFFF) == 0x100 || level < -1 || level > 9) level = -1;
   const bool encrypted = !m_pszPassword.IsEmpty();
   if (header.IsDirectory()) level = 0;
-  if (!header.PrepareData(level, false, encrypted))
+  if (!header.PrepareData(level, m_storage.IsNewSpanned(), encrypted))
     CZipException::Throw(CZipException::tooLongFileName, ArchiveName());
   m_centralDir.DiscardFromFile();
   m_storage.Seek(m_storage.GetLength());
@@ -142,6 +142,8 @@ void CZipArchive::FinishLocalHeader(CZipEntryHeader& h) {
     std::memcpy(descriptor + 4, fields, sizeof fields);
     m_storage.Write(descriptor, sizeof descriptor, true);
   }
+  // Earlier volumes of a spanned archive are never revisited.
+  if (m_storage.IsNewSpanned()) return;
   const std::int64_t end = m_storage.GetPosition();
   m_storage.Seek(m_centralDir.GetBytesBeforeZip() + h.m_uOffset + 14);
   m_storage.Write(fields, sizeof fields, true);
@@ -176,7 +178,7 @@ void CZipArchive::AutoFlush() {
 
 bool CZipArchive::RemoveLastEntry(bool force) {
   const WORD count = m_centralDir.GetCount();
-  if (count == 0 || m_iFileOpened != kNoEntry) return false;
+  if (count == 0 || m_iFileOpened != kNoEntry || m_storage.IsSpanned()) return false;
   const CZipEntryHeader& last = m_centralDir[static_cast<WORD>(count - 1)];
   const DWORD header = last.IsEncrypted() ? CZipCryptograph::kHeaderSize : 0;
   if (!force && static_cast<std::int64_t>(last.m_uUncomprSize) >= static_cast<std::int64_t>(last.m_uComprSize) - header)
@@ -238,8 +240,7 @@ bool CZipArchive::AddNewFile(CZipAddNewFileInfo& info) {
   int replace = info.m_iReplaceIndex == -2 ? FindFile(name, ffDefault, false) : info.m_iReplaceIndex;
   if (replace >= 0) {
     // Only the last entry can be replaced: it is cut off and appended anew.
-    if (replace != m_centralDir.GetCount() - 1) return false;
-    RemoveLastEntry(true);
+    if (replace != m_centralDir.GetCount() - 1 || !RemoveLastEntry(true)) return false;
   }
   CZipEntryHeader header;
   header.SetFileName(name);

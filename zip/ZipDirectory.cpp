@@ -84,12 +84,20 @@ void CZipDirectory::ReadEndRecord(std::int64_t position) {
   // A split or spanned archive of another tool: refused here, before any
   // sibling volume is looked for.
   m_pStorage->UpdateSpanMode(m_end.m_uThisDisk);
-  if (m_end.m_uDiskWithCD != 0 || m_end.m_uDiskEntriesNo != m_end.m_uEntriesNumber)
-    CZipException::Throw(CZipException::badZipFile, path, "the central directory lies on another volume");
   const std::int64_t directoryEnd = static_cast<std::int64_t>(m_end.m_uOffset) + m_end.m_uSize;
-  if (position < directoryEnd)
-    CZipException::Throw(CZipException::badZipFile, path, "the central directory overlaps the end record");
-  m_end.m_iBytesBeforeZip = position - directoryEnd;
+  if (m_pStorage->IsSpanned()) {
+    if (m_end.m_uDiskWithCD > m_end.m_uThisDisk || m_end.m_uDiskEntriesNo > m_end.m_uEntriesNumber)
+      CZipException::Throw(CZipException::badZipFile, path, "the end record names volumes that do not exist");
+    if (m_end.m_uDiskWithCD == m_end.m_uThisDisk && position < directoryEnd)
+      CZipException::Throw(CZipException::badZipFile, path, "the central directory overlaps the end record");
+    m_end.m_iBytesBeforeZip = 0;
+  } else {
+    if (m_end.m_uDiskWithCD != 0 || m_end.m_uDiskEntriesNo != m_end.m_uEntriesNumber)
+      CZipException::Throw(CZipException::badZipFile, path, "the central directory lies on another volume");
+    if (position < directoryEnd)
+      CZipException::Throw(CZipException::badZipFile, path, "the central directory overlaps the end record");
+    m_end.m_iBytesBeforeZip = position - directoryEnd;
+  }
   m_pszComment.Allocate(Get16(b + 20));
   if (!m_pszComment.IsEmpty()) m_pStorage->Read(m_pszComment.GetBuffer(), m_pszComment.GetSize(), true);
   if ((m_end.m_uSize == 0) != (m_end.m_uEntriesNumber == 0))
@@ -101,6 +109,7 @@ void CZipDirectory::ReadEndRecord(std::int64_t position) {
 void CZipDirectory::ReadHeaders() {
   const std::string& path = m_pStorage->GetArchiveName();
   const std::int64_t start = m_end.m_iBytesBeforeZip + m_end.m_uOffset;
+  m_pStorage->ChangeDisk(m_end.m_uDiskWithCD);
   m_pStorage->Seek(start);
   m_entries.clear();
   m_entries.reserve(m_end.m_uEntriesNumber);
@@ -109,7 +118,7 @@ void CZipDirectory::ReadHeaders() {
     if (!header->ReadCentral(*m_pStorage))
       CZipException::Throw(CZipException::badZipFile, path, "a central header has a wrong signature");
     m_entries.push_back(std::move(header));
-    if (m_pStorage->GetPosition() > start + m_end.m_uSize)
+    if (!m_pStorage->IsSpanned() && m_pStorage->GetPosition() > start + m_end.m_uSize)
       CZipException::Throw(CZipException::badZipFile, path, "the central headers run past the directory");
   }
 }
@@ -125,6 +134,9 @@ void CZipDirectory::SortAndCheck() {
   const std::string& path = m_pStorage->GetArchiveName();
   for (WORD i = 0; i < GetCount(); ++i) {
     const CZipEntryHeader& h = *m_entries[i];
+    // Across volumes only the order can be checked: sizes run on.
+    const bool lastOnDisk = i + 1 == GetCount() || m_entries[i + 1]->m_uDiskStart != h.m_uDiskStart;
+    if (m_pStorage->IsSpanned() && lastOnDisk) continue;
     const std::int64_t end = static_cast<std::int64_t>(h.m_uOffset) + CZipEntryHeader::kLocalSize +
                              h.m_pszFileName.GetSize() + h.m_uComprSize;
     if (end > GetSpanEnd(i))
@@ -133,7 +145,8 @@ void CZipDirectory::SortAndCheck() {
 }
 
 std::int64_t CZipDirectory::GetSpanEnd(WORD index) const {
-  if (index + 1 < GetCount()) return m_entries[index + 1]->m_uOffset;
+  if (index + 1 < GetCount() && m_entries[index + 1]->m_uDiskStart == m_entries[index]->m_uDiskStart)
+    return m_entries[index + 1]->m_uOffset;
   if (m_inArchive) return m_end.m_uOffset;
   return m_pStorage->GetLength() - m_end.m_iBytesBeforeZip;
 }
@@ -209,31 +222,64 @@ void CZipDirectory::DiscardFromFile() {
   m_inArchive = false;
 }
 
+// In a spanned archive each header goes whole onto one volume; the end
+// record tells where the directory starts and how much of it is on the
+// last volume.
 void CZipDirectory::Write() {
   if (m_inArchive) return;
-  const std::string& path = m_pStorage->GetArchiveName();
+  const std::string path = m_pStorage->GetArchiveName();
   const std::int64_t start = m_pStorage->GetLength();
   m_pStorage->Seek(start);
-  const std::int64_t offset = start - m_end.m_iBytesBeforeZip;
   std::int64_t size = 0;
   for (const auto& h : m_entries) size += h->GetSize(false);
-  if (offset + size + kEndSize + m_pszComment.GetSize() > 0xFFFFFFFFll)
-    CZipException::Throw(CZipException::badZipFile, path, "the archive would exceed 4 GiB, which needs ZIP64");
-  for (const auto& h : m_entries) h->WriteCentral(*m_pStorage);
-  CZipByteBuffer block(kEndSize + m_pszComment.GetSize(), true);
+  const DWORD endSize = kEndSize + m_pszComment.GetSize();
+  if (!m_pStorage->IsSpanned() && start - m_end.m_iBytesBeforeZip + size + endSize > 0xFFFFFFFFll)
+    CZipException::Throw(27, path, "the archive would exceed 4 GiB, which needs ZIP64");
+  int disk = m_pStorage->GetCurrentDisk();
+  std::int64_t offset = start - m_end.m_iBytesBeforeZip;
+  WORD cdDisk = static_cast<WORD>(disk);
+  WORD onDisk = 0;
+  for (std::size_t i = 0; i < m_entries.size(); ++i) {
+    m_pStorage->EnsureRoom(m_entries[i]->GetSize(false));
+    if (m_pStorage->GetCurrentDisk() != disk) {
+      disk = m_pStorage->GetCurrentDisk();
+      onDisk = 0;
+    }
+    if (i == 0) {
+      cdDisk = static_cast<WORD>(disk);
+      offset = m_pStorage->GetPosition() - m_end.m_iBytesBeforeZip;
+    }
+    m_entries[i]->WriteCentral(*m_pStorage);
+    ++onDisk;
+  }
+  m_pStorage->EnsureRoom(endSize);
+  if (m_pStorage->GetCurrentDisk() != disk) {
+    onDisk = 0;
+    if (m_entries.empty()) {
+      cdDisk = static_cast<WORD>(m_pStorage->GetCurrentDisk());
+      offset = m_pStorage->GetPosition();
+    }
+  }
+  CZipByteBuffer block(endSize, true);
   BYTE* b = block.GetBuffer();
   Put32(b, kEndSignature);
-  Put16(b + 8, GetCount());
+  Put16(b + 4, static_cast<WORD>(m_pStorage->GetCurrentDisk()));
+  Put16(b + 6, cdDisk);
+  Put16(b + 8, onDisk);
   Put16(b + 10, GetCount());
   Put32(b + 12, static_cast<DWORD>(size));
   Put32(b + 16, static_cast<DWORD>(offset));
   Put16(b + 20, static_cast<WORD>(m_pszComment.GetSize()));
   if (!m_pszComment.IsEmpty()) std::memcpy(b + kEndSize, m_pszComment.GetBuffer(), m_pszComment.GetSize());
+  const std::int64_t endPosition = m_pStorage->GetPosition();
   m_pStorage->Write(b, block.GetSize(), true);
   m_pStorage->Flush();
+  m_end.m_uThisDisk = static_cast<WORD>(m_pStorage->GetCurrentDisk());
+  m_end.m_uDiskWithCD = cdDisk;
   m_end.m_uSize = static_cast<DWORD>(size);
   m_end.m_uOffset = static_cast<DWORD>(offset);
-  m_end.m_uEntriesNumber = m_end.m_uDiskEntriesNo = GetCount();
-  m_end.m_iEndRecordPosition = start + size;
+  m_end.m_uEntriesNumber = GetCount();
+  m_end.m_uDiskEntriesNo = onDisk;
+  m_end.m_iEndRecordPosition = endPosition;
   m_inArchive = true;
 }

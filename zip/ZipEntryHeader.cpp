@@ -56,7 +56,7 @@ bool CZipEntryHeader::ReadCentral(CZipVolumeStorage& storage) {
   if (m_uComprSize == kZip64Sentinel || m_uUncomprSize == kZip64Sentinel || m_uOffset == kZip64Sentinel ||
       m_uDiskStart == 0xFFFF || HasExtraBlock(m_pExtraField, kZip64ExtraId))
     CZipException::Throw(CZipException::badZipFile, path, "ZIP64 entries are not supported: " + GetFileName());
-  if (m_uDiskStart != 0)
+  if (m_uDiskStart != 0 && (!storage.IsExistingSpanned() || m_uDiskStart > storage.GetLastDisk()))
     CZipException::Throw(CZipException::badZipFile, path, "an entry lies on another volume: " + GetFileName());
   return true;
 }

@@ -22,6 +22,11 @@ touch -d '2020-05-06 07:08:10' src/Properties.txt src/docs/x.cal src/y.tdf src/e
 (cd src && zip -q -X -z "$work/infozip-comment.zip" y.tdf <<<'archive comment')
 # Streamed input gives data descriptors; encryption then checks the time byte.
 (cd src && cat docs/x.cal | zip -q -X -fz- -P secret - - > "$work/infozip-stream-encrypted.zip")
+# A split archive of Info-ZIP: only its last part is kept, to show that
+# opening it is refused without looking for the other parts.
+head -c 200000 /dev/urandom > src/noise.bin
+(cd src && zip -q -X -0 -s 64k "$work/infozip-split.zip" noise.bin)
+rm -f "$work"/infozip-split.z0* src/noise.bin
 (cd src && bsdtar --format zip -cf "$work/bsdtar.zip" Properties.txt docs y.tdf)
 (cd src && 7z a -tzip -bd -bso0 "$work/7z.zip" Properties.txt docs y.tdf)
 
