@@ -123,6 +123,9 @@ void CTelemComm::ReaderThread() {
     AbortReader(kResBufferInitError, ENOMEM);
   }
   if (!buffer.empty()) {
+    // Line errors from before the connection are not this reader's.
+    sys::DWORD stale_errors = 0;
+    m_pLink->device->TakeLineErrors(stale_errors);
     CheckCommStatus(0);
     // The read is ready to wait for bytes: the port counts as started.
     m_pLink->reader_started.SetEvent();

@@ -39,6 +39,7 @@ std::vector<SyncCase> Cases() {
       {"HeaderSplitAcrossChunks", Garbage(5) + F1 + F2 + F3, 8, {kFixed}, {F1, F2, F3}, {1, 2, 3}, 5},
       {"HeaderSplitInHeaderMode", Garbage(254) + F1 + F2, 256, {kFixed}, {F1, F2}, {1, 2}, 254},
       {"GarbageOfExactlyOneWindow", Garbage(16) + F1 + F2, 16, {kFixed}, {F1, F2}, {1, 2}, 16},
+      {"HeaderBeginsOnTheWindowsLastByte", Garbage(15) + F1, 16, {kFixed}, {F1}, {1}, 15},
       {"GarbageOfTwoWindowsAndMore", Garbage(37) + F1, 16, {kFixed}, {F1}, {1}, 37},
       {"GarbageBetweenFrames", F1 + Garbage(3) + F2 + Garbage(7) + F3, 64, {kFixed}, {F1, F2, F3}, {1, 2, 3}, 10},
       {"TruncatedLastFixedFrame", F1 + F2 + "HDR1ab", 64, {kFixed}, {F1, F2}, {1, 2}, 0},
