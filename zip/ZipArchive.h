@@ -158,6 +158,8 @@ class CZipArchive {
   bool AddFromSource(CZipAddNewFileInfo& info, CZipEntryHeader& header, CZipFileBase& source, DWORD size);
   WORD ReadLocalExtraLength(const CZipEntryHeader& h);
   void MoveData(std::int64_t from, std::int64_t to, std::int64_t distance);
+  std::int64_t MakeSpaceForReplace(WORD index, DWORD needed);
+  bool AddReplacing(CZipAddNewFileInfo& info, const std::string& name, int replace);
   void AutoFlush();
 
   CZipVolumeStorage m_storage;

@@ -144,7 +144,12 @@ bool CZipArchive::GetFromArchive(CZipArchive& source, WORD index, int replaceInd
     return false;
   if (replaceIndex == -2) replaceIndex = FindFile(source.m_centralDir[index].GetFileName(), ffDefault, false);
   if (replaceIndex >= 0) {
-    if (replaceIndex != m_centralDir.GetCount() - 1 || !RemoveLastEntry(true)) return false;
+    if (m_storage.IsSpanned() || !m_centralDir.IsValidIndex(replaceIndex)) return false;
+    // The last entry is simply cut off and appended anew.
+    if (replaceIndex == m_centralDir.GetCount() - 1) {
+      RemoveLastEntry(true);
+      replaceIndex = -1;
+    }
   }
   CZipEntryHeader h = source.m_centralDir[index];
   source.CheckReadable(h);
@@ -165,8 +170,15 @@ bool CZipArchive::GetFromArchive(CZipArchive& source, WORD index, int replaceInd
   if (!h.IsEncrypted()) h.m_uFlag &= static_cast<WORD>(~CZipEntryHeader::kDataDescriptor);
   if (m_storage.IsNewSpanned()) h.m_uFlag |= CZipEntryHeader::kDataDescriptor;
   m_centralDir.DiscardFromFile();
+  const DWORD span = CZipEntryHeader::kLocalSize + h.m_pszFileName.GetSize() + localExtra + h.m_uComprSize +
+                     (h.IsDataDescriptor() ? 16 : 0);
   m_storage.Seek(m_storage.GetLength());
-  CheckRoomFor(static_cast<std::uint64_t>(h.GetSize(true)) + localExtra + h.m_uComprSize + 16);
+  if (replaceIndex >= 0) {
+    m_storage.Seek(MakeSpaceForReplace(static_cast<WORD>(replaceIndex), span));
+    callback = nullptr;  // the replaced entry is gone: no stopping half-way
+  } else {
+    CheckRoomFor(span);
+  }
   auto entry = std::make_unique<CZipEntryHeader>(h);
   const CZipByteBuffer centralExtra = entry->m_pExtraField;
   entry->m_pExtraField = extra;
@@ -195,9 +207,39 @@ bool CZipArchive::GetFromArchive(CZipArchive& source, WORD index, int replaceInd
     m_storage.Write(descriptor, sizeof descriptor, true);
   }
   m_storage.Flush();
-  m_centralDir.Append(std::move(entry));
+  if (replaceIndex >= 0) {
+    m_centralDir[static_cast<WORD>(replaceIndex)] = *entry;
+    m_centralDir.InvalidateIndex();
+  } else {
+    m_centralDir.Append(std::move(entry));
+  }
   AutoFlush();
   return true;
+}
+
+// Resizes the span of entry index to needed bytes, moving what follows it,
+// and returns where the span starts in the file.
+std::int64_t CZipArchive::MakeSpaceForReplace(WORD index, DWORD needed) {
+  const std::int64_t base = m_centralDir.GetBytesBeforeZip();
+  const std::int64_t start = base + m_centralDir[index].m_uOffset;
+  const std::int64_t end = base + m_centralDir.GetSpanEnd(index);
+  const std::int64_t delta = static_cast<std::int64_t>(needed) - (end - start);
+  if (delta == 0) return start;
+  const std::int64_t fileEnd = m_storage.GetLength();
+  m_storage.Seek(fileEnd);
+  CheckRoomFor(delta > 0 ? static_cast<std::uint64_t>(delta) : 0);
+  CZipProgressCallback* callback = GetCallback(CZipProgressCallback::cbReplace);
+  if (callback) {
+    callback->Init(m_centralDir[index].GetFileName().c_str(), ArchiveName().c_str());
+    callback->SetTotal(static_cast<DWORD>(fileEnd - end));
+  }
+  if (delta > 0) m_storage.SetLength(fileEnd + delta);
+  MoveData(end, fileEnd, delta);
+  if (delta < 0) m_storage.SetLength(fileEnd + delta);
+  for (WORD i = static_cast<WORD>(index + 1); i < m_centralDir.GetCount(); ++i)
+    m_centralDir[i].m_uOffset = static_cast<DWORD>(m_centralDir[i].m_uOffset + delta);
+  if (callback) callback->CallbackEnd();
+  return start;
 }
 
 bool CZipArchive::GetFromArchive(CZipArchive& source, const std::vector<WORD>& indexes, bool keepSystem) {

@@ -10,6 +10,7 @@
 #include "zip/ZipException.h"
 #include "zip/ZipFileSystem.h"
 #include "zip/ZipLittleEndian.h"
+#include "zip/ZipMemoryFile.h"
 #include "zip/ZipPathSplitter.h"
 
 namespace {
@@ -239,8 +240,11 @@ bool CZipArchive::AddNewFile(CZipAddNewFileInfo& info) {
   const std::string name = info.m_szFileNameInZip.empty() ? DeriveName(info) : info.m_szFileNameInZip;
   int replace = info.m_iReplaceIndex == -2 ? FindFile(name, ffDefault, false) : info.m_iReplaceIndex;
   if (replace >= 0) {
-    // Only the last entry can be replaced: it is cut off and appended anew.
-    if (replace != m_centralDir.GetCount() - 1 || !RemoveLastEntry(true)) return false;
+    if (m_storage.IsSpanned() || !m_centralDir.IsValidIndex(replace)) return false;
+    // The last entry is cut off and appended anew; any other is built in a
+    // temporary archive in memory and then copied into its place.
+    if (replace != m_centralDir.GetCount() - 1) return AddReplacing(info, name, replace);
+    RemoveLastEntry(true);
   }
   CZipEntryHeader header;
   header.SetFileName(name);
@@ -279,6 +283,28 @@ bool CZipArchive::AddNewFile(CZipAddNewFileInfo& info) {
     return AddFromSource(stored, again, source, static_cast<DWORD>(size));
   }
   return true;
+}
+
+bool CZipArchive::AddReplacing(CZipAddNewFileInfo& info, const std::string& name, int replace) {
+  CZipMemoryFile memory(65536);
+  CZipArchive temporary;
+  temporary.Open(memory, zipCreate);
+  temporary.m_pszPassword = m_pszPassword;
+  temporary.m_iArchiveSystCompatib = m_iArchiveSystCompatib;
+  temporary.m_szRootPath = m_szRootPath;
+  temporary.m_bRemoveDriveLetter = m_bRemoveDriveLetter;
+  CZipAddNewFileInfo copy = info;
+  copy.m_szFileNameInZip = name;
+  copy.m_iReplaceIndex = -1;
+  bool done = false;
+  try {
+    done = temporary.AddNewFile(copy) && GetFromArchive(temporary, 0, replace, true, nullptr);
+  } catch (...) {
+    temporary.Close(afAfterException);
+    throw;
+  }
+  temporary.Close(afAfterException);
+  return done;
 }
 
 bool CZipArchive::AddNewFile(const std::string& path, int level, bool fullPath, int smart, DWORD bufferSize) {

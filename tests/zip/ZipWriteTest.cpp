@@ -194,6 +194,37 @@ TEST(ZipWrite, AppendingToAnExistingArchive) {
                         {"file4", "added"}});
 }
 
+TEST(ZipWrite, ReplacingEntriesInTheMiddleAndAtTheEnd) {
+  TempDir dir;
+  const std::string archive = dir / "replace.zip";
+  CZipArchive zip;
+  zip.Open(archive, CZipArchive::zipCreate);
+  for (const char* name : {"a.txt", "b.txt", "c.txt"}) {
+    CZipMemoryFile source;
+    source.Write(name, 5);
+    ASSERT_TRUE(zip.AddNewFile(source, name, 6));
+  }
+  zip.Close();
+  zip.Open(archive, CZipArchive::zipOpen);
+  const std::string longer = Sample(20000);
+  struct Case {
+    const char* name;
+    std::string content;
+  };
+  for (const Case& c : {Case{"a.txt", longer}, Case{"b.txt", "b"}, Case{"c.txt", "new c"}}) {
+    CZipMemoryFile source;
+    source.Write(c.content.data(), static_cast<UINT>(c.content.size()));
+    CZipAddNewFileInfo info;
+    info.m_pFile = &source;
+    info.m_szFileNameInZip = c.name;
+    info.m_iComprLevel = 6;
+    info.m_iReplaceIndex = -2;  // the entry of the same name
+    ASSERT_TRUE(zip.AddNewFile(info)) << c.name;
+  }
+  zip.Close();
+  ExpectValid(archive, {{"a.txt", longer}, {"b.txt", "b"}, {"c.txt", "new c"}});
+}
+
 TEST(ZipWrite, RefusedStates) {
   TempDir dir;
   CZipArchive zip;
