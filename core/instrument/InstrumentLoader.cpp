@@ -84,9 +84,9 @@ int CInstrument::ReadDefinitionLines(sys::CStdioFile& file) {
 }
 
 int CInstrument::FinishLoad() {
-  // Only a sensor still waiting is reported; one already dropped after a bad
-  // coefficient line was reported then.
-  if (state_.pending_coefficient_lines > 0 && state_.pending_sensor) {
+  // Missing coefficient lines are reported even for a sensor already dropped
+  // by a bad one: the report then says that the file also ended too soon.
+  if (state_.pending_coefficient_lines > 0) {
     ReportLineError(kLineMissingGainRanges, kActionSensorIgnored);
     state_.pending_sensor.reset();
   }

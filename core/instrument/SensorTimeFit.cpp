@@ -18,7 +18,8 @@ constexpr double kLastTime2Second = 253402300799.0;
 constexpr std::uint32_t kLargestDdmmyy = 999999;
 
 std::string Ddmmyy(std::uint32_t raw) {
-  const std::string digits = sys::Format("%06u", raw);
+  // raw is at most six digits here, so it always fits an int.
+  const std::string digits = sys::Format("%06d", static_cast<int>(raw));
   return digits.substr(0, 2) + "/" + digits.substr(2, 2) + "/" + digits.substr(digits.size() - 2);
 }
 

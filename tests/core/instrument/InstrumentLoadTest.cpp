@@ -227,14 +227,17 @@ TEST_F(InstrumentLoad, MissingCoefficientLinesAtEndOfFile) {
                     LineError(4, "More gain ranges expected before the end of file.", "Sensor ignored")));
 }
 
-TEST_F(InstrumentLoad, SensorDroppedForABadCoefficientLineIsReportedOnce) {
-  ASSERT_EQ(Load(std::string(kHeaderLines) + "ES 412 'uW' 2 BU 3 OPTIC1\n1 2 x\n1 2 3\n"), 0);
+TEST_F(InstrumentLoad, SensorDroppedForABadCoefficientLineStillCountsOffItsLines) {
+  // The second coefficient line is only counted off, never read as a sensor
+  // line; the third is missing, and the end of the file says so.
+  ASSERT_EQ(Load(std::string(kHeaderLines) + "ES 412 'uW' 2 BU 3 OPTIC1\n1 2 x\n1 2 3 OPTIC1 x y\n"), 0);
   EXPECT_EQ(instrument_.GetSensorCount(), 0);
   EXPECT_EQ(instrument_.GetLoadReport(),
-            Success("Calibration File", 5, 0, 10, "RADX0123", 2,
+            Success("Calibration File", 5, 0, 10, "RADX0123", 3,
                     LineError(4, "Invalid gain coefficient found in gain range line.", "Gain coefficient ignored") +
                         LineError(4, "Unexpected number of gain coefficients found in gain range line.",
-                                  "Sensor ignored")));
+                                  "Sensor ignored") +
+                        LineError(5, "More gain ranges expected before the end of file.", "Sensor ignored")));
 }
 
 TEST_F(InstrumentLoad, CoefficientLinesAreTaggedWithTheirGainRange) {
@@ -320,6 +323,29 @@ TEST_F(InstrumentLoad, VariableFrameLineErrors) {
                                   "TERMINATOR delimiter set to \"\\x0D\\x0A\"") +
                         LineError(13, "Cannot have sensors defined after the TERMINATOR delimiter.",
                                   "Sensor ignored")));
+}
+
+TEST_F(InstrumentLoad, VariableOptic1FieldBecomesAnAsciiIntegerNotBinary) {
+  // A binary type could never be cut out of a variable frame's text, so a
+  // variable OPTIC1 field of another type is read as an ASCII integer.
+  std::string text = kVariableHeader;
+  text += "FIELD NONE ',' 1 AS 0 DELIMITER\n";
+  text += "ES 412 'uW' V AF 1 OPTIC1\n";
+  text += "100 0.5 1.2\n";
+  text += "TERMINATOR NONE '\\x0D\\x0A' 2 AS 0 DELIMITER\n";
+  ASSERT_EQ(Load(text, "v.tdf"), 0);
+  ASSERT_EQ(instrument_.GetSensorCount(), 1);
+  CSensor* es = instrument_.GetSensor(0);
+  EXPECT_EQ(es->GetDataType(), kDataAI);
+  EXPECT_EQ(instrument_.GetLoadReport(),
+            Success("Telemetry Definition File", 6, 1, -1, "SATX0001", 1,
+                    LineError(4, "The data type parameter is invalid.", "Data type set to AI")));
+  const CFrameData frame = MakeFrame("SATX0001,300\r\n", "SATX0001", 0, "\r\n");
+  std::int32_t raw = 0;
+  ASSERT_EQ(es->ExtractSigned(&raw, &frame), 0);
+  double value = 0;
+  EXPECT_EQ(es->ApplyFit(&value, raw), 0);
+  EXPECT_EQ(value, 100.0);
 }
 
 TEST_F(InstrumentLoad, VariableFrameWithoutTerminatorFails) {

@@ -233,3 +233,25 @@ TEST(SensorExtraction, VariableHsAlwaysSetsItsOutValue) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(SensorExtraction, DelimitersAbsentFromTheFrameAreSkippedWhereverTheyRepeat) {
+  // Thousands of boundaries whose character never occurs, around the few
+  // that do: the field is still the one after the third present comma, and
+  // it ends at the next present boundary.
+  std::string layout;
+  for (int i = 0; i < 3; ++i) layout += std::string(1000, ';') + ",";
+  layout += std::string(1000, ';') + "|";
+  SensorDefinition def = Definition(kDataAI, 0, 0);
+  def.variable = true;
+  CSensor sensor(def);
+  sensor.SetVariableFieldLayout(layout, "\r\n", 3002);
+  const CFrameData frame = MakeFrame("H,1,2,34|5\r\n", "H", 0, "\r\n");
+  std::int32_t value = 0;
+  ASSERT_EQ(sensor.ExtractSigned(&value, &frame), 0);
+  EXPECT_EQ(value, 34);
+  EXPECT_EQ(sensor.GetOffset(), 6u);
+}
+
+}  // namespace
