@@ -1,0 +1,60 @@
+// The document base's life with its control, and its default callbacks.
+#include "core/telemetry/QelTelemetryDoc.h"
+
+#include "core/telemetry/TelemControl.h"
+#include "core/telemetry/TelemetryDocLogLines.h"
+
+CQelTelemetryDoc::CQelTelemetryDoc() = default;
+
+CQelTelemetryDoc::~CQelTelemetryDoc() { ReleaseTelemControl(); }
+
+bool CQelTelemetryDoc::OnNewDocument() {
+  CreateTelemControl();
+  return true;
+}
+
+bool CQelTelemetryDoc::OnOpenDocument(const std::string& /*path*/) {
+  CreateTelemControl();
+  return true;
+}
+
+void CQelTelemetryDoc::DeleteContents() { ReleaseTelemControl(); }
+
+telemetry::CTelemControl* CQelTelemetryDoc::CreateTelemControl() {
+  ReleaseTelemControl();
+  // The constructor starts the processing thread, which may call back at
+  // once; the flag is set only when the control is stored.
+  m_pTelemControl = std::make_unique<telemetry::CTelemControl>(this);
+  m_bControl = 1;
+  return m_pTelemControl.get();
+}
+
+void CQelTelemetryDoc::ReleaseTelemControl() {
+  if (!m_pTelemControl) return;
+  // Cleared first: callbacks still running while the thread stops must see
+  // a document without a control.
+  m_bControl = 0;
+  m_pTelemControl->Shutdown();
+  m_pTelemControl.reset();
+}
+
+void CQelTelemetryDoc::LogMessage(const std::string& text) {
+  if (!m_bControl || text.empty()) return;
+  m_pTelemControl->ReportMessage(telemetry::WithFinalLineEnd(text), 0);
+}
+
+void CQelTelemetryDoc::OnTelemetryMessage(std::string& text) {
+  if (!m_bControl || text.empty()) return;
+  std::string stamped;
+  telemetry::StampLogLines(text, telemetry::CurrentLogStamp(), stamped);
+  text.swap(stamped);
+}
+
+void CQelTelemetryDoc::OnFrameReceived(const std::string& /*resource*/, std::unique_ptr<CFrameData> /*frame*/) {}
+
+void CQelTelemetryDoc::OnCommEvent(const std::string& /*resource*/, int /*event_code*/, int /*end_flag*/,
+                                   int /*open*/) {}
+
+void CQelTelemetryDoc::OnResourceState(const std::string& /*resource*/, int /*state*/) {}
+
+void CQelTelemetryDoc::OnResourceInfo(const std::string& /*line*/, int /*value*/) {}

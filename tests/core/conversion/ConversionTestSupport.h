@@ -1,0 +1,57 @@
+// Helpers shared by the conversion tests: a private temporary folder, a
+// document base that serves one instrument loaded from definition text
+// without a telemetry control, and frames built from bytes.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/instrument/FrameData.h"
+#include "core/instrument/Instrument.h"
+#include "core/telemetry/QelTelemetryDoc.h"
+
+namespace conversion_test {
+
+class TempFolder {
+ public:
+  TempFolder();
+  ~TempFolder();
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  const std::string& Path() const { return path_; }
+  std::string Path(const std::string& name) const { return path_ + "/" + name; }
+  std::string Write(const std::string& name, const std::string& bytes) const;
+
+ private:
+  std::string path_;
+};
+
+std::string ReadFile(const std::string& path);
+
+// A document whose instrument 0 is loaded from definition text; log text
+// is recorded, and the bytes the resource "skipped" are scripted.
+class InstrumentDoc : public CQelTelemetryDoc {
+ public:
+  explicit InstrumentDoc(const std::string& definition);
+  int FindSensor(int instrument, const char* type, int after) override;
+  CSensor* GetSensor(int instrument, int sensor) override;
+  int GetInstrumentSensorCount(int instrument) override;
+  void LogMessage(const std::string& text) override { log += text; }
+  std::uint32_t GetBytesDiscarded(std::uint32_t& count, int resource) override;
+  std::uint32_t ResetBytesDiscarded(int resource) override;
+
+  CInstrument& Instrument() { return instrument_; }
+  std::string log;
+  std::uint32_t discarded = 0;
+
+ private:
+  TempFolder folder_;
+  CInstrument instrument_;
+};
+
+// A fixed-size frame of the given bytes (or one cut at a terminator).
+std::unique_ptr<CFrameData> MakeFrame(const std::string& bytes, int number, const std::string& terminator = "");
+
+}  // namespace conversion_test

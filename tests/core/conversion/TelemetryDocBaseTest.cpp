@@ -1,0 +1,77 @@
+// The document base without a control, and the conversion log's line form.
+#include <gtest/gtest.h>
+
+#include "core/telemetry/QelTelemetryDoc.h"
+#include "core/telemetry/TelemetryCodes.h"
+#include "core/telemetry/TelemetryDocLogLines.h"
+
+namespace {
+
+TEST(TelemetryDocBaseTest, WithoutAControlEveryOperationAnswersItsFailure) {
+  CQelTelemetryDoc doc;
+  std::string text;
+  std::uint32_t count = 7;
+  telemetry::FileSettings file;
+  EXPECT_EQ(doc.AddFileResource(file), telemetry::kNoControl);
+  EXPECT_EQ(doc.RemoveResource("r"), telemetry::kNoControl);
+  EXPECT_EQ(doc.AddInstrument("x.cal"), telemetry::kNoControl);
+  EXPECT_EQ(doc.AttachInstrument("h", "r", 0), telemetry::kNoControl);
+  EXPECT_EQ(doc.GetBytesDiscarded(count, 0), telemetry::kNoControl);
+  EXPECT_EQ(doc.GetInstrumentSerialNumber(text, 0), telemetry::kNoControl);
+  EXPECT_EQ(doc.ResetBytesDiscarded(0), telemetry::kNoControl);
+  EXPECT_EQ(doc.RetrieveFrame(0), telemetry::kNoControl);
+  EXPECT_FALSE(doc.ResourceExists(0));
+  EXPECT_FALSE(doc.GetInstrumentHeader(text, 0));
+  EXPECT_FALSE(doc.GetResourceName(text, 0));
+  EXPECT_EQ(doc.GetInstrumentCount(), -1);
+  EXPECT_EQ(doc.FindSensor(0, "T", -1), -1);
+  EXPECT_EQ(doc.GetSensor(0, 0), nullptr);
+  EXPECT_EQ(doc.FindFrameCounterSensor(0), -1);
+  std::string message = "Begin\r\n";
+  doc.OnTelemetryMessage(message);
+  EXPECT_EQ(message, "Begin\r\n");  // no control: left as it is
+  doc.LogMessage("nothing happens");
+}
+
+TEST(TelemetryDocBaseTest, ControlLifeFollowsTheDocument) {
+  CQelTelemetryDoc doc;
+  ASSERT_TRUE(doc.OnNewDocument());
+  EXPECT_TRUE(doc.HasTelemControl());
+  EXPECT_EQ(doc.GetResourceCount(), 0);
+  std::string message = "Begin\r\n\tdetail\r\nEnd\r\n";
+  doc.OnTelemetryMessage(message);
+  EXPECT_EQ(message.find("> Begin\r\n\tdetail\r\n"), 20u) << message;
+  doc.DeleteContents();
+  EXPECT_FALSE(doc.HasTelemControl());
+  EXPECT_EQ(doc.GetResourceCount(), -1);
+}
+
+TEST(LogLinesTest, StampsAllButTabAndEmptyLinesAndKeepsAnUnfinishedLast) {
+  struct Case {
+    const char* text;
+    const char* expected;
+  } cases[] = {
+      {"Begin\r\n\ttab\r\nEnd\r\n", "S>Begin\r\n\ttab\r\nS>End\r\n"},
+      {"A\r\n\tB\r\n\r\nC", "S>A\r\n\tB\r\n\r\nS>C\r\n"},
+      {"", ""},
+      {"\r\n", "\r\n"},
+      {"one line", "S>one line\r\n"},
+  };
+  for (const Case& c : cases) {
+    std::string out;
+    telemetry::StampLogLines(c.text, "S>", out);
+    EXPECT_EQ(out, c.expected) << c.text;
+  }
+  EXPECT_EQ(telemetry::WithFinalLineEnd("x"), "x\r\n");
+  EXPECT_EQ(telemetry::WithFinalLineEnd("x\r\n"), "x\r\n");
+  EXPECT_EQ(telemetry::WithFinalLineEnd(""), "");
+}
+
+TEST(LogLinesTest, StampHasTwoSpacesBetweenDateAndTime) {
+  const std::string stamp = telemetry::CurrentLogStamp();
+  ASSERT_EQ(stamp.size(), 22u);
+  EXPECT_EQ(stamp.substr(10, 2), "  ");
+  EXPECT_EQ(stamp.substr(20), "> ");
+}
+
+}  // namespace
