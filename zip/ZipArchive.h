@@ -157,7 +157,7 @@ class CZipArchive {
   std::string DeriveName(const CZipAddNewFileInfo& info) const;
   bool AddFromSource(CZipAddNewFileInfo& info, CZipEntryHeader& header, CZipFileBase& source, DWORD size);
   WORD ReadLocalExtraLength(const CZipEntryHeader& h);
-  void MoveData(std::int64_t from, std::int64_t to, std::int64_t distance);
+  void MoveData(std::int64_t from, std::int64_t to, std::int64_t distance, CZipProgressCallback* callback = nullptr);
   std::int64_t MakeSpaceForReplace(WORD index, DWORD needed);
   bool AddReplacing(CZipAddNewFileInfo& info, const std::string& name, int replace);
   void AutoFlush();

@@ -30,7 +30,7 @@ WORD CZipArchive::ReadLocalExtraLength(const CZipEntryHeader& h) {
 
 // Moves the bytes [from, to) of the file so that they start at from +
 // distance, copying in the order that never overwrites bytes not yet moved.
-void CZipArchive::MoveData(std::int64_t from, std::int64_t to, std::int64_t distance) {
+void CZipArchive::MoveData(std::int64_t from, std::int64_t to, std::int64_t distance, CZipProgressCallback* callback) {
   if (distance == 0 || to <= from) return;
   CZipByteBuffer buffer(m_iBufferSize);
   const std::int64_t total = to - from;
@@ -43,6 +43,7 @@ void CZipArchive::MoveData(std::int64_t from, std::int64_t to, std::int64_t dist
     m_storage.Write(buffer.GetBuffer(), n, false);
     m_storage.Flush();
     done += n;
+    if (callback && !callback->RequestCallback(n)) CZipException::Throw(CZipException::aborted, ArchiveName());
   }
 }
 
@@ -70,21 +71,38 @@ bool CZipArchive::DeleteFiles(const std::vector<WORD>& requested) {
     AutoFlush();
     return true;
   }
+  CZipProgressCallback* counting = GetCallback(CZipProgressCallback::cbDeleteCnt);
+  if (counting) {
+    counting->Init(nullptr, ArchiveName().c_str());
+    counting->SetTotal(m_centralDir.GetCount() - indexes.front());
+    for (int i = indexes.front(); i < m_centralDir.GetCount(); i += 256)
+      if (!counting->RequestCallback(256)) CZipException::Throw(CZipException::abortedSafely, ArchiveName());
+    counting->CallbackEnd();
+  }
   std::vector<bool> selected(m_centralDir.GetCount(), false);
   for (WORD i : indexes) selected[i] = true;
   std::int64_t dest = m_centralDir[indexes.front()].m_uOffset;
   std::vector<std::int64_t> spanEnds(m_centralDir.GetCount());
   for (WORD i = 0; i < m_centralDir.GetCount(); ++i) spanEnds[i] = m_centralDir.GetSpanEnd(i);
+  CZipProgressCallback* moving = GetCallback(CZipProgressCallback::cbDelete);
+  if (moving) {
+    std::int64_t toMove = 0;
+    for (WORD i = indexes.front(); i < m_centralDir.GetCount(); ++i)
+      if (!selected[i]) toMove += spanEnds[i] - m_centralDir[i].m_uOffset;
+    moving->Init(nullptr, ArchiveName().c_str());
+    moving->SetTotal(static_cast<DWORD>(toMove));
+  }
   for (WORD i = indexes.front(); i < m_centralDir.GetCount(); ++i) {
     if (selected[i]) continue;
     CZipEntryHeader& h = m_centralDir[i];
     const std::int64_t length = spanEnds[i] - h.m_uOffset;
-    MoveData(base + h.m_uOffset, base + spanEnds[i], dest - h.m_uOffset);
+    MoveData(base + h.m_uOffset, base + spanEnds[i], dest - h.m_uOffset, moving);
     h.m_uOffset = static_cast<DWORD>(dest);
     dest += length;
   }
   m_storage.SetLength(base + dest);
   for (auto it = indexes.rbegin(); it != indexes.rend(); ++it) m_centralDir.Remove(*it);
+  if (moving) moving->CallbackEnd();
   AutoFlush();
   return true;
 }
@@ -114,9 +132,16 @@ bool CZipArchive::RenameFile(WORD index, const std::string& newName) {
   if (delta != 0) {
     const std::int64_t fileEnd = m_storage.GetLength();
     CheckRoomFor(delta > 0 ? static_cast<std::uint64_t>(delta) : 0);
+    CZipProgressCallback* callback = GetCallback(CZipProgressCallback::cbRename);
+    const std::int64_t after = local + CZipEntryHeader::kLocalSize + oldLength;
+    if (callback) {
+      callback->Init(h.GetFileName().c_str(), ArchiveName().c_str());
+      callback->SetTotal(static_cast<DWORD>(fileEnd - after));
+    }
     if (delta > 0) m_storage.SetLength(fileEnd + delta);
-    MoveData(local + CZipEntryHeader::kLocalSize + oldLength, fileEnd, delta);
+    MoveData(after, fileEnd, delta);
     if (delta < 0) m_storage.SetLength(fileEnd + delta);
+    if (callback) callback->CallbackEnd();
     for (WORD i = static_cast<WORD>(index + 1); i < m_centralDir.GetCount(); ++i)
       m_centralDir[i].m_uOffset = static_cast<DWORD>(m_centralDir[i].m_uOffset + delta);
   }
@@ -234,7 +259,7 @@ std::int64_t CZipArchive::MakeSpaceForReplace(WORD index, DWORD needed) {
     callback->SetTotal(static_cast<DWORD>(fileEnd - end));
   }
   if (delta > 0) m_storage.SetLength(fileEnd + delta);
-  MoveData(end, fileEnd, delta);
+  MoveData(end, fileEnd, delta, callback);
   if (delta < 0) m_storage.SetLength(fileEnd + delta);
   for (WORD i = static_cast<WORD>(index + 1); i < m_centralDir.GetCount(); ++i)
     m_centralDir[i].m_uOffset = static_cast<DWORD>(m_centralDir[i].m_uOffset + delta);
@@ -268,7 +293,7 @@ bool CZipArchive::SetFileComment(WORD index, const std::string& comment) {
 int CZipArchive::Flush() {
   if (IsClosed() || m_iFileOpened != kNoEntry) return 0;
   if (m_storage.IsExistingSpanned()) return -1;
-  if (!m_storage.IsReadOnly()) m_centralDir.Write();
+  if (!m_storage.IsReadOnly()) m_centralDir.Write(GetCallback(CZipProgressCallback::cbSave));
   if (m_storage.IsNewSpanned()) m_storage.FinalizeSpan();
   else m_storage.FlushFile();
   return 0;

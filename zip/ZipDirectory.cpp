@@ -6,6 +6,7 @@
 #include "zip/ZipException.h"
 #include "zip/ZipLittleEndian.h"
 #include "zip/ZipPathSplitter.h"
+#include "zip/ZipProgressCallback.h"
 #include "zip/ZipVolumeStorage.h"
 
 using namespace ZipLittleEndian;
@@ -225,7 +226,7 @@ void CZipDirectory::DiscardFromFile() {
 // In a spanned archive each header goes whole onto one volume; the end
 // record tells where the directory starts and how much of it is on the
 // last volume.
-void CZipDirectory::Write() {
+void CZipDirectory::Write(CZipProgressCallback* callback) {
   if (m_inArchive) return;
   const std::string path = m_pStorage->GetArchiveName();
   const std::int64_t start = m_pStorage->GetLength();
@@ -239,7 +240,17 @@ void CZipDirectory::Write() {
   std::int64_t offset = start - m_end.m_iBytesBeforeZip;
   WORD cdDisk = static_cast<WORD>(disk);
   WORD onDisk = 0;
+  if (callback) {
+    callback->Init(nullptr, path.c_str());
+    callback->SetTotal(GetCount());
+  }
   for (std::size_t i = 0; i < m_entries.size(); ++i) {
+    if (callback && i > 0 && i % 256 == 0 && !callback->Callback(256)) {
+      const bool undoable = !m_pStorage->IsSpanned();
+      if (undoable) m_pStorage->SetLength(start);
+      callback->CallbackEnd();
+      CZipException::Throw(undoable ? CZipException::abortedSafely : CZipException::aborted, path);
+    }
     m_pStorage->EnsureRoom(m_entries[i]->GetSize(false));
     if (m_pStorage->GetCurrentDisk() != disk) {
       disk = m_pStorage->GetCurrentDisk();
@@ -282,4 +293,5 @@ void CZipDirectory::Write() {
   m_end.m_uDiskEntriesNo = onDisk;
   m_end.m_iEndRecordPosition = endPosition;
   m_inArchive = true;
+  if (callback) callback->CallbackEnd();
 }

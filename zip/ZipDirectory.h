@@ -11,6 +11,7 @@
 #include "zip/ZipEntryHeader.h"
 #include "zip/ZipNameCompare.h"
 
+class CZipProgressCallback;
 class CZipVolumeStorage;
 
 struct CZipEndRecord {
@@ -39,7 +40,9 @@ class CZipDirectory {
   void Read();
   // Writes the central headers and the end record at the end of the file,
   // unless the directory there is current.
-  void Write();
+  // A callback is told of every 256 headers; FALSE stops the write and
+  // leaves the file as it was before it.
+  void Write(CZipProgressCallback* callback = nullptr);
 
   WORD GetCount() const { return static_cast<WORD>(m_entries.size()); }
   bool IsValidIndex(int index) const { return index >= 0 && index < static_cast<int>(m_entries.size()); }

@@ -225,6 +225,40 @@ TEST(ZipWrite, ReplacingEntriesInTheMiddleAndAtTheEnd) {
   ExpectValid(archive, {{"a.txt", longer}, {"b.txt", "b"}, {"c.txt", "new c"}});
 }
 
+class Refuse : public CZipProgressCallback {
+ public:
+  bool Callback(int) override { return false; }
+};
+
+// Stopping the directory write leaves the file as it was; the directory is
+// still in hand and a later flush writes it.
+TEST(ZipWrite, StoppedDirectoryWriteCanBeRedone) {
+  TempDir dir;
+  const std::string archive = dir / "many.zip";
+  CZipArchive zip;
+  zip.Open(archive, CZipArchive::zipCreate);
+  std::map<std::string, std::string> expected;
+  for (int i = 0; i < 300; ++i) {
+    CZipMemoryFile source;
+    source.Write("x", 1);
+    const std::string name = "f" + std::to_string(i);
+    ASSERT_TRUE(zip.AddNewFile(source, name, 0));
+    expected[name] = "x";
+  }
+  Refuse refuse;
+  zip.SetCallback(&refuse, CZipProgressCallback::cbSave);
+  try {
+    zip.Flush();
+    ADD_FAILURE();
+  } catch (const CZipException& e) {
+    EXPECT_EQ(e.m_iCause, CZipException::abortedSafely);
+  }
+  zip.SetCallback(nullptr, CZipProgressCallback::cbSave);
+  EXPECT_EQ(zip.Flush(), 0);
+  zip.Close();
+  ExpectValid(archive, expected);
+}
+
 TEST(ZipWrite, RefusedStates) {
   TempDir dir;
   CZipArchive zip;
