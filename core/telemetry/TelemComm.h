@@ -150,7 +150,7 @@ class CTelemComm {
   bool m_bWaitingReported = false;
   bool m_bSearchPassDone = false;
   bool m_bReadFailed = false;  // a failed read stops the file for good
-  int m_dwLastError = 0;
+  std::atomic<int> m_dwLastError{0};  // written by the reader, read for reason texts
   std::uint32_t m_nAbortCode = 0;
   std::uint32_t m_nBytesDiscarded = 0;
   std::int64_t m_nFileLength = 0;

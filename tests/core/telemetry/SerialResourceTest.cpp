@@ -176,17 +176,33 @@ class ScriptedDevice : public SerialDevice {
     sys::DWORD line_errors = 0;
     int read_error = 0;
   };
-  explicit ScriptedDevice(std::shared_ptr<std::deque<Step>> script) : script_(std::move(script)) {}
+  struct Script {
+    std::mutex mutex;
+    std::deque<Step> steps;
+    void push_back(Step step) {
+      std::lock_guard<std::mutex> lock(mutex);
+      steps.push_back(std::move(step));
+    }
+    bool empty() {
+      std::lock_guard<std::mutex> lock(mutex);
+      return steps.empty();
+    }
+  };
+  explicit ScriptedDevice(std::shared_ptr<Script> script) : script_(std::move(script)) {}
   int Open(const std::string&) override { return 0; }
   int Configure(const sys::SerialLineSettings&) override { return 0; }
   int SetBufferSizes(sys::DWORD, sys::DWORD) override { return 0; }
   int Read(void* buffer, std::size_t capacity, int, std::size_t& received) override {
     received = 0;
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    Step step;
+    {
+      std::lock_guard<std::mutex> script_lock(script_->mutex);
+      if (script_->steps.empty()) return 0;
+      step = script_->steps.front();
+      script_->steps.pop_front();
+    }
     std::lock_guard<std::mutex> lock(mutex_);
-    if (script_->empty()) return 0;
-    const Step step = script_->front();
-    script_->pop_front();
     pending_errors_ = step.line_errors;
     if (step.read_error != 0) return step.read_error;
     received = std::min(capacity, step.bytes.size());
@@ -205,7 +221,7 @@ class ScriptedDevice : public SerialDevice {
 
  private:
   std::mutex mutex_;
-  std::shared_ptr<std::deque<Step>> script_;
+  std::shared_ptr<Script> script_;
   sys::DWORD pending_errors_ = 0;
 };
 
@@ -221,7 +237,7 @@ class ScriptedSerial : public ::testing::Test {
     for (int i = 0; i < 2000 && !script_->empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
     std::this_thread::sleep_for(std::chrono::milliseconds(30));
   }
-  std::shared_ptr<std::deque<ScriptedDevice::Step>> script_ = std::make_shared<std::deque<ScriptedDevice::Step>>();
+  std::shared_ptr<ScriptedDevice::Script> script_ = std::make_shared<ScriptedDevice::Script>();
 };
 
 TEST_F(ScriptedSerial, FramingErrorsAreReportedFiveTimesWithTheBaudRateHint) {
