@@ -1,0 +1,182 @@
+#include "core/conversion/FrameChecker.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "core/instrument/FrameData.h"
+#include "core/instrument/SensorKeywords.h"
+#include "core/telemetry/QelTelemetryDoc.h"
+#include "platform/sys/Format.h"
+
+namespace {
+
+// Reads a check field: unsigned for BU (or when asked), else signed.
+int ReadCheckValue(CSensor& sensor, const CFrameData& frame, bool force_unsigned, long& value) {
+  if (force_unsigned || sensor.GetDataType() == instrument::kDataBU) {
+    std::uint32_t raw = 0;
+    const int result = sensor.ExtractUnsigned(&raw, &frame);
+    value = static_cast<long>(raw);
+    return result;
+  }
+  std::int32_t raw = 0;
+  const int result = sensor.ExtractSigned(&raw, &frame);
+  value = raw;
+  return result;
+}
+
+void LogFrameMessage(CQelTelemetryDoc& doc, const char* format, const CFrameData& frame) {
+  doc.LogMessage(sys::Format(format, static_cast<unsigned>(frame.GetFrameNumber())));
+}
+
+std::string MissingSensorText(const char* kind, const std::string& file_type, const std::string& header,
+                              const char* check) {
+  return sys::Format("No valid %s sensor found in the %s for %s. No %s error checking will occur for the instrument.",
+                     kind, file_type.c_str(), header.c_str(), check);
+}
+
+}  // namespace
+
+void CFrameChecker::Reset() { *this = CFrameChecker(); }
+
+std::string CFrameChecker::FindFrameCounterCheck(CQelTelemetryDoc& doc, const CBrivenParameters& params,
+                                                 const std::string& file_type, const std::string& header) {
+  if (!params.m_nFrameCounterChecking) return {};
+  m_nFrameCounterIndex = doc.FindFrameCounterSensor(0);
+  if (m_nFrameCounterIndex != -1) return {};
+  std::string text = MissingSensorText("FRAME COUNTER", file_type, header, "frame counter");
+  doc.LogMessage(text + "\r\n");
+  return text;
+}
+
+std::string CFrameChecker::FindCheckSumCheck(CQelTelemetryDoc& doc, const CBrivenParameters& params,
+                                             const std::string& file_type, const std::string& header) {
+  if (!params.m_nCheckSumChecking) return {};
+  m_nCheckSumIndex = doc.FindCheckSumSensor(0);
+  m_nNmeaCheckSumIndex = doc.FindNmeaCheckSumSensor(0);
+  if (m_nCheckSumIndex != -1 || m_nNmeaCheckSumIndex != -1) return {};
+  std::string text = MissingSensorText("CHECK SUM", file_type, header, "check sum");
+  doc.LogMessage(text + "\r\n");
+  return text;
+}
+
+void CFrameChecker::CheckFrame(CQelTelemetryDoc& doc, const CFrameData& frame, const CBrivenParameters& params,
+                               ConversionCounters& counters) {
+  counters.frames_processed = static_cast<std::uint32_t>(frame.GetFrameNumber());
+  m_nFrameSize = frame.GetFrameSize();
+  // Each frame shows its own residue or none: never the last frame's.
+  m_bResidueTested = false;
+  m_nResidueError = 0;
+  m_nCheckSumResidue = 0;
+  // A check sensor that cannot be read ends the checks of the frame; the
+  // frame keeps the previous write decision.
+  if (!CheckFrameCounter(doc, frame, counters)) return;
+  if (!CheckSum(doc, frame, counters)) return;
+  if (!CheckNmeaSum(doc, frame, counters)) return;
+  StepDepth(params);
+}
+
+bool CFrameChecker::CheckFrameCounter(CQelTelemetryDoc& doc, const CFrameData& frame,
+                                      ConversionCounters& counters) {
+  if (m_nFrameCounterIndex == -1) return true;
+  CSensor* sensor = doc.GetSensor(0, m_nFrameCounterIndex);
+  if (sensor == nullptr) return true;
+  long value = 0;
+  if (ReadCheckValue(*sensor, frame, false, value) != 0) {
+    LogFrameMessage(doc, "Frame counter sensor error for frame index %u.\r\n", frame);
+    ++counters.frame_counter_errors;
+    return false;
+  }
+  if (m_bResynchronize) {
+    m_nExpectedFrameCounter = static_cast<int>(value);
+    m_bResynchronize = false;
+  } else if (value != m_nExpectedFrameCounter) {
+    LogFrameMessage(doc, "Frame counter error detected for frame index %u.\r\n", frame);
+    m_bResynchronize = true;
+    ++counters.frame_counter_errors;
+  }
+  // The counter is 8 bits wide whatever the field holds.
+  m_nExpectedFrameCounter = m_nExpectedFrameCounter == 255 ? 0 : m_nExpectedFrameCounter + 1;
+  return true;
+}
+
+bool CFrameChecker::CheckSum(CQelTelemetryDoc& doc, const CFrameData& frame, ConversionCounters& counters) {
+  if (m_nCheckSumIndex == -1) return true;
+  CSensor* sensor = doc.GetSensor(0, m_nCheckSumIndex);
+  if (sensor == nullptr) return true;
+  long value = 0;
+  const int result = ReadCheckValue(*sensor, frame, false, value);
+  if (result != 0) {
+    LogFrameMessage(doc, "Check sum sensor error for frame index %u.\r\n", frame);
+    m_nResidueError = result;
+    ++counters.check_sum_errors;
+    return false;
+  }
+  // The sum never reaches past the frame, whatever offset the field has.
+  const CFrameData::Bytes& bytes = frame.GetBytes();
+  const std::size_t end = std::min<std::size_t>(sensor->GetOffset(), bytes.size());
+  unsigned long sum = static_cast<unsigned long>(value);
+  for (std::size_t i = 0; i < end; ++i) sum += bytes[i];
+  m_nCheckSumResidue = static_cast<int>(sum & 0xFFu);
+  m_bResidueTested = true;
+  if (m_nCheckSumResidue != 0) {
+    LogFrameMessage(doc, "Check sum error detected for frame index %u.\r\n", frame);
+    m_bResynchronize = true;
+    ++counters.check_sum_errors;
+  }
+  return true;
+}
+
+bool CFrameChecker::CheckNmeaSum(CQelTelemetryDoc& doc, const CFrameData& frame, ConversionCounters& counters) {
+  if (m_nNmeaCheckSumIndex == -1) return true;
+  CSensor* sensor = doc.GetSensor(0, m_nNmeaCheckSumIndex);
+  if (sensor == nullptr) return true;
+  long value = 0;
+  const int result = ReadCheckValue(*sensor, frame, true, value);
+  if (result != 0) {
+    LogFrameMessage(doc, "NMEA Check sum sensor error for frame index %u.\r\n", frame);
+    m_nResidueError = result;
+    m_bResidueTested = false;
+    ++counters.check_sum_errors;
+    return false;
+  }
+  // The characters between the leading "$" and the "*" before the field,
+  // kept inside the frame.
+  const CFrameData::Bytes& bytes = frame.GetBytes();
+  const std::size_t offset = sensor->GetOffset();
+  const std::size_t end = std::min<std::size_t>(offset > 0 ? offset - 1 : 0, bytes.size());
+  unsigned sum = 0;
+  for (std::size_t i = 1; i < end; ++i) sum ^= bytes[i];
+  if (static_cast<long>(sum) != value) {
+    LogFrameMessage(doc, "NMEA Check sum error detected for frame index %u.\r\n", frame);
+    m_bResynchronize = true;
+    ++counters.check_sum_errors;
+  }
+  return true;
+}
+
+void CFrameChecker::StepDepth(const CBrivenParameters& params) {
+  const int depth = std::max(params.m_nProcessDepth, 1);
+  ++m_nDepthCounter;
+  if (m_nDepthCounter >= depth) {
+    m_bWrite = true;
+    m_nDepthCounter = 0;
+  } else {
+    m_bWrite = false;
+  }
+}
+
+void CFrameChecker::AccountDiscardedBytes(CQelTelemetryDoc& doc, std::uint32_t frame_size, bool done,
+                                          bool time_tags, ConversionCounters& counters) {
+  std::uint32_t discarded = 0;
+  if (doc.GetBytesDiscarded(discarded, 0) != 0) discarded = 0;
+  doc.ResetBytesDiscarded(0);
+  counters.bytes_discarded = discarded;
+  counters.bytes_consumed += static_cast<std::uint64_t>(frame_size) + discarded;
+  // The time tag behind the previous frame is skipped like any stray byte;
+  // only what lies beyond it means the header was lost.
+  const std::uint32_t tag_part = std::min(discarded, m_nTagBytesExpected);
+  m_nTagBytesExpected -= tag_part;
+  const std::uint32_t lost = discarded - tag_part;
+  if (!done && counters.frames_processed > 1 && lost > 0) ++counters.resynchronizations;
+  if (frame_size > 0) m_nTagBytesExpected = time_tags ? kTimeTagBytes : 0;
+}

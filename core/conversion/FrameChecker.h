@@ -1,0 +1,72 @@
+// The checks every frame passes before its row is built: frame counter,
+// check sum and NMEA check sum, the Process Depth decision, and the byte
+// accounting that keeps the log file position of the current frame (where
+// its time tag lies) and counts resynchronisations.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/conversion/BrivenParameters.h"
+#include "core/conversion/ConversionState.h"
+
+class CFrameData;
+class CQelTelemetryDoc;
+
+class CFrameChecker {
+ public:
+  // Bytes of the time tag that follows each frame of a time-tagged log.
+  static constexpr std::uint32_t kTimeTagBytes = 7;
+
+  void Reset();
+
+  // Finds the check sensors of instrument 0 for the checks the parameters
+  // ask for. Returns the warning text to show when a wanted sensor is
+  // missing (empty when none); it is logged here already.
+  std::string FindFrameCounterCheck(CQelTelemetryDoc& doc, const CBrivenParameters& params,
+                                    const std::string& file_type, const std::string& header);
+  std::string FindCheckSumCheck(CQelTelemetryDoc& doc, const CBrivenParameters& params,
+                                const std::string& file_type, const std::string& header);
+
+  // Tests one frame and decides whether it is written.
+  void CheckFrame(CQelTelemetryDoc& doc, const CFrameData& frame, const CBrivenParameters& params,
+                  ConversionCounters& counters);
+
+  // Adds the frame and the bytes the resource skipped before it to the
+  // position in the log file. A frame size of 0 accounts skipped bytes
+  // only (no frame came).
+  void AccountDiscardedBytes(CQelTelemetryDoc& doc, std::uint32_t frame_size, bool done, bool time_tags,
+                             ConversionCounters& counters);
+
+  int GetFrameCounterIndex() const { return m_nFrameCounterIndex; }
+  int GetCheckSumIndex() const { return m_nCheckSumIndex; }
+  int GetNmeaCheckSumIndex() const { return m_nNmeaCheckSumIndex; }
+  bool ShouldWrite() const { return m_bWrite; }
+  int GetFrameSize() const { return m_nFrameSize; }
+  // The residue of this frame's check sum, valid when ResidueKnown; else
+  // ResidueError is the code to show (0 when the sum was not tested).
+  bool ResidueKnown() const { return m_nResidueError == 0 && m_bResidueTested; }
+  int GetResidue() const { return m_nCheckSumResidue; }
+  int GetResidueError() const { return m_nResidueError; }
+
+ private:
+  bool CheckFrameCounter(CQelTelemetryDoc& doc, const CFrameData& frame, ConversionCounters& counters);
+  bool CheckSum(CQelTelemetryDoc& doc, const CFrameData& frame, ConversionCounters& counters);
+  bool CheckNmeaSum(CQelTelemetryDoc& doc, const CFrameData& frame, ConversionCounters& counters);
+  void StepDepth(const CBrivenParameters& params);
+
+  int m_nFrameCounterIndex = -1;
+  int m_nCheckSumIndex = -1;
+  int m_nNmeaCheckSumIndex = -1;
+  bool m_bResynchronize = true;
+  int m_nExpectedFrameCounter = 0;
+  int m_nCheckSumResidue = 0;
+  int m_nResidueError = 0;
+  bool m_bResidueTested = false;
+  int m_nFrameSize = 0;
+  bool m_bWrite = true;
+  int m_nDepthCounter = 0;
+  // Time-tag bytes still expected among the skipped bytes behind the last
+  // accounted frame: they are part of the log's layout, not lost sync.
+  std::uint32_t m_nTagBytesExpected = 0;
+};
