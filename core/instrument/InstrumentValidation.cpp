@@ -2,6 +2,7 @@
 // become sensors (delimiter lines shape the frame instead), and the
 // coefficient lines that follow a sensor.
 #include <cmath>
+#include <memory>
 
 #include "core/instrument/AsciiText.h"
 #include "core/instrument/HexEscape.h"
@@ -196,9 +197,11 @@ void CInstrument::SetTerminator(const SensorDefinition& def) {
   }
   terminator_ = text;
   state_.terminator_seen = true;
+  const auto layout =
+      std::make_shared<const CSensor::VariableFieldLayout>(CSensor::VariableFieldLayout{field_delimiters_, terminator_});
   int field_index = 0;
   for (auto& sensor : sensors_) {
-    if (sensor->IsVariable()) sensor->SetVariableFieldLayout(field_delimiters_, terminator_, field_index++);
+    if (sensor->IsVariable()) sensor->SetVariableFieldLayout(layout, field_index++);
   }
 }
 

@@ -35,11 +35,15 @@ bool CSensor::GetCoefficient(double* out, int gain_range, int index) const {
   return false;
 }
 
+void CSensor::SetVariableFieldLayout(std::shared_ptr<const VariableFieldLayout> layout, int field_index) {
+  if (layout) layout_ = std::move(layout);
+  variable_field_index_ = field_index;
+}
+
 void CSensor::SetVariableFieldLayout(const std::string& field_delimiters, const std::string& terminator,
                                      int field_index) {
-  field_delimiters_ = field_delimiters;
-  terminator_ = terminator;
-  variable_field_index_ = field_index;
+  SetVariableFieldLayout(std::make_shared<const VariableFieldLayout>(VariableFieldLayout{field_delimiters, terminator}),
+                         field_index);
 }
 
 std::uint32_t CSensor::GetLastUnsigned() const {

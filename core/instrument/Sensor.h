@@ -7,6 +7,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -52,7 +53,16 @@ class CSensor {
   int GetCoefficientCount() const { return static_cast<int>(coefficients_.size()); }
   int GetLastCoefficientLine() const { return last_coefficient_line_; }
 
-  // Set when the instrument's TERMINATOR line is read.
+  // What every variable-length field of one instrument shares: the FIELD
+  // delimiter string and the TERMINATOR string.
+  struct VariableFieldLayout {
+    std::string field_delimiters;
+    std::string terminator;
+  };
+  // Set when the instrument's TERMINATOR line is read. The layout is shared,
+  // not copied: a definition with thousands of fields would otherwise hold
+  // the whole delimiter string once per field.
+  void SetVariableFieldLayout(std::shared_ptr<const VariableFieldLayout> layout, int field_index);
   void SetVariableFieldLayout(const std::string& field_delimiters, const std::string& terminator, int field_index);
 
   const std::string& GetType() const { return def_.type; }
@@ -61,8 +71,8 @@ class CSensor {
   const std::string& GetFileName() const { return def_.file_path; }
   const std::string& GetHeader() const { return def_.header; }
   void SetHeader(const std::string& header) { def_.header = header; }
-  const std::string& GetFieldDelimiters() const { return field_delimiters_; }
-  const std::string& GetTerminator() const { return terminator_; }
+  const std::string& GetFieldDelimiters() const { return layout_->field_delimiters; }
+  const std::string& GetTerminator() const { return layout_->terminator; }
   unsigned GetFieldLength() const { return def_.field_length; }
   // For a variable-length field, the start found by the last read.
   unsigned GetOffset() const { return offset_.load(); }
@@ -111,8 +121,7 @@ class CSensor {
   int FitUngained(double* value, double x);
 
   SensorDefinition def_;
-  std::string field_delimiters_;
-  std::string terminator_;
+  std::shared_ptr<const VariableFieldLayout> layout_ = std::make_shared<const VariableFieldLayout>();
   int variable_field_index_ = -1;
   std::atomic<unsigned> offset_{0};
 

@@ -40,11 +40,13 @@ int CSensor::ReadVariableField(const CFrameData& frame, std::string& field) {
   field.clear();
   const std::string_view text = frame.GetText();
   ForwardSearch search(text);
-  const std::size_t count = field_delimiters_.size();
+  const std::string& delimiters = layout_->field_delimiters;
+  const std::string& terminator = layout_->terminator;
+  const std::size_t count = delimiters.size();
   std::size_t position = std::min(frame.GetHeader().size(), text.size());
   std::size_t found = count;
   for (std::size_t i = 0; i < count && found == count; ++i) {
-    const std::size_t at = search.Find(field_delimiters_[i], position);
+    const std::size_t at = search.Find(delimiters[i], position);
     if (at == std::string_view::npos) continue;
     position = at + 1;
     if (variable_field_index_ >= 0 && i == static_cast<std::size_t>(variable_field_index_)) found = i;
@@ -54,9 +56,9 @@ int CSensor::ReadVariableField(const CFrameData& frame, std::string& field) {
 
   std::size_t end = std::string_view::npos;
   for (std::size_t j = found + 1; j < count && end == std::string_view::npos; ++j) {
-    end = search.Find(field_delimiters_[j], position);
+    end = search.Find(delimiters[j], position);
   }
-  if (end == std::string_view::npos && !terminator_.empty()) end = search.Find(terminator_[0], position);
+  if (end == std::string_view::npos && !terminator.empty()) end = search.Find(terminator[0], position);
   if (end == std::string_view::npos) end = text.size();
   field = UnescapeHex(text.substr(position, end - position), "^");
   return kResultOk;

@@ -56,6 +56,31 @@ TEST_F(HostileDefinition, AHundredThousandSensorLines) {
   EXPECT_EQ(last->GetOffset(), 4u + 1u + 199998u);
 }
 
+TEST_F(HostileDefinition, TwentyThousandVariableFieldsShareOneLayout) {
+  // Each variable field needs the whole delimiter string; held once per
+  // field it would grow with the square of the field count.
+  std::string text = "VLF_INSTRUMENT SATX '' 4 AS 0 NONE\n";
+  constexpr int kFields = 20000;
+  for (int i = 0; i < kFields; ++i) text += "FIELD NONE ',' 1 AS 0 DELIMITER\nF NONE 'C' V AI 0 COUNT\n";
+  text += "TERMINATOR NONE '\\x0D\\x0A' 2 AS 0 DELIMITER\n";
+  ASSERT_EQ(Load(text), 0);
+  ASSERT_EQ(instrument_.GetSensorCount(), kFields);
+  const CSensor* first = instrument_.GetSensor(0);
+  const CSensor* last = instrument_.GetSensor(kFields - 1);
+  EXPECT_EQ(first->GetFieldDelimiters().size(), static_cast<std::size_t>(kFields));
+  EXPECT_EQ(first->GetFieldDelimiters().data(), last->GetFieldDelimiters().data());
+  EXPECT_EQ(first->GetTerminator().data(), last->GetTerminator().data());
+  EXPECT_EQ(last->GetVariableFieldIndex(), kFields - 1);
+
+  std::string frame_text = "SATX";
+  for (int i = 0; i < kFields; ++i) frame_text += "," + std::to_string(i);
+  frame_text += "\r\n";
+  const CFrameData frame = MakeFrame(frame_text, "SATX", 0, "\r\n");
+  std::int32_t value = 0;
+  ASSERT_EQ(instrument_.GetSensor(kFields - 1)->ExtractSigned(&value, &frame), 0);
+  EXPECT_EQ(value, kFields - 1);
+}
+
 TEST_F(HostileDefinition, FourGigabyteFieldLengthsAreLineErrors) {
   std::string text = kHeaderLines;
   for (const char* length : {"4294967295", "4294967294", "4294967296", "-2", "99999999999999999999"}) {
