@@ -276,3 +276,34 @@ TEST(ZipWrite, RefusedStates) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ZipWrite, LargestCommentAndNameOrderOfFileNameSearch) {
+  TempDir dir;
+  const std::string archive = dir / "names.zip";
+  CZipArchive zip;
+  zip.Open(archive, CZipArchive::zipCreate);
+  for (const char* name : {"b/PROPERTIES.TXT", "a/properties.txt", "Properties.txt.bak"}) {
+    CZipMemoryFile source;
+    source.Write(name, 1);
+    ASSERT_TRUE(zip.AddNewFile(source, name, 6));
+  }
+  ASSERT_TRUE(zip.SetGlobalComment(std::string(65535, 'c')));
+  EXPECT_FALSE(zip.SetGlobalComment(std::string(65536, 'c')));
+  zip.Close();
+  zip.Open(archive, CZipArchive::zipOpenReadOnly);
+  EXPECT_EQ(zip.GetGlobalComment().size(), 65535u);
+  const int found = zip.FindFile("Properties.txt", CZipArchive::ffDefault, true);
+  ASSERT_GE(found, 0);
+  CZipEntryHeader h;
+  zip.GetFileInfo(h, static_cast<WORD>(found));
+  EXPECT_EQ(h.GetFileName(), "a/properties.txt");  // the first in name order
+  EXPECT_EQ(zip.FindFile("Properties.txt", CZipArchive::ffCaseSens, true), -1);
+  std::vector<WORD> matches;
+  zip.FindMatches("*.txt", matches, false);
+  EXPECT_EQ(matches.size(), 2u);
+  zip.Close();
+}
+
+}  // namespace
