@@ -12,6 +12,7 @@ using namespace instrument;
 int CInstrument::FindSensor(const char* type, int after) const {
   if (type == nullptr) return -1;
   const int count = GetSensorCount();
+  if (after >= count) return -1;  // also keeps after + 1 from overflowing
   for (int i = std::max(after + 1, 0); i < count; ++i) {
     if (EqualsNoCase(sensors_[static_cast<std::size_t>(i)]->GetType(), type)) return i;
   }

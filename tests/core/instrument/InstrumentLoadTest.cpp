@@ -381,6 +381,8 @@ TEST_F(InstrumentLoad, FindSensorAndGetSensor) {
   EXPECT_EQ(instrument_.FindSensor("t", 0), 2);
   EXPECT_EQ(instrument_.FindSensor("T", 2), -1);
   EXPECT_EQ(instrument_.FindSensor("X", -1), -1);
+  EXPECT_EQ(instrument_.FindSensor("T", -7), 0);
+  EXPECT_EQ(instrument_.FindSensor("T", 2147483647), -1);
   EXPECT_EQ(instrument_.GetSensor(3), nullptr);
   EXPECT_EQ(instrument_.GetLoadReport(), "Cannot access instrument sensors.\r\n\tThe sensor reference is invalid.\r\n");
 }
