@@ -111,7 +111,9 @@ std::uint32_t CTelemComm::SearchHeaders(const std::vector<std::string>& candidat
   if (m_received.Empty()) return 0;
   for (;;) {
     const bool can_read = CanReadMore();
-    const bool at_end = IsFile() && !can_read;
+    // Only a file read to its end settles a header cut short; after a read
+    // failure the bytes stay as they are.
+    const bool at_end = IsFile() && IsEndOfFile();
     const HeaderSearchResult r = SearchHeaderCandidates(m_received.Data(), m_received.Size(), candidates,
                                                         m_nSearchWindow, at_end);
     using Outcome = HeaderSearchResult::Outcome;
@@ -129,7 +131,7 @@ std::uint32_t CTelemComm::SearchHeaders(const std::vector<std::string>& candidat
       ReadFileResource();
       continue;
     }
-    if (!at_end) return 0;  // a serial port waits for more bytes
+    if (!at_end) return 0;  // a serial port waits for more bytes, a failed file stays
     // At the end of a file the bytes that can no longer start a header go;
     // a header prefix at the very end stays.
     m_received.Consume(r.position);

@@ -377,4 +377,36 @@ TEST(SpecialKindRefusals, ABsiInstrumentNeedsPairsOfSyncBytesAndAnEmptyPort) {
   ASSERT_EQ(on_file.AttachInstrument(Attachment("HDR1", 10)), 0u);
 }
 
+TEST_F(ScriptedSerial, AnIdlePauseAnnouncesTheInstrumentAgainWhenDataReturns) {
+  SerialSettings settings = Settings("fake");
+  settings.idle_limit = 2;
+  script_->push_back({"HDRX0001ab", 0});
+  for (int i = 0; i < 5; ++i) script_->push_back({"", 0});
+  script_->push_back({"HDRX0001cd", 0});
+  RecordingSink sink;
+  CTelemComm resource(&sink);
+  resource.SetSerialDeviceFactory([this] { return std::make_unique<ScriptedDevice>(script_); });
+  ASSERT_EQ(resource.InitSerial(settings), 0u);
+  ASSERT_EQ(resource.AttachInstrument(Attachment("HDRX0001", 10)), 0u);
+  ASSERT_EQ(resource.EnableAcquisition("HDRX0001"), 0u);
+  ASSERT_EQ(resource.Connect(), 0u);
+  Drain();
+  // The quiet turns after the last frame make it wait again: enabled, not found.
+  EXPECT_EQ(resource.GetInstrumentState("HDRX0001"), 1);
+  EXPECT_EQ(resource.GetState(), kStateWaiting);
+  resource.Disconnect();
+  EXPECT_EQ(resource.GetInstrumentState("HDRX0001"), 0);  // the reset disables acquisition
+  const std::vector<std::string> lines = TakeMessages(resource);
+  const auto count = [&](const std::string& line) { return std::count(lines.begin(), lines.end(), line); };
+  EXPECT_EQ(count("HDRX0001 found on fake.\r\n"), 2);
+  EXPECT_EQ(count("fake waiting for telemetry.\r\n"), 2);  // once per pause
+  EXPECT_EQ(count("fake reading telemetry.\r\n"), 2);
+  EXPECT_EQ(count("Disabling telemetry acquisition for HDRX0001 on fake.\r\n"), 1);
+  EXPECT_EQ(lines.back(), "fake disconnection successful.\r\n");
+  std::vector<int> numbers;
+  while (std::unique_ptr<CFrameData> frame = resource.GetNextFrame()) numbers.push_back(frame->GetFrameNumber());
+  EXPECT_EQ(numbers, (std::vector<int>{1, 2}));
+  EXPECT_GE(sink.Count(kCommandStateChanged), 4);
+}
+
 }  // namespace
