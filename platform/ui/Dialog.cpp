@@ -1,0 +1,358 @@
+// Dialog windows: creation from templates, the default dialog procedure
+// and the modal loop.
+#include "platform/ui/Dialog.h"
+
+#include <algorithm>
+
+#include "platform/ui/ControlMessages.h"
+#include "platform/ui/Host.h"
+#include "platform/ui/MessageLoop.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Window.h"
+#include "platform/ui/WindowStyles.h"
+#include "platform/ui/internal/StandardClasses.h"
+#include "platform/ui/internal/WindowAccess.h"
+
+namespace ui {
+
+using internal::TableLock;
+using internal::WindowRecord;
+using internal::WindowTable;
+
+namespace {
+
+// What the dialog manager hands to the dialog window's WM_NCCREATE.
+struct DialogCreateParams {
+  DLGPROC proc = nullptr;
+};
+
+// Messages whose dialog-procedure answer is the result itself rather than
+// the stored DWLP_MSGRESULT.
+bool AnswersDirectly(UINT message) {
+  return message == WM_INITDIALOG || (message >= WM_CTLCOLOREDIT && message <= WM_CTLCOLORSTATIC) ||
+         message == WM_CTLCOLORSTATIC;
+}
+
+RECT DialogRect(const DialogTemplate& dialog, HWND parent) {
+  const int width = internal::DialogUnitsToPixelsX(dialog.cx);
+  const int height = internal::DialogUnitsToPixelsY(dialog.cy);
+  int x = internal::DialogUnitsToPixelsX(dialog.x);
+  int y = internal::DialogUnitsToPixelsY(dialog.y);
+  if (dialog.style & WS_CHILD) return RECT{x, y, x + width, y + height};
+  RECT area = GetHost().ScreenRect();
+  if (parent) GetWindowRect(parent, &area);
+  if (dialog.style & DS_CENTER) {
+    x = area.left + (area.right - area.left - width) / 2;
+    y = area.top + (area.bottom - area.top - height) / 2;
+  } else {
+    x += area.left;
+    y += area.top;
+  }
+  return RECT{x, y, x + width, y + height};
+}
+
+bool CreateItems(HWND hdlg, const DialogTemplate& dialog) {
+  for (const DialogItemTemplate& item : dialog.items) {
+    const int x = internal::DialogUnitsToPixelsX(item.x), y = internal::DialogUnitsToPixelsY(item.y);
+    const int cx = internal::DialogUnitsToPixelsX(item.cx), cy = internal::DialogUnitsToPixelsY(item.cy);
+    const HWND control =
+        CreateWindowEx(item.ex_style, item.class_name.c_str(), item.text.c_str(), item.style | WS_CHILD, x, y, cx,
+                       cy, hdlg, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), nullptr);
+    if (!control) return false;
+  }
+  return true;
+}
+
+bool IsTabStop(HWND hwnd) {
+  const DWORD style = internal::StyleOf(hwnd);
+  return (style & WS_TABSTOP) && (style & WS_VISIBLE) && !(style & WS_DISABLED);
+}
+
+std::vector<HWND> Controls(HWND dialog) {
+  TableLock lock(WindowTable::Get().mutex());
+  WindowRecord* record = WindowTable::Get().Find(dialog);
+  return record ? record->children : std::vector<HWND>{};
+}
+
+// The next item in `list` after `from` (cyclic) that satisfies `wanted`.
+HWND Cycle(const std::vector<HWND>& list, HWND from, bool previous, bool (*wanted)(HWND)) {
+  if (list.empty()) return nullptr;
+  const auto n = static_cast<std::ptrdiff_t>(list.size());
+  auto it = std::find(list.begin(), list.end(), from);
+  std::ptrdiff_t start = it == list.end() ? (previous ? 0 : n - 1) : it - list.begin();
+  for (std::ptrdiff_t step = 1; step <= n; ++step) {
+    const std::ptrdiff_t index = ((start + (previous ? -step : step)) % n + n) % n;
+    if (wanted(list[static_cast<std::size_t>(index)])) return list[static_cast<std::size_t>(index)];
+  }
+  return nullptr;
+}
+
+bool IsEnabledVisible(HWND hwnd) {
+  const DWORD style = internal::StyleOf(hwnd);
+  return (style & WS_VISIBLE) && !(style & WS_DISABLED);
+}
+
+void FocusControl(HWND control) {
+  if (!control) return;
+  SetFocus(control);
+  if (SendMessage(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessage(control, EM_SETSEL, 0, -1);
+}
+
+LRESULT DefaultDialogMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE:
+      SendMessage(hwnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                  reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDCANCEL)));
+      return 0;
+    case WM_NEXTDLGCTL:
+      FocusControl(lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0));
+      return 0;
+    case DM_GETDEFID: {
+      TableLock lock(WindowTable::Get().mutex());
+      WindowRecord* record = WindowTable::Get().Find(hwnd);
+      return record ? MAKELRESULT(record->default_id, static_cast<unsigned>(DC_HASDEFID)) : 0;
+    }
+    case DM_SETDEFID: {
+      TableLock lock(WindowTable::Get().mutex());
+      if (WindowRecord* record = WindowTable::Get().Find(hwnd)) record->default_id = static_cast<UINT>(wParam);
+      return TRUE;
+    }
+    case WM_INITDIALOG: return 0;
+  }
+  return DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+bool DialogEnded(HWND hwnd, INT_PTR* result) {
+  TableLock lock(WindowTable::Get().mutex());
+  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  if (!record) return true;
+  if (result) *result = record->dialog_result;
+  return record->dialog_ended;
+}
+
+}  // namespace
+
+HWND CreateDialogIndirectParam(const DialogTemplate* dialog, HWND parent, DLGPROC proc, LPARAM init_param) {
+  if (!dialog) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return nullptr;
+  }
+  const RECT rect = DialogRect(*dialog, parent);
+  DialogCreateParams params{proc};
+  const HWND hdlg = CreateWindowEx(dialog->ex_style, internal::kDialogClassName, dialog->caption.c_str(),
+                                   dialog->style & ~WS_VISIBLE, rect.left, rect.top, rect.right - rect.left,
+                                   rect.bottom - rect.top, parent, nullptr, &params);
+  if (!hdlg) return nullptr;
+  if (!CreateItems(hdlg, *dialog)) {
+    const DWORD error = GetLastError();
+    DestroyWindow(hdlg);
+    SetLastError(error);
+    return nullptr;
+  }
+  const HWND first = GetNextDlgTabItem(hdlg, nullptr, FALSE);
+  if (SendMessage(hdlg, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), init_param) && IsWindow(hdlg))
+    FocusControl(GetNextDlgTabItem(hdlg, nullptr, FALSE));
+  if (!IsWindow(hdlg)) return nullptr;
+  if ((dialog->style & WS_VISIBLE) && !DialogEnded(hdlg, nullptr)) ShowWindow(hdlg, SW_SHOW);
+  return hdlg;
+}
+
+INT_PTR RunModalDialog(HWND hdlg, HWND owner) {
+  if (!IsWindow(hdlg)) return internal::RefuseHandle(), -1;
+  const bool disable_owner = owner && IsWindow(owner) && IsWindowEnabled(owner);
+  if (disable_owner) EnableWindow(owner, FALSE);
+  if (!DialogEnded(hdlg, nullptr) && !IsWindowVisible(hdlg)) ShowWindow(hdlg, SW_SHOW);
+  INT_PTR result = IDCANCEL;
+  RunNestedLoop([&] { return DialogEnded(hdlg, nullptr); }, hdlg);
+  if (!DialogEnded(hdlg, &result)) result = IDCANCEL;
+  if (disable_owner && IsWindow(owner)) EnableWindow(owner, TRUE);
+  if (IsWindow(hdlg)) ShowWindow(hdlg, SW_HIDE);
+  if (owner && IsWindow(owner)) SetActiveWindow(owner);
+  return result;
+}
+
+INT_PTR DialogBoxIndirectParam(const DialogTemplate* dialog, HWND owner, DLGPROC proc, LPARAM init_param) {
+  const HWND hdlg = CreateDialogIndirectParam(dialog, owner, proc, init_param);
+  if (!hdlg) return -1;
+  const INT_PTR result = RunModalDialog(hdlg, owner);
+  if (IsWindow(hdlg)) DestroyWindow(hdlg);
+  return result;
+}
+
+BOOL EndDialog(HWND dialog, INT_PTR result) {
+  TableLock lock(WindowTable::Get().mutex());
+  WindowRecord* record = WindowTable::Get().Find(dialog);
+  if (!record) return internal::RefuseHandle();
+  record->dialog_ended = true;
+  record->dialog_result = result;
+  return TRUE;
+}
+
+LRESULT DefDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  DLGPROC proc = nullptr;
+  {
+    TableLock lock(WindowTable::Get().mutex());
+    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    if (!record) return internal::RefuseHandle(), 0;
+    if (message == WM_NCCREATE) {
+      record->is_dialog = true;
+      const auto* create = reinterpret_cast<const CREATESTRUCT*>(lParam);
+      if (create && create->lpCreateParams)
+        record->dialog_proc = static_cast<const DialogCreateParams*>(create->lpCreateParams)->proc;
+    }
+    proc = record->dialog_proc;
+    record->dialog_msg_result = 0;
+  }
+  if (proc) {
+    if (const INT_PTR answer = proc(hwnd, message, wParam, lParam)) {
+      if (AnswersDirectly(message)) return answer;
+      return GetWindowLongPtr(hwnd, DWLP_MSGRESULT);
+    }
+  }
+  return DefaultDialogMessage(hwnd, message, wParam, lParam);
+}
+
+BOOL IsDialogMessage(HWND dialog, MSG* msg) {
+  if (!msg || !IsWindow(dialog) || !msg->hwnd || (msg->hwnd != dialog && !IsChild(dialog, msg->hwnd)))
+    return FALSE;
+  if (msg->message == WM_KEYDOWN) {
+    const LRESULT code = SendMessage(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
+    if (code & DLGC_WANTALLKEYS) {
+      // The control takes every key itself.
+    } else if (msg->wParam == VK_TAB && !(code & DLGC_WANTTAB)) {
+      FocusControl(GetNextDlgTabItem(dialog, GetFocus(), GetKeyState(static_cast<int>(VK_SHIFT)) < 0));
+      return TRUE;
+    } else if (msg->wParam == VK_ESCAPE) {
+      SendMessage(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
+      return TRUE;
+    } else if (msg->wParam == VK_RETURN) {
+      // A focused push button answers Enter; otherwise the default button.
+      int id = LOWORD(static_cast<std::uint64_t>(SendMessage(dialog, DM_GETDEFID, 0, 0)));
+      if (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) id = GetDlgCtrlID(msg->hwnd);
+      const HWND button = GetDlgItem(dialog, id);
+      if (!button || IsWindowEnabled(button))
+        SendMessage(dialog, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), BN_CLICKED),
+                    reinterpret_cast<LPARAM>(button));
+      return TRUE;
+    }
+  }
+  TranslateMessage(msg);
+  DispatchMessage(msg);
+  return TRUE;
+}
+
+HWND GetDlgItem(HWND dialog, int id) {
+  TableLock lock(WindowTable::Get().mutex());
+  WindowRecord* record = WindowTable::Get().Find(dialog);
+  if (!record) return internal::RefuseHandle(), nullptr;
+  for (HWND child : record->children) {
+    WindowRecord* c = WindowTable::Get().Find(child);
+    if (c && static_cast<int>(c->id) == id) return child;
+  }
+  return nullptr;
+}
+
+int GetDlgCtrlID(HWND hwnd) {
+  if (!IsWindow(hwnd)) return internal::RefuseHandle();
+  return static_cast<int>(internal::IdOf(hwnd));
+}
+
+BOOL SetDlgItemText(HWND dialog, int id, const char* text) {
+  const HWND item = GetDlgItem(dialog, id);
+  return item ? SetWindowText(item, text) : FALSE;
+}
+
+std::string GetDlgItemTextString(HWND dialog, int id) {
+  const HWND item = GetDlgItem(dialog, id);
+  return item ? GetWindowTextString(item) : std::string();
+}
+
+UINT GetDlgItemText(HWND dialog, int id, char* buffer, int size) {
+  const HWND item = GetDlgItem(dialog, id);
+  if (!item) {
+    if (buffer && size > 0) buffer[0] = '\0';
+    return 0;
+  }
+  return static_cast<UINT>(GetWindowText(item, buffer, size));
+}
+
+BOOL SetDlgItemInt(HWND dialog, int id, UINT value, BOOL is_signed) {
+  const std::string text = is_signed ? std::to_string(static_cast<int>(value)) : std::to_string(value);
+  return SetDlgItemText(dialog, id, text.c_str());
+}
+
+UINT GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL is_signed) {
+  if (translated) *translated = FALSE;
+  const std::string text = GetDlgItemTextString(dialog, id);
+  std::size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  const bool negative = is_signed && i < text.size() && text[i] == '-';
+  if (negative) ++i;
+  if (i >= text.size()) return 0;
+  std::uint64_t value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 + static_cast<unsigned>(text[i] - '0');
+    if (value > (is_signed ? 0x80000000ull : 0xFFFFFFFFull)) return 0;
+  }
+  while (i < text.size() && text[i] == ' ') ++i;
+  if (i != text.size() || (is_signed && !negative && value > 0x7FFFFFFF)) return 0;
+  if (translated) *translated = TRUE;
+  return negative ? static_cast<UINT>(-static_cast<std::int64_t>(value)) : static_cast<UINT>(value);
+}
+
+LRESULT SendDlgItemMessage(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam) {
+  const HWND item = GetDlgItem(dialog, id);
+  return item ? SendMessage(item, message, wParam, lParam) : 0;
+}
+
+BOOL CheckDlgButton(HWND dialog, int id, UINT check) {
+  const HWND item = GetDlgItem(dialog, id);
+  if (!item) return FALSE;
+  SendMessage(item, BM_SETCHECK, check, 0);
+  return TRUE;
+}
+
+UINT IsDlgButtonChecked(HWND dialog, int id) {
+  return static_cast<UINT>(SendDlgItemMessage(dialog, id, BM_GETCHECK, 0, 0));
+}
+
+BOOL CheckRadioButton(HWND dialog, int first_id, int last_id, int check_id) {
+  if (!IsWindow(dialog)) return internal::RefuseHandle();
+  for (int id = first_id; id <= last_id; ++id)
+    if (const HWND item = GetDlgItem(dialog, id))
+      SendMessage(item, BM_SETCHECK, id == check_id ? BST_CHECKED : BST_UNCHECKED, 0);
+  return TRUE;
+}
+
+HWND GetNextDlgTabItem(HWND dialog, HWND control, BOOL previous) {
+  if (!IsWindow(dialog)) return internal::RefuseHandle(), nullptr;
+  HWND next = Cycle(Controls(dialog), control, previous, IsTabStop);
+  return next ? next : control;
+}
+
+HWND GetNextDlgGroupItem(HWND dialog, HWND control, BOOL previous) {
+  const std::vector<HWND> controls = Controls(dialog);
+  auto it = std::find(controls.begin(), controls.end(), control);
+  if (it == controls.end()) return nullptr;
+  // The group runs from the last WS_GROUP item at or before the control to
+  // the item before the next WS_GROUP item.
+  auto first = it;
+  while (first != controls.begin() && !(internal::StyleOf(*first) & WS_GROUP)) --first;
+  auto last = it + 1;
+  while (last != controls.end() && !(internal::StyleOf(*last) & WS_GROUP)) ++last;
+  const std::vector<HWND> group(first, last);
+  HWND next = Cycle(group, control, previous, IsEnabledVisible);
+  return next ? next : control;
+}
+
+BOOL MapDialogRect(HWND dialog, RECT* rect) {
+  if (!IsWindow(dialog) || !rect) return internal::RefuseHandle();
+  rect->left = internal::DialogUnitsToPixelsX(rect->left);
+  rect->right = internal::DialogUnitsToPixelsX(rect->right);
+  rect->top = internal::DialogUnitsToPixelsY(rect->top);
+  rect->bottom = internal::DialogUnitsToPixelsY(rect->bottom);
+  return TRUE;
+}
+
+}  // namespace ui

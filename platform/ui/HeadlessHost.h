@@ -1,0 +1,35 @@
+// The host of tests and unattended runs: a virtual screen and no display.
+// With a virtual clock a wait for a timer moves the clock instead of
+// sleeping; a wait for input that no timer can end fails after the stall
+// limit instead of hanging a test.
+#pragma once
+
+#include <atomic>
+#include <stdexcept>
+
+#include "platform/ui/Host.h"
+
+namespace ui {
+
+class StallError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+class HeadlessHost : public Host {
+ public:
+  void WaitForInput(InputWaiter& waiter, std::int64_t due_ms) override;
+  void Wake(InputWaiter&) override {}
+  RECT ScreenRect() const override { return RECT{0, 0, 1024, 768}; }
+
+  // Real milliseconds a loop may wait with no timer pending before it
+  // throws StallError; negative (the default) waits for ever.
+  void SetStallLimit(std::int64_t real_ms) { stall_limit_ms_ = real_ms; }
+
+ private:
+  std::atomic<std::int64_t> stall_limit_ms_{-1};
+};
+
+HeadlessHost& GetHeadlessHost();
+
+}  // namespace ui

@@ -1,0 +1,283 @@
+// The list box control: strings with item data, kept sorted with LBS_SORT;
+// single, multiple or extended selection; LBN_ notifications (with
+// LBS_NOTIFY) only for what the user does, as in Win32.
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "platform/ui/ControlMessages.h"
+#include "platform/ui/MessageLoop.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Window.h"
+#include "platform/ui/internal/StandardClasses.h"
+#include "platform/ui/internal/WindowAccess.h"
+
+namespace ui::internal {
+
+namespace {
+
+constexpr int kItemHeight = 13;  // the classic dialog font's line height
+
+struct ListItem {
+  std::string text;
+  LPARAM data = 0;
+  bool selected = false;
+};
+
+struct ListBoxData : ControlData {
+  std::vector<ListItem> items;
+  int current = -1;  // the selection of a single-selection list
+  int caret = -1;
+  int anchor = -1;
+  int top = 0;
+};
+
+bool IsMultiple(HWND hwnd) { return (StyleOf(hwnd) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0; }
+
+int CompareNoCase(const std::string& a, const std::string& b) {
+  const std::size_t n = std::min(a.size(), b.size());
+  for (std::size_t i = 0; i < n; ++i) {
+    const int ca = std::tolower(static_cast<unsigned char>(a[i])), cb = std::tolower(static_cast<unsigned char>(b[i]));
+    if (ca != cb) return ca - cb;
+  }
+  return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
+}
+
+bool ValidIndex(const ListBoxData& data, WPARAM index) { return index < data.items.size(); }
+
+void Notify(HWND hwnd, UINT code) {
+  if (StyleOf(hwnd) & LBS_NOTIFY) NotifyParent(hwnd, code);
+}
+
+LRESULT Insert(HWND hwnd, ListBoxData& data, std::int64_t index, const char* text) {
+  ListItem item{text ? text : "", 0, false};
+  std::size_t at;
+  if (StyleOf(hwnd) & LBS_SORT && index == -2) {
+    at = static_cast<std::size_t>(std::upper_bound(data.items.begin(), data.items.end(), item,
+                                                   [](const ListItem& a, const ListItem& b) {
+                                                     return CompareNoCase(a.text, b.text) < 0;
+                                                   }) -
+                                  data.items.begin());
+  } else if (index < 0 || static_cast<std::size_t>(index) >= data.items.size()) {
+    if (index >= 0 && static_cast<std::size_t>(index) > data.items.size()) return LB_ERR;
+    at = data.items.size();
+  } else {
+    at = static_cast<std::size_t>(index);
+  }
+  data.items.insert(data.items.begin() + static_cast<std::ptrdiff_t>(at), std::move(item));
+  const int position = static_cast<int>(at);
+  if (data.current >= position) ++data.current;
+  if (data.caret >= position) ++data.caret;
+  if (data.anchor >= position) ++data.anchor;
+  InvalidateRect(hwnd, nullptr, TRUE);
+  return position;
+}
+
+LRESULT Delete(HWND hwnd, ListBoxData& data, WPARAM index) {
+  if (!ValidIndex(data, index)) return LB_ERR;
+  const int position = static_cast<int>(index);
+  data.items.erase(data.items.begin() + position);
+  auto shift = [&](int& value) {
+    if (value == position) value = -1;
+    else if (value > position) --value;
+  };
+  shift(data.current);
+  shift(data.caret);
+  shift(data.anchor);
+  InvalidateRect(hwnd, nullptr, TRUE);
+  return static_cast<LRESULT>(data.items.size());
+}
+
+LRESULT Find(const ListBoxData& data, std::int64_t start, const char* text, bool exact) {
+  const std::string wanted = text ? text : "";
+  const std::size_t n = data.items.size();
+  if (n == 0) return LB_ERR;
+  const std::size_t first = start < 0 || static_cast<std::size_t>(start) >= n ? 0 : static_cast<std::size_t>(start) + 1;
+  for (std::size_t step = 0; step < n; ++step) {
+    const std::size_t i = (first + step) % n;
+    const std::string& item = data.items[i].text;
+    const bool match = exact ? CompareNoCase(item, wanted) == 0
+                             : item.size() >= wanted.size() && CompareNoCase(item.substr(0, wanted.size()), wanted) == 0;
+    if (match) return static_cast<LRESULT>(i);
+  }
+  return LB_ERR;
+}
+
+void SelectOnly(ListBoxData& data, int index) {
+  for (ListItem& item : data.items) item.selected = false;
+  if (index >= 0 && index < static_cast<int>(data.items.size())) data.items[static_cast<std::size_t>(index)].selected = true;
+}
+
+// A click on an item, as a user makes it.
+void ClickItem(HWND hwnd, ListBoxData& data, int index, WPARAM keys) {
+  if (index < 0 || index >= static_cast<int>(data.items.size())) return;
+  const DWORD style = StyleOf(hwnd);
+  if (style & LBS_EXTENDEDSEL) {
+    if ((keys & MK_SHIFT) && data.anchor >= 0) {
+      if (!(keys & MK_CONTROL)) SelectOnly(data, -1);
+      for (int i = std::min(data.anchor, index); i <= std::max(data.anchor, index); ++i)
+        data.items[static_cast<std::size_t>(i)].selected = true;
+    } else if (keys & MK_CONTROL) {
+      data.items[static_cast<std::size_t>(index)].selected = !data.items[static_cast<std::size_t>(index)].selected;
+      data.anchor = index;
+    } else {
+      SelectOnly(data, index);
+      data.anchor = index;
+    }
+  } else if (style & LBS_MULTIPLESEL) {
+    data.items[static_cast<std::size_t>(index)].selected = !data.items[static_cast<std::size_t>(index)].selected;
+  } else {
+    data.current = index;
+    SelectOnly(data, index);
+  }
+  data.caret = index;
+  InvalidateRect(hwnd, nullptr, TRUE);
+  Notify(hwnd, LBN_SELCHANGE);
+}
+
+LRESULT SelectionMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, LPARAM lParam) {
+  const bool multiple = IsMultiple(hwnd);
+  const std::int64_t index = static_cast<std::int64_t>(wParam);
+  switch (message) {
+    case LB_SETCURSEL:
+      if (multiple) return LB_ERR;
+      if (index < 0 || !ValidIndex(data, wParam)) {
+        data.current = -1;
+        SelectOnly(data, -1);
+        return index < 0 ? 0 : LB_ERR;
+      }
+      data.current = data.caret = static_cast<int>(index);
+      SelectOnly(data, data.current);
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return data.current;
+    case LB_GETCURSEL: return multiple ? data.caret : data.current;
+    case LB_SETSEL: {
+      if (!multiple) return LB_ERR;
+      const std::int64_t item = static_cast<std::int64_t>(lParam);
+      if (item == -1) {
+        for (ListItem& i : data.items) i.selected = wParam != 0;
+      } else if (item < 0 || static_cast<std::size_t>(item) >= data.items.size()) {
+        return LB_ERR;
+      } else {
+        data.items[static_cast<std::size_t>(item)].selected = wParam != 0;
+        data.caret = static_cast<int>(item);
+      }
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return LB_OKAY;
+    }
+    case LB_GETSEL: return ValidIndex(data, wParam) ? (data.items[wParam].selected ? 1 : 0) : LB_ERR;
+    case LB_GETSELCOUNT:
+      return multiple ? static_cast<LRESULT>(std::count_if(data.items.begin(), data.items.end(),
+                                                           [](const ListItem& i) { return i.selected; }))
+                      : LB_ERR;
+    case LB_GETSELITEMS: {
+      if (!multiple) return LB_ERR;
+      int* out = reinterpret_cast<int*>(lParam);
+      LRESULT count = 0;
+      for (std::size_t i = 0; i < data.items.size() && static_cast<WPARAM>(count) < wParam; ++i)
+        if (data.items[i].selected) out[count++] = static_cast<int>(i);
+      return count;
+    }
+    case LB_SELITEMRANGE: {
+      if (!multiple) return LB_ERR;
+      const int first = LOWORD(static_cast<std::uint64_t>(lParam)), last = HIWORD(static_cast<std::uint64_t>(lParam));
+      for (int i = std::min(first, last); i <= std::max(first, last) && i < static_cast<int>(data.items.size()); ++i)
+        data.items[static_cast<std::size_t>(i)].selected = wParam != 0;
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return LB_OKAY;
+    }
+    case LB_SELECTSTRING: {
+      if (multiple) return LB_ERR;
+      const LRESULT found = Find(data, index, reinterpret_cast<const char*>(lParam), false);
+      if (found != LB_ERR) SelectionMessage(hwnd, data, LB_SETCURSEL, static_cast<WPARAM>(found), 0);
+      return found;
+    }
+    case LB_SETCARETINDEX:
+      if (!ValidIndex(data, wParam)) return LB_ERR;
+      data.caret = static_cast<int>(wParam);
+      return LB_OKAY;
+    case LB_GETCARETINDEX: return data.caret < 0 ? 0 : data.caret;
+  }
+  return LB_ERR;
+}
+
+LRESULT ItemMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case LB_ADDSTRING: return Insert(hwnd, data, -2, reinterpret_cast<const char*>(lParam));
+    case LB_INSERTSTRING: return Insert(hwnd, data, static_cast<std::int64_t>(wParam) < 0 ? -1 : static_cast<std::int64_t>(wParam), reinterpret_cast<const char*>(lParam));
+    case LB_DELETESTRING: return Delete(hwnd, data, wParam);
+    case LB_RESETCONTENT:
+      data.items.clear();
+      data.current = data.caret = data.anchor = -1;
+      data.top = 0;
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return 0;
+    case LB_GETCOUNT: return static_cast<LRESULT>(data.items.size());
+    case LB_GETTEXT: {
+      if (!ValidIndex(data, wParam) || !lParam) return LB_ERR;
+      const std::string& text = data.items[wParam].text;
+      std::memcpy(reinterpret_cast<char*>(lParam), text.c_str(), text.size() + 1);
+      return static_cast<LRESULT>(text.size());
+    }
+    case LB_GETTEXTLEN: return ValidIndex(data, wParam) ? static_cast<LRESULT>(data.items[wParam].text.size()) : LB_ERR;
+    case LB_GETITEMDATA: return ValidIndex(data, wParam) ? data.items[wParam].data : LB_ERR;
+    case LB_SETITEMDATA:
+      if (!ValidIndex(data, wParam)) return LB_ERR;
+      data.items[wParam].data = lParam;
+      return LB_OKAY;
+    case LB_FINDSTRING:
+    case LB_FINDSTRINGEXACT:
+      return Find(data, static_cast<std::int64_t>(wParam), reinterpret_cast<const char*>(lParam),
+                  message == LB_FINDSTRINGEXACT);
+    case LB_GETTOPINDEX: return data.top;
+    case LB_SETTOPINDEX:
+      if (!ValidIndex(data, wParam) && wParam != 0) return LB_ERR;
+      data.top = static_cast<int>(wParam);
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return LB_OKAY;
+    case LB_GETITEMHEIGHT: return kItemHeight;
+    case LB_INITSTORAGE:
+      data.items.reserve(data.items.size() + static_cast<std::size_t>(wParam));
+      return static_cast<LRESULT>(data.items.capacity());
+  }
+  return SelectionMessage(hwnd, data, message, wParam, lParam);
+}
+
+void Key(HWND hwnd, ListBoxData& data, WPARAM key) {
+  if (data.items.empty()) return;
+  const int last = static_cast<int>(data.items.size()) - 1;
+  int target = data.caret < 0 ? 0 : data.caret;
+  if (key == VK_UP) target = std::max(0, target - 1);
+  else if (key == VK_DOWN) target = std::min(last, target + (data.caret < 0 ? 0 : 1));
+  else if (key == VK_HOME) target = 0;
+  else if (key == VK_END) target = last;
+  else return;
+  if (StyleOf(hwnd) & LBS_MULTIPLESEL) {
+    data.caret = target;
+    return;
+  }
+  ClickItem(hwnd, data, target, 0);
+}
+
+}  // namespace
+
+LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto state = ControlState<ListBoxData>(hwnd);
+  if (!state) return 0;
+  ListBoxData& data = *state;
+  if (message >= LB_ADDSTRING && message <= LB_INITSTORAGE) return ItemMessage(hwnd, data, message, wParam, lParam);
+  switch (message) {
+    case WM_LBUTTONDOWN:
+      SetFocus(hwnd);
+      ClickItem(hwnd, data, data.top + GET_Y_LPARAM(lParam) / kItemHeight, wParam);
+      return 0;
+    case WM_LBUTTONDBLCLK: Notify(hwnd, LBN_DBLCLK); return 0;
+    case WM_KEYDOWN: Key(hwnd, data, wParam); return 0;
+    case WM_SETFOCUS: Notify(hwnd, LBN_SETFOCUS); return 0;
+    case WM_KILLFOCUS: Notify(hwnd, LBN_KILLFOCUS); return 0;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+  }
+  return DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace ui::internal

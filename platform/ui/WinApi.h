@@ -1,0 +1,16 @@
+// The whole window-system interface in one include, for code written
+// message by message against it.
+#pragma once
+
+#include "platform/ui/Clock.h"
+#include "platform/ui/ControlMessages.h"
+#include "platform/ui/CreationHook.h"
+#include "platform/ui/Dialog.h"
+#include "platform/ui/DialogTemplate.h"
+#include "platform/ui/HeadlessHost.h"
+#include "platform/ui/Host.h"
+#include "platform/ui/MessageLoop.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Types.h"
+#include "platform/ui/Window.h"
+#include "platform/ui/WindowStyles.h"

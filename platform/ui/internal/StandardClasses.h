@@ -1,0 +1,15 @@
+// The built-in window classes: their procedures and their registration.
+#pragma once
+
+#include "platform/ui/Types.h"
+
+namespace ui::internal {
+
+LRESULT StaticProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+constexpr const char* kDialogClassName = "#32770";
+
+}  // namespace ui::internal

@@ -1,0 +1,49 @@
+// Helpers shared by the window system's own files.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/ui/Types.h"
+#include "platform/ui/internal/WindowTable.h"
+
+namespace ui::internal {
+
+// Sets the stale-handle error; returns false for one-line refusals.
+bool RefuseHandle();
+
+// A window procedure call on the calling thread; 0 for a stale handle.
+LRESULT CallProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// WM_COMMAND with the control's id and `code` to the control's parent.
+void NotifyParent(HWND control, UINT code);
+
+bool IsOnCurrentThread(const WindowRecord& record);
+
+// Class lookup (case-insensitive); false when unknown.
+struct ClassInfo {
+  std::string name;
+  UINT style = 0;
+  WNDPROC proc = nullptr;
+};
+bool FindClass(const std::string& name, ClassInfo& out);
+
+// A control's private state, created on first use.
+template <typename T>
+std::shared_ptr<T> ControlState(HWND hwnd) {
+  TableLock lock(WindowTable::Get().mutex());
+  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  if (!record) return nullptr;
+  if (!record->control) record->control = std::make_shared<T>();
+  return std::static_pointer_cast<T>(record->control);
+}
+
+DWORD StyleOf(HWND hwnd);
+UINT_PTR IdOf(HWND hwnd);
+HWND ParentOf(HWND hwnd);
+
+// Dialog units to pixels with the classic base units (6 x 13).
+int DialogUnitsToPixelsX(int units);
+int DialogUnitsToPixelsY(int units);
+
+}  // namespace ui::internal

@@ -1,0 +1,193 @@
+#include <thread>
+
+#include "UiFixture.h"
+
+namespace ui::test {
+namespace {
+
+class WindowTest : public UiFixture {};
+
+TEST_F(WindowTest, CreationSendsItsMessagesAndAFailedCreateLeavesNoWindow) {
+  std::vector<UINT> seen;
+  bool refuse = false;
+  handler = [&](HWND, UINT message, WPARAM, LPARAM lParam) -> LRESULT {
+    seen.push_back(message);
+    if (message == WM_CREATE) {
+      EXPECT_STREQ(reinterpret_cast<const CREATESTRUCT*>(lParam)->lpszName, "test");
+      if (refuse) return -1;
+    }
+    return kDefault;
+  };
+  const HWND hwnd = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  ASSERT_TRUE(IsWindow(hwnd));
+  ASSERT_GE(seen.size(), 5u);
+  EXPECT_EQ(std::vector<UINT>(seen.begin(), seen.begin() + 5),
+            (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW}));
+  EXPECT_TRUE(IsWindowVisible(hwnd));
+
+  refuse = true;
+  seen.clear();
+  EXPECT_EQ(MakeWindow(), nullptr);
+  EXPECT_EQ(seen.back(), WM_NCDESTROY);
+  EXPECT_EQ(CreateWindowEx(0, "NoSuchClass", "", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr), nullptr);
+  EXPECT_EQ(GetLastError(), ERROR_CANNOT_FIND_WND_CLASS);
+}
+
+TEST_F(WindowTest, StylesKeepTheirWin32Values) {
+  EXPECT_EQ(WS_OVERLAPPEDWINDOW, 0x00CF0000u);
+  EXPECT_EQ(WS_CHILD | WS_VISIBLE, 0x50000000u);
+  EXPECT_EQ(WS_THICKFRAME | WS_MAXIMIZEBOX, 0x50000u);
+  const HWND hwnd = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_CLIENTEDGE, kTestClass, "", WS_POPUP | WS_BORDER, 0, 0,
+                                   10, 10, nullptr, nullptr, nullptr);
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtr(hwnd, GWL_STYLE)), WS_POPUP | WS_BORDER);
+  EXPECT_EQ(static_cast<DWORD>(GetWindowLongPtr(hwnd, GWL_EXSTYLE)), 0x280u);
+}
+
+TEST_F(WindowTest, DestructionGoesParentFirstThenFinishesChildrenFirst) {
+  std::vector<std::pair<HWND, UINT>> seen;
+  handler = [&](HWND hwnd, UINT message, WPARAM, LPARAM) -> LRESULT {
+    if (message == WM_DESTROY || message == WM_NCDESTROY) seen.emplace_back(hwnd, message);
+    return kDefault;
+  };
+  const HWND parent = MakeWindow();
+  const HWND child = MakeWindow(WS_CHILD, parent, 5);
+  const HWND owned = MakeWindow(WS_POPUP, parent);
+  ASSERT_TRUE(DestroyWindow(parent));
+  const std::vector<std::pair<HWND, UINT>> expected = {
+      {owned, WM_DESTROY}, {owned, WM_NCDESTROY}, {parent, WM_DESTROY},
+      {child, WM_DESTROY}, {child, WM_NCDESTROY}, {parent, WM_NCDESTROY}};
+  EXPECT_EQ(seen, expected);
+  EXPECT_FALSE(IsWindow(child));
+  EXPECT_FALSE(IsWindow(owned));
+}
+
+TEST_F(WindowTest, OnlyTheCreatingThreadMayDestroyAWindow) {
+  const HWND hwnd = MakeWindow();
+  BOOL destroyed = TRUE;
+  DWORD error = 0;
+  std::thread other([&] {
+    destroyed = DestroyWindow(hwnd);
+    error = GetLastError();
+  });
+  other.join();
+  EXPECT_FALSE(destroyed);
+  EXPECT_EQ(error, ERROR_ACCESS_DENIED);
+  EXPECT_TRUE(IsWindow(hwnd));
+}
+
+TEST_F(WindowTest, ChildrenKeepCreationOrderAndMoveInTheZOrder) {
+  const HWND parent = MakeWindow();
+  const HWND a = MakeWindow(WS_CHILD, parent, 1);
+  const HWND b = MakeWindow(WS_CHILD, parent, 2);
+  const HWND c = MakeWindow(WS_CHILD, parent, 3);
+  auto order = [&] {
+    std::vector<HWND> list;
+    for (HWND h = GetWindow(parent, GW_CHILD); h; h = GetWindow(h, GW_HWNDNEXT)) list.push_back(h);
+    return list;
+  };
+  EXPECT_EQ(order(), (std::vector<HWND>{a, b, c}));
+  SetWindowPos(c, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  EXPECT_EQ(order(), (std::vector<HWND>{c, a, b}));
+  SetWindowPos(c, a, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  EXPECT_EQ(order(), (std::vector<HWND>{a, c, b}));
+  SetWindowPos(a, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  EXPECT_EQ(order(), (std::vector<HWND>{c, b, a}));
+  EXPECT_EQ(GetParent(a), parent);
+  EXPECT_TRUE(IsChild(parent, a));
+  EXPECT_EQ(GetAncestor(a, GA_ROOT), parent);
+
+  const HWND other = MakeWindow();
+  EXPECT_EQ(SetParent(a, other), parent);
+  EXPECT_EQ(order(), (std::vector<HWND>{c, b}));
+  EXPECT_EQ(SetParent(other, a), nullptr);  // would make a cycle
+}
+
+TEST_F(WindowTest, RectanglesAreInScreenCoordinatesAndChildrenFollowTheirParent) {
+  const HWND parent = MakeWindow(WS_OVERLAPPEDWINDOW, nullptr, 0, RECT{100, 50, 500, 350});
+  const HWND child = MakeWindow(WS_CHILD, parent, 1, RECT{10, 20, 110, 70});
+  RECT rect;
+  GetWindowRect(child, &rect);
+  EXPECT_EQ(rect, (RECT{110, 70, 210, 120}));
+  GetClientRect(child, &rect);
+  EXPECT_EQ(rect, (RECT{0, 0, 100, 50}));
+
+  std::vector<UINT> seen;
+  handler = [&](HWND hwnd, UINT message, WPARAM, LPARAM) -> LRESULT {
+    if (hwnd == parent && (message == WM_SIZE || message == WM_MOVE)) seen.push_back(message);
+    return kDefault;
+  };
+  MoveWindow(parent, 0, 0, 400, 300, TRUE);
+  EXPECT_EQ(seen, (std::vector<UINT>{WM_MOVE}));
+  GetWindowRect(child, &rect);
+  EXPECT_EQ(rect, (RECT{10, 20, 110, 70}));
+  POINT point{5, 5};
+  ClientToScreen(child, &point);
+  EXPECT_EQ(point, (POINT{15, 25}));
+  ScreenToClient(parent, &point);
+  EXPECT_EQ(point, (POINT{15, 25}));
+  EXPECT_EQ(ChildWindowFromPoint(parent, POINT{50, 30}), child);
+  EXPECT_EQ(ChildWindowFromPoint(parent, POINT{300, 200}), parent);
+}
+
+TEST_F(WindowTest, ShowAndEnableStateReportWhatTheyWereAndFollowTheParent) {
+  const HWND parent = MakeWindow();
+  const HWND child = MakeWindow(WS_CHILD | WS_VISIBLE, parent, 1);
+  EXPECT_FALSE(IsWindowVisible(child));  // the parent is hidden
+  EXPECT_FALSE(ShowWindow(parent, SW_SHOW));
+  EXPECT_TRUE(IsWindowVisible(child));
+  EXPECT_TRUE(ShowWindow(parent, SW_HIDE));
+  EXPECT_FALSE(IsWindowVisible(child));
+
+  std::vector<WPARAM> enables;
+  handler = [&](HWND, UINT message, WPARAM wParam, LPARAM) -> LRESULT {
+    if (message == WM_ENABLE) enables.push_back(wParam);
+    return kDefault;
+  };
+  EXPECT_FALSE(EnableWindow(child, FALSE));
+  EXPECT_TRUE(EnableWindow(child, FALSE));  // already disabled: no message
+  EXPECT_FALSE(IsWindowEnabled(child));
+  EXPECT_TRUE(EnableWindow(child, TRUE));
+  EXPECT_EQ(enables, (std::vector<WPARAM>{FALSE, TRUE}));
+}
+
+TEST_F(WindowTest, FocusMovesWithKillThenSetAndLeavesADisabledWindow) {
+  const HWND parent = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  const HWND a = MakeWindow(WS_CHILD | WS_VISIBLE, parent, 1);
+  const HWND b = MakeWindow(WS_CHILD | WS_VISIBLE, parent, 2);
+  std::vector<std::pair<HWND, UINT>> seen;
+  handler = [&](HWND hwnd, UINT message, WPARAM, LPARAM) -> LRESULT {
+    if (message == WM_SETFOCUS || message == WM_KILLFOCUS) seen.emplace_back(hwnd, message);
+    return kDefault;
+  };
+  SetFocus(a);
+  EXPECT_EQ(SetFocus(b), a);
+  EXPECT_EQ(GetFocus(), b);
+  EXPECT_EQ(GetActiveWindow(), parent);
+  const std::vector<std::pair<HWND, UINT>> expected = {{a, WM_SETFOCUS}, {a, WM_KILLFOCUS}, {b, WM_SETFOCUS}};
+  EXPECT_EQ(seen, expected);
+  EnableWindow(b, FALSE);
+  EXPECT_EQ(GetFocus(), nullptr);
+  SetFocus(a);
+  DestroyWindow(a);
+  EXPECT_EQ(GetFocus(), nullptr);
+}
+
+TEST_F(WindowTest, TextAndLongsRoundTrip) {
+  const HWND hwnd = MakeWindow();
+  EXPECT_TRUE(SetWindowText(hwnd, "Briven Conversion"));
+  EXPECT_EQ(GetWindowTextString(hwnd), "Briven Conversion");
+  char small[7];
+  EXPECT_EQ(GetWindowText(hwnd, small, sizeof small), 6);
+  EXPECT_STREQ(small, "Briven");
+  EXPECT_EQ(SetWindowLongPtr(hwnd, GWLP_USERDATA, 99), 0);
+  EXPECT_EQ(GetWindowLongPtr(hwnd, GWLP_USERDATA), 99);
+  EXPECT_EQ(GetClassName(hwnd), kTestClass);
+  WNDCLASS wc;
+  EXPECT_TRUE(GetClassInfo("brivenTESTwindow", &wc));  // names compare without case
+  wc.lpszClassName = kTestClass;
+  EXPECT_FALSE(RegisterClass(wc));
+  EXPECT_EQ(GetLastError(), ERROR_CLASS_ALREADY_EXISTS);
+}
+
+}  // namespace
+}  // namespace ui::test
