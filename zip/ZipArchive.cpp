@@ -76,7 +76,7 @@ void CZipArchive::Close(int afterException, bool updateTimeStamp) {
   if (m_iFileOpened == kWriting) CloseNewFile(afterException != afNoException);
   if (afterException != afAfterException && !m_storage.IsReadOnly()) {
     try {
-      m_centralDir.Write(GetCallback(CZipProgressCallback::cbSave));
+      WriteCentralDirectory();
     } catch (...) {
       m_centralDir.Clear();
       m_storage.Close(true);

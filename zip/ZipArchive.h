@@ -161,6 +161,9 @@ class CZipArchive {
   std::int64_t MakeSpaceForReplace(WORD index, DWORD needed);
   bool AddReplacing(CZipAddNewFileInfo& info, const std::string& name, int replace);
   void AutoFlush();
+  void WriteCentralDirectory();
+  bool FitsAsOrdinary() const;
+  void ConvertToOrdinary();
 
   CZipVolumeStorage m_storage;
   CZipDirectory m_centralDir;

@@ -293,7 +293,7 @@ bool CZipArchive::SetFileComment(WORD index, const std::string& comment) {
 int CZipArchive::Flush() {
   if (IsClosed() || m_iFileOpened != kNoEntry) return 0;
   if (m_storage.IsExistingSpanned()) return -1;
-  if (!m_storage.IsReadOnly()) m_centralDir.Write(GetCallback(CZipProgressCallback::cbSave));
+  if (!m_storage.IsReadOnly()) WriteCentralDirectory();
   if (m_storage.IsNewSpanned()) m_storage.FinalizeSpan();
   else m_storage.FlushFile();
   return 0;
@@ -303,4 +303,57 @@ int CZipArchive::SetAutoFlush(bool autoFlush) {
   if (IsClosed() || m_storage.IsSpanned()) return -1;
   m_bAutoFlush = autoFlush;
   return 0;
+}
+
+void CZipArchive::WriteCentralDirectory() {
+  if (!m_centralDir.IsInArchive() && m_storage.IsNewSpanned() && m_storage.GetCurrentDisk() == 0 &&
+      FitsAsOrdinary())
+    ConvertToOrdinary();
+  m_centralDir.Write(GetCallback(CZipProgressCallback::cbSave));
+}
+
+// Whether the directory fits on the first volume once the spanning
+// signature and the descriptors of unencrypted entries are gone.
+bool CZipArchive::FitsAsOrdinary() const {
+  std::uint64_t needed = CZipDirectory::kEndSize + m_centralDir.m_pszComment.GetSize();
+  std::uint64_t saved = 4;
+  for (WORD i = 0; i < m_centralDir.GetCount(); ++i) {
+    needed += m_centralDir[i].GetSize(false);
+    if (m_centralDir[i].IsDataDescriptor() && !m_centralDir[i].IsEncrypted()) saved += 16;
+  }
+  return m_storage.GetFreeInVolume() + saved >= needed;
+}
+
+// Moves every entry down over the spanning signature and the descriptors
+// it drops, storing CRC and sizes in the local headers instead.
+void CZipArchive::ConvertToOrdinary() {
+  m_storage.BecomeOrdinary();
+  std::int64_t shift = 4;
+  std::int64_t end = 4;
+  for (WORD i = 0; i < m_centralDir.GetCount(); ++i) {
+    CZipEntryHeader& h = m_centralDir[i];
+    const std::int64_t start = h.m_uOffset;
+    const WORD localExtra = ReadLocalExtraLength(h);
+    const bool dropDescriptor = h.IsDataDescriptor() && !h.IsEncrypted();
+    const std::int64_t length = CZipEntryHeader::kLocalSize + h.m_pszFileName.GetSize() + localExtra +
+                                h.m_uComprSize + (h.IsDataDescriptor() && !dropDescriptor ? 16 : 0);
+    MoveData(start, start + length, -shift);
+    h.m_uOffset = static_cast<DWORD>(start - shift);
+    end = start - shift + length;
+    if (dropDescriptor) {
+      h.m_uFlag &= static_cast<WORD>(~CZipEntryHeader::kDataDescriptor);
+      BYTE fields[16];
+      ZipLittleEndian::Put16(fields, h.m_uFlag);
+      m_storage.Seek(h.m_uOffset + 6);
+      m_storage.Write(fields, 2, true);
+      ZipLittleEndian::Put32(fields, h.m_uCrc32);
+      ZipLittleEndian::Put32(fields + 4, h.m_uComprSize);
+      ZipLittleEndian::Put32(fields + 8, h.m_uUncomprSize);
+      m_storage.Seek(h.m_uOffset + 14);
+      m_storage.Write(fields, 12, true);
+      shift += 16;
+    }
+  }
+  m_storage.SetLength(end);
+  m_storage.Seek(end);
 }

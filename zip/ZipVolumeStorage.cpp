@@ -32,6 +32,7 @@ void CZipVolumeStorage::Reset() {
   m_bytesInBuffer = 0;
   m_bytesWritten = 0;
   m_newSpanned = false;
+  m_renameOnClose = false;
   m_spanMode = kNoSpan;
   m_readOnly = false;
   m_lastDisk = 0;
@@ -248,6 +249,13 @@ void CZipVolumeStorage::MoveLastVolume() {
   ZipFileSystem::RenameFile(from, to, true);
 }
 
+void CZipVolumeStorage::BecomeOrdinary() {
+  Flush();
+  m_newSpanned = false;
+  m_renameOnClose = true;
+  m_spanMode = kNoSpan;
+}
+
 void CZipVolumeStorage::FinalizeSpan() {
   Flush();
   MoveLastVolume();
@@ -262,7 +270,7 @@ void CZipVolumeStorage::FinalizeSpan() {
 std::string CZipVolumeStorage::Close(bool afterException) {
   std::string path = GetArchiveName();
   if (m_file != nullptr && !afterException) Flush();
-  if (m_newSpanned && !afterException) {
+  if ((m_newSpanned || m_renameOnClose) && !afterException) {
     MoveLastVolume();
     path = GetVolumeName(true, m_currentDisk);
   }
@@ -280,6 +288,7 @@ std::string CZipVolumeStorage::Close(bool afterException) {
   m_currentDisk = -1;
   m_spanMode = kNoSpan;
   m_newSpanned = false;
+  m_renameOnClose = false;
   m_file = nullptr;
   m_callerFile = false;
   return path;

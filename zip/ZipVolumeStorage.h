@@ -44,6 +44,10 @@ class CZipVolumeStorage {
   void ChangeDisk(int disk);
   // A spanned archive just written becomes one that can be read.
   void FinalizeSpan();
+  // A spanned archive that stayed on its first volume is rewritten as an
+  // ordinary one; the volume still takes the archive's name on Close.
+  void BecomeOrdinary();
+  DWORD GetFreeInVolume() const { return FreeInVolume(); }
   std::string GetVolumeName(bool last, int disk) const;
 
   // Logical position on the current volume: file position plus buffer.
@@ -90,6 +94,7 @@ class CZipVolumeStorage {
   DWORD m_capacity = 0;
   DWORD m_bytesWritten = 0;
   bool m_newSpanned = false;
+  bool m_renameOnClose = false;
   int m_currentDisk = -1;
   bool m_callerFile = false;
   bool m_readOnly = false;
