@@ -183,10 +183,13 @@ class ScriptedDevice : public SerialDevice {
       std::lock_guard<std::mutex> lock(mutex);
       steps.push_back(std::move(step));
     }
-    bool empty() {
+    // Reads made after the script ran out: once a few have started, every
+    // turn that played the script has ended.
+    int QuietReads() {
       std::lock_guard<std::mutex> lock(mutex);
-      return steps.empty();
+      return quiet_reads;
     }
+    int quiet_reads = 0;
   };
   explicit ScriptedDevice(std::shared_ptr<Script> script) : script_(std::move(script)) {}
   int Open(const std::string&) override { return 0; }
@@ -198,7 +201,10 @@ class ScriptedDevice : public SerialDevice {
     Step step;
     {
       std::lock_guard<std::mutex> script_lock(script_->mutex);
-      if (script_->steps.empty()) return 0;
+      if (script_->steps.empty()) {
+        ++script_->quiet_reads;
+        return 0;
+      }
       step = script_->steps.front();
       script_->steps.pop_front();
     }
@@ -234,8 +240,8 @@ class ScriptedSerial : public ::testing::Test {
   }
   // Waits until the script has been played and a few quiet turns passed.
   void Drain() {
-    for (int i = 0; i < 2000 && !script_->empty(); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    for (int i = 0; i < 10000 && script_->QuietReads() < 3; ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   std::shared_ptr<ScriptedDevice::Script> script_ = std::make_shared<ScriptedDevice::Script>();
 };
