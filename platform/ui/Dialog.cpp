@@ -117,7 +117,7 @@ LRESULT DefaultDialogMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
       if (WindowRecord* record = WindowTable::Get().Find(hwnd)) record->default_id = static_cast<UINT>(wParam);
       return TRUE;
     }
-    case WM_INITDIALOG: return 0;
+    case WM_INITDIALOG: return TRUE;  // without a procedure the first tab stop takes the focus
   }
   return DefWindowProc(hwnd, message, wParam, lParam);
 }

@@ -10,6 +10,7 @@
 #include "platform/ui/HeadlessHost.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageLoop.h"
+#include "platform/ui/Resources.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Types.h"
 #include "platform/ui/Window.h"
