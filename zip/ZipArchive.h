@@ -16,6 +16,7 @@
 #include "zip/ZipByteBuffer.h"
 #include "zip/ZipCryptograph.h"
 #include "zip/ZipDirectory.h"
+#include "zip/ZipException.h"
 #include "zip/ZipFile.h"
 #include "zip/ZipNameCompare.h"
 #include "zip/ZipProgressCallback.h"
