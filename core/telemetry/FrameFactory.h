@@ -28,8 +28,10 @@ struct FrameDescription {
 };
 
 // A new frame record holding `length` bytes and a copy of the description.
+// `scratch` is the caller's reusable staging buffer, so the record's own
+// copy is the frame's only allocation for its bytes.
 std::unique_ptr<CFrameData> MakeFrameData(const std::uint8_t* bytes, std::size_t length,
-                                          const FrameDescription& description);
+                                          const FrameDescription& description, CFrameData::Bytes& scratch);
 
 // The byte count a frame stands for in the discarded-byte account.
 std::uint32_t FrameDataSize(const CFrameData& frame);

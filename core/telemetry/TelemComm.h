@@ -177,6 +177,7 @@ class CTelemComm {
   sys::CFile* m_pFile = nullptr;
   std::vector<std::uint8_t> m_readBuffer;
   std::vector<std::uint8_t> m_frameBuffer;
+  CFrameData::Bytes m_cutBuffer;  // reused staging for each frame's bytes
   std::deque<std::unique_ptr<CFrameData>> m_frames;
   std::vector<std::unique_ptr<InstrumentSlot>> m_instruments;
   SerialSettings m_serialSettings;

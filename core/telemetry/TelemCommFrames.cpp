@@ -92,7 +92,7 @@ void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std
     slot.found = true;
     notify = true;
   }
-  m_frames.push_back(MakeFrameData(bytes, length, d));
+  m_frames.push_back(MakeFrameData(bytes, length, d, m_cutBuffer));
   m_bFramesReady = true;
 }
 

@@ -96,6 +96,12 @@ TEST(SerialPseudoTerminal, LiveFramesReachTheFrameCallbackAndAHangUpAborts) {
   EXPECT_TRUE(HasText(calls, pty.Path() + " connection successful.\r\n"));
   EXPECT_TRUE(HasText(calls, pty.Path() + " reading telemetry.\r\n"));
   EXPECT_TRUE(HasText(calls, "HDRX0001 found on " + pty.Path() + ".\r\n"));
+  // State changes reach the document with each instrument's state.
+  ASSERT_TRUE(doc.WaitFor([](const auto& c) {
+    return CountKind(c, "state", kStateReading) > 0 &&
+           std::any_of(c.begin(), c.end(), [](const Callback& x) { return x.kind == "info" && x.text == "HDRX0001" && x.value == 2; });
+  }));
+  EXPECT_GT(CountKind(doc.Snapshot(), "state", kStateWaiting), 0);
 
   pty.CloseMaster();
   ASSERT_TRUE(doc.WaitFor([&](const auto& c) {
