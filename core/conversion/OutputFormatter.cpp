@@ -1,0 +1,248 @@
+#include "core/conversion/OutputFormatter.h"
+
+#include "core/conversion/FrameChecker.h"
+#include "core/instrument/FrameData.h"
+#include "core/instrument/Sensor.h"
+#include "core/instrument/SensorKeywords.h"
+#include "core/telemetry/QelTelemetryDoc.h"
+#include "platform/sys/Format.h"
+#include "platform/sys/StringUtil.h"
+
+namespace {
+
+using instrument::kFitDdmm;
+using instrument::kFitHhmmss;
+using instrument::kFitTime2;
+
+// The value column of an ISO 8601 time "YYYY-MM-DDTHH:MM:SS.mmm..." is
+// shown with a space for the "T" and ends after the milliseconds.
+constexpr std::size_t kIsoDateLength = 10;
+constexpr std::size_t kIsoTimeLength = 12;
+
+bool IsTimeLikeFit(int fit) { return fit == kFitDdmm || fit == kFitHhmmss || fit == kFitTime2; }
+
+bool LooksLikeErrorText(const std::string& out, std::size_t start) {
+  const std::size_t length = out.size() - start;
+  const std::size_t from = start + (length >= 7 ? length - 7 : 0);
+  return out.compare(from, 5, "Error") == 0 && out.size() - from >= 5;
+}
+
+}  // namespace
+
+void COutputFormatter::Prepare(CQelTelemetryDoc& doc, const CBrivenParameters& params,
+                               const std::string& serial_number, int iso8601_index, int check_sum_index) {
+  m_pParams = &params;
+  m_nIso8601Index = iso8601_index;
+  m_nCheckSumIndex = check_sum_index;
+  m_strSerialField.clear();
+  if (!serial_number.empty()) AppendPadded(m_strSerialField, serial_number);
+  m_columns.clear();
+  const int count = doc.GetInstrumentSensorCount(0);
+  for (int i = 0; i < count; ++i) {
+    CSensor* sensor = doc.GetSensor(0, i);
+    if (sensor != nullptr && sensor->GetFitType() != instrument::kFitNone) m_columns.push_back({i, sensor});
+  }
+}
+
+bool COutputFormatter::PrepareHeaderMode(CQelTelemetryDoc& doc, const CBrivenParameters& params) {
+  m_pParams = &params;
+  m_nIso8601Index = -1;
+  m_nCheckSumIndex = -1;
+  m_strSerialField.clear();
+  m_columns.clear();
+  if (doc.GetInstrumentSensorCount(0) != 1) return false;
+  CSensor* sensor = doc.GetSensor(0, 0);
+  if (sensor == nullptr || sensor->GetType() != "HEADER" || sensor->GetFitType() != instrument::kFitCount)
+    return false;
+  m_columns.push_back({0, sensor});
+  return true;
+}
+
+std::vector<int> COutputFormatter::GetOutputSensorIndexes() const {
+  std::vector<int> indexes;
+  indexes.reserve(m_columns.size());
+  for (const Column& column : m_columns) indexes.push_back(column.index);
+  return indexes;
+}
+
+void COutputFormatter::AppendPadded(std::string& out, const std::string& text) const {
+  const int width = m_pParams->m_format.m_nWidth;
+  if (width > 0)
+    sys::AppendFormat(out, "%*s", width, text.c_str());
+  else
+    out += text;
+}
+
+void COutputFormatter::AppendLeftPadded(std::string& out, const std::string& text) const {
+  const int width = m_pParams->m_format.m_nWidth;
+  if (width > 0)
+    sys::AppendFormat(out, "%-*s", width, text.c_str());
+  else
+    out += text;
+}
+
+void COutputFormatter::AppendField(std::string& out, const std::string& text) const {
+  AppendPadded(out, text);
+  out += m_pParams->m_strDelimiter;
+}
+
+void COutputFormatter::AppendYesNo(std::string& out, bool yes, bool last) const {
+  AppendPadded(out, yes ? "YES" : "NO");
+  if (!last) out += m_pParams->m_strDelimiter;
+}
+
+void COutputFormatter::EndLine(std::string& out) const {
+  // Only a delimiter that is there is taken off: an empty line has none.
+  const std::string& d = m_pParams->m_strDelimiter;
+  if (!d.empty() && out.size() >= d.size() && out.compare(out.size() - d.size(), d.size(), d) == 0)
+    out.resize(out.size() - d.size());
+  out += '\n';
+}
+
+void COutputFormatter::AppendPreamble(std::string& out, const OutputPreambleInfo& info) const {
+  const CBrivenParameters& p = *m_pParams;
+  if (!p.m_nShowExtra) return;
+  static constexpr const char* kKeywords[] = {"Instrument", "InsFile",  "LogFile",  "Fitted",    "Immersed",
+                                              "Hex",        "CheckSum", "TimeTags", "F-TimeTags"};
+  for (const char* keyword : kKeywords) AppendField(out, keyword);
+  EndLine(out);
+  AppendField(out, info.instrument_header);
+  AppendField(out, info.instrument_title);
+  AppendField(out, info.log_title);
+  const bool fit = p.m_format.m_nApplyFit != 0;
+  AppendYesNo(out, fit, false);
+  AppendYesNo(out, fit && p.m_nImmersed, false);
+  AppendYesNo(out, !fit && p.m_format.m_nHexFormat && !p.m_nSuppressStrings, false);
+  AppendYesNo(out, info.check_sum_in_use, false);
+  AppendYesNo(out, p.m_nTimeTags != 0, false);
+  AppendYesNo(out, p.m_nTimeTagsFormatted && p.m_nTimeTags && !p.m_nSuppressStrings, true);
+  out += "\n\n";
+  AppendField(out, "Index");
+}
+
+void COutputFormatter::AppendHeaderModePreamble(std::string& out, const OutputPreambleInfo& info) const {
+  const CBrivenParameters& p = *m_pParams;
+  if (!p.m_nShowExtra) return;
+  AppendLeftPadded(out, "Header");
+  out += p.m_strDelimiter;
+  AppendLeftPadded(out, "LogFile");
+  out += '\n';
+  AppendLeftPadded(out, info.instrument_header);
+  out += p.m_strDelimiter;
+  AppendLeftPadded(out, info.log_title);
+  out += "\n\n";
+}
+
+void COutputFormatter::AppendColumnHeaders(std::string& out) const {
+  const CBrivenParameters& p = *m_pParams;
+  if (!m_strSerialField.empty()) AppendField(out, "SN");
+  for (const Column& column : m_columns) {
+    column.sensor->SetImmersed(p.m_nImmersed);
+    std::string name = column.sensor->GetType();
+    if (!column.sensor->GetId().empty()) name += "(" + column.sensor->GetId() + ")";
+    AppendField(out, name);
+  }
+  if (p.m_nTimeTags) {
+    AppendField(out, "DATETAG");
+    AppendField(out, "TIMETAG2");
+  }
+  EndLine(out);
+  if (!p.m_nShowExtra) return;
+  AppendField(out, "");
+  if (!m_strSerialField.empty()) AppendField(out, "");
+  for (const Column& column : m_columns) AppendField(out, column.sensor->GetUnits());
+  EndLine(out);
+}
+
+void COutputFormatter::AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame,
+                                 const CFrameChecker& checks) const {
+  const CBrivenParameters& p = *m_pParams;
+  const int width = p.m_format.m_nWidth;
+  const char* d = p.m_strDelimiter.c_str();
+  const auto number = static_cast<unsigned long>(static_cast<unsigned>(frame.GetFrameNumber()));
+  if (p.m_nShowExtra) {
+    if (width > 0)
+      sys::AppendFormat(out, "%*lu%s", width, number, d);
+    else
+      sys::AppendFormat(out, "%lu%s", number, d);
+  }
+  if (!m_strSerialField.empty()) {
+    out += m_strSerialField;
+    out += p.m_strDelimiter;
+  }
+  // Rows print ten digits where the precision is left open.
+  CSensorFormat format = p.m_format;
+  if (format.m_nPrecision == -1) format.m_nPrecision = 10;
+  for (const Column& column : m_columns) AppendValueColumn(out, doc, frame, column, checks, format);
+  if (!p.m_nTimeTags) EndLine(out);
+}
+
+void COutputFormatter::AppendValueColumn(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame,
+                                         const Column& column, const CFrameChecker& checks,
+                                         const CSensorFormat& format) const {
+  const CBrivenParameters& p = *m_pParams;
+  const int width = p.m_format.m_nWidth;
+  const char* d = p.m_strDelimiter.c_str();
+  CSensor* sensor = column.sensor;
+  if (sensor == nullptr) {
+    AppendField(out, doc.FormatSensorError(0));
+    return;
+  }
+  if (column.index == m_nCheckSumIndex) {
+    // The residue tells whether the sum is good; a sum that could not be
+    // tested shows its error instead of passing for a good one.
+    if (!checks.ResidueKnown()) {
+      AppendField(out, doc.FormatSensorError(checks.GetResidueError()));
+    } else {
+      const auto residue = static_cast<unsigned long>(checks.GetResidue());
+      if (width > 0)
+        sys::AppendFormat(out, "%*lu%s", width, residue, d);
+      else
+        sys::AppendFormat(out, "%lu%s", residue, d);
+    }
+    return;
+  }
+  const bool suppress = p.m_nSuppressStrings != 0;
+  if (suppress && (sensor->GetDataType() == instrument::kDataAS ||
+                   (format.m_nApplyFit && IsTimeLikeFit(sensor->GetFitType())))) {
+    AppendField(out, "");
+    return;
+  }
+  const std::size_t start = out.size();
+  if (column.index == m_nIso8601Index)
+    AppendIso8601(out, doc, frame, column, format);
+  else
+    doc.AppendSensorValue(out, sensor, &frame, format);
+  if (suppress && LooksLikeErrorText(out, start)) out.resize(start);
+  out += p.m_strDelimiter;
+}
+
+void COutputFormatter::AppendIso8601(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame,
+                                     const Column& column, const CSensorFormat& format) const {
+  // Rewritten before padding, so the width's spaces never shift the cut.
+  CSensorFormat unpadded = format;
+  unpadded.m_nWidth = -1;
+  std::string text = doc.FormatSensorValue(column.sensor, &frame, unpadded);
+  if (text.size() >= kIsoDateLength + 1 + kIsoTimeLength)
+    text = text.substr(0, kIsoDateLength) + " " + text.substr(kIsoDateLength + 1, kIsoTimeLength);
+  AppendPadded(out, text);
+}
+
+void COutputFormatter::AppendHeaderFrameLine(std::string& out, const std::string& value) const {
+  const CBrivenParameters& p = *m_pParams;
+  std::string trimmed = value;
+  sys::Trim(trimmed);
+  const int open = sys::ReverseFind(trimmed, '(');
+  std::string prefix;
+  if (open >= 0) {
+    const int close = sys::Find(trimmed, ')', open + 1);
+    prefix = close >= 0 ? sys::Mid(trimmed, open + 1, close - open - 1) : sys::Mid(trimmed, open + 1);
+  }
+  AppendLeftPadded(out, prefix);
+  out += p.m_strDelimiter;
+  const int first_open = sys::Find(trimmed, '(');
+  std::string name = first_open >= 0 ? sys::Left(trimmed, first_open) : trimmed;
+  sys::TrimRight(name);
+  AppendLeftPadded(out, name);
+  out += '\n';
+}

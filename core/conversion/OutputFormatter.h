@@ -1,0 +1,68 @@
+// The text of an output file: the preamble, the column header lines and one
+// row per frame, in the delimiter and width the parameters give, plus the
+// two lines of a header-mode output. Rows are appended to one reused buffer.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/conversion/BrivenParameters.h"
+
+class CFrameData;
+class CFrameChecker;
+class CQelTelemetryDoc;
+class CSensor;
+
+struct OutputPreambleInfo {
+  std::string instrument_header;
+  std::string instrument_title;
+  std::string log_title;
+  bool check_sum_in_use = false;
+};
+
+class COutputFormatter {
+ public:
+  struct Column {
+    int index = -1;
+    CSensor* sensor = nullptr;  // owned by the instrument; null when missing
+  };
+
+  // Takes the kept sensors (fit not NONE) of instrument 0 as the columns,
+  // and the serial number, ISO 8601 and check sum sensors of this run.
+  void Prepare(CQelTelemetryDoc& doc, const CBrivenParameters& params, const std::string& serial_number,
+               int iso8601_index, int check_sum_index);
+  // Header mode: the one HEADER column of the header definition.
+  // False unless the header definition has exactly one sensor, of TYPE
+  // "HEADER" with fit COUNT.
+  bool PrepareHeaderMode(CQelTelemetryDoc& doc, const CBrivenParameters& params);
+
+  void AppendPreamble(std::string& out, const OutputPreambleInfo& info) const;
+  void AppendHeaderModePreamble(std::string& out, const OutputPreambleInfo& info) const;
+  // Also sets each kept sensor's Immersed flag from the parameters.
+  void AppendColumnHeaders(std::string& out) const;
+  // The row of one frame; ends with the delimiter when time tags follow,
+  // else with "\n".
+  void AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, const CFrameChecker& checks) const;
+  // One header-mode line from the value of the header sensor.
+  void AppendHeaderFrameLine(std::string& out, const std::string& value) const;
+
+  const std::vector<Column>& GetColumns() const { return m_columns; }
+  std::vector<int> GetOutputSensorIndexes() const;
+
+ private:
+  void AppendPadded(std::string& out, const std::string& text) const;
+  void AppendLeftPadded(std::string& out, const std::string& text) const;
+  void AppendField(std::string& out, const std::string& text) const;
+  void AppendYesNo(std::string& out, bool yes, bool last) const;
+  void EndLine(std::string& out) const;
+  void AppendValueColumn(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, const Column& column,
+                         const CFrameChecker& checks, const CSensorFormat& format) const;
+  void AppendIso8601(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, const Column& column,
+                     const CSensorFormat& format) const;
+
+  const CBrivenParameters* m_pParams = nullptr;
+  std::string m_strSerialField;  // the serial number padded to the width
+  int m_nIso8601Index = -1;
+  int m_nCheckSumIndex = -1;
+  std::vector<Column> m_columns;
+};
