@@ -1,0 +1,15 @@
+#include "core/conversion/SameFile.h"
+
+#include <sys/stat.h>
+
+namespace conversion {
+
+bool IsSameFile(const std::string& first, const std::string& second) {
+  if (first.empty() || second.empty()) return false;
+  struct stat a {};
+  struct stat b {};
+  if (::stat(first.c_str(), &a) != 0 || ::stat(second.c_str(), &b) != 0) return false;
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+}  // namespace conversion
