@@ -1,0 +1,94 @@
+// The frame chain on the processing thread: each frame is checked, turned
+// into a row and written, and asks for the next; a request that finds no
+// frame asks again only while the input can still give one.
+#include "core/conversion/BrivenDoc.h"
+
+void CBrivenDoc::OnFrameReceived(const std::string& /*resource*/, std::unique_ptr<CFrameData> frame) {
+  {
+    Lock lock(m_lock);
+    if (!frame)
+      HandleNoFrame();
+    else if (!m_bRunning || m_nStop || m_nDone)
+      m_nDone = 1;  // the frame goes unread
+    else if (m_nHeaderMode)
+      WriteHeaderFrame(*frame);
+    else
+      HandleFrame(*frame);
+  }
+  ShowDeferredBoxes();
+}
+
+void CBrivenDoc::HandleNoFrame() {
+  if (!m_bRunning) return;
+  if (!m_nHeaderMode) AccountBytes(0);
+  // The resource has nothing now: only more input can change that, so the
+  // conversion ends once the input has ended or must stop, and never waits
+  // for a count that a truncated frame or a left-out frame would not reach.
+  if (m_nEndOfInput || m_nStop) {
+    m_nDone = 1;
+    return;
+  }
+  if (m_nDone) return;
+  if (m_pProgress) m_pProgress->Advance(nullptr);
+  RequestNextFrame();
+  if (m_pProgress && m_pProgress->IsDone()) m_nDone = 1;
+}
+
+void CBrivenDoc::HandleFrame(CFrameData& frame) {
+  const int limit = m_parameters.m_nProcessLimit;
+  if (limit > 0 && static_cast<unsigned>(frame.GetFrameNumber()) > static_cast<unsigned>(limit)) {
+    m_nEndOfInput = 1;
+    m_nDone = 1;
+    return;
+  }
+  m_checker.CheckFrame(*this, frame, m_parameters, m_counters);
+  const auto frame_size = static_cast<std::uint32_t>(frame.GetFrameSize());
+  if (!m_checker.ShouldWrite()) {
+    // Left out by Process Depth, but its bytes are still behind us: the
+    // next time tag and resynchronisation count depend on it.
+    AccountBytes(frame_size);
+    if (!EndsAtLimit(frame)) RequestNextFrame();
+    return;
+  }
+  m_strRow.clear();
+  m_formatter.AppendRow(m_strRow, *this, frame, m_checker);
+  AccountBytes(frame_size);
+  if (m_pProgress) m_pProgress->Advance(&frame);
+  const bool wanted = m_parameters.m_nSensorErrorFrames || frame.GetErrorFlag() == 0;
+  if (wanted) {
+    if (!WriteOutputText(m_strRow, true)) return;
+    WriteTimeTag();
+    if (m_nStop) return;
+  }
+  m_nNotFound = 0;
+  if (!EndsAtLimit(frame)) RequestNextFrame();
+}
+
+bool CBrivenDoc::EndsAtLimit(const CFrameData& frame) {
+  // The limit frame itself ends the input: waiting for one more frame that
+  // may never come would leave a complete run unfinished.
+  const int limit = m_parameters.m_nProcessLimit;
+  if (limit <= 0 || static_cast<unsigned>(frame.GetFrameNumber()) < static_cast<unsigned>(limit)) return false;
+  m_nEndOfInput = 1;
+  m_nDone = 1;
+  return true;
+}
+
+void CBrivenDoc::AccountBytes(std::uint32_t frame_size) {
+  m_checker.AccountDiscardedBytes(*this, frame_size, m_nDone != 0, m_parameters.m_nTimeTags != 0, m_counters);
+}
+
+void CBrivenDoc::RequestNextFrame() {
+  // A request that cannot be queued would leave the chain waiting forever.
+  if (RetrieveFrame(0) != 0) {
+    m_nStop = 1;
+    m_nDone = 1;
+  }
+}
+
+void CBrivenDoc::OnCommEvent(const std::string& /*resource*/, int event_code, int end_flag, int open) {
+  Lock lock(m_lock);
+  if (!m_bRunning) return;
+  if (event_code != 0 || !open) m_nStop = 1;
+  m_nEndOfInput = end_flag;
+}

@@ -1,0 +1,101 @@
+// The conversion log: its file (kept open across conversions), the texts
+// that reach it on the processing thread, the pending text for the log
+// window, and the Properties command that changes where the log goes.
+#include "core/conversion/BrivenDoc.h"
+#include "core/instrument/FileErrorText.h"
+#include "fsutil/QVTFileSystem.h"
+#include "platform/sys/Format.h"
+#include "platform/sys/Notify.h"
+
+namespace {
+
+// The log window takes the pending text every half second; a run without
+// that window (the command line) must not let it grow for ever, so the
+// oldest lines go beyond this size.
+constexpr std::size_t kMaxPendingLogText = 1 << 20;
+
+}  // namespace
+
+std::vector<std::string> CBrivenDoc::ProtectedPaths() const { return {m_strLogFilePath, m_strInstrumentFilePath}; }
+
+void CBrivenDoc::OpenConversionLogFile() {
+  std::string box;
+  {
+    Lock lock(m_lock);
+    if (m_parameters.m_nConversionLogSet) {
+      // A command-line run: nobody is told when it cannot be opened.
+      if (!m_conversionLog.IsOpen()) m_conversionLog.OpenNamed(m_parameters.m_strConversionLogPath, ProtectedPaths());
+      return;
+    }
+    if (m_conversionLog.IsOpen()) {
+      if (QVTFileSystem::GetPath(m_conversionLog.GetFilePath()) == m_settings.conversion_log_folder) return;
+      m_conversionLog.Close();
+    }
+    if (!m_settings.conversion_log) return;
+    switch (m_conversionLog.OpenSeries(m_settings.conversion_log_folder, ProtectedPaths())) {
+      case CConversionLogFile::OpenResult::kOpened:
+        break;
+      case CConversionLogFile::OpenResult::kAllTaken:
+        box =
+            "The maximum number of available conversion log files has been exceeded. No conversion log file will be "
+            "recorded.";
+        break;
+      case CConversionLogFile::OpenResult::kFailed:
+      case CConversionLogFile::OpenResult::kRefused:
+        box = sys::Format(
+            "An error occured while opening the conversion log file\r\n\"%s\".\r\n%s\r\nNo conversion log file will "
+            "be recorded.",
+            m_conversionLog.GetLastTried().c_str(), instrument::FileErrorText(m_conversionLog.GetLastCause()));
+        break;
+    }
+  }
+  if (!box.empty()) ShowBox(box);
+}
+
+void CBrivenDoc::OnTelemetryMessage(std::string& text) {
+  std::string failure;
+  {
+    Lock lock(m_lock);
+    CQelTelemetryDoc::OnTelemetryMessage(text);
+    if (text.empty()) return;
+    AppendPendingLogText(text);
+    if (m_conversionLog.IsOpen()) {
+      try {
+        m_conversionLog.Write(text);
+      } catch (const sys::CFileException& e) {
+        failure = sys::Format(
+            "An error occured writing to the conversion log file:\r\n\"%s\".\r\n%s\r\nConversion log aborted.",
+            m_conversionLog.GetFilePath().c_str(), instrument::FileErrorText(e.m_cause));
+        m_conversionLog.Close();
+      }
+    }
+  }
+  // Shown in every run, the command line's too: the log is the record the
+  // user relies on.
+  if (!failure.empty()) sys::Notify(failure, sys::NoticeIcon::exclamation);
+}
+
+void CBrivenDoc::AppendPendingLogText(const std::string& text) {
+  m_strPendingLogText += text;
+  if (m_strPendingLogText.size() <= kMaxPendingLogText) return;
+  std::size_t cut = m_strPendingLogText.size() - kMaxPendingLogText;
+  const std::size_t line_end = m_strPendingLogText.find("\r\n", cut);
+  cut = line_end == std::string::npos ? m_strPendingLogText.size() : line_end + 2;
+  m_strPendingLogText.erase(0, cut);
+}
+
+void CBrivenDoc::TakePendingLogText(std::string& text) {
+  Lock lock(m_lock);
+  text.clear();
+  text.swap(m_strPendingLogText);
+}
+
+void CBrivenDoc::OnProperties(const std::function<bool(DocumentSettings&)>& edit) {
+  DocumentSettings edited = m_settings;
+  if (!edit(edited)) return;
+  {
+    Lock lock(m_lock);
+    m_settings = edited;
+  }
+  OpenConversionLogFile();
+}
