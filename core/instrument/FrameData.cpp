@@ -11,3 +11,15 @@ int CFrameData::GetFrameSize() const {
   if (!info_.m_strTerminator.empty()) return static_cast<int>(bytes_.size());
   return info_.m_nFixedFrameSize;
 }
+
+std::shared_ptr<const instrument::VariableFieldIndex> CFrameData::GetVariableFieldIndex(
+    const std::shared_ptr<const instrument::VariableFieldLayout>& layout) const {
+  std::lock_guard guard(index_lock_);
+  // Held by the frame, the layout cannot be freed and replaced by another at
+  // the same address while the index built for it is kept.
+  if (!index_ || indexed_layout_ != layout) {
+    index_ = std::make_shared<const instrument::VariableFieldIndex>(text_, info_.m_strHeader.size(), *layout);
+    indexed_layout_ = layout;
+  }
+  return index_;
+}

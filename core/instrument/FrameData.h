@@ -4,10 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
 #include "core/instrument/FrameInfo.h"
+#include "core/instrument/VariableFieldIndex.h"
 
 class CFrameData {
  public:
@@ -34,8 +37,18 @@ class CFrameData {
   int IsContiguous() const { return info_.m_bContiguous; }
   const CFrameInfo& GetInfo() const { return info_; }
 
+  // Where this frame's variable-length fields lie under an instrument's
+  // layout: found on the first field's read, then shared by the others.
+  std::shared_ptr<const instrument::VariableFieldIndex> GetVariableFieldIndex(
+      const std::shared_ptr<const instrument::VariableFieldLayout>& layout) const;
+
  private:
   Bytes bytes_;
   CFrameInfo info_;
   std::string text_;  // built with the byte count: zero bytes stay in it
+
+  // Each sensor reads under its own lock, so the shared index has one.
+  mutable std::mutex index_lock_;
+  mutable std::shared_ptr<const instrument::VariableFieldLayout> indexed_layout_;
+  mutable std::shared_ptr<const instrument::VariableFieldIndex> index_;
 };

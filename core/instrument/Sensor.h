@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/instrument/SensorDefinition.h"
+#include "core/instrument/VariableFieldLayout.h"
 
 class CFrameData;
 
@@ -53,12 +54,7 @@ class CSensor {
   int GetCoefficientCount() const { return static_cast<int>(coefficients_.size()); }
   int GetLastCoefficientLine() const { return last_coefficient_line_; }
 
-  // What every variable-length field of one instrument shares: the FIELD
-  // delimiter string and the TERMINATOR string.
-  struct VariableFieldLayout {
-    std::string field_delimiters;
-    std::string terminator;
-  };
+  using VariableFieldLayout = instrument::VariableFieldLayout;
   // Set when the instrument's TERMINATOR line is read. The layout is shared,
   // not copied: a definition with thousands of fields would otherwise hold
   // the whole delimiter string once per field.

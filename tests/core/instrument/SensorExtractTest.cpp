@@ -1,5 +1,9 @@
+#include <algorithm>
 #include <cmath>
+#include <memory>
+#include <random>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -252,6 +256,95 @@ TEST(SensorExtraction, DelimitersAbsentFromTheFrameAreSkippedWhereverTheyRepeat)
   ASSERT_EQ(sensor.ExtractSigned(&value, &frame), 0);
   EXPECT_EQ(value, 34);
   EXPECT_EQ(sensor.GetOffset(), 6u);
+}
+
+}  // namespace
+
+namespace {
+
+// The field as the delimiter rules define it, walked field by field with
+// plain searches; the readers must cut the same text at the same place.
+struct ReferenceField {
+  bool found = false;
+  std::size_t start = 0;
+  std::string text;
+};
+
+ReferenceField CutByTheRules(const std::string& frame, std::size_t header, const std::string& delimiters,
+                             const std::string& terminator, std::size_t index) {
+  ReferenceField out;
+  std::string rest = frame.substr(std::min(header, frame.size()));
+  std::size_t consumed = std::min(header, frame.size());
+  std::size_t i = 0;
+  for (; i < delimiters.size(); ++i) {
+    const std::size_t at = rest.find(delimiters[i]);
+    if (at == std::string::npos) continue;
+    rest = rest.substr(at + 1);
+    consumed += at + 1;
+    if (i == index) break;
+  }
+  if (i >= delimiters.size()) return out;
+  out.found = true;
+  out.start = consumed;
+  std::size_t end = std::string::npos;
+  for (std::size_t j = i + 1; j < delimiters.size() && end == std::string::npos; ++j) end = rest.find(delimiters[j]);
+  if (end == std::string::npos && !terminator.empty()) end = rest.find(terminator[0]);
+  out.text = rest.substr(0, end);
+  return out;
+}
+
+TEST(SensorExtraction, VariableFieldsMatchTheDelimiterRulesOnRandomFrames) {
+  std::mt19937 random(2024);
+  const std::string alphabet = "ab,;|\r";
+  auto pick = [&](const std::string& from, std::size_t length) {
+    std::string s;
+    for (std::size_t k = 0; k < length; ++k) s.push_back(from[random() % from.size()]);
+    return s;
+  };
+  for (int round = 0; round < 400; ++round) {
+    const std::string delimiters = pick(",;|#", 1 + random() % 8);
+    const std::string terminator = round % 5 == 0 ? "" : "\r\n";
+    const std::string header = pick("HX", random() % 3);
+    const std::string frame_text = header + pick(alphabet, random() % 24);
+    const CFrameData frame = MakeFrame(frame_text, header, 0, terminator);
+    const auto layout = std::make_shared<const CSensor::VariableFieldLayout>(
+        CSensor::VariableFieldLayout{delimiters, terminator});
+    // Every field of one frame, read in a shuffled order, shares one index.
+    std::vector<std::size_t> order(delimiters.size() + 1);
+    for (std::size_t k = 0; k < order.size(); ++k) order[k] = k;
+    std::shuffle(order.begin(), order.end(), random);
+    for (std::size_t index : order) {
+      SensorDefinition def = Definition(kDataAS, 99, 0);
+      def.variable = true;
+      CSensor sensor(def);
+      sensor.SetVariableFieldLayout(layout, static_cast<int>(index));
+      std::string text;
+      const int result = sensor.ExtractString(&text, &frame);
+      const ReferenceField expected = CutByTheRules(frame_text, header.size(), delimiters, terminator, index);
+      ASSERT_EQ(result, expected.found ? 0 : kValueFieldNotFound) << frame_text << " / " << delimiters << " #" << index;
+      EXPECT_EQ(text, expected.text) << frame_text << " / " << delimiters << " #" << index;
+      if (expected.found) {
+        EXPECT_EQ(sensor.GetOffset(), expected.start);
+      }
+    }
+  }
+}
+
+TEST(SensorExtraction, AFrameReadUnderTwoLayoutsGivesEachItsOwnFields) {
+  const CFrameData frame = MakeFrame("H,1;2\r\n", "H", 0, "\r\n");
+  SensorDefinition def = Definition(kDataAS, 0, 0);
+  def.variable = true;
+  CSensor by_comma(def);
+  CSensor by_semicolon(def);
+  by_comma.SetVariableFieldLayout(",", "\r\n", 0);
+  by_semicolon.SetVariableFieldLayout(";", "\r\n", 0);
+  std::string text;
+  for (int pass = 0; pass < 2; ++pass) {
+    ASSERT_EQ(by_comma.ExtractString(&text, &frame), 0);
+    EXPECT_EQ(text, "1;2");
+    ASSERT_EQ(by_semicolon.ExtractString(&text, &frame), 0);
+    EXPECT_EQ(text, "2");
+  }
 }
 
 }  // namespace

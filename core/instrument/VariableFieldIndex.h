@@ -1,0 +1,31 @@
+// Where each variable-length field of one frame starts and ends. Every
+// variable field of an instrument walks the same chain of delimiters from
+// the header on, and the field's end is where that chain next finds one,
+// so the chain is walked once per frame and shared by all its fields: a
+// definition with thousands of fields costs one pass over the frame, not
+// one per field.
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+#include <vector>
+
+#include "core/instrument/VariableFieldLayout.h"
+
+namespace instrument {
+
+class VariableFieldIndex {
+ public:
+  // text is the whole frame; the chain starts after header_length bytes.
+  VariableFieldIndex(std::string_view text, std::size_t header_length, const VariableFieldLayout& layout);
+
+  // The field that follows delimiter `index`: its first byte and the byte
+  // after its last. False when that delimiter does not occur in the frame.
+  bool Find(std::size_t index, std::size_t& start, std::size_t& end) const;
+
+ private:
+  std::vector<std::size_t> start_;  // per delimiter: just after it, or npos when it does not occur
+  std::vector<std::size_t> end_;    // per delimiter that occurs: where its field ends
+};
+
+}  // namespace instrument
