@@ -1,0 +1,114 @@
+// The program's resources as C++ data, our equivalent of a resource script:
+// dialog templates in the window system's own form, and the menu,
+// accelerator and string tables as plain tables that the framework's
+// loaders read. Identifiers keep their historic numbers because stored
+// settings, help contexts and the command routing all depend on them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/ui/DialogTemplate.h"
+
+namespace app {
+
+// Templates, menus and tables.
+constexpr int kAboutDialog = 100;
+constexpr int kFormView = 101;
+constexpr int kMainResource = 128;  // menu, accelerators, document string, icon
+constexpr int kConversionDialog = 130;
+constexpr int kConversionLogDialog = 147;
+
+// Strings.
+constexpr unsigned kStringHeaderPane = 129;
+constexpr unsigned kStringConvertingPane = 130;
+constexpr unsigned kStringAppTitle = 57344;
+
+// Commands.
+constexpr unsigned kCmdViewProperties = 32771;
+constexpr unsigned kCmdDocumentProperties = 32772;
+constexpr unsigned kCmdParameters = 32773;
+constexpr unsigned kCmdFileNaming = 32774;
+constexpr unsigned kCmdConvert = 32775;
+constexpr unsigned kCmdRefresh = 32783;
+constexpr unsigned kCmdHeader = 32786;
+constexpr unsigned kCmdConversionLog = 32790;
+constexpr unsigned kCmdEnterConvert = 32791;
+constexpr unsigned kCmdFileNew = 57600;
+constexpr unsigned kCmdFileOpen = 57601;
+constexpr unsigned kCmdAppAbout = 57664;
+constexpr unsigned kCmdAppExit = 57665;
+constexpr unsigned kCmdHelpFinder = 57667;
+constexpr unsigned kCmdContextHelp = 57669;
+constexpr unsigned kCmdHelp = 57670;
+constexpr unsigned kCmdViewToolbar = 59392;
+constexpr unsigned kCmdViewStatusBar = 59393;
+
+// Controls of the form view.
+constexpr int kLogList = 1007;
+constexpr int kInstrumentList = 1008;
+constexpr int kOutputList = 1009;
+constexpr int kNextOutputEdit = 1017;
+
+// Controls of the progress window.
+constexpr int kProgressBar = 1000;
+constexpr int kStatusText = 1001;
+constexpr int kLimitsText = 1003;
+constexpr int kFrameCounterLabel = 1004;
+constexpr int kCheckSumLabel = 1005;
+constexpr int kFramesProcessedText = 1049;
+constexpr int kResyncText = 1050;
+constexpr int kFrameCounterErrorsText = 1051;
+constexpr int kCheckSumErrorsText = 1052;
+constexpr int kInstrumentText = 1062;
+constexpr int kLogFileText = 1063;
+
+// Controls of the About box.
+constexpr int kAboutProductName = 1127;
+constexpr int kAboutVersion = 1128;
+constexpr int kAboutCopyright = 1129;
+constexpr int kAboutUserName = 1130;
+constexpr int kAboutCompany = 1131;
+
+// The edit control the conversion log window creates over its client area.
+constexpr int kConversionLogEdit = 101;
+
+// The class name under which the progress bar control is registered.
+constexpr const char kProgressControlClass[] = "msctls_progress32";
+
+struct MenuItemResource {
+  std::string text;  // empty with id 0: a separator
+  unsigned id = 0;   // 0 for a popup
+  std::vector<MenuItemResource> popup;
+};
+
+struct MenuResource {
+  int id = 0;
+  std::vector<MenuItemResource> items;  // the top-level popups
+};
+
+// Accelerator flags with their Win32 values.
+constexpr std::uint8_t kAccelVirtKey = 0x01;
+constexpr std::uint8_t kAccelShift = 0x04;
+constexpr std::uint8_t kAccelControl = 0x08;
+
+struct AcceleratorResource {
+  std::uint8_t flags = kAccelVirtKey;
+  std::uint16_t key = 0;  // a virtual-key code
+  std::uint16_t command = 0;
+};
+
+struct AcceleratorTable {
+  int id = 0;
+  std::vector<AcceleratorResource> entries;
+};
+
+// Null when the program has no such resource.
+const ui::DialogTemplate* FindDialogTemplate(int id);
+const MenuResource* FindMenu(int id);
+const AcceleratorTable* FindAcceleratorTable(int id);
+// Null when the string table has no entry with that id.
+const char* FindStringResource(unsigned id);
+
+}  // namespace app

@@ -1,0 +1,98 @@
+// The message loop, and how an unattended run ends: its exit status and,
+// when it did not complete, the conversion log's account of why on stderr
+// (a run without windows has no other place to tell it).
+#include <unistd.h>
+
+#include "app/BrivenApp.h"
+#include "app/CommandLine.h"
+#include "app/StopSignals.h"
+#include "core/conversion/BrivenDoc.h"
+#include "fsutil/QVTFileSystem.h"
+#include "platform/sys/Notify.h"
+#include "platform/ui/MessageLoop.h"
+
+namespace {
+
+// Conversion log lines begin with "%Y-%m-%d  %H:%M:%S> ".
+constexpr std::size_t kStampLength = 22;
+
+bool HasTimeStamp(const std::string& line) {
+  return line.size() >= kStampLength && line[4] == '-' && line[7] == '-' && line.compare(20, 2, "> ") == 0;
+}
+
+// The log's entries: a stamped line with the tab-indented lines after it.
+std::vector<std::string> LogEntries(const std::string& text) {
+  std::vector<std::string> entries;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find("\r\n", start);
+    if (end == std::string::npos) end = text.size();
+    const std::string line = text.substr(start, end - start);
+    start = end + 2;
+    if (HasTimeStamp(line))
+      entries.push_back(line.substr(kStampLength));
+    else if (!line.empty() && !entries.empty())
+      entries.back() += "\r\n" + line;
+  }
+  return entries;
+}
+
+bool StartsWith(const std::string& text, const char* prefix) { return text.rfind(prefix, 0) == 0; }
+
+// The entries that say what went wrong, and the summary; the course of a
+// conversion (resources added, instruments attached) stays in the log.
+bool IsReportedEntry(const std::string& entry) {
+  return StartsWith(entry, "Unable to") || StartsWith(entry, "An error") || StartsWith(entry, "Errors found") ||
+         StartsWith(entry, "No valid") || StartsWith(entry, "Conversion aborted.") ||
+         StartsWith(entry, "Conversion complete.");
+}
+
+}  // namespace
+
+int CBrivenApp::Run() {
+  ui::MSG msg;
+  while (ui::GetMessage(&msg, nullptr, 0, 0) > 0) {
+    ui::TranslateMessage(&msg);
+    ui::DispatchMessage(&msg);
+  }
+  if (m_bUnattended) m_nExitCode = EndUnattendedRun();
+  return m_nExitCode;
+}
+
+void CBrivenApp::PrepareUnattendedRun() {
+  m_bUnattended = true;
+  app::InstallStopSignals();
+  m_pView->SetStopRequest([] { return app::StopSignal() != 0; });
+  m_pTerminalProgress = std::make_unique<TerminalProgress>(QVTFileSystem::GetFileName(m_pDoc->GetLogFileName()),
+                                                           ::isatty(STDERR_FILENO) == 1);
+  m_pView->SetProgressObserver([this](int percent) { m_pTerminalProgress->Show(percent); });
+}
+
+int CBrivenApp::EndUnattendedRun() {
+  if (m_pTerminalProgress) m_pTerminalProgress->Finish();
+  // Stopping the telemetry control delivers the log lines still queued,
+  // the summary among them, before the files are closed.
+  m_pDoc->DeleteContents();
+  std::string log_text;
+  m_pDoc->TakePendingLogText(log_text);
+  const CBrivenView::Outcome& outcome = m_pView->GetOutcome();
+  int code = app::kExitComplete;
+  if (app::StopSignal() != 0)
+    code = app::SignalExitCode(app::StopSignal());
+  else if (!outcome.started || !outcome.completed)
+    code = app::kExitFailed;
+  else if (outcome.not_found)
+    code = app::kExitInstrumentNotFound;
+  if (code != app::kExitComplete) ReportFailedRun(log_text);
+  return code;
+}
+
+void CBrivenApp::ReportFailedRun(const std::string& log_text) {
+  bool summary = false;
+  for (const std::string& entry : LogEntries(log_text)) {
+    if (!IsReportedEntry(entry)) continue;
+    summary = summary || StartsWith(entry, "Conversion ");
+    sys::Notify(entry, sys::NoticeIcon::exclamation);
+  }
+  if (!summary) sys::Notify("Conversion aborted.", sys::NoticeIcon::exclamation);
+}

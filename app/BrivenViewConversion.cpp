@@ -1,0 +1,219 @@
+// Driving conversions: the Convert command, the start of each conversion,
+// the progress timer that sees it end, and the steps of a series.
+#include "app/BrivenView.h"
+#include "app/ConversionDlg.h"
+#include "core/conversion/BrivenDoc.h"
+#include "platform/sys/Notify.h"
+#include "platform/ui/MessageLoop.h"
+
+void CBrivenView::OnConvert() {
+  if (BeginSeries()) {
+    bool started = StartNextFile(1);
+    while (!started && AdvanceFileIndex()) started = StartNextFile(1);
+    return;
+  }
+  if (m_doc.GetLogFileName().empty()) {
+    sys::Notify(
+        "Please select a Log file from the list provided.\r\n\r\nIf the \"Log Files\" list is empty, adjust the File "
+        "List Properties from the View menu.");
+    return;
+  }
+  if (!m_bHeaderConversion && m_doc.GetInstrumentFileName().empty()) {
+    sys::Notify(
+        "Please select an Instrument file from the list provided.\r\n\r\nIf the \"Instrument Files\" list is empty, "
+        "adjust the File List Properties from the View menu.");
+    return;
+  }
+  if (CurrentNaming().m_nMode == CFileNaming::kModeUserDefined && m_doc.GetOutputFileName().empty()) {
+    sys::Notify(
+        "Please select an Output file from the list provided or specify a new file name in the edit box labeled "
+        "\"Next\".\r\n\r\nIf the \"Output Files\" list is empty, adjust the File List Properties from the View menu.");
+    return;
+  }
+  PostToSelf(kMsgStartConversion, 0);
+}
+
+bool CBrivenView::BeginSeries() {
+  if (m_bSeries) return true;
+  m_nLogCount = static_cast<int>(m_selection.log_files.size());
+  m_nInstrumentCount = m_bHeaderConversion ? 0 : static_cast<int>(m_selection.instrument_files.size());
+  m_nTotal = m_bHeaderConversion ? m_nLogCount : m_nLogCount * m_nInstrumentCount;
+  if (m_nTotal <= 1) return false;
+  m_bSeries = true;
+  m_nLogIndex = m_nInstrumentIndex = m_nFileNumber = 0;
+  return true;
+}
+
+bool CBrivenView::AdvanceFileIndex() {
+  // The instrument files vary fastest: each is applied to the first log
+  // file, then each to the second, and so on.
+  if (++m_nInstrumentIndex >= m_nInstrumentCount) {
+    m_nInstrumentIndex = 0;
+    if (++m_nLogIndex >= m_nLogCount) {
+      m_bSeries = false;
+      return false;
+    }
+  }
+  ++m_nFileNumber;
+  return true;
+}
+
+bool CBrivenView::StartNextFile(ui::WPARAM first) {
+  if (!m_bSeries) return false;
+  const std::string log_file = m_selection.log_files[static_cast<std::size_t>(m_nLogIndex)];
+  const std::string instrument_file =
+      m_bHeaderConversion ? std::string() : m_selection.instrument_files[static_cast<std::size_t>(m_nInstrumentIndex)];
+  m_doc.SetLogFileName(log_file);
+  m_doc.SetInstrumentFileName(instrument_file);
+  if (!ComposeOutputName(log_file, instrument_file)) return false;
+  PostToSelf(kMsgStartConversion, first);
+  return true;
+}
+
+bool CBrivenView::ComposeOutputName(const std::string& log_file, const std::string& instrument_file) {
+  const CFileNaming& naming = CurrentNaming();
+  CFileNaming::OutputName name;
+  bool composed = false;
+  if (naming.m_nMode == CFileNaming::kModeFileTitles)
+    composed = naming.ComposeTitleName(log_file, instrument_file, m_bHeaderConversion, m_selection.output_folder, name);
+  else if (naming.m_nMode == CFileNaming::kModeAutoIncrement)
+    composed = naming.ComposeIncrementName(m_selection.output_folder, name);
+  if (!composed) {
+    m_doc.SetOutputFileName({});
+    if (!name.error.empty()) sys::Notify(name.error);
+    return false;
+  }
+  m_doc.SetOutputFileName(name.path);
+  return true;
+}
+
+void CBrivenView::OnStartConversion(ui::WPARAM wParam) {
+  const bool first = wParam != 0 || !m_bSeries;
+  m_bFinished = false;
+  m_bEndResult = false;
+  if (!m_doc.PrepareConversion()) {
+    // Nothing runs now: the progress object goes, so that no conversion is
+    // left marked as running with no window to dismiss it.
+    m_doc.DestroyProgressDialog();
+    if (m_bCommandLine) {
+      PostToSelf(kMsgConversionEnded, 0);
+      CloseMainWindow();
+      return;
+    }
+    StepSeriesAfterFailure(first);
+    return;
+  }
+  m_outcome.started = true;
+  CConversionDlg* progress = GetProgressWindow();
+  if (progress == nullptr) {
+    m_doc.FinishConversion(true);
+    PostToSelf(kMsgConversionEnded, 0);
+    return;
+  }
+  if (m_bSeries) {
+    // Also after a failed file, whose progress object went with it.
+    progress->SetFileCount(m_nTotal);
+    progress->SetFileNumber(m_nFileNumber + 1);
+    UpdateTitle(0);
+  }
+  if (progress->HasWindow()) {
+    progress->Reset(false);
+  } else if (!progress->CreateWindowFor(m_hWnd)) {
+    sys::Notify("Unable to create Conversion Progress Dialog Box.\r\nConversion aborted.");
+    PostToSelf(kMsgConversionEnded, 0);
+    m_doc.FinishConversion(true);
+    return;
+  }
+  if (!m_doc.BeginOutput(m_bSeries)) {
+    PostToSelf(kMsgConversionEnded, 0);
+    return;
+  }
+  if (m_doc.IsFileSkipped()) {
+    while (AdvanceFileIndex()) {
+      if (StartNextFile(first)) {
+        progress->Reset(false);
+        return;
+      }
+    }
+    if (m_doc.GetDismissProgress() == 1 || first)
+      PostToSelf(kMsgConversionEnded, 0);
+    else
+      progress->Reset(true);
+    return;
+  }
+  if (m_nProgressTimer != 0) ui::KillTimer(m_hWnd, m_nProgressTimer);
+  m_nProgressTimer = ui::SetTimer(m_hWnd, kProgressTimerId, kProgressTimerMs, nullptr);
+  if (m_nProgressTimer == 0) {
+    sys::Notify("Cannot establish a refresh timer for the Conversion Progress Dialog Box.\r\nConversion aborted.");
+    PostToSelf(kMsgConversionEnded, 0);
+    m_doc.FinishConversion(true);
+    return;
+  }
+  // A first request that cannot be queued would leave the run waiting for
+  // a frame that never comes: it ends at the next tick as failed.
+  if (m_doc.RequestFirstFrame() != 0) {
+    m_doc.RequestStop();
+    progress->MarkDone();
+  }
+}
+
+void CBrivenView::StepSeriesAfterFailure(bool first) {
+  if (!m_bSeries) return;
+  while (AdvanceFileIndex()) {
+    if (StartNextFile(first)) return;
+  }
+  PostToSelf(kMsgConversionEnded, 0);
+}
+
+void CBrivenView::OnProgressTimer() {
+  CConversionDlg* progress = GetProgressWindow();
+  if (progress == nullptr) return;
+  // A stop from outside (a signal) is the Cancel button of a run that has
+  // no window.
+  if (m_stopRequested && !m_bFinished && !progress->IsCancelled() && m_stopRequested()) progress->OnOK();
+  progress->Refresh();
+  if (!m_bFinished && progress->IsDone()) FinishCurrent(*progress);
+  UpdateTitle(progress->GetPercent());
+  if (m_progressObserver) m_progressObserver(progress->GetPercent());
+  if (m_bFinished) AfterFinished();
+}
+
+void CBrivenView::FinishCurrent(CConversionDlg& progress) {
+  m_bFinished = true;
+  const bool completed = m_doc.FinishConversion(m_bCancelled);
+  ConversionState state;
+  m_doc.GetConversionState(state);
+  m_outcome.completed = completed;
+  m_outcome.not_found = completed && state.not_found != 0;
+  m_outcome.cancelled = m_bCancelled;
+  m_bEndResult = completed;
+  if (!m_bSeries && m_bCancelled) m_bEndResult = true;
+  if (m_bSeries) m_bEndResult = m_bCancelled;
+  progress.Refresh();
+}
+
+void CBrivenView::AfterFinished() {
+  ui::KillTimer(m_hWnd, m_nProgressTimer);
+  m_nProgressTimer = 0;
+  if (m_bInitialised) AdvanceOutputName();
+  // A run from the command line has no window to dismiss: it ends when its
+  // conversion ends.
+  if (m_bCommandLine) {
+    PostToSelf(kMsgConversionEnded, 0);
+    return;
+  }
+  if (m_bEndResult) {
+    if (m_doc.GetDismissProgress() == 1) PostToSelf(kMsgConversionEnded, 0);
+    return;
+  }
+  if (!m_bSeries) return;  // a failed single conversion keeps its window open
+  while (AdvanceFileIndex()) {
+    if (StartNextFile(0)) return;
+  }
+  if (m_doc.GetDismissProgress() == 1) PostToSelf(kMsgConversionEnded, 0);
+}
+
+void CBrivenView::AdvanceOutputName() {
+  CFileNaming& naming = CurrentNaming();
+  if (naming.m_nMode == CFileNaming::kModeAutoIncrement) naming.AdvanceIncrement();
+}

@@ -1,0 +1,192 @@
+#include "app/ConversionDlg.h"
+
+#include <algorithm>
+
+#include "app/AppResources.h"
+#include "core/conversion/BrivenDoc.h"
+#include "fsutil/QVTFileSystem.h"
+#include "platform/sys/Format.h"
+#include "platform/ui/MessageLoop.h"
+
+namespace {
+
+// An empty log still has a range of one byte, so the bar and the
+// percentage never divide by zero.
+std::int64_t LogLengthRange(std::uint64_t length) {
+  return length == 0 ? 1 : static_cast<std::int64_t>(std::min<std::uint64_t>(length, INT64_MAX));
+}
+
+}  // namespace
+
+CConversionDlg::CConversionDlg(CBrivenDoc& doc) : m_doc(doc) {}
+
+void CConversionDlg::Destroy() {
+  m_bWindow = false;
+  m_bar.Detach();
+  m_hViewWnd = nullptr;
+}
+
+bool CConversionDlg::CreateWindowFor(ui::HWND view) {
+  if (m_bWindow) return false;
+  m_hViewWnd = view;
+  m_bWindow = true;
+  Reset(false);
+  return true;
+}
+
+void CConversionDlg::Reset(bool cancel) {
+  m_strInstrumentName = m_doc.GetInstrumentName();
+  const std::uint64_t length = m_doc.GetLogFileLength();
+  const double kilobytes = static_cast<double>(length == 0 ? 1 : length) / 1024.0;
+  SetItemText(app::kLogFileText,
+              sys::Format("Log File: %s (%.2f KB)", QVTFileSystem::GetFileName(m_doc.GetLogFileName()).c_str(), kilobytes));
+  const CBrivenParameters& parameters = m_doc.GetParameters();
+  std::string limits;
+  // Header conversion is driven by bytes like any conversion without a
+  // frame limit, so its range is the log's length as well.
+  std::int64_t range = LogLengthRange(length);
+  if (!m_doc.GetInstrumentFileName().empty()) {
+    SetItemText(app::kInstrumentText, sys::Format("Instrument File: %s",
+                                                  QVTFileSystem::GetFileName(m_doc.GetInstrumentFileName()).c_str()));
+    if (parameters.m_nProcessLimit > 0) {
+      range = parameters.m_nProcessLimit;
+      limits = sys::Format("Conversion Limit: %d frames (maximum)", parameters.m_nProcessLimit);
+    }
+    if (parameters.m_nProcessDepth > 1) {
+      if (!limits.empty()) limits += "\r\n";
+      limits += sys::Format("Conversion Depth: %d frames", parameters.m_nProcessDepth);
+    }
+  } else {
+    SetItemText(app::kInstrumentText, "Header Conversion");
+  }
+  SetItemText(app::kLimitsText, limits);
+  m_nRange = range;
+  m_nPosition = 0;
+  m_bReachedRange = false;
+  m_bar.SetRange(0, range);
+  m_bar.SetPos(0, false);
+  int frame_counter = -1, check_sum = -1;
+  m_doc.GetCheckSensors(frame_counter, check_sum);
+  m_bHasFrameCounter = frame_counter >= 0;
+  m_bHasCheckSum = check_sum >= 0;
+  std::fill(std::begin(m_shownCounters), std::end(m_shownCounters), -1);
+  if (cancel) Cancel();
+  Refresh();
+}
+
+void CConversionDlg::CopyState() {
+  ConversionState state;
+  m_doc.GetConversionState(state);
+  std::lock_guard<std::mutex> lock(m_stateLock);
+  m_state = state;
+}
+
+ConversionState CConversionDlg::StateCopy() const {
+  std::lock_guard<std::mutex> lock(m_stateLock);
+  return m_state;
+}
+
+bool CConversionDlg::IsDone() { return m_bReachedRange || m_bCancelled || StateCopy().done != 0; }
+
+void CConversionDlg::Refresh() {
+  UpdateTitle();
+  CopyState();
+  const ConversionState state = StateCopy();
+  const bool done = state.done != 0 || m_bReachedRange || m_bCancelled;
+  UpdateStatus(state, done);
+  if (state.end_of_input || (done && !state.stop)) m_nPosition = m_nRange.load();
+  m_bar.SetPos(m_nPosition, true);
+  UpdateCounters(state);
+}
+
+void CConversionDlg::UpdateTitle() {
+  m_strTitle = m_nFileCount < 1 ? std::string("Briven Conversion")
+                                : sys::Format("Briven Conversion - %d/%d", m_nFileNumber, m_nFileCount);
+}
+
+void CConversionDlg::UpdateStatus(const ConversionState& state, bool done) {
+  const char* name = m_strInstrumentName.c_str();
+  std::string status;
+  std::string button = "Cancel";
+  if (done) {
+    if (state.stop || !state.end_of_input) {
+      status = !m_bCancelled && state.not_found ? sys::Format("Conversion aborted.\r\n%s not found.", name)
+                                                : std::string("Conversion aborted.");
+    } else {
+      status = state.not_found ? sys::Format("Conversion complete.\r\n%s not found.", name)
+                               : std::string("Conversion complete.");
+    }
+    if (IsLast()) button = "OK";
+  } else {
+    status = state.not_found ? sys::Format("Beginning %s conversion...", name)
+                             : sys::Format("%s conversion in progress...", name);
+  }
+  SetItemText(app::kStatusText, status);
+  SetItemText(1, button);
+}
+
+void CConversionDlg::UpdateCounters(const ConversionState& state) {
+  const std::int64_t values[4] = {state.counters.frames_processed, state.counters.resynchronizations,
+                                  state.counters.frame_counter_errors, state.counters.check_sum_errors};
+  const int ids[4] = {app::kFramesProcessedText, app::kResyncText, app::kFrameCounterErrorsText,
+                      app::kCheckSumErrorsText};
+  const bool shown[4] = {true, true, m_bHasFrameCounter, m_bHasCheckSum};
+  for (int i = 0; i < 4; ++i) {
+    if (!shown[i] || values[i] == m_shownCounters[i]) continue;
+    m_shownCounters[i] = values[i];
+    SetItemText(ids[i], sys::Format("%lld ", static_cast<long long>(values[i])));
+  }
+}
+
+std::int64_t CConversionDlg::AdvanceProgress(bool total) {
+  CopyState();
+  const ConversionState state = StateCopy();
+  const int limit = m_doc.GetParameters().m_nProcessLimit;
+  if (limit > 0) {
+    m_nPosition = state.counters.frames_processed;
+    return limit;
+  }
+  if (total)
+    m_nPosition = static_cast<std::int64_t>(state.counters.bytes_consumed);
+  else
+    m_nPosition += state.counters.bytes_discarded;
+  if (m_nPosition >= m_nRange) m_bReachedRange = true;
+  return m_nRange;
+}
+
+int CConversionDlg::GetPercent() const {
+  const std::int64_t range = std::max<std::int64_t>(m_nRange, 1);
+  const std::int64_t position = std::clamp<std::int64_t>(m_nPosition, 0, range);
+  return static_cast<int>(static_cast<double>(position) / static_cast<double>(range) * 100.0 + 0.5);
+}
+
+bool CConversionDlg::IsLast() const { return m_nFileCount <= 1 || m_nFileNumber >= m_nFileCount || m_bCancelled; }
+
+void CConversionDlg::OnOK() {
+  if (IsDone() && IsLast()) {
+    Notify(kMsgEnded, false);
+    m_bWindow = false;
+    return;
+  }
+  Cancel();
+}
+
+void CConversionDlg::Cancel() {
+  m_bCancelled = true;
+  Notify(kMsgCancel, true);
+}
+
+void CConversionDlg::Notify(ui::UINT message, bool send) {
+  if (m_hViewWnd == nullptr) return;
+  if (send)
+    ui::SendMessage(m_hViewWnd, message, 0, 0);
+  else
+    ui::PostMessage(m_hViewWnd, message, 0, 0);
+}
+
+void CConversionDlg::SetItemText(int id, const std::string& text) { m_itemTexts[id] = text; }
+
+std::string CConversionDlg::GetItemText(int id) const {
+  const auto it = m_itemTexts.find(id);
+  return it == m_itemTexts.end() ? std::string() : it->second;
+}

@@ -1,0 +1,83 @@
+// The progress bar of the conversion progress window: its range, position,
+// step, colours and display style, the percentage it shows and the split of
+// its client area into the filled and the empty part. Painting those parts
+// comes with the window system's drawing; until then the control keeps
+// the state a paint would use and invalidates its window when it changes.
+//
+// Positions and bounds are 64-bit so that the byte position of a log file
+// beyond 2 GiB is shown as it is.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "platform/ui/Types.h"
+
+class QVTProgressCtrl {
+ public:
+  // Display style bits.
+  static constexpr ui::DWORD kVertical = 0x1;
+  static constexpr ui::DWORD kFromRight = 0x10;
+  static constexpr ui::DWORD kFromTop = 0x20;
+  static constexpr ui::DWORD kShowPercent = 0x100;
+  static constexpr ui::DWORD kShowText = 0x200;
+  static constexpr ui::DWORD kAlignLeft = 0x1000;
+  static constexpr ui::DWORD kAlignRight = 0x2000;
+  static constexpr ui::DWORD kNative = 0x10000;
+  static constexpr ui::DWORD kDefaultStyle = 0x4100;
+
+  static constexpr ui::COLORREF kDefaultBarColour = 0x800000;         // navy
+  static constexpr ui::COLORREF kDefaultBackgroundColour = 0xFFFFFF;  // white
+
+  // Takes over an existing control window (the dialog's control 1000);
+  // false when it is no window or the control is attached already.
+  bool Attach(ui::HWND window);
+  bool IsAttached() const { return m_hWnd != nullptr; }
+  ui::HWND GetSafeHwnd() const { return m_hWnd; }
+  void Detach() { m_hWnd = nullptr; }
+
+  void SetRange(std::int64_t lower, std::int64_t upper);
+  std::int64_t GetLower() const { return m_nLower; }
+  std::int64_t GetUpper() const { return m_nUpper; }
+  // Returns the previous position. With `pump` the pending paints of this
+  // thread are dispatched so the bar follows while the caller keeps busy.
+  std::int64_t SetPos(std::int64_t position, bool pump);
+  std::int64_t GetPos() const { return m_nPosition; }
+  std::int64_t OffsetPos(std::int64_t delta, bool pump);
+  std::int64_t SetStep(std::int64_t step);
+  std::int64_t StepIt(bool pump);
+  // Back to the lower bound, the client rectangle taken again.
+  void Reset();
+  // True when a stepping timer could still move the bar.
+  bool CanStep() const { return m_nPosition < m_nUpper; }
+
+  void SetColors(ui::COLORREF bar, ui::COLORREF background);
+  ui::COLORREF GetBarColour() const { return m_crBar; }
+  ui::COLORREF GetBackgroundColour() const { return m_crBackground; }
+  void SetText(const std::string& text);
+  const std::string& GetText() const { return m_strText; }
+  void SetDisplayStyle(ui::DWORD style);
+  ui::DWORD GetDisplayStyle() const { return m_dwStyle; }
+
+  // The position clamped to the range, as a percentage of it.
+  double GetPercent() const;
+  // The text drawn over the bar: the rounded percentage (never above 100),
+  // the custom text, or nothing, by the display style.
+  std::string DisplayText(double percent) const;
+  // Splits `client` into the filled part and the rest for `percent`.
+  void CalcRects(double percent, const ui::RECT& client, ui::RECT& bar, ui::RECT& background) const;
+
+ private:
+  void Invalidate();
+  static void PumpPaintMessages();
+
+  ui::HWND m_hWnd = nullptr;
+  std::int64_t m_nPosition = 0;
+  std::int64_t m_nStep = 10;
+  std::int64_t m_nLower = 0;
+  std::int64_t m_nUpper = 100;
+  ui::COLORREF m_crBar = kDefaultBarColour;
+  ui::COLORREF m_crBackground = kDefaultBackgroundColour;
+  std::string m_strText;
+  ui::DWORD m_dwStyle = kDefaultStyle;
+};
