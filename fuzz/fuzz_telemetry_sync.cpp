@@ -107,13 +107,30 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const CSensorFormat format = FormatFrom(choice);
   std::string row;
   std::size_t frames = 0;
-  while (std::unique_ptr<CFrameData> frame = resource.GetNextFrame()) {
-    LoadedInstrument& owner = *Owner(*frame, attached);
-    CheckFrame(*frame, owner);
-    FormatEveryValue(doc, owner, *frame, format, row);
-    // Every frame holds at least one byte of the file, so more frames than
-    // bytes means the resource is handing out the same bytes again.
-    if (++frames > size) fuzz::Fail("more frames than bytes in the log");
+  std::size_t empty_pulls = 0;
+  bool pulled_at_end = false;
+  // A pull may give nothing while frames still follow (a window of garbage
+  // was dropped), so pulls go on until one after the end of the file; each
+  // empty pull before it reads a chunk, so there are at most as many as
+  // bytes.
+  std::string message;
+  for (;;) {
+    std::unique_ptr<CFrameData> frame = resource.GetNextFrame();
+    // The control takes the resource's messages after every pull.
+    do resource.TakeMessage(message);
+    while (!message.empty());
+    if (frame) {
+      LoadedInstrument& owner = *Owner(*frame, attached);
+      CheckFrame(*frame, owner);
+      FormatEveryValue(doc, owner, *frame, format, row);
+      // Every frame holds at least one byte of the file, so more frames
+      // than bytes means the resource hands out the same bytes again.
+      if (++frames > size) fuzz::Fail("more frames than bytes in the log");
+      continue;
+    }
+    if (pulled_at_end) break;
+    if (resource.IsEndOfFile()) pulled_at_end = true;
+    if (++empty_pulls > size + 2) fuzz::Fail("pulls make no progress through the log");
   }
   return 0;
 }

@@ -7,7 +7,8 @@
 #   BRIVEN_FUZZ_BUILD  build folder (default <repo>/build-fuzz)
 #   BRIVEN_FUZZ_JOBS   targets run side by side (default: half the processors)
 # New inputs go to <build>/fuzz-work/<target>/ (the committed seeds in
-# fuzz/corpus/<target>/ are only read); a finding is written to
+# fuzz/corpus/<target>/ are only read; fuzz/dict/<target>.dict, when there,
+# gives the format's keywords); a finding is written to
 # <build>/fuzz-findings/<target>/ and its log beside it. Keep a crashing input
 # in fuzz/corpus/<target>/ once it is fixed, so every later run replays it.
 set -euo pipefail
@@ -41,7 +42,8 @@ if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
 fi
 
 run_one() {
-  local t=$1 work=$build/fuzz-work/$1 found=$build/fuzz-findings/$1
+  local t=$1 work=$build/fuzz-work/$1 found=$build/fuzz-findings/$1 dict=()
+  [ -f "$top/fuzz/dict/$t.dict" ] && dict=(-dict="$top/fuzz/dict/$t.dict")
   mkdir -p "$work" "$found"
   [ ${#as_user[@]} -gt 0 ] && chown -R nobody:nogroup "$work" "$found"
   # Seeds are copied in so that the run's corpus is readable and writable
@@ -49,7 +51,7 @@ run_one() {
   cp -n "$top/fuzz/corpus/$t"/* "$work/" 2>/dev/null || true
   [ ${#as_user[@]} -gt 0 ] && chown -R nobody:nogroup "$work"
   (cd "$found" && "${as_user[@]}" "$build/fuzz/fuzz_$t" "$work" \
-      -max_total_time="$time_each" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
+      -max_total_time="$time_each" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 "${dict[@]}" \
       -artifact_prefix="$found/" >"$found/run.log" 2>&1) || true
 }
 
