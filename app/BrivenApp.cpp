@@ -133,7 +133,6 @@ void CBrivenApp::RegisterConvertVerb() {
       return;
     }
   }
-  registry.Close();
   if (!registry.Create(kVerbCommandKey)) return;
   if (!registry.SetStringValue("", sys::Format("%s \"%%1\"", ProgramPath().c_str()))) registry.DeleteKey(kVerbKey);
 }

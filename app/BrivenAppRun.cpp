@@ -20,7 +20,8 @@ bool HasTimeStamp(const std::string& line) {
   return line.size() >= kStampLength && line[4] == '-' && line[7] == '-' && line.compare(20, 2, "> ") == 0;
 }
 
-// The log's entries: a stamped line with the tab-indented lines after it.
+// The log's entries: a line with the tab-indented lines after it, without
+// its time stamp.
 std::vector<std::string> LogEntries(const std::string& text) {
   std::vector<std::string> entries;
   std::size_t start = 0;
@@ -29,10 +30,11 @@ std::vector<std::string> LogEntries(const std::string& text) {
     if (end == std::string::npos) end = text.size();
     const std::string line = text.substr(start, end - start);
     start = end + 2;
-    if (HasTimeStamp(line))
-      entries.push_back(line.substr(kStampLength));
-    else if (!line.empty() && !entries.empty())
+    if (line.empty()) continue;
+    if (line[0] == '\t' && !entries.empty())
       entries.back() += "\r\n" + line;
+    else
+      entries.push_back(HasTimeStamp(line) ? line.substr(kStampLength) : line);
   }
   return entries;
 }

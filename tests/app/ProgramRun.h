@@ -1,0 +1,31 @@
+// Runs the built program as a child process the way a user's shell would,
+// with DISPLAY removed, its own settings folder, a time limit, and
+// optionally a signal sent while it runs; collects stdout, stderr and the
+// exit status.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace apptest {
+
+struct ProgramRun {
+  int exit_code = -1;     // -1 when it did not exit normally
+  bool timed_out = false;
+  std::string out;
+  std::string err;
+};
+
+struct ProgramOptions {
+  std::string working_folder;
+  std::string config_home;  // XDG_CONFIG_HOME of the child
+  int timeout_ms = 30000;
+  int signal = 0;           // sent once `signal_after_ms` have passed
+  int signal_after_ms = 0;
+  // Sent only once this file exists (the run is under way), when given.
+  std::string signal_when_exists;
+};
+
+ProgramRun RunProgram(const std::vector<std::string>& arguments, const ProgramOptions& options);
+
+}  // namespace apptest

@@ -1,0 +1,223 @@
+// The program run from the command line as a user's script would run it:
+// no display, no window, every case under a time limit, with the output
+// bytes, the text on stderr and the exit status checked.
+#include <signal.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "tests/app/AppTestFolder.h"
+#include "tests/app/ProgramRun.h"
+
+namespace {
+
+const std::string kExamples = BRIVEN_EXAMPLES;
+const std::string kBinaryLog = kExamples + "/binary_cast.raw";
+const std::string kBinaryInstrument = kExamples + "/NMBP0417.tdf";
+const std::string kAsciiLog = kExamples + "/ascii_cast.raw";
+const std::string kAsciiInstrument = kExamples + "/NMAC0093.tdf";
+
+const std::string kBinaryColumns = "SN\tFRAME(COUNTER)\tPRES\tT(W)\tCOND\tLU(490)\tSTATUS\tCHECK(SUM)\r\n";
+const std::string kBinaryFirstRow = "0417\t0\t1100\t6078\t3.2668466568\t62510\t0\t183\r\n";
+
+bool Exists(const std::string& path) { return std::filesystem::exists(path); }
+
+std::size_t CountLines(const std::string& text) {
+  std::size_t lines = 0;
+  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
+  return lines;
+}
+
+class UnattendedConversion : public ::testing::Test {
+ protected:
+  apptest::ProgramRun Run(const std::vector<std::string>& arguments, apptest::ProgramOptions options = {}) {
+    options.working_folder = folder_.path();
+    options.config_home = folder_ / "config";
+    apptest::ProgramRun run = apptest::RunProgram(arguments, options);
+    EXPECT_FALSE(run.timed_out);
+    // stdout belongs to the user's pipeline: never a byte from us.
+    EXPECT_EQ(run.out, "");
+    return run;
+  }
+  std::string Path(const std::string& name) const { return folder_ / name; }
+
+  apptest::TempFolder folder_;
+};
+
+TEST_F(UnattendedConversion, ThreeNamesConvertEveryFrameQuietly) {
+  const apptest::ProgramRun run = Run({kBinaryLog, Path("out.dat"), kBinaryInstrument});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.err, "");
+  const std::string output = apptest::ReadFile(Path("out.dat"));
+  ASSERT_EQ(output.substr(0, kBinaryColumns.size() + kBinaryFirstRow.size()), kBinaryColumns + kBinaryFirstRow);
+  EXPECT_EQ(CountLines(output), 1u + 304u);
+  // Every start registers the shell verb that converts a raw file.
+  const std::string classes = apptest::ReadFile(Path("config/briven/classes-root.settings"));
+  EXPECT_NE(classes.find("[RawFile\\shell\\convert]\n@=sz:\"Con&vert\""), std::string::npos) << classes;
+  EXPECT_NE(classes.find("[RawFile\\shell\\convert\\command]"), std::string::npos) << classes;
+  EXPECT_NE(classes.find("briven \\\"%1\\\""), std::string::npos) << classes;
+}
+
+TEST_F(UnattendedConversion, RelativeNamesResolveAgainstTheWorkingFolder) {
+  std::filesystem::copy_file(kAsciiLog, Path("cast.raw"));
+  std::filesystem::copy_file(kAsciiInstrument, Path("ctd.tdf"));
+  const apptest::ProgramRun run = Run({"cast.raw", "cast.dat", "ctd.tdf"});
+  EXPECT_EQ(run.exit_code, 0);
+  const std::string output = apptest::ReadFile(Path("cast.dat"));
+  EXPECT_EQ(output.substr(0, output.find("\r\n") + 2), "SN\tFRAME(COUNTER)\tPRES\tT(W)\tCOND\tMOTION\r\n");
+  EXPECT_EQ(CountLines(output), 1u + 287u);
+}
+
+TEST_F(UnattendedConversion, TwoNamesConvertTheHeaderLines) {
+  apptest::WriteFile(Path("header.raw"),
+                     "BRVHDR NMBP0417 (Instrument)\r\nBRVHDR Norrvik Marine (Maker)\r\n" +
+                         apptest::ReadFile(kBinaryLog).substr(0, 220));
+  const apptest::ProgramRun run = Run({Path("header.raw"), Path("header.txt")});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(apptest::ReadFile(Path("header.txt")), "Instrument\tNMBP0417\r\nMaker\tNorrvik Marine\r\n");
+}
+
+TEST_F(UnattendedConversion, EverySwitchGroupShapesTheOutput) {
+  const std::string log_path = Path("Logs/Run.Log");
+  std::filesystem::create_directory(Path("Logs"));
+  const apptest::ProgramRun run = Run({kBinaryLog, Path("fitted.dat"), kBinaryInstrument, "-c", "-d,", "-EFC",
+                                       "-ff", "-l100-2", "-p3", "-w12", "-x", "-ew=yes", "-ow=yes",
+                                       "-CL=" + log_path});
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  const std::string output = apptest::ReadFile(Path("fitted.dat"));
+  // Fitted (pressure 1119 x 0.01 - 10, temperature 6054 x 0.001), three
+  // decimals, width 12, comma, frame index column, every 2nd of 100 frames.
+  EXPECT_NE(output.find("           2,        0417,           1,       1.190,       6.054,"), std::string::npos)
+      << output.substr(0, 600);
+  EXPECT_EQ(output.find("         102,"), std::string::npos);
+  EXPECT_NE(output.find("         100,"), std::string::npos);
+  // The path keeps its case: the log is where the switch said.
+  const std::string log = apptest::ReadFile(log_path);
+  EXPECT_NE(log.find("Calibration coefficients applied."), std::string::npos);
+  EXPECT_NE(log.find("Conversion complete.\r\n\tFrames processed: 100"), std::string::npos) << log;
+}
+
+struct UsageCase {
+  const char* name;
+  std::vector<std::string> arguments;
+  const char* message;
+};
+
+TEST_F(UnattendedConversion, UsageErrorsEndWithStatusTwoAndNoOutput) {
+  const std::vector<UsageCase> cases = {
+      {"fourth name", {kBinaryLog, "out.dat", kBinaryInstrument, "extra.tdf"},
+       "briven: Invalid command line parameters. Parameters parsed: 3\n"},
+      {"refused switch", {kBinaryLog, "out.dat", "-zz"}, "briven: Invalid command line parameters. Parameters parsed: 2\n"},
+      {"switch before a second name", {kBinaryLog, "-x", "out.dat"},
+       "briven: Invalid command line parameters. Parameters parsed: 2\n"},
+      {"one name and switches", {kBinaryLog, "-x", "-c"},
+       "briven: There must be at least two file name parameters to use command line processing.\n"},
+  };
+  for (const UsageCase& c : cases) {
+    const apptest::ProgramRun run = Run(c.arguments);
+    EXPECT_EQ(run.exit_code, 2) << c.name;
+    EXPECT_EQ(run.err, c.message) << c.name;
+    EXPECT_FALSE(Exists(Path("out.dat"))) << c.name;
+  }
+}
+
+TEST_F(UnattendedConversion, InteractiveStartWithoutDisplayIsRefused) {
+  for (const std::vector<std::string>& arguments : {std::vector<std::string>{}, {kBinaryLog}}) {
+    const apptest::ProgramRun run = Run(arguments);
+    EXPECT_EQ(run.exit_code, 2);
+    EXPECT_NE(run.err.find("DISPLAY"), std::string::npos) << run.err;
+  }
+}
+
+TEST_F(UnattendedConversion, ExistingOutputIsKeptUnlessOverwriteIsAllowed) {
+  const std::string old_bytes = "yesterday's results\r\n";
+  apptest::WriteFile(Path("out.dat"), old_bytes);
+  const apptest::ProgramRun refused = Run({kBinaryLog, Path("out.dat"), kBinaryInstrument});
+  EXPECT_EQ(refused.exit_code, 1);
+  EXPECT_NE(refused.err.find("The output file \"" + Path("out.dat") + "\" already exists."), std::string::npos)
+      << refused.err;
+  EXPECT_NE(refused.err.find("briven: Conversion aborted.\n"), std::string::npos) << refused.err;
+  EXPECT_EQ(apptest::ReadFile(Path("out.dat")), old_bytes);
+
+  const apptest::ProgramRun allowed = Run({kBinaryLog, Path("out.dat"), kBinaryInstrument, "-ow=yes"});
+  EXPECT_EQ(allowed.exit_code, 0);
+  EXPECT_EQ(apptest::ReadFile(Path("out.dat")).substr(0, kBinaryColumns.size()), kBinaryColumns);
+}
+
+TEST_F(UnattendedConversion, AbsentInstrumentHeaderCompletesWithStatusThree) {
+  const apptest::ProgramRun run = Run({kAsciiLog, Path("out.dat"), kBinaryInstrument});
+  EXPECT_EQ(run.exit_code, 3);
+  EXPECT_NE(run.err.find("NMBP0417 not found."), std::string::npos) << run.err;
+}
+
+struct FailureCase {
+  const char* name;
+  std::string log;
+  std::string output;
+  std::string instrument;
+  const char* reason;
+};
+
+TEST_F(UnattendedConversion, FailuresEndWithStatusOneAndTheReasonOnStderr) {
+  apptest::WriteFile(Path("broken.tdf"), "INSTRUMENT NMBP '' 5 AS 0 NONE\n");
+  apptest::WriteFile(Path("not-a-folder"), "x");
+  const std::vector<FailureCase> cases = {
+      {"definition with errors", kBinaryLog, Path("a.dat"), Path("broken.tdf"), "An error occured reading the instrument"},
+      {"missing log", Path("missing.raw"), Path("b.dat"), kBinaryInstrument,
+       "An error occured opening the log file. The file could not be found."},
+      {"output folder cannot hold files", kBinaryLog, Path("not-a-folder/c.dat"), kBinaryInstrument,
+       "An error occured opening the output file."},
+  };
+  for (const FailureCase& c : cases) {
+    const apptest::ProgramRun run = Run({c.log, c.output, c.instrument});
+    EXPECT_EQ(run.exit_code, 1) << c.name;
+    EXPECT_NE(run.err.find(c.reason), std::string::npos) << c.name << ": " << run.err;
+    EXPECT_NE(run.err.find("Conversion aborted."), std::string::npos) << c.name;
+    EXPECT_FALSE(Exists(c.output)) << c.name;
+  }
+}
+
+TEST_F(UnattendedConversion, OutputThatIsTheLogIsRefusedAndTheLogKept) {
+  std::filesystem::copy_file(kBinaryLog, Path("cast.raw"));
+  const std::string before = apptest::ReadFile(Path("cast.raw"));
+  const apptest::ProgramRun run = Run({Path("cast.raw"), Path("cast.raw"), kBinaryInstrument, "-ow=yes"});
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_NE(run.err.find("An error occured opening the output file."), std::string::npos) << run.err;
+  EXPECT_EQ(apptest::ReadFile(Path("cast.raw")), before);
+}
+
+struct SignalCase {
+  int signal;
+  int exit_code;
+};
+
+TEST_F(UnattendedConversion, SignalsStopTheConversionWithTheAbortedSummary) {
+  const std::string big_log = Path("big.raw");
+  const std::string command = std::string("'") + BRIVEN_GENERATE_LOG + "' fixed 60 '" + big_log + "' >/dev/null";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  for (const SignalCase& c : {SignalCase{SIGINT, 130}, SignalCase{SIGTERM, 143}}) {
+    const std::string output = Path("big" + std::to_string(c.signal) + ".dat");
+    const std::string log = Path("run" + std::to_string(c.signal) + ".log");
+    apptest::ProgramOptions options;
+    options.signal = c.signal;
+    options.signal_after_ms = 300;
+    options.signal_when_exists = output;
+    const apptest::ProgramRun run = Run({big_log, output, kBinaryInstrument, "-cl=" + log}, options);
+    EXPECT_EQ(run.exit_code, c.exit_code) << run.err;
+    EXPECT_NE(run.err.find("briven: Conversion aborted."), std::string::npos) << run.err;
+    const std::string log_text = apptest::ReadFile(log);
+    EXPECT_NE(log_text.find("Conversion aborted."), std::string::npos) << log_text;
+    // Closed whole: every row that was written ends its line.
+    const std::string rows = apptest::ReadFile(output);
+    ASSERT_GT(rows.size(), kBinaryColumns.size());
+    EXPECT_EQ(rows.substr(rows.size() - 2), "\r\n");
+    EXPECT_LT(CountLines(rows), 2383127u / 2);
+  }
+}
+
+}  // namespace
