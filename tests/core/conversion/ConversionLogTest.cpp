@@ -44,7 +44,7 @@ TEST(ConversionLogTest, CompleteConversion) {
   ASSERT_TRUE(run.completed) << run.log;
   EXPECT_EQ(Entry(run.log, "Begin"), "Begin instrument conversion.\r\n\tLog File: \"" + Data("errors.raw") +
                                          "\"\r\n\tOutput File: \"" + folder.Path("out.dat") +
-                                         "\"\r\n\tInstrument File: \"" + Data("binary.cal") +
+                                         "\"\r\n\tInstrument File: \"" + folder.Path("binary.cal") +
                                          "\"\r\n\tCalibration coefficients applied.\r\n"
                                          "\tImmersion coefficients applied.\r\n\tTime Tag output enabled.\r\n"
                                          "\tFrame error checking enabled.\r\n\tCheck Sum error checking enabled.\r\n"

@@ -92,6 +92,17 @@ const Case kCases[] = {
     {"header mode with preamble, left-aligned", "headers.raw", "", {"-x", "-w6"},
      "Header\tLogFile\r\nSAT   \theaders.raw\r\n\r\nPRO1  \tHDR Profiler one\r\n      \tHDR Radiometer\r\n"},
     {"instrument not found", "nofound.raw", "binary.cal", {}, kRawColumns},
+    {"empty log", "empty.raw", "binary.cal", {"-x"},
+     "Instrument\tInsFile\tLogFile\tFitted\tImmersed\tHex\tCheckSum\tTimeTags\tF-TimeTags\r\n"
+     "TSTB0123\tbinary.cal\tempty.raw\tNO\tNO\tNO\tNO\tNO\tNO\r\n\r\n"
+     "Index\tSN\tFRAME(COUNTER)\tPRES\tTEMP(A)\tCHECK(SUM)\r\n\t\t\tdbar\tC\t\r\n"},
+    {"a limit beyond the last frame", "good.raw", "binary.cal", {"-l100"},
+     "SN\tFRAME(COUNTER)\tPRES\tTEMP(A)\tCHECK(SUM)\r\n"
+     "0123\t0\t1234\t-5\t45\r\n0123\t1\t1235\t-4\t42\r\n0123\t2\t1236\t-3\t39\r\n"
+     "0123\t3\t1237\t-2\t36\r\n0123\t4\t1238\t-1\t33\r\n"},
+    {"time tags of the frames that depth keeps", "tagged.raw", "binary.cal", {"-t", "-ec", "-l-2"},
+     "SN\tFRAME(COUNTER)\tPRES\tTEMP(A)\tCHECK(SUM)\tDATETAG\tTIMETAG2\r\n"
+     "0123\t1\t1234\t2\t0\t2007124\t24.000000\r\n"},
 };
 
 class ConversionOutputTest : public testing::TestWithParam<Case> {};

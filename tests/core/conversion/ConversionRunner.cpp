@@ -29,6 +29,10 @@ std::string Resolve(const std::string& name) {
 
 std::string FixturePath(const std::string& name) { return std::string(BRIVEN_TEST_DATA) + "/conversion/" + name; }
 
+std::string StageFixture(const TempFolder& folder, const std::string& name) {
+  return folder.Write(name, ReadFile(FixturePath(name)));
+}
+
 std::string WithoutStamps(const std::string& log) {
   static const std::regex stamp("[0-9]{4}-[0-9]{2}-[0-9]{2}  [0-9]{2}:[0-9]{2}:[0-9]{2}> ");
   return std::regex_replace(log, stamp, "");
@@ -56,11 +60,13 @@ ConversionRun RunConversion(const TempFolder& folder, const ConversionSetup& set
   ConversionRun run;
   CBrivenDoc doc;
   doc.SetCommandLine(true);
-  doc.SetProgramDirectory(FixturePath(""));
+  StageFixture(folder, "qelhdr1.tdf");
+  doc.SetProgramDirectory(folder.Path() + "/");
   if (!doc.OnNewDocument()) return run;
   doc.SetLogFileName(Resolve(setup.log_file));
   doc.SetOutputFileName(folder.Path("out.dat"));
-  doc.SetInstrumentFileName(Resolve(setup.instrument_file));
+  const std::string& instrument = setup.instrument_file;
+  doc.SetInstrumentFileName(instrument.empty() || instrument[0] == '/' ? instrument : StageFixture(folder, instrument));
   if (setup.parameters) setup.parameters(doc.GetParameters());
   if (setup.document) setup.document(doc);
   run.prepared = doc.PrepareConversion();

@@ -13,6 +13,10 @@ namespace conversion_test {
 
 std::string FixturePath(const std::string& name);
 
+// A copy of a fixture in folder. Definition files are read under an
+// exclusive lock, so tests running side by side each read their own copy.
+std::string StageFixture(const TempFolder& folder, const std::string& name);
+
 struct ConversionRun {
   bool prepared = false;
   bool began = false;
@@ -24,7 +28,7 @@ struct ConversionRun {
 
 struct ConversionSetup {
   std::string log_file;         // a fixture name or a full path
-  std::string instrument_file;  // a fixture name, a full path, or empty (header mode)
+  std::string instrument_file;  // a fixture name (staged), a full path, or empty (header mode)
   std::function<void(CBrivenParameters&)> parameters;
   std::function<void(CBrivenDoc&)> document;  // anything else before preparing
   bool abort_after_first_frame = false;

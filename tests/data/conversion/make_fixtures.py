@@ -13,6 +13,9 @@ errors.raw   counters 0, 1, 3 (counter error), 4 with a bad check sum,
 tagged.raw   three frames, each followed by a 7-byte time tag; the last tag
              is cut to 3 bytes.
 nofound.raw  bytes that never hold the TSTB header.
+empty.raw    no bytes at all.
+witherr.cal  binary.cal with a line whose fit is unknown: it loads, with
+             errors.
 ascii.tdf    comma-separated frames ending in CR LF: header ASCI, a signed
              number, an unsigned number, a real (POLYU x2), an ISO 8601 time
              text and a word.
@@ -81,6 +84,8 @@ def main():
         "tagged.raw": frame(0, 1234, 1) + tag(207123, 123456789) + frame(1, 1234, 2) +
         tag(2007124, 235959999) + frame(2, 1234, 3) + tag(0, 0)[:3],
         "nofound.raw": b"XXXX0123" * 8,
+        "empty.raw": b"",
+        "witherr.cal": (BINARY_CAL + "EXTRA NONE '' 1 BU 0 NOSUCHFIT\n").encode(),
         "ascii.tdf": ASCII_TDF.encode(),
         "ascii.raw": b"ASCI,7,12,1.25,2007-05-03T12:34:56.789Z,up\r\n" +
         b"ASCI,,,x,2007-05-03T12:34:57.000Z,down\r\n" +
