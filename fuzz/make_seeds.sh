@@ -6,7 +6,7 @@
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 corpus=$top/fuzz/corpus
-mkdir -p "$corpus"/{instrument_loader,telemetry_sync,command_line,zip_extract,settings_store}
+mkdir -p "$corpus"/{instrument_loader,telemetry_sync,conversion,command_line,zip_extract,settings_store}
 
 for f in "$top"/tests/data/instrument/* "$top"/tests/data/telemetry/*.cal "$top"/tests/data/zip/x.cal \
          "$top"/examples/*.tdf; do
@@ -18,6 +18,14 @@ done
 for choice in 01 02 00 1d 3a 7f e6; do
   for log in binary_cast ascii_cast; do
     { printf "\\x$choice"; head -c 1500 "$top/examples/$log.raw"; } > "$corpus/telemetry_sync/seed-$log-$choice"
+  done
+done
+
+# Conversion: bit 0 picks the text instrument, the others fits, time tags,
+# extra columns, frame checks, hexadecimal values and a frame limit.
+for choice in 00 01 02 03 16 17 23 36 37 81 c0; do
+  for log in binary_cast ascii_cast; do
+    { printf "\\x$choice"; head -c 1200 "$top/examples/$log.raw"; } > "$corpus/conversion/seed-$log-$choice"
   done
 done
 
