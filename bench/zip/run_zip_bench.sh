@@ -11,10 +11,9 @@ runs=7
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIVEN_TESTS=OFF >/dev/null
-cmake --build "$build" --target briven_zip >/dev/null
-g++ -std=c++20 -O2 -I"$root" "$root/bench/zip/zip_extract_bench.cpp" \
-  "$build/zip/libbriven_zip.a" "$build/platform/sys/libbriven_sys.a" -lz -lpthread -o "$work/zip_extract_bench"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIVEN_TESTS=OFF -DBRIVEN_BENCH=ON >/dev/null
+cmake --build "$build" --target zip_extract_bench >/dev/null
+bench="$build/bench/zip/zip_extract_bench"
 
 # 50 MB of instrument-like text: compresses, but not trivially.
 python3 - "$work/data.txt" <<'PY'
@@ -39,7 +38,7 @@ for _ in $(seq $runs); do
 done
 unzip_median=$(printf '%s\n' "${unzip_ms[@]}" | sort -n | sed -n "$(( (runs + 1) / 2 ))p")
 
-ours="$("$work/zip_extract_bench" "$work/data.zip" data.txt "$work/out" $runs)"
+ours="$("$bench" "$work/data.zip" data.txt "$work/out" $runs)"
 echo "archive: $(stat -c %s "$work/data.zip") bytes, entry: $(stat -c %s "$work/data.txt") bytes, runs: $runs"
 echo "unzip -p > /dev/null: median ${unzip_median} ms"
 echo "$ours" | sed 's/^/briven_zip /; s/$/ ms/'
