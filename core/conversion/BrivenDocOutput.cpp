@@ -67,21 +67,24 @@ bool CBrivenDoc::OpenOutputFile(bool series) {
   GetInstrumentSerialNumber(serial, 0);
   const OutputPreambleInfo info{m_strInstrumentHeader, m_strInstrumentFileTitle, m_strLogFileTitle,
                                 m_checker.GetCheckSumIndex() >= 0};
+  // The columns come from the control: gathered before the document's lock
+  // is taken, as the lock order wants. No frame flows yet, so nothing else
+  // reads the formatter now.
+  std::string text;
+  if (m_nHeaderMode) {
+    // Only the header definition can convert headers; anything else ends
+    // the conversion without a word of its own.
+    if (!m_formatter.PrepareHeaderMode(*this, m_parameters)) return false;
+    m_formatter.AppendHeaderModePreamble(text, info);
+  } else {
+    m_formatter.Prepare(*this, m_parameters, serial, m_nIso8601Index, m_checker.GetCheckSumIndex());
+    m_formatter.AppendPreamble(text, info);
+    m_formatter.AppendColumnHeaders(text);
+  }
   bool written = false;
   {
     Lock lock(m_lock);
     m_strSerialNumber = serial;
-    std::string text;
-    if (m_nHeaderMode) {
-      // Only the header definition can convert headers; anything else ends
-      // the conversion without a word of its own.
-      if (!m_formatter.PrepareHeaderMode(*this, m_parameters)) return false;
-      m_formatter.AppendHeaderModePreamble(text, info);
-    } else {
-      m_formatter.Prepare(*this, m_parameters, serial, m_nIso8601Index, m_checker.GetCheckSumIndex());
-      m_formatter.AppendPreamble(text, info);
-      m_formatter.AppendColumnHeaders(text);
-    }
     written = WriteOutputText(text, false);
   }
   ShowDeferredBoxes();
