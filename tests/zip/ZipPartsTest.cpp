@@ -39,6 +39,67 @@ TEST(ZipException, TextsAndFallbacks) {
   EXPECT_EQ(CZipException::ZlibErrorToCause(7), 100);
 }
 
+// Every cause with a text of its own describes as exactly that text, with
+// and without the fallback.
+TEST(ZipException, EveryTableTextByteForByte) {
+  const struct {
+    int cause;
+    const char* text;
+  } table[] = {
+      {1, "Not super-user"},
+      {2, "No such file or directory"},
+      {4, "Interrupted system call"},
+      {5, "I/O error"},
+      {6, "No such device or address"},
+      {9, "Bad file number"},
+      {12, "Not enough space"},
+      {13, "Permission denied"},
+      {14, "Bad address"},
+      {17, "File exists"},
+      {18, "Cross-device link"},
+      {19, "No such device"},
+      {20, "Not a directory"},
+      {21, "Is a directory"},
+      {22, "Invalid argument"},
+      {23, "File table overflow"},
+      {24, "Too many open files"},
+      {27, "File too large"},
+      {28, "No space left on device"},
+      {29, "Illegal seek"},
+      {30, "Read-only file system"},
+      {101, "Damaged or not a zip file"},
+      {102, "Crc mismatched"},
+      {103, "No disk-spanning callback functor set"},
+      {104, "Disk change aborted"},
+      {105, "Action aborted"},
+      {106, "Action aborted safely"},
+      {107, "The device selected for the disk spanning archive is non removable"},
+      {108, "Limit of the maximum volumes reached (999)"},
+      {109, "The filename of the file being added to the archive is too long"},
+      {110, "Incorrect password set for the file being decrypted"},
+      {111, "During testing found the directory with the size greater than 0"},
+      {112, "Internal error"},
+      {115, "Cannot create the file for the specified platform"},
+      {116, "The central directory was not found in the archive (or you were trying to open not the last disk of a multi-disk archive)"},
+      {500, "Zlib Library error (end of stream)"},
+      {503, "Zlib library error (stream error)"},
+      {504, "Zlib library error (data error)"},
+      {505, "Not enough memory"},
+      {506, "Zlib library error (buffer error)"},
+      {507, "Zlib library error (version error)"},
+  };
+  for (const auto& row : table) {
+    EXPECT_EQ(CZipException::GetErrorDescription(row.cause, true), row.text) << row.cause;
+    EXPECT_EQ(CZipException::GetErrorDescription(row.cause, false), row.text) << row.cause;
+  }
+  errno = 0;
+  EXPECT_EQ(CZipException::GetErrorDescription(114, false), "Error while renaming a file (Unknown error)");
+  EXPECT_EQ(CZipException::GetErrorDescription(501, true), "Unknown error");
+  errno = EACCES;
+  EXPECT_EQ(CZipException::GetErrorDescription(502, true), "Permission denied");
+  errno = 0;
+}
+
 TEST(ZipMemoryFile, GrowsZeroFillsAndBoundsSeeks) {
   CZipMemoryFile file(16);
   file.Write("abc", 3);
