@@ -1,0 +1,111 @@
+// Control wrappers: typed access to the standard controls' messages.
+#pragma once
+
+#include <string>
+
+#include "platform/afx/Wnd.h"
+
+namespace afx {
+
+class CStatic : public CWnd {
+ public:
+  BOOL Create(const char* text, DWORD style, const RECT& rect, CWnd* parent, UINT id = 0xFFFF) {
+    return CWnd::Create("Static", text, style, rect, parent, id);
+  }
+};
+
+class CButton : public CWnd {
+ public:
+  BOOL Create(const char* caption, DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    return CWnd::Create("Button", caption, style, rect, parent, id);
+  }
+  int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
+  void SetCheck(int check) const { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
+  UINT GetState() const { return static_cast<UINT>(SendMessage(BM_GETSTATE)); }
+  void SetButtonStyle(UINT style, BOOL redraw = TRUE) const { SendMessage(BM_SETSTYLE, style, redraw); }
+};
+
+class CEdit : public CWnd {
+ public:
+  BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    return CWnd::Create("Edit", "", style, rect, parent, id);
+  }
+  void SetSel(int start, int end, BOOL = FALSE) const {
+    SendMessage(EM_SETSEL, static_cast<WPARAM>(start), static_cast<LPARAM>(end));
+  }
+  DWORD GetSel() const { return static_cast<DWORD>(SendMessage(EM_GETSEL)); }
+  void GetSel(int& start, int& end) const {
+    DWORD s = 0, e = 0;
+    SendMessage(EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+    start = static_cast<int>(s);
+    end = static_cast<int>(e);
+  }
+  void ReplaceSel(const std::string& text, BOOL can_undo = FALSE) const {
+    SendMessage(EM_REPLACESEL, static_cast<WPARAM>(can_undo), reinterpret_cast<LPARAM>(text.c_str()));
+  }
+  void LimitText(int max_chars = 0) const { SendMessage(EM_LIMITTEXT, static_cast<WPARAM>(max_chars)); }
+  int GetLineCount() const { return static_cast<int>(SendMessage(EM_GETLINECOUNT)); }
+  int LineIndex(int line = -1) const { return static_cast<int>(SendMessage(EM_LINEINDEX, static_cast<WPARAM>(line))); }
+  int LineLength(int char_index = -1) const {
+    return static_cast<int>(SendMessage(EM_LINELENGTH, static_cast<WPARAM>(char_index)));
+  }
+  BOOL SetReadOnly(BOOL read_only = TRUE) const { return static_cast<BOOL>(SendMessage(EM_SETREADONLY, read_only)); }
+  BOOL GetModify() const { return static_cast<BOOL>(SendMessage(EM_GETMODIFY)); }
+  void SetModify(BOOL modified = TRUE) const { SendMessage(EM_SETMODIFY, modified); }
+};
+
+class CListBox : public CWnd {
+ public:
+  BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    return CWnd::Create("ListBox", "", style, rect, parent, id);
+  }
+  int AddString(const std::string& text) const {
+    return static_cast<int>(SendMessage(LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+  }
+  int InsertString(int index, const std::string& text) const {
+    return static_cast<int>(SendMessage(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.c_str())));
+  }
+  int DeleteString(UINT index) const { return static_cast<int>(SendMessage(LB_DELETESTRING, index)); }
+  void ResetContent() const { SendMessage(LB_RESETCONTENT); }
+  int GetCount() const { return static_cast<int>(SendMessage(LB_GETCOUNT)); }
+  int GetCurSel() const { return static_cast<int>(SendMessage(LB_GETCURSEL)); }
+  int SetCurSel(int index) const { return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index))); }
+  int GetSel(int index) const { return static_cast<int>(SendMessage(LB_GETSEL, static_cast<WPARAM>(index))); }
+  int SetSel(int index, BOOL select = TRUE) const {
+    return static_cast<int>(SendMessage(LB_SETSEL, static_cast<WPARAM>(select), index));
+  }
+  int GetSelCount() const { return static_cast<int>(SendMessage(LB_GETSELCOUNT)); }
+  int GetSelItems(int max_items, int* items) const {
+    return static_cast<int>(SendMessage(LB_GETSELITEMS, static_cast<WPARAM>(max_items), reinterpret_cast<LPARAM>(items)));
+  }
+  void GetText(int index, std::string& text) const {
+    const LRESULT length = SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(index));
+    text.clear();
+    if (length < 0) return;
+    text.resize(static_cast<std::size_t>(length) + 1);
+    SendMessage(LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<std::size_t>(length));
+  }
+  int GetTextLen(int index) const { return static_cast<int>(SendMessage(LB_GETTEXTLEN, static_cast<WPARAM>(index))); }
+  LPARAM GetItemData(int index) const { return SendMessage(LB_GETITEMDATA, static_cast<WPARAM>(index)); }
+  int SetItemData(int index, LPARAM data) const {
+    return static_cast<int>(SendMessage(LB_SETITEMDATA, static_cast<WPARAM>(index), data));
+  }
+  int FindString(int start, const std::string& text) const {
+    return static_cast<int>(SendMessage(LB_FINDSTRING, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text.c_str())));
+  }
+  int FindStringExact(int start, const std::string& text) const {
+    return static_cast<int>(
+        SendMessage(LB_FINDSTRINGEXACT, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text.c_str())));
+  }
+  int SelectString(int start, const std::string& text) const {
+    return static_cast<int>(SendMessage(LB_SELECTSTRING, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(text.c_str())));
+  }
+  int GetTopIndex() const { return static_cast<int>(SendMessage(LB_GETTOPINDEX)); }
+  int SetTopIndex(int index) const { return static_cast<int>(SendMessage(LB_SETTOPINDEX, static_cast<WPARAM>(index))); }
+  int InitStorage(int items, UINT bytes) const {
+    return static_cast<int>(SendMessage(LB_INITSTORAGE, static_cast<WPARAM>(items), bytes));
+  }
+};
+
+}  // namespace afx

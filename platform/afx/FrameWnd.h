@@ -1,0 +1,69 @@
+// CFrameWnd: the top-level window that holds a view. Commands go to the
+// active view (and so its document) first, then the frame, then the
+// application. Closing the main frame closes the documents and ends the
+// program's loop.
+#pragma once
+
+#include <string>
+
+#include "platform/afx/Wnd.h"
+
+namespace afx {
+
+class CDocument;
+class CView;
+
+class CFrameWnd : public CWnd {
+  DECLARE_DYNCREATE(CFrameWnd)
+ public:
+  CFrameWnd() = default;
+
+  // Creates the frame with the title of string `resource_id` (its text up
+  // to the first "\n") and its accelerator table.
+  virtual BOOL LoadFrame(UINT resource_id, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+                         CWnd* parent = nullptr, CCreateContext* context = nullptr);
+  BOOL Create(const char* class_name, const char* title, DWORD style = WS_OVERLAPPEDWINDOW,
+              const RECT& rect = rectDefault, CWnd* parent = nullptr, UINT menu_id = 0, DWORD ex_style = 0,
+              CCreateContext* context = nullptr);
+  static const RECT rectDefault;
+
+  CView* GetActiveView() const { return m_pViewActive; }
+  virtual void SetActiveView(CView* view, BOOL notify = TRUE);
+  virtual CDocument* GetActiveDocument();
+  virtual void InitialUpdateFrame(CDocument* document, BOOL make_visible);
+  virtual void ActivateFrame(int show_command = -1);
+  virtual void RecalcLayout(BOOL notify = TRUE);
+  virtual void OnUpdateFrameTitle(BOOL add_to_title);
+  CWnd* CreateView(CCreateContext* context, UINT id = AFX_IDW_PANE_FIRST);
+
+  const std::string& GetTitle() const { return m_strTitle; }
+  void SetTitle(const std::string& title) { m_strTitle = title; }
+
+  BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handler_info) override;
+  BOOL PreTranslateMessage(MSG* msg) override;
+  BOOL PreCreateWindow(CREATESTRUCT& create) override;
+
+  int OnCreate(CREATESTRUCT* create);
+  void OnClose();
+  void OnSize(UINT kind, int cx, int cy);
+  // Help: the focused window's answer to WM_COMMANDHELP, else the frame's
+  // own help context.
+  void OnHelp();
+  // Shift+F1 help mode needs the pointer; the headless host has none.
+  void OnContextHelp() {}
+
+  HACCEL m_hAccelTable = nullptr;
+  UINT m_nIDHelp = 0;
+
+ protected:
+  virtual BOOL OnCreateClient(CREATESTRUCT* create, CCreateContext* context);
+  void PostNcDestroy() override;
+  LRESULT OnIdleUpdateCmdUI(WPARAM, LPARAM);
+
+  CView* m_pViewActive = nullptr;
+  std::string m_strTitle;
+
+  DECLARE_MESSAGE_MAP()
+};
+
+}  // namespace afx
