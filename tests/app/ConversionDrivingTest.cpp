@@ -1,0 +1,213 @@
+// The view driving conversions through its own messages and timers on the
+// virtual clock, with the real document converting the example files:
+// single conversions and the progress window's state, and series.
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/AppResources.h"
+#include "app/BrivenView.h"
+#include "app/ConversionDlg.h"
+#include "app/MainFrame.h"
+#include "core/conversion/BrivenDoc.h"
+#include "platform/sys/Profile.h"
+#include "platform/ui/Clock.h"
+#include "platform/ui/HeadlessHost.h"
+#include "platform/ui/MessageLoop.h"
+#include "tests/app/AppTestFolder.h"
+
+namespace {
+
+const std::string kExamples = BRIVEN_EXAMPLES;
+const std::string kBinaryLog = kExamples + "/binary_cast.raw";
+const std::string kBinaryInstrument = kExamples + "/NMBP0417.tdf";
+const std::string kAsciiLog = kExamples + "/ascii_cast.raw";
+const std::string kAsciiInstrument = kExamples + "/NMAC0093.tdf";
+
+// The output names in the order their conversions began, from the start
+// blocks of the conversion log.
+std::vector<std::string> StartedOutputs(const std::string& log) {
+  std::vector<std::string> names;
+  const std::string key = "\tOutput File: \"";
+  for (std::size_t at = log.find(key); at != std::string::npos; at = log.find(key, at + 1)) {
+    const std::size_t begin = at + key.size();
+    names.push_back(std::filesystem::path(log.substr(begin, log.find('"', begin) - begin)).filename().string());
+  }
+  return names;
+}
+
+std::size_t Count(const std::string& text, const std::string& what) {
+  std::size_t n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+class ConversionDriving : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ui::SetClock(&clock_);
+    ui::GetHeadlessHost().SetStallLimit(20000);
+    sys::SetAppProfile(&profile_);
+    doc_ = std::make_unique<CBrivenDoc>();
+    ASSERT_TRUE(doc_->OnNewDocument());
+    doc_->SetProgramDirectory(std::string(BRIVEN_APP_SOURCE) + "/");
+    doc_->GetSettings().conversion_log = 0;
+    ASSERT_TRUE(frame_.Create("Briven"));
+    view_ = std::make_unique<CBrivenView>(*doc_);
+    ASSERT_TRUE(view_->Create(frame_.GetSafeHwnd()));
+    view_->GetInstrumentNaming().m_nMode = CFileNaming::kModeFileTitles;
+    view_->GetHeaderNaming().m_nMode = CFileNaming::kModeFileTitles;
+  }
+  void TearDown() override {
+    view_.reset();
+    doc_.reset();
+    sys::SetAppProfile(nullptr);
+    ui::SetClock(nullptr);
+  }
+
+  // Runs the loop until the main window closes (the end of a run with
+  // "Dismiss Progress" on).
+  void RunUntilClosed() {
+    ui::MSG msg;
+    while (!frame_.IsClosed() && ui::GetMessage(&msg, nullptr, 0, 0) > 0) ui::DispatchMessage(&msg);
+  }
+  void RunUntil(const std::function<bool()>& done) { ui::RunNestedLoop(done, nullptr); }
+
+  std::string TakeLog() {
+    doc_->DeleteContents();  // delivers the log lines still queued
+    std::string text;
+    doc_->TakePendingLogText(text);
+    return text;
+  }
+  std::string Out(const std::string& name) const { return folder_ / name; }
+  std::string Copy(const std::string& from, const std::string& name) {
+    std::filesystem::copy_file(from, folder_ / name);
+    return folder_ / name;
+  }
+
+  apptest::TempFolder folder_;
+  ui::VirtualClock clock_;
+  sys::MemoryProfile profile_;
+  std::unique_ptr<CBrivenDoc> doc_;
+  CMainFrame frame_;
+  std::unique_ptr<CBrivenView> view_;
+};
+
+TEST_F(ConversionDriving, SeriesVariesTheInstrumentFastestAndSurvivesAFailedPair) {
+  doc_->GetSettings().dismiss_progress = 1;
+  view_->SetSelection({{Copy(kAsciiLog, "cast1.raw"), Copy(kBinaryLog, "cast2.raw")},
+                       {kAsciiInstrument, folder_ / "missing.tdf", kBinaryInstrument},
+                       folder_.path() + "/"});
+  view_->OnConvert();
+  EXPECT_TRUE(view_->IsSeries());
+  EXPECT_EQ(view_->GetTotal(), 6);
+  RunUntilClosed();
+  const std::vector<std::string> expected = {"cast1-NMAC0093.dat", "cast1-missing.dat", "cast1-NMBP0417.dat",
+                                             "cast2-NMAC0093.dat", "cast2-missing.dat", "cast2-NMBP0417.dat"};
+  const std::string log = TakeLog();
+  EXPECT_EQ(StartedOutputs(log), expected);
+  // The pairs around the failed ones all ran to their end.
+  EXPECT_EQ(Count(log, "Conversion complete."), 4u) << log;
+  EXPECT_FALSE(std::filesystem::exists(Out("cast1-missing.dat")));
+  EXPECT_EQ(Count(apptest::ReadFile(Out("cast1-NMAC0093.dat")), "\r\n"), 1u + 287u);
+  EXPECT_EQ(Count(apptest::ReadFile(Out("cast2-NMBP0417.dat")), "\r\n"), 1u + 304u);
+  EXPECT_EQ(doc_->GetProgressDialog(), nullptr);
+  EXPECT_FALSE(view_->IsSeries());
+}
+
+TEST_F(ConversionDriving, HeaderSeriesStepsOnlyTheLogFiles) {
+  doc_->GetSettings().dismiss_progress = 1;
+  view_->SetHeaderConversion(true);
+  const std::string header_lines = "BRVHDR NMBP0417 (Instrument)\r\n";
+  for (const char* name : {"h1.raw", "h2.raw", "h3.raw"}) apptest::WriteFile(folder_ / name, header_lines);
+  view_->SetSelection({{folder_ / "h1.raw", folder_ / "h2.raw", folder_ / "h3.raw"}, {kBinaryInstrument},
+                       folder_.path() + "/"});
+  view_->OnConvert();
+  EXPECT_EQ(view_->GetTotal(), 3);
+  RunUntilClosed();
+  EXPECT_EQ(StartedOutputs(TakeLog()), (std::vector<std::string>{"h1.dat", "h2.dat", "h3.dat"}));
+  EXPECT_EQ(apptest::ReadFile(Out("h3.dat")), "Instrument\tNMBP0417\r\n");
+}
+
+TEST_F(ConversionDriving, CancelStopsTheSeries) {
+  doc_->GetSettings().dismiss_progress = 1;
+  const std::string big = folder_ / "big.raw";
+  const std::string command = std::string("'") + BRIVEN_GENERATE_LOG + "' fixed 20 '" + big + "' >/dev/null";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  view_->SetSelection({{big, Copy(kBinaryLog, "small.raw")}, {kBinaryInstrument}, folder_.path() + "/"});
+  bool pressed = false;
+  view_->SetProgressObserver([&](int) {
+    CConversionDlg* progress = view_->GetProgressWindow();
+    if (pressed || progress == nullptr) return;
+    pressed = true;
+    progress->OnOK();  // the button reads "Cancel" while a conversion runs
+    EXPECT_TRUE(progress->IsCancelled());
+  });
+  view_->OnConvert();
+  RunUntilClosed();
+  const std::string log = TakeLog();
+  EXPECT_EQ(StartedOutputs(log), (std::vector<std::string>{"big-NMBP0417.dat"}));
+  EXPECT_EQ(Count(log, "Conversion aborted."), 1u) << log;
+  EXPECT_FALSE(std::filesystem::exists(Out("small-NMBP0417.dat")));
+}
+
+TEST_F(ConversionDriving, FinishedSingleConversionWaitsForOkWithItsCounts) {
+  doc_->SetLogFileName(kBinaryLog);
+  doc_->SetInstrumentFileName(kBinaryInstrument);
+  doc_->SetOutputFileName(Out("single.dat"));
+  ASSERT_TRUE(doc_->GetParameters().ParseCommandLine("-l100-2"));
+  view_->OnConvert();
+  RunUntil([&] {
+    CConversionDlg* progress = view_->GetProgressWindow();
+    return progress != nullptr && progress->GetItemText(1) == "OK";
+  });
+  CConversionDlg* progress = view_->GetProgressWindow();
+  ASSERT_NE(progress, nullptr);
+  EXPECT_EQ(progress->GetItemText(app::kStatusText), "Conversion complete.");
+  EXPECT_EQ(progress->GetItemText(app::kLogFileText), "Log File: binary_cast.raw (6.53 KB)");
+  EXPECT_EQ(progress->GetItemText(app::kInstrumentText), "Instrument File: NMBP0417.tdf");
+  EXPECT_EQ(progress->GetItemText(app::kLimitsText),
+            "Conversion Limit: 100 frames (maximum)\r\nConversion Depth: 2 frames");
+  EXPECT_EQ(progress->GetItemText(app::kFramesProcessedText), "100 ");
+  EXPECT_EQ(progress->GetItemText(app::kFrameCounterErrorsText), "");  // no frame counter check asked for
+  EXPECT_EQ(progress->GetRange(), 100);
+  EXPECT_EQ(progress->GetPercent(), 100);
+  EXPECT_EQ(progress->GetTitle(), "Briven Conversion");
+  EXPECT_TRUE(view_->GetOutcome().completed);
+  // OK dismisses the window and ends the run.
+  progress->OnOK();
+  RunUntilClosed();
+  EXPECT_EQ(doc_->GetProgressDialog(), nullptr);
+}
+
+TEST_F(ConversionDriving, HeaderConversionIsDrivenByTheLogLength) {
+  apptest::WriteFile(folder_ / "h.raw", "BRVHDR 0417 (Serial)\r\n" + std::string(3000, 'z'));
+  doc_->SetLogFileName(folder_ / "h.raw");
+  doc_->SetOutputFileName(Out("h.txt"));
+  view_->SetHeaderConversion(true);
+  view_->OnConvert();
+  RunUntil([&] {
+    CConversionDlg* progress = view_->GetProgressWindow();
+    return progress != nullptr && progress->GetItemText(1) == "OK";
+  });
+  CConversionDlg* progress = view_->GetProgressWindow();
+  ASSERT_NE(progress, nullptr);
+  EXPECT_EQ(progress->GetItemText(app::kInstrumentText), "Header Conversion");
+  EXPECT_EQ(progress->GetRange(), 3022);
+  EXPECT_EQ(progress->GetPercent(), 100);
+  EXPECT_EQ(apptest::ReadFile(Out("h.txt")), "Serial\t0417\r\n");
+}
+
+TEST_F(ConversionDriving, FailedPreparationLeavesNoConversionRunning) {
+  doc_->SetLogFileName(kBinaryLog);
+  doc_->SetInstrumentFileName(folder_ / "missing.tdf");
+  doc_->SetOutputFileName(Out("never.dat"));
+  view_->OnStartConversion(1);
+  // Nothing is left marked as running: Convert is available again.
+  EXPECT_EQ(doc_->GetProgressDialog(), nullptr);
+  EXPECT_FALSE(std::filesystem::exists(Out("never.dat")));
+}
+
+}  // namespace
