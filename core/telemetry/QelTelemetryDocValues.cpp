@@ -7,6 +7,7 @@
 #include "core/instrument/ResultCodes.h"
 #include "core/instrument/SensorKeywords.h"
 #include "core/telemetry/QelTelemetryDoc.h"
+#include "core/telemetry/TelemetryDocNumberText.h"
 #include "platform/sys/Format.h"
 
 namespace {
@@ -14,33 +15,22 @@ namespace {
 using instrument::kDataBS;
 using instrument::kDataBSLE;
 
-bool HasWidth(const CSensorFormat& format) { return format.m_nWidth > 0; }
-
-void AppendPadded(std::string& out, const char* text, const CSensorFormat& format) {
-  if (HasWidth(format))
-    sys::AppendFormat(out, "%*s", format.m_nWidth, text);
-  else
-    out += text;
+void AppendPadded(std::string& out, const std::string& text, const CSensorFormat& format) {
+  telemetry::AppendPaddedText(out, text.data(), text.size(), format.m_nWidth);
 }
 
 void AppendUnsignedDecimal(std::string& out, std::uint32_t value, const CSensorFormat& format) {
-  if (HasWidth(format))
-    sys::AppendFormat(out, "%*lu", format.m_nWidth, static_cast<unsigned long>(value));
-  else
-    sys::AppendFormat(out, "%lu", static_cast<unsigned long>(value));
+  telemetry::AppendUnsignedText(out, value, format.m_nWidth);
 }
 
 // OPTIC1 values carry their gain in the two low bits: shown apart.
 void AppendHex(std::string& out, std::uint32_t value, const CSensor& sensor, const CSensorFormat& format) {
   if (sensor.GetFitType() == instrument::kFitOptic1) {
-    if (HasWidth(format))
-      sys::AppendFormat(out, "%0*X:%1X", format.m_nWidth, value & ~3u, value & 3u);
-    else
-      sys::AppendFormat(out, "%X:%X", value & ~3u, value & 3u);
-  } else if (HasWidth(format)) {
-    sys::AppendFormat(out, "%0*X", format.m_nWidth, value);
+    telemetry::AppendHexText(out, value & ~3u, format.m_nWidth);
+    out += ':';
+    telemetry::AppendHexText(out, value & 3u, -1);
   } else {
-    sys::AppendFormat(out, "%X", value);
+    telemetry::AppendHexText(out, value, format.m_nWidth);
   }
 }
 
@@ -54,11 +44,7 @@ std::int32_t NarrowSigned(std::int32_t value, const CSensor& sensor) {
 }
 
 void AppendSignedDecimal(std::string& out, std::int32_t value, const CSensor& sensor, const CSensorFormat& format) {
-  const long number = NarrowSigned(value, sensor);
-  if (HasWidth(format))
-    sys::AppendFormat(out, "%*ld", format.m_nWidth, number);
-  else
-    sys::AppendFormat(out, "%ld", number);
+  telemetry::AppendSignedText(out, NarrowSigned(value, sensor), format.m_nWidth);
 }
 
 // An empty variable-length number field is no error: it prints nothing.
@@ -79,7 +65,7 @@ int AppendFitted(std::string& out, CSensor& sensor, Raw raw, const CSensorFormat
     std::string text;
     const int result = sensor.FormatTimeFit(&text, raw);
     if (result != 0) return result;
-    AppendPadded(out, text.c_str(), format);
+    AppendPadded(out, text, format);
   } else {
     print_raw();
   }
@@ -110,7 +96,7 @@ int AppendSignedValue(std::string& out, CSensor& sensor, CFrameData* frame, cons
   std::int32_t raw = 0;
   const int result = sensor.ExtractSigned(&raw, frame);
   if (IsEmptyVariableField(result, sensor)) {
-    AppendPadded(out, "", format);
+    AppendPadded(out, std::string(), format);
     return 0;
   }
   if (result != 0) return result;
@@ -127,7 +113,7 @@ int AppendRealValue(std::string& out, CSensor& sensor, CFrameData* frame, const 
   double raw = 0.0;
   const int result = sensor.ExtractReal(&raw, frame);
   if (IsEmptyVariableField(result, sensor)) {
-    AppendPadded(out, "", format);
+    AppendPadded(out, std::string(), format);
     return 0;
   }
   if (result != 0) return result;
@@ -141,7 +127,7 @@ int AppendStringValue(std::string& out, CSensor& sensor, CFrameData* frame, cons
   std::string text;
   const int result = sensor.ExtractString(&text, frame);
   if (result != 0) return result;
-  AppendPadded(out, text.c_str(), format);
+  AppendPadded(out, text, format);
   return 0;
 }
 
@@ -164,6 +150,9 @@ void CQelTelemetryDoc::AppendDouble(std::string& out, double value, const CSenso
   const int letter = format.m_nDoubleType == 0 ? 0 : format.m_nDoubleType == 1 ? 1 : 2;
   const int width = format.m_nWidth;
   const int precision = format.m_nPrecision;
+  // The fixed and exponent forms go without printf; "g" and the values the
+  // fast path leaves (not finite, very long) take the printf road.
+  if (letter < 2 && telemetry::AppendFixedOrExponentText(out, value, letter == 1, width, precision)) return;
   const char* const* forms = kForms[letter];
   // The forms are chosen from a fixed table, so the format is never data.
 #pragma GCC diagnostic push
@@ -210,7 +199,7 @@ void CQelTelemetryDoc::AppendSensorValue(std::string& out, CSensor* sensor, CFra
   if (frame != nullptr) frame->SetErrorFlag(1);
   std::string error;
   AppendSensorError(error, result);
-  AppendPadded(out, error.c_str(), format);
+  AppendPadded(out, error, format);
 }
 
 std::string CQelTelemetryDoc::FormatSensorValue(CSensor* sensor, CFrameData* frame, const CSensorFormat& format) {
