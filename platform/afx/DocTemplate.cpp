@@ -66,7 +66,7 @@ void CDocTemplate::InitialUpdateFrame(CFrameWnd* frame, CDocument* document, BOO
 
 void CDocTemplate::SetDefaultTitle(CDocument* document) {
   std::string title;
-  if (!GetDocString(title, docName)) title = "Untitled";
+  if (!GetDocString(title, docName) && !::ui::LoadStringResource(AFX_IDS_UNTITLED, title)) title = "Untitled";
   document->SetTitle(title);
 }
 
