@@ -34,6 +34,10 @@ bool CTelemComm::Synchronize() {
   }
   std::uint32_t discarded = 0;
   const bool matched = RunSearch(global, discarded);
+  // The synchronisation string belongs to no instrument: even a match that
+  // is not acknowledged yet (a pause is reported) must not leave the bytes
+  // at the head to be cut as some instrument's frame.
+  if (global) m_nCurrentInstrument = -1;
   bool waiting_reported = false;
   {
     Lock lock(m_listLock);
@@ -50,7 +54,6 @@ bool CTelemComm::Synchronize() {
       Lock lock(m_stateLock);
       m_bResourceSynchronized = true;
     }
-    m_nCurrentInstrument = -1;
     if (m_nKind == kKindSerialWithControl) Queue(kCommandStateChanged);
     return true;
   }

@@ -308,6 +308,26 @@ TEST_F(ScriptedSerial, ASerialPortWithoutControlAcknowledgesTheGlobalStringAfter
   resource.Disconnect();
 }
 
+// After a pause the resource searches for its string again over the bytes
+// it kept; finding it then, before new bytes arrive, designates no
+// instrument, so the bytes at the head are never cut as a frame.
+TEST_F(ScriptedSerial, TheGlobalStringFoundDuringAPauseCutsNoFrame) {
+  SerialSettings settings = Settings("fake", "SYNC");
+  settings.idle_limit = 1;
+  script_->push_back({"SYNCzzHDRX00", 0});
+  CTelemComm resource(nullptr);
+  resource.SetSerialDeviceFactory([this] { return std::make_unique<ScriptedDevice>(script_); });
+  ASSERT_EQ(resource.InitSerial(settings), 0u);
+  ASSERT_EQ(resource.AttachInstrument(Attachment("HDRX0001", 10)), 0u);
+  ASSERT_EQ(resource.EnableAcquisition("HDRX0001"), 0u);
+  ASSERT_EQ(resource.Connect(), 0u);
+  Drain();
+  resource.Disconnect();
+  EXPECT_EQ(resource.GetNextFrame(), nullptr);
+  const std::vector<std::string> lines = TakeMessages(resource);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "Telemetry synchronized on SYNC.\r\n"), 1);
+}
+
 struct SpecialCase {
   const char* name;
   CInstrumentAttachment record;
