@@ -30,20 +30,23 @@ void CZipArchive::Open(const std::string& path, int mode, int volumeSize) {
   m_storage.SetWriteBufferSize(m_writeBufferSize);
   m_storage.Open(path, mode, volumeSize);
   ResetState();
-  if (mode == zipOpen || mode == zipOpenReadOnly) {
-    try {
-      m_centralDir.Read();
-    } catch (...) {
-      m_centralDir.Clear();
-      m_storage.Close(true);
-      throw;
-    }
-    if (m_centralDir.GetCount() > 0) {
-      const int system = m_centralDir[0].GetSystemCompatibility();
-      if (ZipAttributes::IsSupportedSystem(system)) m_iArchiveSystCompatib = system;
-    }
-  } else {
-    m_centralDir.Changed();
+  if (mode == zipOpen || mode == zipOpenReadOnly) ReadDirectory();
+  else m_centralDir.Changed();
+}
+
+// New entries follow the attribute convention of the archive's first entry
+// when this library knows it.
+void CZipArchive::ReadDirectory() {
+  try {
+    m_centralDir.Read();
+  } catch (...) {
+    m_centralDir.Clear();
+    m_storage.Close(true);
+    throw;
+  }
+  if (m_centralDir.GetCount() > 0) {
+    const int system = m_centralDir[0].GetSystemCompatibility();
+    if (ZipAttributes::IsSupportedSystem(system)) m_iArchiveSystCompatib = system;
   }
 }
 
@@ -52,17 +55,8 @@ void CZipArchive::Open(CZipFileBase& file, int mode) {
   m_storage.SetWriteBufferSize(m_writeBufferSize);
   m_storage.Open(file, mode);
   ResetState();
-  if (mode == zipCreate) {
-    m_centralDir.Changed();
-    return;
-  }
-  try {
-    m_centralDir.Read();
-  } catch (...) {
-    m_centralDir.Clear();
-    m_storage.Close(true);
-    throw;
-  }
+  if (mode == zipCreate) m_centralDir.Changed();
+  else ReadDirectory();
 }
 
 bool CZipArchive::IsClosed(bool archive) const {
@@ -174,8 +168,10 @@ bool CZipArchive::SetPassword(const char* password) {
   m_pszPassword.Release();
   if (password == nullptr) return true;
   const std::string text = password;
-  for (char c : text)
-    if (c < 1) return false;
+  for (char c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b < 1 || b > 127) return false;
+  }
   m_pszPassword.Assign(text.data(), static_cast<DWORD>(text.size()));
   return true;
 }

@@ -130,6 +130,7 @@ class CZipArchive {
   enum EntryState : unsigned char { kNoEntry = 0, kWriting = 1, kReading = 255 };
 
   void ResetState();
+  void ReadDirectory();
   CZipProgressCallback* GetCallback(int kind) const;
   std::string ArchiveName() const { return m_storage.GetArchiveName(); }
   [[noreturn]] void ThrowDamaged(const std::string& detail) const;

@@ -167,3 +167,29 @@ TEST(ZipRead, DataDescriptorCheckedAtTheEntrysEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+// An archive opened on a file object, like one opened on a path, adopts
+// the attribute convention of its first entry for the entries it gains.
+TEST(ZipRead, FileObjectOpenTakesTheHostSystemOfTheFirstEntry) {
+  const std::string bytes = ziptest::ReadAll(Fixture("python.zip"));
+  CZipMemoryFile file;
+  file.Write(bytes.data(), static_cast<UINT>(bytes.size()));
+  CZipArchive zip;
+  zip.Open(file, CZipArchive::zipOpen);
+  CZipEntryHeader first;
+  ASSERT_TRUE(zip.GetFileInfo(first, 0));
+  ASSERT_EQ(first.GetSystemCompatibility(), 3);
+  CZipMemoryFile source;
+  source.Write("new", 3);
+  ASSERT_TRUE(zip.AddNewFile(source, "added.txt", 0));
+  zip.Close();
+  zip.Open(file, CZipArchive::zipOpenReadOnly);
+  CZipEntryHeader added;
+  ASSERT_TRUE(zip.GetFileInfo(added, static_cast<WORD>(zip.FindFile("added.txt"))));
+  EXPECT_EQ(added.GetSystemCompatibility(), 3);
+  zip.Close();
+}
+
+}  // namespace
