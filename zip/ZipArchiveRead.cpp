@@ -115,15 +115,17 @@ DWORD CZipArchive::ReadDeflated(BYTE* out, DWORD room) {
     const uInt outBefore = m_stream.avail_out;
     const int result = inflate(&m_stream, Z_SYNC_FLUSH);
     if (result == Z_STREAM_END) m_streamEnded = true;
-    else if (result != Z_OK && result != Z_BUF_ERROR) ThrowZlib(result);
+    // zlib's buffer error means no progress was possible: the compressed
+    // data ran out before the stream's end. Other results are errors too.
+    else if (result != Z_OK) ThrowZlib(result);
     if (!m_streamEnded && inBefore == m_stream.avail_in && outBefore == m_stream.avail_out)
       ThrowDamaged("the compressed data ends early: " + m_centralDir[m_openIndex].GetFileName());
   }
   const DWORD done = room - m_stream.avail_out;
   m_uCrc32 = static_cast<DWORD>(crc32(m_uCrc32, out, done));
   m_uUncomprLeft -= done;
-  if (m_streamEnded && m_uUncomprLeft > 0)
-    ThrowDamaged("the entry holds less data than its header says: " + m_centralDir[m_openIndex].GetFileName());
+  // A stream that ends before the declared size leaves bytes expected:
+  // reading stops short and closing tells the entry was not read through.
   return done;
 }
 

@@ -78,6 +78,13 @@ def main(folder):
     write(folder, 'stored-size-lie.zip', archive([entry(b'a.txt', text, deflate=False, usize=len(text) + 100)]))
     write(folder, 'deflated-size-long.zip', archive([entry(b'a.txt', text, usize=len(text) + 100)]))
     write(folder, 'deflated-size-short.zip', archive([entry(b'a.txt', text, usize=len(text) - 100)]))
+    write(folder, 'deflated-claims-4gb.zip', archive([entry(b'a.txt', text, usize=0xFFFFFFFE)]))
+    # 65535 entries of 64 KB names claimed by an end record over a directory
+    # of one short header: the claim must be refused before it is believed.
+    one = archive([entry(b'a.txt', text)])
+    cd_offset = struct.unpack('<I', one[-6:-2])[0]
+    write(folder, 'cd-claims-huge.zip',
+          one[:-22] + end(0xFFFF, 0xFFFF * (46 + 0xFFFF) & 0xFFFFFFFF, cd_offset))
     write(folder, 'crc-error.zip', archive([entry(b'a.txt', text, crc=zlib.crc32(text) ^ 1)]))
     write(folder, 'encrypted-short.zip',
           archive([(b'a.txt', b'abcd', dict(method=0, crc=0, csize=4, usize=0), {'flag': 1})]))
