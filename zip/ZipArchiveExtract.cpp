@@ -87,15 +87,10 @@ bool CZipArchive::ExtractFile(WORD index, const std::string& path, bool fullPath
   if (callback) callback->SetTotal(h.m_uUncomprSize);
   if (!OpenFile(index)) return false;
   int result = 0;
+  int abortCause = 0;
   try {
     CZipFile& file = target.CreateFile(ModeFor(h.GetSystemAttr()));
-    int abortCause = 0;
     RunEntryLoop(bufferSize, callback, [&](const BYTE* data, DWORD size) { file.Write(data, size); }, abortCause);
-    if (abortCause != 0) {
-      AbandonEntry();
-      if (callback) callback->CallbackEnd();
-      CZipException::Throw(abortCause, target.GetPath());
-    }
     result = CloseFile(nullptr, false);
     if (result == 1) {
       // A time that cannot be set is a warning, not a lost file.
@@ -106,7 +101,12 @@ bool CZipArchive::ExtractFile(WORD index, const std::string& path, bool fullPath
     AbandonEntry();
     throw;
   }
+  // Stopped on the last chunk, the file is whole and checked: it stays and
+  // the stop counts as safe. Otherwise the target was never committed, so
+  // nothing of it is left behind, and the stop is not safe.
+  if (result != 1 && abortCause == CZipException::abortedSafely) abortCause = CZipException::aborted;
   if (callback) callback->CallbackEnd();
+  if (abortCause != 0) CZipException::Throw(abortCause, target.GetPath());
   return result == 1;
 }
 
@@ -121,13 +121,9 @@ bool CZipArchive::ExtractFile(WORD index, CZipFileBase& file, DWORD bufferSize) 
   }
   const std::int64_t start = file.SeekToEnd();
   int result = 0;
+  int abortCause = 0;
   try {
-    int abortCause = 0;
     RunEntryLoop(bufferSize, callback, [&](const BYTE* data, DWORD size) { file.Write(data, size); }, abortCause);
-    if (abortCause != 0) {
-      AbandonEntry();
-      CZipException::Throw(abortCause);
-    }
     result = CloseFile(nullptr, false);
   } catch (...) {
     AbandonEntry();
@@ -139,8 +135,12 @@ bool CZipArchive::ExtractFile(WORD index, CZipFileBase& file, DWORD bufferSize) 
     if (callback) callback->CallbackEnd();
     throw;
   }
-  if (result != 1) file.SetLength(start);
+  if (result != 1) {
+    file.SetLength(start);
+    if (abortCause == CZipException::abortedSafely) abortCause = CZipException::aborted;
+  }
   if (callback) callback->CallbackEnd();
+  if (abortCause != 0) CZipException::Throw(abortCause);
   return result == 1;
 }
 

@@ -7,6 +7,7 @@
 #include "ZipTestSupport.h"
 #include "zip/ZipArchive.h"
 #include "zip/ZipException.h"
+#include "zip/ZipMemoryFile.h"
 #include "zip/ZipProgressCallback.h"
 
 using ziptest::Fixture;
@@ -93,28 +94,44 @@ class AbortAt : public CZipProgressCallback {
   int left_;
 };
 
-TEST(ZipExtract, AbortLeavesNoFileAndTellsWhetherItWasTheLastChunk) {
-  TempDir dir;
+// Stopped before the last chunk, nothing is left (105); stopped on the last
+// chunk, the entry is whole and checked, so it stays (106).
+TEST(ZipExtract, AbortBeforeTheLastChunkLeavesNothingOnItKeepsTheWholeFile) {
+  const std::string cal = ziptest::ReadAll(Fixture("x.cal"));
   CZipArchive zip;
   zip.Open(Fixture("infozip-deflated.zip"), CZipArchive::zipOpenReadOnly);
   const auto index = static_cast<WORD>(zip.FindFile("docs/x.cal"));
   struct Case {
-    int calls;
     DWORD buffer;
     int cause;
   };
-  for (const Case c : {Case{1, 100, CZipException::aborted}, Case{1, 1 << 20, CZipException::abortedSafely}}) {
-    AbortAt callback(c.calls);
+  for (const Case c : {Case{100, CZipException::aborted}, Case{1 << 20, CZipException::abortedSafely}}) {
+    const bool kept = c.cause == CZipException::abortedSafely;
+    TempDir dir;
+    AbortAt callback(1);
     zip.SetCallback(&callback, CZipProgressCallback::cbExtract);
     try {
       zip.ExtractFile(index, dir.path(), false, nullptr, c.buffer);
       ADD_FAILURE() << "not aborted";
     } catch (const CZipException& e) {
       EXPECT_EQ(e.m_iCause, c.cause);
+      EXPECT_EQ(e.m_szFileName, dir / "x.cal");
     }
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+    if (kept) EXPECT_EQ(ziptest::ReadAll(dir / "x.cal"), cal);
+    else EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+    CZipMemoryFile memory;
+    AbortAt again(1);
+    zip.SetCallback(&again, CZipProgressCallback::cbExtract);
+    try {
+      zip.ExtractFile(index, memory, c.buffer);
+      ADD_FAILURE() << "not aborted";
+    } catch (const CZipException& e) {
+      EXPECT_EQ(e.m_iCause, c.cause);
+    }
+    EXPECT_EQ(memory.GetLength(), kept ? static_cast<std::int64_t>(cal.size()) : 0);
   }
   zip.SetCallback(nullptr, CZipProgressCallback::cbExtract);
+  TempDir dir;
   EXPECT_TRUE(zip.ExtractFile(index, dir.path(), false));
   zip.Close();
 }
