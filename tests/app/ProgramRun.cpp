@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <pty.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -49,7 +50,14 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, const ProgramOp
   std::vector<char*> envp = Pointers(env_texts);
   int out_pipe[2], err_pipe[2];
   ProgramRun run;
-  if (::pipe2(out_pipe, O_CLOEXEC) != 0 || ::pipe2(err_pipe, O_CLOEXEC) != 0) return run;
+  if (::pipe2(out_pipe, O_CLOEXEC) != 0) return run;
+  if (options.stderr_terminal) {
+    if (::openpty(&err_pipe[0], &err_pipe[1], nullptr, nullptr, nullptr) != 0) return run;
+    ::fcntl(err_pipe[0], F_SETFD, FD_CLOEXEC);
+    ::fcntl(err_pipe[1], F_SETFD, FD_CLOEXEC);
+  } else if (::pipe2(err_pipe, O_CLOEXEC) != 0) {
+    return run;
+  }
   const pid_t pid = ::fork();
   if (pid == 0) {
     ::dup2(out_pipe[1], STDOUT_FILENO);
@@ -81,7 +89,7 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, const ProgramOp
     }
     if (::poll(fds, 2, 20) <= 0) continue;
     for (pollfd& fd : fds) {
-      if (fd.fd < 0 || (fd.revents & (POLLIN | POLLHUP)) == 0) continue;
+      if (fd.fd < 0 || (fd.revents & (POLLIN | POLLHUP | POLLERR)) == 0) continue;
       const ssize_t n = ::read(fd.fd, buffer, sizeof buffer);
       if (n <= 0) {
         ::close(fd.fd);

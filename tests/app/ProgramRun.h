@@ -24,6 +24,8 @@ struct ProgramOptions {
   int signal_after_ms = 0;
   // Sent only once this file exists (the run is under way), when given.
   std::string signal_when_exists;
+  // stderr is a pseudo-terminal instead of a pipe.
+  bool stderr_terminal = false;
 };
 
 ProgramRun RunProgram(const std::vector<std::string>& arguments, const ProgramOptions& options);

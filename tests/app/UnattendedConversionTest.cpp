@@ -62,6 +62,15 @@ TEST_F(UnattendedConversion, ThreeNamesConvertEveryFrameQuietly) {
   EXPECT_NE(classes.find("briven \\\"%1\\\""), std::string::npos) << classes;
 }
 
+TEST_F(UnattendedConversion, ProgressLineOnlyWhenStderrIsATerminal) {
+  apptest::ProgramOptions options;
+  options.stderr_terminal = true;
+  const apptest::ProgramRun run = Run({kBinaryLog, Path("out.dat"), kBinaryInstrument}, options);
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_NE(run.err.find("\rbriven: converting binary_cast.raw: 100%"), std::string::npos) << run.err;
+  // The pipe of the other tests gets none of it (they expect stderr empty).
+}
+
 TEST_F(UnattendedConversion, RelativeNamesResolveAgainstTheWorkingFolder) {
   std::filesystem::copy_file(kAsciiLog, Path("cast.raw"));
   std::filesystem::copy_file(kAsciiInstrument, Path("ctd.tdf"));
