@@ -1,11 +1,14 @@
 // The conversion document as the user interface drives it: the overwrite
 // question, the progress window, refused outputs, instruments loaded with
-// errors, settings, the conversion log file and the pending log text.
+// errors, a log that shrinks, header mode, settings and Properties, the
+// conversion log file and the pending log text.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <deque>
+#include <filesystem>
 #include <thread>
 
 #include "core/conversion/BrivenDoc.h"
@@ -328,6 +331,49 @@ TEST_F(ConversionDocumentTest, SettingsAreReadWithTheirBuiltInValuesForAbsentKey
   EXPECT_EQ(doc.GetSaveSettings(), 1);
   EXPECT_EQ(doc.GetSettings().conversion_log_folder, doc.GetStartDirectory());
   EXPECT_EQ(doc.GetStartDirectory().back(), '/');
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ConversionDocumentTest, ALogThatShrinksUnderTheConversionEndsItAsAborted) {
+  const std::string log = folder_.Write("shrinks.raw", ReadFile(FixturePath("good.raw")));
+  auto doc = MakeDoc();
+  doc->SetLogFileName(log);
+  ASSERT_TRUE(doc->PrepareConversion());
+  ASSERT_TRUE(doc->BeginOutput(false));
+  ASSERT_EQ(::truncate(log.c_str(), 0), 0);
+  EXPECT_FALSE(RunToEnd(*doc));  // ends, and is never called complete
+  const std::string text = CollectLog(*doc, "--end--");
+  EXPECT_NE(text.find("\r\nConversion aborted.\r\n"), std::string::npos) << text;
+}
+
+TEST_F(ConversionDocumentTest, HeaderModeNeedsTheOneSensorHeaderDefinition) {
+  folder_.Write("qelhdr1.tdf", ReadFile(FixturePath("binary.cal")));
+  auto doc = MakeDoc("headers.raw", "");
+  ASSERT_TRUE(doc->PrepareConversion());
+  EXPECT_FALSE(doc->BeginOutput(false));
+  const std::string text = CollectLog(*doc, "--end--");
+  EXPECT_NE(text.find("Begin header conversion.\r\n"), std::string::npos);
+  EXPECT_NE(text.find("\r\nConversion aborted.\r\n"), std::string::npos) << text;
+  EXPECT_EQ(doc->GetResourceCount(), 0);
+}
+
+TEST_F(ConversionDocumentTest, PropertiesTakeEffectAtOnce) {
+  auto doc = MakeDoc();
+  doc->OnProperties([](DocumentSettings&) { return false; });  // Cancel changes nothing
+  EXPECT_EQ(doc->GetSettings().conversion_log, 0);
+  const std::string folder = folder_.Path() + "/";
+  doc->OnProperties([&](DocumentSettings& s) {
+    s.conversion_log = 1;
+    s.conversion_log_folder = folder;
+    return true;
+  });
+  EXPECT_TRUE(std::filesystem::exists(folder + "Briven.log"));
+  doc->LogMessage("written at once");
+  CollectLog(*doc, "--end--");
+  EXPECT_NE(ReadFile(folder + "Briven.log").find("> written at once\r\n"), std::string::npos);
 }
 
 }  // namespace
