@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "ZipTestSupport.h"
+#include "platform/sys/FileException.h"
 #include "zip/ZipArchive.h"
 #include "zip/ZipException.h"
 #include "zip/ZipMemoryFile.h"
@@ -175,6 +176,23 @@ TEST(ZipExtract, ModesFollowTheEntryNeverSpecialBits) {
   for (WORD i = 0; i < zip.GetCount(); ++i) ASSERT_TRUE(zip.ExtractFile(i, dir / "out", false));
   zip.Close();
   for (const Case& c : cases) EXPECT_EQ(ModeOf(dir / "out/" + c.name), c.extracted & ~Umask()) << c.name;
+}
+
+}  // namespace
+
+namespace {
+
+// A folder entry whose folder cannot be made is a failure the caller hears
+// of, never a success with nothing on disk.
+TEST(ZipExtract, FolderEntryBlockedByAFileFails) {
+  TempDir dir;
+  ziptest::WriteAll(dir / "docs", "a file where the folder goes");
+  CZipArchive zip;
+  zip.Open(Fixture("infozip-deflated.zip"), CZipArchive::zipOpenReadOnly);
+  const auto folder = static_cast<WORD>(zip.FindFile("docs/"));
+  EXPECT_THROW(zip.ExtractFile(folder, dir.path(), true), sys::CFileException);
+  EXPECT_EQ(ziptest::ReadAll(dir / "docs"), "a file where the folder goes");
+  zip.Close();
 }
 
 }  // namespace
