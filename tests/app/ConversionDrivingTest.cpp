@@ -2,6 +2,7 @@
 // virtual clock, with the real document converting the example files:
 // single conversions and the progress window's state, and series.
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@
 #include "platform/ui/Clock.h"
 #include "platform/ui/HeadlessHost.h"
 #include "platform/ui/MessageLoop.h"
+#include "platform/ui/Window.h"
 #include "tests/app/AppTestFolder.h"
 
 namespace {
@@ -151,6 +153,33 @@ TEST_F(ConversionDriving, CancelStopsTheSeries) {
   EXPECT_EQ(StartedOutputs(log), (std::vector<std::string>{"big-NMBP0417.dat"}));
   EXPECT_EQ(Count(log, "Conversion aborted."), 1u) << log;
   EXPECT_FALSE(std::filesystem::exists(Out("small-NMBP0417.dat")));
+}
+
+TEST_F(ConversionDriving, DisplayedViewTitlesTheSeriesAndStepsTheIncrement) {
+  view_->OnInitialUpdate();
+  doc_->GetSettings().dismiss_progress = 1;
+  CFileNaming& naming = view_->GetInstrumentNaming();
+  naming.m_nMode = CFileNaming::kModeAutoIncrement;
+  naming.m_nIncrementType = CFileNaming::kIncrementNumeric;
+  naming.m_strBase = "CAST";
+  naming.m_strIncrement = "7";
+  view_->SetSelection({{Copy(kBinaryLog, "one.raw"), Copy(kBinaryLog, "two.raw")}, {kBinaryInstrument},
+                       folder_.path() + "/"});
+  std::set<std::string> titles;
+  view_->SetProgressObserver([&](int) { titles.insert(ui::GetWindowTextString(frame_.GetSafeHwnd())); });
+  view_->OnConvert();
+  RunUntil([&] { return !view_->IsSeries() && doc_->GetProgressDialog() == nullptr; });
+  EXPECT_TRUE(titles.count("Briven - Conversion in Progress - 1/2 (100%)")) << *titles.begin();
+  EXPECT_TRUE(titles.count("Briven - Conversion in Progress - 2/2 (100%)"));
+  // Back to the plain title once the series is over; the window stays.
+  EXPECT_EQ(ui::GetWindowTextString(frame_.GetSafeHwnd()), "Briven");
+  EXPECT_FALSE(frame_.IsClosed());
+  EXPECT_TRUE(std::filesystem::exists(Out("CAST007.dat")));
+  EXPECT_TRUE(std::filesystem::exists(Out("CAST008.dat")));
+  EXPECT_EQ(naming.m_strIncrement, "9");
+  // The log timer moved the conversion log into the log window's text.
+  RunUntil([&] { return view_->GetConversionLog().GetText().find("two.raw") != std::string::npos; });
+  EXPECT_NE(view_->GetConversionLog().GetText().find("Begin instrument conversion."), std::string::npos);
 }
 
 TEST_F(ConversionDriving, FinishedSingleConversionWaitsForOkWithItsCounts) {
