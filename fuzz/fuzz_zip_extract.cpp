@@ -1,4 +1,4 @@
-// A hostile zip archive opened from memory, listed, tested and extracted
+// A hostile zip archive opened from memory or from a file, listed, tested and extracted
 // entry by entry, to disk with full paths and into memory. Archive and file
 // errors are the expected answers to damaged input; anything else escaping
 // is a finding.
@@ -100,7 +100,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CZipMemoryFile file(bytes.data(), static_cast<DWORD>(bytes.size()));
   CZipArchive zip;
   try {
-    zip.Open(file, CZipArchive::zipOpenReadOnly);
+    // Sizes that are 2 or 3 modulo 4 take the path of an archive on disk
+    // (mapped, and with its volume rules); the others a caller's memory file.
+    if (size % 4 >= 2)
+      zip.Open(fuzz::Scratch::Get().Write("archive.zip", data, size), CZipArchive::zipOpenReadOnly);
+    else
+      zip.Open(file, CZipArchive::zipOpenReadOnly);
   } catch (const CZipException&) {
     return 0;
   } catch (const sys::CFileException&) {
