@@ -91,6 +91,7 @@ const Case kCases[] = {
     {"header mode", "headers.raw", "", {}, "PRO1\tHDR Profiler one\r\n\tHDR Radiometer\r\n"},
     {"header mode with preamble, left-aligned", "headers.raw", "", {"-x", "-w6"},
      "Header\tLogFile\r\nSAT   \theaders.raw\r\n\r\nPRO1  \tHDR Profiler one\r\n      \tHDR Radiometer\r\n"},
+    {"header mode across a gap wider than a read", "gap.raw", "", {}, "P1\tHDR One\r\n\tHDR Two\r\n"},
     {"instrument not found", "nofound.raw", "binary.cal", {}, kRawColumns},
     {"empty log", "empty.raw", "binary.cal", {"-x"},
      "Instrument\tInsFile\tLogFile\tFitted\tImmersed\tHex\tCheckSum\tTimeTags\tF-TimeTags\r\n"

@@ -23,6 +23,8 @@ ascii.raw    three such frames; the second has two empty numbers (the
              unsigned one is an error) and a real that does not parse.
 qelhdr1.tdf  the header definition of header mode.
 headers.raw  two header lines.
+gap.raw      two header lines 1000 bytes apart, more than header mode reads
+             at a time.
 """
 import os
 import sys
@@ -91,6 +93,7 @@ def main():
         b"ASCI,,,x,2007-05-03T12:34:57.000Z,down\r\n" +
         b"ASCI,-3,5,0.5,short,hold\r\n",
         "qelhdr1.tdf": HEADER_TDF.encode(),
+        "gap.raw": b"SAT,HDR One (P1)\r\n" + b"x" * 1000 + b"SAT,HDR Two\r\n",
         "headers.raw": b"SAT,HDR Profiler one (PRO1)  \r\nSAT,HDR Radiometer\r\n",
     }
     for name, data in files.items():
