@@ -78,6 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Hostile, RefusedOnExtract,
                          ::testing::Values(ExtractCase{"method-aes.zip", 101}, ExtractCase{"method-bzip2.zip", 101},
                                            ExtractCase{"stored-size-lie.zip", 101},
                                            ExtractCase{"deflated-size-short.zip", 101},
+                                           ExtractCase{"deflated-size-short-crc.zip", 101},
                                            ExtractCase{"deflated-truncated.zip", CZipException::zlibBuffer},
                                            ExtractCase{"encrypted-short.zip", 101},
                                            ExtractCase{"crc-error.zip", 102}));

@@ -78,6 +78,10 @@ def main(folder):
     write(folder, 'stored-size-lie.zip', archive([entry(b'a.txt', text, deflate=False, usize=len(text) + 100)]))
     write(folder, 'deflated-size-long.zip', archive([entry(b'a.txt', text, usize=len(text) + 100)]))
     write(folder, 'deflated-size-short.zip', archive([entry(b'a.txt', text, usize=len(text) - 100)]))
+    # Size and CRC describe only the start of the stream: the rest would be
+    # lost without a word if the stream's end were not checked.
+    write(folder, 'deflated-size-short-crc.zip',
+          archive([entry(b'a.txt', text, usize=len(text) - 100, crc=zlib.crc32(text[:-100]))]))
     write(folder, 'deflated-claims-4gb.zip', archive([entry(b'a.txt', text, usize=0xFFFFFFFE)]))
     # 65535 entries of 64 KB names claimed by an end record over a directory
     # of one short header: the claim must be refused before it is believed.
