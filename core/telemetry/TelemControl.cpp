@@ -51,9 +51,12 @@ void CTelemControl::Shutdown() {
     if (RemoveResource(name) != kCtlRemovalPending) continue;
     // Only a running processing thread, outside its own pass, ever deletes
     // a pending resource; anywhere else waiting for it would never end.
-    if (!m_bThreadRunning || m_thread.IsCurrentThread()) {
+    if (!m_bThreadRunning) {
       Lock lock(m_controlLock);
       m_pRemovedResource.reset();
+    } else if (m_thread.IsCurrentThread()) {
+      Lock lock(m_controlLock);
+      m_retiredResources.push_back(std::move(m_pRemovedResource));
     } else {
       std::this_thread::sleep_for(kRemovalRetry);
     }
@@ -83,6 +86,7 @@ void CTelemControl::StopThread() {
   {
     Lock lock(m_controlLock);
     m_pRemovedResource.reset();
+    m_retiredResources.clear();
   }
 }
 
@@ -120,6 +124,7 @@ bool CTelemControl::ProcessCommands() {
       Dispatch(command);
     }
     m_pRemovedResource.reset();
+    m_retiredResources.clear();
   }
   return !m_bStopRequested;
 }
@@ -127,6 +132,8 @@ bool CTelemControl::ProcessCommands() {
 CTelemComm* CTelemControl::FindCommandResource(const CProcessCommand& command) {
   if (command.m_nResourceId == 0) return nullptr;
   if (m_pRemovedResource && m_pRemovedResource->GetId() == command.m_nResourceId) return m_pRemovedResource.get();
+  for (const auto& retired : m_retiredResources)
+    if (retired->GetId() == command.m_nResourceId) return retired.get();
   Lock lock(m_resourceLock);
   for (const auto& resource : m_resources)
     if (resource->GetId() == command.m_nResourceId) return resource.get();

@@ -123,6 +123,10 @@ class CTelemControl : public CommandSink {
   std::string m_strMessages;
   TelemetryCallbacks* m_pDocument;
   std::unique_ptr<CTelemComm> m_pRemovedResource;
+  // Removed resources a shutdown on the processing thread could not wait
+  // for: the pass in progress may still be delivering to them, so they go
+  // when it ends.
+  std::vector<std::unique_ptr<CTelemComm>> m_retiredResources;
   sys::Thread m_thread;
   std::vector<std::unique_ptr<CTelemComm>> m_resources;
   std::vector<std::unique_ptr<CInstrument>> m_instruments;

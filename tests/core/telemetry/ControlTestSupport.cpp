@@ -13,7 +13,10 @@ void RecordingDocument::Record(Callback c) {
   changed_.notify_all();
 }
 
-void RecordingDocument::OnTelemetryMessage(std::string& text) { Record({"message", "", text, 0, {}}); }
+void RecordingDocument::OnTelemetryMessage(std::string& text) {
+  Record({"message", "", text, 0, {}});
+  if (on_message) on_message(text);
+}
 
 void RecordingDocument::OnFrameReceived(const std::string& resource, std::unique_ptr<CFrameData> frame) {
   Record({"frame", resource, frame ? frame->GetText() : std::string(), frame ? frame->GetFrameNumber() : 0, {}});

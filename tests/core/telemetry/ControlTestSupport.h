@@ -40,6 +40,9 @@ class RecordingDocument : public telemetry::TelemetryCallbacks {
   // Set by a test: called on the processing thread after each frame
   // callback is recorded.
   std::function<void(const std::string&, const CFrameData*)> on_frame;
+  // Set by a test: called on the processing thread after each message
+  // callback is recorded.
+  std::function<void(const std::string&)> on_message;
 
  private:
   void Record(Callback c);

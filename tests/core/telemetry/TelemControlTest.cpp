@@ -241,6 +241,29 @@ TEST_F(TelemControlTest, AShutdownAskedForFromACallbackEndsTheThreadWithoutHangi
   EXPECT_TRUE(shut);
 }
 
+// The resource whose lines are being delivered goes with the shutdown; the
+// delivery must not reach into it afterwards.
+TEST_F(TelemControlTest, AShutdownFromAResourceMessageLeavesThatResourceAliveUntilThePassEnds) {
+  auto control = std::make_unique<CTelemControl>(&doc_);
+  std::atomic<bool> shut{false};
+  doc_.on_message = [&](const std::string& text) {
+    if (text.rfind("Attaching", 0) != 0 || shut) return;
+    control->Shutdown();
+    shut = true;
+  };
+  // With a second resource the shutdown meets the first one's removal
+  // still pending, on the thread that is delivering the first one's lines.
+  sys::CFile first(dir_.WriteFile("first.raw", kFrames), sys::CFile::modeRead);
+  sys::CFile second(dir_.WriteFile("second.raw", kFrames), sys::CFile::modeRead);
+  ASSERT_EQ(control->AddFileResource({&first, 8}), 0u);
+  ASSERT_EQ(control->AddFileResource({&second, 8}), 0u);
+  ASSERT_EQ(control->AddInstrument(kFixedCal), 0u);
+  ASSERT_EQ(control->AttachInstrument("HDRX0001", first.GetFilePath(), false), 0u);
+  ASSERT_TRUE(doc_.WaitFor([&](const auto&) { return shut.load(); }));
+  control.reset();
+  EXPECT_TRUE(shut);
+}
+
 }  // namespace
 
 namespace {
