@@ -41,6 +41,16 @@ BOOL CCmdTarget::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* ha
   return FALSE;
 }
 
+namespace {
+thread_local int wait_cursor_count = 0;
+}  // namespace
+
+void CCmdTarget::BeginWaitCursor() { ++wait_cursor_count; }
+void CCmdTarget::EndWaitCursor() {
+  if (wait_cursor_count > 0) --wait_cursor_count;
+}
+int CCmdTarget::WaitCursorCount() { return wait_cursor_count; }
+
 const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(const AFX_MSGMAP* map, UINT message) {
   for (; map; map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr)
     for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->pfn; ++entry)

@@ -16,6 +16,12 @@ class CCmdTarget : public CObject {
   virtual BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handler_info);
 
   virtual const AFX_MSGMAP* GetMessageMap() const;
+
+  // The wait cursor belongs to an interactive host; a headless run shows
+  // no pointer, so these only keep count for it.
+  void BeginWaitCursor();
+  void EndWaitCursor();
+  static int WaitCursorCount();
   static const AFX_MSGMAP* GetThisMessageMap();
 
  protected:

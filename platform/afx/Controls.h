@@ -108,4 +108,28 @@ class CListBox : public CWnd {
   }
 };
 
+class CProgressCtrl : public CWnd {
+ public:
+  BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    return CWnd::Create("msctls_progress32", "", style, rect, parent, id);
+  }
+  void SetRange(short lower, short upper) const {
+    SendMessage(PBM_SETRANGE, 0, MAKELPARAM(static_cast<unsigned short>(lower), static_cast<unsigned short>(upper)));
+  }
+  void SetRange32(int lower, int upper) const {
+    SendMessage(PBM_SETRANGE32, static_cast<WPARAM>(lower), static_cast<LPARAM>(upper));
+  }
+  void GetRange(int& lower, int& upper) const {
+    PBRANGE range;
+    SendMessage(PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+    lower = range.iLow;
+    upper = range.iHigh;
+  }
+  int SetPos(int position) { return static_cast<int>(SendMessage(PBM_SETPOS, static_cast<WPARAM>(position))); }
+  int GetPos() const { return static_cast<int>(SendMessage(PBM_GETPOS)); }
+  int OffsetPos(int delta) { return static_cast<int>(SendMessage(PBM_DELTAPOS, static_cast<WPARAM>(delta))); }
+  int SetStep(int step) { return static_cast<int>(SendMessage(PBM_SETSTEP, static_cast<WPARAM>(step))); }
+  int StepIt() { return static_cast<int>(SendMessage(PBM_STEPIT)); }
+};
+
 }  // namespace afx

@@ -32,11 +32,14 @@ CWinApp::ProfileFactory& Factory() {
 
 constexpr const char* kRecentFileSection = "Recent File List";
 
-std::string ProgramFolder() {
+std::string ProgramPath() {
   char path[4096];
   const ssize_t length = ::readlink("/proc/self/exe", path, sizeof path - 1);
-  if (length <= 0) return {};
-  const std::string full(path, static_cast<std::size_t>(length));
+  return length > 0 ? std::string(path, static_cast<std::size_t>(length)) : std::string();
+}
+
+std::string ProgramFolder() {
+  const std::string full = ProgramPath();
   const std::size_t slash = full.rfind('/');
   return slash == std::string::npos ? std::string() : full.substr(0, slash + 1);
 }
@@ -66,6 +69,11 @@ CWinApp* AfxGetApp() { return the_app; }
 CWnd* AfxGetMainWnd() { return the_app ? the_app->GetMainWnd() : nullptr; }
 
 void AfxEnableControlContainer() {}
+
+BOOL AfxGetModuleShortFileName(std::string& path) {
+  path = ProgramPath();
+  return path.empty() ? FALSE : TRUE;
+}
 
 BOOL Enable3dControls() { return TRUE; }
 

@@ -95,6 +95,9 @@ CWnd* AfxGetMainWnd();
 // InitInstance and Run. Returns the exit code.
 int AfxWinMain(int argc, char** argv);
 void AfxEnableControlContainer();
+// The program file's path; Linux has no short (8.3) names, so it is the
+// full path. FALSE when it cannot be found.
+BOOL AfxGetModuleShortFileName(std::string& path);
 BOOL Enable3dControls();
 
 }  // namespace afx

@@ -106,7 +106,16 @@ class CWnd : public CCmdTarget {
   void ScreenToClient(RECT* rect) const;
   void ClientToScreen(RECT* rect) const;
   void CenterWindow(CWnd* alternate_owner = nullptr);
+  BOOL GetWindowPlacement(WINDOWPLACEMENT* placement) const { return ::ui::GetWindowPlacement(m_hWnd, placement); }
+  BOOL SetWindowPlacement(const WINDOWPLACEMENT* placement) const {
+    return ::ui::SetWindowPlacement(m_hWnd, placement);
+  }
+  CWnd* ChildWindowFromPoint(POINT point, UINT flags = CWP_ALL) const {
+    return FromHandle(::ui::ChildWindowFromPointEx(m_hWnd, point, flags));
+  }
   void Invalidate(BOOL erase = TRUE) const { ::ui::InvalidateRect(m_hWnd, nullptr, erase); }
+  BOOL LockWindowUpdate() const { return ::ui::LockWindowUpdate(m_hWnd); }
+  void UnlockWindowUpdate() const { ::ui::LockWindowUpdate(nullptr); }
   void UpdateWindow() const { ::ui::UpdateWindow(m_hWnd); }
 
   // Timers.

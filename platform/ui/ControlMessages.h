@@ -139,6 +139,22 @@ constexpr UINT LBN_SELCANCEL = 3;
 constexpr UINT LBN_SETFOCUS = 4;
 constexpr UINT LBN_KILLFOCUS = 5;
 
+// Progress bar ("msctls_progress32").
+constexpr UINT PBM_SETRANGE = 0x0401;
+constexpr UINT PBM_SETPOS = 0x0402;
+constexpr UINT PBM_DELTAPOS = 0x0403;
+constexpr UINT PBM_SETSTEP = 0x0404;
+constexpr UINT PBM_STEPIT = 0x0405;
+constexpr UINT PBM_SETRANGE32 = 0x0406;
+constexpr UINT PBM_GETRANGE = 0x0407;
+constexpr UINT PBM_GETPOS = 0x0408;
+constexpr DWORD PBS_SMOOTH = 0x01;
+constexpr DWORD PBS_VERTICAL = 0x04;
+struct PBRANGE {
+  int iLow = 0;
+  int iHigh = 0;
+};
+
 // WM_GETDLGCODE answers.
 constexpr LRESULT DLGC_WANTARROWS = 0x0001;
 constexpr LRESULT DLGC_WANTTAB = 0x0002;

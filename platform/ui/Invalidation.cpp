@@ -1,6 +1,7 @@
 // Recorded invalidation: the union of invalidated client rectangles per
 // window, so that the drawing layer can repaint exactly what is due.
 #include <algorithm>
+#include <mutex>
 
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
@@ -40,6 +41,7 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
   if (IsEmpty(area)) return TRUE;
   record->update_rect = record->update_pending ? Union(record->update_rect, area) : area;
   record->update_pending = true;
+  ++record->update_serial;
   record->update_erase = record->update_erase || erase;
   return TRUE;
 }
@@ -67,6 +69,24 @@ BOOL GetUpdateRect(HWND hwnd, RECT* rect, BOOL) {
   if (!record) return internal::RefuseHandle();
   if (rect) *rect = record->update_pending ? record->update_rect : RECT{};
   return record->update_pending ? TRUE : FALSE;
+}
+
+namespace {
+std::mutex locked_mutex;
+HWND locked_window = nullptr;
+}  // namespace
+
+BOOL LockWindowUpdate(HWND hwnd) {
+  std::lock_guard lock(locked_mutex);
+  if (hwnd && !IsWindow(hwnd)) return internal::RefuseHandle();
+  if (hwnd && locked_window && locked_window != hwnd && IsWindow(locked_window)) return FALSE;
+  locked_window = hwnd;
+  return TRUE;
+}
+
+HWND GetLockedWindow() {
+  std::lock_guard lock(locked_mutex);
+  return IsWindow(locked_window) ? locked_window : nullptr;
 }
 
 BOOL UpdateWindow(HWND hwnd) {

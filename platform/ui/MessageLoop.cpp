@@ -73,6 +73,21 @@ bool PeekCore(MSG& out, HWND hwnd, UINT filter_min, UINT filter_max, bool remove
   return found;
 }
 
+std::uint64_t UpdateSerial(HWND hwnd) {
+  TableLock lock(WindowTable::Get().mutex());
+  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  return record ? record->update_serial : 0;
+}
+
+// A paint handler that neither validates nor invalidates again would have
+// the loop send WM_PAINT for ever; what it left is taken as painted.
+LRESULT DispatchPaint(HWND hwnd) {
+  const std::uint64_t before = UpdateSerial(hwnd);
+  const LRESULT result = internal::CallProc(hwnd, WM_PAINT, 0, 0);
+  if (IsWindow(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE) && UpdateSerial(hwnd) == before) ValidateRect(hwnd, nullptr);
+  return result;
+}
+
 bool KeyIsDown(const MSG& msg) { return msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN; }
 
 }  // namespace
@@ -211,6 +226,7 @@ LRESULT DispatchMessage(const MSG* msg) {
       return 0;
     }
   }
+  if (msg->message == WM_PAINT) return DispatchPaint(msg->hwnd);
   return internal::CallProc(msg->hwnd, msg->message, msg->wParam, msg->lParam);
 }
 

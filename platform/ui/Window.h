@@ -33,7 +33,8 @@ struct WNDCLASS {
 };
 
 // Class names compare without case. The standard controls ("Static",
-// "Button", "Edit", "ListBox") and the dialog class "#32770" are built in.
+// "Button", "Edit", "ListBox", the progress bar "msctls_progress32") and
+// the dialog class "#32770" are built in.
 BOOL RegisterClass(const WNDCLASS& wc);
 BOOL UnregisterClass(const char* class_name);
 BOOL GetClassInfo(const char* class_name, WNDCLASS* out);
@@ -66,6 +67,26 @@ BOOL ScreenToClient(HWND hwnd, POINT* point);
 BOOL ClientToScreen(HWND hwnd, POINT* point);
 int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count);
 HWND ChildWindowFromPoint(HWND parent, POINT client_point);
+constexpr UINT CWP_ALL = 0x0000;
+constexpr UINT CWP_SKIPINVISIBLE = 0x0001;
+constexpr UINT CWP_SKIPDISABLED = 0x0002;
+constexpr UINT CWP_SKIPTRANSPARENT = 0x0004;
+HWND ChildWindowFromPointEx(HWND parent, POINT client_point, UINT flags);
+
+// The normal position of a window (screen coordinates for top-level
+// windows, the parent's client coordinates for children) and its show
+// command.
+struct WINDOWPLACEMENT {
+  UINT length = sizeof(WINDOWPLACEMENT);
+  UINT flags = 0;
+  UINT showCmd = 1;  // SW_SHOWNORMAL
+  POINT ptMinPosition{-1, -1};
+  POINT ptMaxPosition{-1, -1};
+  RECT rcNormalPosition;
+};
+BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement);
+// Moves the window to the normal position and applies the show command.
+BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* placement);
 
 // Show and enable state.
 BOOL ShowWindow(HWND hwnd, int command);  // TRUE when it was visible
@@ -98,6 +119,10 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
 BOOL ValidateRect(HWND hwnd, const RECT* rect);
 BOOL GetUpdateRect(HWND hwnd, RECT* rect, BOOL erase);
 BOOL UpdateWindow(HWND hwnd);
+// One window at a time may have its drawing frozen (null thaws it); FALSE
+// while another is frozen. Invalidation goes on being recorded.
+BOOL LockWindowUpdate(HWND hwnd);
+HWND GetLockedWindow();
 
 LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -28,6 +28,7 @@ struct ClassRegistry {
     Add("Button", internal::ButtonProc);
     Add("Edit", internal::EditProc);
     Add("ListBox", internal::ListBoxProc);
+    Add("msctls_progress32", internal::ProgressProc);
     Add(internal::kDialogClassName, DefDlgProc);
   }
   void Add(const char* name, WNDPROC proc) { classes[Fold(name)] = internal::ClassInfo{name, CS_DBLCLKS, proc}; }

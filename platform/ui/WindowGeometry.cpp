@@ -128,20 +128,51 @@ int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count) {
 }
 
 HWND ChildWindowFromPoint(HWND parent, POINT client_point) {
+  return ChildWindowFromPointEx(parent, client_point, CWP_ALL);
+}
+
+HWND ChildWindowFromPointEx(HWND parent, POINT client_point, UINT flags) {
   TableLock lock(WindowTable::Get().mutex());
   WindowRecord* record = WindowTable::Get().Find(parent);
   if (!record) return internal::RefuseHandle(), nullptr;
   const POINT screen{client_point.x + record->rect.left, client_point.y + record->rect.top};
-  if (screen.x < record->rect.left || screen.x >= record->rect.right || screen.y < record->rect.top ||
-      screen.y >= record->rect.bottom)
-    return nullptr;
+  auto inside = [&](const RECT& r) {
+    return screen.x >= r.left && screen.x < r.right && screen.y >= r.top && screen.y < r.bottom;
+  };
+  if (!inside(record->rect)) return nullptr;
   for (HWND child : record->children) {
     WindowRecord* c = WindowTable::Get().Find(child);
-    if (c && screen.x >= c->rect.left && screen.x < c->rect.right && screen.y >= c->rect.top &&
-        screen.y < c->rect.bottom)
-      return child;
+    if (!c || !inside(c->rect)) continue;
+    if ((flags & CWP_SKIPINVISIBLE) && !(c->style & WS_VISIBLE)) continue;
+    if ((flags & CWP_SKIPDISABLED) && (c->style & WS_DISABLED)) continue;
+    if ((flags & CWP_SKIPTRANSPARENT) && (c->ex_style & WS_EX_TRANSPARENT)) continue;
+    return child;
   }
   return parent;
+}
+
+BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement) {
+  TableLock lock(WindowTable::Get().mutex());
+  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  if (!record || !placement) return internal::RefuseHandle();
+  const POINT origin = ParentOrigin(*record);
+  placement->rcNormalPosition = RECT{record->rect.left - origin.x, record->rect.top - origin.y,
+                                     record->rect.right - origin.x, record->rect.bottom - origin.y};
+  placement->showCmd = (record->style & WS_MINIMIZE)   ? SW_SHOWMINIMIZED
+                       : (record->style & WS_MAXIMIZE) ? SW_SHOWMAXIMIZED
+                                                       : SW_SHOWNORMAL;
+  placement->flags = 0;
+  return TRUE;
+}
+
+BOOL SetWindowPlacement(HWND hwnd, const WINDOWPLACEMENT* placement) {
+  if (!placement || !IsWindow(hwnd)) return internal::RefuseHandle();
+  const RECT& r = placement->rcNormalPosition;
+  if (!SetWindowPos(hwnd, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                    SWP_NOZORDER | SWP_NOACTIVATE))
+    return FALSE;
+  ShowWindow(hwnd, static_cast<int>(placement->showCmd));
+  return TRUE;
 }
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 // only through the window table, under its lock.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,6 +40,7 @@ struct WindowRecord {
   bool update_pending = false;
   bool update_erase = false;
   RECT update_rect;
+  std::uint64_t update_serial = 0;  // counts invalidations
 
   // Dialog state, for windows made by the dialog manager.
   bool is_dialog = false;

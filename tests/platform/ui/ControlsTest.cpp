@@ -157,5 +157,29 @@ TEST_F(ControlsTest, StaticNotifiesClicksOnlyWithSsNotify) {
   EXPECT_EQ(GetWindowTextString(quiet), "text");
 }
 
+TEST_F(ControlsTest, ProgressBarKeepsItsPositionInsideTheRange) {
+  const HWND bar = Control("msctls_progress32", 0, 1000);
+  ASSERT_TRUE(bar);
+  SendMessage(bar, PBM_SETRANGE32, 0, 500);
+  EXPECT_EQ(SendMessage(bar, PBM_SETPOS, 250, 0), 0);  // the previous position
+  EXPECT_EQ(SendMessage(bar, PBM_SETPOS, 900, 0), 250);
+  EXPECT_EQ(SendMessage(bar, PBM_GETPOS, 0, 0), 500);
+  SendMessage(bar, PBM_SETPOS, static_cast<WPARAM>(-5), 0);
+  EXPECT_EQ(SendMessage(bar, PBM_GETPOS, 0, 0), 0);
+  SendMessage(bar, PBM_SETSTEP, 200, 0);
+  SendMessage(bar, PBM_STEPIT, 0, 0);
+  SendMessage(bar, PBM_STEPIT, 0, 0);
+  EXPECT_EQ(SendMessage(bar, PBM_GETPOS, 0, 0), 400);
+  SendMessage(bar, PBM_STEPIT, 0, 0);  // past the end: back to the start
+  EXPECT_EQ(SendMessage(bar, PBM_GETPOS, 0, 0), 0);
+  SendMessage(bar, PBM_SETRANGE32, 0, 0);  // an empty range holds position 0
+  EXPECT_EQ(SendMessage(bar, PBM_DELTAPOS, 10, 0), 0);
+  EXPECT_EQ(SendMessage(bar, PBM_GETPOS, 0, 0), 0);
+  PBRANGE range;
+  SendMessage(bar, PBM_SETRANGE32, 1, 7);
+  EXPECT_EQ(SendMessage(bar, PBM_GETRANGE, TRUE, reinterpret_cast<LPARAM>(&range)), 1);
+  EXPECT_EQ(range.iHigh, 7);
+}
+
 }  // namespace
 }  // namespace ui::test

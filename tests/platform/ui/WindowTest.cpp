@@ -189,5 +189,67 @@ TEST_F(WindowTest, TextAndLongsRoundTrip) {
   EXPECT_EQ(GetLastError(), ERROR_CLASS_ALREADY_EXISTS);
 }
 
+TEST_F(WindowTest, PlacementRestoresTheNormalPositionAndShowCommand) {
+  const HWND frame = MakeWindow();
+  WINDOWPLACEMENT placement;
+  ASSERT_TRUE(GetWindowPlacement(frame, &placement));
+  EXPECT_EQ(placement.rcNormalPosition, (RECT{10, 20, 210, 170}));
+  EXPECT_EQ(placement.showCmd, static_cast<UINT>(SW_SHOWNORMAL));
+  placement.rcNormalPosition = RECT{100, 50, 700, 550};
+  ASSERT_TRUE(SetWindowPlacement(frame, &placement));
+  RECT rect;
+  GetWindowRect(frame, &rect);
+  EXPECT_EQ(rect, (RECT{100, 50, 700, 550}));
+  EXPECT_TRUE(IsWindowVisible(frame));
+  const HWND child = MakeWindow(WS_CHILD | WS_VISIBLE, frame, 3, RECT{5, 6, 15, 16});
+  GetWindowPlacement(child, &placement);
+  EXPECT_EQ(placement.rcNormalPosition, (RECT{5, 6, 15, 16}));  // in the parent's client area
+}
+
+TEST_F(WindowTest, PointsFindTheChildUnderThemSkippingWhatTheFlagsSay) {
+  const HWND parent = MakeWindow(WS_OVERLAPPEDWINDOW, nullptr, 0, RECT{0, 0, 300, 300});
+  const HWND hidden = MakeWindow(WS_CHILD, parent, 1, RECT{0, 0, 100, 100});
+  const HWND shown = MakeWindow(WS_CHILD | WS_VISIBLE, parent, 2, RECT{0, 0, 100, 100});
+  EXPECT_EQ(ChildWindowFromPointEx(parent, POINT{50, 50}, CWP_ALL), hidden);
+  EXPECT_EQ(ChildWindowFromPointEx(parent, POINT{50, 50}, CWP_SKIPINVISIBLE), shown);
+  EnableWindow(shown, FALSE);
+  EXPECT_EQ(ChildWindowFromPointEx(parent, POINT{50, 50}, CWP_SKIPINVISIBLE | CWP_SKIPDISABLED), parent);
+  EXPECT_EQ(ChildWindowFromPointEx(parent, POINT{400, 50}, CWP_ALL), nullptr);
+}
+
+TEST_F(WindowTest, APaintHandlerThatPaintsNothingDoesNotLoopForEver) {
+  int paints = 0;
+  handler = [&](HWND, UINT message, WPARAM, LPARAM) -> LRESULT {
+    if (message == WM_PAINT) {
+      ++paints;
+      return 0;  // neither validates nor invalidates
+    }
+    return kDefault;
+  };
+  const HWND hwnd = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  MSG msg;
+  int dispatched = 0;
+  while (PeekMessage(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE) && dispatched < 10) {
+    DispatchMessage(&msg);
+    ++dispatched;
+  }
+  EXPECT_EQ(paints, 1);
+  EXPECT_FALSE(GetUpdateRect(hwnd, nullptr, FALSE));
+}
+
+TEST_F(WindowTest, OnlyOneWindowAtATimeHasItsDrawingFrozen) {
+  const HWND a = MakeWindow();
+  const HWND b = MakeWindow();
+  EXPECT_TRUE(LockWindowUpdate(a));
+  EXPECT_FALSE(LockWindowUpdate(b));
+  EXPECT_EQ(GetLockedWindow(), a);
+  EXPECT_TRUE(LockWindowUpdate(nullptr));
+  EXPECT_TRUE(LockWindowUpdate(b));
+  DestroyWindow(b);
+  EXPECT_EQ(GetLockedWindow(), nullptr);  // a destroyed window holds no lock
+  EXPECT_TRUE(LockWindowUpdate(a));
+  LockWindowUpdate(nullptr);
+}
+
 }  // namespace
 }  // namespace ui::test
