@@ -31,6 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MatchCase{"[^a]", "b", true}, MatchCase{"\\*", "*", true}, MatchCase{"\\*", "a", false},
                       MatchCase{"*?", "", false}, MatchCase{"?*", "a", true},
                       MatchCase{"[\xe0-\xef]", "\xe9", true},  // bytes compare unsigned
+                      MatchCase{"[a-\xff]", "z", true}, MatchCase{"[a-\xff]", "A", false},
                       MatchCase{"*\xc3\xa9", "caf\xc3\xa9", true}, MatchCase{"docs/*", "docs/x.cal", true}));
 
 TEST(Wildcard, ResultCodes) {
