@@ -30,6 +30,8 @@ std::string ExecutableFolder() {
 
 }  // namespace
 
+IMPLEMENT_DYNCREATE(CBrivenDoc, CQelTelemetryDoc)
+
 CBrivenDoc::CBrivenDoc() {
   m_strStartDirectory = CurrentFolder();
   m_strProgramDirectory = ExecutableFolder();
@@ -46,11 +48,11 @@ CBrivenDoc::~CBrivenDoc() {
   DeleteContents();
 }
 
-bool CBrivenDoc::OnNewDocument() {
-  if (!CQelTelemetryDoc::OnNewDocument()) return false;
+afx::BOOL CBrivenDoc::OnNewDocument() {
+  if (!CQelTelemetryDoc::OnNewDocument()) return afx::FALSE;
   Lock lock(m_lock);
   ResetConversion();
-  return true;
+  return afx::TRUE;
 }
 
 void CBrivenDoc::DeleteContents() {

@@ -31,6 +31,8 @@
 #include "platform/sys/File.h"
 
 class CBrivenDoc : public CQelTelemetryDoc {
+  DECLARE_DYNCREATE(CBrivenDoc)
+
  public:
   using ProgressFactory = std::function<std::unique_ptr<ConversionProgress>()>;
 
@@ -40,7 +42,7 @@ class CBrivenDoc : public CQelTelemetryDoc {
   // and stops the telemetry control.
   ~CBrivenDoc() override;
 
-  bool OnNewDocument() override;
+  afx::BOOL OnNewDocument() override;
   void DeleteContents() override;
 
   // Where the user interface plugs in; without them the document runs

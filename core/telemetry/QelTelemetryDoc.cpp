@@ -4,21 +4,28 @@
 #include "core/telemetry/TelemControl.h"
 #include "core/telemetry/TelemetryDocLogLines.h"
 
+IMPLEMENT_SERIAL(CQelTelemetryDoc, afx::CDocument, 1)
+
 CQelTelemetryDoc::CQelTelemetryDoc() = default;
 
 CQelTelemetryDoc::~CQelTelemetryDoc() { ReleaseTelemControl(); }
 
-bool CQelTelemetryDoc::OnNewDocument() {
+afx::BOOL CQelTelemetryDoc::OnNewDocument() {
+  if (!afx::CDocument::OnNewDocument()) return afx::FALSE;
   CreateTelemControl();
-  return true;
+  return afx::TRUE;
 }
 
-bool CQelTelemetryDoc::OnOpenDocument(const std::string& /*path*/) {
+afx::BOOL CQelTelemetryDoc::OnOpenDocument(const char* path) {
+  if (!afx::CDocument::OnOpenDocument(path)) return afx::FALSE;
   CreateTelemControl();
-  return true;
+  return afx::TRUE;
 }
 
-void CQelTelemetryDoc::DeleteContents() { ReleaseTelemControl(); }
+void CQelTelemetryDoc::DeleteContents() {
+  ReleaseTelemControl();
+  afx::CDocument::DeleteContents();
+}
 
 telemetry::CTelemControl* CQelTelemetryDoc::CreateTelemControl() {
   ReleaseTelemControl();

@@ -18,12 +18,17 @@
 #include "core/instrument/Sensor.h"
 #include "core/telemetry/ResourceSettings.h"
 #include "core/telemetry/TelemetryCallbacks.h"
+#include "platform/afx/Document.h"
 
 namespace telemetry {
 class CTelemControl;
 }
 
-class CQelTelemetryDoc : public telemetry::TelemetryCallbacks {
+// The framework's document gives the base its place among views and
+// templates; nothing more of it is used here.
+class CQelTelemetryDoc : public afx::CDocument, public telemetry::TelemetryCallbacks {
+  DECLARE_SERIAL(CQelTelemetryDoc)
+
  public:
   CQelTelemetryDoc();
   // The control is released by DeleteContents only; a document destroyed
@@ -32,10 +37,11 @@ class CQelTelemetryDoc : public telemetry::TelemetryCallbacks {
   CQelTelemetryDoc(const CQelTelemetryDoc&) = delete;
   CQelTelemetryDoc& operator=(const CQelTelemetryDoc&) = delete;
 
-  // Document life.
-  virtual bool OnNewDocument();
-  virtual bool OnOpenDocument(const std::string& path);
-  virtual void DeleteContents();
+  // Document life: the framework's steps, then the control is made (or,
+  // for DeleteContents, stopped and released first).
+  afx::BOOL OnNewDocument() override;
+  afx::BOOL OnOpenDocument(const char* path) override;
+  void DeleteContents() override;
   telemetry::CTelemControl* CreateTelemControl();
   bool HasTelemControl() const { return m_bControl != 0; }
 

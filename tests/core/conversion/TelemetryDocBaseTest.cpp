@@ -1,6 +1,8 @@
-// The document base without a control, and the conversion log's line form.
+// The document base without a control, its run-time classes, and the
+// conversion log's line form.
 #include <gtest/gtest.h>
 
+#include "core/conversion/BrivenDoc.h"
 #include "core/telemetry/QelTelemetryDoc.h"
 #include "core/telemetry/TelemetryCodes.h"
 #include "core/telemetry/TelemetryDocLogLines.h"
@@ -72,6 +74,19 @@ TEST(LogLinesTest, StampHasTwoSpacesBetweenDateAndTime) {
   ASSERT_EQ(stamp.size(), 22u);
   EXPECT_EQ(stamp.substr(10, 2), "  ");
   EXPECT_EQ(stamp.substr(20), "> ");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TelemetryDocBaseTest, DocumentsAreCreatableByClassName) {
+  const afx::CRuntimeClass* base = afx::CRuntimeClass::FromName("CQelTelemetryDoc");
+  ASSERT_NE(base, nullptr);
+  EXPECT_TRUE(base->IsDerivedFrom(RUNTIME_CLASS(afx::CDocument)));
+  std::unique_ptr<afx::CObject> doc(afx::CRuntimeClass::CreateObject("CBrivenDoc"));
+  ASSERT_NE(doc, nullptr);
+  EXPECT_TRUE(doc->IsKindOf(RUNTIME_CLASS(CQelTelemetryDoc)));
 }
 
 }  // namespace
