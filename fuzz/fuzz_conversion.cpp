@@ -1,9 +1,11 @@
 // A whole unattended conversion of hostile log bytes through the conversion
 // document, with its real telemetry control and processing thread, into an
-// output file in the scratch folder. The first input byte picks the example
-// instrument (fixed binary or comma-separated text) and the options that
-// change the frame path: fits, time tags, extra columns, frame checks,
-// hexadecimal values, a frame limit; the rest is the log file.
+// output file in the scratch folder. The first input byte picks the
+// instrument (bits 0-1: the fixed binary example, the comma-separated text
+// example, the test fixture with a frame counter and a check sum, or none:
+// header mode) and the options that change the frame path (fits, time tags
+// and their format, extra columns, frame checks, a frame limit; raw values
+// with extra columns are hexadecimal); the rest is the log file.
 //
 // One document runs every input, as a series of conversions does: a new
 // document would cost its processing thread's last half-second pass.
@@ -26,14 +28,24 @@ namespace {
 constexpr auto kLongestConversion = std::chrono::seconds(10);
 
 void ChooseOptions(CBrivenParameters& p, std::uint8_t choice) {
-  p.m_format.m_nApplyFit = (choice >> 1) & 1;
-  p.m_nTimeTags = (choice >> 2) & 1;
-  p.m_nTimeTagsFormatted = (choice >> 3) & 1;
-  p.m_nShowExtra = (choice >> 4) & 1;
-  p.m_nCheckSumChecking = (choice >> 5) & 1;
-  p.m_nFrameCounterChecking = (choice >> 5) & 1;
-  p.m_format.m_nHexFormat = (choice >> 6) & 1;
+  p.m_format.m_nApplyFit = (choice >> 2) & 1;
+  p.m_nTimeTags = (choice >> 3) & 1;
+  p.m_nTimeTagsFormatted = (choice >> 4) & 1;
+  p.m_nShowExtra = (choice >> 5) & 1;
+  p.m_format.m_nHexFormat = p.m_nShowExtra && !p.m_format.m_nApplyFit;
+  p.m_nCheckSumChecking = (choice >> 6) & 1;
+  p.m_nFrameCounterChecking = (choice >> 6) & 1;
   p.m_nProcessLimit = (choice >> 7) ? 3 : -1;
+}
+
+// Empty: header mode, which finds its definition in the program's folder.
+std::string InstrumentFor(std::uint8_t choice) {
+  switch (choice & 3) {
+    case 0: return std::string(BRIVEN_EXAMPLES) + "/NMBP0417.tdf";
+    case 1: return std::string(BRIVEN_EXAMPLES) + "/NMAC0093.tdf";
+    case 2: return std::string(BRIVEN_CONVERSION_DATA) + "/binary.cal";
+    default: return {};
+  }
 }
 
 bool WaitUntilDone(CBrivenDoc& doc, ConversionState& state) {
@@ -50,7 +62,7 @@ CBrivenDoc& Document() {
   static CBrivenDoc* doc = [] {
     auto* made = new CBrivenDoc;  // lives as long as the fuzzing process
     made->SetCommandLine(true);
-    made->SetProgramDirectory(BRIVEN_EXAMPLES);
+    made->SetProgramDirectory(BRIVEN_CONVERSION_DATA);  // holds the header definition
     if (!made->OnNewDocument()) fuzz::Fail("a new document failed");
     return made;
   }();
@@ -80,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   doc.GetParameters() = CBrivenParameters{};
   doc.SetLogFileName(log);
   doc.SetOutputFileName(output);
-  doc.SetInstrumentFileName(std::string(BRIVEN_EXAMPLES) + ((choice & 1) ? "/NMAC0093.tdf" : "/NMBP0417.tdf"));
+  doc.SetInstrumentFileName(InstrumentFor(choice));
   ChooseOptions(doc.GetParameters(), choice);
   if (!doc.PrepareConversion()) return 0;
   if (!doc.BeginOutput(false) || doc.IsFileSkipped()) {

@@ -21,12 +21,23 @@ for choice in 01 02 00 1d 3a 7f e6; do
   done
 done
 
-# Conversion: bit 0 picks the text instrument, the others fits, time tags,
-# extra columns, frame checks, hexadecimal values and a frame limit.
-for choice in 00 01 02 03 16 17 23 36 37 81 c0; do
-  for log in binary_cast ascii_cast; do
-    { printf "\\x$choice"; head -c 1200 "$top/examples/$log.raw"; } > "$corpus/conversion/seed-$log-$choice"
+# Conversion: bits 0-1 pick the instrument (binary example, text example,
+# the conversion fixture, header mode), the others the options.
+rm -f "$corpus"/conversion/seed-*
+for choice in 00 04 2c 60 e4 f8; do
+  for pick in 0 1; do
+    log=$([ $pick = 0 ] && echo binary_cast || echo ascii_cast)
+    byte=$(printf '%02x' $(( 0x$choice | pick )))
+    { printf "\\x$byte"; head -c 1200 "$top/examples/$log.raw"; } > "$corpus/conversion/seed-$log-$byte"
   done
+done
+for f in good errors tagged nofound empty gap; do
+  for choice in 02 4e 5a; do
+    { printf "\\x$choice"; cat "$top/tests/data/conversion/$f.raw"; } > "$corpus/conversion/seed-$f-$choice"
+  done
+done
+for f in headers gap; do
+  { printf '\x03'; cat "$top/tests/data/conversion/$f.raw"; } > "$corpus/conversion/seed-$f-03"
 done
 
 for f in "$top"/tests/data/zip/*.zip; do
