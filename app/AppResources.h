@@ -1,13 +1,10 @@
 // The program's resources as C++ data, our equivalent of a resource script:
-// dialog templates in the window system's own form, and the menu,
-// accelerator and string tables as plain tables that the framework's
-// loaders read. Identifiers keep their historic numbers because stored
+// dialog templates, string table, menu and accelerator table in the window
+// system's own resource types, registered with it by number. Identifiers keep their historic numbers because stored
 // settings, help contexts and the command routing all depend on them.
 #pragma once
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
 #include "platform/ui/DialogTemplate.h"
 
@@ -77,38 +74,14 @@ constexpr int kConversionLogEdit = 101;
 // The class name under which the progress bar control is registered.
 constexpr const char kProgressControlClass[] = "msctls_progress32";
 
-struct MenuItemResource {
-  std::string text;  // empty with id 0: a separator
-  unsigned id = 0;   // 0 for a popup
-  std::vector<MenuItemResource> popup;
-};
+// Registers every dialog template, string, menu and accelerator table of
+// the program with the window system (once; later calls do nothing), so
+// that they are read through the window system's resource calls.
+void RegisterResources();
 
-struct MenuResource {
-  int id = 0;
-  std::vector<MenuItemResource> items;  // the top-level popups
-};
-
-// Accelerator flags with their Win32 values.
-constexpr std::uint8_t kAccelVirtKey = 0x01;
-constexpr std::uint8_t kAccelShift = 0x04;
-constexpr std::uint8_t kAccelControl = 0x08;
-
-struct AcceleratorResource {
-  std::uint8_t flags = kAccelVirtKey;
-  std::uint16_t key = 0;  // a virtual-key code
-  std::uint16_t command = 0;
-};
-
-struct AcceleratorTable {
-  int id = 0;
-  std::vector<AcceleratorResource> entries;
-};
-
-// Null when the program has no such resource.
-const ui::DialogTemplate* FindDialogTemplate(int id);
-const MenuResource* FindMenu(int id);
-const AcceleratorTable* FindAcceleratorTable(int id);
-// Null when the string table has no entry with that id.
-const char* FindStringResource(unsigned id);
+// A string of the table ("" when there is none), registering first.
+std::string LoadAppString(unsigned id);
+// A dialog template (null when there is none), registering first.
+const ui::DialogTemplate* LoadAppDialog(int id);
 
 }  // namespace app

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 
+#include "app/AboutDlg.h"
 #include "app/AppResources.h"
 #include "app/CommandLine.h"
 #include "core/conversion/BrivenDoc.h"
@@ -56,7 +57,7 @@ bool CBrivenApp::InitInstance(const std::vector<std::string>& argv) {
   ReadVersionInfo();
   m_pProfile = std::make_unique<sys::RegistryProfile>(
       m_strCompanyName.empty() ? std::string(kDefaultCompany) : m_strCompanyName,
-      app::FindStringResource(app::kStringAppTitle));
+      app::LoadAppString(app::kStringAppTitle).c_str());
   sys::SetAppProfile(m_pProfile.get());
   RegisterConvertVerb();
   const std::vector<std::string> arguments(argv.size() > 1 ? argv.begin() + 1 : argv.end(), argv.end());
@@ -84,7 +85,7 @@ bool CBrivenApp::CreateDocumentAndView() {
   const std::string header_definition = sys::FindDataFile(kHeaderDefinition);
   m_pDoc->SetProgramDirectory(header_definition.empty() ? m_strProgramFolder
                                                         : WithSeparator(QVTFileSystem::GetPath(header_definition)));
-  if (!m_frame.Create(app::FindStringResource(app::kStringAppTitle))) return false;
+  if (!m_frame.Create(app::LoadAppString(app::kStringAppTitle).c_str())) return false;
   m_pView = std::make_unique<CBrivenView>(*m_pDoc);
   return m_pView->Create(m_frame.GetSafeHwnd());
 }
@@ -137,3 +138,8 @@ void CBrivenApp::RegisterConvertVerb() {
   if (!registry.SetStringValue("", sys::Format("%s \"%%1\"", ProgramPath().c_str()))) registry.DeleteKey(kVerbKey);
 }
 
+
+void CBrivenApp::OnAppAbout() {
+  CAboutDlg about(this);
+  about.DoModal(m_frame.GetSafeHwnd());
+}

@@ -30,10 +30,15 @@ class CBrivenApp {
 
   void ReadVersionInfo();
   void RegisterConvertVerb();
+  // The About command: the About box, modally over the main window.
+  void OnAppAbout();
 
   const std::string& GetProgramFolder() const { return m_strProgramFolder; }
   const std::string& GetHelpFilePath() const { return m_strHelpFilePath; }
   const std::string& GetCompanyName() const { return m_strCompanyName; }
+  const std::string& GetProductName() const { return m_strProductName; }
+  const std::string& GetProductVersion() const { return m_strProductVersion; }
+  const std::string& GetCopyright() const { return m_strCopyright; }
   const std::string& GetInstallationCompany() const { return m_strInstallCompany; }
   const std::string& GetInstallationUserName() const { return m_strInstallUserName; }
   CBrivenDoc* GetDocument() const { return m_pDoc.get(); }

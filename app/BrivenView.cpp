@@ -139,7 +139,7 @@ void CBrivenView::OnConversionEnded() {
   }
   m_doc.DestroyProgressDialog();
   if (m_bInitialised) {
-    if (m_hMainWnd != nullptr) ui::SetWindowText(m_hMainWnd, app::FindStringResource(app::kStringAppTitle));
+    if (m_hMainWnd != nullptr) ui::SetWindowText(m_hMainWnd, app::LoadAppString(app::kStringAppTitle).c_str());
   } else {
     CloseMainWindow();
   }
@@ -147,7 +147,8 @@ void CBrivenView::OnConversionEnded() {
 
 void CBrivenView::UpdateTitle(int percent) {
   if (!m_bInitialised || m_hMainWnd == nullptr) return;
-  const char* title = app::FindStringResource(app::kStringAppTitle);
+  const std::string app_title = app::LoadAppString(app::kStringAppTitle);
+  const char* title = app_title.c_str();
   std::string text = m_bSeries ? sys::Format("%s - Conversion in Progress - %d/%d ", title, m_nFileNumber + 1, m_nTotal)
                                : sys::Format("%s - Conversion in Progress - ", title);
   if (percent != 0) sys::AppendFormat(text, "(%d%%)", percent);

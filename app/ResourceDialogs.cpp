@@ -1,9 +1,9 @@
 // The dialog templates: the About box, the form of the main view, the
 // progress window and the conversion log window, in dialog units.
-#include <map>
-
 #include "app/AppResources.h"
+#include "app/ResourceRegistration.h"
 #include "platform/ui/ControlMessages.h"
+#include "platform/ui/Resources.h"
 #include "platform/ui/WindowStyles.h"
 
 namespace app {
@@ -105,22 +105,13 @@ DialogTemplate ConversionLogWindow() {
   return t;
 }
 
-const std::map<int, DialogTemplate>& Templates() {
-  static const std::map<int, DialogTemplate> templates = {
-      {kAboutDialog, AboutBox()},
-      {kFormView, FormView()},
-      {kConversionDialog, ConversionWindow()},
-      {kConversionLogDialog, ConversionLogWindow()},
-  };
-  return templates;
-}
-
 }  // namespace
 
-const ui::DialogTemplate* FindDialogTemplate(int id) {
-  const auto& templates = Templates();
-  const auto it = templates.find(id);
-  return it == templates.end() ? nullptr : &it->second;
+void RegisterDialogResources() {
+  ui::RegisterDialogResource(kAboutDialog, AboutBox());
+  ui::RegisterDialogResource(kFormView, FormView());
+  ui::RegisterDialogResource(kConversionDialog, ConversionWindow());
+  ui::RegisterDialogResource(kConversionLogDialog, ConversionLogWindow());
 }
 
 }  // namespace app

@@ -1,14 +1,18 @@
 // The string table: the document string, the status-bar pane texts, the
 // application title and the command prompts (status text, then the tooltip
 // after "\n").
-#include <map>
+#include <mutex>
+#include <utility>
+#include <vector>
 
 #include "app/AppResources.h"
+#include "app/ResourceRegistration.h"
+#include "platform/ui/Resources.h"
 
 namespace app {
 
-const char* FindStringResource(unsigned id) {
-  static const std::map<unsigned, const char*> strings = {
+void RegisterStringResources() {
+  const std::vector<std::pair<unsigned, const char*>> strings = {
       {static_cast<unsigned>(kMainResource), "Briven\n\nBriven\n\n\nBriven.Document\nBriven Document"},
       {kStringHeaderPane, " H "},
       {kStringConvertingPane, " CONVERTING... "},
@@ -28,8 +32,28 @@ const char* FindStringResource(unsigned id) {
       {kCmdViewToolbar, "Show or hide the toolbar\nToggle ToolBar"},
       {kCmdViewStatusBar, "Show or hide the status bar\nToggle StatusBar"},
   };
-  const auto it = strings.find(id);
-  return it == strings.end() ? nullptr : it->second;
+  for (const auto& [id, text] : strings) ui::RegisterStringResource(id, text);
+}
+
+void RegisterResources() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    RegisterDialogResources();
+    RegisterMenuResources();
+    RegisterStringResources();
+  });
+}
+
+std::string LoadAppString(unsigned id) {
+  RegisterResources();
+  std::string text;
+  if (!ui::LoadStringResource(id, text)) text.clear();
+  return text;
+}
+
+const ui::DialogTemplate* LoadAppDialog(int id) {
+  RegisterResources();
+  return ui::FindDialogResource(static_cast<ui::UINT>(id));
 }
 
 }  // namespace app

@@ -23,10 +23,6 @@
 namespace {
 
 const std::string kExamples = BRIVEN_EXAMPLES;
-const std::string kBinaryLog = kExamples + "/binary_cast.raw";
-const std::string kBinaryInstrument = kExamples + "/NMBP0417.tdf";
-const std::string kAsciiLog = kExamples + "/ascii_cast.raw";
-const std::string kAsciiInstrument = kExamples + "/NMAC0093.tdf";
 
 // The output names in the order their conversions began, from the start
 // blocks of the conversion log.
@@ -48,6 +44,14 @@ std::size_t Count(const std::string& text, const std::string& what) {
 
 class ConversionDriving : public ::testing::Test {
  protected:
+  // Private copies of the example files: a definition file is read under an
+  // exclusive lock, so runs of other tests must not share ours.
+  std::string Example(const std::string& name) {
+    std::filesystem::create_directories(folder_ / "examples");
+    const std::string copy = folder_ / ("examples/" + name);
+    if (!std::filesystem::exists(copy)) std::filesystem::copy_file(kExamples + "/" + name, copy);
+    return copy;
+  }
   void SetUp() override {
     ui::SetClock(&clock_);
     ui::GetHeadlessHost().SetStallLimit(20000);
@@ -90,6 +94,10 @@ class ConversionDriving : public ::testing::Test {
   }
 
   apptest::TempFolder folder_;
+  std::string binary_log_ = Example("binary_cast.raw");
+  std::string binary_instrument_ = Example("NMBP0417.tdf");
+  std::string ascii_log_ = Example("ascii_cast.raw");
+  std::string ascii_instrument_ = Example("NMAC0093.tdf");
   ui::VirtualClock clock_;
   sys::MemoryProfile profile_;
   std::unique_ptr<CBrivenDoc> doc_;
@@ -99,8 +107,8 @@ class ConversionDriving : public ::testing::Test {
 
 TEST_F(ConversionDriving, SeriesVariesTheInstrumentFastestAndSurvivesAFailedPair) {
   doc_->GetSettings().dismiss_progress = 1;
-  view_->SetSelection({{Copy(kAsciiLog, "cast1.raw"), Copy(kBinaryLog, "cast2.raw")},
-                       {kAsciiInstrument, folder_ / "missing.tdf", kBinaryInstrument},
+  view_->SetSelection({{Copy(ascii_log_, "cast1.raw"), Copy(binary_log_, "cast2.raw")},
+                       {ascii_instrument_, folder_ / "missing.tdf", binary_instrument_},
                        folder_.path() + "/"});
   view_->OnConvert();
   EXPECT_TRUE(view_->IsSeries());
@@ -124,7 +132,7 @@ TEST_F(ConversionDriving, HeaderSeriesStepsOnlyTheLogFiles) {
   view_->SetHeaderConversion(true);
   const std::string header_lines = "BRVHDR NMBP0417 (Instrument)\r\n";
   for (const char* name : {"h1.raw", "h2.raw", "h3.raw"}) apptest::WriteFile(folder_ / name, header_lines);
-  view_->SetSelection({{folder_ / "h1.raw", folder_ / "h2.raw", folder_ / "h3.raw"}, {kBinaryInstrument},
+  view_->SetSelection({{folder_ / "h1.raw", folder_ / "h2.raw", folder_ / "h3.raw"}, {binary_instrument_},
                        folder_.path() + "/"});
   view_->OnConvert();
   EXPECT_EQ(view_->GetTotal(), 3);
@@ -138,7 +146,7 @@ TEST_F(ConversionDriving, CancelStopsTheSeries) {
   const std::string big = folder_ / "big.raw";
   const std::string command = std::string("'") + BRIVEN_GENERATE_LOG + "' fixed 20 '" + big + "' >/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
-  view_->SetSelection({{big, Copy(kBinaryLog, "small.raw")}, {kBinaryInstrument}, folder_.path() + "/"});
+  view_->SetSelection({{big, Copy(binary_log_, "small.raw")}, {binary_instrument_}, folder_.path() + "/"});
   bool pressed = false;
   view_->SetProgressObserver([&](int) {
     CConversionDlg* progress = view_->GetProgressWindow();
@@ -163,7 +171,7 @@ TEST_F(ConversionDriving, DisplayedViewTitlesTheSeriesAndStepsTheIncrement) {
   naming.m_nIncrementType = CFileNaming::kIncrementNumeric;
   naming.m_strBase = "CAST";
   naming.m_strIncrement = "7";
-  view_->SetSelection({{Copy(kBinaryLog, "one.raw"), Copy(kBinaryLog, "two.raw")}, {kBinaryInstrument},
+  view_->SetSelection({{Copy(binary_log_, "one.raw"), Copy(binary_log_, "two.raw")}, {binary_instrument_},
                        folder_.path() + "/"});
   std::set<std::string> titles;
   view_->SetProgressObserver([&](int) { titles.insert(ui::GetWindowTextString(frame_.GetSafeHwnd())); });
@@ -183,8 +191,8 @@ TEST_F(ConversionDriving, DisplayedViewTitlesTheSeriesAndStepsTheIncrement) {
 }
 
 TEST_F(ConversionDriving, FinishedSingleConversionWaitsForOkWithItsCounts) {
-  doc_->SetLogFileName(kBinaryLog);
-  doc_->SetInstrumentFileName(kBinaryInstrument);
+  doc_->SetLogFileName(binary_log_);
+  doc_->SetInstrumentFileName(binary_instrument_);
   doc_->SetOutputFileName(Out("single.dat"));
   ASSERT_TRUE(doc_->GetParameters().ParseCommandLine("-l100-2"));
   view_->OnConvert();
@@ -230,7 +238,7 @@ TEST_F(ConversionDriving, HeaderConversionIsDrivenByTheLogLength) {
 }
 
 TEST_F(ConversionDriving, FailedPreparationLeavesNoConversionRunning) {
-  doc_->SetLogFileName(kBinaryLog);
+  doc_->SetLogFileName(binary_log_);
   doc_->SetInstrumentFileName(folder_ / "missing.tdf");
   doc_->SetOutputFileName(Out("never.dat"));
   view_->OnStartConversion(1);

@@ -6,11 +6,16 @@
 #include <gtest/gtest.h>
 
 #include "app/AppResources.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Resources.h"
+#include "platform/ui/Window.h"
 #include "core/instrument/Instrument.h"
 #include "core/instrument/SensorKeywords.h"
 #include "core/instrument/Sensor.h"
 
 namespace {
+
+unsigned g_command = 0;
 
 std::set<int> ItemIds(const ui::DialogTemplate& dialog) {
   std::set<int> ids;
@@ -33,46 +38,60 @@ TEST(Resources, DialogsHoldTheControlsTheirCodeAddresses) {
       {app::kConversionLogDialog, "Conversion Log Output", {}},
   };
   for (const DialogCase& c : cases) {
-    const ui::DialogTemplate* dialog = app::FindDialogTemplate(c.id);
+    const ui::DialogTemplate* dialog = app::LoadAppDialog(c.id);
     ASSERT_NE(dialog, nullptr) << c.id;
     EXPECT_EQ(dialog->caption, c.caption) << c.id;
     const std::set<int> ids = ItemIds(*dialog);
     for (int id : c.ids) EXPECT_EQ(ids.count(id), 1u) << "dialog " << c.id << " control " << id;
   }
-  EXPECT_EQ(app::FindDialogTemplate(999), nullptr);
+  EXPECT_EQ(app::LoadAppDialog(999), nullptr);
   // The progress window's labels are the system's own texts.
   std::set<std::string> labels;
-  for (const auto& item : app::FindDialogTemplate(app::kConversionDialog)->items) labels.insert(item.text);
+  for (const auto& item : app::LoadAppDialog(app::kConversionDialog)->items) labels.insert(item.text);
   for (const char* text : {"Frames Processed:", "Resynchronizations:", "Frame Counter Errors:", "Check Sum Errors:"})
     EXPECT_EQ(labels.count(text), 1u) << text;
 }
 
 TEST(Resources, MenuAcceleratorsAndStringsReachTheCommands) {
-  const app::MenuResource* menu = app::FindMenu(app::kMainResource);
+  app::RegisterResources();
+  const std::vector<ui::MenuItemTemplate>* menu = ui::FindMenuResource(app::kMainResource);
   ASSERT_NE(menu, nullptr);
-  ASSERT_EQ(menu->items.size(), 4u);
-  EXPECT_EQ(menu->items[0].text, "&Briven");
-  EXPECT_EQ(menu->items[1].text, "&Conversion");
-  EXPECT_EQ(menu->items[1].popup.back().text, "&Convert\tCtrl+C");
-  EXPECT_EQ(menu->items[1].popup.back().id, app::kCmdConvert);
-  EXPECT_EQ(menu->items[2].popup[2].text, "Conversion &Log");
-  EXPECT_EQ(menu->items[3].popup.back().text, "&About Briven...");
+  ASSERT_EQ(menu->size(), 4u);
+  EXPECT_EQ((*menu)[0].text, "&Briven");
+  EXPECT_EQ((*menu)[0].flags, ui::MF_POPUP);
+  EXPECT_EQ((*menu)[1].text, "&Conversion");
+  EXPECT_EQ((*menu)[1].popup.back().text, "&Convert\tCtrl+C");
+  EXPECT_EQ((*menu)[1].popup.back().id, app::kCmdConvert);
+  EXPECT_EQ((*menu)[1].popup[2].flags, ui::MF_SEPARATOR);
+  EXPECT_EQ((*menu)[2].popup[2].text, "Conversion &Log");
+  EXPECT_EQ((*menu)[3].popup.back().text, "&About Briven...");
 
-  const app::AcceleratorTable* table = app::FindAcceleratorTable(app::kMainResource);
-  ASSERT_NE(table, nullptr);
-  std::set<std::pair<int, int>> keys;
-  for (const app::AcceleratorResource& entry : table->entries) keys.insert({entry.key | entry.flags << 16, entry.command});
-  EXPECT_EQ(keys.size(), 9u);
-  EXPECT_EQ(keys.count({'C' | (app::kAccelVirtKey | app::kAccelControl) << 16, 32775}), 1u);
-  EXPECT_EQ(keys.count({0x70 | (app::kAccelVirtKey | app::kAccelShift) << 16, 57669}), 1u);
-  EXPECT_EQ(keys.count({0x0D | app::kAccelVirtKey << 16, 32791}), 1u);
+  // Accelerators: a key down that matches becomes the command.
+  const ui::HACCEL accel = ui::LoadAccelerators(app::kMainResource);
+  ASSERT_NE(accel, nullptr);
+  EXPECT_EQ(ui::LoadAccelerators(999), nullptr);
+  ui::WNDCLASS probe_class;
+  probe_class.lpszClassName = "AcceleratorProbe";
+  probe_class.lpfnWndProc = [](ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) -> ui::LRESULT {
+    if (message == ui::WM_COMMAND) g_command = static_cast<unsigned>(wParam & 0xFFFF);
+    return ui::DefWindowProc(hwnd, message, wParam, lParam);
+  };
+  ASSERT_TRUE(ui::RegisterClass(probe_class));
+  const ui::HWND probe = ui::CreateWindowEx(0, "AcceleratorProbe", "", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr);
+  ui::MSG enter{};
+  enter.hwnd = probe;
+  enter.message = ui::WM_KEYDOWN;
+  enter.wParam = 0x0D;
+  EXPECT_EQ(ui::TranslateAccelerator(probe, accel, &enter), 1);
+  EXPECT_EQ(g_command, app::kCmdEnterConvert);
+  ui::DestroyWindow(probe);
 
-  EXPECT_STREQ(app::FindStringResource(128), "Briven\n\nBriven\n\n\nBriven.Document\nBriven Document");
-  EXPECT_STREQ(app::FindStringResource(129), " H ");
-  EXPECT_STREQ(app::FindStringResource(130), " CONVERTING... ");
-  EXPECT_STREQ(app::FindStringResource(57344), "Briven");
-  EXPECT_STREQ(app::FindStringResource(32775), "Begin conversion\nBegin Conversion (Ctrl+C)");
-  EXPECT_EQ(app::FindStringResource(1), nullptr);
+  EXPECT_EQ(app::LoadAppString(128), "Briven\n\nBriven\n\n\nBriven.Document\nBriven Document");
+  EXPECT_EQ(app::LoadAppString(129), " H ");
+  EXPECT_EQ(app::LoadAppString(130), " CONVERTING... ");
+  EXPECT_EQ(app::LoadAppString(57344), "Briven");
+  EXPECT_EQ(app::LoadAppString(32775), "Begin conversion\nBegin Conversion (Ctrl+C)");
+  EXPECT_EQ(app::LoadAppString(1), "");
 }
 
 TEST(HeaderDefinition, LoadsAsOneHeaderSensorOfAVariableFrame) {

@@ -16,10 +16,6 @@
 namespace {
 
 const std::string kExamples = BRIVEN_EXAMPLES;
-const std::string kBinaryLog = kExamples + "/binary_cast.raw";
-const std::string kBinaryInstrument = kExamples + "/NMBP0417.tdf";
-const std::string kAsciiLog = kExamples + "/ascii_cast.raw";
-const std::string kAsciiInstrument = kExamples + "/NMAC0093.tdf";
 
 const std::string kBinaryColumns = "SN\tFRAME(COUNTER)\tPRES\tT(W)\tCOND\tLU(490)\tSTATUS\tCHECK(SUM)\r\n";
 const std::string kBinaryFirstRow = "0417\t0\t1100\t6078\t3.2668466568\t62510\t0\t183\r\n";
@@ -34,6 +30,14 @@ std::size_t CountLines(const std::string& text) {
 
 class UnattendedConversion : public ::testing::Test {
  protected:
+  // Private copies of the example files: a definition file is read under an
+  // exclusive lock, so runs of other tests must not share ours.
+  std::string Example(const std::string& name) {
+    std::filesystem::create_directories(folder_ / "examples");
+    const std::string copy = folder_ / ("examples/" + name);
+    if (!std::filesystem::exists(copy)) std::filesystem::copy_file(kExamples + "/" + name, copy);
+    return copy;
+  }
   apptest::ProgramRun Run(const std::vector<std::string>& arguments, apptest::ProgramOptions options = {}) {
     options.working_folder = folder_.path();
     options.config_home = folder_ / "config";
@@ -46,10 +50,14 @@ class UnattendedConversion : public ::testing::Test {
   std::string Path(const std::string& name) const { return folder_ / name; }
 
   apptest::TempFolder folder_;
+  std::string binary_log_ = Example("binary_cast.raw");
+  std::string binary_instrument_ = Example("NMBP0417.tdf");
+  std::string ascii_log_ = Example("ascii_cast.raw");
+  std::string ascii_instrument_ = Example("NMAC0093.tdf");
 };
 
 TEST_F(UnattendedConversion, ThreeNamesConvertEveryFrameQuietly) {
-  const apptest::ProgramRun run = Run({kBinaryLog, Path("out.dat"), kBinaryInstrument});
+  const apptest::ProgramRun run = Run({binary_log_, Path("out.dat"), binary_instrument_});
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_EQ(run.err, "");
   const std::string output = apptest::ReadFile(Path("out.dat"));
@@ -65,15 +73,15 @@ TEST_F(UnattendedConversion, ThreeNamesConvertEveryFrameQuietly) {
 TEST_F(UnattendedConversion, ProgressLineOnlyWhenStderrIsATerminal) {
   apptest::ProgramOptions options;
   options.stderr_terminal = true;
-  const apptest::ProgramRun run = Run({kBinaryLog, Path("out.dat"), kBinaryInstrument}, options);
+  const apptest::ProgramRun run = Run({binary_log_, Path("out.dat"), binary_instrument_}, options);
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_NE(run.err.find("\rbriven: converting binary_cast.raw: 100%"), std::string::npos) << run.err;
   // The pipe of the other tests gets none of it (they expect stderr empty).
 }
 
 TEST_F(UnattendedConversion, RelativeNamesResolveAgainstTheWorkingFolder) {
-  std::filesystem::copy_file(kAsciiLog, Path("cast.raw"));
-  std::filesystem::copy_file(kAsciiInstrument, Path("ctd.tdf"));
+  std::filesystem::copy_file(ascii_log_, Path("cast.raw"));
+  std::filesystem::copy_file(ascii_instrument_, Path("ctd.tdf"));
   const apptest::ProgramRun run = Run({"cast.raw", "cast.dat", "ctd.tdf"});
   EXPECT_EQ(run.exit_code, 0);
   const std::string output = apptest::ReadFile(Path("cast.dat"));
@@ -84,7 +92,7 @@ TEST_F(UnattendedConversion, RelativeNamesResolveAgainstTheWorkingFolder) {
 TEST_F(UnattendedConversion, TwoNamesConvertTheHeaderLines) {
   apptest::WriteFile(Path("header.raw"),
                      "BRVHDR NMBP0417 (Instrument)\r\nBRVHDR Norrvik Marine (Maker)\r\n" +
-                         apptest::ReadFile(kBinaryLog).substr(0, 220));
+                         apptest::ReadFile(binary_log_).substr(0, 220));
   const apptest::ProgramRun run = Run({Path("header.raw"), Path("header.txt")});
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_EQ(run.err, "");
@@ -94,7 +102,7 @@ TEST_F(UnattendedConversion, TwoNamesConvertTheHeaderLines) {
 TEST_F(UnattendedConversion, EverySwitchGroupShapesTheOutput) {
   const std::string log_path = Path("Logs/Run.Log");
   std::filesystem::create_directory(Path("Logs"));
-  const apptest::ProgramRun run = Run({kBinaryLog, Path("fitted.dat"), kBinaryInstrument, "-c", "-d,", "-EFC",
+  const apptest::ProgramRun run = Run({binary_log_, Path("fitted.dat"), binary_instrument_, "-c", "-d,", "-EFC",
                                        "-ff", "-l100-2", "-p3", "-w12", "-x", "-ew=yes", "-ow=yes",
                                        "-CL=" + log_path});
   EXPECT_EQ(run.exit_code, 0) << run.err;
@@ -119,12 +127,12 @@ struct UsageCase {
 
 TEST_F(UnattendedConversion, UsageErrorsEndWithStatusTwoAndNoOutput) {
   const std::vector<UsageCase> cases = {
-      {"fourth name", {kBinaryLog, "out.dat", kBinaryInstrument, "extra.tdf"},
+      {"fourth name", {binary_log_, "out.dat", binary_instrument_, "extra.tdf"},
        "briven: Invalid command line parameters. Parameters parsed: 3\n"},
-      {"refused switch", {kBinaryLog, "out.dat", "-zz"}, "briven: Invalid command line parameters. Parameters parsed: 2\n"},
-      {"switch before a second name", {kBinaryLog, "-x", "out.dat"},
+      {"refused switch", {binary_log_, "out.dat", "-zz"}, "briven: Invalid command line parameters. Parameters parsed: 2\n"},
+      {"switch before a second name", {binary_log_, "-x", "out.dat"},
        "briven: Invalid command line parameters. Parameters parsed: 2\n"},
-      {"one name and switches", {kBinaryLog, "-x", "-c"},
+      {"one name and switches", {binary_log_, "-x", "-c"},
        "briven: There must be at least two file name parameters to use command line processing.\n"},
   };
   for (const UsageCase& c : cases) {
@@ -136,7 +144,7 @@ TEST_F(UnattendedConversion, UsageErrorsEndWithStatusTwoAndNoOutput) {
 }
 
 TEST_F(UnattendedConversion, InteractiveStartWithoutDisplayIsRefused) {
-  for (const std::vector<std::string>& arguments : {std::vector<std::string>{}, {kBinaryLog}}) {
+  for (const std::vector<std::string>& arguments : {std::vector<std::string>{}, {binary_log_}}) {
     const apptest::ProgramRun run = Run(arguments);
     EXPECT_EQ(run.exit_code, 2);
     EXPECT_NE(run.err.find("DISPLAY"), std::string::npos) << run.err;
@@ -146,20 +154,20 @@ TEST_F(UnattendedConversion, InteractiveStartWithoutDisplayIsRefused) {
 TEST_F(UnattendedConversion, ExistingOutputIsKeptUnlessOverwriteIsAllowed) {
   const std::string old_bytes = "yesterday's results\r\n";
   apptest::WriteFile(Path("out.dat"), old_bytes);
-  const apptest::ProgramRun refused = Run({kBinaryLog, Path("out.dat"), kBinaryInstrument});
+  const apptest::ProgramRun refused = Run({binary_log_, Path("out.dat"), binary_instrument_});
   EXPECT_EQ(refused.exit_code, 1);
   EXPECT_NE(refused.err.find("The output file \"" + Path("out.dat") + "\" already exists."), std::string::npos)
       << refused.err;
   EXPECT_NE(refused.err.find("briven: Conversion aborted.\n"), std::string::npos) << refused.err;
   EXPECT_EQ(apptest::ReadFile(Path("out.dat")), old_bytes);
 
-  const apptest::ProgramRun allowed = Run({kBinaryLog, Path("out.dat"), kBinaryInstrument, "-ow=yes"});
+  const apptest::ProgramRun allowed = Run({binary_log_, Path("out.dat"), binary_instrument_, "-ow=yes"});
   EXPECT_EQ(allowed.exit_code, 0);
   EXPECT_EQ(apptest::ReadFile(Path("out.dat")).substr(0, kBinaryColumns.size()), kBinaryColumns);
 }
 
 TEST_F(UnattendedConversion, AbsentInstrumentHeaderCompletesWithStatusThree) {
-  const apptest::ProgramRun run = Run({kAsciiLog, Path("out.dat"), kBinaryInstrument});
+  const apptest::ProgramRun run = Run({ascii_log_, Path("out.dat"), binary_instrument_});
   EXPECT_EQ(run.exit_code, 3);
   EXPECT_NE(run.err.find("NMBP0417 not found."), std::string::npos) << run.err;
 }
@@ -176,10 +184,10 @@ TEST_F(UnattendedConversion, FailuresEndWithStatusOneAndTheReasonOnStderr) {
   apptest::WriteFile(Path("broken.tdf"), "INSTRUMENT NMBP '' 5 AS 0 NONE\n");
   apptest::WriteFile(Path("not-a-folder"), "x");
   const std::vector<FailureCase> cases = {
-      {"definition with errors", kBinaryLog, Path("a.dat"), Path("broken.tdf"), "An error occured reading the instrument"},
-      {"missing log", Path("missing.raw"), Path("b.dat"), kBinaryInstrument,
+      {"definition with errors", binary_log_, Path("a.dat"), Path("broken.tdf"), "An error occured reading the instrument"},
+      {"missing log", Path("missing.raw"), Path("b.dat"), binary_instrument_,
        "An error occured opening the log file. The file could not be found."},
-      {"output folder cannot hold files", kBinaryLog, Path("not-a-folder/c.dat"), kBinaryInstrument,
+      {"output folder cannot hold files", binary_log_, Path("not-a-folder/c.dat"), binary_instrument_,
        "An error occured opening the output file."},
   };
   for (const FailureCase& c : cases) {
@@ -192,9 +200,9 @@ TEST_F(UnattendedConversion, FailuresEndWithStatusOneAndTheReasonOnStderr) {
 }
 
 TEST_F(UnattendedConversion, OutputThatIsTheLogIsRefusedAndTheLogKept) {
-  std::filesystem::copy_file(kBinaryLog, Path("cast.raw"));
+  std::filesystem::copy_file(binary_log_, Path("cast.raw"));
   const std::string before = apptest::ReadFile(Path("cast.raw"));
-  const apptest::ProgramRun run = Run({Path("cast.raw"), Path("cast.raw"), kBinaryInstrument, "-ow=yes"});
+  const apptest::ProgramRun run = Run({Path("cast.raw"), Path("cast.raw"), binary_instrument_, "-ow=yes"});
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_NE(run.err.find("An error occured opening the output file."), std::string::npos) << run.err;
   EXPECT_EQ(apptest::ReadFile(Path("cast.raw")), before);
@@ -216,7 +224,7 @@ TEST_F(UnattendedConversion, SignalsStopTheConversionWithTheAbortedSummary) {
     options.signal = c.signal;
     options.signal_after_ms = 300;
     options.signal_when_exists = output;
-    const apptest::ProgramRun run = Run({big_log, output, kBinaryInstrument, "-cl=" + log}, options);
+    const apptest::ProgramRun run = Run({big_log, output, binary_instrument_, "-cl=" + log}, options);
     EXPECT_EQ(run.exit_code, c.exit_code) << run.err;
     EXPECT_NE(run.err.find("briven: Conversion aborted."), std::string::npos) << run.err;
     const std::string log_text = apptest::ReadFile(log);

@@ -1,0 +1,10 @@
+// The parts of the resource registration, one per resource file.
+#pragma once
+
+namespace app {
+
+void RegisterDialogResources();
+void RegisterMenuResources();
+void RegisterStringResources();
+
+}  // namespace app
