@@ -58,6 +58,8 @@ INT_PTR CDialog::DoModal() {
   if (hwnd && m_bModal) {
     if (!m_bEndRequested && !(::ui::GetWindowLongPtr(hwnd, GWL_STYLE) & WS_VISIBLE)) ShowWindow(SW_SHOW);
     if (!m_bEndRequested) RunModalLoop();
+    // A loop that WM_QUIT ended answers as Cancel, never as a confirmation.
+    if (!m_bEndRequested) m_nModalResult = IDCANCEL;
   }
   if (disable_owner && ::ui::IsWindow(owner)) ::ui::EnableWindow(owner, TRUE);
   if (m_hWnd) {

@@ -12,8 +12,9 @@ class CDialog : public CWnd {
   CDialog() = default;
   explicit CDialog(UINT template_id, CWnd* parent = nullptr) : m_nIDHelp(template_id), m_nIDTemplate(template_id), m_pParentWnd(parent) {}
 
-  // Runs the dialog; the result of EndDialog, or -1 when the template is
-  // missing or the window could not be made.
+  // Runs the dialog; the result of EndDialog, IDCANCEL when WM_QUIT ended
+  // the loop first, or -1 when the template is missing or the window could
+  // not be made.
   virtual INT_PTR DoModal();
   // A modeless dialog; TRUE when its window exists.
   virtual BOOL Create(UINT template_id, CWnd* parent = nullptr);

@@ -1,6 +1,7 @@
 #include "platform/ui/HeadlessHost.h"
 
 #include "platform/ui/Clock.h"
+#include "platform/ui/MessageLoop.h"
 
 namespace ui {
 
@@ -20,7 +21,38 @@ Host& GetHost() {
 
 void SetHost(Host* host) { installed_host.store(host); }
 
+void HeadlessHost::AddScriptStep(std::function<void()> step) {
+  std::lock_guard lock(script_mutex_);
+  script_.push_back(Step{GetCurrentThreadId(), std::move(step)});
+}
+
+std::size_t HeadlessHost::PendingScriptSteps() const {
+  std::lock_guard lock(script_mutex_);
+  return script_.size();
+}
+
+void HeadlessHost::ClearScript() {
+  std::lock_guard lock(script_mutex_);
+  script_.clear();
+}
+
+std::function<void()> HeadlessHost::TakeStep() {
+  const DWORD thread = GetCurrentThreadId();
+  std::lock_guard lock(script_mutex_);
+  for (auto it = script_.begin(); it != script_.end(); ++it) {
+    if (it->thread_id != thread) continue;
+    auto step = std::move(it->run);
+    script_.erase(it);
+    return step;
+  }
+  return nullptr;
+}
+
 void HeadlessHost::WaitForInput(InputWaiter& waiter, std::int64_t due_ms) {
+  if (auto step = TakeStep()) {
+    step();  // its input is now queued; the loop looks again
+    return;
+  }
   Clock& clock = GetClock();
   if (due_ms < 0) {
     if (!waiter.WaitForSignal(stall_limit_ms_.load()))

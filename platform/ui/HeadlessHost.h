@@ -5,6 +5,9 @@
 #pragma once
 
 #include <atomic>
+#include <deque>
+#include <functional>
+#include <mutex>
 #include <stdexcept>
 
 #include "platform/ui/Host.h"
@@ -26,8 +29,24 @@ class HeadlessHost : public Host {
   // throws StallError; negative (the default) waits for ever.
   void SetStallLimit(std::int64_t real_ms) { stall_limit_ms_ = real_ms; }
 
+  // Scripted input: steps run one at a time, each when the loop of the
+  // thread that added it has nothing left to do and before any timer is
+  // waited for. A step usually posts input (HeadlessInput.h).
+  void AddScriptStep(std::function<void()> step);
+  std::size_t PendingScriptSteps() const;
+  void ClearScript();
+
  private:
+  struct Step {
+    DWORD thread_id;
+    std::function<void()> run;
+  };
+  // The next step of the calling thread, if any.
+  std::function<void()> TakeStep();
+
   std::atomic<std::int64_t> stall_limit_ms_{-1};
+  mutable std::mutex script_mutex_;
+  std::deque<Step> script_;
 };
 
 HeadlessHost& GetHeadlessHost();

@@ -8,6 +8,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/HeadlessHost.h"
+#include "platform/ui/HeadlessInput.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Resources.h"

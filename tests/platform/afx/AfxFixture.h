@@ -32,6 +32,7 @@ class AfxFixture : public ::testing::Test {
     sys::SetNoticeSink(nullptr);
     CWinApp::SetProfileFactory(nullptr);
     sys::SetAppProfile(nullptr);
+    ::ui::GetHeadlessHost().ClearScript();
     ::ui::GetHeadlessHost().SetStallLimit(-1);
     ::ui::SetClock(nullptr);
   }

@@ -147,6 +147,15 @@ TEST_F(DialogTest, EscapeCancelsWithoutTakingTheValuesAndTheOwnerIsDisabledMeanw
   EXPECT_EQ(dlg.name, "abc");
 }
 
+TEST_F(DialogTest, QuitDuringTheRunAnswersCancelAndReachesTheOuterLoop) {
+  CExchangeDialog dlg;
+  dlg.script = [](CExchangeDialog&) { ::ui::PostQuitMessage(9); };
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  MSG msg;
+  EXPECT_EQ(::ui::GetMessage(&msg, nullptr, 0, 0), 0);
+  EXPECT_EQ(msg.wParam, 9u);
+}
+
 TEST_F(DialogTest, AMissingTemplateFailsTheRun) {
   CDialog dlg(kDialogTemplate + 1);
   EXPECT_EQ(dlg.DoModal(), -1);

@@ -187,5 +187,43 @@ TEST_F(DialogTest, ResourcesAreFoundByIdAndAcceleratorsBecomeCommands) {
   EXPECT_FALSE(TranslateAccelerator(frame, reinterpret_cast<HACCEL>(&msg), &msg));
 }
 
+TEST_F(DialogTest, ScriptedInputDrivesAModalDialog) {
+  std::string typed;
+  dialog_handler = [&](HWND hwnd, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+    if (message == WM_INITDIALOG) return TRUE;
+    if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+      typed = GetDlgItemTextString(hwnd, 100);
+      EndDialog(hwnd, IDOK);
+      return TRUE;
+    }
+    return FALSE;
+  };
+  GetHeadlessHost().AddScriptStep([] { PostText("a1"); });
+  GetHeadlessHost().AddScriptStep([] { PostKeyPress(VK_RETURN); });
+  const DialogTemplate dialog = SmallDialog();
+  EXPECT_EQ(DialogBoxIndirectParam(&dialog, nullptr, TestDialogProc, 0), IDOK);
+  EXPECT_EQ(typed, "a1");
+  EXPECT_EQ(GetHeadlessHost().PendingScriptSteps(), 0u);
+  dialog_handler = nullptr;
+}
+
+TEST_F(DialogTest, AClickReachesTheControlUnderThePointUnlessItIsDisabled) {
+  std::vector<int> clicked;
+  dialog_handler = [&](HWND, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) clicked.push_back(LOWORD(wParam));
+    return message == WM_COMMAND;
+  };
+  const DialogTemplate dialog = SmallDialog();
+  const HWND hdlg = CreateDialogIndirectParam(&dialog, nullptr, TestDialogProc, 0);
+  ShowWindow(hdlg, SW_SHOW);
+  EXPECT_TRUE(PostClick(hdlg, POINT{20, 135}));      // OK: 15,130 to 90,152
+  EnableWindow(GetDlgItem(hdlg, IDCANCEL), FALSE);
+  EXPECT_FALSE(PostClick(hdlg, POINT{110, 135}));    // Cancel, disabled
+  MSG msg;
+  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+  EXPECT_EQ(clicked, (std::vector<int>{IDOK}));
+  dialog_handler = nullptr;
+}
+
 }  // namespace
 }  // namespace ui::test

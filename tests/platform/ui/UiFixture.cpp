@@ -31,6 +31,7 @@ void UiFixture::TearDown() {
   for (int i = 0; i < 1000 && PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE); ++i) DispatchMessage(&msg);
   for (HWND top = GetTopWindow(nullptr); top; top = GetTopWindow(nullptr))
     if (!DestroyWindow(top)) break;
+  GetHeadlessHost().ClearScript();
   GetHeadlessHost().SetStallLimit(-1);
   SetClock(nullptr);
 }

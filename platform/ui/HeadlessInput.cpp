@@ -1,0 +1,69 @@
+#include "platform/ui/HeadlessInput.h"
+
+#include "platform/ui/MessageLoop.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Resources.h"
+#include "platform/ui/Window.h"
+#include "platform/ui/WindowStyles.h"
+
+namespace ui {
+
+namespace {
+
+constexpr WPARAM kAlt = 0x12;  // VK_MENU
+
+HWND KeyTarget() {
+  const HWND focus = GetFocus();
+  return focus ? focus : GetActiveWindow();
+}
+
+void PostModifiers(HWND target, BYTE modifiers, UINT message) {
+  const UINT key_message = (modifiers & FALT) ? (message == WM_KEYDOWN ? WM_SYSKEYDOWN : WM_SYSKEYUP) : message;
+  if (modifiers & FSHIFT) PostMessage(target, key_message, VK_SHIFT, 0);
+  if (modifiers & FCONTROL) PostMessage(target, key_message, VK_CONTROL, 0);
+  if (modifiers & FALT) PostMessage(target, key_message, kAlt, 0);
+}
+
+}  // namespace
+
+BOOL PostKeyPress(WPARAM virtual_key, BYTE modifiers) {
+  const HWND target = KeyTarget();
+  if (!target) return FALSE;
+  PostModifiers(target, modifiers, WM_KEYDOWN);
+  const bool alt = (modifiers & FALT) != 0;
+  PostMessage(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtual_key, 1);
+  PostMessage(target, alt ? WM_SYSKEYUP : WM_KEYUP, virtual_key, static_cast<LPARAM>(0xC0000001));
+  PostModifiers(target, modifiers, WM_KEYUP);
+  return TRUE;
+}
+
+BOOL PostText(const std::string& text) {
+  const HWND target = KeyTarget();
+  if (!target) return FALSE;
+  for (char c : text) PostMessage(target, WM_CHAR, static_cast<unsigned char>(c), 1);
+  return TRUE;
+}
+
+BOOL PostClick(HWND window, POINT client) {
+  if (!IsWindowVisible(window)) return FALSE;
+  POINT screen = client;
+  ClientToScreen(window, &screen);
+  HWND target = window;
+  for (;;) {
+    POINT inside = screen;
+    ScreenToClient(target, &inside);
+    const HWND child = ChildWindowFromPointEx(target, inside, CWP_SKIPINVISIBLE);
+    if (!child || child == target) break;
+    target = child;
+  }
+  for (HWND up = target; up; up = (GetWindowLongPtr(up, GWL_STYLE) & WS_CHILD) ? GetParent(up) : nullptr)
+    if (!IsWindowEnabled(up)) return FALSE;
+  POINT at = screen;
+  ScreenToClient(target, &at);
+  const LPARAM position = MAKELPARAM(static_cast<unsigned>(at.x), static_cast<unsigned>(at.y));
+  PostMessage(target, WM_LBUTTONDOWN, MK_LBUTTON, position);
+  PostMessage(target, WM_LBUTTONUP, 0, position);
+  return TRUE;
+}
+
+}  // namespace ui
