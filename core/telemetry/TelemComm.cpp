@@ -77,6 +77,12 @@ int CTelemComm::FindSlot(const std::string& header) const {
   return -1;
 }
 
+CTelemComm::InstrumentSlot* CTelemComm::CurrentSlot() const {
+  const int index = m_nCurrentInstrument;
+  if (index < 0 || static_cast<std::size_t>(index) >= m_instruments.size()) return nullptr;
+  return m_instruments[static_cast<std::size_t>(index)].get();
+}
+
 std::uint32_t CTelemComm::GetBytesDiscarded() const {
   Lock lock(m_listLock);
   return m_nBytesDiscarded;

@@ -109,11 +109,12 @@ class CTelemComm {
   bool IsSerial() const { return m_nKind == kKindSerial || m_nKind == kKindSerialWithControl; }
   bool CanReadMore() const;
   int FindSlot(const std::string& header) const;
+  // Under the list lock: the description being cut, or null.
+  InstrumentSlot* CurrentSlot() const;
   std::uint32_t SetAcquisition(const std::string& header, bool enable);
 
   // Searches; each returns the bytes it discarded.
-  std::uint32_t SearchHeaders(const std::vector<std::string>& candidates,
-                              const std::vector<int>& slots, bool global);
+  std::uint32_t SearchHeaders(const std::vector<std::string>& candidates, bool global);
   std::uint32_t SearchLine(const std::string& header, const std::string& terminator);
   std::uint32_t SearchBsiSync(const std::uint8_t* sync_bytes);
   std::uint32_t SearchHs2Sync();
@@ -123,10 +124,10 @@ class CTelemComm {
   // Frame cutting.
   bool CutFixedFrame(std::size_t& length, std::size_t frame_size);
   bool CutTerminatedFrame(std::size_t& length, const std::string& terminator);
-  bool BuildBsiFrame(InstrumentSlot& slot);
-  bool BuildHs2Frame(InstrumentSlot& slot);
+  bool BuildBsiFrame(const InstrumentSlot* expected);
+  bool BuildHs2Frame(const InstrumentSlot* expected);
   void StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std::size_t length,
-                  bool& notify);
+                  bool drop_notifies, bool& notify);
 
   // Serial port internals.
   std::uint32_t SetPortState();

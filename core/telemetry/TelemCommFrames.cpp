@@ -17,25 +17,30 @@ bool CTelemComm::SearchFrames() {
     m_bSearchPassDone = true;
     return true;
   }
-  InstrumentSlot* slot = nullptr;
-  std::string kind;
+  // The description is copied: on a serial port the caller's thread may
+  // detach the instrument while the reader cuts its frame.
+  const InstrumentSlot* slot = nullptr;
+  std::string kind, terminator;
+  std::size_t frame_size = 0;
   {
     Lock lock(m_listLock);
-    if (static_cast<std::size_t>(m_nCurrentInstrument) >= m_instruments.size()) return false;
-    slot = m_instruments[static_cast<std::size_t>(m_nCurrentInstrument)].get();
+    slot = CurrentSlot();
+    if (slot == nullptr) return false;
     kind = slot->description.special_kind;
+    terminator = slot->description.terminator;
+    frame_size = slot->description.frame_size;
   }
-  if (kind == "BSI") return BuildBsiFrame(*slot);
-  if (kind == "HOBILABS_HS2_D") return BuildHs2Frame(*slot);
+  if (kind == "BSI") return BuildBsiFrame(slot);
+  if (kind == "HOBILABS_HS2_D") return BuildHs2Frame(slot);
   std::size_t length = 0;
-  const bool cut = slot->description.terminator.empty()
-                       ? CutFixedFrame(length, slot->description.frame_size)
-                       : CutTerminatedFrame(length, slot->description.terminator);
+  const bool cut = terminator.empty() ? CutFixedFrame(length, frame_size) : CutTerminatedFrame(length, terminator);
   if (!cut) return false;
   bool notify = false;
   {
     Lock lock(m_listLock);
-    StoreFrame(*slot, m_received.Data(), length, notify);
+    InstrumentSlot* current = CurrentSlot();
+    if (current != slot) return false;  // detached or disabled meanwhile: searched again
+    StoreFrame(*current, m_received.Data(), length, false, notify);
     m_received.Consume(length);
     m_nCurrentInstrument = -1;
   }
@@ -71,7 +76,10 @@ bool CTelemComm::CutTerminatedFrame(std::size_t& length, const std::string& term
 }
 
 // Numbers, stamps and stores one frame; under the list lock.
-void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std::size_t length, bool& notify) {
+// A frame dropped at the depth limit makes a state notification due only
+// for the built kinds (drop_notifies).
+void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std::size_t length,
+                            bool drop_notifies, bool& notify) {
   FrameDescription& d = slot.description;
   ++d.frame_number;
   d.time_stamp = sys::GetTimeStamp();
@@ -80,7 +88,7 @@ void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std
     ReportMessage(sys::Format("%s frame buffer exceeded maximum depth.\r\n", m_strName.c_str()), 0);
     m_nBytesDiscarded += FrameDataSize(*m_frames.front());
     m_frames.pop_front();
-    notify = true;
+    if (drop_notifies) notify = true;
   }
   bool waiting_reported = false;
   {
@@ -96,30 +104,34 @@ void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std
   m_bFramesReady = true;
 }
 
-bool CTelemComm::BuildBsiFrame(InstrumentSlot& slot) {
+bool CTelemComm::BuildBsiFrame(const InstrumentSlot* expected) {
   bool notify = false;
   {
     Lock lock(m_listLock);
+    InstrumentSlot* slot = CurrentSlot();
+    if (slot == nullptr || slot != expected) return false;
     if (m_received.Size() < m_nBsiFrameLength) return false;
-    const FrameDescription& d = slot.description;
+    const FrameDescription& d = slot->description;
     BuildBsiFrameBytes(m_received.Data(), d.sync_bytes, static_cast<std::size_t>(d.sync_count),
                        d.header.size(), m_frameBuffer);
     m_received.Consume(m_nBsiFrameLength);
-    StoreFrame(slot, m_frameBuffer.data(), m_frameBuffer.size(), notify);
+    StoreFrame(*slot, m_frameBuffer.data(), m_frameBuffer.size(), true, notify);
     m_nCurrentInstrument = -1;
   }
   if (notify && m_nKind == kKindSerialWithControl) Queue(kCommandStateChanged);
   return true;
 }
 
-bool CTelemComm::BuildHs2Frame(InstrumentSlot& slot) {
+bool CTelemComm::BuildHs2Frame(const InstrumentSlot* expected) {
   bool notify = false;
   {
     Lock lock(m_listLock);
+    InstrumentSlot* slot = CurrentSlot();
+    if (slot == nullptr || slot != expected) return false;
     if (m_received.Size() < kHs2RecordLength) return false;
-    BuildHs2FrameBytes(m_received.Data(), slot.description.header.size(), m_frameBuffer);
+    BuildHs2FrameBytes(m_received.Data(), slot->description.header.size(), m_frameBuffer);
     m_received.Consume(kHs2RecordLength);
-    StoreFrame(slot, m_frameBuffer.data(), m_frameBuffer.size(), notify);
+    StoreFrame(*slot, m_frameBuffer.data(), m_frameBuffer.size(), true, notify);
     m_nCurrentInstrument = -1;
   }
   if (notify && m_nKind == kKindSerialWithControl) Queue(kCommandStateChanged);

@@ -63,7 +63,6 @@ bool CTelemComm::Synchronize() {
 // Chooses and runs the search; TRUE when it matched.
 bool CTelemComm::RunSearch(bool global, std::uint32_t& discarded) {
   std::vector<std::string> candidates;
-  std::vector<int> slots;
   bool exclusive = false;
   std::string kind, header, terminator;
   std::uint8_t sync[12] = {};
@@ -71,13 +70,9 @@ bool CTelemComm::RunSearch(bool global, std::uint32_t& discarded) {
     Lock lock(m_listLock);
     if (global) {
       candidates.push_back(m_strSyncString);
-      slots.push_back(0);
     } else {
-      for (std::size_t i = 0; i < m_instruments.size(); ++i) {
-        if (!m_instruments[i]->description.enabled) continue;
-        candidates.push_back(m_instruments[i]->description.header);
-        slots.push_back(static_cast<int>(i));
-      }
+      for (const auto& slot : m_instruments)
+        if (slot->description.enabled) candidates.push_back(slot->description.header);
     }
     exclusive = m_bExclusiveAttached && !m_instruments.empty();
     if (exclusive) {
@@ -92,7 +87,7 @@ bool CTelemComm::RunSearch(bool global, std::uint32_t& discarded) {
     discarded = DiscardAll();
     return false;
   }
-  if (!exclusive || global) discarded = SearchHeaders(candidates, slots, global);
+  if (!exclusive || global) discarded = SearchHeaders(candidates, global);
   else if (kind == "BSI") discarded = SearchBsiSync(sync);
   else if (kind == "HOBILABS_HS2_D") discarded = SearchHs2Sync();
   else discarded = SearchLine(header, terminator.empty() ? std::string("\r\n") : terminator);
@@ -108,8 +103,7 @@ std::uint32_t CTelemComm::DiscardAll() {
   return count;
 }
 
-std::uint32_t CTelemComm::SearchHeaders(const std::vector<std::string>& candidates,
-                                        const std::vector<int>& slots, bool global) {
+std::uint32_t CTelemComm::SearchHeaders(const std::vector<std::string>& candidates, bool global) {
   if (m_received.Empty() && CanReadMore()) ReadFileResource();
   if (m_received.Empty()) return 0;
   for (;;) {
@@ -121,8 +115,20 @@ std::uint32_t CTelemComm::SearchHeaders(const std::vector<std::string>& candidat
                                                         m_nSearchWindow, at_end);
     using Outcome = HeaderSearchResult::Outcome;
     if (r.outcome == Outcome::kMatched) {
-      m_nCurrentInstrument = global ? 0 : slots[r.candidate];
-      if (global) return 0;  // the instrument search runs over the same bytes
+      if (global) {
+        m_nCurrentInstrument = 0;
+        return 0;  // the instrument search runs over the same bytes
+      }
+      {
+        // The search ran without the list lock: the caller's thread may
+        // have detached or moved the instrument meanwhile, so its place is
+        // taken by its header now.
+        Lock lock(m_listLock);
+        const int index = FindSlot(candidates[r.candidate]);
+        const bool enabled =
+            index >= 0 && m_instruments[static_cast<std::size_t>(index)]->description.enabled;
+        m_nCurrentInstrument = enabled ? index : -1;
+      }
       m_received.Consume(r.position);
       return static_cast<std::uint32_t>(r.position);
     }

@@ -328,6 +328,66 @@ TEST_F(ScriptedSerial, TheGlobalStringFoundDuringAPauseCutsNoFrame) {
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "Telemetry synchronized on SYNC.\r\n"), 1);
 }
 
+// The caller's thread detaches and attaches instruments while the reader
+// cuts frames, so the instrument being cut moves in the attach order: every
+// frame still carries the description of the header it begins with.
+TEST_F(ScriptedSerial, DetachingWhileTheReaderCutsFramesKeepsEachFrameWithItsInstrument) {
+  std::string burst;
+  for (int i = 0; i < 20; ++i) burst += "HDRX0001ab";
+  for (int i = 0; i < 300; ++i) script_->push_back({burst, 0});
+  SerialSettings settings = Settings("fake");
+  settings.max_depth = 100000;
+  CTelemComm resource(nullptr);
+  resource.SetSerialDeviceFactory([this] { return std::make_unique<ScriptedDevice>(script_); });
+  ASSERT_EQ(resource.InitSerial(settings), 0u);
+  const auto attach = [&](const char* header) {
+    resource.AttachInstrument(Attachment(header, 10));
+    resource.EnableAcquisition(header);
+  };
+  for (const char* header : {"AAAA0001", "HDRX0001", "BBBB0001"}) attach(header);
+  ASSERT_EQ(resource.Connect(), 0u);
+  while (script_->QuietReads() == 0) {
+    // AAAA0001, HDRX0001, BBBB0001 -> HDRX0001, BBBB0001 -> back again.
+    resource.DetachInstrument("AAAA0001");
+    std::this_thread::yield();
+    resource.DetachInstrument("HDRX0001");
+    resource.DetachInstrument("BBBB0001");
+    for (const char* header : {"AAAA0001", "HDRX0001", "BBBB0001"}) attach(header);
+    TakeMessages(resource);
+  }
+  resource.Disconnect();
+  int frames = 0;
+  while (std::unique_ptr<CFrameData> frame = resource.GetNextFrame()) {
+    ASSERT_EQ(frame->GetText(), "HDRX0001ab");
+    ASSERT_EQ(frame->GetHeader(), "HDRX0001");
+    ++frames;
+  }
+  EXPECT_GT(frames, 0);
+}
+
+// Dropping the oldest frame at the depth limit is told by its message; for
+// an ordinary instrument the resource's state has not changed.
+TEST_F(ScriptedSerial, ADroppedOrdinaryFrameQueuesNoStateChange) {
+  SerialSettings settings = Settings("fake");
+  settings.max_depth = 1;
+  settings.idle_limit = 100000;
+  script_->push_back({"HDRX0001abHDRX0001cdHDRX0001efHDRX0001gh", 0});
+  RecordingSink sink;
+  CTelemComm resource(&sink);
+  resource.SetSerialDeviceFactory([this] { return std::make_unique<ScriptedDevice>(script_); });
+  ASSERT_EQ(resource.InitSerial(settings), 0u);
+  ASSERT_EQ(resource.AttachInstrument(Attachment("HDRX0001", 10)), 0u);
+  ASSERT_EQ(resource.EnableAcquisition("HDRX0001"), 0u);
+  ASSERT_EQ(resource.Connect(), 0u);
+  Drain();
+  // Initialised, attached, enabled, connected, reading, found.
+  EXPECT_EQ(sink.Count(kCommandStateChanged), 6);
+  resource.Disconnect();
+  const std::vector<std::string> lines = TakeMessages(resource);
+  EXPECT_EQ(std::count(lines.begin(), lines.end(), "fake frame buffer exceeded maximum depth.\r\n"), 2);
+  EXPECT_EQ(resource.GetBytesDiscarded(), 20u);
+}
+
 struct SpecialCase {
   const char* name;
   CInstrumentAttachment record;
