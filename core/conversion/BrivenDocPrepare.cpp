@@ -26,6 +26,9 @@ bool CBrivenDoc::PrepareConversion() {
   {
     Lock lock(m_lock);
     ResetConversion();
+    // Names of the last conversion must not be removed or reported by this one.
+    m_strResourceName.clear();
+    m_strInstrumentHeader.clear();
     m_pLogFile->Abort();
     m_pRetiredLogFile = std::move(m_pLogFile);
     m_pLogFile = std::make_unique<sys::CFile>();
