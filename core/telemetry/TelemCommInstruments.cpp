@@ -42,7 +42,9 @@ std::uint32_t CTelemComm::AttachInstrument(const CInstrumentAttachment& record) 
       return kResExclusiveRefused;
     }
     if (record.special_kind == "BSI") {
-      if (record.sync_count <= 0 || record.sync_count % 2 != 0) {
+      // More pairs than the record holds would be read from past its end.
+      const int max_count = static_cast<int>(sizeof record.sync_bytes);
+      if (record.sync_count <= 0 || record.sync_count % 2 != 0 || record.sync_count > max_count) {
         ReportMessage(refused, kResBsiSyncInvalid);
         return kResBsiSyncInvalid;
       }

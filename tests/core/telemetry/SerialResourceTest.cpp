@@ -458,6 +458,9 @@ TEST(SpecialKindRefusals, ABsiInstrumentNeedsPairsOfSyncBytesAndAnEmptyPort) {
   ASSERT_EQ(resource.InitSerial(Settings("fake")), 0u);
   EXPECT_EQ(resource.AttachInstrument(Special("BSIX", 10, "BSI", {0xAA})), kResBsiSyncInvalid);
   EXPECT_EQ(resource.AttachInstrument(Special("BSIX", 10, "BSI")), kResBsiSyncInvalid);
+  CInstrumentAttachment too_many = Special("BSIX", 10, "BSI", {0xAA, 0x01});
+  too_many.sync_count = 12;  // more than the record's ten bytes
+  EXPECT_EQ(resource.AttachInstrument(too_many), kResBsiSyncInvalid);
   ASSERT_EQ(resource.AttachInstrument(Attachment("HDR1", 10)), 0u);
   EXPECT_EQ(resource.AttachInstrument(Special("BSIX", 10, "BSI", {0xAA, 0x01})), kResExclusiveRefused);
   // On a file the special kind is cleared: an ordinary instrument.
