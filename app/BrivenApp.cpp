@@ -1,6 +1,8 @@
 // Start-up: identity, settings key, shell verb and the command line.
 #include "app/BrivenApp.h"
 
+#include <unistd.h>
+
 #include <cstdlib>
 
 #include "app/AboutDlg.h"
