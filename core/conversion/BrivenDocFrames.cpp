@@ -2,8 +2,10 @@
 // into a row and written, and asks for the next; a request that finds no
 // frame asks again only while the input can still give one.
 #include "core/conversion/BrivenDoc.h"
+#include "platform/sys/Notify.h"
 
 void CBrivenDoc::OnFrameReceived(const std::string& /*resource*/, std::unique_ptr<CFrameData> frame) {
+  std::vector<std::string> boxes;
   {
     Lock lock(m_lock);
     if (!frame)
@@ -14,8 +16,10 @@ void CBrivenDoc::OnFrameReceived(const std::string& /*resource*/, std::unique_pt
       WriteHeaderFrame(*frame);
     else
       HandleFrame(*frame);
+    // Taken here, so a frame without a box costs no second locking.
+    if (!m_deferredBoxes.empty()) boxes.swap(m_deferredBoxes);
   }
-  ShowDeferredBoxes();
+  for (const std::string& text : boxes) sys::Notify(text, sys::NoticeIcon::exclamation);
 }
 
 void CBrivenDoc::HandleNoFrame() {

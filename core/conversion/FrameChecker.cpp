@@ -42,7 +42,10 @@ std::string CFrameChecker::FindFrameCounterCheck(CQelTelemetryDoc& doc, const CB
                                                  const std::string& file_type, const std::string& header) {
   if (!params.m_nFrameCounterChecking) return {};
   m_nFrameCounterIndex = doc.FindFrameCounterSensor(0);
-  if (m_nFrameCounterIndex != -1) return {};
+  if (m_nFrameCounterIndex != -1) {
+    m_pFrameCounter = doc.GetSensor(0, m_nFrameCounterIndex);
+    return {};
+  }
   std::string text = MissingSensorText("FRAME COUNTER", file_type, header, "frame counter");
   doc.LogMessage(text + "\r\n");
   return text;
@@ -53,6 +56,8 @@ std::string CFrameChecker::FindCheckSumCheck(CQelTelemetryDoc& doc, const CBrive
   if (!params.m_nCheckSumChecking) return {};
   m_nCheckSumIndex = doc.FindCheckSumSensor(0);
   m_nNmeaCheckSumIndex = doc.FindNmeaCheckSumSensor(0);
+  if (m_nCheckSumIndex != -1) m_pCheckSum = doc.GetSensor(0, m_nCheckSumIndex);
+  if (m_nNmeaCheckSumIndex != -1) m_pNmeaCheckSum = doc.GetSensor(0, m_nNmeaCheckSumIndex);
   if (m_nCheckSumIndex != -1 || m_nNmeaCheckSumIndex != -1) return {};
   std::string text = MissingSensorText("CHECK SUM", file_type, header, "check sum");
   doc.LogMessage(text + "\r\n");
@@ -77,8 +82,7 @@ void CFrameChecker::CheckFrame(CQelTelemetryDoc& doc, const CFrameData& frame, c
 
 bool CFrameChecker::CheckFrameCounter(CQelTelemetryDoc& doc, const CFrameData& frame,
                                       ConversionCounters& counters) {
-  if (m_nFrameCounterIndex == -1) return true;
-  CSensor* sensor = doc.GetSensor(0, m_nFrameCounterIndex);
+  CSensor* sensor = m_pFrameCounter;
   if (sensor == nullptr) return true;
   long value = 0;
   if (ReadCheckValue(*sensor, frame, false, value) != 0) {
@@ -100,8 +104,7 @@ bool CFrameChecker::CheckFrameCounter(CQelTelemetryDoc& doc, const CFrameData& f
 }
 
 bool CFrameChecker::CheckSum(CQelTelemetryDoc& doc, const CFrameData& frame, ConversionCounters& counters) {
-  if (m_nCheckSumIndex == -1) return true;
-  CSensor* sensor = doc.GetSensor(0, m_nCheckSumIndex);
+  CSensor* sensor = m_pCheckSum;
   if (sensor == nullptr) return true;
   long value = 0;
   const int result = ReadCheckValue(*sensor, frame, false, value);
@@ -127,8 +130,7 @@ bool CFrameChecker::CheckSum(CQelTelemetryDoc& doc, const CFrameData& frame, Con
 }
 
 bool CFrameChecker::CheckNmeaSum(CQelTelemetryDoc& doc, const CFrameData& frame, ConversionCounters& counters) {
-  if (m_nNmeaCheckSumIndex == -1) return true;
-  CSensor* sensor = doc.GetSensor(0, m_nNmeaCheckSumIndex);
+  CSensor* sensor = m_pNmeaCheckSum;
   if (sensor == nullptr) return true;
   long value = 0;
   const int result = ReadCheckValue(*sensor, frame, true, value);

@@ -12,6 +12,7 @@
 
 class CFrameData;
 class CQelTelemetryDoc;
+class CSensor;
 
 class CFrameChecker {
  public:
@@ -58,6 +59,11 @@ class CFrameChecker {
   int m_nFrameCounterIndex = -1;
   int m_nCheckSumIndex = -1;
   int m_nNmeaCheckSumIndex = -1;
+  // The instrument owns its sensors for the whole conversion; looked up
+  // once, not through the control for every frame.
+  CSensor* m_pFrameCounter = nullptr;
+  CSensor* m_pCheckSum = nullptr;
+  CSensor* m_pNmeaCheckSum = nullptr;
   bool m_bResynchronize = true;
   int m_nExpectedFrameCounter = 0;
   int m_nCheckSumResidue = 0;
