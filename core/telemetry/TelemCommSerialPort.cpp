@@ -118,7 +118,9 @@ void CTelemComm::ReaderThread() {
   bool started = false;
   std::vector<std::uint8_t> buffer;
   try {
-    buffer.assign(m_serialSettings.buffer_size + 100u, 0);
+    // Sized in size_t: a buffer size near the 32-bit limit must not wrap
+    // round to a small buffer that the reads then overrun.
+    buffer.assign(static_cast<std::size_t>(m_serialSettings.buffer_size) + 100u, 0);
   } catch (const std::bad_alloc&) {
     AbortReader(kResBufferInitError, ENOMEM);
   }
