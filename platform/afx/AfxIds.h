@@ -2,6 +2,7 @@
 // frame styles, with the values the Parts and stored settings rely on.
 #pragma once
 
+#include "platform/ui/Menu.h"
 #include "platform/ui/WinApi.h"
 
 namespace afx {

@@ -5,6 +5,7 @@
 namespace afx {
 
 void CCmdUI::Enable(BOOL on) {
+  if (m_pMenu) ::ui::EnableMenuItem(m_pMenu, m_nIndex, MF_BYPOSITION | (on ? MF_ENABLED : MF_GRAYED));
   if (m_pOther) {
     // A control losing its enabled state must not keep the focus.
     if (!on && ::ui::GetFocus() == m_pOther->m_hWnd) {
@@ -16,6 +17,7 @@ void CCmdUI::Enable(BOOL on) {
 }
 
 void CCmdUI::SetCheck(int check) {
+  if (m_pMenu) ::ui::CheckMenuItem(m_pMenu, m_nIndex, MF_BYPOSITION | (check ? MF_CHECKED : MF_UNCHECKED));
   if (m_pOther && (m_pOther->SendMessage(WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
     m_pOther->SendMessage(BM_SETCHECK, static_cast<WPARAM>(check), 0);
 }
@@ -23,6 +25,10 @@ void CCmdUI::SetCheck(int check) {
 void CCmdUI::SetRadio(BOOL on) { SetCheck(on ? 1 : 0); }
 
 void CCmdUI::SetText(const std::string& text) {
+  if (m_pMenu) {
+    const UINT state = ::ui::GetMenuState(m_pMenu, m_nIndex, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED);
+    ::ui::ModifyMenu(m_pMenu, m_nIndex, MF_BYPOSITION | MF_STRING | state, m_nID, text.c_str());
+  }
   if (m_pOther && m_pOther->GetWindowTextString() != text) m_pOther->SetWindowText(text);
 }
 

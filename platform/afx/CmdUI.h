@@ -14,6 +14,7 @@ class CCmdUI {
   UINT m_nID = 0;
   UINT m_nIndex = 0;
   CWnd* m_pOther = nullptr;  // the control, when the item is a window
+  HMENU m_pMenu = nullptr;   // the popup, when the item is a menu item (by m_nIndex)
   BOOL m_bEnableChanged = FALSE;
   BOOL m_bContinueRouting = FALSE;
 

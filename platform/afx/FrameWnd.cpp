@@ -1,5 +1,6 @@
 #include "platform/afx/FrameWnd.h"
 
+#include "platform/afx/CmdUI.h"
 #include "platform/afx/CreateContext.h"
 #include "platform/afx/Document.h"
 #include "platform/afx/View.h"
@@ -14,6 +15,10 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_WM_CLOSE()
   ON_WM_SIZE()
   ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+  {WM_INITMENUPOPUP, 0, 0, 0,
+   AFX_THUNK(self_->OnInitMenuPopup(CMenu::FromHandle(reinterpret_cast<HMENU>(c_.wParam)), LOWORD(static_cast<std::uint64_t>(c_.lParam)),
+                                    HIWORD(static_cast<std::uint64_t>(c_.lParam)));
+             return true)},
   ON_COMMAND(ID_HELP, OnHelp)
   ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
 END_MESSAGE_MAP()
@@ -180,6 +185,20 @@ void CFrameWnd::OnHelp() {
     if (hwnd == m_hWnd) break;
   }
   if (m_hWnd) WinHelp(HID_BASE_RESOURCE + m_nIDHelp, HELP_CONTEXT);
+}
+
+void CFrameWnd::OnInitMenuPopup(CMenu* popup, UINT, BOOL system_menu) {
+  if (system_menu || !popup) return;
+  CCmdUI state;
+  state.m_pMenu = popup->m_hMenu;
+  const UINT count = popup->GetMenuItemCount();
+  for (UINT index = 0; index < count; ++index) {
+    const UINT id = popup->GetMenuItemID(static_cast<int>(index));
+    if (id == 0 || id == static_cast<UINT>(-1)) continue;  // separators and popups
+    state.m_nIndex = index;
+    state.m_nID = id;
+    state.DoUpdate(this, m_bAutoMenuEnable);
+  }
 }
 
 LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) {

@@ -46,6 +46,10 @@ class CFrameWnd : public CWnd {
   int OnCreate(CREATESTRUCT* create);
   void OnClose();
   void OnSize(UINT kind, int cx, int cy);
+  // Brings the popup's items up to date through their update handlers; an
+  // item whose command nobody handles is greyed (m_bAutoMenuEnable).
+  void OnInitMenuPopup(CMenu* popup, UINT index, BOOL system_menu);
+  BOOL m_bAutoMenuEnable = TRUE;
   // Help: the focused window's answer to WM_COMMANDHELP, else the frame's
   // own help context.
   void OnHelp();

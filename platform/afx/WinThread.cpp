@@ -26,6 +26,7 @@ int CWinThread::Run() {
 
 int CWinThread::ExitInstance() {
   CWnd::DeleteTempMap();
+  CMenu::DeleteTempMap();
   return static_cast<int>(m_msgCur.wParam);
 }
 
@@ -64,6 +65,7 @@ BOOL CWinThread::OnIdle(LONG count) {
     return TRUE;
   }
   CWnd::DeleteTempMap();
+  CMenu::DeleteTempMap();
   return FALSE;
 }
 

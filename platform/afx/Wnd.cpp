@@ -202,6 +202,10 @@ void CWnd::CenterWindow(CWnd* alternate_owner) {
   SetWindowPos(nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::ui::GetMenu(m_hWnd)); }
+
+CMenu* CWnd::GetSystemMenu(BOOL revert) const { return CMenu::FromHandle(::ui::GetSystemMenu(m_hWnd, revert)); }
+
 void CWnd::DoDataExchange(CDataExchange*) {}
 
 BOOL CWnd::UpdateData(BOOL save_and_validate) {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/afx/CmdTarget.h"
+#include "platform/afx/Menu.h"
 
 namespace afx {
 
@@ -117,6 +118,11 @@ class CWnd : public CCmdTarget {
   BOOL LockWindowUpdate() const { return ::ui::LockWindowUpdate(m_hWnd); }
   void UnlockWindowUpdate() const { ::ui::LockWindowUpdate(nullptr); }
   void UpdateWindow() const { ::ui::UpdateWindow(m_hWnd); }
+
+  // Menus.
+  CMenu* GetMenu() const;
+  BOOL SetMenu(CMenu* menu) const { return ::ui::SetMenu(m_hWnd, menu ? menu->m_hMenu : nullptr); }
+  CMenu* GetSystemMenu(BOOL revert) const;
 
   // Timers.
   UINT_PTR SetTimer(UINT_PTR id, UINT elapse, TIMERPROC proc = nullptr) const {

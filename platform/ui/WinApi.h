@@ -12,6 +12,7 @@
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Resources.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Types.h"
 #include "platform/ui/Window.h"

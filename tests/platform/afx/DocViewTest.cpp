@@ -218,6 +218,20 @@ TEST_F(DocViewTest, ASingleDocumentTemplateReusesItsDocumentAndFrame) {
   EXPECT_EQ(CTestDocument::contents_deleted, deleted_before + 1);  // its contents were new again
 }
 
+TEST_F(DocViewTest, APopupMenusItemsAreUpdatedThroughTheRoute) {
+  app.GetDocTemplate(0)->OpenDocumentFile(nullptr, TRUE);
+  CMenu popup;
+  ASSERT_TRUE(popup.CreatePopupMenu());
+  popup.AppendMenu(MF_STRING, kDocument, "&Document");
+  popup.AppendMenu(MF_SEPARATOR);
+  popup.AppendMenu(MF_STRING, 34999, "&Nobody");
+  popup.AppendMenu(MF_STRING | MF_GRAYED, kAppOnly, "&Application");
+  app.m_pMainWnd->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup.m_hMenu), 0);
+  EXPECT_EQ(popup.GetMenuState(kDocument, MF_BYCOMMAND), MF_ENABLED);
+  EXPECT_EQ(popup.GetMenuState(34999, MF_BYCOMMAND), MF_GRAYED);
+  EXPECT_EQ(popup.GetMenuState(kAppOnly, MF_BYCOMMAND), MF_ENABLED);
+}
+
 TEST_F(DocViewTest, DocumentStringsSplitAtLineBreaks) {
   std::string part;
   CDocTemplate* doc_template = app.GetDocTemplate(0);

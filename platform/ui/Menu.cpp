@@ -1,0 +1,344 @@
+#include "platform/ui/Menu.h"
+
+#include <algorithm>
+#include <cstring>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "platform/ui/Messages.h"
+#include "platform/ui/Window.h"
+
+namespace ui {
+
+namespace {
+
+struct MenuItem {
+  UINT id = 0;
+  std::string text;
+  UINT flags = 0;  // MF_ state and kind flags
+  HMENU popup = nullptr;
+};
+
+struct MenuRecord {
+  bool popup_menu = false;
+  std::vector<MenuItem> items;
+};
+
+constexpr UINT kStateFlags = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_DEFAULT;
+constexpr UINT kNoItem = static_cast<UINT>(-1);
+
+// Menu handles: a tag, a generation and a slot, as window handles have.
+class MenuTable {
+ public:
+  std::recursive_mutex mutex;
+
+  HMENU Add(bool popup) {
+    std::uint32_t slot;
+    if (!free_.empty()) {
+      slot = free_.back();
+      free_.pop_back();
+    } else {
+      slot = static_cast<std::uint32_t>(slots_.size());
+      slots_.emplace_back();
+    }
+    slots_[slot].record = std::make_unique<MenuRecord>();
+    slots_[slot].record->popup_menu = popup;
+    const std::uint64_t value = (0xB6ull << 56) | (static_cast<std::uint64_t>(slots_[slot].generation) << 24) | (slot + 1);
+    return reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(value));
+  }
+  MenuRecord* Find(HMENU menu) {
+    const auto value = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(menu));
+    if ((value >> 56) != 0xB6 || (value & 0xFFFFFF) == 0) return nullptr;
+    const std::uint64_t slot = (value & 0xFFFFFF) - 1;
+    if (slot >= slots_.size() || slots_[slot].generation != ((value >> 24) & 0xFFFFFFFF)) return nullptr;
+    return slots_[slot].record.get();
+  }
+  void Remove(HMENU menu) {
+    if (!Find(menu)) return;
+    const auto slot = (static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(menu)) & 0xFFFFFF) - 1;
+    slots_[slot].record.reset();
+    ++slots_[slot].generation;
+    free_.push_back(static_cast<std::uint32_t>(slot));
+  }
+  // The window menus and system menus, by window.
+  std::map<HWND, HMENU> window_menus;
+  std::map<HWND, HMENU> system_menus;
+
+ private:
+  struct Slot {
+    std::uint32_t generation = 0;
+    std::unique_ptr<MenuRecord> record;
+  };
+  std::vector<Slot> slots_;
+  std::vector<std::uint32_t> free_;
+};
+
+MenuTable& Table() {
+  static MenuTable table;
+  return table;
+}
+
+using Lock = std::lock_guard<std::recursive_mutex>;
+
+bool Refuse() {
+  SetLastError(ERROR_INVALID_PARAMETER);
+  return false;
+}
+
+// The item `item` names (by command, searching popups too, or by position).
+MenuItem* FindItem(HMENU menu, UINT item, UINT flags, HMENU* owner = nullptr, std::size_t* index = nullptr) {
+  MenuRecord* record = Table().Find(menu);
+  if (!record) return nullptr;
+  if (flags & MF_BYPOSITION) {
+    if (item >= record->items.size()) return nullptr;
+    if (owner) *owner = menu;
+    if (index) *index = item;
+    return &record->items[item];
+  }
+  for (std::size_t i = 0; i < record->items.size(); ++i) {
+    MenuItem& entry = record->items[i];
+    if (!(entry.flags & MF_POPUP) && entry.id == item) {
+      if (owner) *owner = menu;
+      if (index) *index = i;
+      return &entry;
+    }
+    if (entry.flags & MF_POPUP)
+      if (MenuItem* inner = FindItem(entry.popup, item, flags, owner, index)) return inner;
+  }
+  return nullptr;
+}
+
+MenuItem MakeItem(UINT flags, UINT_PTR id_or_popup, const char* text) {
+  MenuItem item;
+  item.flags = flags & ~MF_BYPOSITION;
+  item.text = (flags & MF_SEPARATOR) || !text ? "" : text;
+  if (flags & MF_POPUP) item.popup = reinterpret_cast<HMENU>(id_or_popup);
+  else item.id = static_cast<UINT>(id_or_popup);
+  return item;
+}
+
+void Build(HMENU menu, const std::vector<MenuItemTemplate>& items) {
+  for (const MenuItemTemplate& entry : items) {
+    if (entry.flags & MF_POPUP) {
+      const HMENU popup = CreatePopupMenu();
+      Build(popup, entry.popup);
+      AppendMenu(menu, entry.flags, reinterpret_cast<UINT_PTR>(popup), entry.text.c_str());
+    } else {
+      AppendMenu(menu, entry.flags, entry.id, entry.text.c_str());
+    }
+  }
+}
+
+void DestroyTree(HMENU menu) {
+  MenuRecord* record = Table().Find(menu);
+  if (!record) return;
+  for (const MenuItem& item : record->items)
+    if (item.flags & MF_POPUP) DestroyTree(item.popup);
+  Table().Remove(menu);
+}
+
+}  // namespace
+
+HMENU CreateMenu() {
+  Lock lock(Table().mutex);
+  return Table().Add(false);
+}
+
+HMENU CreatePopupMenu() {
+  Lock lock(Table().mutex);
+  return Table().Add(true);
+}
+
+BOOL DestroyMenu(HMENU menu) {
+  Lock lock(Table().mutex);
+  if (!Table().Find(menu)) return Refuse();
+  DestroyTree(menu);
+  return TRUE;
+}
+
+BOOL IsMenu(HMENU menu) {
+  Lock lock(Table().mutex);
+  return Table().Find(menu) ? TRUE : FALSE;
+}
+
+HMENU LoadMenu(UINT id) {
+  const std::vector<MenuItemTemplate>* items = FindMenuResource(id);
+  if (!items) return nullptr;
+  const HMENU menu = CreateMenu();
+  Build(menu, *items);
+  return menu;
+}
+
+BOOL AppendMenu(HMENU menu, UINT flags, UINT_PTR id_or_popup, const char* text) {
+  Lock lock(Table().mutex);
+  MenuRecord* record = Table().Find(menu);
+  if (!record || ((flags & MF_POPUP) && !Table().Find(reinterpret_cast<HMENU>(id_or_popup)))) return Refuse();
+  record->items.push_back(MakeItem(flags, id_or_popup, text));
+  return TRUE;
+}
+
+BOOL InsertMenu(HMENU menu, UINT position, UINT flags, UINT_PTR id_or_popup, const char* text) {
+  Lock lock(Table().mutex);
+  MenuRecord* record = Table().Find(menu);
+  if (!record || ((flags & MF_POPUP) && !Table().Find(reinterpret_cast<HMENU>(id_or_popup)))) return Refuse();
+  HMENU owner = menu;
+  std::size_t index = record->items.size();
+  if (position != kNoItem && !FindItem(menu, position, flags, &owner, &index)) {
+    if (!(flags & MF_BYPOSITION)) return Refuse();
+    index = record->items.size();  // past the end appends
+  }
+  MenuRecord* target = Table().Find(owner);
+  target->items.insert(target->items.begin() + static_cast<std::ptrdiff_t>(index), MakeItem(flags, id_or_popup, text));
+  return TRUE;
+}
+
+BOOL ModifyMenu(HMENU menu, UINT position, UINT flags, UINT_PTR id_or_popup, const char* text) {
+  Lock lock(Table().mutex);
+  MenuItem* item = FindItem(menu, position, flags);
+  if (!item) return Refuse();
+  *item = MakeItem(flags, id_or_popup, text);
+  return TRUE;
+}
+
+BOOL RemoveMenu(HMENU menu, UINT position, UINT flags) {
+  Lock lock(Table().mutex);
+  HMENU owner = nullptr;
+  std::size_t index = 0;
+  if (!FindItem(menu, position, flags, &owner, &index)) return Refuse();
+  auto& items = Table().Find(owner)->items;
+  items.erase(items.begin() + static_cast<std::ptrdiff_t>(index));
+  return TRUE;
+}
+
+BOOL DeleteMenu(HMENU menu, UINT position, UINT flags) {
+  Lock lock(Table().mutex);
+  MenuItem* item = FindItem(menu, position, flags);
+  if (!item) return Refuse();
+  const HMENU popup = (item->flags & MF_POPUP) ? item->popup : nullptr;
+  RemoveMenu(menu, position, flags);
+  if (popup) DestroyTree(popup);
+  return TRUE;
+}
+
+int GetMenuItemCount(HMENU menu) {
+  Lock lock(Table().mutex);
+  MenuRecord* record = Table().Find(menu);
+  return record ? static_cast<int>(record->items.size()) : (Refuse(), -1);
+}
+
+UINT GetMenuItemID(HMENU menu, int position) {
+  Lock lock(Table().mutex);
+  MenuItem* item = position < 0 ? nullptr : FindItem(menu, static_cast<UINT>(position), MF_BYPOSITION);
+  if (!item || (item->flags & MF_POPUP)) return kNoItem;
+  return item->id;
+}
+
+HMENU GetSubMenu(HMENU menu, int position) {
+  Lock lock(Table().mutex);
+  MenuItem* item = position < 0 ? nullptr : FindItem(menu, static_cast<UINT>(position), MF_BYPOSITION);
+  return item && (item->flags & MF_POPUP) ? item->popup : nullptr;
+}
+
+UINT GetMenuState(HMENU menu, UINT item, UINT flags) {
+  Lock lock(Table().mutex);
+  MenuItem* entry = FindItem(menu, item, flags);
+  if (!entry) return kNoItem;
+  if (entry->flags & MF_POPUP) {
+    MenuRecord* popup = Table().Find(entry->popup);
+    const UINT count = popup ? static_cast<UINT>(popup->items.size()) : 0;
+    return (count << 8) | (entry->flags & 0xFF);
+  }
+  return entry->flags;
+}
+
+int GetMenuString(HMENU menu, UINT item, char* buffer, int size, UINT flags) {
+  const std::string text = GetMenuStringText(menu, item, flags);
+  if (!buffer || size <= 0) return static_cast<int>(text.size());
+  const std::size_t count = std::min<std::size_t>(text.size(), static_cast<std::size_t>(size) - 1);
+  std::memcpy(buffer, text.data(), count);
+  buffer[count] = '\0';
+  return static_cast<int>(count);
+}
+
+std::string GetMenuStringText(HMENU menu, UINT item, UINT flags) {
+  Lock lock(Table().mutex);
+  MenuItem* entry = FindItem(menu, item, flags);
+  return entry ? entry->text : std::string();
+}
+
+UINT EnableMenuItem(HMENU menu, UINT item, UINT enable) {
+  Lock lock(Table().mutex);
+  MenuItem* entry = FindItem(menu, item, enable);
+  if (!entry) return kNoItem;
+  const UINT previous = entry->flags & (MF_GRAYED | MF_DISABLED);
+  entry->flags = (entry->flags & ~(MF_GRAYED | MF_DISABLED)) | (enable & (MF_GRAYED | MF_DISABLED));
+  return previous;
+}
+
+UINT CheckMenuItem(HMENU menu, UINT item, UINT check) {
+  Lock lock(Table().mutex);
+  MenuItem* entry = FindItem(menu, item, check);
+  if (!entry) return kNoItem;
+  const UINT previous = entry->flags & MF_CHECKED;
+  entry->flags = (entry->flags & ~MF_CHECKED) | (check & MF_CHECKED);
+  return previous;
+}
+
+BOOL SetMenu(HWND hwnd, HMENU menu) {
+  if (!IsWindow(hwnd)) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return FALSE;
+  }
+  Lock lock(Table().mutex);
+  if (menu && !Table().Find(menu)) return Refuse();
+  if (menu) Table().window_menus[hwnd] = menu;
+  else Table().window_menus.erase(hwnd);
+  return TRUE;
+}
+
+HMENU GetMenu(HWND hwnd) {
+  Lock lock(Table().mutex);
+  const auto it = Table().window_menus.find(hwnd);
+  if (it == Table().window_menus.end() || !IsWindow(hwnd) || !Table().Find(it->second)) return nullptr;
+  return it->second;
+}
+
+HMENU GetSystemMenu(HWND hwnd, BOOL revert) {
+  if (!IsWindow(hwnd)) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return nullptr;
+  }
+  Lock lock(Table().mutex);
+  // Handles of destroyed windows may come back: their menus go first.
+  for (auto it = Table().system_menus.begin(); it != Table().system_menus.end();) {
+    if (!IsWindow(it->first)) {
+      DestroyTree(it->second);
+      it = Table().system_menus.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  auto it = Table().system_menus.find(hwnd);
+  if (revert) {
+    if (it != Table().system_menus.end()) {
+      DestroyTree(it->second);
+      Table().system_menus.erase(it);
+    }
+    return nullptr;
+  }
+  if (it != Table().system_menus.end()) return it->second;
+  const HMENU menu = CreatePopupMenu();
+  AppendMenu(menu, MF_STRING, SC_RESTORE, "&Restore");
+  AppendMenu(menu, MF_STRING, SC_MOVE, "&Move");
+  AppendMenu(menu, MF_STRING, SC_SIZE, "&Size");
+  AppendMenu(menu, MF_STRING, SC_MINIMIZE, "Mi&nimize");
+  AppendMenu(menu, MF_STRING, SC_MAXIMIZE, "Ma&ximize");
+  AppendMenu(menu, MF_SEPARATOR, 0, nullptr);
+  AppendMenu(menu, MF_STRING, SC_CLOSE, "&Close\tAlt+F4");
+  Table().system_menus[hwnd] = menu;
+  return menu;
+}
+
+}  // namespace ui

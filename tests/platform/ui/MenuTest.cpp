@@ -1,0 +1,84 @@
+#include "UiFixture.h"
+
+namespace ui::test {
+namespace {
+
+class MenuTest : public UiFixture {
+ protected:
+  void SetUp() override {
+    UiFixture::SetUp();
+    RegisterMenuResource(128, {
+        {0, "&Briven", MF_POPUP,
+         {{32772, "&Properties...", MF_STRING, {}}, {0, "", MF_SEPARATOR, {}}, {57665, "E&xit", MF_STRING, {}}}},
+        {0, "&Conversion", MF_POPUP,
+         {{32773, "&Parameters...\tCtrl+P", MF_STRING, {}}, {32786, "&Header\tCtrl+H", MF_CHECKED, {}}}},
+    });
+  }
+};
+
+TEST_F(MenuTest, AMenuResourceLoadsWithItsPopupsTextsAndStates) {
+  const HMENU menu = LoadMenu(128);
+  ASSERT_TRUE(IsMenu(menu));
+  EXPECT_EQ(GetMenuItemCount(menu), 2);
+  EXPECT_EQ(GetMenuItemID(menu, 0), static_cast<UINT>(-1));  // a popup
+  const HMENU file = GetSubMenu(menu, 0);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(GetMenuItemCount(file), 3);
+  EXPECT_EQ(GetMenuItemID(file, 2), 57665u);
+  EXPECT_EQ(GetMenuState(file, 1, MF_BYPOSITION), MF_SEPARATOR);
+  EXPECT_EQ(GetMenuStringText(menu, 32773, MF_BYCOMMAND), "&Parameters...\tCtrl+P");  // found inside a popup
+  EXPECT_EQ(GetMenuState(menu, 32786, MF_BYCOMMAND), MF_CHECKED);
+  EXPECT_EQ(GetMenuState(menu, 0, MF_BYPOSITION) >> 8, 3u);  // a popup's count
+  EXPECT_EQ(LoadMenu(999), nullptr);
+  EXPECT_NE(LoadMenu(128), menu);  // each load is a menu of its own
+}
+
+TEST_F(MenuTest, ItemsChangeStateAndReportTheOldOne) {
+  const HMENU menu = LoadMenu(128);
+  EXPECT_EQ(EnableMenuItem(menu, 32772, MF_BYCOMMAND | MF_GRAYED), MF_ENABLED);
+  EXPECT_EQ(EnableMenuItem(menu, 32772, MF_BYCOMMAND | MF_ENABLED), MF_GRAYED);
+  EXPECT_EQ(CheckMenuItem(menu, 32786, MF_BYCOMMAND | MF_UNCHECKED), MF_CHECKED);
+  EXPECT_EQ(EnableMenuItem(menu, 4711, MF_BYCOMMAND | MF_GRAYED), static_cast<UINT>(-1));
+  const HMENU file = GetSubMenu(menu, 0);
+  ASSERT_TRUE(InsertMenu(file, 0, MF_BYPOSITION | MF_STRING, 100, "&New"));
+  ASSERT_TRUE(ModifyMenu(file, 100, MF_BYCOMMAND | MF_STRING, 101, "&Open"));
+  EXPECT_EQ(GetMenuItemID(file, 0), 101u);
+  ASSERT_TRUE(DeleteMenu(menu, 1, MF_BYPOSITION));
+  EXPECT_EQ(GetMenuItemCount(menu), 1);
+  EXPECT_EQ(GetMenuState(menu, 32773, MF_BYCOMMAND), static_cast<UINT>(-1));
+}
+
+TEST_F(MenuTest, DestroyedMenusAreRefusedWithTheirPopups) {
+  const HMENU menu = LoadMenu(128);
+  const HMENU popup = GetSubMenu(menu, 1);
+  ASSERT_TRUE(DestroyMenu(menu));
+  EXPECT_FALSE(IsMenu(menu));
+  EXPECT_FALSE(IsMenu(popup));
+  EXPECT_EQ(GetMenuItemCount(menu), -1);
+  EXPECT_FALSE(AppendMenu(menu, MF_STRING, 1, "x"));
+  EXPECT_FALSE(DestroyMenu(menu));
+  int local = 0;
+  EXPECT_FALSE(IsMenu(reinterpret_cast<HMENU>(&local)));
+}
+
+TEST_F(MenuTest, EachWindowHasItsSystemMenuAndAWindowMenu) {
+  const HWND a = MakeWindow();
+  const HWND b = MakeWindow();
+  const HMENU system = GetSystemMenu(a, FALSE);
+  ASSERT_TRUE(system);
+  EXPECT_EQ(GetSystemMenu(a, FALSE), system);
+  EXPECT_NE(GetSystemMenu(b, FALSE), system);
+  EXPECT_EQ(EnableMenuItem(system, SC_SIZE, MF_BYCOMMAND | MF_GRAYED), MF_ENABLED);
+  EXPECT_EQ(EnableMenuItem(system, SC_MAXIMIZE, MF_BYCOMMAND | MF_GRAYED), MF_ENABLED);
+  EXPECT_EQ(GetMenuState(system, SC_CLOSE, MF_BYCOMMAND), MF_ENABLED);
+  EXPECT_EQ(GetSystemMenu(a, TRUE), nullptr);  // reverted: a fresh one next time
+  EXPECT_EQ(GetMenuState(GetSystemMenu(a, FALSE), SC_SIZE, MF_BYCOMMAND), MF_ENABLED);
+
+  const HMENU menu = LoadMenu(128);
+  EXPECT_TRUE(SetMenu(a, menu));
+  EXPECT_EQ(GetMenu(a), menu);
+  EXPECT_EQ(GetMenu(b), nullptr);
+}
+
+}  // namespace
+}  // namespace ui::test
