@@ -131,3 +131,34 @@ INSTANTIATE_TEST_SUITE_P(Fixtures, ConversionOutputTest, testing::ValuesIn(kCase
                          });
 
 }  // namespace
+
+namespace {
+
+std::string Pad(const std::string& text, std::size_t width = 25) {
+  return std::string(width > text.size() ? width - text.size() : 0, ' ') + text;
+}
+
+// The ISO 8601 text is cut to date and time before it is padded, so a wide
+// column never shifts the cut into the padding.
+TEST(ConversionWidthTest, TheIsoColumnIsRewrittenBeforeItIsPadded) {
+  TempFolder folder;
+  ConversionSetup setup;
+  setup.log_file = "ascii.raw";
+  setup.instrument_file = "ascii.tdf";
+  setup.parameters = [](CBrivenParameters& p) {
+    p.ParseCommandLine("-c");
+    p.ParseCommandLine("-w25");
+  };
+  const ConversionRun run = RunConversion(folder, setup);
+  ASSERT_TRUE(run.completed) << run.log;
+  const std::string t = "\t";
+  const std::string expected =
+      Pad("N") + t + Pad("U") + t + Pad("R") + t + Pad("ISO8601") + t + Pad("WORD") + "\r\n" +  //
+      Pad("7") + t + Pad("12") + t + Pad("2.5000000000") + t + Pad("2007-05-03 12:34:56.789") + t + Pad("up") +
+      "\r\n" +  //
+      Pad("") + t + Pad("Error 6") + t + Pad("") + t + Pad("2007-05-03 12:34:57.000") + t + Pad("down") + "\r\n" +
+      Pad("-3") + t + Pad("5") + t + Pad("1.0000000000") + t + Pad("short") + t + Pad("hold") + "\r\n";
+  EXPECT_EQ(run.output, expected);
+}
+
+}  // namespace
