@@ -248,6 +248,7 @@ int CWnd::RunModalLoop() {
       break;
     }
     idle_count = 0;
+    if (::ui::CallMsgFilter(&msg, MSGF_DIALOGBOX)) continue;
     if (!WalkPreTranslateTree(nullptr, &msg)) {
       ::ui::TranslateMessage(&msg);
       ::ui::DispatchMessage(&msg);

@@ -2,6 +2,7 @@
 
 #include "platform/ui/Clock.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/Hooks.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
@@ -57,6 +58,17 @@ bool FindPaint(MSG& out, const internal::MessageFilter& filter) {
   return false;
 }
 
+// The next posted message that no keyboard or mouse hook swallows; a
+// swallowed one leaves the queue.
+bool TakePostedPastHooks(ThreadQueue& queue, MSG& out, const internal::MessageFilter& filter, bool remove) {
+  while (queue.TakePosted(out, filter, remove)) {
+    if (!internal::HooksDiscard(out, remove)) return true;
+    MSG dropped;
+    if (!remove) queue.TakePosted(dropped, filter, true);
+  }
+  return false;
+}
+
 bool PeekCore(MSG& out, HWND hwnd, UINT filter_min, UINT filter_max, bool remove) {
   ThreadQueue& queue = internal::CurrentQueue();
   queue.BeginScan();
@@ -64,7 +76,7 @@ bool PeekCore(MSG& out, HWND hwnd, UINT filter_min, UINT filter_max, bool remove
   const auto filter = MakeFilter(hwnd, filter_min, filter_max);
   const std::int64_t now = GetClock().NowMs();
   const bool quit_wanted = (!filter_min && !filter_max) || (WM_QUIT >= filter_min && WM_QUIT <= filter_max);
-  const bool found = queue.TakePosted(out, filter, remove) || (quit_wanted && queue.TakeQuit(out, remove)) ||
+  const bool found = TakePostedPastHooks(queue, out, filter, remove) || (quit_wanted && queue.TakeQuit(out, remove)) ||
                      FindPaint(out, filter) || queue.TakeDueTimer(out, filter, now, remove);
   if (found) {
     if (!out.time) out.time = static_cast<DWORD>(now);
@@ -261,6 +273,7 @@ BOOL RunNestedLoop(const std::function<bool()>& finished, HWND dialog) {
       return FALSE;
     }
     if (got < 0) return FALSE;
+    if (dialog && CallMsgFilter(&msg, MSGF_DIALOGBOX)) continue;
     if (dialog && IsWindow(dialog) && IsDialogMessage(dialog, &msg)) continue;
     TranslateMessage(&msg);
     DispatchMessage(&msg);

@@ -9,6 +9,7 @@
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/HeadlessHost.h"
 #include "platform/ui/HeadlessInput.h"
+#include "platform/ui/Hooks.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Resources.h"
