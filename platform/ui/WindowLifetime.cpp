@@ -35,8 +35,15 @@ HWND RootOf(HWND hwnd) {
 }
 
 RECT InitialRect(const WindowRecord* parent, int x, int y, int width, int height) {
-  if (x == CW_USEDEFAULT) x = parent ? 0 : kDefaultLeft, y = parent ? 0 : kDefaultTop;
-  if (width == CW_USEDEFAULT) width = parent ? 0 : kDefaultWidth, height = parent ? 0 : kDefaultHeight;
+  // CW_USEDEFAULT in x (or width) stands for both coordinates (or sizes).
+  if (x == CW_USEDEFAULT) {
+    x = parent ? 0 : kDefaultLeft;
+    y = parent ? 0 : kDefaultTop;
+  }
+  if (width == CW_USEDEFAULT) {
+    width = parent ? 0 : kDefaultWidth;
+    height = parent ? 0 : kDefaultHeight;
+  }
   width = std::max(width, 0);
   height = std::max(height, 0);
   const int left = x + (parent ? parent->rect.left : 0);
