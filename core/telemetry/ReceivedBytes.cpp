@@ -14,6 +14,7 @@ void ReceivedBytes::Append(const void* data, std::size_t count) {
 
 void ReceivedBytes::Prepend(const void* data, std::size_t count) {
   if (count == 0) return;
+  ++head_changes_;
   const auto* in = static_cast<const std::uint8_t*>(data);
   if (head_ >= count) {
     head_ -= count;
@@ -24,11 +25,15 @@ void ReceivedBytes::Prepend(const void* data, std::size_t count) {
 }
 
 void ReceivedBytes::Consume(std::size_t count) {
-  head_ += std::min(count, Size());
+  count = std::min(count, Size());
+  if (count == 0) return;
+  ++head_changes_;
+  head_ += count;
   if (head_ == bytes_.size()) Clear();
 }
 
 void ReceivedBytes::Clear() {
+  ++head_changes_;
   bytes_.clear();
   head_ = 0;
 }

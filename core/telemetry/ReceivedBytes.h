@@ -25,6 +25,11 @@ class ReceivedBytes {
   void Consume(std::size_t count);
   void Clear();
 
+  // Counts the changes at the front (consumed, prepended or cleared bytes).
+  // While it stays the same, the bytes held begin with the same bytes as
+  // before, so a scan that found nothing in them need not look again.
+  std::uint64_t HeadChanges() const { return head_changes_; }
+
  private:
   // The buffer is compacted only when the dead space in front outweighs
   // the live bytes, so each byte is moved a bounded number of times.
@@ -32,6 +37,7 @@ class ReceivedBytes {
 
   std::vector<std::uint8_t> bytes_;
   std::size_t head_ = 0;
+  std::uint64_t head_changes_ = 0;
 };
 
 }  // namespace telemetry

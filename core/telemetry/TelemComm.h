@@ -101,6 +101,15 @@ class CTelemComm {
 
   struct InstrumentSlot;
 
+  // How far a scan for a terminator got without finding one, while the
+  // front of the received bytes has not changed: a stream that withholds
+  // its terminator is then scanned once, not again on every read.
+  struct ScanMark {
+    std::uint64_t head_changes = ~std::uint64_t{0};
+    std::string terminator;
+    std::size_t scanned = 0;
+  };
+
   // current_error is the error of the call that just failed, for the codes
   // whose reason names it.
   void ReportMessage(const std::string& text, std::uint32_t code, int current_error = errno);
@@ -124,6 +133,8 @@ class CTelemComm {
   // Frame cutting.
   bool CutFixedFrame(std::size_t& length, std::size_t frame_size);
   bool CutTerminatedFrame(std::size_t& length, const std::string& terminator);
+  std::size_t ScannedBefore(const ScanMark& mark, const std::string& terminator) const;
+  void MarkScanned(ScanMark& mark, const std::string& terminator, std::size_t scanned);
   bool BuildBsiFrame(const InstrumentSlot* expected);
   bool BuildHs2Frame(const InstrumentSlot* expected);
   void StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std::size_t length,
@@ -179,6 +190,8 @@ class CTelemComm {
   std::vector<std::uint8_t> m_readBuffer;
   std::vector<std::uint8_t> m_frameBuffer;
   CFrameData::Bytes m_cutBuffer;  // reused staging for each frame's bytes
+  ScanMark m_frameScan;  // the terminator of the frame being cut
+  ScanMark m_lineScan;   // the line search (its scanned bytes are also clean)
   std::deque<std::unique_ptr<CFrameData>> m_frames;
   std::vector<std::unique_ptr<InstrumentSlot>> m_instruments;
   SerialSettings m_serialSettings;

@@ -1,5 +1,6 @@
 // Cutting frames out of the received bytes once a resource is synchronised,
 // and the two drivers: the serial reader's and the processing thread's.
+#include <algorithm>
 #include <cstring>
 
 #include "core/telemetry/BsiFrame.h"
@@ -56,7 +57,9 @@ bool CTelemComm::CutFixedFrame(std::size_t& length, std::size_t frame_size) {
 }
 
 bool CTelemComm::CutTerminatedFrame(std::size_t& length, const std::string& terminator) {
-  std::size_t from = 0;
+  const std::size_t scanned = ScannedBefore(m_frameScan, terminator);
+  // A terminator may end just after the bytes already scanned.
+  std::size_t from = scanned >= terminator.size() ? scanned - terminator.size() + 1 : 0;
   for (;;) {
     const std::size_t size = m_received.Size();
     if (size >= from + terminator.size()) {
@@ -67,7 +70,10 @@ bool CTelemComm::CutTerminatedFrame(std::size_t& length, const std::string& term
         return true;
       }
     }
-    if (!CanReadMore()) return false;
+    if (!CanReadMore()) {
+      MarkScanned(m_frameScan, terminator, size);
+      return false;
+    }
     // A terminator split across chunks is found: the scan resumes just
     // before the old end.
     from = size >= terminator.size() ? size - terminator.size() + 1 : 0;
@@ -75,7 +81,17 @@ bool CTelemComm::CutTerminatedFrame(std::size_t& length, const std::string& term
   }
 }
 
-// Numbers, stamps and stores one frame; under the list lock.
+std::size_t CTelemComm::ScannedBefore(const ScanMark& mark, const std::string& terminator) const {
+  if (mark.head_changes != m_received.HeadChanges() || mark.terminator != terminator) return 0;
+  return std::min(mark.scanned, m_received.Size());
+}
+
+void CTelemComm::MarkScanned(ScanMark& mark, const std::string& terminator, std::size_t scanned) {
+  mark.head_changes = m_received.HeadChanges();
+  mark.terminator = terminator;
+  mark.scanned = scanned;
+}
+
 // A frame dropped at the depth limit makes a state notification due only
 // for the built kinds (drop_notifies).
 void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std::size_t length,

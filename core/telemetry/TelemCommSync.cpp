@@ -152,8 +152,10 @@ std::uint32_t CTelemComm::SearchLine(const std::string& header, const std::strin
   std::uint8_t* data = m_received.MutableData();
   const std::size_t size = m_received.Size();
   std::uint32_t discarded = 0;
-  std::size_t kept = 0;
-  std::size_t read = 0;
+  // Bytes an earlier pass kept are clean and hold no terminator; the look
+  // back over the kept bytes still finds one that ends after them.
+  std::size_t kept = ScannedBefore(m_lineScan, terminator);
+  std::size_t read = kept;
   bool found = false;
   // Bytes with bit 7 set are no part of a text line: they are dropped where
   // they stand, and the kept bytes close up in place.
@@ -184,6 +186,8 @@ std::uint32_t CTelemComm::SearchLine(const std::string& header, const std::strin
   if (found) {
     m_received.Prepend(header.data(), header.size());
     m_nCurrentInstrument = 0;
+  } else {
+    MarkScanned(m_lineScan, terminator, kept);
   }
   return discarded;
 }

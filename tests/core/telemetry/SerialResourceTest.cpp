@@ -388,6 +388,41 @@ TEST_F(ScriptedSerial, ADroppedOrdinaryFrameQueuesNoStateChange) {
   EXPECT_EQ(resource.GetBytesDiscarded(), 20u);
 }
 
+// Bytes arriving a few at a time: a scan that found no terminator resumes
+// where it stopped, and still finds one split across two arrivals.
+TEST(SerialArrivals, TerminatorsSplitAcrossArrivalsAreFound) {
+  struct Case {
+    const char* name;
+    CInstrumentAttachment record;
+    std::string stream;
+    std::vector<std::string> frames;
+  };
+  CInstrumentAttachment line = Attachment("IRC", 3, "\r\n");
+  line.special = true;
+  line.special_kind = "HEITRONICS_IRC";
+  const std::vector<Case> cases = {
+      {"terminated frames", Attachment("$GP", 0, "\r\n"), "xx$GPab,\r\r\n$GPc\r\n$GPdef\r\n",
+       {"$GPab,\r\r\n", "$GPc\r\n", "$GPdef\r\n"}},
+      {"line search", line, "ab\r\r\ncd\x80" "e\r\nf\r\n", {"IRCab\r\r\n", "IRCcde\r\n", "IRCf\r\n"}},
+  };
+  for (const Case& c : cases) {
+    for (std::size_t step : {1u, 2u, 3u}) {
+      RecordingSink sink;
+      CTelemComm resource(&sink);
+      ASSERT_EQ(resource.InitSerial(Settings("fake")), 0u);
+      ASSERT_EQ(resource.AttachInstrument(c.record), 0u);
+      ASSERT_EQ(resource.EnableAcquisition(c.record.header), 0u);
+      for (std::size_t at = 0; at < c.stream.size(); at += step) {
+        const std::string piece = c.stream.substr(at, step);
+        resource.AppendBytes(reinterpret_cast<const std::uint8_t*>(piece.data()), piece.size());
+      }
+      std::vector<std::string> frames;
+      while (std::unique_ptr<CFrameData> frame = resource.GetNextFrame()) frames.push_back(frame->GetText());
+      EXPECT_EQ(frames, c.frames) << c.name << ", " << step << " bytes at a time";
+    }
+  }
+}
+
 struct SpecialCase {
   const char* name;
   CInstrumentAttachment record;
