@@ -6,6 +6,7 @@
 #include <map>
 
 #include "platform/ui/Messages.h"
+#include "platform/ui/internal/WindowTable.h"
 
 namespace ui::internal {
 
@@ -30,6 +31,7 @@ struct QueueHolder {
   ~QueueHolder() {
     if (!queue) return;
     queue->Shutdown();
+    WindowTable::Get().RemoveThreadWindows(queue->thread_id());
     std::lock_guard lock(RegistryMutex());
     Registry().erase(queue->thread_id());
   }

@@ -1,5 +1,6 @@
 #include "platform/ui/internal/WindowTable.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace ui::internal {
@@ -90,6 +91,17 @@ std::vector<HWND> WindowTable::AllWindows() {
   for (const Slot& slot : slots_)
     if (slot.record) all.push_back(slot.record->handle);
   return all;
+}
+
+void WindowTable::RemoveThreadWindows(DWORD thread_id) {
+  TableLock lock(mutex_);
+  std::vector<HWND> ended;
+  for (const Slot& slot : slots_)
+    if (slot.record && slot.record->thread_id == thread_id) ended.push_back(slot.record->handle);
+  for (HWND hwnd : ended) {
+    if (WindowRecord* record = Find(hwnd)) std::erase(SiblingList(*record), hwnd);
+  }
+  for (HWND hwnd : ended) Remove(hwnd);
 }
 
 }  // namespace ui::internal

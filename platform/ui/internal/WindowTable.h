@@ -31,6 +31,9 @@ class WindowTable {
   std::vector<HWND>& SiblingList(WindowRecord& record);
   // Every live window, for scans such as pending paints.
   std::vector<HWND> AllWindows();
+  // Drops the windows of a thread that has ended: nothing can run their
+  // procedures any more, so their handles become stale at once.
+  void RemoveThreadWindows(DWORD thread_id);
 
  private:
   struct Slot {

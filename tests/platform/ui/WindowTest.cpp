@@ -75,6 +75,20 @@ TEST_F(WindowTest, OnlyTheCreatingThreadMayDestroyAWindow) {
   EXPECT_TRUE(IsWindow(hwnd));
 }
 
+TEST_F(WindowTest, TheWindowsOfAThreadThatEndedAreGone) {
+  const HWND parent = MakeWindow();
+  HWND top = nullptr, child = nullptr;
+  std::thread worker([&] {
+    top = MakeWindow();
+    child = MakeWindow(WS_CHILD, parent, 9);
+  });
+  worker.join();
+  EXPECT_FALSE(IsWindow(top));
+  EXPECT_FALSE(IsWindow(child));
+  EXPECT_EQ(GetWindow(parent, GW_CHILD), nullptr);
+  EXPECT_EQ(SendMessage(top, WM_USER, 0, 0), 0);
+}
+
 TEST_F(WindowTest, ChildrenKeepCreationOrderAndMoveInTheZOrder) {
   const HWND parent = MakeWindow();
   const HWND a = MakeWindow(WS_CHILD, parent, 1);
