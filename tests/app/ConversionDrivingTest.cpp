@@ -73,11 +73,13 @@ class ConversionDriving : public ::testing::Test {
     ui::SetClock(nullptr);
   }
 
-  // Runs the loop until the main window closes (the end of a run with
-  // "Dismiss Progress" on).
+  // Runs the loop until the main window has closed and so ended it (the
+  // end of a run with "Dismiss Progress" on); its WM_QUIT is consumed, so
+  // no later loop of the same thread ends early.
   void RunUntilClosed() {
     ui::MSG msg;
-    while (!frame_.IsClosed() && ui::GetMessage(&msg, nullptr, 0, 0) > 0) ui::DispatchMessage(&msg);
+    while (ui::GetMessage(&msg, nullptr, 0, 0) > 0) ui::DispatchMessage(&msg);
+    EXPECT_TRUE(frame_.IsClosed());
   }
   void RunUntil(const std::function<bool()>& done) { ui::RunNestedLoop(done, nullptr); }
 
@@ -177,7 +179,7 @@ TEST_F(ConversionDriving, DisplayedViewTitlesTheSeriesAndStepsTheIncrement) {
   view_->SetProgressObserver([&](int) { titles.insert(ui::GetWindowTextString(frame_.GetSafeHwnd())); });
   view_->OnConvert();
   RunUntil([&] { return !view_->IsSeries() && doc_->GetProgressDialog() == nullptr; });
-  EXPECT_TRUE(titles.count("Briven - Conversion in Progress - 1/2 (100%)")) << *titles.begin();
+  EXPECT_TRUE(titles.count("Briven - Conversion in Progress - 1/2 (100%)")) << titles.size();
   EXPECT_TRUE(titles.count("Briven - Conversion in Progress - 2/2 (100%)"));
   // Back to the plain title once the series is over; the window stays.
   EXPECT_EQ(ui::GetWindowTextString(frame_.GetSafeHwnd()), "Briven");
@@ -235,6 +237,31 @@ TEST_F(ConversionDriving, HeaderConversionIsDrivenByTheLogLength) {
   EXPECT_EQ(progress->GetRange(), 3022);
   EXPECT_EQ(progress->GetPercent(), 100);
   EXPECT_EQ(apptest::ReadFile(Out("h.txt")), "Serial\t0417\r\n");
+}
+
+TEST_F(ConversionDriving, ProgressWindowInASeriesOffersCancelUntilTheLastFile) {
+  CConversionDlg progress(*doc_);
+  ASSERT_TRUE(progress.CreateWindowFor(view_->GetSafeHwnd()));
+  EXPECT_FALSE(progress.CreateWindowFor(view_->GetSafeHwnd()));
+  // No conversion prepared: an empty log still has a range of one.
+  EXPECT_EQ(progress.GetRange(), 1);
+  EXPECT_EQ(progress.GetItemText(app::kLogFileText), "Log File:  (0.00 KB)");
+  progress.SetFileCount(3);
+  progress.SetFileNumber(1);
+  progress.Refresh();
+  EXPECT_EQ(progress.GetTitle(), "Briven Conversion - 1/3");
+  EXPECT_FALSE(progress.IsLast());
+  progress.SetFileNumber(3);
+  EXPECT_TRUE(progress.IsLast());
+  progress.SetFileNumber(2);
+  // Cancel makes this file the last one and the window done.
+  progress.OnOK();
+  EXPECT_TRUE(progress.IsCancelled());
+  EXPECT_TRUE(progress.IsLast());
+  EXPECT_TRUE(progress.IsDone());
+  progress.Refresh();
+  EXPECT_EQ(progress.GetItemText(app::kStatusText), "Conversion aborted.");
+  EXPECT_EQ(progress.GetItemText(1), "OK");
 }
 
 TEST_F(ConversionDriving, FailedPreparationLeavesNoConversionRunning) {
