@@ -33,9 +33,10 @@ void CBrivenDoc::HandleNoFrame() {
     return;
   }
   if (m_nDone) return;
-  if (m_pProgress) m_pProgress->Advance(nullptr);
+  // Header mode never moves the progress window: it follows the lines.
+  if (m_pProgress && !m_nHeaderMode) m_pProgress->Advance(nullptr);
   RequestNextFrame();
-  if (m_pProgress && m_pProgress->IsDone()) m_nDone = 1;
+  if (m_pProgress && !m_nHeaderMode && m_pProgress->IsDone()) m_nDone = 1;
 }
 
 void CBrivenDoc::HandleFrame(CFrameData& frame) {
