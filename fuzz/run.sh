@@ -3,6 +3,7 @@
 # reports per target the executions, the coverage (features) and the
 # findings. Exit status 1 when any target found something.
 #   fuzz/run.sh TIME [TARGET...]        TARGET: instrument_loader, zip_extract, ...
+# TIME 0 replays the corpus once (every seed and kept crash) and stops.
 # Environment:
 #   BRIVEN_FUZZ_BUILD  build folder (default <repo>/build-fuzz)
 #   BRIVEN_FUZZ_JOBS   targets run side by side (default: half the processors)
@@ -31,7 +32,11 @@ fi
 
 cmake -S "$top" -B "$build" -G Ninja -DBRIVEN_FUZZ=ON -DBRIVEN_TESTS=OFF \
   -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --target $(printf 'fuzz_%s ' "${targets[@]}") >/dev/null
+if ! cmake --build "$build" --target $(printf 'fuzz_%s ' "${targets[@]}") >"$build/fuzz-build.log" 2>&1; then
+  grep -E 'error|FAILED' "$build/fuzz-build.log" | head -20 >&2
+  echo "fuzz/run.sh: the build failed; see $build/fuzz-build.log" >&2
+  exit 2
+fi
 
 # Extraction writes files named by hostile archives. The target refuses and
 # checks every escape, but a run as root must not be the test of that: when
@@ -50,8 +55,10 @@ run_one() {
   # by the user the target runs as.
   cp -n "$top/fuzz/corpus/$t"/* "$work/" 2>/dev/null || true
   [ ${#as_user[@]} -gt 0 ] && chown -R nobody:nogroup "$work"
+  local length=(-max_total_time="$time_each")
+  [ "$time_each" -eq 0 ] && length=(-runs=0)
   (cd "$found" && "${as_user[@]}" "$build/fuzz/fuzz_$t" "$work" \
-      -max_total_time="$time_each" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 "${dict[@]}" \
+      "${length[@]}" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 "${dict[@]}" \
       -artifact_prefix="$found/" >"$found/run.log" 2>&1) || true
 }
 
