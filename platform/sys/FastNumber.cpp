@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
-#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
@@ -80,8 +79,9 @@ bool WriteFinite(FloatText& text, double value, const FloatFormat& format, int p
     case FloatStyle::kExponent:
       return WriteExponent(text, value, precision, format.alternate);
     case FloatStyle::kGeneral:
-      // glibc's "%#g" drops a zero where rounding carries into a new digit
-      // ("%#.2g" of 99.5 is "1.e+02"), so its bytes come from printf itself.
+      // Left to printf: glibc's "%#g" drops a zero where rounding carries
+      // into a new digit ("%#.2g" of 99.5 is "1.e+02"), which no to_chars
+      // form reproduces.
       return false;
   }
   return false;
