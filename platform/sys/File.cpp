@@ -23,13 +23,18 @@ int AccessFlags(unsigned flags) {
 }
 
 // The advisory lock that stands for a share mode: deny-none shares freely,
-// deny-write lets readers share, the rest is exclusive.
+// deny-write lets readers share, the rest is exclusive. A plain read-only
+// open (no share mode named) shares with other readers too, so that two
+// conversions can read one instrument file at once; it still keeps writers
+// out, and waits for none of them.
 int LockFor(unsigned flags) {
+  const bool read_only = AccessFlags(flags) == O_RDONLY;
   switch (flags & 0x70u) {
     case CFile::shareDenyNone:
       return 0;
     case CFile::shareDenyWrite:
-      return AccessFlags(flags) == O_RDONLY ? LOCK_SH : LOCK_EX;
+    case CFile::shareCompat:
+      return read_only ? LOCK_SH : LOCK_EX;
     default:
       return LOCK_EX;
   }

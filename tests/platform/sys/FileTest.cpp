@@ -96,6 +96,16 @@ TEST(FileShare, ExclusiveOpenIsRefusedAndTruncatesNothing) {
   EXPECT_EQ(OpenCause(dir / "log", CFile::modeRead | CFile::shareDenyWrite), CFileException::none);
 }
 
+TEST(FileShare, PlainReadersShareButKeepWritersOut) {
+  TempFolder dir;
+  WriteFile(dir / "instrument.cal", "x");
+  CFile first(dir / "instrument.cal", CFile::modeRead);
+  EXPECT_EQ(OpenCause(dir / "instrument.cal", CFile::modeRead), CFileException::none);
+  EXPECT_EQ(OpenCause(dir / "instrument.cal", CFile::modeWrite), CFileException::sharingViolation);
+  EXPECT_EQ(OpenCause(dir / "instrument.cal", CFile::modeRead | CFile::shareExclusive),
+            CFileException::sharingViolation);
+}
+
 TEST(StdioFile, ReadsBothLineEndsAndWritesCrLf) {
   TempFolder dir;
   WriteFile(dir / "in.txt", "one\r\ntwo\nthree");
