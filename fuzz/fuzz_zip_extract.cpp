@@ -3,12 +3,16 @@
 // errors are the expected answers to damaged input; anything else escaping
 // is a finding.
 //
+// Testing, extracting into memory and extracting to disk must agree.
+//
 // Extraction goes into <scratch>/sandbox/a/b/out. After each input nothing
 // may exist in the sandbox outside out/ (a "../" escape up to three levels),
 // no symbolic link may exist anywhere in it, and no path an entry names
 // outside out/ (absolute, or climbing further) may have appeared.
 #include <cstdint>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -63,6 +67,25 @@ std::vector<fs::path> EscapeTargets(const Sandbox& sandbox, const std::string& n
   return targets;
 }
 
+// Runs one archive operation; archive and file errors count as "no".
+template <typename Operation>
+bool Succeeds(Operation operation) {
+  try {
+    return operation();
+  } catch (const CZipException&) {
+  } catch (const sys::CFileException&) {
+  }
+  return false;
+}
+
+std::string ReadWhole(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// Testing, extracting into memory and extracting to disk read the same
+// bytes through the same checks, so they must agree: an entry that tests
+// good extracts into memory, and what reaches disk is what memory got.
 void ExamineEntry(CZipArchive& zip, WORD index, const Sandbox& sandbox) {
   CZipEntryHeader header;
   if (!zip.GetFileInfo(header, index)) fuzz::Fail("a listed entry has no header", std::to_string(index));
@@ -70,25 +93,23 @@ void ExamineEntry(CZipArchive& zip, WORD index, const Sandbox& sandbox) {
   std::vector<bool> existed;
   for (const fs::path& p : escapes) existed.push_back(fs::exists(fs::symlink_status(p)));
 
-  try {
-    zip.TestFile(index);
-  } catch (const CZipException&) {
-  } catch (const sys::CFileException&) {
-  }
-  try {
-    zip.ExtractFile(index, sandbox.out.string(), true);
-  } catch (const CZipException&) {
-  } catch (const sys::CFileException&) {
-  }
-  try {
-    CZipMemoryFile memory;
-    zip.ExtractFile(index, memory);
-  } catch (const CZipException&) {
-  } catch (const sys::CFileException&) {
-  }
+  const bool tested = Succeeds([&] { return zip.TestFile(index); });
+  CZipMemoryFile memory;
+  const bool in_memory = Succeeds([&] { return zip.ExtractFile(index, memory); });
+  const bool on_disk = Succeeds([&] { return zip.ExtractFile(index, sandbox.out.string(), true); });
   for (std::size_t i = 0; i < escapes.size(); ++i)
     if (!existed[i] && fs::exists(fs::symlink_status(escapes[i])))
       fuzz::Fail("an entry was written where its name points outside", escapes[i].string());
+  if (header.IsDirectory()) return;
+  if (tested != in_memory) fuzz::Fail(tested ? "tests good but does not extract" : "extracts but does not test good",
+                                      header.GetFileName());
+  if (!on_disk) return;
+  if (!in_memory) fuzz::Fail("extracts to disk but not into memory", header.GetFileName());
+  const std::string expected = memory.GetLength() == 0 ? std::string()
+                               : std::string(reinterpret_cast<const char*>(memory.GetData()),
+                                             static_cast<std::size_t>(memory.GetLength()));
+  const fs::path path = zip.BuildExtractPath(header.GetFileName(), sandbox.out.string(), true, nullptr);
+  if (ReadWhole(path) != expected) fuzz::Fail("the file on disk differs from the entry", path.string());
 }
 
 }  // namespace
