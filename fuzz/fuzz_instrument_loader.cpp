@@ -68,6 +68,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   CInstrument instrument;
   const int result = instrument.LoadInstrumentFile(path);
   if (instrument.GetLoadReport().empty()) fuzz::Fail("a load without a report");
+  // The same file read again tells the same: a report or layout that
+  // differs betrays a value read before it was set.
+  CInstrument again;
+  if (again.LoadInstrumentFile(path) != result || again.GetLoadReport() != instrument.GetLoadReport() ||
+      again.GetFrameSize() != instrument.GetFrameSize() || again.GetHeader() != instrument.GetHeader())
+    fuzz::Fail("two loads of one file differ");
   if (result != 0) return 0;
   if (instrument.FindSensor("FRAME", -1) >= instrument.GetSensorCount())
     fuzz::Fail("FindSensor past the sensor list");
