@@ -216,3 +216,24 @@ TEST_F(FileResourceTest, TheFrameListDropsTheOldestFrameBeyondItsDepth) {
 }
 
 }  // namespace
+
+namespace {
+
+// With nothing to search for, every request still reads on: the bytes are
+// thrown away and counted, and the file comes to its end instead of each
+// request finding the same empty list.
+TEST_F(FileResourceTest, WithoutAnEnabledInstrumentTheFileIsDiscardedToItsEnd) {
+  sys::CFile file(Write(kFrames), sys::CFile::modeRead);
+  CTelemComm resource(&sink_);
+  ASSERT_EQ(resource.InitFile({&file, 8}), 0u);
+  ASSERT_EQ(resource.AttachInstrument(Attachment("HDR1", 10)), 0u);  // attached, never enabled
+  int requests = 0;
+  for (; requests < 100 && !resource.IsEndOfFile(); ++requests) EXPECT_EQ(resource.GetNextFrame(), nullptr);
+  EXPECT_TRUE(resource.IsEndOfFile());
+  EXPECT_EQ(requests, 4);  // 30 bytes in chunks of 8
+  EXPECT_EQ(resource.GetNextFrame(), nullptr);
+  EXPECT_EQ(resource.GetBytesDiscarded(), kFrames.size());
+  EXPECT_EQ(sink_.Count(kCommandFileEvent), 1);
+}
+
+}  // namespace
