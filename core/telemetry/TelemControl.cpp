@@ -173,16 +173,18 @@ void CTelemControl::Dispatch(const CProcessCommand& command) {
         m_pDocument->OnFrameReceived(name, std::move(frame));
       }
       break;
-    case kCommandDeliverFrame:
+    case kCommandDeliverFrame: {
+      // Every frame request is answered exactly once: a request whose
+      // resource has gone answers "no frame", so a conversion waiting on it
+      // comes to its end instead of waiting for ever.
+      std::unique_ptr<CFrameData> frame;
       if (resource != nullptr) {
-        std::unique_ptr<CFrameData> frame;
-        {
-          Lock lock(m_resourceLock);
-          frame = resource->GetNextFrame();
-        }
-        m_pDocument->OnFrameReceived(name, std::move(frame));
+        Lock lock(m_resourceLock);
+        frame = resource->GetNextFrame();
       }
+      m_pDocument->OnFrameReceived(name, std::move(frame));
       break;
+    }
     default:
       break;
   }

@@ -3,7 +3,9 @@
 // line and reason of each operation.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <limits>
 
 #include "core/telemetry/TelemControl.h"
 #include "core/telemetry/TelemetryCodes.h"
@@ -99,6 +101,29 @@ TEST_F(TelemControlTest, ARemovedResourceKeepsItsPendingCommandsFromALaterOneOfT
   EXPECT_EQ(discarded, 0u) << "a request for the removed resource reached the new one";
   control.Shutdown();
   EXPECT_EQ(control.GetResourceCount(), 0);
+}
+
+// A command left over from a resource the control no longer has: a frame
+// request still gets its one answer ("no frame"), so the requester is never
+// left waiting; the other kinds have nobody to report on and go unanswered.
+TEST_F(TelemControlTest, ACommandWhoseResourceIsGoneAnswersOnlyAFrameRequestWithNoFrame) {
+  CTelemControl control(&doc_);
+  constexpr std::uint64_t kGoneId = std::numeric_limits<std::uint64_t>::max();
+  for (const int type : {kCommandStateChanged, kCommandFileEvent, kCommandFramesReady, kCommandDeliverFrame})
+    control.QueueCommand("gone.raw", kGoneId, type);
+  // Queued after them, so delivered after them.
+  control.ReportMessage("delivered\r\n", 0);
+  ASSERT_TRUE(doc_.WaitFor([](const std::vector<Callback>& calls) {
+    return std::any_of(calls.begin(), calls.end(), [](const Callback& c) { return c.text == "delivered\r\n"; });
+  }));
+  control.Shutdown();
+  std::vector<Callback> answers;
+  for (const Callback& c : doc_.Snapshot())
+    if (c.kind != "message") answers.push_back(c);
+  ASSERT_EQ(answers.size(), 1u);
+  EXPECT_EQ(answers[0].kind, "frame");
+  EXPECT_EQ(answers[0].resource, "gone.raw");
+  EXPECT_EQ(answers[0].value, 0) << "a frame number: the answer was not \"no frame\"";
 }
 
 struct FailureCase {
