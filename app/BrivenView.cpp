@@ -96,12 +96,44 @@ ui::LRESULT CBrivenView::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPA
     case kMsgStartConversion:
       OnStartConversion(wParam);
       return 0;
+    case kMsgLogWindowClosed:
+      OnLogWindowClosed();
+      return 0;
     case ui::WM_TIMER:
       OnTimer(wParam);
       return 0;
+    case ui::WM_COMMAND:
+      if (OnCommand(static_cast<unsigned>(wParam & 0xFFFF))) return 0;
+      return ui::DefWindowProc(m_hWnd, message, wParam, lParam);
     default:
       return ui::DefWindowProc(m_hWnd, message, wParam, lParam);
   }
+}
+
+bool CBrivenView::OnCommand(unsigned id) {
+  switch (id) {
+    case app::kCmdConvert:
+    case app::kCmdEnterConvert:
+      // Refused while a conversion runs, as the command is greyed then.
+      if (m_doc.GetProgressDialog() == nullptr) OnConvert();
+      return true;
+    case app::kCmdConversionLog:
+      OnViewConversionLog();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void CBrivenView::OnViewConversionLog() {
+  m_conversionLog.SetShown(!m_conversionLog.IsShown());
+  m_conversionLog.SaveShowSetting();
+}
+
+void CBrivenView::OnLogWindowClosed() {
+  m_conversionLog.SetShown(false);
+  m_conversionLog.SaveShowSetting();
+  if (m_hWnd != nullptr) ui::SetFocus(m_hWnd);
 }
 
 CConversionDlg* CBrivenView::GetProgressWindow() const {

@@ -89,12 +89,21 @@ class CBrivenView {
   void SetProgressObserver(std::function<void(int)> observer) { m_progressObserver = std::move(observer); }
   void SetStopRequest(std::function<bool()> requested) { m_stopRequested = std::move(requested); }
 
+  // The conversion log window: the menu's toggle, and the window's own
+  // close (WM_USER+20). The window itself comes with the drawing; the
+  // show flag and the held text are kept already.
+  void OnViewConversionLog();
+  void OnLogWindowClosed();
+
   // The message handlers.
   void OnStartConversion(ui::WPARAM first);
   void OnTimer(ui::UINT_PTR id);
   void OnCancelConversion();
   void OnConversionEnded();
   ui::LRESULT WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam);
+  // Menu, toolbar and accelerator commands; false for one the view leaves
+  // to others.
+  bool OnCommand(unsigned id);
 
  private:
   static ui::LRESULT StaticWindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam);

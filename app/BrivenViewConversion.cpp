@@ -88,6 +88,10 @@ bool CBrivenView::ComposeOutputName(const std::string& log_file, const std::stri
 }
 
 void CBrivenView::OnStartConversion(ui::WPARAM wParam) {
+  // A start that was queued twice (Enter pressed again before the first
+  // start arrived) must not prepare a second conversion over the running
+  // one.
+  if (m_nProgressTimer != 0) return;
   const bool first = wParam != 0 || !m_bSeries;
   m_bFinished = false;
   m_bEndResult = false;

@@ -17,6 +17,7 @@
 #include "platform/ui/Clock.h"
 #include "platform/ui/HeadlessHost.h"
 #include "platform/ui/MessageLoop.h"
+#include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
 #include "tests/app/AppTestFolder.h"
 
@@ -262,6 +263,31 @@ TEST_F(ConversionDriving, ProgressWindowInASeriesOffersCancelUntilTheLastFile) {
   progress.Refresh();
   EXPECT_EQ(progress.GetItemText(app::kStatusText), "Conversion aborted.");
   EXPECT_EQ(progress.GetItemText(1), "OK");
+}
+
+TEST_F(ConversionDriving, CommandsReachTheViewAsMessages) {
+  // The conversion log window's toggle and close keep "Show Window".
+  EXPECT_FALSE(view_->GetConversionLog().IsShown());
+  ui::SendMessage(view_->GetSafeHwnd(), ui::WM_COMMAND, app::kCmdConversionLog, 0);
+  EXPECT_TRUE(view_->GetConversionLog().IsShown());
+  EXPECT_EQ(profile_.GetInt("Conversion Log Window", "Show Window", -1), 1);
+  ui::SendMessage(view_->GetSafeHwnd(), CBrivenView::kMsgLogWindowClosed, 0, 0);
+  EXPECT_FALSE(view_->GetConversionLog().IsShown());
+  EXPECT_EQ(profile_.GetInt("Conversion Log Window", "Show Window", -1), 0);
+
+  doc_->GetSettings().dismiss_progress = 1;
+  doc_->SetLogFileName(binary_log_);
+  doc_->SetInstrumentFileName(binary_instrument_);
+  doc_->SetOutputFileName(Out("enter.dat"));
+  view_->GetInstrumentNaming().m_nMode = CFileNaming::kModeUserDefined;
+  // The Enter key's command converts, once: a second one while the first
+  // conversion runs is refused.
+  ui::PostMessage(view_->GetSafeHwnd(), ui::WM_COMMAND, app::kCmdEnterConvert, 0);
+  ui::PostMessage(view_->GetSafeHwnd(), ui::WM_COMMAND, app::kCmdEnterConvert, 0);
+  RunUntilClosed();
+  const std::string log = TakeLog();
+  EXPECT_EQ(StartedOutputs(log), (std::vector<std::string>{"enter.dat"}));
+  EXPECT_EQ(Count(log, "Conversion complete."), 1u);
 }
 
 TEST_F(ConversionDriving, FailedPreparationLeavesNoConversionRunning) {
