@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "platform/sys/FastNumberFixedPoint.h"
 #include "platform/sys/Format.h"
 #include "platform/sys/NumberFormat.h"
 
@@ -36,6 +37,11 @@ class FloatText {
     return true;
   }
 
+  bool WriteFixed(double value, int precision) {
+    length_ = WriteFixedPoint(text_, kTextSize - 1, value, precision);
+    return length_ != 0 || Write(value, std::chars_format::fixed, precision);
+  }
+
   // printf spells them in lower case, with the sign bit shown for NaN too.
   void WriteNonFinite(double value) {
     const char* word = std::isnan(value) ? "nan" : "inf";
@@ -61,7 +67,7 @@ class FloatText {
 };
 
 bool WriteFixed(FloatText& text, double value, int precision, bool alternate) {
-  if (!text.Write(value, std::chars_format::fixed, precision)) return false;
+  if (!text.WriteFixed(value, precision)) return false;
   if (alternate && precision == 0) text.InsertPoint();
   return true;
 }

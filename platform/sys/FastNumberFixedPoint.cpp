@@ -1,0 +1,120 @@
+#include "platform/sys/FastNumberFixedPoint.h"
+
+#include <bit>
+#include <charconv>
+#include <cstdint>
+#include <cstring>
+
+// A double is m x 2^e exactly. For e < 0, m x 10^p fits 128 bits (m below
+// 2^53, 10^p below 2^64), and shifting it right by -e with the dropped bits
+// rounded half to even gives the value scaled by 10^p, rounded exactly as
+// printf rounds it in its default mode. Its decimal digits with the point
+// put p digits from the right are then "%.*f".
+namespace sys {
+namespace {
+
+using Wide = unsigned __int128;
+
+constexpr int kMaxPrecision = 19;
+constexpr std::uint64_t kPowersOfTen[kMaxPrecision + 1] = {
+    1ull,
+    10ull,
+    100ull,
+    1000ull,
+    10000ull,
+    100000ull,
+    1000000ull,
+    10000000ull,
+    100000000ull,
+    1000000000ull,
+    10000000000ull,
+    100000000000ull,
+    1000000000000ull,
+    10000000000000ull,
+    100000000000000ull,
+    1000000000000000ull,
+    10000000000000000ull,
+    100000000000000000ull,
+    1000000000000000000ull,
+    10000000000000000000ull,
+};
+
+constexpr int kFractionBits = 52;
+constexpr int kExponentBias = 1075;  // so that value = m x 2^(field - bias)
+// m x 10^p is below 2^117: a shift of this much or more leaves below half.
+constexpr int kAllBitsShiftedOut = 118;
+
+struct BinaryValue {
+  std::uint64_t mantissa;
+  int exponent;
+  bool negative;
+};
+
+BinaryValue Decompose(double value) {
+  const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
+  const std::uint64_t fraction = bits & ((std::uint64_t{1} << kFractionBits) - 1);
+  const int field = static_cast<int>((bits >> kFractionBits) & 0x7FF);
+  BinaryValue binary;
+  binary.negative = (bits >> 63) != 0;
+  // Subnormals have no hidden bit and the exponent of the smallest normal.
+  binary.mantissa = field == 0 ? fraction : fraction | (std::uint64_t{1} << kFractionBits);
+  binary.exponent = (field == 0 ? 1 : field) - kExponentBias;
+  return binary;
+}
+
+// m x 10^p / 2^shift, rounded half to even.
+Wide ScaledAndRounded(std::uint64_t mantissa, int precision, int shift) {
+  const Wide product = static_cast<Wide>(mantissa) * kPowersOfTen[precision];
+  if (shift >= kAllBitsShiftedOut) return 0;
+  const Wide quotient = product >> shift;
+  const Wide remainder = product & ((Wide{1} << shift) - 1);
+  const Wide half = Wide{1} << (shift - 1);
+  const bool round_up = remainder > half || (remainder == half && (quotient & 1) != 0);
+  return round_up ? quotient + 1 : quotient;
+}
+
+// The digits of scaled with the point put precision digits from the right,
+// and at least one digit in front of it.
+std::size_t WritePointed(char* text, std::uint64_t scaled, int precision) {
+  char digits[24];
+  const std::size_t count = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, scaled).ptr - digits);
+  const std::size_t decimals = static_cast<std::size_t>(precision);
+  if (decimals == 0) {
+    std::memcpy(text, digits, count);
+    return count;
+  }
+  std::size_t length = 0;
+  if (count <= decimals) {
+    text[length++] = '0';
+    text[length++] = '.';
+    std::memset(text + length, '0', decimals - count);
+    length += decimals - count;
+    std::memcpy(text + length, digits, count);
+    return length + count;
+  }
+  std::memcpy(text, digits, count - decimals);
+  length = count - decimals;
+  text[length++] = '.';
+  std::memcpy(text + length, digits + count - decimals, decimals);
+  return length + decimals;
+}
+
+}  // namespace
+
+std::size_t WriteFixedPoint(char* text, std::size_t capacity, double value, int precision) {
+  if (precision < 0 || precision > kMaxPrecision) return 0;
+  if (capacity < 2 + 19 + 1 + static_cast<std::size_t>(precision)) return 0;
+  const BinaryValue binary = Decompose(value);
+  // Non-finite values have the largest exponent; integers of 2^52 and more
+  // have a non-negative one. Both go the general way.
+  if (binary.exponent >= 0) return 0;
+  const Wide scaled = ScaledAndRounded(binary.mantissa, precision, -binary.exponent);
+  if (scaled > UINT64_MAX) return 0;
+  // The sign stays for every negative value, even one printed as zero
+  // ("-0.00"), as printf shows it.
+  std::size_t length = 0;
+  if (binary.negative) text[length++] = '-';
+  return length + WritePointed(text + length, static_cast<std::uint64_t>(scaled), precision);
+}
+
+}  // namespace sys
