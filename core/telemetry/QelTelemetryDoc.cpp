@@ -38,10 +38,12 @@ telemetry::CTelemControl* CQelTelemetryDoc::CreateTelemControl() {
 
 void CQelTelemetryDoc::ReleaseTelemControl() {
   if (!m_pTelemControl) return;
-  // Cleared first: callbacks still running while the thread stops must see
-  // a document without a control.
-  m_bControl = 0;
+  // The flag stays set while the thread stops: its last pass still delivers
+  // the messages queued before (the end of a conversion among them), and they
+  // are stamped like every other line. Once the thread has ended nothing reads
+  // the flag on another thread.
   m_pTelemControl->Shutdown();
+  m_bControl = 0;
   m_pTelemControl.reset();
 }
 

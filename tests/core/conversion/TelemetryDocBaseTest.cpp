@@ -48,6 +48,24 @@ TEST(TelemetryDocBaseTest, ControlLifeFollowsTheDocument) {
   EXPECT_EQ(doc.GetResourceCount(), -1);
 }
 
+// What the last pass delivers while the control stops (the end of a
+// conversion that finished just before the program ends) is stamped too.
+TEST(TelemetryDocBaseTest, MessagesDeliveredWhileTheControlStopsAreStamped) {
+  struct CapturingDoc : CQelTelemetryDoc {
+    void OnTelemetryMessage(std::string& text) override {
+      CQelTelemetryDoc::OnTelemetryMessage(text);
+      captured += text;
+    }
+    std::string captured;
+  } doc;
+  ASSERT_TRUE(doc.OnNewDocument());
+  doc.LogMessage("Conversion complete.\r\n\tFrames processed: 3\r\n");
+  doc.DeleteContents();
+  EXPECT_EQ(doc.captured.size(), 22u + 22u + 22u) << doc.captured;
+  EXPECT_EQ(doc.captured.substr(20, 24), "> Conversion complete.\r\n") << doc.captured;
+  EXPECT_EQ(doc.captured.substr(44), "\tFrames processed: 3\r\n");
+}
+
 TEST(LogLinesTest, StampsAllButTabAndEmptyLinesAndKeepsAnUnfinishedLast) {
   struct Case {
     const char* text;
