@@ -27,9 +27,11 @@ CTelemControl::~CTelemControl() {
 }
 
 void CTelemControl::QueueCommand(const std::string& resource_name, std::uint64_t resource_id, int type) {
-  if (m_bStopRequested) return;
   {
+    // Tested under the lock the thread sets it under: a command is either
+    // queued before the stop (and delivered by the last pass) or refused.
     Lock lock(m_queueLock);
+    if (m_bStopRequested) return;
     m_commands.push_back({resource_name, resource_id, type});
   }
   m_queueEvent.SetEvent();
@@ -99,12 +101,10 @@ sys::DWORD CTelemControl::ThreadBody() {
 }
 
 bool CTelemControl::ProcessCommands() {
-  sys::DWORD wait_ms = kPassWaitMs;
-  if (m_bStopRequested) {
-    // Give commands already on their way one last chance to arrive.
-    std::this_thread::sleep_for(std::chrono::milliseconds(kPassWaitMs));
-    wait_ms = 0;
-  }
+  // After the stop nothing more can be queued, so the last pass only takes
+  // what is already there; waiting for stragglers would only delay every
+  // program exit.
+  const sys::DWORD wait_ms = m_bStopRequested ? 0 : kPassWaitMs;
   const int which = sys::WaitForAnyEvent({&m_queueEvent, &m_stopEvent}, wait_ms);
   if (which == 1) {
     Lock lock(m_queueLock);
