@@ -136,8 +136,8 @@ bool CFrameChecker::CheckNmeaSum(CQelTelemetryDoc& doc, const CFrameData& frame,
   const int result = ReadCheckValue(*sensor, frame, true, value);
   if (result != 0) {
     LogFrameMessage(doc, "NMEA Check sum sensor error for frame index %u.\r\n", frame);
-    m_nResidueError = result;
-    m_bResidueTested = false;
+    // The plain sum, when there is one, was read and tested before: its
+    // residue stays what it is.
     ++counters.check_sum_errors;
     return false;
   }

@@ -202,4 +202,38 @@ TEST(NmeaCheckSumTest, TheSumRunsBetweenTheDollarAndTheAsterisk) {
   EXPECT_EQ(doc.log, "NMEA Check sum error detected for frame index 2.\r\n");
 }
 
+// A plain check sum and an NMEA check sum in one frame: an NMEA field that
+// cannot be read is counted, but the plain sum was tested and its residue
+// stands (it is not shown as a good 0 or as an error it did not have).
+constexpr const char kBothSums[] =
+    "INSTRUMENT $GPX '' 4 AS 0 NONE\n"
+    "DATA A '' 1 BU 0 COUNT\n"
+    "CHECK SUM '' 1 BU 0 COUNT\n"
+    "NMEA_CHECKSUM NONE '' 2 HU 0 COUNT\n";
+
+TEST(NmeaCheckSumTest, AnUnreadableNmeaFieldLeavesThePlainResidueShown) {
+  InstrumentDoc doc(kBothSums);
+  ASSERT_EQ(doc.Instrument().GetSensorCount(), 3) << doc.Instrument().GetLoadReport();
+  CBrivenParameters params;
+  params.m_nCheckSumChecking = 1;
+  CFrameChecker checker;
+  checker.FindCheckSumCheck(doc, params, "x", "y");
+  ASSERT_EQ(checker.GetCheckSumIndex(), 1);
+  ASSERT_EQ(checker.GetNmeaCheckSumIndex(), 2);
+  std::string frame = "$GPX";
+  frame += '\x05';
+  unsigned sum = 0;
+  for (unsigned char c : frame) sum += c;
+  frame += static_cast<char>((256 - (sum & 0xFF)) + 3);  // residue 3
+  frame += "ZZ";
+  ConversionCounters counters;
+  checker.CheckFrame(doc, *MakeFrame(frame, 1), params, counters);
+  EXPECT_EQ(counters.check_sum_errors, 2u) << doc.log;
+  EXPECT_TRUE(checker.ResidueKnown());
+  EXPECT_EQ(checker.GetResidue(), 3);
+  EXPECT_EQ(doc.log,
+            "Check sum error detected for frame index 1.\r\n"
+            "NMEA Check sum sensor error for frame index 1.\r\n");
+}
+
 }  // namespace
