@@ -223,7 +223,9 @@ void COutputFormatter::AppendIso8601(std::string& out, CQelTelemetryDoc& doc, CF
   CSensorFormat unpadded = format;
   unpadded.m_nWidth = -1;
   std::string text = doc.FormatSensorValue(column.sensor, &frame, unpadded);
-  if (text.size() >= kIsoDateLength + 1 + kIsoTimeLength)
+  // A time without milliseconds (or seconds) keeps what it has; a text with
+  // no time part (an error text among them) has nothing to rewrite.
+  if (text.size() > kIsoDateLength)
     text = text.substr(0, kIsoDateLength) + " " + text.substr(kIsoDateLength + 1, kIsoTimeLength);
   AppendPadded(out, text);
 }
