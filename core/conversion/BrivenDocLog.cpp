@@ -14,6 +14,15 @@ namespace {
 // oldest lines go beyond this size.
 constexpr std::size_t kMaxPendingLogText = 1 << 20;
 
+// The log names are appended to the folder: a folder stored without its
+// trailing separator would put the log beside the folder, under a name
+// glued to the folder's, and never match the open log's folder, so every
+// conversion would empty the log again.
+std::string WithTrailingSeparator(const std::string& folder) {
+  if (folder.empty() || folder.back() == '/' || folder.back() == '\\') return folder;
+  return folder + '/';
+}
+
 }  // namespace
 
 std::vector<std::string> CBrivenDoc::ProtectedPaths() const { return {m_strLogFilePath, m_strInstrumentFilePath}; }
@@ -27,12 +36,13 @@ void CBrivenDoc::OpenConversionLogFile() {
       if (!m_conversionLog.IsOpen()) m_conversionLog.OpenNamed(m_parameters.m_strConversionLogPath, ProtectedPaths());
       return;
     }
+    const std::string folder = WithTrailingSeparator(m_settings.conversion_log_folder);
     if (m_conversionLog.IsOpen()) {
-      if (QVTFileSystem::GetPath(m_conversionLog.GetFilePath()) == m_settings.conversion_log_folder) return;
+      if (QVTFileSystem::GetPath(m_conversionLog.GetFilePath()) == folder) return;
       m_conversionLog.Close();
     }
     if (!m_settings.conversion_log) return;
-    switch (m_conversionLog.OpenSeries(m_settings.conversion_log_folder, ProtectedPaths())) {
+    switch (m_conversionLog.OpenSeries(folder, ProtectedPaths())) {
       case CConversionLogFile::OpenResult::kOpened:
         break;
       case CConversionLogFile::OpenResult::kAllTaken:

@@ -376,4 +376,25 @@ TEST_F(ConversionDocumentTest, PropertiesTakeEffectAtOnce) {
   EXPECT_NE(ReadFile(folder + "Briven.log").find("> written at once\r\n"), std::string::npos);
 }
 
+TEST_F(ConversionDocumentTest, ALogFolderWithoutItsSeparatorKeepsOneLogAcrossConversions) {
+  // A folder stored by hand, without its trailing separator.
+  profile_.WriteInt("Settings", "Conversion Log", 1);
+  profile_.WriteString("Settings", "Conversion Log Directory", folder_.Path());
+  auto doc = MakeDoc();
+  doc->GetSettings().overwrite_prompt = 0;
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_TRUE(doc->PrepareConversion());
+    ASSERT_TRUE(doc->BeginOutput(false));
+    EXPECT_TRUE(RunToEnd(*doc));
+  }
+  CollectLog(*doc, "--end--");
+  const std::string log = ReadFile(folder_.Path("Briven.log"));
+  std::size_t blocks = 0;
+  for (std::size_t at = log.find("Begin instrument conversion."); at != std::string::npos;
+       at = log.find("Begin instrument conversion.", at + 1))
+    ++blocks;
+  EXPECT_EQ(blocks, 2u) << log;
+  EXPECT_FALSE(std::filesystem::exists(folder_.Path() + "Briven.log"));
+}
+
 }  // namespace
