@@ -1,9 +1,10 @@
 #include "core/instrument/FrameData.h"
 
-CFrameData::CFrameData(const Bytes& bytes, const CFrameInfo& info)
-    : bytes_(bytes), text_(reinterpret_cast<const char*>(bytes_.data()), bytes_.size()) {
-  info_.CopyFrom(info);
-}
+#include <utility>
+
+CFrameData::CFrameData(const Bytes& bytes, const CFrameInfo& info) : bytes_(bytes) { info_.CopyFrom(info); }
+
+CFrameData::CFrameData(Bytes&& bytes, CFrameInfo&& info) : bytes_(std::move(bytes)), info_(std::move(info)) {}
 
 CFrameData::CFrameData(const CFrameData& other) : CFrameData(other.bytes_, other.info_) {}
 
@@ -18,7 +19,7 @@ std::shared_ptr<const instrument::VariableFieldIndex> CFrameData::GetVariableFie
   // Held by the frame, the layout cannot be freed and replaced by another at
   // the same address while the index built for it is kept.
   if (!index_ || indexed_layout_ != layout) {
-    index_ = std::make_shared<const instrument::VariableFieldIndex>(text_, info_.m_strHeader.size(), *layout);
+    index_ = std::make_shared<const instrument::VariableFieldIndex>(GetText(), info_.m_strHeader.size(), *layout);
     indexed_layout_ = layout;
   }
   return index_;

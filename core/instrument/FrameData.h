@@ -1,4 +1,4 @@
-// One received telemetry frame: its bytes, the same bytes as text (for the
+// One received telemetry frame: its bytes, readable as text too (for the
 // variable-length field reader), and a copy of its instrument's frame info.
 // Only the error word changes after creation.
 #pragma once
@@ -7,6 +7,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/instrument/FrameInfo.h"
@@ -17,6 +18,9 @@ class CFrameData {
   using Bytes = std::vector<std::uint8_t>;
 
   CFrameData(const Bytes& bytes, const CFrameInfo& info);
+  // Takes the bytes and the info over: a frame cut from a stream is built
+  // with no second copy of either.
+  CFrameData(Bytes&& bytes, CFrameInfo&& info);
   CFrameData(const CFrameData& other);
   CFrameData& operator=(const CFrameData&) = delete;
 
@@ -30,7 +34,8 @@ class CFrameData {
   Bytes CopyBytes() const { return bytes_; }
   // The bytes without a copy, for the field readers.
   const Bytes& GetBytes() const { return bytes_; }
-  const std::string& GetText() const { return text_; }
+  // The bytes as text, zero bytes included; valid as long as the frame.
+  std::string_view GetText() const { return {reinterpret_cast<const char*>(bytes_.data()), bytes_.size()}; }
   const std::string& GetHeader() const { return info_.m_strHeader; }
   const std::string& GetResourceName() const { return info_.m_strResourceName; }
   const sys::TimeStamp& GetTimeStamp() const { return info_.m_TimeStamp; }
@@ -45,7 +50,6 @@ class CFrameData {
  private:
   Bytes bytes_;
   CFrameInfo info_;
-  std::string text_;  // built with the byte count: zero bytes stay in it
 
   // Each sensor reads under its own lock, so the shared index has one.
   mutable std::mutex index_lock_;

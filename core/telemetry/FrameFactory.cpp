@@ -6,7 +6,7 @@
 namespace telemetry {
 
 std::unique_ptr<CFrameData> MakeFrameData(const std::uint8_t* bytes, std::size_t length,
-                                          const FrameDescription& description, CFrameData::Bytes& scratch) {
+                                          const FrameDescription& description) {
   CFrameInfo info;
   info.m_strResourceName = description.resource_name;
   info.m_strHeader = description.header;
@@ -19,8 +19,7 @@ std::unique_ptr<CFrameData> MakeFrameData(const std::uint8_t* bytes, std::size_t
   info.m_bAcquisitionEnabled = description.enabled ? 1 : 0;
   info.m_bContiguous = description.contiguous ? 1 : 0;
   info.m_TimeStamp = description.time_stamp;
-  scratch.assign(bytes, bytes + length);
-  return std::make_unique<CFrameData>(scratch, info);
+  return std::make_unique<CFrameData>(CFrameData::Bytes(bytes, bytes + length), std::move(info));
 }
 
 std::uint32_t FrameDataSize(const CFrameData& frame) {

@@ -27,11 +27,10 @@ struct FrameDescription {
   sys::TimeStamp time_stamp;
 };
 
-// A new frame record holding `length` bytes and a copy of the description.
-// `scratch` is the caller's reusable staging buffer, so the record's own
-// copy is the frame's only allocation for its bytes.
+// A new frame record holding `length` bytes and a copy of the description;
+// the bytes are copied once, straight into the record.
 std::unique_ptr<CFrameData> MakeFrameData(const std::uint8_t* bytes, std::size_t length,
-                                          const FrameDescription& description, CFrameData::Bytes& scratch);
+                                          const FrameDescription& description);
 
 // The byte count a frame stands for in the discarded-byte account.
 std::uint32_t FrameDataSize(const CFrameData& frame);

@@ -15,6 +15,7 @@
 
 #include "core/telemetry/CommandSink.h"
 #include "core/telemetry/FrameFactory.h"
+#include "core/telemetry/FrameTimeStamp.h"
 #include "core/telemetry/ReceivedBytes.h"
 #include "core/telemetry/ResourceSettings.h"
 #include "core/telemetry/SerialDevice.h"
@@ -189,10 +190,10 @@ class CTelemComm {
   sys::CFile* m_pFile = nullptr;
   std::vector<std::uint8_t> m_readBuffer;
   std::vector<std::uint8_t> m_frameBuffer;
-  CFrameData::Bytes m_cutBuffer;  // reused staging for each frame's bytes
   ScanMark m_frameScan;  // the terminator of the frame being cut
   ScanMark m_lineScan;   // the line search (its scanned bytes are also clean)
   std::deque<std::unique_ptr<CFrameData>> m_frames;
+  FrameTimeStamp m_frameClock;  // stamps the frames as they are cut
   std::vector<std::unique_ptr<InstrumentSlot>> m_instruments;
   SerialSettings m_serialSettings;
   FileSettings m_fileSettings;

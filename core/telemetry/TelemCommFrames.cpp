@@ -98,7 +98,7 @@ void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std
                             bool drop_notifies, bool& notify) {
   FrameDescription& d = slot.description;
   ++d.frame_number;
-  d.time_stamp = sys::GetTimeStamp();
+  d.time_stamp = m_frameClock.Now();
   d.contiguous = false;
   if (m_frames.size() > static_cast<std::size_t>(m_nMaxDepth)) {
     ReportMessage(sys::Format("%s frame buffer exceeded maximum depth.\r\n", m_strName.c_str()), 0);
@@ -116,7 +116,7 @@ void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std
     slot.found = true;
     notify = true;
   }
-  m_frames.push_back(MakeFrameData(bytes, length, d, m_cutBuffer));
+  m_frames.push_back(MakeFrameData(bytes, length, d));
   m_bFramesReady = true;
 }
 

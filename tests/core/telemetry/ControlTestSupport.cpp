@@ -19,7 +19,7 @@ void RecordingDocument::OnTelemetryMessage(std::string& text) {
 }
 
 void RecordingDocument::OnFrameReceived(const std::string& resource, std::unique_ptr<CFrameData> frame) {
-  Record({"frame", resource, frame ? frame->GetText() : std::string(), frame ? frame->GetFrameNumber() : 0, {}});
+  Record({"frame", resource, frame ? std::string(frame->GetText()) : std::string(), frame ? frame->GetFrameNumber() : 0, {}});
   if (on_frame) on_frame(resource, frame.get());
 }
 

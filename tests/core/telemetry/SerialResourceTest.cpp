@@ -305,7 +305,7 @@ TEST_F(ScriptedSerial, ASerialPortWithoutControlAcknowledgesTheGlobalStringAfter
   std::vector<std::string> lines = TakeMessages(resource);
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "Telemetry synchronized on SYNC.\r\n"), 1);
   std::vector<std::string> frames;
-  while (std::unique_ptr<CFrameData> frame = resource.GetNextFrame()) frames.push_back(frame->GetText());
+  while (std::unique_ptr<CFrameData> frame = resource.GetNextFrame()) frames.emplace_back(frame->GetText());
   // Bytes before the string are kept for the instrument search.
   EXPECT_EQ(frames, (std::vector<std::string>{"HDRX0001ab", "HDRX0001cd"}));
   resource.Disconnect();
@@ -420,7 +420,7 @@ TEST(SerialArrivals, TerminatorsSplitAcrossArrivalsAreFound) {
         resource.AppendBytes(reinterpret_cast<const std::uint8_t*>(piece.data()), piece.size());
       }
       std::vector<std::string> frames;
-      while (std::unique_ptr<CFrameData> frame = resource.GetNextFrame()) frames.push_back(frame->GetText());
+      while (std::unique_ptr<CFrameData> frame = resource.GetNextFrame()) frames.emplace_back(frame->GetText());
       EXPECT_EQ(frames, c.frames) << c.name << ", " << step << " bytes at a time";
     }
   }
@@ -481,7 +481,7 @@ TEST_P(SpecialKinds, FramesAreFoundWithoutAHeaderInTheTelemetry) {
   Drain();
   resource.Disconnect();
   std::vector<std::string> frames;
-  while (std::unique_ptr<CFrameData> frame = resource.GetNextFrame()) frames.push_back(frame->GetText());
+  while (std::unique_ptr<CFrameData> frame = resource.GetNextFrame()) frames.emplace_back(frame->GetText());
   EXPECT_EQ(frames, c.frames);
   EXPECT_EQ(resource.GetBytesDiscarded(), c.discarded);
   EXPECT_GE(sink.Count(kCommandFramesReady), 1);
