@@ -1,11 +1,14 @@
 #include "core/conversion/OutputFormatter.h"
 
+#include <cstdint>
+#include <cstring>
+
 #include "core/conversion/FrameChecker.h"
 #include "core/instrument/FrameData.h"
 #include "core/instrument/Sensor.h"
 #include "core/instrument/SensorKeywords.h"
 #include "core/telemetry/QelTelemetryDoc.h"
-#include "platform/sys/Format.h"
+#include "core/telemetry/TelemetryDocNumberText.h"
 #include "platform/sys/StringUtil.h"
 
 namespace {
@@ -67,18 +70,23 @@ std::vector<int> COutputFormatter::GetOutputSensorIndexes() const {
 
 void COutputFormatter::AppendPadded(std::string& out, const std::string& text) const {
   const int width = m_pParams->m_format.m_nWidth;
+  // "%*s" of the text's C string: it ends at its first zero byte.
   if (width > 0)
-    sys::AppendFormat(out, "%*s", width, text.c_str());
+    telemetry::AppendPaddedText(out, text.c_str(), std::strlen(text.c_str()), width);
   else
     out += text;
 }
 
 void COutputFormatter::AppendLeftPadded(std::string& out, const std::string& text) const {
   const int width = m_pParams->m_format.m_nWidth;
-  if (width > 0)
-    sys::AppendFormat(out, "%-*s", width, text.c_str());
-  else
+  // "%-*s": the text first, then the spaces.
+  if (width > 0) {
+    const std::size_t length = std::strlen(text.c_str());
+    out.append(text.c_str(), length);
+    if (static_cast<std::size_t>(width) > length) out.append(static_cast<std::size_t>(width) - length, ' ');
+  } else {
     out += text;
+  }
 }
 
 void COutputFormatter::AppendField(std::string& out, const std::string& text) const {
@@ -159,12 +167,10 @@ void COutputFormatter::AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrame
   const CBrivenParameters& p = *m_pParams;
   const int width = p.m_format.m_nWidth;
   const char* d = p.m_strDelimiter.c_str();
-  const auto number = static_cast<unsigned long>(static_cast<unsigned>(frame.GetFrameNumber()));
   if (p.m_nShowExtra) {
-    if (width > 0)
-      sys::AppendFormat(out, "%*lu%s", width, number, d);
-    else
-      sys::AppendFormat(out, "%lu%s", number, d);
+    // "%*lu%s" without printf: every row has one.
+    telemetry::AppendUnsignedText(out, static_cast<std::uint32_t>(frame.GetFrameNumber()), width);
+    out.append(d);
   }
   if (!m_strSerialField.empty()) {
     out += m_strSerialField;
@@ -194,11 +200,8 @@ void COutputFormatter::AppendValueColumn(std::string& out, CQelTelemetryDoc& doc
     if (!checks.ResidueKnown()) {
       AppendField(out, doc.FormatSensorError(checks.GetResidueError()));
     } else {
-      const auto residue = static_cast<unsigned long>(checks.GetResidue());
-      if (width > 0)
-        sys::AppendFormat(out, "%*lu%s", width, residue, d);
-      else
-        sys::AppendFormat(out, "%lu%s", residue, d);
+      telemetry::AppendUnsignedText(out, static_cast<std::uint32_t>(checks.GetResidue()), width);
+      out.append(d);
     }
     return;
   }

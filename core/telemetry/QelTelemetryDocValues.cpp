@@ -8,7 +8,7 @@
 #include "core/instrument/SensorKeywords.h"
 #include "core/telemetry/QelTelemetryDoc.h"
 #include "core/telemetry/TelemetryDocNumberText.h"
-#include "platform/sys/Format.h"
+#include "platform/sys/FastNumber.h"
 
 namespace {
 
@@ -142,30 +142,17 @@ int AppendValueByKind(std::string& out, CSensor& sensor, CFrameData* frame, cons
 }  // namespace
 
 void CQelTelemetryDoc::AppendDouble(std::string& out, double value, const CSensorFormat& format) {
-  static constexpr const char* kForms[3][4] = {
-      {"%#*.*f", "%#*f", "%#.*f", "%#f"},
-      {"%#*.*e", "%#*e", "%#.*e", "%#e"},
-      {"%#*.*g", "%#*g", "%#.*g", "%#g"},
-  };
-  const int letter = format.m_nDoubleType == 0 ? 0 : format.m_nDoubleType == 1 ? 1 : 2;
-  const int width = format.m_nWidth;
-  const int precision = format.m_nPrecision;
-  // The fixed and exponent forms go without printf; "g" and the values the
-  // fast path leaves (not finite, very long) take the printf road.
-  if (letter < 2 && telemetry::AppendFixedOrExponentText(out, value, letter == 1, width, precision)) return;
-  const char* const* forms = kForms[letter];
-  // The forms are chosen from a fixed table, so the format is never data.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-  if (width > 0 && precision >= 0)
-    sys::AppendFormat(out, forms[0], width, precision, value);
-  else if (width > 0)
-    sys::AppendFormat(out, forms[1], width, value);
-  else if (precision >= 0)
-    sys::AppendFormat(out, forms[2], precision, value);
-  else
-    sys::AppendFormat(out, forms[3], value);
-#pragma GCC diagnostic pop
+  // "%#*.*f", "%#*.*e" or "%#*.*g", the width and the precision left out
+  // when below 1 and 0. The shared fast path prints the bytes printf would,
+  // and itself leaves to printf the forms it cannot match.
+  sys::FloatFormat form;
+  form.style = format.m_nDoubleType == 0   ? sys::FloatStyle::kFixed
+               : format.m_nDoubleType == 1 ? sys::FloatStyle::kExponent
+                                           : sys::FloatStyle::kGeneral;
+  form.alternate = true;
+  form.width = format.m_nWidth > 0 ? format.m_nWidth : 0;
+  form.precision = format.m_nPrecision >= 0 ? format.m_nPrecision : -1;
+  sys::AppendFloat(out, value, form);
 }
 
 std::string CQelTelemetryDoc::FormatDouble(double value, const CSensorFormat& format) {
