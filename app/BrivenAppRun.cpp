@@ -20,6 +20,10 @@ bool HasTimeStamp(const std::string& line) {
   return line.size() >= kStampLength && line[4] == '-' && line[7] == '-' && line.compare(20, 2, "> ") == 0;
 }
 
+// A line that ends in a colon introduces the line after it (the file it
+// names), so the two belong to one entry.
+bool IntroducesNextLine(const std::string& entry) { return !entry.empty() && entry.back() == ':'; }
+
 // The log's entries: a line with the tab-indented lines after it, without
 // its time stamp.
 std::vector<std::string> LogEntries(const std::string& text) {
@@ -31,10 +35,11 @@ std::vector<std::string> LogEntries(const std::string& text) {
     const std::string line = text.substr(start, end - start);
     start = end + 2;
     if (line.empty()) continue;
-    if (line[0] == '\t' && !entries.empty())
-      entries.back() += "\r\n" + line;
+    const std::string body = HasTimeStamp(line) ? line.substr(kStampLength) : line;
+    if (!entries.empty() && (line[0] == '\t' || IntroducesNextLine(entries.back())))
+      entries.back() += "\r\n" + body;
     else
-      entries.push_back(HasTimeStamp(line) ? line.substr(kStampLength) : line);
+      entries.push_back(body);
   }
   return entries;
 }
@@ -91,8 +96,12 @@ int CBrivenApp::EndUnattendedRun() {
 
 void CBrivenApp::ReportFailedRun(const std::string& log_text) {
   bool summary = false;
+  std::string previous;
   for (const std::string& entry : LogEntries(log_text)) {
-    if (!IsReportedEntry(entry)) continue;
+    // A message that ends in "Conversion aborted." is often followed by the
+    // summary of the same words: one line on stderr says it.
+    if (!IsReportedEntry(entry) || entry == previous) continue;
+    previous = entry;
     summary = summary || StartsWith(entry, "Conversion ");
     sys::Notify(entry, sys::NoticeIcon::exclamation);
   }

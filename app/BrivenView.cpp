@@ -38,6 +38,8 @@ CBrivenView::CBrivenView(CBrivenDoc& doc) : m_doc(doc) {
   m_strPackageFolder = ProgramFolder() + "TEMP/";
   m_doc.SetProgressFactory([this] { return std::make_unique<CConversionDlg>(m_doc); });
   sys::Profile& profile = sys::AppProfile();
+  const std::string default_output = profile.GetString("View", "Default Outfile", "-1");
+  if (default_output != "-1") m_strDefaultOutputName = default_output;
   const int header = profile.GetInt("View", "ConvertHeader", -1);
   if (header != -1) m_bHeaderConversion = header != 0;
 }
@@ -47,6 +49,7 @@ CBrivenView::~CBrivenView() {
     m_doc.GetParameters().SaveSettings();
     m_instrumentNaming.SaveSettings(CFileNaming::kInstrumentSection);
     m_headerNaming.SaveSettings(CFileNaming::kHeaderSection);
+    sys::AppProfile().WriteString("View", "Default Outfile", m_strDefaultOutputName);
     sys::AppProfile().WriteInt("View", "ConvertHeader", m_bHeaderConversion ? 1 : 0);
   }
   // The progress window notifies this view; it must not outlive it.

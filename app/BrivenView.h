@@ -66,6 +66,9 @@ class CBrivenView {
   void SetSelection(const Selection& selection) { m_selection = selection; }
   void SetHeaderConversion(bool on) { m_bHeaderConversion = on; }
   bool GetHeaderConversion() const { return m_bHeaderConversion; }
+  // The name the "Next" box offers in the user-defined naming mode.
+  const std::string& GetDefaultOutputName() const { return m_strDefaultOutputName; }
+  void SetDefaultOutputName(const std::string& name) { m_strDefaultOutputName = name; }
   CFileNaming& GetInstrumentNaming() { return m_instrumentNaming; }
   CFileNaming& GetHeaderNaming() { return m_headerNaming; }
   CFileNaming& CurrentNaming() { return m_bHeaderConversion ? m_headerNaming : m_instrumentNaming; }
@@ -136,6 +139,7 @@ class CBrivenView {
   int m_nTotal = 0;
   int m_nFileNumber = 0;
   std::string m_strPackageFolder;
+  std::string m_strDefaultOutputName;
   CConversionLogDlg m_conversionLog;
   CFileNaming m_instrumentNaming;
   CFileNaming m_headerNaming;

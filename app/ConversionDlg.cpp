@@ -6,6 +6,7 @@
 #include "core/conversion/BrivenDoc.h"
 #include "fsutil/QVTFileSystem.h"
 #include "platform/sys/Format.h"
+#include "platform/sys/Notify.h"
 #include "platform/ui/MessageLoop.h"
 
 namespace {
@@ -169,6 +170,15 @@ void CConversionDlg::OnOK() {
     return;
   }
   Cancel();
+}
+
+void CConversionDlg::OnCancel() {
+  if (IsDone() && IsLast()) {
+    OnOK();
+    return;
+  }
+  const int answer = sys::Notify("Abort conversion?", sys::NoticeIcon::exclamation, sys::NoticeButtons::yesNo);
+  if (answer == sys::kAnswerYes) OnOK();
 }
 
 void CConversionDlg::Cancel() {

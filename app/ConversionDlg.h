@@ -60,6 +60,9 @@ class CConversionDlg : public ConversionProgress {
 
   // The button: dismisses a finished window, else cancels.
   void OnOK();
+  // Escape or the close box: a finished window is dismissed; a running
+  // conversion is cancelled only when the user confirms it.
+  void OnCancel();
 
   // What the window shows: the texts of its controls and its title.
   std::string GetItemText(int id) const;

@@ -13,6 +13,7 @@
 #include "app/ConversionDlg.h"
 #include "app/MainFrame.h"
 #include "core/conversion/BrivenDoc.h"
+#include "platform/sys/Notify.h"
 #include "platform/sys/Profile.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/HeadlessHost.h"
@@ -263,6 +264,45 @@ TEST_F(ConversionDriving, ProgressWindowInASeriesOffersCancelUntilTheLastFile) {
   progress.Refresh();
   EXPECT_EQ(progress.GetItemText(app::kStatusText), "Conversion aborted.");
   EXPECT_EQ(progress.GetItemText(1), "OK");
+}
+
+TEST_F(ConversionDriving, ClosingARunningProgressWindowAsksFirst) {
+  CConversionDlg progress(*doc_);
+  ASSERT_TRUE(progress.CreateWindowFor(view_->GetSafeHwnd()));
+  std::vector<std::string> questions;
+  int answer = sys::kAnswerNo;
+  const sys::NoticeSink previous = sys::SetNoticeSink([&](const sys::Notice& notice) {
+    questions.push_back(notice.text);
+    EXPECT_EQ(notice.buttons, sys::NoticeButtons::yesNo);
+    return answer;
+  });
+  progress.OnCancel();  // No: the conversion goes on
+  EXPECT_FALSE(progress.IsCancelled());
+  answer = sys::kAnswerYes;
+  progress.OnCancel();
+  EXPECT_TRUE(progress.IsCancelled());
+  EXPECT_EQ(questions, (std::vector<std::string>{"Abort conversion?", "Abort conversion?"}));
+  // Once it is over, the close box dismisses without a question.
+  progress.OnCancel();
+  EXPECT_EQ(questions.size(), 2u);
+  sys::SetNoticeSink(previous);
+  ui::MSG msg;
+  bool ended = false;
+  while (ui::PeekMessage(&msg, view_->GetSafeHwnd(), 0, 0, ui::PM_REMOVE))
+    ended = ended || msg.message == CBrivenView::kMsgConversionEnded;
+  EXPECT_TRUE(ended);
+}
+
+TEST_F(ConversionDriving, TheDefaultOutputNameIsKeptInTheSettings) {
+  view_.reset();
+  profile_.WriteString("View", "Default Outfile", "cast.dat");
+  view_ = std::make_unique<CBrivenView>(*doc_);
+  EXPECT_EQ(view_->GetDefaultOutputName(), "cast.dat");
+  view_->OnInitialUpdate();
+  view_->SetDefaultOutputName("next.dat");
+  view_.reset();  // a displayed view saves its settings when it goes
+  EXPECT_EQ(profile_.GetString("View", "Default Outfile", "-1"), "next.dat");
+  view_ = std::make_unique<CBrivenView>(*doc_);
 }
 
 TEST_F(ConversionDriving, CommandsReachTheViewAsMessages) {

@@ -3,6 +3,7 @@
 // bytes, the text on stderr and the exit status checked.
 #include <signal.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -119,6 +120,34 @@ TEST_F(UnattendedConversion, EverySwitchGroupShapesTheOutput) {
   EXPECT_NE(log.find("Conversion complete.\r\n\tFrames processed: 100"), std::string::npos) << log;
 }
 
+struct SwitchCase {
+  std::vector<std::string> switches;
+  std::string first_lines;  // the output's beginning
+};
+
+TEST_F(UnattendedConversion, TheOtherSwitchGroupsShapeTheOutputToo) {
+  const std::string columns = "SN FRAME(COUNTER) PRES T(W) COND LU(490) STATUS CHECK(SUM)\r\n";
+  const std::vector<SwitchCase> cases = {
+      // Hexadecimal raw counts (1100 is 44C), a space between fields; the
+      // serial number is no text field, so suppression leaves it.
+      {{"-h", "-s", "-ds", "-n"}, columns + "0417 0 44C 17BE 3.2668466568 F42E 0 B7\r\n"},
+      // Fits with the immersion coefficient (radiance x 1.75), exponent
+      // format with two digits, tab delimiter, three frames.
+      {{"-CI", "-fe", "-p2", "-DT", "-l3"},
+       kBinaryColumns + "0417\t0\t1.00e+00\t6.08e+00\t3.27e+01\t3.77e+01\t0\t183\r\n"
+                        "0417\t1\t1.19e+00\t6.05e+00\t3.26e+01\t3.74e+01\t0\t57\r\n"
+                        "0417\t2\t1.39e+00\t6.03e+00\t3.26e+01\t3.71e+01\t0\t74\r\n"},
+  };
+  for (const SwitchCase& c : cases) {
+    std::vector<std::string> arguments = {binary_log_, Path("switched.dat"), binary_instrument_, "-ow=yes"};
+    arguments.insert(arguments.end(), c.switches.begin(), c.switches.end());
+    const apptest::ProgramRun run = Run(arguments);
+    EXPECT_EQ(run.exit_code, 0) << c.switches[0] << run.err;
+    EXPECT_EQ(apptest::ReadFile(Path("switched.dat")).substr(0, c.first_lines.size()), c.first_lines)
+        << c.switches[0];
+  }
+}
+
 struct UsageCase {
   const char* name;
   std::vector<std::string> arguments;
@@ -166,6 +195,24 @@ TEST_F(UnattendedConversion, ExistingOutputIsKeptUnlessOverwriteIsAllowed) {
   EXPECT_EQ(apptest::ReadFile(Path("out.dat")).substr(0, kBinaryColumns.size()), kBinaryColumns);
 }
 
+TEST_F(UnattendedConversion, StoredOverwritePromptOffReplacesUnlessTheSwitchSaysNo) {
+  std::filesystem::create_directories(Path("config/briven"));
+  apptest::WriteFile(Path("config/briven/current-user.settings"),
+                     "[Software\\Harwendel\\Briven\\Settings]\n\"Overwrite Prompt\"=dword:00000000\n");
+  const std::string old_bytes = "yesterday's results\r\n";
+  apptest::WriteFile(Path("out.dat"), old_bytes);
+  const apptest::ProgramRun kept = Run({binary_log_, Path("out.dat"), binary_instrument_, "-ow=no"});
+  EXPECT_EQ(kept.exit_code, 1);
+  EXPECT_NE(kept.err.find("already exists."), std::string::npos) << kept.err;
+  EXPECT_EQ(apptest::ReadFile(Path("out.dat")), old_bytes);
+
+  // The switch held for its own run only: the stored setting replaces now.
+  const apptest::ProgramRun replaced = Run({binary_log_, Path("out.dat"), binary_instrument_});
+  EXPECT_EQ(replaced.exit_code, 0) << replaced.err;
+  EXPECT_EQ(replaced.err, "");
+  EXPECT_EQ(apptest::ReadFile(Path("out.dat")).substr(0, kBinaryColumns.size()), kBinaryColumns);
+}
+
 TEST_F(UnattendedConversion, AbsentInstrumentHeaderCompletesWithStatusThree) {
   const apptest::ProgramRun run = Run({ascii_log_, Path("out.dat"), binary_instrument_});
   EXPECT_EQ(run.exit_code, 3);
@@ -177,14 +224,30 @@ struct FailureCase {
   std::string log;
   std::string output;
   std::string instrument;
-  const char* reason;
+  std::string reason;
 };
+
+// A folder in which no file can be created. Permission bits do not stop
+// root, so root gets sysfs, which refuses new files to everybody.
+std::string ReadOnlyFolder() {
+  static apptest::TempFolder folder;
+  if (::geteuid() == 0) return "/sys";
+  ::chmod(folder.path().c_str(), 0555);
+  return folder.path();
+}
 
 TEST_F(UnattendedConversion, FailuresEndWithStatusOneAndTheReasonOnStderr) {
   apptest::WriteFile(Path("broken.tdf"), "INSTRUMENT NMBP '' 5 AS 0 NONE\n");
+  apptest::WriteFile(Path("bad-line.tdf"), "INSTRUMENT NMBP x\n");
   apptest::WriteFile(Path("not-a-folder"), "x");
   const std::vector<FailureCase> cases = {
       {"definition with errors", binary_log_, Path("a.dat"), Path("broken.tdf"), "An error occured reading the instrument"},
+      // The file with the errors is named on the same line as the message.
+      {"definition loaded with errors", binary_log_, Path("a2.dat"), Path("bad-line.tdf"),
+       "briven: Errors found in the following Calibration\\Telemetry Definition File: \"" + Path("bad-line.tdf") +
+           "\"\n"},
+      {"read-only output folder", binary_log_, ReadOnlyFolder() + "/d.dat", binary_instrument_,
+       "An error occured opening the output file. The file could not be accessed."},
       {"missing log", Path("missing.raw"), Path("b.dat"), binary_instrument_,
        "An error occured opening the log file. The file could not be found."},
       {"output folder cannot hold files", binary_log_, Path("not-a-folder/c.dat"), binary_instrument_,
@@ -195,6 +258,8 @@ TEST_F(UnattendedConversion, FailuresEndWithStatusOneAndTheReasonOnStderr) {
     EXPECT_EQ(run.exit_code, 1) << c.name;
     EXPECT_NE(run.err.find(c.reason), std::string::npos) << c.name << ": " << run.err;
     EXPECT_NE(run.err.find("Conversion aborted."), std::string::npos) << c.name;
+    EXPECT_EQ(run.err.find("briven: Conversion aborted.\nbriven: Conversion aborted.\n"), std::string::npos)
+        << c.name << ": " << run.err;
     EXPECT_FALSE(Exists(c.output)) << c.name;
   }
 }
