@@ -111,7 +111,7 @@ class CBrivenDoc : public CQelTelemetryDoc {
   bool AddLogFileResource();
   bool AddConversionInstrument();
   std::string AttachAndStart();
-  void UndoPreparation();
+  void UndoPreparation(bool after_question = false);
   std::uint32_t RemoveLogFileResource();
   std::vector<std::string> ProtectedPaths() const;
 

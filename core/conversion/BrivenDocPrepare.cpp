@@ -146,7 +146,7 @@ bool CBrivenDoc::AddConversionInstrument() {
     }
     if (!go_on) {
       LogMessage(kAborted);
-      UndoPreparation();
+      UndoPreparation(true);
       return false;
     }
   } else if (result != 0) {
@@ -197,16 +197,22 @@ std::uint32_t CBrivenDoc::RemoveLogFileResource() {
   return result;
 }
 
-void CBrivenDoc::UndoPreparation() {
+void CBrivenDoc::UndoPreparation(bool after_question) {
+  // After the user declined the damaged instrument the boxes read as
+  // answers to that question; otherwise they repeat the logged line.
+  const char* path = m_strLogFilePath.c_str();
+  const std::string resource_log = sys::Format("An error occured removing the file resource for %s.\r\n", path);
   if (RemoveLogFileResource() != 0)
-    ReportFailure(sys::Format("An error occured removing the file resource for\r\n%s.", m_strLogFilePath.c_str()),
-                  sys::Format("An error occured removing the file resource for %s.\r\n", m_strLogFilePath.c_str()));
+    ReportFailure(after_question ? sys::Format("An error occured removing the file resource for\r\n%s.", path)
+                                 : resource_log,
+                  resource_log);
   // Whatever the load reported, an instrument that is there goes.
   std::string header;
   if (GetInstrumentCount() > 0) GetInstrumentHeader(header, 0);
+  const std::string instrument_log = sys::Format("An error occured removing %s.\r\n", header.c_str());
   if (!header.empty() && RemoveInstrument(header) != 0)
-    ReportFailure(sys::Format("An error occured removing %s.", header.c_str()),
-                  sys::Format("An error occured removing %s.\r\n", header.c_str()));
+    ReportFailure(after_question ? sys::Format("An error occured removing %s.", header.c_str()) : instrument_log,
+                  instrument_log);
   Lock lock(m_lock);
   m_pLogFile->Abort();
   m_bRunning = false;

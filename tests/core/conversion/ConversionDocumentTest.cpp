@@ -397,4 +397,49 @@ TEST_F(ConversionDocumentTest, ALogFolderWithoutItsSeparatorKeepsOneLogAcrossCon
   EXPECT_FALSE(std::filesystem::exists(folder_.Path() + "Briven.log"));
 }
 
+// A control that refuses to let the file resource go.
+class StubbornResourceDoc : public CBrivenDoc {
+ public:
+  std::uint32_t RemoveResource(const std::string& name) override {
+    CBrivenDoc::RemoveResource(name);
+    return 0x40000001;
+  }
+  std::uint32_t AddInstrument(const std::string& path) override {
+    return fail_load ? 0x30000001 : CBrivenDoc::AddInstrument(path);
+  }
+  bool fail_load = false;
+};
+
+TEST_F(ConversionDocumentTest, AResourceThatStaysIsReportedInTheWordsOfEachFailure) {
+  const std::string log_path = FixturePath("good.raw");
+  struct Case {
+    const char* instrument;
+    bool fail_load;
+    int answer;
+    std::string resource_box;
+  } cases[] = {
+      // Loaded with errors, and the user says No.
+      {"witherr.cal", false, sys::kAnswerNo, "An error occured removing the file resource for\r\n" + log_path + "."},
+      // Not loaded at all.
+      {"binary.cal", true, sys::kAnswerOk, "An error occured removing the file resource for " + log_path + ".\r\n"},
+  };
+  for (const Case& c : cases) {
+    NoticeRecorder notices(c.answer);
+    StubbornResourceDoc doc;
+    doc.fail_load = c.fail_load;
+    doc.SetProgramDirectory(folder_.Path() + "/");
+    doc.SetProgressFactory([this] { return std::make_unique<RecordingProgress>(progress_); });
+    ASSERT_TRUE(doc.OnNewDocument());
+    doc.SetLogFileName(log_path);
+    doc.SetInstrumentFileName(conversion_test::StageFixture(folder_, c.instrument));
+    doc.SetOutputFileName(folder_.Path("out.dat"));
+    EXPECT_FALSE(doc.PrepareConversion());
+    ASSERT_GE(notices.texts.size(), 2u);
+    EXPECT_EQ(notices.texts[1], c.resource_box) << c.instrument;
+    const std::string log = CollectLog(doc, "--end--");
+    EXPECT_NE(log.find("An error occured removing the file resource for " + log_path + ".\r\n"), std::string::npos)
+        << log;
+  }
+}
+
 }  // namespace
