@@ -43,7 +43,7 @@ bool Exists(const std::string& path) {
 }  // namespace
 
 ProgramRun RunProgram(const std::vector<std::string>& arguments, const ProgramOptions& options) {
-  std::vector<std::string> argv_texts = {BRIVEN_PROGRAM};
+  std::vector<std::string> argv_texts = {options.program.empty() ? std::string(BRIVEN_PROGRAM) : options.program};
   argv_texts.insert(argv_texts.end(), arguments.begin(), arguments.end());
   std::vector<std::string> env_texts = ChildEnvironment(options);
   std::vector<char*> argv = Pointers(argv_texts);

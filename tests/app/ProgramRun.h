@@ -26,6 +26,8 @@ struct ProgramOptions {
   std::string signal_when_exists;
   // stderr is a pseudo-terminal instead of a pipe.
   bool stderr_terminal = false;
+  // Another copy of the program (an installed layout), when given.
+  std::string program;
 };
 
 ProgramRun RunProgram(const std::vector<std::string>& arguments, const ProgramOptions& options);

@@ -100,6 +100,20 @@ TEST_F(UnattendedConversion, TwoNamesConvertTheHeaderLines) {
   EXPECT_EQ(apptest::ReadFile(Path("header.txt")), "Instrument\tNMBP0417\r\nMaker\tNorrvik Marine\r\n");
 }
 
+TEST_F(UnattendedConversion, AnInstalledProgramFindsTheHeaderDefinitionUnderShare) {
+  // bin/briven with its header definition only in share/briven/.
+  std::filesystem::create_directories(Path("prefix/bin"));
+  std::filesystem::create_directories(Path("prefix/share/briven"));
+  std::filesystem::copy_file(BRIVEN_PROGRAM, Path("prefix/bin/briven"));
+  std::filesystem::copy_file(std::string(BRIVEN_APP_SOURCE) + "/qelhdr1.tdf", Path("prefix/share/briven/qelhdr1.tdf"));
+  apptest::WriteFile(Path("header.raw"), "BRVHDR 0417 (Serial)\r\n");
+  apptest::ProgramOptions options;
+  options.program = Path("prefix/bin/briven");
+  const apptest::ProgramRun run = Run({Path("header.raw"), Path("header.txt")}, options);
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_EQ(apptest::ReadFile(Path("header.txt")), "Serial\t0417\r\n");
+}
+
 TEST_F(UnattendedConversion, EverySwitchGroupShapesTheOutput) {
   const std::string log_path = Path("Logs/Run.Log");
   std::filesystem::create_directory(Path("Logs"));
