@@ -8,14 +8,17 @@ void CBrivenDoc::OnFrameReceived(const std::string& /*resource*/, std::unique_pt
   std::vector<std::string> boxes;
   {
     Lock lock(m_lock);
-    if (!frame)
+    if (!frame) {
       HandleNoFrame();
-    else if (!m_bRunning || m_nStop || m_nDone)
+    } else if (!m_bRunning) {
+      // An earlier conversion's frame, late: it must not end the next one.
+    } else if (m_nStop || m_nDone) {
       m_nDone = 1;  // the frame goes unread
-    else if (m_nHeaderMode)
+    } else if (m_nHeaderMode) {
       WriteHeaderFrame(*frame);
-    else
+    } else {
       HandleFrame(*frame);
+    }
     // Taken here, so a frame without a box costs no second locking.
     if (!m_deferredBoxes.empty()) boxes.swap(m_deferredBoxes);
   }

@@ -442,4 +442,32 @@ TEST_F(ConversionDocumentTest, AResourceThatStaysIsReportedInTheWordsOfEachFailu
   }
 }
 
+// A frame of an earlier resource that the processing thread delivers while
+// the next conversion is being prepared.
+class LateFrameDoc : public CBrivenDoc {
+ public:
+  std::uint32_t AddInstrument(const std::string& path) override {
+    OnFrameReceived("old", conversion_test::MakeFrame("TSTB0123", 9));
+    return CBrivenDoc::AddInstrument(path);
+  }
+};
+
+TEST_F(ConversionDocumentTest, AFrameThatArrivesWhileTheNextConversionIsPreparedDoesNotEndIt) {
+  LateFrameDoc doc;
+  doc.SetProgramDirectory(folder_.Path() + "/");
+  doc.SetProgressFactory([this] { return std::make_unique<RecordingProgress>(progress_); });
+  ASSERT_TRUE(doc.OnNewDocument());
+  doc.SetLogFileName(FixturePath("good.raw"));
+  doc.SetInstrumentFileName(conversion_test::StageFixture(folder_, "binary.cal"));
+  doc.SetOutputFileName(folder_.Path("out.dat"));
+  ASSERT_TRUE(doc.PrepareConversion());
+  ConversionState state;
+  doc.GetConversionState(state);
+  EXPECT_EQ(state.done, 0u);
+  ASSERT_TRUE(doc.BeginOutput(false));
+  EXPECT_TRUE(RunToEnd(doc));
+  doc.GetConversionState(state);
+  EXPECT_EQ(state.counters.frames_processed, 5u);
+}
+
 }  // namespace
