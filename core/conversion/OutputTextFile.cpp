@@ -4,8 +4,10 @@
 
 COutputTextFile::~COutputTextFile() {
   // A destructor cannot report; the conversion closes the file itself and
-  // tells the user when that fails.
-  file_.Abort();
+  // tells the user when that fails. A writer that goes unclosed (a document
+  // destroyed in mid-conversion) still writes out the rows it holds, as an
+  // unbuffered file would have them.
+  Close();
 }
 
 int COutputTextFile::Open(const std::string& path) {

@@ -34,6 +34,16 @@ TEST(OutputTextFileTest, LineEndsBecomeCrLfAcrossBufferFlushes) {
   EXPECT_EQ(text.substr(text.size() - 18), "two\r\nlines\r\nno end");
 }
 
+TEST(OutputTextFileTest, RowsStillBufferedReachTheFileWhenTheWriterGoesUnclosed) {
+  TempFolder folder;
+  {
+    COutputTextFile file;
+    ASSERT_EQ(file.Open(folder.Path("out.dat")), 0);
+    ASSERT_EQ(file.WriteLine("first\nsecond\n"), 0);
+  }
+  EXPECT_EQ(ReadFile(folder.Path("out.dat")), "first\r\nsecond\r\n");
+}
+
 TEST(OutputTextFileTest, AClosedOrSecondWriterIsRefused) {
   TempFolder folder;
   COutputTextFile closed;
