@@ -194,6 +194,7 @@ class CTelemComm {
   ScanMark m_lineScan;   // the line search (its scanned bytes are also clean)
   std::deque<std::unique_ptr<CFrameData>> m_frames;
   FrameTimeStamp m_frameClock;  // stamps the frames as they are cut
+  std::vector<std::string> m_searchCandidates;  // the headers one search looks for
   std::vector<std::unique_ptr<InstrumentSlot>> m_instruments;
   SerialSettings m_serialSettings;
   FileSettings m_fileSettings;

@@ -62,7 +62,10 @@ bool CTelemComm::Synchronize() {
 
 // Chooses and runs the search; TRUE when it matched.
 bool CTelemComm::RunSearch(bool global, std::uint32_t& discarded) {
-  std::vector<std::string> candidates;
+  // Reused from search to search: only one thread searches a resource's
+  // bytes, and refilling it costs no allocation once it has grown.
+  std::vector<std::string>& candidates = m_searchCandidates;
+  candidates.clear();
   bool exclusive = false;
   std::string kind, header, terminator;
   std::uint8_t sync[12] = {};
