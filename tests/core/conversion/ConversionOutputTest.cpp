@@ -101,6 +101,25 @@ const Case kCases[] = {
      "SN\tFRAME(COUNTER)\tPRES\tTEMP(A)\tCHECK(SUM)\r\n"
      "0123\t0\t1234\t-5\t45\r\n0123\t1\t1235\t-4\t42\r\n0123\t2\t1236\t-3\t39\r\n"
      "0123\t3\t1237\t-2\t36\r\n0123\t4\t1238\t-1\t33\r\n"},
+    {"preamble with formatted time tags: the units line has no tag columns", "tagged.raw", "binary.cal",
+     {"-x", "-tf", "-ec"},
+     "Instrument\tInsFile\tLogFile\tFitted\tImmersed\tHex\tCheckSum\tTimeTags\tF-TimeTags\r\n"
+     "TSTB0123\tbinary.cal\ttagged.raw\tNO\tNO\tNO\tYES\tYES\tYES\r\n\r\n"
+     "Index\tSN\tFRAME(COUNTER)\tPRES\tTEMP(A)\tCHECK(SUM)\tDATETAG\tTIMETAG2\r\n"
+     "\t\t\tdbar\tC\t\r\n"
+     "1\t0123\t0\t1234\t1\t0\t2007-123\t12:34:56.789\r\n"
+     "2\t0123\t1\t1234\t2\t0\t2007-124\t23:59:59.999\r\n"
+     "3\t0123\t2\t1234\t3\t0\tError 0\tError 0\r\n"},
+    {"suppressed strings turn formatted time tags plain, and a missing tag empty", "tagged.raw", "binary.cal",
+     {"-tf", "-s", "-ec"},
+     "SN\tFRAME(COUNTER)\tPRES\tTEMP(A)\tCHECK(SUM)\tDATETAG\tTIMETAG2\r\n"
+     "0123\t0\t1234\t1\t0\t2007123\t12.582441\r\n0123\t1\t1234\t2\t0\t2007124\t24.000000\r\n"
+     "0123\t2\t1234\t3\t0\t\t\r\n"},
+    {"a missing tag with suppressed strings in a width", "tagged.raw", "binary.cal", {"-t", "-s", "-w8"},
+     "      SN\tFRAME(COUNTER)\t    PRES\t TEMP(A)\tCHECK(SUM)\t DATETAG\tTIMETAG2\r\n"
+     "    0123\t       0\t    1234\t       1\t      38\t 2007123\t12.582441\r\n"
+     "    0123\t       1\t    1234\t       2\t      36\t 2007124\t24.000000\r\n"
+     "    0123\t       2\t    1234\t       3\t      34\t        \t        \r\n"},
     {"time tags of the frames that depth keeps", "tagged.raw", "binary.cal", {"-t", "-ec", "-l-2"},
      "SN\tFRAME(COUNTER)\tPRES\tTEMP(A)\tCHECK(SUM)\tDATETAG\tTIMETAG2\r\n"
      "0123\t1\t1234\t2\t0\t2007124\t24.000000\r\n"},
