@@ -39,6 +39,20 @@ std::int64_t QVTProgressCtrl::StepIt(bool pump) { return OffsetPos(m_nStep, pump
 
 void QVTProgressCtrl::Reset() { SetPos(m_nLower, true); }
 
+bool QVTProgressCtrl::SetTimer(ui::UINT milliseconds) {
+  if (!CanStep() || milliseconds == 0) {
+    if (m_hWnd != nullptr) ui::KillTimer(m_hWnd, kStepTimerId);
+    return CanStep();
+  }
+  return m_hWnd != nullptr && ui::SetTimer(m_hWnd, kStepTimerId, milliseconds, nullptr) != 0;
+}
+
+void QVTProgressCtrl::OnTimer(ui::UINT_PTR id) {
+  if (id != kStepTimerId) return;
+  StepIt(true);
+  if (!CanStep() && m_hWnd != nullptr) ui::KillTimer(m_hWnd, kStepTimerId);
+}
+
 void QVTProgressCtrl::SetColors(ui::COLORREF bar, ui::COLORREF background) {
   m_crBar = bar;
   m_crBackground = background;

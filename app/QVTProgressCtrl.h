@@ -50,6 +50,13 @@ class QVTProgressCtrl {
   void Reset();
   // True when a stepping timer could still move the bar.
   bool CanStep() const { return m_nPosition < m_nUpper; }
+  // Steps the bar every `milliseconds` (0 stops it). False when the bar is
+  // full already, so nothing is started, or the timer cannot be set.
+  bool SetTimer(ui::UINT milliseconds);
+  // The window's WM_TIMER: one step of the stepping timer, which stops
+  // once the bar is full.
+  void OnTimer(ui::UINT_PTR id);
+  static constexpr ui::UINT_PTR kStepTimerId = 256;
 
   void SetColors(ui::COLORREF bar, ui::COLORREF background);
   ui::COLORREF GetBarColour() const { return m_crBar; }

@@ -4,7 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "app/ConversionLogDlg.h"
+#include "app/MainFrame.h"
 #include "app/QVTProgressCtrl.h"
+#include "platform/ui/Clock.h"
+#include "platform/ui/HeadlessHost.h"
+#include "platform/ui/MessageLoop.h"
+#include "platform/ui/Messages.h"
 
 namespace {
 
@@ -71,6 +76,36 @@ TEST(ProgressBar, StepsByItsStepAndResetsToTheLowerBound) {
   EXPECT_FALSE(bar.CanStep());  // at the upper bound a stepping timer stops
   bar.Reset();
   EXPECT_EQ(bar.GetPos(), 5);
+}
+
+TEST(ProgressBar, TheSteppingTimerFillsTheBarThenStops) {
+  ui::VirtualClock clock;
+  ui::SetClock(&clock);
+  ui::GetHeadlessHost().SetStallLimit(5000);
+  CMainFrame window;
+  ASSERT_TRUE(window.Create("bar"));
+  QVTProgressCtrl bar;
+  ASSERT_TRUE(bar.Attach(window.GetSafeHwnd()));
+  bar.SetRange(0, 30);
+  ASSERT_TRUE(bar.SetTimer(50));
+  // The window's timer messages reach the bar until it is full; a timer
+  // left running would stall this loop.
+  int ticks = 0;
+  ui::MSG msg;
+  while (bar.CanStep() && ui::GetMessage(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message != ui::WM_TIMER) continue;
+    ++ticks;
+    bar.OnTimer(msg.wParam);
+  }
+  EXPECT_EQ(ticks, 3);
+  EXPECT_EQ(bar.GetPos(), 30);
+  clock.Advance(200);
+  EXPECT_FALSE(ui::PeekMessage(&msg, nullptr, ui::WM_TIMER, ui::WM_TIMER, ui::PM_REMOVE));
+  // A full bar starts nothing.
+  EXPECT_FALSE(bar.SetTimer(50));
+  bar.Reset();
+  EXPECT_TRUE(bar.SetTimer(0));
+  ui::SetClock(nullptr);
 }
 
 TEST(ConversionLogText, StaysBelowTheLimitDroppingWholeLinesFirst) {
