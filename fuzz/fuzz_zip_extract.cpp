@@ -83,6 +83,17 @@ std::string ReadWhole(const fs::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// Where extraction put an entry: the archive's extraction path, with both
+// separators taken as separators (BuildExtractPath keeps a stored "\" as
+// a name character, while extraction splits at it).
+fs::path WrittenPath(const CZipArchive& zip, const CZipEntryHeader& header, const Sandbox& sandbox) {
+  const std::string folder = sandbox.out.string();
+  std::string relative = zip.BuildExtractPath(header.GetFileName(), folder, true, nullptr).substr(folder.size());
+  for (char& c : relative)
+    if (c == '\\') c = '/';
+  return fs::path(folder + relative).lexically_normal();
+}
+
 // Testing, extracting into memory and extracting to disk read the same
 // bytes through the same checks, so they must agree: an entry that tests
 // good extracts into memory, and what reaches disk is what memory got.
@@ -108,7 +119,7 @@ void ExamineEntry(CZipArchive& zip, WORD index, const Sandbox& sandbox) {
   const std::string expected = memory.GetLength() == 0 ? std::string()
                                : std::string(reinterpret_cast<const char*>(memory.GetData()),
                                              static_cast<std::size_t>(memory.GetLength()));
-  const fs::path path = zip.BuildExtractPath(header.GetFileName(), sandbox.out.string(), true, nullptr);
+  const fs::path path = WrittenPath(zip, header, sandbox);
   if (ReadWhole(path) != expected) fuzz::Fail("the file on disk differs from the entry", path.string());
 }
 
