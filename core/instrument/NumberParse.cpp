@@ -1,5 +1,6 @@
 #include "core/instrument/NumberParse.h"
 
+#include <charconv>
 #include <clocale>
 #include <cstdlib>
 #include <locale.h>
@@ -75,7 +76,35 @@ std::size_t ParseSigned32(std::string_view text, std::int32_t& value) {
   return scan.consumed;
 }
 
+namespace {
+
+// Plain decimal texts ([+-] digits [. digits] [e [+-] digits]), nearly
+// every real field, are read by from_chars: it rounds as strtod does and
+// needs no terminated copy. A text it could read differently (leading
+// spaces, "+" before a sign, hexadecimal, infinities, NaN, out of range)
+// is left to strtod. Returns 0 when left.
+std::size_t ParsePlainDecimal(std::string_view text, double& value) {
+  const char* const first = text.data();
+  const char* const last = first + text.size();
+  const char* p = first;
+  if (p != last && *p == '+') ++p;  // from_chars takes no "+"
+  const char* digits = p != last && *p == '-' ? p + 1 : p;
+  const bool starts_number =
+      digits != last && (IsDigit(*digits) || (*digits == '.' && digits + 1 != last && IsDigit(digits[1])));
+  if (!starts_number) return 0;
+  if (*p == '-' && p != first) return 0;  // "+-" is no number for strtod
+  if (digits + 1 != last && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) return 0;
+  double parsed = 0.0;
+  const std::from_chars_result r = std::from_chars(p, last, parsed, std::chars_format::general);
+  if (r.ec != std::errc()) return 0;
+  value = parsed;
+  return static_cast<std::size_t>(r.ptr - first);
+}
+
+}  // namespace
+
 std::size_t ParseReal(std::string_view text, double& value) {
+  if (const std::size_t consumed = ParsePlainDecimal(text, value); consumed != 0) return consumed;
   // strtod needs a terminated string; field texts are short.
   const std::string copy(text);
   char* end = nullptr;
