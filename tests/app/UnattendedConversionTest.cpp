@@ -137,7 +137,23 @@ TEST_F(UnattendedConversion, EverySwitchGroupShapesTheOutput) {
 struct SwitchCase {
   std::vector<std::string> switches;
   std::string first_lines;  // the output's beginning
+  bool time_tagged = false;  // converts the time-tagged log
 };
+
+// The first three frames of the binary example, each followed by its time
+// tag: day 100 of 2026 (24 bits) and 12:34:56.789 (32 bits), big-endian.
+std::string TimeTaggedLog(const std::string& binary_log) {
+  const std::string bytes = apptest::ReadFile(binary_log);
+  const std::string tag = {'\x1E', '\xEA', '\x74', '\x07', '\x5B', '\xCD', '\x15'};
+  std::string log;
+  std::size_t at = 0;
+  for (int i = 0; i < 3; ++i) {
+    at = bytes.find("NMBP0417", at);
+    log += bytes.substr(at, 22) + tag;
+    at += 22;
+  }
+  return log;
+}
 
 TEST_F(UnattendedConversion, TheOtherSwitchGroupsShapeTheOutputToo) {
   const std::string columns = "SN FRAME(COUNTER) PRES T(W) COND LU(490) STATUS CHECK(SUM)\r\n";
@@ -151,9 +167,22 @@ TEST_F(UnattendedConversion, TheOtherSwitchGroupsShapeTheOutputToo) {
        kBinaryColumns + "0417\t0\t1.00e+00\t6.08e+00\t3.27e+01\t3.77e+01\t0\t183\r\n"
                         "0417\t1\t1.19e+00\t6.05e+00\t3.26e+01\t3.74e+01\t0\t57\r\n"
                         "0417\t2\t1.39e+00\t6.03e+00\t3.26e+01\t3.71e+01\t0\t74\r\n"},
+      // Time tags, as the log holds them and formatted.
+      {{"-t"},
+       "SN\tFRAME(COUNTER)\tPRES\tT(W)\tCOND\tLU(490)\tSTATUS\tCHECK(SUM)\tDATETAG\tTIMETAG2\r\n"
+       "0417\t0\t1100\t6078\t3.2668466568\t62510\t0\t183\t2026100\t12.582441\r\n",
+       true},
+      {{"-TF"},
+       "SN\tFRAME(COUNTER)\tPRES\tT(W)\tCOND\tLU(490)\tSTATUS\tCHECK(SUM)\tDATETAG\tTIMETAG2\r\n"
+       "0417\t0\t1100\t6078\t3.2668466568\t62510\t0\t183\t2026-100\t12:34:56.789\r\n"
+       "0417\t1\t1119\t6054\t3.2649209499\t62048\t0\t57\t2026-100\t12:34:56.789\r\n"
+       "0417\t2\t1139\t6032\t3.2626614571\t61564\t0\t74\t2026-100\t12:34:56.789\r\n",
+       true},
   };
+  apptest::WriteFile(Path("tagged.raw"), TimeTaggedLog(binary_log_));
   for (const SwitchCase& c : cases) {
-    std::vector<std::string> arguments = {binary_log_, Path("switched.dat"), binary_instrument_, "-ow=yes"};
+    const std::string log = c.time_tagged ? Path("tagged.raw") : binary_log_;
+    std::vector<std::string> arguments = {log, Path("switched.dat"), binary_instrument_, "-ow=yes"};
     arguments.insert(arguments.end(), c.switches.begin(), c.switches.end());
     const apptest::ProgramRun run = Run(arguments);
     EXPECT_EQ(run.exit_code, 0) << c.switches[0] << run.err;
