@@ -307,13 +307,22 @@ TEST_F(UnattendedConversion, FailuresEndWithStatusOneAndTheReasonOnStderr) {
   }
 }
 
-TEST_F(UnattendedConversion, OutputThatIsTheLogIsRefusedAndTheLogKept) {
+TEST_F(UnattendedConversion, OutputThatIsAnInputIsRefusedAndTheInputKept) {
   std::filesystem::copy_file(binary_log_, Path("cast.raw"));
-  const std::string before = apptest::ReadFile(Path("cast.raw"));
-  const apptest::ProgramRun run = Run({Path("cast.raw"), Path("cast.raw"), binary_instrument_, "-ow=yes"});
-  EXPECT_EQ(run.exit_code, 1);
-  EXPECT_NE(run.err.find("An error occured opening the output file."), std::string::npos) << run.err;
-  EXPECT_EQ(apptest::ReadFile(Path("cast.raw")), before);
+  std::filesystem::copy_file(binary_instrument_, Path("ctd.tdf"));
+  std::filesystem::create_hard_link(Path("cast.raw"), Path("hard-link.dat"));
+  std::filesystem::create_symlink(Path("cast.raw"), Path("log-link.dat"));
+  std::filesystem::create_symlink(Path("ctd.tdf"), Path("instrument-link.dat"));
+  const std::string log_before = apptest::ReadFile(Path("cast.raw"));
+  const std::string instrument_before = apptest::ReadFile(Path("ctd.tdf"));
+  for (const char* output : {"cast.raw", "hard-link.dat", "log-link.dat", "instrument-link.dat", "ctd.tdf"}) {
+    const apptest::ProgramRun run = Run({Path("cast.raw"), Path(output), Path("ctd.tdf"), "-ow=yes"});
+    EXPECT_EQ(run.exit_code, 1) << output;
+    EXPECT_NE(run.err.find("An error occured opening the output file. A sharing violation occured"), std::string::npos)
+        << output << ": " << run.err;
+    EXPECT_EQ(apptest::ReadFile(Path("cast.raw")), log_before) << output;
+    EXPECT_EQ(apptest::ReadFile(Path("ctd.tdf")), instrument_before) << output;
+  }
 }
 
 struct SignalCase {
