@@ -323,6 +323,14 @@ TEST_F(UnattendedConversion, OutputThatIsAnInputIsRefusedAndTheInputKept) {
     EXPECT_EQ(apptest::ReadFile(Path("cast.raw")), log_before) << output;
     EXPECT_EQ(apptest::ReadFile(Path("ctd.tdf")), instrument_before) << output;
   }
+  // A conversion log named like an input is not kept; the conversion runs.
+  for (const char* log : {"hard-link.dat", "instrument-link.dat"}) {
+    const apptest::ProgramRun run =
+        Run({Path("cast.raw"), Path("out.dat"), Path("ctd.tdf"), "-ow=yes", "-cl=" + Path(log)});
+    EXPECT_EQ(run.exit_code, 0) << log << ": " << run.err;
+    EXPECT_EQ(apptest::ReadFile(Path("cast.raw")), log_before) << log;
+    EXPECT_EQ(apptest::ReadFile(Path("ctd.tdf")), instrument_before) << log;
+  }
 }
 
 struct SignalCase {
