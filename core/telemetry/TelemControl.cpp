@@ -13,6 +13,8 @@ namespace {
 
 constexpr sys::DWORD kPassWaitMs = 500;
 constexpr auto kRemovalRetry = std::chrono::milliseconds(5);
+// Enough for the commands one pass sees at a time; memory stays flat.
+constexpr std::size_t kMaxSpareNames = 16;
 
 }  // namespace
 
@@ -32,7 +34,13 @@ void CTelemControl::QueueCommand(const std::string& resource_name, std::uint64_t
     // queued before the stop (and delivered by the last pass) or refused.
     Lock lock(m_queueLock);
     if (m_bStopRequested) return;
-    m_commands.push_back({resource_name, resource_id, type});
+    std::string name;
+    if (!m_spareNames.empty()) {
+      name = std::move(m_spareNames.back());
+      m_spareNames.pop_back();
+    }
+    name.assign(resource_name);
+    m_commands.push_back({std::move(name), resource_id, type});
   }
   m_queueEvent.SetEvent();
 }
@@ -113,10 +121,12 @@ bool CTelemControl::ProcessCommands() {
   }
   if (which == 0) {
     Lock pass(m_controlLock);
+    CProcessCommand command;
     for (;;) {
-      CProcessCommand command;
       {
         Lock lock(m_queueLock);
+        if (!command.m_strResourceName.empty() && m_spareNames.size() < kMaxSpareNames)
+          m_spareNames.push_back(std::move(command.m_strResourceName));
         if (m_commands.empty()) break;
         command = std::move(m_commands.front());
         m_commands.pop_front();

@@ -131,6 +131,10 @@ class CTelemControl : public CommandSink {
   std::vector<std::unique_ptr<CTelemComm>> m_resources;
   std::vector<std::unique_ptr<CInstrument>> m_instruments;
   std::deque<CProcessCommand> m_commands;
+  // Name strings of delivered commands, kept for the next ones: a
+  // conversion queues a request per frame, and a path copied into a kept
+  // string costs no allocation. Guarded by m_queueLock.
+  std::vector<std::string> m_spareNames;
   std::uint64_t m_nNextResourceId = 1;
 };
 
