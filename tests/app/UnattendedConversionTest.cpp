@@ -359,6 +359,11 @@ TEST_F(UnattendedConversion, SignalsStopTheConversionWithTheAbortedSummary) {
     ASSERT_GT(rows.size(), kBinaryColumns.size());
     EXPECT_EQ(rows.substr(rows.size() - 2), "\r\n");
     EXPECT_LT(CountLines(rows), 2383127u / 2);
+    // Every frame the summary counts is in the output, none half written.
+    const std::string key = "Conversion aborted.\r\n\tFrames processed: ";
+    const std::size_t at = log_text.find(key);
+    ASSERT_NE(at, std::string::npos) << log_text;
+    EXPECT_EQ(CountLines(rows), 1u + std::stoul(log_text.substr(at + key.size())));
   }
 }
 
