@@ -6,15 +6,9 @@ using namespace instrument;
 
 CSensor::CSensor(SensorDefinition definition) : def_(std::move(definition)), offset_(def_.offset) {}
 
-void CSensor::SetImmersed(int immersed) {
-  std::lock_guard guard(lock_);
-  immersed_ = immersed;
-}
+void CSensor::SetImmersed(int immersed) { immersed_.store(immersed, std::memory_order_relaxed); }
 
-int CSensor::GetImmersed() const {
-  std::lock_guard guard(lock_);
-  return immersed_;
-}
+int CSensor::GetImmersed() const { return immersed_.load(std::memory_order_relaxed); }
 
 int CSensor::AddCoefficient(double value) {
   coefficient_lines_.push_back(last_coefficient_line_);
@@ -46,20 +40,11 @@ void CSensor::SetVariableFieldLayout(const std::string& field_delimiters, const 
                          field_index);
 }
 
-std::uint32_t CSensor::GetLastUnsigned() const {
-  std::lock_guard guard(lock_);
-  return last_unsigned_;
-}
+std::uint32_t CSensor::GetLastUnsigned() const { return last_unsigned_.load(std::memory_order_relaxed); }
 
-std::int32_t CSensor::GetLastSigned() const {
-  std::lock_guard guard(lock_);
-  return last_signed_;
-}
+std::int32_t CSensor::GetLastSigned() const { return last_signed_.load(std::memory_order_relaxed); }
 
-double CSensor::GetLastReal() const {
-  std::lock_guard guard(lock_);
-  return last_real_;
-}
+double CSensor::GetLastReal() const { return last_real_.load(std::memory_order_relaxed); }
 
 std::string CSensor::GetLastText() const {
   std::lock_guard guard(lock_);

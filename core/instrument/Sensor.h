@@ -2,7 +2,9 @@
 // are encoded, and the calibration fit that turns its raw value into a
 // physical value. The definition is fixed once the instrument is loaded;
 // reads run on the processing thread while the user-interface thread may
-// change the Immersed flag, so both take the sensor's lock.
+// change the Immersed flag. The flag and the last numeric values are
+// atomic, so reading a field takes no lock (a conversion reads millions);
+// the last text and the integration time are kept under the sensor's lock.
 #pragma once
 
 #include <atomic>
@@ -121,11 +123,12 @@ class CSensor {
   int variable_field_index_ = -1;
   std::atomic<unsigned> offset_{0};
 
+  std::atomic<int> immersed_{0};
+  std::atomic<std::uint32_t> last_unsigned_{0};
+  std::atomic<std::int32_t> last_signed_{0};
+  std::atomic<double> last_real_{0.0};
+  // Guards the last text and the integration time.
   mutable std::recursive_mutex lock_;
-  int immersed_ = 0;
-  std::uint32_t last_unsigned_ = 0;
-  std::int32_t last_signed_ = 0;
-  double last_real_ = 0.0;
   std::string last_text_;
   int integration_time_status_ = 0x20000009;
   double integration_time_ = 0.0;

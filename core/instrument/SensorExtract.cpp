@@ -100,8 +100,7 @@ void CSensor::ReadOptic3IntegrationTime(const CFrameData& frame) {
 }
 
 int CSensor::ExtractUnsigned(std::uint32_t* value, const CFrameData* frame) {
-  std::lock_guard guard(lock_);
-  last_unsigned_ = 0;
+  last_unsigned_.store(0, std::memory_order_relaxed);
   if (value != nullptr) *value = 0;
   if (!HasValue()) return kValueNone;
   if (!IsUnsignedKind()) return kValueWrongDataType;
@@ -110,14 +109,13 @@ int CSensor::ExtractUnsigned(std::uint32_t* value, const CFrameData* frame) {
   std::uint32_t raw = 0;
   if (const int result = ReadUnsignedField(*frame, raw); result != kResultOk) return result;
   ReadOptic3IntegrationTime(*frame);
-  last_unsigned_ = raw;
+  last_unsigned_.store(raw, std::memory_order_relaxed);
   if (value != nullptr) *value = raw;
   return kResultOk;
 }
 
 int CSensor::ExtractSigned(std::int32_t* value, const CFrameData* frame) {
-  std::lock_guard guard(lock_);
-  last_signed_ = 0;
+  last_signed_.store(0, std::memory_order_relaxed);
   if (value != nullptr) *value = 0;
   if (!HasValue()) return kValueNone;
   if (frame == nullptr) return kValueNoFrame;
@@ -126,14 +124,13 @@ int CSensor::ExtractSigned(std::int32_t* value, const CFrameData* frame) {
   std::int32_t raw = 0;
   if (const int result = ReadSignedField(*frame, raw); result != kResultOk) return result;
   ReadOptic3IntegrationTime(*frame);
-  last_signed_ = raw;
+  last_signed_.store(raw, std::memory_order_relaxed);
   if (value != nullptr) *value = raw;
   return kResultOk;
 }
 
 int CSensor::ExtractReal(double* value, const CFrameData* frame) {
-  std::lock_guard guard(lock_);
-  last_real_ = 0.0;
+  last_real_.store(0.0, std::memory_order_relaxed);
   if (value != nullptr) *value = 0.0;
   if (!HasValue()) return kValueNone;
   if (frame == nullptr) return kValueNoFrame;
@@ -142,7 +139,7 @@ int CSensor::ExtractReal(double* value, const CFrameData* frame) {
   double raw = 0.0;
   if (const int result = ReadRealField(*frame, raw); result != kResultOk) return result;
   ReadOptic3IntegrationTime(*frame);
-  last_real_ = raw;
+  last_real_.store(raw, std::memory_order_relaxed);
   if (value != nullptr) *value = raw;
   return kResultOk;
 }
