@@ -133,7 +133,8 @@ class CBrivenDoc : public CQelTelemetryDoc {
   // Messages: a box (unless from the command line) and the log.
   void ReportFailure(const std::string& box_text, const std::string& log_text);
   void ShowBox(const std::string& text);
-  // Boxes wanted while the lock is held are shown once it is released.
+  // Boxes wanted while the lock is held, or on the processing thread, are
+  // shown by the user-interface thread once the lock is released.
   void DeferBox(const std::string& text);
   void ShowDeferredBoxes();
   void AppendPendingLogText(const std::string& text);

@@ -33,6 +33,8 @@ bool CBrivenDoc::FinishConversion(bool abort) {
     m_bRunning = false;
     m_nDone = 1;
   }
+  // What went wrong on the processing thread is told before the summary.
+  ShowDeferredBoxes();
   if (RemoveLogFileResource() != 0) {
     const std::string text = sys::Format("An error occured removing the file resource for %s.", m_strLogFilePath.c_str());
     ReportFailure(text, text + "\r\n");

@@ -2,10 +2,11 @@
 // into a row and written, and asks for the next; a request that finds no
 // frame asks again only while the input can still give one.
 #include "core/conversion/BrivenDoc.h"
-#include "platform/sys/Notify.h"
 
 void CBrivenDoc::OnFrameReceived(const std::string& /*resource*/, std::unique_ptr<CFrameData> frame) {
-  std::vector<std::string> boxes;
+  // Boxes wanted here wait in the deferred list for the user-interface
+  // thread: this thread holds the control's lock, and a box shown from it
+  // would wait for a user-interface thread that may be waiting for that lock.
   {
     Lock lock(m_lock);
     if (!frame) {
@@ -19,10 +20,7 @@ void CBrivenDoc::OnFrameReceived(const std::string& /*resource*/, std::unique_pt
     } else {
       HandleFrame(*frame);
     }
-    // Taken here, so a frame without a box costs no second locking.
-    if (!m_deferredBoxes.empty()) boxes.swap(m_deferredBoxes);
   }
-  for (const std::string& text : boxes) sys::Notify(text, sys::NoticeIcon::exclamation);
 }
 
 void CBrivenDoc::HandleNoFrame() {

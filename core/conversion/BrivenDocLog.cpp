@@ -5,7 +5,6 @@
 #include "core/instrument/FileErrorText.h"
 #include "fsutil/QVTFileSystem.h"
 #include "platform/sys/Format.h"
-#include "platform/sys/Notify.h"
 
 namespace {
 
@@ -63,26 +62,22 @@ void CBrivenDoc::OpenConversionLogFile() {
 }
 
 void CBrivenDoc::OnTelemetryMessage(std::string& text) {
-  std::string failure;
-  {
-    Lock lock(m_lock);
-    CQelTelemetryDoc::OnTelemetryMessage(text);
-    if (text.empty()) return;
-    AppendPendingLogText(text);
-    if (m_conversionLog.IsOpen()) {
-      try {
-        m_conversionLog.Write(text);
-      } catch (const sys::CFileException& e) {
-        failure = sys::Format(
-            "An error occured writing to the conversion log file:\r\n\"%s\".\r\n%s\r\nConversion log aborted.",
-            m_conversionLog.GetFilePath().c_str(), instrument::FileErrorText(e.m_cause));
-        m_conversionLog.Close();
-      }
-    }
+  Lock lock(m_lock);
+  CQelTelemetryDoc::OnTelemetryMessage(text);
+  if (text.empty()) return;
+  AppendPendingLogText(text);
+  if (!m_conversionLog.IsOpen()) return;
+  try {
+    m_conversionLog.Write(text);
+  } catch (const sys::CFileException& e) {
+    // Shown in every run, the command line's too: the log is the record
+    // the user relies on. This is the processing thread: the box waits for
+    // the user-interface thread.
+    m_deferredBoxes.push_back(sys::Format(
+        "An error occured writing to the conversion log file:\r\n\"%s\".\r\n%s\r\nConversion log aborted.",
+        m_conversionLog.GetFilePath().c_str(), instrument::FileErrorText(e.m_cause)));
+    m_conversionLog.Close();
   }
-  // Shown in every run, the command line's too: the log is the record the
-  // user relies on.
-  if (!failure.empty()) sys::Notify(failure, sys::NoticeIcon::exclamation);
 }
 
 void CBrivenDoc::AppendPendingLogText(const std::string& text) {
@@ -95,9 +90,14 @@ void CBrivenDoc::AppendPendingLogText(const std::string& text) {
 }
 
 void CBrivenDoc::TakePendingLogText(std::string& text) {
-  Lock lock(m_lock);
-  text.clear();
-  text.swap(m_strPendingLogText);
+  {
+    Lock lock(m_lock);
+    text.clear();
+    text.swap(m_strPendingLogText);
+  }
+  // The user-interface thread comes here every half second: the boxes the
+  // processing thread raised are shown now.
+  ShowDeferredBoxes();
 }
 
 void CBrivenDoc::OnProperties(const std::function<bool(DocumentSettings&)>& edit) {

@@ -3,12 +3,15 @@
 // errors, a log that shrinks, header mode, settings and Properties, the
 // conversion log file and the pending log text.
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <csignal>
 #include <chrono>
 #include <deque>
 #include <filesystem>
+#include <mutex>
 #include <thread>
 
 #include "core/conversion/BrivenDoc.h"
@@ -468,6 +471,47 @@ TEST_F(ConversionDocumentTest, AFrameThatArrivesWhileTheNextConversionIsPrepared
   EXPECT_TRUE(RunToEnd(doc));
   doc.GetConversionState(state);
   EXPECT_EQ(state.counters.frames_processed, 5u);
+}
+
+// Boxes raised on the processing thread wait for the user-interface thread:
+// a box that the processing thread showed itself would hold the control's
+// lock while the user-interface thread may be waiting for it.
+TEST_F(ConversionDocumentTest, AFailedConversionLogWriteIsShownOnTheUserInterfaceThread) {
+  struct Shown {
+    std::string text;
+    std::thread::id thread;
+  };
+  std::vector<Shown> shown;
+  std::mutex shown_lock;
+  const sys::NoticeSink previous = sys::SetNoticeSink([&](const sys::Notice& n) {
+    std::lock_guard<std::mutex> lock(shown_lock);
+    shown.push_back({n.text, std::this_thread::get_id()});
+    return sys::kAnswerOk;
+  });
+  auto doc = MakeDoc();
+  const std::string folder = folder_.Path() + "/";
+  doc->OnProperties([&](DocumentSettings& s) {
+    s.conversion_log = 1;
+    s.conversion_log_folder = folder;
+    return true;
+  });
+  std::signal(SIGXFSZ, SIG_IGN);
+  rlimit old{};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  rlimit small = old;
+  small.rlim_cur = 1000;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  doc->LogMessage(std::string(2000, 'x') + "\r\n");
+  CollectLog(*doc, "--end--");
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  sys::SetNoticeSink(previous);
+  std::lock_guard<std::mutex> lock(shown_lock);
+  ASSERT_EQ(shown.size(), 1u);
+  EXPECT_EQ(shown[0].text.rfind("An error occured writing to the conversion log file:\r\n\"" + folder + "Briven.log\".\r\n", 0),
+            0u)
+      << shown[0].text;
+  EXPECT_NE(shown[0].text.find("\r\nConversion log aborted."), std::string::npos);
+  EXPECT_EQ(shown[0].thread, std::this_thread::get_id());
 }
 
 }  // namespace
