@@ -442,6 +442,8 @@ TEST_F(ConversionDocumentTest, AResourceThatStaysIsReportedInTheWordsOfEachFailu
     const std::string log = CollectLog(doc, "--end--");
     EXPECT_NE(log.find("An error occured removing the file resource for " + log_path + ".\r\n"), std::string::npos)
         << log;
+    // The processing thread ends before the derived part of the document goes.
+    doc.DeleteContents();
   }
 }
 
@@ -471,6 +473,7 @@ TEST_F(ConversionDocumentTest, AFrameThatArrivesWhileTheNextConversionIsPrepared
   EXPECT_TRUE(RunToEnd(doc));
   doc.GetConversionState(state);
   EXPECT_EQ(state.counters.frames_processed, 5u);
+  doc.DeleteContents();
 }
 
 // Boxes raised on the processing thread wait for the user-interface thread:
