@@ -1,6 +1,7 @@
-// Number printing for the per-value path of conversions. Each function
-// appends exactly what the printf form named beside it prints in the C
-// locale, without a format string to parse or a locale to switch per value.
+// Integer and text printing for the per-value path of conversions (reals go
+// through sys::AppendFloat). Each function appends exactly what the printf
+// form named beside it prints in the C locale, without a format string to
+// parse or a locale to switch per value.
 #pragma once
 
 #include <cstdint>
@@ -16,10 +17,5 @@ void AppendSignedText(std::string& out, std::int32_t value, int width);
 void AppendHexText(std::string& out, std::uint32_t value, int width);
 // "%s", or "%*s" when width > 0.
 void AppendPaddedText(std::string& out, const char* text, std::size_t length, int width);
-// "%#*.*f" and "%#*.*e" with their width and precision left out when below
-// 1 and 0 (precision -1 is printf's default of 6). False, with nothing
-// appended, when the value is not finite or the text would be very long:
-// the caller prints those with printf.
-bool AppendFixedOrExponentText(std::string& out, double value, bool exponent, int width, int precision);
 
 }  // namespace telemetry

@@ -4,7 +4,9 @@
 #include <cfloat>
 #include <cmath>
 #include <random>
+#include <string>
 
+#include "core/telemetry/QelTelemetryDoc.h"
 #include "core/telemetry/TelemetryDocNumberText.h"
 #include "platform/sys/Format.h"
 
@@ -31,43 +33,46 @@ TEST(NumberTextTest, IntegersMatchPrintf) {
   }
 }
 
-TEST(NumberTextTest, FixedAndExponentFormsMatchPrintf) {
+// Values print as the "#" forms of printf with the width and the precision
+// left out below 1 and 0, whichever road the text takes inside.
+std::string PrintfDouble(double x, int type, int width, int precision) {
+  const char* const forms[3][4] = {{"%#*.*f", "%#*f", "%#.*f", "%#f"},
+                                   {"%#*.*e", "%#*e", "%#.*e", "%#e"},
+                                   {"%#*.*g", "%#*g", "%#.*g", "%#g"}};
+  const char* const* f = forms[type];
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+  if (width > 0 && precision >= 0) return sys::Format(f[0], width, precision, x);
+  if (width > 0) return sys::Format(f[1], width, x);
+  if (precision >= 0) return sys::Format(f[2], precision, x);
+  return sys::Format(f[3], x);
+#pragma GCC diagnostic pop
+}
+
+TEST(NumberTextTest, ValuesPrintAsPrintfInEveryFormTheProgramUses) {
   std::mt19937_64 random(11);
   std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
   std::uniform_int_distribution<int> power(-30, 30);
-  const double edges[] = {0.0, -0.0, 0.5, 1.5, 2.5, -2.5, 1e-320, DBL_MAX, -DBL_MIN, 0.125, 999999.9999995};
+  const double edges[] = {0.0,     -0.0,     0.5,   1.5,      2.5,      -2.5,     1e-320,
+                          DBL_MAX, -DBL_MIN, 0.125, 999999.9999995, INFINITY, -INFINITY, NAN, 23.99999997};
+  constexpr int kEdges = sizeof edges / sizeof edges[0];
   for (int i = 0; i < 3000; ++i) {
-    const double x = i < 11 ? edges[i] : mantissa(random) * std::pow(10.0, power(random));
-    for (int width : {-1, 6, 30}) {
-      for (int precision : {-1, 0, 1, 3, 10, 17}) {
-        for (bool exponent : {false, true}) {
+    const double x = i < kEdges ? edges[i] : mantissa(random) * std::pow(10.0, power(random));
+    for (int type : {0, 1, 2}) {
+      for (int width : {-1, 0, 6, 30}) {
+        for (int precision : {-1, 0, 1, 3, 6, 10, 17}) {
+          CSensorFormat format;
+          format.m_nDoubleType = type;
+          format.m_nWidth = width;
+          format.m_nPrecision = precision;
           std::string out;
-          const bool handled = telemetry::AppendFixedOrExponentText(out, x, exponent, width, precision);
-          if (!handled) continue;  // left to printf
-          const char letter = exponent ? 'e' : 'f';
-          std::string expected;
-          if (width > 0 && precision >= 0)
-            expected = sys::Format(exponent ? "%#*.*e" : "%#*.*f", width, precision, x);
-          else if (width > 0)
-            expected = sys::Format(exponent ? "%#*e" : "%#*f", width, x);
-          else if (precision >= 0)
-            expected = sys::Format(exponent ? "%#.*e" : "%#.*f", precision, x);
-          else
-            expected = sys::Format(exponent ? "%#e" : "%#f", x);
-          ASSERT_EQ(out, expected) << x << " " << letter << " w" << width << " p" << precision;
+          CQelTelemetryDoc::AppendDouble(out, x, format);
+          ASSERT_EQ(out, PrintfDouble(x, type, width, precision))
+              << x << " type " << type << " w" << width << " p" << precision;
         }
       }
     }
   }
-}
-
-TEST(NumberTextTest, NonFiniteAndVeryLongValuesAreLeftToPrintf) {
-  std::string out;
-  EXPECT_FALSE(telemetry::AppendFixedOrExponentText(out, INFINITY, false, -1, -1));
-  EXPECT_FALSE(telemetry::AppendFixedOrExponentText(out, NAN, true, -1, -1));
-  EXPECT_FALSE(telemetry::AppendFixedOrExponentText(out, DBL_MAX, false, -1, 10));
-  EXPECT_FALSE(telemetry::AppendFixedOrExponentText(out, 1.0, false, -1, 500));
-  EXPECT_EQ(out, "");
 }
 
 }  // namespace
