@@ -118,6 +118,8 @@ class CTelemComm {
   bool IsFile() const { return m_nKind == kKindFile || m_nKind == kKindFileWithControl; }
   bool IsSerial() const { return m_nKind == kKindSerial || m_nKind == kKindSerialWithControl; }
   bool CanReadMore() const;
+  // Whether a file can still give bytes, and whether it was read to its end.
+  void ReadFileState(bool& can_read, bool& at_end) const;
   int FindSlot(const std::string& header) const;
   // Under the list lock: the description being cut, or null.
   InstrumentSlot* CurrentSlot() const;

@@ -45,6 +45,13 @@ bool CTelemComm::CanReadMore() const {
   return IsFile() && !m_bEndOfFile && !m_bReadFailed;
 }
 
+void CTelemComm::ReadFileState(bool& can_read, bool& at_end) const {
+  // Both under one lock: the header search asks for them with every frame.
+  Lock lock(m_stateLock);
+  can_read = IsFile() && !m_bEndOfFile && !m_bReadFailed;
+  at_end = IsFile() && m_bEndOfFile;
+}
+
 void CTelemComm::ReadFileResource() {
   if (!IsFileOpen()) {
     {

@@ -39,7 +39,7 @@ bool CTelemComm::Synchronize() {
   // at the head to be cut as some instrument's frame.
   if (global) m_nCurrentInstrument = -1;
   bool waiting_reported = false;
-  {
+  if (discarded != 0) {
     Lock lock(m_listLock);
     m_nBytesDiscarded += discarded;
   }
@@ -110,10 +110,11 @@ std::uint32_t CTelemComm::SearchHeaders(const std::vector<std::string>& candidat
   if (m_received.Empty() && CanReadMore()) ReadFileResource();
   if (m_received.Empty()) return 0;
   for (;;) {
-    const bool can_read = CanReadMore();
     // Only a file read to its end settles a header cut short; after a read
     // failure the bytes stay as they are.
-    const bool at_end = IsFile() && IsEndOfFile();
+    bool can_read = false;
+    bool at_end = false;
+    ReadFileState(can_read, at_end);
     const HeaderSearchResult r = SearchHeaderCandidates(m_received.Data(), m_received.Size(), candidates,
                                                         m_nSearchWindow, at_end);
     using Outcome = HeaderSearchResult::Outcome;
