@@ -42,7 +42,10 @@ void CTelemControl::QueueCommand(const std::string& resource_name, std::uint64_t
     name.assign(resource_name);
     m_commands.push_back({std::move(name), resource_id, type});
   }
-  m_queueEvent.SetEvent();
+  // A command queued by a callback is taken by the pass it runs in, which
+  // goes on until the queue is empty: waking the thread would only cost a
+  // wake-up of every waiting thread per frame of a conversion.
+  if (!m_thread.IsCurrentThread()) m_queueEvent.SetEvent();
 }
 
 void CTelemControl::ReportMessage(const std::string& text, std::uint32_t code) {
