@@ -60,6 +60,7 @@ class CBrivenDoc : public CQelTelemetryDoc {
   const std::string& GetLogFileName() const { return m_strLogFileName; }
   const std::string& GetOutputFileName() const { return m_strOutputFileName; }
   const std::string& GetInstrumentFileName() const { return m_strInstrumentFileName; }
+  using CQelTelemetryDoc::GetInstrumentFileName;  // the instrument's own file, by index
   // An argument that is not a switch ("-") fills the log, output and
   // instrument names in turn; false for a switch, an empty text or a fourth.
   bool AddCommandLineFile(const std::string& argument);

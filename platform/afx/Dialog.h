@@ -17,6 +17,7 @@ class CDialog : public CWnd {
   // not be made.
   virtual INT_PTR DoModal();
   // A modeless dialog; TRUE when its window exists.
+  using CWnd::Create;
   virtual BOOL Create(UINT template_id, CWnd* parent = nullptr);
   BOOL CreateIndirect(const ::ui::DialogTemplate* dialog, CWnd* parent = nullptr);
   void EndDialog(int result);

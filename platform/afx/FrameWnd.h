@@ -22,6 +22,7 @@ class CFrameWnd : public CWnd {
   // to the first "\n") and its accelerator table.
   virtual BOOL LoadFrame(UINT resource_id, DWORD style = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                          CWnd* parent = nullptr, CCreateContext* context = nullptr);
+  using CWnd::Create;
   BOOL Create(const char* class_name, const char* title, DWORD style = WS_OVERLAPPEDWINDOW,
               const RECT& rect = rectDefault, CWnd* parent = nullptr, UINT menu_id = 0, DWORD ex_style = 0,
               CCreateContext* context = nullptr);

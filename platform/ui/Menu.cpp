@@ -26,7 +26,6 @@ struct MenuRecord {
   std::vector<MenuItem> items;
 };
 
-constexpr UINT kStateFlags = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_DEFAULT;
 constexpr UINT kNoItem = static_cast<UINT>(-1);
 
 // Menu handles: a tag, a generation and a slot, as window handles have.
