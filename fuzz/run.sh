@@ -44,6 +44,12 @@ fi
 as_user=()
 if [ "$(id -u)" -eq 0 ] && command -v setpriv >/dev/null; then
   as_user=(setpriv --reuid=nobody --regid=nogroup --clear-groups --)
+  # A checkout below a folder only root may enter (/root) cannot be run
+  # by nobody; then the targets run as root, inside their scratch folders.
+  if ! "${as_user[@]}" test -x "$build/fuzz/fuzz_${targets[0]}"; then
+    echo "fuzz/run.sh: nobody cannot reach $build; running the targets as root" >&2
+    as_user=()
+  fi
 fi
 
 run_one() {
@@ -81,5 +87,9 @@ for t in "${targets[@]}"; do
              -o -name 'timeout-*' -o -name 'oom-*' \) | wc -l)
   printf '%-20s %12s %8s %8s %s\n' "$t" "${execs:-?}" "${cov:-?}" "${ft:-?}" "$findings"
   [ "$findings" -eq 0 ] || status=1
+  if [ -z "$execs" ]; then
+    echo "fuzz/run.sh: $t did not run to its end; see $log" >&2
+    status=1
+  fi
 done
 exit $status
