@@ -52,6 +52,8 @@ bool CBrivenDoc::FinishConversion(bool abort) {
   {
     Lock lock(m_lock);
     close_cause = m_outputFile.Close();
+    // The rows the last write lost are not counted as processed.
+    if (close_cause != 0) m_counters.frames_processed = m_outputFile.GetWrittenTag();
     m_pLogFile->Abort();
     summary.not_found = m_nNotFound != 0;
     summary.counters = m_counters;

@@ -92,8 +92,11 @@ bool CBrivenDoc::OpenOutputFile(bool series) {
 }
 
 bool CBrivenDoc::WriteOutputText(const std::string& text, bool row) {
-  const int cause = m_outputFile.WriteLine(text);
+  // A row carries the number of its frame, so that a write the disk refuses
+  // leaves a count of the frames whose rows are really in the file.
+  const int cause = m_outputFile.WriteLine(text, row ? m_counters.frames_processed : 0);
   if (cause == 0) return true;
+  m_counters.frames_processed = m_outputFile.GetWrittenTag();
   const char* path = m_strOutputFilePath.c_str();
   DeferBox(row ? sys::Format("An error occured writing to the output file\r\n\"%s\".", path)
                : sys::Format("An error occured writing to the output file\r\n\"%s\".\r\nConversion aborted.", path));

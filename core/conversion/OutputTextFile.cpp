@@ -1,6 +1,13 @@
 #include "core/conversion/OutputTextFile.h"
 
+#include <algorithm>
 #include <cstring>
+
+namespace {
+int CauseOf(const sys::CFileException& e) {
+  return e.m_cause == 0 ? sys::CFileException::genericException : e.m_cause;
+}
+}  // namespace
 
 COutputTextFile::~COutputTextFile() {
   // A destructor cannot report; the conversion closes the file itself and
@@ -12,46 +19,92 @@ COutputTextFile::~COutputTextFile() {
 
 int COutputTextFile::Open(const std::string& path) {
   file_.Abort();
-  buffer_.clear();
+  ClearBuffer();
+  flushed_size_ = 0;
+  whole_lines_end_ = 0;
+  written_tag_ = 0;
+  failure_ = 0;
   sys::CFileException error;
   const unsigned flags = sys::CFile::modeCreate | sys::CFile::modeWrite | sys::CFile::shareExclusive;
-  if (!file_.Open(path, flags, &error)) return error.m_cause == 0 ? sys::CFileException::genericException : error.m_cause;
+  if (!file_.Open(path, flags, &error)) return CauseOf(error);
   buffer_.reserve(kBufferSize + 4096);
+  marks_.reserve(4096);
   return 0;
 }
 
-int COutputTextFile::WriteLine(const std::string& text) {
+int COutputTextFile::WriteLine(const std::string& text, std::uint32_t tag) {
   if (!file_.IsOpen()) return sys::CFileException::invalidFile;
+  if (failure_ != 0) return failure_;
   // Whole runs between line ends are copied at once.
   std::size_t done = 0;
   for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', done)) {
     buffer_.append(text, done, nl - done).append("\r\n");
     done = nl + 1;
   }
+  if (done > 0) marks_.push_back({buffer_.size(), tag});
   buffer_.append(text, done, std::string::npos);
   return buffer_.size() >= kBufferSize ? FlushBuffer() : 0;
+}
+
+void COutputTextFile::ClearBuffer() {
+  buffer_.clear();
+  marks_.clear();
 }
 
 int COutputTextFile::FlushBuffer() {
   if (buffer_.empty()) return 0;
   try {
     file_.Write(buffer_.data(), buffer_.size());
-    buffer_.clear();
-    return 0;
   } catch (const sys::CFileException& e) {
-    buffer_.clear();
-    return e.m_cause == 0 ? sys::CFileException::genericException : e.m_cause;
+    failure_ = CauseOf(e);
+    CutBackToWholeLines();
+    ClearBuffer();
+    return failure_;
+  }
+  if (!marks_.empty()) {
+    whole_lines_end_ = flushed_size_ + static_cast<std::int64_t>(marks_.back().end);
+    written_tag_ = marks_.back().tag;
+  }
+  flushed_size_ += static_cast<std::int64_t>(buffer_.size());
+  ClearBuffer();
+  return 0;
+}
+
+void COutputTextFile::CutBackToWholeLines() {
+  // The file position tells how much of the buffer the system took before
+  // it refused the rest; the lines that arrived whole stay.
+  std::int64_t reached = flushed_size_;
+  try {
+    reached = file_.GetPosition();
+  } catch (const sys::CFileException&) {
+    // Unknown: nothing of the buffer is taken as written.
+  }
+  const auto taken = static_cast<std::size_t>(std::max<std::int64_t>(reached - flushed_size_, 0));
+  for (auto mark = marks_.rbegin(); mark != marks_.rend(); ++mark) {
+    if (mark->end <= taken) {
+      whole_lines_end_ = flushed_size_ + static_cast<std::int64_t>(mark->end);
+      written_tag_ = mark->tag;
+      break;
+    }
+  }
+  try {
+    file_.SetLength(whole_lines_end_);
+    flushed_size_ = whole_lines_end_;
+  } catch (const sys::CFileException&) {
+    // The write's own cause is what the user is told; a file that cannot
+    // even be shortened keeps what the system wrote.
   }
 }
 
 int COutputTextFile::Close() {
   if (!file_.IsOpen()) return 0;
-  int cause = FlushBuffer();
+  int cause = failure_ != 0 ? 0 : FlushBuffer();
   try {
     file_.Close();
   } catch (const sys::CFileException& e) {
-    if (cause == 0) cause = e.m_cause == 0 ? sys::CFileException::genericException : e.m_cause;
+    if (cause == 0 && failure_ == 0) cause = CauseOf(e);
     file_.Abort();
   }
+  ClearBuffer();
   return cause;
 }

@@ -3,10 +3,18 @@
 // few system calls. Every failure is a file exception cause; a failed flush
 // or close is reported like a failed write, so a full disk is never taken
 // for a finished file.
+//
+// A write that fails part way (a full disk, a file-size limit) leaves the
+// file cut back to the end of the last line that reached it whole, so what
+// remains is always a readable prefix. The caller may tag each text with a
+// number (a frame number); GetWrittenTag tells the tag of the last line that
+// is in the file, so a summary never counts rows the disk refused.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "platform/sys/File.h"
 
@@ -21,17 +29,35 @@ class COutputTextFile {
 
   // Creates (or empties) the file for exclusive writing; the cause on failure.
   int Open(const std::string& path);
-  // 0, or the cause; 6 (invalid file) when the file is not open.
-  int WriteLine(const std::string& text);
+  // 0, or the cause; 6 (invalid file) when the file is not open. The tag
+  // belongs to the last line end the text holds. After a failure every
+  // further write fails with the same cause and adds nothing.
+  int WriteLine(const std::string& text, std::uint32_t tag = 0);
   // Writes what the buffer holds and closes; 0 or the cause. The file is
-  // closed either way.
+  // closed either way. A failure already reported by WriteLine is not
+  // reported again.
   int Close();
   bool IsOpen() const { return file_.IsOpen(); }
   const std::string& GetFilePath() const { return file_.GetFilePath(); }
+  // The tag of the last whole line in the file (0 when none had a tag).
+  std::uint32_t GetWrittenTag() const { return written_tag_; }
 
  private:
+  // Where a text that ended a line ends in the buffer, and its tag.
+  struct LineMark {
+    std::size_t end;
+    std::uint32_t tag;
+  };
+
   int FlushBuffer();
+  void CutBackToWholeLines();
+  void ClearBuffer();
 
   sys::CFile file_;
   std::string buffer_;
+  std::vector<LineMark> marks_;
+  std::int64_t flushed_size_ = 0;    // bytes in the file before the buffer
+  std::int64_t whole_lines_end_ = 0; // end of the last whole line in the file
+  std::uint32_t written_tag_ = 0;
+  int failure_ = 0;
 };
