@@ -6,16 +6,13 @@
 #include <pwd.h>
 #include <unistd.h>
 
+#include "platform/sys/SettingsStoreLimits.h"
 #include "platform/sys/SettingsStoreText.h"
 
 namespace sys {
 
 namespace {
 
-// The limits of the system these settings come from; callers size their
-// name buffers by them.
-constexpr std::size_t kMaxKeyName = 255;
-constexpr std::size_t kMaxValueName = 16383;
 constexpr REGSAM kWriteRights = KEY_SET_VALUE | KEY_CREATE_SUB_KEY | KEY_CREATE_LINK;
 
 std::string HomeFolder() {
@@ -49,7 +46,7 @@ LONG SplitKeyPath(const char* sub_key, std::vector<std::string>& parts) {
     std::size_t end = path.find('\\', start);
     if (end == std::string_view::npos) end = path.size();
     if (end > start) {
-      if (end - start > kMaxKeyName) return ERROR_INVALID_PARAMETER;
+      if (end - start > kMaxSettingsKeyName) return ERROR_INVALID_PARAMETER;
       parts.emplace_back(path.substr(start, end - start));
     }
     start = end + 1;
@@ -270,6 +267,9 @@ LONG SettingsStore::CreateKey(HKEY parent, const char* sub_key, REGSAM access, H
   LONG status = Resolve(parent, opened);
   if (status == ERROR_SUCCESS) status = SplitKeyPath(sub_key, parts);
   if (status != ERROR_SUCCESS) return status;
+  // Refused like an over-long name: a tree deeper than the registry's could
+  // not be read back from its file.
+  if (opened.path.size() + parts.size() > kMaxSettingsKeyDepth) return ERROR_INVALID_PARAMETER;
   if (opened.root == SettingsRoot::LocalMachine) {
     // Read-only: an existing key opens for reading, nothing is created.
     if (access & kWriteRights) return ERROR_ACCESS_DENIED;
@@ -339,7 +339,7 @@ LONG SettingsStore::QueryValue(HKEY key, const char* name, DWORD* type, BYTE* da
 
 LONG SettingsStore::SetValue(HKEY key, const char* name, DWORD type, const BYTE* data, DWORD size) {
   const std::string value_name = name ? name : "";
-  if ((!data && size) || value_name.size() > kMaxValueName) return ERROR_INVALID_PARAMETER;
+  if ((!data && size) || value_name.size() > kMaxSettingsValueName) return ERROR_INVALID_PARAMETER;
   std::string bytes(reinterpret_cast<const char*>(data), data ? size : 0);
   std::lock_guard lock(mutex_);
   OpenedKey opened;

@@ -11,7 +11,8 @@
 // write different keys lose nothing of each other's. A file that cannot be
 // understood is reported, moved aside as <file>.damaged-<stamp> and the call
 // that found it fails with ERROR_REGISTRY_CORRUPT; the next write starts a
-// new file.
+// new file. A file holding a key or name beyond the limits of
+// SettingsStoreLimits.h counts as damaged.
 #pragma once
 
 #include <functional>
@@ -65,6 +66,9 @@ class SettingsStore {
   std::string RootFile(SettingsRoot root) const;
 
   LONG OpenKey(HKEY parent, const char* sub_key, REGSAM access, HKEY* result);
+  // A key name longer than kMaxSettingsKeyName, or a key that would lie more
+  // than kMaxSettingsKeyDepth levels below its root, is refused with
+  // ERROR_INVALID_PARAMETER and nothing is created.
   LONG CreateKey(HKEY parent, const char* sub_key, REGSAM access, HKEY* result, DWORD* disposition);
   LONG CloseKey(HKEY key);
   // A handle of its own on a predefined root, as a local registry connection gives.

@@ -59,33 +59,38 @@ bool SettingsKey::RemoveSubkey(std::string_view name) {
 }
 
 const SettingsValue* SettingsKey::FindValue(std::string_view name) const {
-  for (const SettingsValue& value : values_)
-    if (SameSettingsName(value.name, name)) return &value;
-  return nullptr;
+  const auto it = value_index_.find(name);
+  return it == value_index_.end() ? nullptr : &values_[it->second];
 }
 
 void SettingsKey::SetValue(std::string_view name, DWORD type, std::string data) {
-  for (SettingsValue& value : values_) {
-    if (SameSettingsName(value.name, name)) {
-      value.type = type;
-      value.data = std::move(data);
-      return;
-    }
+  const auto it = value_index_.lower_bound(name);
+  if (it != value_index_.end() && SameSettingsName(it->first, name)) {
+    SettingsValue& value = values_[it->second];
+    value.type = type;
+    value.data = std::move(data);
+    return;
   }
+  value_index_.emplace_hint(it, std::string(name), values_.size());
   values_.push_back(SettingsValue{std::string(name), type, std::move(data)});
 }
 
 bool SettingsKey::RemoveValue(std::string_view name) {
-  const auto it = std::find_if(values_.begin(), values_.end(),
-                               [&](const SettingsValue& value) { return SameSettingsName(value.name, name); });
-  if (it == values_.end()) return false;
-  values_.erase(it);
+  const auto it = value_index_.find(name);
+  if (it == value_index_.end()) return false;
+  const std::size_t removed = it->second;
+  value_index_.erase(it);
+  values_.erase(values_.begin() + static_cast<std::ptrdiff_t>(removed));
+  // The values after it moved up one place; so must their index entries.
+  for (auto& entry : value_index_)
+    if (entry.second > removed) --entry.second;
   return true;
 }
 
 std::unique_ptr<SettingsKey> SettingsKey::Clone() const {
   auto copy = std::make_unique<SettingsKey>(name_);
   copy->values_ = values_;
+  copy->value_index_ = value_index_;
   copy->subkeys_.reserve(subkeys_.size());
   for (const auto& subkey : subkeys_) copy->subkeys_.push_back(subkey->Clone());
   return copy;

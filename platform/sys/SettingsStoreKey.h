@@ -3,6 +3,7 @@
 // (ASCII) case and keep the case they were first written with.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -21,6 +22,13 @@ struct SettingsValue {
 // Case-insensitive comparison of key and value names.
 bool SameSettingsName(std::string_view a, std::string_view b);
 int CompareSettingsNames(std::string_view a, std::string_view b);
+
+// Orders names as CompareSettingsNames does; transparent, so a lookup by
+// string_view needs no copy of the name.
+struct SettingsNameLess {
+  using is_transparent = void;
+  bool operator()(std::string_view a, std::string_view b) const { return CompareSettingsNames(a, b) < 0; }
+};
 
 class SettingsKey {
  public:
@@ -47,6 +55,9 @@ class SettingsKey {
 
   std::string name_;
   std::vector<SettingsValue> values_;
+  // Where each value lies in values_, by name: a key read with many values
+  // finds each one without looking through all those before it.
+  std::map<std::string, std::size_t, SettingsNameLess> value_index_;
   std::vector<std::unique_ptr<SettingsKey>> subkeys_;  // sorted by CompareSettingsNames
 };
 

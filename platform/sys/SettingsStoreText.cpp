@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/sys/Format.h"
+#include "platform/sys/SettingsStoreLimits.h"
 #include "platform/sys/SettingsStoreTypes.h"
 
 namespace sys {
@@ -120,14 +121,35 @@ void AppendValues(std::string& out, const SettingsKey& key) {
   }
 }
 
-void AppendKey(std::string& out, const SettingsKey& key, std::string& path) {
-  const std::size_t mark = path.size();
-  if (!path.empty()) path.push_back('\\');
-  AppendKeyName(path, key.Name());
-  out += '[' + path + "]\n";
-  AppendValues(out, key);
-  for (const auto& subkey : key.Subkeys()) AppendKey(out, *subkey, path);
-  path.resize(mark);
+// Every key as a line with its whole path, then its values, then its
+// subkeys, in the order a depth-first walk meets them. The walk keeps its
+// own stack rather than recursing, so a deep tree costs heap, never the
+// thread's stack.
+void AppendKeys(std::string& out, const SettingsKey& root) {
+  struct Level {
+    const SettingsKey* key;
+    std::size_t next_subkey;
+    std::size_t path_mark;  // the path's length before this key's name
+  };
+  std::string path;
+  std::vector<Level> levels{{&root, 0, 0}};
+  while (!levels.empty()) {
+    Level& level = levels.back();
+    if (level.next_subkey == level.key->Subkeys().size()) {
+      path.resize(level.path_mark);
+      levels.pop_back();
+      continue;
+    }
+    const SettingsKey& key = *level.key->Subkeys()[level.next_subkey++];
+    const std::size_t mark = path.size();
+    if (!path.empty()) path.push_back('\\');
+    AppendKeyName(path, key.Name());
+    out.push_back('[');
+    out += path;
+    out += "]\n";
+    AppendValues(out, key);
+    levels.push_back(Level{&key, 0, mark});
+  }
 }
 
 // Reads the value part of a value line ("type:data") into type and data.
@@ -264,10 +286,18 @@ class SettingsParser {
     std::string_view path = line.substr(1, line.size() - 2);
     current_ = &root_;
     std::string name;
-    while (true) {
+    for (std::size_t depth = 1;; ++depth) {
       const std::size_t end = path.find('\\');
       if (!ParseKeyName(path.substr(0, end), name)) {
         error = "bad key name";
+        return false;
+      }
+      if (name.size() > kMaxSettingsKeyName) {
+        error = Format("a key name longer than %zu characters", kMaxSettingsKeyName);
+        return false;
+      }
+      if (depth > kMaxSettingsKeyDepth) {
+        error = Format("a key deeper than %zu levels", kMaxSettingsKeyDepth);
         return false;
       }
       current_ = &current_->AddSubkey(name);
@@ -283,6 +313,10 @@ class SettingsParser {
       pos = 1;
     } else if (line[0] != '"' || !UnquoteSettingsText(line, pos, name)) {
       error = "bad value name";
+      return false;
+    }
+    if (name.size() > kMaxSettingsValueName) {
+      error = Format("a value name longer than %zu characters", kMaxSettingsValueName);
       return false;
     }
     if (pos >= line.size() || line[pos] != '=') {
@@ -400,8 +434,7 @@ bool UnquoteSettingsText(std::string_view text, std::size_t& pos, std::string& b
 std::string SerializeSettings(const SettingsKey& root) {
   std::string out = kHeader;
   AppendValues(out, root);
-  std::string path;
-  for (const auto& subkey : root.Subkeys()) AppendKey(out, *subkey, path);
+  AppendKeys(out, root);
   return out;
 }
 

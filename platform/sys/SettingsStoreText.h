@@ -23,6 +23,7 @@ std::string SerializeSettings(const SettingsKey& root);
 
 // Fills root (which must be empty) from text. On a damaged text returns false
 // and tells where and why in error; root then holds what was read before.
+// A key or name beyond the limits of SettingsStoreLimits.h is damage.
 bool ParseSettings(std::string_view text, SettingsKey& root, std::string& error);
 
 // The pieces of the format, for the profile file format and for tests.

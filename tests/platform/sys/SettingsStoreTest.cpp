@@ -1,5 +1,6 @@
 #include "platform/sys/SettingsStore.h"
 #include "platform/sys/SettingsStoreApi.h"
+#include "platform/sys/SettingsStoreLimits.h"
 #include "platform/sys/SettingsStoreText.h"
 
 #include <csignal>
@@ -53,6 +54,20 @@ bool AsUnprivileged(const std::string& folder, const std::function<bool()>& body
   }
   int status = 0;
   return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// A key line naming a chain of keys called "k", depth levels deep.
+std::string ChainLine(std::size_t depth, const std::string& name = "k") {
+  std::string line = "[";
+  for (std::size_t i = 0; i < depth; ++i) line += (i ? "\\" : "") + name;
+  return line + "]\n";
+}
+
+// One key holding count values, "v0" to "v<count-1>", in that order.
+std::string ManyValuesText(std::size_t count) {
+  std::string text = "[Many]\n";
+  for (std::size_t i = 0; i < count; ++i) text += "\"v" + std::to_string(i) + "\"=dword:00000001\n";
+  return text;
 }
 
 bool Check(bool condition, const char* what) {
@@ -390,6 +405,92 @@ TEST_F(SettingsStoreTest, DamagedFileIsReportedKeptAsideAndNeverOverwritten) {
   EXPECT_EQ(reports_.size(), 2u);
 }
 
+TEST_F(SettingsStoreTest, FileWithAKeyTooDeepIsDamagedAndKeptAside) {
+  // The shape of a hostile file that once took gigabytes to write back.
+  const std::string deep = "\"top\"=dword:00000001\n" + ChainLine(50000, "a");
+  WriteFile(UserFile(), deep);
+  HKEY key = nullptr;
+  EXPECT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "a", 0, KEY_READ, &key), ERROR_REGISTRY_CORRUPT);
+  ASSERT_EQ(reports_.size(), 1u);
+  EXPECT_NE(reports_[0].find(UserFile()), std::string::npos);
+  EXPECT_NE(reports_[0].find("line 2: a key deeper than 512 levels"), std::string::npos) << reports_[0];
+
+  RegCloseKey(Create("Software\\Fresh"));
+  EXPECT_EQ(ReadFile(UserFile()).find("[a"), std::string::npos);
+  std::vector<std::string> aside;
+  for (const std::string& name : FilesIn(folder_ + "/briven"))
+    if (name.find(".damaged-") != std::string::npos) aside.push_back(name);
+  ASSERT_EQ(aside.size(), 1u);
+  EXPECT_EQ(ReadFile(folder_ + "/briven/" + aside[0]), deep);
+}
+
+TEST_F(SettingsStoreTest, KeysBeyondTheLimitsAreNotCreated) {
+  std::string deepest;
+  for (std::size_t i = 0; i < kMaxSettingsKeyDepth; ++i) deepest += (i ? "\\" : "") + std::string("k");
+  HKEY bottom = Create(deepest.c_str());
+  ASSERT_NE(bottom, nullptr);
+  const std::string before = ReadFile(UserFile());
+
+  HKEY key = nullptr;
+  const struct {
+    HKEY parent;
+    std::string sub_key;
+  } refused[] = {
+      {HKEY_CURRENT_USER, deepest + "\\k"},             // one level too deep in one call
+      {bottom, "below"},                                 // one level below the deepest key
+      {HKEY_CURRENT_USER, "Software\\" + std::string(kMaxSettingsKeyName + 1, 'n')},
+  };
+  for (const auto& c : refused) {
+    EXPECT_EQ(RegCreateKeyExA(c.parent, c.sub_key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_INVALID_PARAMETER)
+        << c.sub_key.size();
+    EXPECT_EQ(key, nullptr);
+  }
+  EXPECT_EQ(ReadFile(UserFile()), before);
+
+  // What was allowed is read back by another program.
+  SettingsStore fresh;
+  ASSERT_EQ(Set(bottom, "deep", REG_SZ, "x\0"s), ERROR_SUCCESS);
+  ASSERT_EQ(fresh.OpenKey(HKEY_CURRENT_USER, deepest.c_str(), KEY_READ, &key), ERROR_SUCCESS);
+  DWORD size = 0;
+  EXPECT_EQ(fresh.QueryValue(key, "deep", nullptr, nullptr, &size), ERROR_SUCCESS);
+  EXPECT_EQ(size, 2u);
+  EXPECT_TRUE(reports_.empty());
+}
+
+TEST_F(SettingsStoreTest, KeyWithManyValuesIsReadAndWrittenInOrder) {
+  constexpr std::size_t kCount = 100000;
+  WriteFile(UserFile(), ManyValuesText(kCount));
+  HKEY key = nullptr;
+  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "many", 0, KEY_ALL_ACCESS, &key), ERROR_SUCCESS);
+  DWORD values = 0;
+  ASSERT_EQ(RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+                             nullptr, nullptr),
+            ERROR_SUCCESS);
+  EXPECT_EQ(values, kCount);
+
+  // A changed value keeps its place, a new one comes last, a removed one
+  // leaves the others findable where they now are.
+  ASSERT_EQ(Set(key, "V500", REG_SZ, "changed\0"s), ERROR_SUCCESS);
+  ASSERT_EQ(Set(key, "added", REG_SZ, "new\0"s), ERROR_SUCCESS);
+  ASSERT_EQ(RegDeleteValueA(key, "v10"), ERROR_SUCCESS);
+  EXPECT_EQ(Query(key, "v500"), "changed\0"s);
+  EXPECT_EQ(Query(key, "V99999"), std::string("\1\0\0\0", 4));
+  EXPECT_EQ(Query(key, "v10"), "<missing>");
+  char name[16];
+  DWORD size = sizeof name;
+  const struct {
+    DWORD index;
+    const char* name;
+  } order[] = {{0, "v0"}, {10, "v11"}, {499, "v500"}, {kCount - 1, "added"}};
+  for (const auto& c : order) {
+    ASSERT_EQ(RegEnumValueA(key, c.index, name, &(size = sizeof name), nullptr, nullptr, nullptr, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_STREQ(name, c.name) << c.index;
+  }
+  EXPECT_TRUE(reports_.empty());
+}
+
 TEST_F(SettingsStoreTest, UnreadableFileIsReportedAndLeftInPlace) {
   WriteFile(UserFile(), "[Software]\n");
   fs::permissions(UserFile(), fs::perms::none);
@@ -476,6 +577,98 @@ TEST(SettingsText, DamagedLinesAreFoundWithTheirNumber) {
   ASSERT_NE(root.FindSubkey("a"), nullptr);
   EXPECT_NE(root.FindSubkey("A")->FindSubkey("b"), nullptr);
   EXPECT_NE(root.FindValue("top"), nullptr);
+}
+
+TEST(SettingsText, KeysAndNamesAtTheLimitsAreReadThoseBeyondAreDamage) {
+  std::string escaped_name;  // the longest key name, every byte escaped in the file
+  for (std::size_t i = 0; i < kMaxSettingsKeyName; ++i) escaped_name += "%5B";
+  const std::string long_key(kMaxSettingsKeyName, 'n');
+  const std::string long_value(kMaxSettingsValueName, 'v');
+  const struct {
+    std::string text;
+    const char* why;  // empty when the text is to be read
+  } cases[] = {
+      {ChainLine(kMaxSettingsKeyDepth), ""},
+      {ChainLine(kMaxSettingsKeyDepth + 1), "a key deeper than 512 levels"},
+      {"[a\\" + long_key + "]\n", ""},
+      {"[" + escaped_name + "]\n", ""},
+      {"[a\\" + long_key + "n\\b]\n", "a key name longer than 255 characters"},
+      {"[" + escaped_name + "%5B]\n", "a key name longer than 255 characters"},
+      {"[a]\n\"" + long_value + "\"=dword:00000001\n", ""},
+      {"\"" + long_value + "v\"=dword:00000001\n", "a value name longer than 16383 characters"},
+  };
+  for (const auto& c : cases) {
+    SettingsKey root;
+    std::string error;
+    const bool read = ParseSettings(c.text, root, error);
+    EXPECT_EQ(read, *c.why == '\0') << c.why << " " << error;
+    if (!read) {
+      EXPECT_EQ(error, std::string("line 1: ") + c.why);
+      continue;
+    }
+    // What is read is written back as the same text, and reads again.
+    const std::string written = SerializeSettings(root);
+    EXPECT_NE(written.find(c.text), std::string::npos) << c.text.substr(0, 40);
+    SettingsKey again;
+    EXPECT_TRUE(ParseSettings(written, again, error)) << error;
+  }
+}
+
+TEST(SettingsText, EveryKeyIsWrittenWithItsWholePathInDepthFirstOrder) {
+  SettingsKey root;
+  SettingsKey& a = root.AddSubkey("A");
+  a.AddSubkey("D");
+  SettingsKey& c = a.AddSubkey("B").AddSubkey("C");
+  c.SetValue("deep", REG_DWORD, std::string(4, '\0'));
+  root.AddSubkey("E").SetValue("", REG_SZ, "e\0"s);
+  EXPECT_EQ(SerializeSettings(root).substr(SerializeSettings(SettingsKey()).size()),
+            "[A]\n"
+            "[A\\B]\n"
+            "[A\\B\\C]\n"
+            "\"deep\"=dword:00000000\n"
+            "[A\\D]\n"
+            "[E]\n"
+            "@=sz:\"e\"\n");
+}
+
+TEST(SettingsText, ManyValuesInOneKeyAreReadInOrderAndChecked) {
+  constexpr std::size_t kCount = 100000;
+  const std::string text = ManyValuesText(kCount);
+  SettingsKey root;
+  std::string error;
+  ASSERT_TRUE(ParseSettings(text, root, error)) << error;
+  const SettingsKey* many = root.FindSubkey("MANY");
+  ASSERT_NE(many, nullptr);
+  ASSERT_EQ(many->Values().size(), kCount);
+  for (std::size_t i = 0; i < kCount; i += 9973) EXPECT_EQ(many->Values()[i].name, "v" + std::to_string(i));
+  EXPECT_EQ(many->FindValue("V77777"), &many->Values()[77777]);
+  EXPECT_EQ(SerializeSettings(root).find(text), SerializeSettings(SettingsKey()).size());
+
+  SettingsKey twice;
+  EXPECT_FALSE(ParseSettings(text + "\"V4321\"=dword:00000002\n", twice, error));
+  EXPECT_EQ(error, "line 100002: value written twice");
+}
+
+TEST(SettingsKeyValues, RemovingAValueKeepsTheOthersFoundAndInOrder) {
+  SettingsKey key;
+  for (const char* name : {"a", "b", "c", "d"}) key.SetValue(name, REG_SZ, std::string(name) + '\0');
+  EXPECT_TRUE(key.RemoveValue("B"));
+  EXPECT_FALSE(key.RemoveValue("b"));
+  key.SetValue("C", REG_DWORD, std::string(4, '\0'));  // changes c in place, keeps its spelling
+  key.SetValue("e", REG_SZ, "e\0"s);
+  std::vector<std::string> names;
+  for (const SettingsValue& value : key.Values()) names.push_back(value.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"a", "c", "d", "e"}));
+  const std::unique_ptr<SettingsKey> copy = key.Clone();
+  for (const SettingsKey* k : {&key, copy.get()}) {
+    for (const char* name : {"A", "c", "D", "E"}) {
+      const SettingsValue* value = k->FindValue(name);
+      ASSERT_NE(value, nullptr) << name;
+      EXPECT_TRUE(SameSettingsName(value->name, name));
+    }
+    EXPECT_EQ(k->FindValue("c")->type, DWORD{REG_DWORD});
+    EXPECT_EQ(k->FindValue("b"), nullptr);
+  }
 }
 
 }  // namespace
