@@ -23,6 +23,7 @@
 #include "zip/ZipVolumeStorage.h"
 
 class CZipExtractTarget;
+class CZipExtractPath;
 
 // What AddNewFile adds and how.
 struct CZipAddNewFileInfo {
@@ -92,6 +93,8 @@ class CZipArchive {
   bool ExtractFile(WORD index, const std::string& path, bool fullPath = true, const char* newName = nullptr,
                    DWORD bufferSize = 65536);
   bool ExtractFile(WORD index, CZipFileBase& file, DWORD bufferSize = 65536);
+  // Exactly where ExtractFile writes the entry; empty for a name that
+  // extraction refuses.
   std::string BuildExtractPath(const std::string& entryName, const std::string& path, bool fullPath,
                                const char* newName) const;
 
@@ -149,6 +152,8 @@ class CZipArchive {
   int RunEntryLoop(DWORD bufferSize, CZipProgressCallback* callback, const std::function<void(const BYTE*, DWORD)>& sink,
                    int& abortCause);
   std::string RelativeExtractPart(const std::string& name, bool fullPath) const;
+  CZipExtractPath DecideExtractPath(const std::string& entryName, const std::string& path, bool fullPath,
+                                    const char* newName) const;
 
   // Writing internals.
   bool CanWrite() const;

@@ -6,6 +6,7 @@
 #include "zip/ZipArchive.h"
 #include "zip/ZipAttributes.h"
 #include "zip/ZipException.h"
+#include "zip/ZipExtractPath.h"
 #include "zip/ZipExtractTarget.h"
 #include "zip/ZipPathSplitter.h"
 
@@ -41,13 +42,18 @@ std::string CZipArchive::RelativeExtractPart(const std::string& name, bool fullP
   return splitter.GetFileName();
 }
 
+// The entry's own name is checked even when a new name replaces it or only
+// its last part is used: an archive carrying a hostile name is not trusted
+// for the rest of that entry either.
+CZipExtractPath CZipArchive::DecideExtractPath(const std::string& entryName, const std::string& path, bool fullPath,
+                                               const char* newName) const {
+  const std::string n = newName ? std::string(newName) : entryName;
+  return CZipExtractPath(path, entryName, RelativeExtractPart(n, fullPath));
+}
+
 std::string CZipArchive::BuildExtractPath(const std::string& entryName, const std::string& path, bool fullPath,
                                           const char* newName) const {
-  const std::string n = newName ? std::string(newName) : entryName;
-  if (n.empty()) return path;
-  std::string out = WithoutTrailingSeparators(path);
-  if (!path.empty()) out += '/';
-  return out + RelativeExtractPart(n, fullPath);
+  return DecideExtractPath(entryName, path, fullPath, newName).GetPath();
 }
 
 int CZipArchive::RunEntryLoop(DWORD bufferSize, CZipProgressCallback* callback,
@@ -72,10 +78,9 @@ bool CZipArchive::ExtractFile(WORD index, const std::string& path, bool fullPath
                               DWORD bufferSize) {
   if (bufferSize == 0 || IsClosed() || !m_centralDir.IsValidIndex(index) || m_iFileOpened != kNoEntry) return false;
   const CZipEntryHeader h = m_centralDir[index];
-  CZipExtractTarget::SafeComponents(h.GetRawName(), ArchiveName());
-  const std::string n = newName ? std::string(newName) : h.GetFileName();
-  CZipExtractTarget target(WithoutTrailingSeparators(path),
-                           CZipExtractTarget::SafeComponents(RelativeExtractPart(n, fullPath), ArchiveName()));
+  const CZipExtractPath where = DecideExtractPath(h.GetFileName(), path, fullPath, newName);
+  where.ThrowIfRefused(ArchiveName());
+  CZipExtractTarget target(where);
   CZipProgressCallback* callback = GetCallback(CZipProgressCallback::cbExtract);
   if (callback) callback->Init(h.GetFileName().c_str(), target.GetPath().c_str());
   if (h.IsDirectory()) {

@@ -1,5 +1,5 @@
-// Where one entry is extracted to: a trusted target folder and a relative
-// path taken from the archive. The relative part is walked one folder at a
+// Where one entry is extracted to: a trusted target folder and a checked
+// relative path taken from the archive (CZipExtractPath). The relative part is walked one folder at a
 // time without following symbolic links, so nothing is created outside the
 // target; the data goes to a temporary file beside its final name, which it
 // takes only on Commit. Destroyed uncommitted, it leaves nothing behind.
@@ -9,18 +9,14 @@
 
 #include <ctime>
 #include <string>
-#include <vector>
 
+#include "zip/ZipExtractPath.h"
 #include "zip/ZipFile.h"
 
 class CZipExtractTarget {
  public:
-  // Splits a stored name into its components, refusing (CZipException 101
-  // naming the archive) absolute names, drive or UNC prefixes, "." and ".."
-  // components, empty names or components and NUL bytes.
-  static std::vector<std::string> SafeComponents(const std::string& name, const std::string& archivePath);
-
-  CZipExtractTarget(std::string folder, std::vector<std::string> components);
+  // where must not be refused.
+  explicit CZipExtractTarget(const CZipExtractPath& where);
   ~CZipExtractTarget();
   CZipExtractTarget(const CZipExtractTarget&) = delete;
   CZipExtractTarget& operator=(const CZipExtractTarget&) = delete;
@@ -39,8 +35,7 @@ class CZipExtractTarget {
   int OpenFolders(std::size_t count);
   void Discard() noexcept;
 
-  std::string m_folder;
-  std::vector<std::string> m_components;
+  CZipExtractPath m_where;
   int m_parentFd = -1;
   std::string m_tempName;
   CZipFile m_file;

@@ -25,32 +25,6 @@ void WriteAt(int fd, std::int64_t at, const std::string& bytes) {
   ASSERT_EQ(::pwrite(fd, bytes.data(), bytes.size(), at), static_cast<ssize_t>(bytes.size()));
 }
 
-std::string Local(const std::string& name, DWORD crc, DWORD size) {
-  std::string b(30, '\0');
-  auto* p = reinterpret_cast<BYTE*>(b.data());
-  Put32(p, 0x04034B50);
-  Put16(p + 4, 10);
-  Put32(p + 14, crc);
-  Put32(p + 18, size);
-  Put32(p + 22, size);
-  Put16(p + 26, static_cast<WORD>(name.size()));
-  return b + name;
-}
-
-std::string Central(const std::string& name, DWORD crc, DWORD size, DWORD offset) {
-  std::string b(46, '\0');
-  auto* p = reinterpret_cast<BYTE*>(b.data());
-  Put32(p, 0x02014B50);
-  Put16(p + 4, 0x0314);
-  Put16(p + 6, 10);
-  Put32(p + 16, crc);
-  Put32(p + 20, size);
-  Put32(p + 24, size);
-  Put16(p + 28, static_cast<WORD>(name.size()));
-  Put32(p + 42, offset);
-  return b + name;
-}
-
 // A stored 2.5 GiB entry of zeros followed by a small one: the small
 // entry's offset and the directory's lie beyond 2 GiB.
 TEST(ZipLarge, EntriesBeyondTwoGibibytes) {
@@ -60,13 +34,13 @@ TEST(ZipLarge, EntriesBeyondTwoGibibytes) {
   ASSERT_GE(fd, 0);
   const std::string small = "small entry\n";
   const auto crc = static_cast<DWORD>(crc32(0, reinterpret_cast<const Bytef*>(small.data()), small.size()));
-  const std::string big = Local("big.bin", 0, static_cast<DWORD>(kGap));
+  const std::string big = ziptest::StoredLocalHeader("big.bin", 0, static_cast<DWORD>(kGap));
   WriteAt(fd, 0, big);
   const std::int64_t second = static_cast<std::int64_t>(big.size()) + kGap;
-  const std::string local = Local("small.txt", crc, static_cast<DWORD>(small.size())) + small;
+  const std::string local = ziptest::StoredLocalHeader("small.txt", crc, static_cast<DWORD>(small.size())) + small;
   WriteAt(fd, second, local);
-  const std::string cd = Central("big.bin", 0, static_cast<DWORD>(kGap), 0) +
-                         Central("small.txt", crc, static_cast<DWORD>(small.size()), static_cast<DWORD>(second));
+  const std::string cd = ziptest::StoredCentralHeader("big.bin", 0, static_cast<DWORD>(kGap), 0) +
+                         ziptest::StoredCentralHeader("small.txt", crc, static_cast<DWORD>(small.size()), static_cast<DWORD>(second));
   const std::int64_t cdAt = second + static_cast<std::int64_t>(local.size());
   std::string end(22, '\0');
   auto* p = reinterpret_cast<BYTE*>(end.data());

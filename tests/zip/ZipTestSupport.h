@@ -1,9 +1,12 @@
 // Helpers shared by the zip tests: a unique temporary folder, fixture
-// paths, whole-file reads and a snapshot of a folder tree.
+// paths, whole-file reads, a snapshot of a folder tree and hand-made
+// archives.
 #pragma once
 
 #include <map>
 #include <string>
+
+#include "zip/ZipTypes.h"
 
 namespace ziptest {
 
@@ -25,6 +28,12 @@ std::string ReadAll(const std::string& path);
 void WriteAll(const std::string& path, const std::string& data);
 // Every path below root (relative) with its type, mode and content.
 std::map<std::string, std::string> Snapshot(const std::string& root);
+// The headers of a stored entry made by a Unix host, the name written as
+// given (a "\\" or a NUL included), for archives no writer would make.
+std::string StoredLocalHeader(const std::string& name, DWORD crc, DWORD size);
+std::string StoredCentralHeader(const std::string& name, DWORD crc, DWORD size, DWORD offset);
+// A whole archive of one stored entry.
+std::string OneStoredEntryArchive(const std::string& name, const std::string& data);
 // Runs a shell command; returns its exit status.
 int Run(const std::string& command);
 
