@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <pty.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -65,6 +66,12 @@ ProgramRun RunProgram(const std::vector<std::string>& arguments, const ProgramOp
     const int null_in = ::open("/dev/null", O_RDONLY);
     if (null_in >= 0) ::dup2(null_in, STDIN_FILENO);
     if (!options.working_folder.empty() && ::chdir(options.working_folder.c_str()) != 0) ::_exit(126);
+    if (options.file_size_limit > 0) {
+      // An ignored signal stays ignored across exec.
+      ::signal(SIGXFSZ, SIG_IGN);
+      const rlimit limit{static_cast<rlim_t>(options.file_size_limit), static_cast<rlim_t>(options.file_size_limit)};
+      if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(125);
+    }
     ::execve(argv[0], argv.data(), envp.data());
     ::_exit(127);
   }

@@ -28,6 +28,9 @@ struct ProgramOptions {
   bool stderr_terminal = false;
   // Another copy of the program (an installed layout), when given.
   std::string program;
+  // When not 0, no file of the child may grow beyond this many bytes; a
+  // write past it fails (EFBIG) instead of killing the child.
+  long file_size_limit = 0;
 };
 
 ProgramRun RunProgram(const std::vector<std::string>& arguments, const ProgramOptions& options);

@@ -307,6 +307,30 @@ TEST_F(UnattendedConversion, FailuresEndWithStatusOneAndTheReasonOnStderr) {
   }
 }
 
+TEST_F(UnattendedConversion, AnOutputTheDiskRefusesKeepsWholeRowsAndTheSummaryCountsThem) {
+  const apptest::ProgramRun whole = Run({binary_log_, Path("whole.dat"), binary_instrument_});
+  ASSERT_EQ(whole.exit_code, 0) << whole.err;
+  const std::string all_rows = apptest::ReadFile(Path("whole.dat"));
+  apptest::ProgramOptions options;
+  options.file_size_limit = 4096;
+  ASSERT_GT(all_rows.size(), 2u * options.file_size_limit);
+  const apptest::ProgramRun run = Run({binary_log_, Path("cut.dat"), binary_instrument_}, options);
+  EXPECT_EQ(run.exit_code, 1) << run.err;
+  EXPECT_NE(run.err.find("briven: An error occured writing to the output file. The disk is full.\n"), std::string::npos)
+      << run.err;
+  const std::string key = "briven: Conversion aborted. Frames processed: ";
+  const std::size_t at = run.err.find(key);
+  ASSERT_NE(at, std::string::npos) << run.err;
+  // What is left is the start of the full output, ending with a whole row,
+  // and holds exactly the frames the summary counts.
+  const std::string rows = apptest::ReadFile(Path("cut.dat"));
+  ASSERT_GT(rows.size(), kBinaryColumns.size());
+  EXPECT_LE(rows.size(), static_cast<std::size_t>(options.file_size_limit));
+  EXPECT_EQ(rows.substr(rows.size() - 2), "\r\n");
+  EXPECT_EQ(all_rows.compare(0, rows.size(), rows), 0);
+  EXPECT_EQ(CountLines(rows), 1u + std::stoul(run.err.substr(at + key.size())));
+}
+
 TEST_F(UnattendedConversion, OutputThatIsAnInputIsRefusedAndTheInputKept) {
   std::filesystem::copy_file(binary_log_, Path("cast.raw"));
   std::filesystem::copy_file(binary_instrument_, Path("ctd.tdf"));
