@@ -107,6 +107,8 @@ class CBrivenDoc : public CQelTelemetryDoc {
   void ResetConversion();
   void ResolveFilePaths();
   void OpenConversionLogFile();
+  std::string OpenConversionLogSeries();
+  std::string ConversionLogOpenFailureText() const;
   void LogConversionStart();
   bool OpenLogFile();
   bool AddLogFileResource();

@@ -5,6 +5,7 @@
 #include "core/instrument/FileErrorText.h"
 #include "fsutil/QVTFileSystem.h"
 #include "platform/sys/Format.h"
+#include "platform/sys/Notify.h"
 
 namespace {
 
@@ -26,39 +27,58 @@ std::string WithTrailingSeparator(const std::string& folder) {
 
 std::vector<std::string> CBrivenDoc::ProtectedPaths() const { return {m_strLogFilePath, m_strInstrumentFilePath}; }
 
+std::string CBrivenDoc::ConversionLogOpenFailureText() const {
+  return sys::Format(
+      "An error occured while opening the conversion log file\r\n\"%s\".\r\n%s\r\nNo conversion log file will "
+      "be recorded.",
+      m_conversionLog.GetLastTried().c_str(), instrument::FileErrorText(m_conversionLog.GetLastCause()));
+}
+
 void CBrivenDoc::OpenConversionLogFile() {
   std::string box;
+  bool named = false;
   {
     Lock lock(m_lock);
     if (m_parameters.m_nConversionLogSet) {
-      // A command-line run: nobody is told when it cannot be opened.
-      if (!m_conversionLog.IsOpen()) m_conversionLog.OpenNamed(m_parameters.m_strConversionLogPath, ProtectedPaths());
-      return;
-    }
-    const std::string folder = WithTrailingSeparator(m_settings.conversion_log_folder);
-    if (m_conversionLog.IsOpen()) {
-      if (QVTFileSystem::GetPath(m_conversionLog.GetFilePath()) == folder) return;
-      m_conversionLog.Close();
-    }
-    if (!m_settings.conversion_log) return;
-    switch (m_conversionLog.OpenSeries(folder, ProtectedPaths())) {
-      case CConversionLogFile::OpenResult::kOpened:
-        break;
-      case CConversionLogFile::OpenResult::kAllTaken:
-        box =
-            "The maximum number of available conversion log files has been exceeded. No conversion log file will be "
-            "recorded.";
-        break;
-      case CConversionLogFile::OpenResult::kFailed:
-      case CConversionLogFile::OpenResult::kRefused:
-        box = sys::Format(
-            "An error occured while opening the conversion log file\r\n\"%s\".\r\n%s\r\nNo conversion log file will "
-            "be recorded.",
-            m_conversionLog.GetLastTried().c_str(), instrument::FileErrorText(m_conversionLog.GetLastCause()));
-        break;
+      // The user named this file for an unattended run and will look for
+      // it afterwards: a log that cannot be kept is told, whatever the run,
+      // and the conversion goes on without it.
+      named = true;
+      if (!m_conversionLog.IsOpen() &&
+          m_conversionLog.OpenNamed(m_parameters.m_strConversionLogPath, ProtectedPaths()) !=
+              CConversionLogFile::OpenResult::kOpened)
+        box = ConversionLogOpenFailureText();
+    } else {
+      box = OpenConversionLogSeries();
     }
   }
-  if (!box.empty()) ShowBox(box);
+  if (box.empty()) return;
+  if (named)
+    sys::Notify(box, sys::NoticeIcon::exclamation);
+  else
+    ShowBox(box);
+}
+
+// The settings' log: kept while its folder stays, else the first free name
+// of the series. The text of the box to show, or empty.
+std::string CBrivenDoc::OpenConversionLogSeries() {
+  const std::string folder = WithTrailingSeparator(m_settings.conversion_log_folder);
+  if (m_conversionLog.IsOpen()) {
+    if (QVTFileSystem::GetPath(m_conversionLog.GetFilePath()) == folder) return {};
+    m_conversionLog.Close();
+  }
+  if (!m_settings.conversion_log) return {};
+  switch (m_conversionLog.OpenSeries(folder, ProtectedPaths())) {
+    case CConversionLogFile::OpenResult::kOpened:
+      break;
+    case CConversionLogFile::OpenResult::kAllTaken:
+      return "The maximum number of available conversion log files has been exceeded. No conversion log file will be "
+             "recorded.";
+    case CConversionLogFile::OpenResult::kFailed:
+    case CConversionLogFile::OpenResult::kRefused:
+      return ConversionLogOpenFailureText();
+  }
+  return {};
 }
 
 void CBrivenDoc::OnTelemetryMessage(std::string& text) {

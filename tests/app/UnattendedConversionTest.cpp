@@ -71,6 +71,36 @@ TEST_F(UnattendedConversion, ThreeNamesConvertEveryFrameQuietly) {
   EXPECT_NE(classes.find("briven \\\"%1\\\""), std::string::npos) << classes;
 }
 
+struct UnopenedLogCase {
+  const char* name;
+  std::string conversion_log;
+  std::string reason;
+};
+
+TEST_F(UnattendedConversion, AConversionLogThatCannotBeOpenedIsToldAndTheConversionGoesOn) {
+  std::filesystem::create_directories(Path("a-folder"));
+  const std::vector<UnopenedLogCase> cases = {
+      {"missing folder", Path("no-such-folder/run.log"), "All or part of the path is invalid."},
+      {"a folder", Path("a-folder"), "The file could not be accessed."},
+  };
+  for (const UnopenedLogCase& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string output = Path(std::string(c.name) + ".dat");
+    const apptest::ProgramRun run = Run({binary_log_, output, binary_instrument_, "-cl=" + c.conversion_log});
+    EXPECT_EQ(run.exit_code, 0);
+    EXPECT_EQ(run.err, "briven: An error occured while opening the conversion log file \"" + c.conversion_log + "\". " +
+                           c.reason + " No conversion log file will be recorded.\n");
+    EXPECT_EQ(CountLines(apptest::ReadFile(output)), 1u + 304u);
+  }
+  // A conversion that fails still fails, and says both.
+  const apptest::ProgramRun run =
+      Run({Path("missing.raw"), Path("failed.dat"), binary_instrument_, "-cl=" + cases[0].conversion_log});
+  EXPECT_EQ(run.exit_code, 1);
+  EXPECT_NE(run.err.find("briven: An error occured while opening the conversion log file"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("An error occured opening the log file. The file could not be found."), std::string::npos)
+      << run.err;
+}
+
 TEST_F(UnattendedConversion, ProgressLineOnlyWhenStderrIsATerminal) {
   apptest::ProgramOptions options;
   options.stderr_terminal = true;
