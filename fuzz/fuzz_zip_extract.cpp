@@ -83,15 +83,10 @@ std::string ReadWhole(const fs::path& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Where extraction put an entry: the archive's extraction path, with both
-// separators taken as separators (BuildExtractPath keeps a stored "\" as
-// a name character, while extraction splits at it).
+// Where extraction put an entry, as the archive answers it: exactly the
+// written path, or empty for a name that extraction refuses.
 fs::path WrittenPath(const CZipArchive& zip, const CZipEntryHeader& header, const Sandbox& sandbox) {
-  const std::string folder = sandbox.out.string();
-  std::string relative = zip.BuildExtractPath(header.GetFileName(), folder, true, nullptr).substr(folder.size());
-  for (char& c : relative)
-    if (c == '\\') c = '/';
-  return fs::path(folder + relative).lexically_normal();
+  return fs::path(zip.BuildExtractPath(header.GetFileName(), sandbox.out.string(), true, nullptr));
 }
 
 // Testing, extracting into memory and extracting to disk read the same
@@ -111,6 +106,10 @@ void ExamineEntry(CZipArchive& zip, WORD index, const Sandbox& sandbox) {
   for (std::size_t i = 0; i < escapes.size(); ++i)
     if (!existed[i] && fs::exists(fs::symlink_status(escapes[i])))
       fuzz::Fail("an entry was written where its name points outside", escapes[i].string());
+  const fs::path path = WrittenPath(zip, header, sandbox);
+  if (on_disk && path.empty()) fuzz::Fail("extracts to disk but has no extraction path", header.GetFileName());
+  if (!path.empty() && !sandbox.Inside(path))
+    fuzz::Fail("the extraction path lies outside the folder", path.string());
   if (header.IsDirectory()) return;
   if (tested != in_memory) fuzz::Fail(tested ? "tests good but does not extract" : "extracts but does not test good",
                                       header.GetFileName());
@@ -119,7 +118,6 @@ void ExamineEntry(CZipArchive& zip, WORD index, const Sandbox& sandbox) {
   const std::string expected = memory.GetLength() == 0 ? std::string()
                                : std::string(reinterpret_cast<const char*>(memory.GetData()),
                                              static_cast<std::size_t>(memory.GetLength()));
-  const fs::path path = WrittenPath(zip, header, sandbox);
   if (ReadWhole(path) != expected) fuzz::Fail("the file on disk differs from the entry", path.string());
 }
 
