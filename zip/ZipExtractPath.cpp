@@ -3,13 +3,12 @@
 #include <cctype>
 
 #include "zip/ZipException.h"
+#include "zip/ZipPathSplitter.h"
 
 namespace {
 
-bool IsSeparator(char c) { return c == '/' || c == '\\'; }
-
 std::string WithoutTrailingSeparators(std::string text) {
-  while (!text.empty() && IsSeparator(text.back())) text.pop_back();
+  while (!text.empty() && CZipPathSplitter::IsSeparator(text.back())) text.pop_back();
   return text;
 }
 
@@ -19,7 +18,7 @@ std::string WithoutTrailingSeparators(std::string text) {
 const char* UnsafeReason(const std::string& n) {
   if (n.empty()) return "empty entry name";
   if (n.find('\0') != std::string::npos) return "entry name holds a NUL byte";
-  if (IsSeparator(n[0])) return "absolute entry name";
+  if (CZipPathSplitter::IsSeparator(n[0])) return "absolute entry name";
   if (n.size() >= 2 && n[1] == ':' && std::isalpha(static_cast<unsigned char>(n[0]))) return "entry name with a drive";
   return nullptr;
 }
