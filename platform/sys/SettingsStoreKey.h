@@ -51,6 +51,9 @@ class SettingsKey {
   std::unique_ptr<SettingsKey> Clone() const;
 
  private:
+  // Fills a tree's subkeys out of order while reading a file, and orders them after.
+  friend class SettingsTreeBuilder;
+
   std::vector<std::unique_ptr<SettingsKey>>::iterator LowerBound(std::string_view name);
 
   std::string name_;

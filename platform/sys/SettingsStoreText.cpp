@@ -5,6 +5,7 @@
 #include "platform/sys/Format.h"
 #include "platform/sys/SettingsStoreLimits.h"
 #include "platform/sys/SettingsStoreTypes.h"
+#include "platform/sys/SettingsStoreTreeBuilder.h"
 
 namespace sys {
 
@@ -300,7 +301,7 @@ class SettingsParser {
         error = Format("a key deeper than %zu levels", kMaxSettingsKeyDepth);
         return false;
       }
-      current_ = &current_->AddSubkey(name);
+      current_ = &builder_.Subkey(*current_, name);
       if (end == std::string_view::npos) return true;
       path.remove_prefix(end + 1);
     }
@@ -335,6 +336,7 @@ class SettingsParser {
   }
 
   SettingsKey& root_;
+  SettingsTreeBuilder builder_;
   SettingsKey* current_;
 };
 

@@ -1,3 +1,4 @@
+#include "platform/sys/Format.h"
 #include "platform/sys/SettingsStore.h"
 #include "platform/sys/SettingsStoreApi.h"
 #include "platform/sys/SettingsStoreLimits.h"
@@ -647,6 +648,37 @@ TEST(SettingsText, ManyValuesInOneKeyAreReadInOrderAndChecked) {
   SettingsKey twice;
   EXPECT_FALSE(ParseSettings(text + "\"V4321\"=dword:00000002\n", twice, error));
   EXPECT_EQ(error, "line 100002: value written twice");
+}
+
+TEST(SettingsText, KeysNamedInAnyOrderAreReadInNameOrder) {
+  // Many siblings in reverse order, as a hand-edited file might hold them.
+  constexpr int kCount = 100000;
+  std::string text;
+  for (int i = kCount - 1; i >= 0; --i) text += Format("[k%06d]\n", i);
+  text += "[K000007\\Child]\n\"v\"=dword:00000001\n[c]\n[B\\y]\n[b\\X]\n[A]\n";
+  SettingsKey root;
+  std::string error;
+  ASSERT_TRUE(ParseSettings(text, root, error)) << error;
+  ASSERT_EQ(root.Subkeys().size(), kCount + 3u);
+  EXPECT_EQ(root.Subkeys()[0]->Name(), "A");
+  EXPECT_EQ(root.Subkeys()[1]->Name(), "B");
+  EXPECT_EQ(root.Subkeys()[2]->Name(), "c");
+  EXPECT_EQ(root.Subkeys()[3]->Name(), "k000000");
+  EXPECT_EQ(root.Subkeys().back()->Name(), Format("k%06d", kCount - 1));
+  const SettingsKey* b = root.FindSubkey("b");
+  ASSERT_NE(b, nullptr);
+  ASSERT_EQ(b->Subkeys().size(), 2u);
+  EXPECT_EQ(b->Subkeys()[0]->Name(), "X");
+  const SettingsKey* child = root.FindSubkey("k000007")->FindSubkey("child");
+  ASSERT_NE(child, nullptr);
+  EXPECT_NE(child->FindValue("V"), nullptr);
+
+  // A text that stops at damage still leaves a tree in order.
+  SettingsKey partial;
+  EXPECT_FALSE(ParseSettings("[z]\n[a]\n[m]\njunk\n", partial, error));
+  ASSERT_EQ(partial.Subkeys().size(), 3u);
+  EXPECT_EQ(partial.Subkeys()[0]->Name(), "a");
+  EXPECT_NE(partial.FindSubkey("Z"), nullptr);
 }
 
 TEST(SettingsKeyValues, RemovingAValueKeepsTheOthersFoundAndInOrder) {
