@@ -83,6 +83,9 @@ class CTelemComm {
   // Finding where a frame begins, and cutting it.
   bool Synchronize();
   bool SearchFrames();
+  // How many received bytes the resource holds, not yet cut into frames;
+  // asked on the thread that searches them.
+  std::size_t GetReceivedSize() const { return m_received.Size(); }
   void ProcessReceived();
   std::unique_ptr<CFrameData> GetNextFrame();
   void ReadFileResource();
@@ -135,7 +138,11 @@ class CTelemComm {
 
   // Frame cutting.
   bool CutFixedFrame(std::size_t& length, std::size_t frame_size);
-  bool CutTerminatedFrame(std::size_t& length, const std::string& terminator);
+  enum class TerminatedCut { kCut, kWaiting, kGivenUp };
+  // kGivenUp: no terminator within the largest frame an instrument may
+  // have after its header, so the header was no frame's beginning.
+  TerminatedCut CutTerminatedFrame(std::size_t& length, const std::string& terminator, std::size_t header_size);
+  void GiveUpFrame(const InstrumentSlot* slot, std::size_t header_size);
   std::size_t ScannedBefore(const ScanMark& mark, const std::string& terminator) const;
   void MarkScanned(ScanMark& mark, const std::string& terminator, std::size_t scanned);
   bool BuildBsiFrame(const InstrumentSlot* expected);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/instrument/Instrument.h"
 #include "core/telemetry/BsiFrame.h"
 #include "core/telemetry/Hs2Frame.h"
 #include "core/telemetry/TelemComm.h"
@@ -23,6 +24,7 @@ bool CTelemComm::SearchFrames() {
   const InstrumentSlot* slot = nullptr;
   std::string kind, terminator;
   std::size_t frame_size = 0;
+  std::size_t header_size = 0;
   {
     Lock lock(m_listLock);
     slot = CurrentSlot();
@@ -30,12 +32,21 @@ bool CTelemComm::SearchFrames() {
     kind = slot->description.special_kind;
     terminator = slot->description.terminator;
     frame_size = slot->description.frame_size;
+    header_size = slot->description.header.size();
   }
   if (kind == "BSI") return BuildBsiFrame(slot);
   if (kind == "HOBILABS_HS2_D") return BuildHs2Frame(slot);
   std::size_t length = 0;
-  const bool cut = terminator.empty() ? CutFixedFrame(length, frame_size) : CutTerminatedFrame(length, terminator);
-  if (!cut) return false;
+  if (terminator.empty()) {
+    if (!CutFixedFrame(length, frame_size)) return false;
+  } else {
+    const TerminatedCut cut = CutTerminatedFrame(length, terminator, header_size);
+    if (cut == TerminatedCut::kGivenUp) {
+      GiveUpFrame(slot, header_size);
+      return true;
+    }
+    if (cut == TerminatedCut::kWaiting) return false;
+  }
   bool notify = false;
   {
     Lock lock(m_listLock);
@@ -56,29 +67,45 @@ bool CTelemComm::CutFixedFrame(std::size_t& length, std::size_t frame_size) {
   return true;
 }
 
-bool CTelemComm::CutTerminatedFrame(std::size_t& length, const std::string& terminator) {
+CTelemComm::TerminatedCut CTelemComm::CutTerminatedFrame(std::size_t& length, const std::string& terminator,
+                                                        std::size_t header_size) {
+  // No instrument's frame is larger than this after its header: a stream
+  // that never sends the terminator must not be held in memory whole.
+  const std::size_t limit = header_size + CInstrument::kMaxFrameSize;
   const std::size_t scanned = ScannedBefore(m_frameScan, terminator);
   // A terminator may end just after the bytes already scanned.
   std::size_t from = scanned >= terminator.size() ? scanned - terminator.size() + 1 : 0;
   for (;;) {
     const std::size_t size = m_received.Size();
-    if (size >= from + terminator.size()) {
-      const void* hit = memmem(m_received.Data() + from, size - from, terminator.data(), terminator.size());
+    const std::size_t end = std::min(size, limit);
+    if (end >= from + terminator.size()) {
+      const void* hit = memmem(m_received.Data() + from, end - from, terminator.data(), terminator.size());
       if (hit != nullptr) {
         length = static_cast<std::size_t>(static_cast<const std::uint8_t*>(hit) - m_received.Data()) +
                  terminator.size();
-        return true;
+        return TerminatedCut::kCut;
       }
     }
+    if (size >= limit) return TerminatedCut::kGivenUp;
     if (!CanReadMore()) {
       MarkScanned(m_frameScan, terminator, size);
-      return false;
+      return TerminatedCut::kWaiting;
     }
     // A terminator split across chunks is found: the scan resumes just
     // before the old end.
     from = size >= terminator.size() ? size - terminator.size() + 1 : 0;
     ReadFileResource();
   }
+}
+
+void CTelemComm::GiveUpFrame(const InstrumentSlot* slot, std::size_t header_size) {
+  // Only the header goes, as garbage: the bytes behind it are searched for
+  // headers again, so the frames that follow are still found.
+  Lock lock(m_listLock);
+  if (CurrentSlot() != slot) return;  // detached or disabled meanwhile: searched again
+  m_received.Consume(header_size);
+  m_nBytesDiscarded += static_cast<std::uint32_t>(header_size);
+  m_nCurrentInstrument = -1;
 }
 
 std::size_t CTelemComm::ScannedBefore(const ScanMark& mark, const std::string& terminator) const {
