@@ -17,7 +17,7 @@ convert() {
   "$top/build/app/briven" "$top/examples/$log" "$out/$output" "$top/examples/$instrument" \
     -ow=yes -cl="$out/${output%.dat}.log" "$@"
   echo "Converted examples/$log with examples/$instrument into $out/$output:"
-  head -n 5 "$out/$output"
+  head -n 7 "$out/$output"
   echo
 }
 
