@@ -1,38 +1,6 @@
 #include "tests/core/conversion/ConversionTestSupport.h"
 
-#include <stdlib.h>
-
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <stdexcept>
-
 namespace conversion_test {
-
-TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "briven-conversion-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-std::string TempFolder::Write(const std::string& name, const std::string& bytes) const {
-  const std::string path = Path(name);
-  std::ofstream out(path, std::ios::binary);
-  out << bytes;
-  return path;
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 InstrumentDoc::InstrumentDoc(const std::string& definition) {
   instrument_.LoadInstrumentFile(folder_.Write("instrument.cal", definition));

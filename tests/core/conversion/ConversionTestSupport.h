@@ -11,24 +11,12 @@
 #include "core/instrument/FrameData.h"
 #include "core/instrument/Instrument.h"
 #include "core/telemetry/QelTelemetryDoc.h"
+#include "tests/support/TempFolder.h"
 
 namespace conversion_test {
 
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::string& Path() const { return path_; }
-  std::string Path(const std::string& name) const { return path_ + "/" + name; }
-  std::string Write(const std::string& name, const std::string& bytes) const;
-
- private:
-  std::string path_;
-};
-
-std::string ReadFile(const std::string& path);
+using testsupport::ReadFile;
+using testsupport::TempFolder;
 
 // A document whose instrument 0 is loaded from definition text; log text
 // is recorded, and the bytes the resource "skipped" are scripted.

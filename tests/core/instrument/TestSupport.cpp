@@ -1,38 +1,6 @@
 #include "TestSupport.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
-
 namespace instrument_test {
-
-namespace fs = std::filesystem;
-
-TempFolder::TempFolder() {
-  std::string pattern = (fs::temp_directory_path() / "briven-instrument-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ec;
-  fs::permissions(path_, fs::perms::owner_all, ec);
-  fs::remove_all(path_, ec);
-}
-
-std::string TempFolder::Path(const std::string& name) const {
-  std::string path = path_;
-  path.push_back('/');
-  path.append(name);
-  return path;
-}
-
-std::string TempFolder::Write(const std::string& name, const std::string& bytes) const {
-  const std::string path = Path(name);
-  std::ofstream(path, std::ios::binary) << bytes;
-  return path;
-}
 
 CFrameData MakeFrame(const std::string& bytes, const std::string& header, int fixed_size,
                      const std::string& terminator) {

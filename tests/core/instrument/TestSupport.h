@@ -8,22 +8,11 @@
 
 #include "core/instrument/FrameData.h"
 #include "core/instrument/SensorDefinition.h"
+#include "tests/support/TempFolder.h"
 
 namespace instrument_test {
 
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  std::string Path(const std::string& name) const;
-  // Writes the bytes to a file in the folder and returns its path.
-  std::string Write(const std::string& name, const std::string& bytes) const;
-
- private:
-  std::string path_;
-};
+using testsupport::TempFolder;
 
 CFrameData MakeFrame(const std::string& bytes, const std::string& header = "", int fixed_size = -1,
                      const std::string& terminator = "");
