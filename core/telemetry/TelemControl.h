@@ -95,6 +95,8 @@ class CTelemControl : public CommandSink {
   // Helpers under the caller's locks.
   CTelemComm* ResourceAt(int index);
   CInstrument* InstrumentAt(int index);
+  // Starts or stops an attached instrument's acquisition on its resource.
+  std::uint32_t SetAcquisition(int index, bool enable, const char* failure);
   std::uint32_t AddResource(std::unique_ptr<CTelemComm> resource, const std::string& name,
                             std::uint32_t init_code);
   std::uint32_t DetachAt(std::size_t instrument);

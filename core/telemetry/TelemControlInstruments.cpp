@@ -133,25 +133,16 @@ std::uint32_t CTelemControl::DetachInstrument(const std::string& header) {
 }
 
 std::uint32_t CTelemControl::StartAcquisition(int index) {
-  Lock instruments(m_instrumentLock);
-  Lock resources(m_resourceLock);
-  const char* failure = "Unable to start telemetry frame aquisition.\r\n";
-  if (InstrumentAt(index) == nullptr) {
-    ReportMessage(failure, kCtlInstrumentInvalid);
-    return kCtlInstrumentInvalid;
-  }
-  const int resource = m_resourceOfInstrument[static_cast<std::size_t>(index)];
-  if (resource < 0) {
-    ReportMessage(failure, kCtlResourceNotFound);
-    return kCtlResourceNotFound;
-  }
-  return ResourceAt(resource)->EnableAcquisition(m_instrumentHeaders[static_cast<std::size_t>(index)]);
+  return SetAcquisition(index, true, "Unable to start telemetry frame aquisition.\r\n");
 }
 
 std::uint32_t CTelemControl::StopAcquisition(int index) {
+  return SetAcquisition(index, false, "Unable to stop telemetry frame aquisition.\r\n");
+}
+
+std::uint32_t CTelemControl::SetAcquisition(int index, bool enable, const char* failure) {
   Lock instruments(m_instrumentLock);
   Lock resources(m_resourceLock);
-  const char* failure = "Unable to stop telemetry frame aquisition.\r\n";
   if (InstrumentAt(index) == nullptr) {
     ReportMessage(failure, kCtlInstrumentInvalid);
     return kCtlInstrumentInvalid;
@@ -161,7 +152,8 @@ std::uint32_t CTelemControl::StopAcquisition(int index) {
     ReportMessage(failure, kCtlResourceNotFound);
     return kCtlResourceNotFound;
   }
-  return ResourceAt(resource)->DisableAcquisition(m_instrumentHeaders[static_cast<std::size_t>(index)]);
+  const std::string& header = m_instrumentHeaders[static_cast<std::size_t>(index)];
+  return enable ? ResourceAt(resource)->EnableAcquisition(header) : ResourceAt(resource)->DisableAcquisition(header);
 }
 
 }  // namespace telemetry
