@@ -323,15 +323,20 @@ LONG SettingsStore::ConnectRoot(HKEY predefined, HKEY* result) {
   return ERROR_SUCCESS;
 }
 
+LONG SettingsStore::FindForRead(HKEY key, REGSAM needed, OpenedKey& opened,
+                                std::shared_ptr<const SettingsKey>& tree, const SettingsKey*& found) {
+  const LONG status = Resolve(key, opened);
+  if (status != ERROR_SUCCESS) return status;
+  if ((opened.access & needed) != needed) return ERROR_ACCESS_DENIED;
+  return Find(opened, tree, found);
+}
+
 LONG SettingsStore::QueryValue(HKEY key, const char* name, DWORD* type, BYTE* data, DWORD* size) {
   std::lock_guard lock(mutex_);
   OpenedKey opened;
-  LONG status = Resolve(key, opened);
-  if (status != ERROR_SUCCESS) return status;
-  if (!(opened.access & KEY_QUERY_VALUE)) return ERROR_ACCESS_DENIED;
   std::shared_ptr<const SettingsKey> tree;
   const SettingsKey* found = nullptr;
-  status = Find(opened, tree, found);
+  LONG status = FindForRead(key, KEY_QUERY_VALUE, opened, tree, found);
   if (status != ERROR_SUCCESS) return status;
   const SettingsValue* value = found->FindValue(name ? name : "");
   return value ? CopyData(*value, type, data, size) : ERROR_FILE_NOT_FOUND;
@@ -399,12 +404,9 @@ LONG SettingsStore::DeleteKey(HKEY key, const char* sub_key) {
 LONG SettingsStore::EnumKey(HKEY key, DWORD index, char* name, DWORD* name_size) {
   std::lock_guard lock(mutex_);
   OpenedKey opened;
-  LONG status = Resolve(key, opened);
-  if (status != ERROR_SUCCESS) return status;
-  if (!(opened.access & KEY_ENUMERATE_SUB_KEYS)) return ERROR_ACCESS_DENIED;
   std::shared_ptr<const SettingsKey> tree;
   const SettingsKey* found = nullptr;
-  status = Find(opened, tree, found);
+  LONG status = FindForRead(key, KEY_ENUMERATE_SUB_KEYS, opened, tree, found);
   if (status != ERROR_SUCCESS) return status;
   if (index >= found->Subkeys().size()) return ERROR_NO_MORE_ITEMS;
   return CopyName(found->Subkeys()[index]->Name(), name, name_size);
@@ -414,12 +416,9 @@ LONG SettingsStore::EnumValue(HKEY key, DWORD index, char* name, DWORD* name_siz
                               DWORD* data_size) {
   std::lock_guard lock(mutex_);
   OpenedKey opened;
-  LONG status = Resolve(key, opened);
-  if (status != ERROR_SUCCESS) return status;
-  if (!(opened.access & KEY_QUERY_VALUE)) return ERROR_ACCESS_DENIED;
   std::shared_ptr<const SettingsKey> tree;
   const SettingsKey* found = nullptr;
-  status = Find(opened, tree, found);
+  LONG status = FindForRead(key, KEY_QUERY_VALUE, opened, tree, found);
   if (status != ERROR_SUCCESS) return status;
   if (index >= found->Values().size()) return ERROR_NO_MORE_ITEMS;
   const SettingsValue& value = found->Values()[index];
@@ -431,11 +430,9 @@ LONG SettingsStore::EnumValue(HKEY key, DWORD index, char* name, DWORD* name_siz
 LONG SettingsStore::QueryInfo(HKEY key, SettingsKeyInfo& info) {
   std::lock_guard lock(mutex_);
   OpenedKey opened;
-  LONG status = Resolve(key, opened);
-  if (status != ERROR_SUCCESS) return status;
   std::shared_ptr<const SettingsKey> tree;
   const SettingsKey* found = nullptr;
-  status = Find(opened, tree, found);
+  const LONG status = FindForRead(key, 0, opened, tree, found);
   if (status != ERROR_SUCCESS) return status;
   info = {};
   info.subkeys = static_cast<DWORD>(found->Subkeys().size());

@@ -108,6 +108,10 @@ class SettingsStore {
   LONG Modify(SettingsRoot root, const Change& change);
   // Finds the opened key in a tree read for it (ERROR_KEY_DELETED when it is gone).
   LONG Find(const OpenedKey& opened, std::shared_ptr<const SettingsKey>& tree, const SettingsKey*& key);
+  // Resolves a handle, checks it was opened with the access a read needs, and
+  // finds its key.
+  LONG FindForRead(HKEY key, REGSAM needed, OpenedKey& opened, std::shared_ptr<const SettingsKey>& tree,
+                   const SettingsKey*& found);
   void Report(const std::string& file, const std::string& reason);
 
   SettingsStoreLocations locations_;
