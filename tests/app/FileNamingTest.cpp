@@ -7,6 +7,7 @@
 
 #include "platform/sys/Profile.h"
 #include "tests/app/AppTestFolder.h"
+#include "tests/support/RecordingProfile.h"
 
 namespace {
 
@@ -206,26 +207,7 @@ TEST(FileNamingExhaustedTest, AnExistingFileOfAStillSteppingIncrementIsLeftToThe
 
 // --- profile settings ------------------------------------------------------
 
-class RefusingProfile : public sys::MemoryProfile {
- public:
-  bool WriteInt(const std::string& section, const std::string& key, int value) override {
-    written.push_back(section + "/" + key);
-    return key != refused_key && MemoryProfile::WriteInt(section, key, value);
-  }
-  bool WriteString(const std::string& section, const std::string& key, const std::string& value) override {
-    written.push_back(section + "/" + key);
-    return key != refused_key && MemoryProfile::WriteString(section, key, value);
-  }
-  std::vector<std::string> written;
-  std::string refused_key;
-};
-
-class FileNamingSettingsTest : public testing::Test {
- protected:
-  void SetUp() override { sys::SetAppProfile(&profile_); }
-  void TearDown() override { sys::SetAppProfile(nullptr); }
-  RefusingProfile profile_;
-};
+using FileNamingSettingsTest = testsupport::RecordingProfileTest;
 
 TEST_F(FileNamingSettingsTest, AbsentKeysKeepTheDefaults) {
   CFileNaming naming;
