@@ -40,9 +40,8 @@ const std::vector<unsigned long>& Counts() {
 }
 
 // A row's worth of text is reused, as the conversion reuses its row buffer.
-template <typename AppendOne>
-void RunOverValues(benchmark::State& state, AppendOne append_one) {
-  const std::vector<double>& values = SensorValues();
+template <typename Value, typename AppendOne>
+void RunOver(benchmark::State& state, const std::vector<Value>& values, AppendOne append_one) {
   std::string row;
   row.reserve(4096);
   std::size_t i = 0;
@@ -52,6 +51,11 @@ void RunOverValues(benchmark::State& state, AppendOne append_one) {
     benchmark::DoNotOptimize(row.data());
   }
   state.SetItemsProcessed(state.iterations());
+}
+
+template <typename AppendOne>
+void RunOverValues(benchmark::State& state, AppendOne append_one) {
+  RunOver(state, SensorValues(), append_one);
 }
 
 void BM_AppendFloat_AlternateFixed(benchmark::State& state) {
@@ -105,16 +109,7 @@ void BM_Snprintf_AlternateExponent(benchmark::State& state) {
 
 template <typename AppendOne>
 void RunOverCounts(benchmark::State& state, AppendOne append_one) {
-  const std::vector<unsigned long>& values = Counts();
-  std::string row;
-  row.reserve(4096);
-  std::size_t i = 0;
-  for (auto _ : state) {
-    if (row.size() > 3800) row.clear();
-    append_one(row, values[i++ & (kValueCount - 1)]);
-    benchmark::DoNotOptimize(row.data());
-  }
-  state.SetItemsProcessed(state.iterations());
+  RunOver(state, Counts(), append_one);
 }
 
 void BM_AppendUnsigned(benchmark::State& state) {
