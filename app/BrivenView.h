@@ -26,6 +26,7 @@ class CBrivenView {
   static constexpr ui::UINT kMsgLogWindowClosed = 0x0400 + 20;
   static constexpr ui::UINT kMsgFilesAdded = 0x0400 + 30;
   static constexpr ui::UINT kMsgStartConversion = 0x0400 + 40;
+  static constexpr ui::UINT kMsgConversionDue = 0x0400 + 50;
   static constexpr ui::UINT_PTR kProgressTimerId = 1;
   static constexpr ui::UINT_PTR kLogTimerId = 2;
   static constexpr ui::UINT kProgressTimerMs = 100;
@@ -113,6 +114,7 @@ class CBrivenView {
   bool ComposeOutputName(const std::string& log_file, const std::string& instrument_file);
   void StepSeriesAfterFailure(bool first);
   void OnProgressTimer();
+  void OnConversionDue();
   void FinishCurrent(CConversionDlg& progress);
   void AfterFinished();
   void UpdateTitle(int percent);

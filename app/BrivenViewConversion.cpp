@@ -182,6 +182,14 @@ void CBrivenView::OnProgressTimer() {
   if (m_bFinished) AfterFinished();
 }
 
+// The end of a run, told by the processing thread: handled as the tick
+// that would have seen it. A notice that arrives after its run was finished
+// by a tick finds no timer, or the next run not yet done, and does nothing.
+void CBrivenView::OnConversionDue() {
+  if (m_nProgressTimer == 0 || m_bFinished) return;
+  OnProgressTimer();
+}
+
 void CBrivenView::FinishCurrent(CConversionDlg& progress) {
   m_bFinished = true;
   const bool completed = m_doc.FinishConversion(m_bCancelled);

@@ -75,11 +75,12 @@ void CConversionDlg::Reset(bool cancel) {
   Refresh();
 }
 
-void CConversionDlg::CopyState() {
+ConversionState CConversionDlg::CopyState() {
   ConversionState state;
   m_doc.GetConversionState(state);
   std::lock_guard<std::mutex> lock(m_stateLock);
   m_state = state;
+  return state;
 }
 
 ConversionState CConversionDlg::StateCopy() const {
@@ -91,8 +92,7 @@ bool CConversionDlg::IsDone() { return m_bReachedRange || m_bCancelled || StateC
 
 void CConversionDlg::Refresh() {
   UpdateTitle();
-  CopyState();
-  const ConversionState state = StateCopy();
+  const ConversionState state = CopyState();
   const bool done = state.done != 0 || m_bReachedRange || m_bCancelled;
   UpdateStatus(state, done);
   if (state.end_of_input || (done && !state.stop)) m_nPosition = m_nRange.load();
@@ -140,8 +140,7 @@ void CConversionDlg::UpdateCounters(const ConversionState& state) {
 }
 
 std::int64_t CConversionDlg::AdvanceProgress(bool total) {
-  CopyState();
-  const ConversionState state = StateCopy();
+  const ConversionState state = CopyState();
   const int limit = m_doc.GetParameters().m_nProcessLimit;
   if (limit > 0) {
     m_nPosition = state.counters.frames_processed;

@@ -73,7 +73,7 @@ class CConversionDlg : public ConversionProgress {
 
  private:
   void Cancel();
-  void CopyState();
+  ConversionState CopyState();
   ConversionState StateCopy() const;
   void SetItemText(int id, const std::string& text);
   void UpdateTitle();

@@ -49,6 +49,10 @@ class CBrivenDoc : public CQelTelemetryDoc {
   // unattended (no window, no question).
   void SetProgressFactory(ProgressFactory factory) { m_progressFactory = std::move(factory); }
   void SetOverwriteQuestion(OverwriteQuestion* question) { m_pOverwriteQuestion = question; }
+  // Called on the processing thread, under the document's lock, when a
+  // conversion comes to its end, so the window that follows it can finish
+  // at once instead of at its next tick. It must neither block nor call back.
+  void SetEndListener(std::function<void()> listener);
   // The folder of the program, where header mode finds its definition.
   void SetProgramDirectory(const std::string& folder) { m_strProgramDirectory = folder; }
   void SetCommandLine(bool command_line) { m_bCommandLine = command_line; }
@@ -167,6 +171,7 @@ class CBrivenDoc : public CQelTelemetryDoc {
 
   std::unique_ptr<ConversionProgress> m_pProgress;
   ProgressFactory m_progressFactory;
+  std::function<void()> m_endListener;  // guarded by m_lock
   UnattendedOverwriteQuestion m_unattendedQuestion;
   OverwriteQuestion* m_pOverwriteQuestion = nullptr;
 

@@ -9,6 +9,7 @@ void CBrivenDoc::OnFrameReceived(const std::string& /*resource*/, std::unique_pt
   // would wait for a user-interface thread that may be waiting for that lock.
   {
     Lock lock(m_lock);
+    const bool was_done = m_nDone != 0;
     if (!frame) {
       HandleNoFrame();
     } else if (!m_bRunning) {
@@ -20,7 +21,13 @@ void CBrivenDoc::OnFrameReceived(const std::string& /*resource*/, std::unique_pt
     } else {
       HandleFrame(*frame);
     }
+    if (!was_done && m_nDone && m_bRunning && m_endListener) m_endListener();
   }
+}
+
+void CBrivenDoc::SetEndListener(std::function<void()> listener) {
+  Lock lock(m_lock);
+  m_endListener = std::move(listener);
 }
 
 void CBrivenDoc::HandleNoFrame() {

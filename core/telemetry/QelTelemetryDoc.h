@@ -81,6 +81,8 @@ class CQelTelemetryDoc : public afx::CDocument, public telemetry::TelemetryCallb
   virtual int FindSensor(int instrument, const char* type, int after);
   virtual CSensor* GetSensor(int instrument, int sensor);
   virtual std::uint32_t ResetBytesDiscarded(int resource);
+  // The bytes discarded since the last call, counted and reset at once.
+  virtual std::uint32_t TakeBytesDiscarded(std::uint32_t& count, int resource);
   // Queues a frame request; exactly one OnFrameReceived follows.
   virtual std::uint32_t RetrieveFrame(int resource);
   // Queues text for the conversion log; it arrives in OnTelemetryMessage on

@@ -172,6 +172,11 @@ std::uint32_t CQelTelemetryDoc::ResetBytesDiscarded(int resource) {
   return m_pTelemControl->ResetBytesDiscarded(resource);
 }
 
+std::uint32_t CQelTelemetryDoc::TakeBytesDiscarded(std::uint32_t& count, int resource) {
+  if (!m_bControl) return telemetry::kNoControl;
+  return m_pTelemControl->TakeBytesDiscarded(count, resource);
+}
+
 std::uint32_t CQelTelemetryDoc::RetrieveFrame(int resource) {
   if (!m_bControl) return telemetry::kNoControl;
   return m_pTelemControl->RetrieveFrame(resource);

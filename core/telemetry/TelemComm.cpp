@@ -93,6 +93,13 @@ void CTelemComm::ResetBytesDiscarded() {
   m_nBytesDiscarded = 0;
 }
 
+std::uint32_t CTelemComm::TakeBytesDiscarded() {
+  Lock lock(m_listLock);
+  const std::uint32_t count = m_nBytesDiscarded;
+  m_nBytesDiscarded = 0;
+  return count;
+}
+
 std::uint32_t CTelemComm::TakeAbortCode() {
   std::uint32_t code = 0;
   {

@@ -72,6 +72,9 @@ class CTelemComm {
   std::uint64_t GetId() const { return m_nId; }
   std::uint32_t GetBytesDiscarded() const;
   void ResetBytesDiscarded();
+  // The count and its reset under one lock: a byte the serial reader drops
+  // between a separate read and reset would be lost from the count.
+  std::uint32_t TakeBytesDiscarded();
   std::uint32_t TakeAbortCode();
   int TakeFileError();
   bool IsEndOfFile() const;

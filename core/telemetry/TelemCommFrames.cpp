@@ -194,13 +194,18 @@ std::unique_ptr<CFrameData> CTelemComm::GetNextFrame() {
     ReportMessage("Unable to retrieve frames.\r\n", kResNotInitialized);
     return nullptr;
   }
+  // A file is searched and cut only here, on the processing thread, so one
+  // pass holds both locks (in their usual order) and every step inside it
+  // re-enters them: taking each one afresh cost more than cutting the frame.
+  // Messages and commands still go out from inside, as they take only the
+  // message and queue locks that come after these.
+  Lock list(m_listLock);
   if (IsFile()) {
+    Lock state(m_stateLock);
     m_bSearchPassDone = false;
     if (Synchronize()) SearchFrames();
-    Lock lock(m_stateLock);
     if (m_nFileErrorCause != 0 || m_bReadFailed) return nullptr;
   }
-  Lock lock(m_listLock);
   if (m_frames.empty()) return nullptr;
   std::unique_ptr<CFrameData> frame = std::move(m_frames.front());
   m_frames.pop_front();

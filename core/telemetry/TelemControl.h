@@ -49,6 +49,9 @@ class CTelemControl : public CommandSink {
   std::uint32_t DisconnectResource(int index);
   std::uint32_t GetBytesDiscarded(std::uint32_t& count, int index);
   std::uint32_t ResetBytesDiscarded(int index);
+  // GetBytesDiscarded and ResetBytesDiscarded in one step, with nothing
+  // counted between them lost.
+  std::uint32_t TakeBytesDiscarded(std::uint32_t& count, int index);
   std::uint32_t GetSerialInfo(SerialSettings& out, int index);
   std::uint32_t GetFileInfo(FileSettings& out, int index);
   std::uint32_t GetAbortCode(std::uint32_t& code, int index);

@@ -149,6 +149,18 @@ std::uint32_t CTelemControl::ResetBytesDiscarded(int index) {
   return 0;
 }
 
+std::uint32_t CTelemControl::TakeBytesDiscarded(std::uint32_t& count, int index) {
+  Lock resources(m_resourceLock);
+  count = 0;
+  CTelemComm* resource = ResourceAt(index);
+  if (resource == nullptr) {
+    ReportMessage("Unable to retrieve the number of bytes discarded.\r\n", kCtlResourceInvalid);
+    return kCtlResourceInvalid;
+  }
+  count = resource->TakeBytesDiscarded();
+  return 0;
+}
+
 std::uint32_t CTelemControl::GetSerialInfo(SerialSettings& out, int index) {
   Lock resources(m_resourceLock);
   const char* failure = "Unable to retrieve telemetry communications information.\r\n";

@@ -3,13 +3,34 @@
 namespace sys {
 
 bool CCriticalSection::Lock(DWORD /*timeout_ms*/) {
-  mutex_.lock();
+  lock();
   return true;
 }
 
 bool CCriticalSection::Unlock() {
-  mutex_.unlock();
+  unlock();
   return true;
+}
+
+bool CCriticalSection::try_lock() {
+  const std::thread::id self = std::this_thread::get_id();
+  if (owner_.load(std::memory_order_relaxed) == self) {
+    ++depth_;
+    return true;
+  }
+  int expected = kFree;
+  if (!state_.compare_exchange_strong(expected, kHeld, std::memory_order_acquire, std::memory_order_relaxed))
+    return false;
+  owner_.store(self, std::memory_order_relaxed);
+  depth_ = 1;
+  return true;
+}
+
+// Marks the lock as waited for before sleeping, so the holder's release wakes
+// a sleeper; a thread that takes the lock this way keeps the mark, since
+// another may still be asleep behind it.
+void CCriticalSection::WaitForRelease() {
+  while (state_.exchange(kHeldWithWaiters, std::memory_order_acquire) != kFree) state_.wait(kHeldWithWaiters);
 }
 
 }  // namespace sys

@@ -1,9 +1,15 @@
 // A re-entrant lock: the owning thread may take it again (callbacks run with
 // their caller's locks held and call back into the same object), and must
 // release it as often as it took it.
+//
+// The conversion takes these locks many times for every frame, nearly always
+// uncontended and often re-entered, so both paths are inline: a re-entry is
+// a compare and an increment, a first entry one compare-and-swap. Only a
+// thread that finds the lock held by another goes to the futex wait.
 #pragma once
 
-#include <mutex>
+#include <atomic>
+#include <thread>
 
 #include "platform/sys/SyncObject.h"
 
@@ -17,12 +23,40 @@ class CCriticalSection : public CSyncObject {
   bool Unlock() override;
 
   // The standard Lockable names, so std::lock_guard and std::scoped_lock work.
-  void lock() { mutex_.lock(); }
-  void unlock() { mutex_.unlock(); }
-  bool try_lock() { return mutex_.try_lock(); }
+  void lock() {
+    const std::thread::id self = std::this_thread::get_id();
+    // Only this thread ever stores its own id, so a relaxed read that sees
+    // it means this thread holds the lock.
+    if (owner_.load(std::memory_order_relaxed) == self) {
+      ++depth_;
+      return;
+    }
+    int expected = kFree;
+    if (!state_.compare_exchange_strong(expected, kHeld, std::memory_order_acquire, std::memory_order_relaxed))
+      WaitForRelease();
+    owner_.store(self, std::memory_order_relaxed);
+    depth_ = 1;
+  }
+
+  void unlock() {
+    if (--depth_ != 0) return;
+    owner_.store(std::thread::id(), std::memory_order_relaxed);
+    if (state_.exchange(kFree, std::memory_order_release) == kHeldWithWaiters) state_.notify_one();
+  }
+
+  bool try_lock();
 
  private:
-  std::recursive_mutex mutex_;
+  // The lock word: free, held, or held with a thread that may be waiting.
+  static constexpr int kFree = 0;
+  static constexpr int kHeld = 1;
+  static constexpr int kHeldWithWaiters = 2;
+
+  void WaitForRelease();
+
+  std::atomic<int> state_{kFree};
+  std::atomic<std::thread::id> owner_{};
+  unsigned depth_ = 0;  // touched only by the owner
 };
 
 }  // namespace sys

@@ -3,6 +3,7 @@
 // user gets for each choice of switches.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <initializer_list>
 
 #include "tests/core/conversion/ConversionRunner.h"
@@ -178,6 +179,33 @@ TEST(ConversionWidthTest, TheIsoColumnIsRewrittenBeforeItIsPadded) {
       Pad("") + t + Pad("Error 6") + t + Pad("") + t + Pad("2007-05-03 12:34:57.000") + t + Pad("down") + "\r\n" +
       Pad("-3") + t + Pad("5") + t + Pad("1.0000000000") + t + Pad("short") + t + Pad("hold") + "\r\n";
   EXPECT_EQ(run.output, expected);
+}
+
+}  // namespace
+
+namespace {
+
+// The window that follows a run learns of its end from the processing
+// thread, once, and only when the document already counts it done.
+TEST(ConversionEndListenerTest, IsToldOnceWhenTheRunIsDone) {
+  TempFolder folder;
+  ConversionSetup setup;
+  setup.log_file = "ascii.raw";
+  setup.instrument_file = "ascii.tdf";
+  std::atomic<int> calls{0};
+  std::atomic<bool> done_when_told{false};
+  setup.document = [&](CBrivenDoc& doc) {
+    doc.SetEndListener([&] {
+      ConversionState state;
+      doc.GetConversionState(state);
+      done_when_told = state.done != 0;
+      ++calls;
+    });
+  };
+  const ConversionRun run = RunConversion(folder, setup);
+  ASSERT_TRUE(run.completed) << run.log;
+  EXPECT_EQ(calls.load(), 1);
+  EXPECT_TRUE(done_when_told.load());
 }
 
 }  // namespace

@@ -22,6 +22,12 @@ std::uint32_t InstrumentDoc::ResetBytesDiscarded(int) {
   return 0;
 }
 
+std::uint32_t InstrumentDoc::TakeBytesDiscarded(std::uint32_t& count, int) {
+  count = discarded;
+  discarded = 0;
+  return 0;
+}
+
 std::unique_ptr<CFrameData> MakeFrame(const std::string& bytes, int number, const std::string& terminator) {
   CFrameInfo info;
   info.m_nFrameNumber = number;

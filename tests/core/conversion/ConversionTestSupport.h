@@ -29,6 +29,7 @@ class InstrumentDoc : public CQelTelemetryDoc {
   void LogMessage(const std::string& text) override { log += text; }
   std::uint32_t GetBytesDiscarded(std::uint32_t& count, int resource) override;
   std::uint32_t ResetBytesDiscarded(int resource) override;
+  std::uint32_t TakeBytesDiscarded(std::uint32_t& count, int resource) override;
 
   CInstrument& Instrument() { return instrument_; }
   std::string log;

@@ -233,6 +233,8 @@ TEST_F(FileResourceTest, WithoutAnEnabledInstrumentTheFileIsDiscardedToItsEnd) {
   EXPECT_EQ(requests, 4);  // 30 bytes in chunks of 8
   EXPECT_EQ(resource.GetNextFrame(), nullptr);
   EXPECT_EQ(resource.GetBytesDiscarded(), kFrames.size());
+  EXPECT_EQ(resource.TakeBytesDiscarded(), kFrames.size());
+  EXPECT_EQ(resource.GetBytesDiscarded(), 0u);
   EXPECT_EQ(sink_.Count(kCommandFileEvent), 1);
 }
 

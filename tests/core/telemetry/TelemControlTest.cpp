@@ -169,6 +169,8 @@ std::vector<FailureCase> FailureCases() {
        kCtlResourceInvalid, "Unable to retrieve the number of bytes discarded.\r\n" + invalid_resource},
       {"ResetBytesDiscarded", [](CTelemControl& c) { return c.ResetBytesDiscarded(0); }, kCtlResourceInvalid,
        "Unable to reset the number of bytes discarded.\r\n" + invalid_resource},
+      {"TakeBytesDiscarded", [=](CTelemControl& c) mutable { return c.TakeBytesDiscarded(count, 0); },
+       kCtlResourceInvalid, "Unable to retrieve the number of bytes discarded.\r\n" + invalid_resource},
       {"GetSerialInfo", [=](CTelemControl& c) mutable { return c.GetSerialInfo(serial, 0); }, kCtlResourceInvalid,
        "Unable to retrieve telemetry communications information.\r\n" + invalid_resource},
       {"GetFileInfo", [=](CTelemControl& c) mutable { return c.GetFileInfo(file, 0); }, kCtlResourceInvalid,

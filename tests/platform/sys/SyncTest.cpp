@@ -48,6 +48,34 @@ TEST(CriticalSection, IsReentrantAndExcludesOtherThreads) {
   EXPECT_TRUE(got.load());
 }
 
+// Threads that keep meeting on one lock, each entering it twice: a lost
+// wake-up would hang the test, a broken exclusion would lose increments.
+TEST(CriticalSection, ContendedThreadsAllGetInAndNoneOverlaps) {
+  sys::CCriticalSection section;
+  constexpr int kThreads = 4;
+  constexpr int kRounds = 20000;
+  long counter = 0;
+  int inside = 0;
+  std::atomic<int> overlaps{0};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < kThreads; ++t) {
+    threads.emplace_back([&] {
+      for (int i = 0; i < kRounds; ++i) {
+        std::lock_guard<sys::CCriticalSection> outer(section);
+        std::lock_guard<sys::CCriticalSection> inner(section);
+        if (++inside != 1) ++overlaps;
+        ++counter;
+        --inside;
+      }
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  EXPECT_EQ(counter, static_cast<long>(kThreads) * kRounds);
+  EXPECT_EQ(overlaps.load(), 0);
+  std::thread other([&] { EXPECT_TRUE(section.try_lock()); section.unlock(); });
+  other.join();
+}
+
 TEST(SingleLock, ReleasesOnScopeExitAndLockingTwiceTakesOnce) {
   sys::CCriticalSection section;
   {
