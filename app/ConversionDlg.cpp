@@ -140,7 +140,15 @@ void CConversionDlg::UpdateCounters(const ConversionState& state) {
 }
 
 std::int64_t CConversionDlg::AdvanceProgress(bool total) {
-  const ConversionState state = CopyState();
+  // A frame's step needs only the document's counters (its lock is held
+  // here, so reading them costs no second lock); the copy the window shows
+  // is renewed at every tick. A step without a frame may end the run, and
+  // IsDone reads that copy, so then it is renewed at once.
+  ConversionState state;
+  if (total)
+    m_doc.GetConversionState(state);
+  else
+    state = CopyState();
   const int limit = m_doc.GetParameters().m_nProcessLimit;
   if (limit > 0) {
     m_nPosition = state.counters.frames_processed;

@@ -153,7 +153,24 @@ CTelemComm* CTelemControl::FindCommandResource(const CProcessCommand& command) {
   return nullptr;
 }
 
+// Every frame request is answered exactly once: a request whose resource
+// has gone answers "no frame", so a conversion waiting on it comes to its
+// end instead of waiting for ever. The resource is found and its frame cut
+// under one hold of the resource lock; this runs once per converted frame.
+void CTelemControl::DeliverFrame(const CProcessCommand& command) {
+  std::unique_ptr<CFrameData> frame;
+  {
+    Lock lock(m_resourceLock);
+    if (CTelemComm* resource = FindCommandResource(command)) frame = resource->GetNextFrame();
+  }
+  m_pDocument->OnFrameReceived(command.m_strResourceName, std::move(frame));
+}
+
 void CTelemControl::Dispatch(const CProcessCommand& command) {
+  if (command.m_nType == kCommandDeliverFrame) {
+    DeliverFrame(command);
+    return;
+  }
   CTelemComm* resource = FindCommandResource(command);
   const std::string& name = command.m_strResourceName;
   switch (command.m_nType) {
@@ -186,18 +203,6 @@ void CTelemControl::Dispatch(const CProcessCommand& command) {
         m_pDocument->OnFrameReceived(name, std::move(frame));
       }
       break;
-    case kCommandDeliverFrame: {
-      // Every frame request is answered exactly once: a request whose
-      // resource has gone answers "no frame", so a conversion waiting on it
-      // comes to its end instead of waiting for ever.
-      std::unique_ptr<CFrameData> frame;
-      if (resource != nullptr) {
-        Lock lock(m_resourceLock);
-        frame = resource->GetNextFrame();
-      }
-      m_pDocument->OnFrameReceived(name, std::move(frame));
-      break;
-    }
     default:
       break;
   }

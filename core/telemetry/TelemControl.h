@@ -91,6 +91,7 @@ class CTelemControl : public CommandSink {
   sys::DWORD ThreadBody();
   bool ProcessCommands();
   void Dispatch(const CProcessCommand& command);
+  void DeliverFrame(const CProcessCommand& command);
   CTelemComm* FindCommandResource(const CProcessCommand& command);
   void DeliverState(CTelemComm& resource);
   void DeliverMessages(CTelemComm* resource);

@@ -1,7 +1,6 @@
 #include "platform/sys/FastNumberFixedPoint.h"
 
 #include <bit>
-#include <charconv>
 #include <cstdint>
 #include <cstring>
 
@@ -73,30 +72,56 @@ Wide ScaledAndRounded(std::uint64_t mantissa, int precision, int shift) {
   return round_up ? quotient + 1 : quotient;
 }
 
+// Two decimal digits per entry, "00" to "99".
+constexpr char kDigitPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
+void WriteFourDigits(char* out, std::uint32_t value) {
+  std::memcpy(out, kDigitPairs + 2 * (value / 100), 2);
+  std::memcpy(out + 2, kDigitPairs + 2 * (value % 100), 2);
+}
+
+void WriteEightDigits(char* out, std::uint32_t value) {
+  WriteFourDigits(out, value / 10000);
+  WriteFourDigits(out + 4, value % 10000);
+}
+
+constexpr std::size_t kMaxDigits = 20;  // of a 64-bit number
+
+// All 20 digits of value, leading zeros included. The value is cut into
+// independent groups of eight and four digits rather than divided by 100
+// digit pair after digit pair: the rows print four reals a frame, and the
+// chain of dependent divisions was the slowest part of printing them.
+void WriteTwentyDigits(char* out, std::uint64_t value) {
+  constexpr std::uint64_t kTenToEight = 100000000;
+  const std::uint64_t upper = value / kTenToEight;
+  WriteEightDigits(out + 12, static_cast<std::uint32_t>(value % kTenToEight));
+  if (upper == 0) {
+    std::memset(out, '0', 12);
+    return;
+  }
+  WriteEightDigits(out + 4, static_cast<std::uint32_t>(upper % kTenToEight));
+  WriteFourDigits(out, static_cast<std::uint32_t>(upper / kTenToEight));
+}
+
 // The digits of scaled with the point put precision digits from the right,
 // and at least one digit in front of it.
 std::size_t WritePointed(char* text, std::uint64_t scaled, int precision) {
-  char digits[24];
-  const std::size_t count = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, scaled).ptr - digits);
+  char digits[kMaxDigits];
+  WriteTwentyDigits(digits, scaled);
   const std::size_t decimals = static_cast<std::size_t>(precision);
-  if (decimals == 0) {
-    std::memcpy(text, digits, count);
-    return count;
-  }
-  std::size_t length = 0;
-  if (count <= decimals) {
-    text[length++] = '0';
-    text[length++] = '.';
-    std::memset(text + length, '0', decimals - count);
-    length += decimals - count;
-    std::memcpy(text + length, digits, count);
-    return length + count;
-  }
-  std::memcpy(text, digits, count - decimals);
-  length = count - decimals;
-  text[length++] = '.';
-  std::memcpy(text + length, digits + count - decimals, decimals);
-  return length + decimals;
+  // Leading zeros go, down to the one digit kept in front of the point.
+  std::size_t first = 0;
+  const std::size_t last_leading = kMaxDigits - decimals - 1;
+  while (first < last_leading && digits[first] == '0') ++first;
+  const std::size_t whole = kMaxDigits - decimals - first;
+  std::memcpy(text, digits + first, whole);
+  if (decimals == 0) return whole;
+  text[whole] = '.';
+  std::memcpy(text + whole + 1, digits + kMaxDigits - decimals, decimals);
+  return whole + 1 + decimals;
 }
 
 }  // namespace
