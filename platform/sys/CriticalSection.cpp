@@ -8,6 +8,7 @@ bool CCriticalSection::Lock(DWORD /*timeout_ms*/) {
 }
 
 bool CCriticalSection::Unlock() {
+  if (!IsHeldHere()) return false;
   unlock();
   return true;
 }

@@ -20,6 +20,7 @@ class CCriticalSection : public CSyncObject {
   // The time-out is not honoured: a critical section is always waited for,
   // so a caller can never go on believing it holds a lock it does not.
   bool Lock(DWORD timeout_ms = kInfinite) override;
+  // FALSE, and nothing released, when this thread does not hold the lock.
   bool Unlock() override;
 
   // The standard Lockable names, so std::lock_guard and std::scoped_lock work.
@@ -39,6 +40,10 @@ class CCriticalSection : public CSyncObject {
   }
 
   void unlock() {
+    // A release by a thread that does not hold the lock is refused, as the
+    // system's recursive mutex refuses it: going through with it would let
+    // a second thread in beside the holder.
+    if (!IsHeldHere()) return;
     if (--depth_ != 0) return;
     owner_.store(std::thread::id(), std::memory_order_relaxed);
     if (state_.exchange(kFree, std::memory_order_release) == kHeldWithWaiters) state_.notify_one();
@@ -53,6 +58,7 @@ class CCriticalSection : public CSyncObject {
   static constexpr int kHeldWithWaiters = 2;
 
   void WaitForRelease();
+  bool IsHeldHere() const { return owner_.load(std::memory_order_relaxed) == std::this_thread::get_id(); }
 
   std::atomic<int> state_{kFree};
   std::atomic<std::thread::id> owner_{};

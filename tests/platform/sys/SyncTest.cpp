@@ -76,6 +76,31 @@ TEST(CriticalSection, ContendedThreadsAllGetInAndNoneOverlaps) {
   other.join();
 }
 
+// A stray release from a thread that does not hold the lock must neither
+// open it to a third thread nor spoil the holder's count; a release of a
+// free lock must not leave a count behind that keeps the next holder in.
+TEST(CriticalSection, AReleaseByAThreadThatDoesNotHoldItIsRefused) {
+  sys::CCriticalSection section;
+  section.lock();
+  section.lock();
+  std::thread stray([&] {
+    EXPECT_FALSE(section.Unlock());
+    section.unlock();
+    EXPECT_FALSE(section.try_lock()) << "the stray release let another thread in";
+  });
+  stray.join();
+  section.unlock();
+  section.unlock();
+  EXPECT_FALSE(section.Unlock());
+  std::atomic<bool> got{false};
+  std::thread after([&] {
+    got = section.try_lock();
+    if (got) section.unlock();
+  });
+  after.join();
+  EXPECT_TRUE(got.load()) << "the holder's two releases did not free it";
+}
+
 TEST(SingleLock, ReleasesOnScopeExitAndLockingTwiceTakesOnce) {
   sys::CCriticalSection section;
   {
