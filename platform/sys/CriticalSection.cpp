@@ -14,16 +14,20 @@ bool CCriticalSection::Unlock() {
 }
 
 bool CCriticalSection::try_lock() {
+  lock_annotations::BeforeLock(this, lock_annotations::kTry);
   const std::thread::id self = std::this_thread::get_id();
   if (owner_.load(std::memory_order_relaxed) == self) {
     ++depth_;
-    return true;
+  } else {
+    int expected = kFree;
+    if (!state_.compare_exchange_strong(expected, kHeld, std::memory_order_acquire, std::memory_order_relaxed)) {
+      lock_annotations::AfterLock(this, lock_annotations::kTry | lock_annotations::kTryFailed);
+      return false;
+    }
+    owner_.store(self, std::memory_order_relaxed);
+    depth_ = 1;
   }
-  int expected = kFree;
-  if (!state_.compare_exchange_strong(expected, kHeld, std::memory_order_acquire, std::memory_order_relaxed))
-    return false;
-  owner_.store(self, std::memory_order_relaxed);
-  depth_ = 1;
+  lock_annotations::AfterLock(this, lock_annotations::kTry);
   return true;
 }
 

@@ -11,12 +11,16 @@
 #include <atomic>
 #include <thread>
 
+#include "platform/sys/LockAnnotations.h"
 #include "platform/sys/SyncObject.h"
 
 namespace sys {
 
 class CCriticalSection : public CSyncObject {
  public:
+  CCriticalSection() { lock_annotations::Created(this); }
+  ~CCriticalSection() override { lock_annotations::Destroyed(this); }
+
   // The time-out is not honoured: a critical section is always waited for,
   // so a caller can never go on believing it holds a lock it does not.
   bool Lock(DWORD timeout_ms = kInfinite) override;
@@ -25,18 +29,20 @@ class CCriticalSection : public CSyncObject {
 
   // The standard Lockable names, so std::lock_guard and std::scoped_lock work.
   void lock() {
+    lock_annotations::BeforeLock(this, 0);
     const std::thread::id self = std::this_thread::get_id();
     // Only this thread ever stores its own id, so a relaxed read that sees
     // it means this thread holds the lock.
     if (owner_.load(std::memory_order_relaxed) == self) {
       ++depth_;
-      return;
+    } else {
+      int expected = kFree;
+      if (!state_.compare_exchange_strong(expected, kHeld, std::memory_order_acquire, std::memory_order_relaxed))
+        WaitForRelease();
+      owner_.store(self, std::memory_order_relaxed);
+      depth_ = 1;
     }
-    int expected = kFree;
-    if (!state_.compare_exchange_strong(expected, kHeld, std::memory_order_acquire, std::memory_order_relaxed))
-      WaitForRelease();
-    owner_.store(self, std::memory_order_relaxed);
-    depth_ = 1;
+    lock_annotations::AfterLock(this, 0);
   }
 
   void unlock() {
@@ -44,9 +50,12 @@ class CCriticalSection : public CSyncObject {
     // system's recursive mutex refuses it: going through with it would let
     // a second thread in beside the holder.
     if (!IsHeldHere()) return;
-    if (--depth_ != 0) return;
-    owner_.store(std::thread::id(), std::memory_order_relaxed);
-    if (state_.exchange(kFree, std::memory_order_release) == kHeldWithWaiters) state_.notify_one();
+    lock_annotations::BeforeUnlock(this);
+    if (--depth_ == 0) {
+      owner_.store(std::thread::id(), std::memory_order_relaxed);
+      if (state_.exchange(kFree, std::memory_order_release) == kHeldWithWaiters) state_.notify_one();
+    }
+    lock_annotations::AfterUnlock(this);
   }
 
   bool try_lock();
