@@ -53,7 +53,10 @@ class CCriticalSection : public CSyncObject {
     lock_annotations::BeforeUnlock(this);
     if (--depth_ == 0) {
       owner_.store(std::thread::id(), std::memory_order_relaxed);
-      if (state_.exchange(kFree, std::memory_order_release) == kHeldWithWaiters) state_.notify_one();
+      // Sequentially consistent, not just a release: the wake-up that may
+      // follow reads the library's count of sleepers, and that read must not
+      // move before this store (x86 orders them anyway; other CPUs may not).
+      if (state_.exchange(kFree, std::memory_order_seq_cst) == kHeldWithWaiters) state_.notify_one();
     }
     lock_annotations::AfterUnlock(this);
   }
