@@ -124,6 +124,58 @@ std::size_t WritePointed(char* text, std::uint64_t scaled, int precision) {
   return whole + 1 + decimals;
 }
 
+// The common case of a row value: its binary point inside the 64-bit
+// mantissa (shift below 64) and a precision of 16 or less. The whole part is
+// then the mantissa's high bits, exact without any multiplication, and only
+// the fraction bits are scaled by 10^p and rounded; the two are written
+// apart, the fraction as exactly p digits. Rounding the fraction alone
+// rounds the whole scaled value: the whole part times 10^p adds a multiple of
+// 2^shift to the product, so the remainder is the same, and for p >= 1 it is
+// even, so the parity that settles a tie is the fraction's (for p = 0 it is
+// the whole part's). Returns 0 where the scaled value reaches 2^64, which is
+// handed over like everything else outside this writer's range.
+constexpr int kSplitMaxPrecision = 16;
+
+std::size_t WriteSplit(char* text, std::uint64_t mantissa, int shift, int precision) {
+  const std::uint64_t fraction_mask = (std::uint64_t{1} << shift) - 1;
+  std::uint64_t whole = mantissa >> shift;
+  const std::uint64_t power = kPowersOfTen[precision];
+  const Wide product = static_cast<Wide>(mantissa & fraction_mask) * power;
+  std::uint64_t fraction = static_cast<std::uint64_t>(product >> shift);
+  const std::uint64_t remainder = static_cast<std::uint64_t>(product) & fraction_mask;
+  const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+  const std::uint64_t parity = precision == 0 ? whole : fraction;
+  if (remainder > half || (remainder == half && (parity & 1) != 0)) {
+    if (++fraction == power) {
+      fraction = 0;
+      ++whole;
+    }
+  }
+  if (static_cast<Wide>(whole) * power + fraction > UINT64_MAX) return 0;
+  std::size_t length = 0;
+  if (whole < 10) {
+    text[length++] = static_cast<char>('0' + whole);
+  } else if (whole < 100) {
+    std::memcpy(text, kDigitPairs + 2 * whole, 2);
+    length = 2;
+  } else {
+    char digits[kMaxDigits];
+    WriteTwentyDigits(digits, whole);
+    std::size_t first = 0;
+    while (digits[first] == '0') ++first;
+    length = kMaxDigits - first;
+    std::memcpy(text, digits + first, length);
+  }
+  if (precision == 0) return length;
+  text[length++] = '.';
+  char digits[16];
+  WriteEightDigits(digits + 8, static_cast<std::uint32_t>(fraction % 100000000));
+  if (precision > 8) WriteEightDigits(digits, static_cast<std::uint32_t>(fraction / 100000000));
+  const std::size_t decimals = static_cast<std::size_t>(precision);
+  std::memcpy(text + length, digits + sizeof digits - decimals, decimals);
+  return length + decimals;
+}
+
 }  // namespace
 
 std::size_t WriteFixedPoint(char* text, std::size_t capacity, double value, int precision) {
@@ -133,12 +185,17 @@ std::size_t WriteFixedPoint(char* text, std::size_t capacity, double value, int 
   // Non-finite values have the largest exponent; integers of 2^52 and more
   // have a non-negative one. Both go the general way.
   if (binary.exponent >= 0) return 0;
-  const Wide scaled = ScaledAndRounded(binary.mantissa, precision, -binary.exponent);
-  if (scaled > UINT64_MAX) return 0;
   // The sign stays for every negative value, even one printed as zero
   // ("-0.00"), as printf shows it.
   std::size_t length = 0;
   if (binary.negative) text[length++] = '-';
+  const int shift = -binary.exponent;
+  if (shift < 64 && precision <= kSplitMaxPrecision) {
+    const std::size_t written = WriteSplit(text + length, binary.mantissa, shift, precision);
+    return written == 0 ? 0 : length + written;
+  }
+  const Wide scaled = ScaledAndRounded(binary.mantissa, precision, shift);
+  if (scaled > UINT64_MAX) return 0;
   return length + WritePointed(text + length, static_cast<std::uint64_t>(scaled), precision);
 }
 
