@@ -98,6 +98,9 @@ class CTelemControl : public CommandSink {
 
   // Helpers under the caller's locks.
   CTelemComm* ResourceAt(int index);
+  // The resource at index, or null once failure has been reported with the
+  // invalid-resource code.
+  CTelemComm* ResourceOrReport(int index, const char* failure);
   CInstrument* InstrumentAt(int index);
   // Starts or stops an attached instrument's acquisition on its resource.
   std::uint32_t SetAcquisition(int index, bool enable, const char* failure);

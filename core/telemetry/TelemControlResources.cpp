@@ -7,9 +7,22 @@
 
 namespace telemetry {
 
+namespace {
+
+// Reading the count and taking it fail alike.
+constexpr char kDiscardedCountFailure[] = "Unable to retrieve the number of bytes discarded.\r\n";
+
+}  // namespace
+
 CTelemComm* CTelemControl::ResourceAt(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= m_resources.size()) return nullptr;
   return m_resources[static_cast<std::size_t>(index)].get();
+}
+
+CTelemComm* CTelemControl::ResourceOrReport(int index, const char* failure) {
+  CTelemComm* resource = ResourceAt(index);
+  if (resource == nullptr) ReportMessage(failure, kCtlResourceInvalid);
+  return resource;
 }
 
 void CTelemControl::MoveResourceMessages(CTelemComm& resource) {
@@ -98,53 +111,38 @@ std::uint32_t CTelemControl::ModifyResource(const std::string& name, const Seria
 
 bool CTelemControl::ResourceExists(int index) {
   Lock resources(m_resourceLock);
-  CTelemComm* resource = ResourceAt(index);
-  if (resource == nullptr) {
-    ReportMessage("Unable to check existance of communications resource.\r\n", kCtlResourceInvalid);
-    return false;
-  }
+  CTelemComm* resource = ResourceOrReport(index, "Unable to check existance of communications resource.\r\n");
+  if (resource == nullptr) return false;
   return resource->PortExists();
 }
 
 std::uint32_t CTelemControl::ConnectResource(int index) {
   Lock resources(m_resourceLock);
-  CTelemComm* resource = ResourceAt(index);
-  if (resource == nullptr) {
-    ReportMessage("Unable to connect communications resource.\r\n", kCtlResourceInvalid);
-    return kCtlResourceInvalid;
-  }
+  CTelemComm* resource = ResourceOrReport(index, "Unable to connect communications resource.\r\n");
+  if (resource == nullptr) return kCtlResourceInvalid;
   return resource->Connect();
 }
 
 std::uint32_t CTelemControl::DisconnectResource(int index) {
   Lock resources(m_resourceLock);
-  CTelemComm* resource = ResourceAt(index);
-  if (resource == nullptr) {
-    ReportMessage("Unable to disconnect communications resource.\r\n", kCtlResourceInvalid);
-    return kCtlResourceInvalid;
-  }
+  CTelemComm* resource = ResourceOrReport(index, "Unable to disconnect communications resource.\r\n");
+  if (resource == nullptr) return kCtlResourceInvalid;
   return resource->Disconnect();
 }
 
 std::uint32_t CTelemControl::GetBytesDiscarded(std::uint32_t& count, int index) {
   Lock resources(m_resourceLock);
   count = 0;
-  CTelemComm* resource = ResourceAt(index);
-  if (resource == nullptr) {
-    ReportMessage("Unable to retrieve the number of bytes discarded.\r\n", kCtlResourceInvalid);
-    return kCtlResourceInvalid;
-  }
+  CTelemComm* resource = ResourceOrReport(index, kDiscardedCountFailure);
+  if (resource == nullptr) return kCtlResourceInvalid;
   count = resource->GetBytesDiscarded();
   return 0;
 }
 
 std::uint32_t CTelemControl::ResetBytesDiscarded(int index) {
   Lock resources(m_resourceLock);
-  CTelemComm* resource = ResourceAt(index);
-  if (resource == nullptr) {
-    ReportMessage("Unable to reset the number of bytes discarded.\r\n", kCtlResourceInvalid);
-    return kCtlResourceInvalid;
-  }
+  CTelemComm* resource = ResourceOrReport(index, "Unable to reset the number of bytes discarded.\r\n");
+  if (resource == nullptr) return kCtlResourceInvalid;
   resource->ResetBytesDiscarded();
   return 0;
 }
@@ -152,11 +150,8 @@ std::uint32_t CTelemControl::ResetBytesDiscarded(int index) {
 std::uint32_t CTelemControl::TakeBytesDiscarded(std::uint32_t& count, int index) {
   Lock resources(m_resourceLock);
   count = 0;
-  CTelemComm* resource = ResourceAt(index);
-  if (resource == nullptr) {
-    ReportMessage("Unable to retrieve the number of bytes discarded.\r\n", kCtlResourceInvalid);
-    return kCtlResourceInvalid;
-  }
+  CTelemComm* resource = ResourceOrReport(index, kDiscardedCountFailure);
+  if (resource == nullptr) return kCtlResourceInvalid;
   count = resource->TakeBytesDiscarded();
   return 0;
 }
@@ -186,22 +181,16 @@ std::uint32_t CTelemControl::GetFileInfo(FileSettings& out, int index) {
 std::uint32_t CTelemControl::GetAbortCode(std::uint32_t& code, int index) {
   Lock resources(m_resourceLock);
   code = 0;
-  CTelemComm* resource = ResourceAt(index);
-  if (resource == nullptr) {
-    ReportMessage("Unable to retrieve telemetry aquisition abort code.\r\n", kCtlResourceInvalid);
-    return kCtlResourceInvalid;
-  }
+  CTelemComm* resource = ResourceOrReport(index, "Unable to retrieve telemetry aquisition abort code.\r\n");
+  if (resource == nullptr) return kCtlResourceInvalid;
   code = resource->TakeAbortCode();
   return 0;
 }
 
 bool CTelemControl::GetResourceName(std::string& out, int index) {
   Lock resources(m_resourceLock);
-  CTelemComm* resource = ResourceAt(index);
-  if (resource == nullptr) {
-    ReportMessage("Unable to retieve communications resource identification.\r\n", kCtlResourceInvalid);
-    return false;
-  }
+  CTelemComm* resource = ResourceOrReport(index, "Unable to retieve communications resource identification.\r\n");
+  if (resource == nullptr) return false;
   out = resource->GetName();
   return true;
 }
@@ -219,11 +208,8 @@ int CTelemControl::FindResource(const std::string& name) {
 
 std::uint32_t CTelemControl::RetrieveFrame(int index) {
   Lock resources(m_resourceLock);
-  CTelemComm* resource = ResourceAt(index);
-  if (resource == nullptr) {
-    ReportMessage("Unable to retrieve instrument frame from file resource.\r\n", kCtlResourceInvalid);
-    return kCtlResourceInvalid;
-  }
+  CTelemComm* resource = ResourceOrReport(index, "Unable to retrieve instrument frame from file resource.\r\n");
+  if (resource == nullptr) return kCtlResourceInvalid;
   if (resource->GetKind() != kKindFileWithControl) {
     ReportMessage(sys::Format("Unable to retrieve frame from telemetry resource %s.\r\n", resource->GetName().c_str()),
                   kCtlNotFile);
