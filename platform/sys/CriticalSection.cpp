@@ -7,28 +7,14 @@ bool CCriticalSection::Lock(DWORD /*timeout_ms*/) {
   return true;
 }
 
-bool CCriticalSection::Unlock() {
-  if (!IsHeldHere()) return false;
-  unlock();
-  return true;
-}
+bool CCriticalSection::Unlock() { return Release(); }
 
 bool CCriticalSection::try_lock() {
   lock_annotations::BeforeLock(this, lock_annotations::kTry);
-  const std::thread::id self = std::this_thread::get_id();
-  if (owner_.load(std::memory_order_relaxed) == self) {
-    ++depth_;
-  } else {
-    int expected = kFree;
-    if (!state_.compare_exchange_strong(expected, kHeld, std::memory_order_acquire, std::memory_order_relaxed)) {
-      lock_annotations::AfterLock(this, lock_annotations::kTry | lock_annotations::kTryFailed);
-      return false;
-    }
-    owner_.store(self, std::memory_order_relaxed);
-    depth_ = 1;
-  }
-  lock_annotations::AfterLock(this, lock_annotations::kTry);
-  return true;
+  const bool entered = TryEnter(std::this_thread::get_id());
+  lock_annotations::AfterLock(this, entered ? lock_annotations::kTry
+                                            : lock_annotations::kTry | lock_annotations::kTryFailed);
+  return entered;
 }
 
 // Marks the lock as waited for before sleeping, so the holder's release wakes

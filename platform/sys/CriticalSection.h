@@ -31,35 +31,14 @@ class CCriticalSection : public CSyncObject {
   void lock() {
     lock_annotations::BeforeLock(this, 0);
     const std::thread::id self = std::this_thread::get_id();
-    // Only this thread ever stores its own id, so a relaxed read that sees
-    // it means this thread holds the lock.
-    if (owner_.load(std::memory_order_relaxed) == self) {
-      ++depth_;
-    } else {
-      int expected = kFree;
-      if (!state_.compare_exchange_strong(expected, kHeld, std::memory_order_acquire, std::memory_order_relaxed))
-        WaitForRelease();
-      owner_.store(self, std::memory_order_relaxed);
-      depth_ = 1;
+    if (!TryEnter(self)) {
+      WaitForRelease();
+      TakeOwnership(self);
     }
     lock_annotations::AfterLock(this, 0);
   }
 
-  void unlock() {
-    // A release by a thread that does not hold the lock is refused, as the
-    // system's recursive mutex refuses it: going through with it would let
-    // a second thread in beside the holder.
-    if (!IsHeldHere()) return;
-    lock_annotations::BeforeUnlock(this);
-    if (--depth_ == 0) {
-      owner_.store(std::thread::id(), std::memory_order_relaxed);
-      // Sequentially consistent, not just a release: the wake-up that may
-      // follow reads the library's count of sleepers, and that read must not
-      // move before this store (x86 orders them anyway; other CPUs may not).
-      if (state_.exchange(kFree, std::memory_order_seq_cst) == kHeldWithWaiters) state_.notify_one();
-    }
-    lock_annotations::AfterUnlock(this);
-  }
+  void unlock() { Release(); }
 
   bool try_lock();
 
@@ -69,8 +48,44 @@ class CCriticalSection : public CSyncObject {
   static constexpr int kHeld = 1;
   static constexpr int kHeldWithWaiters = 2;
 
+  // Re-enters the lock this thread holds, or takes it when it is free;
+  // false when another thread holds it. Only this thread ever stores its own
+  // id, so a relaxed read that sees it means this thread holds the lock.
+  bool TryEnter(std::thread::id self) {
+    if (owner_.load(std::memory_order_relaxed) == self) {
+      ++depth_;
+      return true;
+    }
+    int expected = kFree;
+    if (!state_.compare_exchange_strong(expected, kHeld, std::memory_order_acquire, std::memory_order_relaxed))
+      return false;
+    TakeOwnership(self);
+    return true;
+  }
+
+  void TakeOwnership(std::thread::id self) {
+    owner_.store(self, std::memory_order_relaxed);
+    depth_ = 1;
+  }
+
+  // False, and nothing released, for a thread that does not hold the lock:
+  // the system's recursive mutex refuses such a release too, and going
+  // through with it would let a second thread in beside the holder.
+  bool Release() {
+    if (owner_.load(std::memory_order_relaxed) != std::this_thread::get_id()) return false;
+    lock_annotations::BeforeUnlock(this);
+    if (--depth_ == 0) {
+      owner_.store(std::thread::id(), std::memory_order_relaxed);
+      // Sequentially consistent, not just a release: the wake-up that may
+      // follow reads the library's count of sleepers, and that read must not
+      // move before this store (x86 orders them anyway; other CPUs may not).
+      if (state_.exchange(kFree, std::memory_order_seq_cst) == kHeldWithWaiters) state_.notify_one();
+    }
+    lock_annotations::AfterUnlock(this);
+    return true;
+  }
+
   void WaitForRelease();
-  bool IsHeldHere() const { return owner_.load(std::memory_order_relaxed) == std::this_thread::get_id(); }
 
   std::atomic<int> state_{kFree};
   std::atomic<std::thread::id> owner_{};
