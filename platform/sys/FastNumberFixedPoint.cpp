@@ -89,13 +89,13 @@ void WriteEightDigits(char* out, std::uint32_t value) {
 }
 
 constexpr std::size_t kMaxDigits = 20;  // of a 64-bit number
+constexpr std::uint64_t kTenToEight = 100000000;
 
 // All 20 digits of value, leading zeros included. The value is cut into
 // independent groups of eight and four digits rather than divided by 100
 // digit pair after digit pair: the rows print four reals a frame, and the
 // chain of dependent divisions was the slowest part of printing them.
 void WriteTwentyDigits(char* out, std::uint64_t value) {
-  constexpr std::uint64_t kTenToEight = 100000000;
   const std::uint64_t upper = value / kTenToEight;
   WriteEightDigits(out + 12, static_cast<std::uint32_t>(value % kTenToEight));
   if (upper == 0) {
@@ -122,6 +122,25 @@ std::size_t WritePointed(char* text, std::uint64_t scaled, int precision) {
   text[whole] = '.';
   std::memcpy(text + whole + 1, digits + kMaxDigits - decimals, decimals);
   return whole + 1 + decimals;
+}
+
+// The digits of value without leading zeros; the one or two digits of most
+// row values need no table of twenty.
+std::size_t WriteWhole(char* text, std::uint64_t value) {
+  if (value < 10) {
+    text[0] = static_cast<char>('0' + value);
+    return 1;
+  }
+  if (value < 100) {
+    std::memcpy(text, kDigitPairs + 2 * value, 2);
+    return 2;
+  }
+  char digits[kMaxDigits];
+  WriteTwentyDigits(digits, value);
+  std::size_t first = 0;
+  while (digits[first] == '0') ++first;
+  std::memcpy(text, digits + first, kMaxDigits - first);
+  return kMaxDigits - first;
 }
 
 // The common case of a row value: its binary point inside the 64-bit
@@ -152,25 +171,12 @@ std::size_t WriteSplit(char* text, std::uint64_t mantissa, int shift, int precis
     }
   }
   if (static_cast<Wide>(whole) * power + fraction > UINT64_MAX) return 0;
-  std::size_t length = 0;
-  if (whole < 10) {
-    text[length++] = static_cast<char>('0' + whole);
-  } else if (whole < 100) {
-    std::memcpy(text, kDigitPairs + 2 * whole, 2);
-    length = 2;
-  } else {
-    char digits[kMaxDigits];
-    WriteTwentyDigits(digits, whole);
-    std::size_t first = 0;
-    while (digits[first] == '0') ++first;
-    length = kMaxDigits - first;
-    std::memcpy(text, digits + first, length);
-  }
+  std::size_t length = WriteWhole(text, whole);
   if (precision == 0) return length;
   text[length++] = '.';
   char digits[16];
-  WriteEightDigits(digits + 8, static_cast<std::uint32_t>(fraction % 100000000));
-  if (precision > 8) WriteEightDigits(digits, static_cast<std::uint32_t>(fraction / 100000000));
+  WriteEightDigits(digits + 8, static_cast<std::uint32_t>(fraction % kTenToEight));
+  if (precision > 8) WriteEightDigits(digits, static_cast<std::uint32_t>(fraction / kTenToEight));
   const std::size_t decimals = static_cast<std::size_t>(precision);
   std::memcpy(text + length, digits + sizeof digits - decimals, decimals);
   return length + decimals;
