@@ -162,6 +162,7 @@ class CBrivenDoc : public CQelTelemetryDoc {
   bool m_bRunning = false;  // frames and events belong to a conversion
   bool m_bSkip = false;
   bool m_bOverwriteAll = false;
+  bool m_bOutputFailed = false;  // the output could not be begun as wanted
   int m_nIso8601Index = -1;
   std::uint64_t m_nLogFileLength = 0;
   ConversionCounters m_counters;

@@ -9,6 +9,9 @@
 
 bool CBrivenDoc::BeginOutput(bool series) {
   const bool ok = OpenOutputFile(series);
+  // An output that got no further than part of its column headers is no
+  // reason to give up the file it would replace.
+  if (!ok) m_bOutputFailed = true;
   if (!ok || m_bSkip) FinishConversion(true);
   return ok;
 }

@@ -65,6 +65,7 @@ void CBrivenDoc::ResetConversion() {
   m_nEndOfInput = 0;
   m_nHeaderMode = 0;
   m_bRunning = false;
+  m_bOutputFailed = false;
   m_nIso8601Index = -1;
   m_nLogFileLength = 0;
   m_counters = ConversionCounters();
