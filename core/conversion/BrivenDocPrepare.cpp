@@ -17,12 +17,22 @@ namespace {
 
 constexpr const char kAborted[] = "Conversion aborted.\r\n";
 constexpr const char kHeaderDefinition[] = "qelhdr1.tdf";
+constexpr const char kNoStartFolder[] =
+    "Unable to determine the working folder (it was removed, or its name is longer than the system allows): "
+    "file names cannot be resolved.";
 constexpr std::uint32_t kHeaderModeChunk = 256;
 
 }  // namespace
 
 bool CBrivenDoc::PrepareConversion() {
   ApplyCommandLineSettings();
+  if (m_strStartDirectory.empty()) {
+    // Nothing is opened or created: every relative name, the conversion
+    // log's included, would have to be guessed.
+    ReportFailure(kNoStartFolder, std::string(kNoStartFolder) + "\r\n");
+    LogMessage(kAborted);
+    return false;
+  }
   {
     Lock lock(m_lock);
     ResetConversion();
