@@ -120,7 +120,10 @@ class CBrivenDoc : public CQelTelemetryDoc {
   std::string AttachAndStart();
   void UndoPreparation(bool after_question = false);
   std::uint32_t RemoveLogFileResource();
+  // The conversion's inputs and the program's own settings files, which
+  // neither the output nor the conversion log may write over.
   std::vector<std::string> ProtectedPaths() const;
+  bool IsProtectedPath(const std::string& path) const;
 
   // Output.
   bool OpenOutputFile(bool series);

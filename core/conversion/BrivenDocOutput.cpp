@@ -47,9 +47,9 @@ bool CBrivenDoc::OpenOutputFile(bool series) {
   const char* path = m_strOutputFilePath.c_str();
   const std::string open_box = sys::Format("An error occured opening the output file\r\n\"%s\".\r\nConversion aborted.", path);
   // An output that is the log or the instrument file would destroy the
-  // input before a byte is read: refused as the sharing violation it is.
-  if (conversion::IsSameFile(m_strOutputFilePath, m_strLogFilePath) ||
-      conversion::IsSameFile(m_strOutputFilePath, m_strInstrumentFilePath)) {
+  // input before a byte is read, and one that is a settings file the
+  // user's settings: refused as the sharing violation it is.
+  if (IsProtectedPath(m_strOutputFilePath)) {
     ReportFailure(open_box, sys::Format("An error occured opening the output file.\r\n\t%s\r\n",
                                         instrument::FileErrorText(sys::CFileException::sharingViolation)));
     return false;
