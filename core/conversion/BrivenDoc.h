@@ -108,6 +108,7 @@ class CBrivenDoc : public CQelTelemetryDoc {
 
   // Preparing.
   void ApplyCommandLineSettings();
+  bool HasRelativeName() const;
   void ResetConversion();
   void ResolveFilePaths();
   void OpenConversionLogFile();

@@ -99,6 +99,9 @@ std::string CBrivenDoc::OpenConversionLogSeries() {
     m_conversionLog.Close();
   }
   if (!m_settings.conversion_log) return {};
+  // No folder stored and none to start from: the log would land wherever
+  // a dead working folder resolves.
+  if (folder.empty()) return "The conversion log folder is not known. No conversion log file will be recorded.";
   switch (m_conversionLog.OpenSeries(folder, ProtectedPaths())) {
     case CConversionLogFile::OpenResult::kOpened:
       break;

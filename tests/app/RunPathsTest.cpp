@@ -46,7 +46,7 @@ class RunPaths : public ::testing::Test {
   apptest::TempFolder folder_;
 };
 
-TEST_F(RunPaths, AWorkingFolderThatCannotBeNamedRefusesTheRun) {
+TEST_F(RunPaths, AWorkingFolderThatCannotBeNamedRefusesRelativeNames) {
   // 18 levels of 250 characters: longer than any path the system takes.
   const std::string level(250, 'd');
   struct Case {
@@ -65,12 +65,19 @@ TEST_F(RunPaths, AWorkingFolderThatCannotBeNamedRefusesTheRun) {
     EXPECT_EQ(run.exit_code, 1) << run.err;
     EXPECT_EQ(run.err,
               "briven: Unable to determine the working folder (it was removed, or its name is longer than the system "
-              "allows): file names cannot be resolved.\nbriven: Conversion aborted.\n");
+              "allows): relative file names cannot be resolved.\nbriven: Conversion aborted.\n");
     // Nothing went to the root folder, and "/" is no conversion log folder.
     EXPECT_FALSE(std::filesystem::exists("/" + output));
     std::filesystem::remove("/" + output);
     EXPECT_EQ(Settings().find("Conversion Log Directory"), std::string::npos) << Settings();
   }
+  // Full names need no working folder: such a run converts as ever, and
+  // stores no folder either.
+  const apptest::ProgramRun run =
+      RunFrom(cases[0].script, {Path("binary_cast.raw"), Path("full.dat"), Path("NMBP0417.tdf")});
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_EQ(apptest::ReadFile(Path("full.dat")).substr(0, kBinaryColumns.size()), kBinaryColumns);
+  EXPECT_EQ(Settings().find("Conversion Log Directory"), std::string::npos) << Settings();
 }
 
 struct ExistingLogCase {
