@@ -94,7 +94,7 @@ TEST_F(ReplacedOutputRun, AStoppedRunReplacesWithWholeRowsAKilledOneLeavesThePre
     apptest::WriteFile(output, kPrevious);
     apptest::ProgramOptions options;
     options.signal = c.signal;
-    options.signal_after_ms = 400;
+    options.signal_after_ms = 250;
     options.signal_when_exists = log;
     const apptest::ProgramRun run = Run({big_log, output, Path("NMBP0417.tdf"), "-ow=yes", "-cl=" + log}, options);
     EXPECT_EQ(run.exit_code, c.exit_code) << run.err;
