@@ -82,10 +82,17 @@ FileProblem SettingsStoreFile::Read(std::string& text, FileIdentity& identity) c
     return Problem(errno, ERROR_READ_FAULT, "cannot open");
   }
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    const int os_error = errno ? errno : EISDIR;
+  if (::fstat(fd, &st) != 0) {
+    const int os_error = errno;
     ::close(fd);
-    return Problem(os_error, ERROR_READ_FAULT, "not a readable file");
+    return Problem(os_error, ERROR_READ_FAULT, "cannot examine");
+  }
+  if (!S_ISREG(st.st_mode)) {
+    // The reason is the kind of thing there: errno tells nothing after a
+    // successful fstat.
+    ::close(fd);
+    if (S_ISDIR(st.st_mode)) return Problem(EISDIR, ERROR_READ_FAULT, "not a readable file");
+    return FileProblem{ERROR_READ_FAULT, "not a readable file: not a regular file"};
   }
   identity = FileIdentity{true, static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
                           static_cast<std::int64_t>(st.st_size),
