@@ -10,31 +10,13 @@
 #include <cstdlib>
 
 #include "platform/sys/FileException.h"
+#include "platform/sys/PathParts.h"
 
 namespace {
 
 int CauseOfErrno(int os_error, const std::string& path) {
   const int cause = sys::CFileException::FromErrno(os_error, path).m_cause;
   return cause == 0 ? sys::CFileException::genericException : cause;
-}
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// A rename lasts a crash only once the folder that holds the name is on disk.
-void SyncFolder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
 }
 
 }  // namespace
@@ -69,7 +51,7 @@ int COutputReplacement::Begin(const std::string& path, int& cause) {
     ::close(lock_fd);
     return -1;
   }
-  std::string name = FolderOf(target) + "/." + NameOf(target) + ".briven-XXXXXX";
+  std::string name = sys::FolderOfPath(target) + "/." + sys::NameOfPath(target) + ".briven-XXXXXX";
   const int fd = ::mkostemp(name.data(), O_CLOEXEC);
   if (fd < 0) {
     cause = CauseOfErrno(errno, path);
@@ -101,7 +83,7 @@ int COutputReplacement::Commit() {
     cause = CauseOfErrno(errno, target_);
     ::unlink(temporary_.c_str());
   } else {
-    SyncFolder(FolderOf(target_));
+    sys::SyncFolder(sys::FolderOfPath(target_));
   }
   temporary_.clear();
   Unlock();

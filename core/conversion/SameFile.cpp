@@ -6,21 +6,12 @@
 #include <climits>
 #include <cstdlib>
 
+#include "platform/sys/PathParts.h"
+
 namespace conversion {
 namespace {
 
 constexpr int kMaxLinks = 8;
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? std::string("/") : path.substr(0, slash);
-}
-
-std::string NameOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
-}
 
 // Where a write to path lands: its folder made absolute and free of links,
 // and its name, following a link that points at a file not yet there.
@@ -28,8 +19,8 @@ std::string NameOf(const std::string& path) {
 std::string WriteLocation(std::string path) {
   for (int link = 0; link < kMaxLinks; ++link) {
     char folder[PATH_MAX];
-    if (::realpath(FolderOf(path).c_str(), folder) == nullptr) return {};
-    const std::string located = std::string(folder) + "/" + NameOf(path);
+    if (::realpath(sys::FolderOfPath(path).c_str(), folder) == nullptr) return {};
+    const std::string located = std::string(folder) + "/" + sys::NameOfPath(path);
     char target[PATH_MAX];
     const ssize_t n = ::readlink(located.c_str(), target, sizeof target - 1);
     if (n <= 0) return located;

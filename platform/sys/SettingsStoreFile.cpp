@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/sys/Format.h"
+#include "platform/sys/PathParts.h"
 #include "platform/sys/SettingsStoreTypes.h"
 #include "platform/sys/Time.h"
 
@@ -37,14 +38,6 @@ bool WriteAll(int fd, const std::string& text) {
     done += static_cast<std::size_t>(n);
   }
   return true;
-}
-
-// A rename is durable only once the folder that holds the name is on disk.
-void SyncFolder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
 }
 
 }  // namespace
