@@ -26,3 +26,14 @@ constexpr DWORD QVT_BARSTYLE_OWN_BORDERS = 0x100;
 constexpr DWORD QVT_BARSTYLE_GRIPPER = 0x200;
 
 }  // namespace docking
+
+namespace docking {
+
+// The dock bars' child-window ids.
+constexpr sys::UINT kDockBarTop = 0xE81B;
+constexpr sys::UINT kDockBarLeft = 0xE81C;
+constexpr sys::UINT kDockBarRight = 0xE81D;
+constexpr sys::UINT kDockBarBottom = 0xE81E;
+constexpr sys::UINT kDockBarFloat = 0xE81F;
+
+}  // namespace docking
