@@ -35,6 +35,8 @@ class QVTRowProportions {
 
   // The smallest share of a bar in a row `rowLength` pixels long:
   // 18 / length, at most 1; the default minimum for a row of no length.
+  // Given the row's length less its splitters, a bar at the minimum share
+  // is laid out at least 18 pixels long.
   static float UpdateMinProportion(int rowLength);
 
   // Makes the visible shares of `row` add up to exactly 1, none below

@@ -107,6 +107,32 @@ TEST(QVTDockRowLayoutTest, BarsFillTheRowAndStayInsideForAnyShares) {
   }
 }
 
+// Expanded in a 406 px row of three, the other bars keep 18 px each and
+// the expanded one takes the rest; contracted, all three share the row.
+TEST(QVTDockRowLayoutTest, ExpandedAndContractedRowsFillTheRow) {
+  const Layout layout(QVTDockSide::kLeft);
+  const float minimum = QVTRowProportions::UpdateMinProportion(406 - 2 * 6);
+  std::vector<QVTRowShare> shares(3, QVTRowShare{0.3f, true, true});
+  QVTRowProportions::ExpandBar(shares, 1, QVTRowProportions::kExpand, minimum);
+  Layout::Row row{1, {}};
+  for (int i = 0; i < 3; ++i) {
+    row.bars.push_back(Sizable(i + 1, shares[i].proportion, 60));
+  }
+  Layout::Result r = layout.CalcFixedLayout(std::span(&row, 1), 406);
+  EXPECT_EQ(r.barRects[0][0], (ui::RECT{2, 0, 62, 18}));
+  EXPECT_EQ(r.barRects[0][1], (ui::RECT{2, 24, 62, 382}));
+  EXPECT_EQ(r.barRects[0][2], (ui::RECT{2, 388, 62, 406}));
+  QVTRowProportions::ExpandBar(shares, 1, QVTRowProportions::kContract, minimum);
+  for (int i = 0; i < 3; ++i) {
+    row.bars[i].proportion = shares[i].proportion;
+  }
+  r = layout.CalcFixedLayout(std::span(&row, 1), 406);
+  // 394 px in thirds: the odd pixels go where the running share rounds up.
+  EXPECT_EQ(r.barRects[0][0], (ui::RECT{2, 0, 62, 131}));
+  EXPECT_EQ(r.barRects[0][1], (ui::RECT{2, 137, 62, 269}));
+  EXPECT_EQ(r.barRects[0][2], (ui::RECT{2, 275, 62, 406}));
+}
+
 TEST(QVTDockRowLayoutTest, HiddenBarsAndEmptyRowsTakeNoRoom) {
   const Layout layout(QVTDockSide::kTop);
   Layout::Row hiddenRow{1, {Sizable(1, 1.0f, 50)}};
