@@ -1,0 +1,63 @@
+// The host of interactive runs: the screen is a real X display reached
+// through wxWidgets on GTK. Nothing outside this folder includes wx or GTK,
+// so the unattended program never loads them.
+//
+// The window system's loop stays the master: when the GUI thread's queue is
+// empty it lands here, and one bounded dispatch of wx's loop (until the
+// next timer of ours is due) lets the display's events in. Other threads
+// post to our queues and wake wx's loop.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "platform/ui/Host.h"
+
+class wxGUIEventLoop;
+class wxEventLoopActivator;
+
+namespace sys {
+class DisplayProbe;
+}
+
+namespace wxhost {
+
+class WxHost : public ui::Host {
+ public:
+  ~WxHost() override;
+  WxHost(const WxHost&) = delete;
+  WxHost& operator=(const WxHost&) = delete;
+
+  // Starts wx on the display that `probe` holds open (the probe is closed
+  // once GTK has its own connection). Null with the reason in `error` when
+  // GTK cannot start; `program_name` is the only argument wx sees, since
+  // GTK removes or refuses some others.
+  static std::unique_ptr<WxHost> Start(sys::DisplayProbe& probe, const char* program_name, std::string& error);
+
+  void WaitForInput(ui::InputWaiter& waiter, std::int64_t due_ms) override;
+  void Wake(ui::InputWaiter& waiter) override;
+  ui::RECT ScreenRect() const override;
+
+  // Runs a native modal dialog's loop (`show` calls ShowModal) while our
+  // queue keeps being drained, so timers fire and posted messages are
+  // handled until the dialog closes. Returns what `show` returns.
+  int RunNativeModal(const std::function<int()>& show);
+
+  // Drains the calling thread's queue without waiting.
+  static void DrainQueue();
+
+ private:
+  WxHost();
+  // Everything of wx's loop that must happen on the GUI thread after a
+  // dispatch: its pending events and deferred deletions.
+  void AfterDispatch();
+
+  ui::DWORD gui_thread_ = 0;
+  std::atomic<ui::InputWaiter*> gui_waiter_{nullptr};
+  std::unique_ptr<wxGUIEventLoop> loop_;
+  std::unique_ptr<wxEventLoopActivator> activator_;
+};
+
+}  // namespace wxhost
