@@ -2,6 +2,7 @@
 // message by message against it.
 #pragma once
 
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/CreationHook.h"

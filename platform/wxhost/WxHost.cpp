@@ -1,18 +1,19 @@
 #include "platform/wxhost/WxHost.h"
 
+#include <cstdlib>
+#include <vector>
+
+#include "platform/sys/DisplayProbe.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/Clock.h"
+#include "platform/ui/MessageLoop.h"
+#include "platform/ui/Messages.h"
+// GTK's headers define TRUE and FALSE as macros: they come after ours.
 #include <wx/app.h>
 #include <wx/display.h>
 #include <wx/evtloop.h>
 #include <wx/init.h>
 #include <wx/timer.h>
-
-#include <cstdlib>
-#include <vector>
-
-#include "platform/sys/DisplayProbe.h"
-#include "platform/ui/Clock.h"
-#include "platform/ui/MessageLoop.h"
-#include "platform/ui/Messages.h"
 
 namespace wxhost {
 
@@ -53,6 +54,7 @@ class QueueDrainTimer : public wxTimer {
 WxHost::WxHost() = default;
 
 WxHost::~WxHost() {
+  ui::SetClipboardService(nullptr);
   activator_.reset();
   loop_.reset();
   wxEntryCleanup();
@@ -84,6 +86,7 @@ std::unique_ptr<WxHost> WxHost::Start(sys::DisplayProbe& probe, const char* prog
   host->gui_thread_ = ui::GetCurrentThreadId();
   host->loop_ = std::make_unique<wxGUIEventLoop>();
   host->activator_ = std::make_unique<wxEventLoopActivator>(host->loop_.get());
+  ui::SetClipboardService(&host->clipboard_);
   return host;
 }
 

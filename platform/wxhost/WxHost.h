@@ -14,6 +14,7 @@
 #include <string>
 
 #include "platform/ui/Host.h"
+#include "platform/wxhost/WxClipboard.h"
 
 class wxGUIEventLoop;
 class wxEventLoopActivator;
@@ -54,6 +55,7 @@ class WxHost : public ui::Host {
   // dispatch: its pending events and deferred deletions.
   void AfterDispatch();
 
+  WxClipboard clipboard_;
   ui::DWORD gui_thread_ = 0;
   std::atomic<ui::InputWaiter*> gui_waiter_{nullptr};
   std::unique_ptr<wxGUIEventLoop> loop_;
