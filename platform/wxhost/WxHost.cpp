@@ -6,6 +6,8 @@
 #include "platform/sys/DisplayProbe.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Clock.h"
+#include "platform/ui/FileChooser.h"
+#include "platform/ui/HelpViewer.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
 // GTK's headers define TRUE and FALSE as macros: they come after ours.
@@ -13,6 +15,7 @@
 #include <wx/display.h>
 #include <wx/evtloop.h>
 #include <wx/init.h>
+#include <wx/log.h>
 #include <wx/timer.h>
 
 namespace wxhost {
@@ -55,6 +58,8 @@ WxHost::WxHost() = default;
 
 WxHost::~WxHost() {
   ui::SetClipboardService(nullptr);
+  ui::SetFileChooserService(nullptr);
+  ui::SetHelpViewerService(nullptr);
   activator_.reset();
   loop_.reset();
   wxEntryCleanup();
@@ -82,11 +87,16 @@ std::unique_ptr<WxHost> WxHost::Start(sys::DisplayProbe& probe, const char* prog
     wxEntryCleanup();
     return nullptr;
   }
+  // wx's own complaints go to stderr: a message box of wx's would run a
+  // loop of its own at a moment nobody chose.
+  delete wxLog::SetActiveTarget(new wxLogStderr);
   std::unique_ptr<WxHost> host(new WxHost);
   host->gui_thread_ = ui::GetCurrentThreadId();
   host->loop_ = std::make_unique<wxGUIEventLoop>();
   host->activator_ = std::make_unique<wxEventLoopActivator>(host->loop_.get());
   ui::SetClipboardService(&host->clipboard_);
+  ui::SetFileChooserService(&host->choosers_);
+  ui::SetHelpViewerService(&host->help_);
   return host;
 }
 
@@ -132,6 +142,8 @@ ui::RECT WxHost::ScreenRect() const {
   const wxRect area = wxDisplay(0u).GetGeometry();
   return ui::RECT{area.GetLeft(), area.GetTop(), area.GetRight() + 1, area.GetBottom() + 1};
 }
+
+wxWindow* WxHost::HostWindowOf(ui::HWND) const { return nullptr; }
 
 int WxHost::RunNativeModal(const std::function<int()>& show) {
   QueueDrainTimer drain;

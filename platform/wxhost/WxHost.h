@@ -15,8 +15,11 @@
 
 #include "platform/ui/Host.h"
 #include "platform/wxhost/WxClipboard.h"
+#include "platform/wxhost/WxFileChoosers.h"
+#include "platform/wxhost/WxHelpViewer.h"
 
 class wxGUIEventLoop;
+class wxWindow;
 class wxEventLoopActivator;
 
 namespace sys {
@@ -46,6 +49,12 @@ class WxHost : public ui::Host {
   // handled until the dialog closes. Returns what `show` returns.
   int RunNativeModal(const std::function<int()>& show);
 
+  // The wx window that shows `hwnd`'s top-level window; null when it has
+  // none (dialogs then have no parent on the display).
+  wxWindow* HostWindowOf(ui::HWND hwnd) const;
+
+  WxHelpViewer& HelpViewer() { return help_; }
+
   // Drains the calling thread's queue without waiting.
   static void DrainQueue();
 
@@ -56,6 +65,8 @@ class WxHost : public ui::Host {
   void AfterDispatch();
 
   WxClipboard clipboard_;
+  WxFileChoosers choosers_{*this};
+  WxHelpViewer help_{*this};
   ui::DWORD gui_thread_ = 0;
   std::atomic<ui::InputWaiter*> gui_waiter_{nullptr};
   std::unique_ptr<wxGUIEventLoop> loop_;
