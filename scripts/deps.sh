@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev zip unzip libarchive-tools
+  libcairo2-dev libpango1.0-dev fonts-dejavu-core
 )
 packages+=("$@")
 
