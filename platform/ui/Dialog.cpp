@@ -8,6 +8,7 @@
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/NonClient.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/DialogState.h"
@@ -35,8 +36,11 @@ bool AnswersDirectly(UINT message) {
 }
 
 RECT DialogRect(const DialogTemplate& dialog, HWND parent) {
-  const int width = internal::DialogUnitsToPixelsX(dialog.cx);
-  const int height = internal::DialogUnitsToPixelsY(dialog.cy);
+  // The template gives the client area; the frame comes around it.
+  RECT outer{0, 0, internal::DialogUnitsToPixelsX(dialog.cx), internal::DialogUnitsToPixelsY(dialog.cy)};
+  AdjustWindowRectEx(&outer, dialog.style, FALSE, dialog.ex_style);
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
   int x = internal::DialogUnitsToPixelsX(dialog.x);
   int y = internal::DialogUnitsToPixelsY(dialog.y);
   if (dialog.style & WS_CHILD) return RECT{x, y, x + width, y + height};
