@@ -66,7 +66,8 @@ RECT Frame::CaptionRect(int width) const {
 }
 
 RECT Frame::SystemMenuButton(int width) const {
-  if (!caption_ || !(style_ & WS_SYSMENU) || (ex_style_ & WS_EX_TOOLWINDOW)) return RECT{};
+  // Tool windows and modal dialog frames show no system menu icon.
+  if (!caption_ || !(style_ & WS_SYSMENU) || (ex_style_ & (WS_EX_TOOLWINDOW | WS_EX_DLGMODALFRAME))) return RECT{};
   const RECT band = CaptionRect(width);
   const int top = band.top + kButtonMargin;
   return RECT{band.left + kButtonMargin, top, band.left + kButtonMargin + button_height_, top + button_height_};
