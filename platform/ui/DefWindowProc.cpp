@@ -29,8 +29,7 @@ LRESULT CopyText(const std::string& text, WPARAM size, LPARAM buffer) {
 namespace internal {
 // Text of windows that keep it in the record (everything but edits).
 LRESULT DefaultText(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return 0;
   switch (message) {
     case WM_SETTEXT:
@@ -62,8 +61,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     }
     case WM_GETFONT: {
-      TableLock lock(WindowTable::Get().mutex());
-      WindowRecord* record = WindowTable::Get().Find(hwnd);
+      internal::LockedWindow record(hwnd);
       return record ? reinterpret_cast<LRESULT>(record->font) : 0;
     }
   }

@@ -34,8 +34,7 @@ RECT Clip(const RECT& r, const RECT& bounds) {
 }  // namespace
 
 BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return internal::RefuseHandle();
   const RECT area = Clip(rect ? *rect : ClientOf(*record), ClientOf(*record));
   if (IsEmpty(area)) return TRUE;
@@ -47,8 +46,7 @@ BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
 }
 
 BOOL ValidateRect(HWND hwnd, const RECT* rect) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return internal::RefuseHandle();
   // A rectangle is kept as one box: validating part of it keeps the box
   // unless the part covers it.
@@ -64,8 +62,7 @@ BOOL ValidateRect(HWND hwnd, const RECT* rect) {
 }
 
 BOOL GetUpdateRect(HWND hwnd, RECT* rect, BOOL) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return internal::RefuseHandle();
   if (rect) *rect = record->update_pending ? record->update_rect : RECT{};
   return record->update_pending ? TRUE : FALSE;
@@ -92,8 +89,7 @@ HWND GetLockedWindow() {
 BOOL UpdateWindow(HWND hwnd) {
   bool due;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle();
     due = record->update_pending && internal::IsOnCurrentThread(*record);
   }

@@ -44,8 +44,7 @@ bool FindPaint(MSG& out, const internal::MessageFilter& filter) {
   for (HWND hwnd : WindowTable::Get().AllWindows()) {
     bool due;
     {
-      TableLock lock(WindowTable::Get().mutex());
-      WindowRecord* record = WindowTable::Get().Find(hwnd);
+      internal::LockedWindow record(hwnd);
       due = record && record->thread_id == thread && record->update_pending && !record->destroying;
     }
     if (due && IsWindowVisible(hwnd) && filter(hwnd, WM_PAINT)) {
@@ -86,8 +85,7 @@ bool PeekCore(MSG& out, HWND hwnd, UINT filter_min, UINT filter_max, bool remove
 }
 
 std::uint64_t UpdateSerial(HWND hwnd) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   return record ? record->update_serial : 0;
 }
 
@@ -109,8 +107,7 @@ DWORD GetCurrentThreadId() { return internal::CurrentQueue().thread_id(); }
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   std::shared_ptr<ThreadQueue> target;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle(), 0;
     target = record->queue;
   }
@@ -135,8 +132,7 @@ BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!hwnd) {
     target = internal::CurrentQueuePtr();
   } else {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle();
     target = record->queue;
   }
@@ -245,8 +241,7 @@ LRESULT DispatchMessage(const MSG* msg) {
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse_ms, TIMERPROC proc) {
   std::shared_ptr<ThreadQueue> queue;
   if (hwnd) {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle(), 0;
     if (!internal::IsOnCurrentThread(*record)) {
       SetLastError(ERROR_ACCESS_DENIED);

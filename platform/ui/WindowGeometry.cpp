@@ -35,16 +35,14 @@ POINT ParentOrigin(const WindowRecord& record) {
 }  // namespace
 
 BOOL GetWindowRect(HWND hwnd, RECT* rect) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record || !rect) return internal::RefuseHandle();
   *rect = record->rect;
   return TRUE;
 }
 
 BOOL GetClientRect(HWND hwnd, RECT* rect) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record || !rect) return internal::RefuseHandle();
   *rect = RECT{0, 0, record->rect.right - record->rect.left, record->rect.bottom - record->rect.top};
   return TRUE;
@@ -55,8 +53,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, UI
   POINT client_origin;
   SIZE size;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle();
     const POINT origin = ParentOrigin(*record);
     RECT target = record->rect;
@@ -97,8 +94,7 @@ BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
 }
 
 BOOL ClientToScreen(HWND hwnd, POINT* point) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record || !point) return internal::RefuseHandle();
   point->x += record->rect.left;
   point->y += record->rect.top;
@@ -106,8 +102,7 @@ BOOL ClientToScreen(HWND hwnd, POINT* point) {
 }
 
 BOOL ScreenToClient(HWND hwnd, POINT* point) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record || !point) return internal::RefuseHandle();
   point->x -= record->rect.left;
   point->y -= record->rect.top;
@@ -132,8 +127,7 @@ HWND ChildWindowFromPoint(HWND parent, POINT client_point) {
 }
 
 HWND ChildWindowFromPointEx(HWND parent, POINT client_point, UINT flags) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(parent);
+  internal::LockedWindow record(parent);
   if (!record) return internal::RefuseHandle(), nullptr;
   const POINT screen{client_point.x + record->rect.left, client_point.y + record->rect.top};
   auto inside = [&](const RECT& r) {
@@ -152,8 +146,7 @@ HWND ChildWindowFromPointEx(HWND parent, POINT client_point, UINT flags) {
 }
 
 BOOL GetWindowPlacement(HWND hwnd, WINDOWPLACEMENT* placement) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record || !placement) return internal::RefuseHandle();
   const POINT origin = ParentOrigin(*record);
   placement->rcNormalPosition = RECT{record->rect.left - origin.x, record->rect.top - origin.y,

@@ -102,8 +102,7 @@ void Unlink(HWND hwnd) {
 }
 
 std::vector<HWND> ChildrenOf(HWND hwnd) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   return record ? record->children : std::vector<HWND>{};
 }
 
@@ -121,8 +120,7 @@ std::vector<HWND> OwnedBy(HWND hwnd) {
 void DestroyTree(HWND hwnd) {
   std::shared_ptr<internal::ThreadQueue> queue;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return;
     record->destroying = true;
     record->style &= ~WS_VISIBLE;
@@ -187,8 +185,7 @@ HWND CreateWindowEx(DWORD ex_style, const char* class_name, const char* window_n
 
 BOOL DestroyWindow(HWND hwnd) {
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle();
     if (!internal::IsOnCurrentThread(*record)) {
       SetLastError(ERROR_ACCESS_DENIED);

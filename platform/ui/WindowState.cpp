@@ -7,6 +7,7 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/internal/DialogState.h"
 #include "platform/ui/internal/WindowAccess.h"
 
 namespace ui {
@@ -31,8 +32,7 @@ BOOL ShowWindow(HWND hwnd, int command) {
   bool was_visible;
   bool top_level;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle();
     was_visible = (record->style & WS_VISIBLE) != 0;
     top_level = !(record->style & WS_CHILD);
@@ -75,8 +75,7 @@ BOOL IsWindowVisible(HWND hwnd) {
 BOOL EnableWindow(HWND hwnd, BOOL enable) {
   bool was_disabled;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle();
     was_disabled = (record->style & WS_DISABLED) != 0;
     if (enable) record->style &= ~WS_DISABLED;
@@ -90,8 +89,7 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
 }
 
 BOOL IsWindowEnabled(HWND hwnd) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return internal::RefuseHandle();
   return (record->style & WS_DISABLED) ? FALSE : TRUE;
 }
@@ -135,8 +133,7 @@ HWND SetActiveWindow(HWND hwnd) {
   internal::ThreadQueue& queue = internal::CurrentQueue();
   HWND old;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (hwnd && !record) return internal::RefuseHandle(), nullptr;
     if (record && record->parent) hwnd = GetAncestor(hwnd, GA_ROOT);
     old = queue.active;
@@ -211,8 +208,7 @@ std::string GetWindowTextString(HWND hwnd) {
 }
 
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return internal::RefuseHandle();
   switch (index) {
     case GWL_STYLE: return record->style;
@@ -222,18 +218,18 @@ LONG_PTR GetWindowLongPtr(HWND hwnd, int index) {
     case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(record->proc);
     case GWLP_HWNDPARENT: return reinterpret_cast<LONG_PTR>(record->parent ? record->parent : record->owner);
   }
-  if (record->is_dialog) {
-    if (index == DWLP_MSGRESULT) return record->dialog_msg_result;
-    if (index == DWLP_DLGPROC) return reinterpret_cast<LONG_PTR>(record->dialog_proc);
-    if (index == DWLP_USER) return record->dialog_user;
+  if (internal::IsDialogRecord(*record)) {
+    const internal::DialogState& dialog = *record->dialog;
+    if (index == DWLP_MSGRESULT) return dialog.msg_result;
+    if (index == DWLP_DLGPROC) return reinterpret_cast<LONG_PTR>(dialog.proc);
+    if (index == DWLP_USER) return dialog.user;
   }
   SetLastError(ERROR_INVALID_PARAMETER);
   return 0;
 }
 
 LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return internal::RefuseHandle();
   auto swap = [&](auto& field, auto new_value) {
     const LONG_PTR old = static_cast<LONG_PTR>(field);
@@ -251,12 +247,13 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
       return old;
     }
   }
-  if (record->is_dialog) {
-    if (index == DWLP_MSGRESULT) return swap(record->dialog_msg_result, value);
-    if (index == DWLP_USER) return swap(record->dialog_user, value);
+  if (internal::IsDialogRecord(*record)) {
+    internal::DialogState& dialog = *record->dialog;
+    if (index == DWLP_MSGRESULT) return swap(dialog.msg_result, value);
+    if (index == DWLP_USER) return swap(dialog.user, value);
     if (index == DWLP_DLGPROC) {
-      const LONG_PTR old = reinterpret_cast<LONG_PTR>(record->dialog_proc);
-      record->dialog_proc = reinterpret_cast<DLGPROC>(value);
+      const LONG_PTR old = reinterpret_cast<LONG_PTR>(dialog.proc);
+      dialog.proc = reinterpret_cast<DLGPROC>(value);
       return old;
     }
   }
@@ -269,8 +266,7 @@ LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPA
 }
 
 DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* process_id) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return internal::RefuseHandle();
   if (process_id) *process_id = 1;
   return record->thread_id;

@@ -31,8 +31,7 @@ bool FindClass(const std::string& name, ClassInfo& out);
 // A control's private state, created on first use.
 template <typename T>
 std::shared_ptr<T> ControlState(HWND hwnd) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  LockedWindow record(hwnd);
   if (!record) return nullptr;
   if (!record->control) record->control = std::make_shared<T>();
   return std::static_pointer_cast<T>(record->control);

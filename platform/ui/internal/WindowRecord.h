@@ -12,6 +12,8 @@
 
 namespace ui::internal {
 
+struct DialogState;
+
 // Base of a control's private state (the edit's text, a list's items).
 struct ControlData {
   virtual ~ControlData() = default;
@@ -42,14 +44,8 @@ struct WindowRecord {
   RECT update_rect;
   std::uint64_t update_serial = 0;  // counts invalidations
 
-  // Dialog state, for windows made by the dialog manager.
-  bool is_dialog = false;
-  DLGPROC dialog_proc = nullptr;
-  LONG_PTR dialog_msg_result = 0;
-  LONG_PTR dialog_user = 0;
-  UINT default_id = 1;  // IDOK
-  bool dialog_ended = false;
-  INT_PTR dialog_result = 0;
+  // The dialog manager's state, only for its windows (DialogState.h).
+  std::shared_ptr<DialogState> dialog;
 
   std::shared_ptr<ControlData> control;
 };
