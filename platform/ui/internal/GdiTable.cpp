@@ -1,94 +1,89 @@
 #include "platform/ui/internal/GdiTable.h"
 
-#include <cstdint>
-
 #include "platform/ui/internal/DcRecord.h"
 
 namespace ui::internal {
 
 namespace {
 
-// Handle layout as for windows, with a tag of its own: tag in bits 56-63,
-// generation in bits 24-55, slot + 1 in bits 0-23.
-constexpr std::uint64_t kTag = 0xB9ull << 56;
-constexpr std::uint64_t kSlotMask = 0xFFFFFF;
-
-void* MakeHandle(std::uint32_t slot, std::uint32_t generation) {
-  const std::uint64_t value = kTag | (static_cast<std::uint64_t>(generation) << 24) | (slot + 1);
-  return reinterpret_cast<void*>(static_cast<std::uintptr_t>(value));
+HandleKind KindOfType(DWORD type) {
+  switch (type) {
+    case OBJ_PEN:
+      return HandleKind::kPen;
+    case OBJ_BRUSH:
+      return HandleKind::kBrush;
+    case OBJ_FONT:
+      return HandleKind::kFont;
+    case OBJ_BITMAP:
+      return HandleKind::kBitmap;
+    case OBJ_REGION:
+      return HandleKind::kRegion;
+    default:
+      return HandleKind::kIcon;
+  }
 }
 
-bool DecodeHandle(const void* handle, std::uint32_t& slot, std::uint32_t& generation) {
-  const auto value = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(handle));
-  if ((value & (0xFFull << 56)) != kTag || (value & kSlotMask) == 0) return false;
-  slot = static_cast<std::uint32_t>((value & kSlotMask) - 1);
-  generation = static_cast<std::uint32_t>((value >> 24) & 0xFFFFFFFF);
-  return true;
+bool IsDrawingKind(HandleKind kind) {
+  switch (kind) {
+    case HandleKind::kPen:
+    case HandleKind::kBrush:
+    case HandleKind::kFont:
+    case HandleKind::kBitmap:
+    case HandleKind::kRegion:
+    case HandleKind::kIcon:
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace
 
 GdiTable& GdiTable::Get() {
-  static GdiTable* table = new GdiTable;  // outlives static objects that delete handles
-  return *table;
+  static GdiTable table;
+  return table;
 }
 
-void* GdiTable::Add(std::shared_ptr<GdiObject> object) { return Insert(std::move(object), nullptr); }
-
-void* GdiTable::AddDc(std::shared_ptr<DcRecord> dc) { return Insert(nullptr, std::move(dc)); }
-
-void* GdiTable::Insert(std::shared_ptr<GdiObject> object, std::shared_ptr<DcRecord> dc) {
-  std::lock_guard lock(mutex_);
-  std::uint32_t slot;
-  if (!free_slots_.empty()) {
-    slot = free_slots_.back();
-    free_slots_.pop_back();
-  } else {
-    if (slots_.size() >= kSlotMask) return nullptr;
-    slot = static_cast<std::uint32_t>(slots_.size());
-    slots_.emplace_back();
-  }
-  Slot& entry = slots_[slot];
-  void* handle = MakeHandle(slot, entry.generation);
-  if (object) object->handle = handle;
-  entry.object = std::move(object);
-  entry.dc = std::move(dc);
+void* GdiTable::Add(std::shared_ptr<GdiObject> object) {
+  TableLock lock(HandleTable::Get().mutex());
+  const HandleKind kind = KindOfType(object->type);
+  GdiObject* raw = object.get();
+  // Stored as the base, so every lookup casts back to the same pointer.
+  void* handle = HandleTable::Get().Add(kind, std::static_pointer_cast<void>(std::move(object)));
+  if (handle) raw->handle = handle;
   return handle;
 }
 
-GdiTable::Slot* GdiTable::Lookup(const void* handle) {
-  std::uint32_t slot, generation;
-  if (!DecodeHandle(handle, slot, generation) || slot >= slots_.size()) return nullptr;
-  Slot& entry = slots_[slot];
-  if (entry.generation != generation || (!entry.object && !entry.dc)) return nullptr;
-  return &entry;
+void* GdiTable::AddDc(std::shared_ptr<DcRecord> dc) {
+  return HandleTable::Get().Add(HandleKind::kDeviceContext, std::static_pointer_cast<void>(std::move(dc)));
 }
 
 bool GdiTable::Remove(void* handle) {
-  std::shared_ptr<GdiObject> object;  // released outside the lock
+  std::shared_ptr<GdiObject> object;  // released after the lock
   std::shared_ptr<DcRecord> dc;
-  std::lock_guard lock(mutex_);
-  Slot* entry = Lookup(handle);
-  if (!entry) return false;
-  if (entry->object && entry->object->stock) return false;
-  object = std::move(entry->object);
-  if (object) object->handle = nullptr;
-  dc = std::move(entry->dc);
-  ++entry->generation;  // every copy of the old handle is now stale
-  free_slots_.push_back(static_cast<std::uint32_t>(entry - slots_.data()));
-  return true;
+  TableLock lock(HandleTable::Get().mutex());
+  const HandleKind kind = HandleTable::Get().KindOf(handle);
+  if (kind == HandleKind::kDeviceContext) {
+    dc = HandleTable::Get().FindShared<DcRecord>(handle, kind);
+  } else if (IsDrawingKind(kind)) {
+    object = HandleTable::Get().FindShared<GdiObject>(handle, kind);
+    if (!object || object->stock) return false;
+    object->handle = nullptr;
+  } else {
+    return false;
+  }
+  return HandleTable::Get().Remove(handle, kind);
 }
 
 std::shared_ptr<GdiObject> GdiTable::Find(const void* handle) {
-  std::lock_guard lock(mutex_);
-  Slot* entry = Lookup(handle);
-  return entry ? entry->object : nullptr;
+  TableLock lock(HandleTable::Get().mutex());
+  const HandleKind kind = HandleTable::Get().KindOf(handle);
+  if (!IsDrawingKind(kind)) return nullptr;
+  return HandleTable::Get().FindShared<GdiObject>(handle, kind);
 }
 
 std::shared_ptr<DcRecord> GdiTable::FindDc(const void* handle) {
-  std::lock_guard lock(mutex_);
-  Slot* entry = Lookup(handle);
-  return entry ? entry->dc : nullptr;
+  return HandleTable::Get().FindShared<DcRecord>(handle, HandleKind::kDeviceContext);
 }
 
 }  // namespace ui::internal

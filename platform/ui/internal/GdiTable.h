@@ -1,14 +1,13 @@
-// The table of live drawing objects and device contexts. A handle carries
-// a slot and a generation, so a deleted object's handle, or a value that
-// was never a handle, is refused instead of reaching another object.
+// Drawing objects and device contexts in the window system's one handle
+// table (HandleTable.h), each under the kind of its object type, so a
+// brush handle passed where a pen is wanted is refused like a stale one.
 #pragma once
 
 #include <memory>
-#include <mutex>
-#include <vector>
 
 #include "platform/ui/GdiTypes.h"
 #include "platform/ui/internal/GdiObject.h"
+#include "platform/ui/internal/HandleTable.h"
 
 namespace ui::internal {
 
@@ -20,7 +19,8 @@ class GdiTable {
 
   void* Add(std::shared_ptr<GdiObject> object);
   void* AddDc(std::shared_ptr<DcRecord> dc);
-  // Drops the handle; whoever still holds the record keeps it alive.
+  // Drops the handle; whoever still holds the record (a context it is
+  // selected into) keeps it alive. Stock objects stay.
   bool Remove(void* handle);
   std::shared_ptr<GdiObject> Find(const void* handle);
   std::shared_ptr<DcRecord> FindDc(const void* handle);
@@ -31,19 +31,6 @@ class GdiTable {
     if (!object || object->type != type) return nullptr;
     return std::static_pointer_cast<T>(object);
   }
-
- private:
-  struct Slot {
-    std::uint32_t generation = 0;
-    std::shared_ptr<GdiObject> object;
-    std::shared_ptr<DcRecord> dc;
-  };
-  void* Insert(std::shared_ptr<GdiObject> object, std::shared_ptr<DcRecord> dc);
-  Slot* Lookup(const void* handle);
-
-  std::mutex mutex_;
-  std::vector<Slot> slots_;
-  std::vector<std::uint32_t> free_slots_;
 };
 
 }  // namespace ui::internal
