@@ -2,6 +2,7 @@
 
 #include <pango/pangocairo.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstring>
@@ -14,14 +15,14 @@ namespace {
 std::atomic<bool> g_loaded{false};
 
 // The em size Pango is asked for. A negative height is a character height
-// that came from a point size rounded to whole pixels at 96 dpi: the
-// nearest half point gives that size back, so an 8 pt font (-11) measures
-// as 8 pt does. A positive height is the cell height; 0 is the 8 pt
+// that came from a whole point size rounded to whole pixels at 96 dpi:
+// the nearest whole point gives that size back, so an 8 pt font (-11)
+// measures as 8 pt does. A positive height is the cell height; 0 is the 8 pt
 // default.
 double EmPixels(LONG height, double cell_per_em) {
   if (height == 0) return 8.0 * 96.0 / 72.0;
   if (height < 0) {
-    const double points = std::round(-height * 72.0 / 96.0 * 2.0) / 2.0;
+    const double points = std::max(1.0, std::round(-height * 72.0 / 96.0));
     return points * 96.0 / 72.0;
   }
   return height / cell_per_em;
