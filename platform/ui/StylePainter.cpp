@@ -294,22 +294,23 @@ void StylePainter::PaintCaptionBand(HDC hdc, const RECT& rect, std::string_view 
 }
 
 void StylePainter::PaintArrowGlyph(HDC hdc, const RECT& rect, Arrow direction, COLORREF color) {
-  // A triangle of four rows, 7 pixels at its base, centred.
+  // A triangle of four rows, 7 pixels at its base, centred, its tip
+  // towards `direction`.
   const int cx = (rect.left + rect.right) / 2, cy = (rect.top + rect.bottom) / 2;
   for (int i = 0; i < 4; ++i) {
     const int half = 3 - i;
     switch (direction) {
       case Arrow::kUp:
-        FillSolid(hdc, RECT{cx - half, cy - 2 + i, cx + half + 1, cy - 1 + i}, color);
-        break;
-      case Arrow::kDown:
         FillSolid(hdc, RECT{cx - half, cy + 1 - i, cx + half + 1, cy + 2 - i}, color);
         break;
+      case Arrow::kDown:
+        FillSolid(hdc, RECT{cx - half, cy - 2 + i, cx + half + 1, cy - 1 + i}, color);
+        break;
       case Arrow::kLeft:
-        FillSolid(hdc, RECT{cx - 2 + i, cy - half, cx - 1 + i, cy + half + 1}, color);
+        FillSolid(hdc, RECT{cx + 1 - i, cy - half, cx + 2 - i, cy + half + 1}, color);
         break;
       case Arrow::kRight:
-        FillSolid(hdc, RECT{cx + 1 - i, cy - half, cx + 2 - i, cy + half + 1}, color);
+        FillSolid(hdc, RECT{cx - 2 + i, cy - half, cx - 1 + i, cy + half + 1}, color);
         break;
     }
   }
