@@ -8,6 +8,7 @@
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/NonClient.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/DialogState.h"
@@ -35,8 +36,12 @@ bool AnswersDirectly(UINT message) {
 }
 
 RECT DialogRect(const DialogTemplate& dialog, HWND parent) {
-  const int width = internal::DialogUnitsToPixelsX(dialog.cx);
-  const int height = internal::DialogUnitsToPixelsY(dialog.cy);
+  // The template gives the client area; the frame comes around it.
+  RECT outer{0, 0, internal::DialogUnitsToPixelsX(dialog.cx), internal::DialogUnitsToPixelsY(dialog.cy)};
+  AdjustWindowRectEx(&outer, dialog.style, FALSE,
+                     dialog.ex_style | ((dialog.style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0));
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
   int x = internal::DialogUnitsToPixelsX(dialog.x);
   int y = internal::DialogUnitsToPixelsY(dialog.y);
   if (dialog.style & WS_CHILD) return RECT{x, y, x + width, y + height};
@@ -138,7 +143,9 @@ HWND CreateDialogIndirectParam(const DialogTemplate* dialog, HWND parent, DLGPRO
   }
   const RECT rect = DialogRect(*dialog, parent);
   DialogCreateParams params{proc};
-  const HWND hdlg = CreateWindowEx(dialog->ex_style, internal::kDialogClassName, dialog->caption.c_str(),
+  // A modal frame is the dialog frame's extended style.
+  const DWORD ex_style = dialog->ex_style | ((dialog->style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0);
+  const HWND hdlg = CreateWindowEx(ex_style, internal::kDialogClassName, dialog->caption.c_str(),
                                    dialog->style & ~WS_VISIBLE, rect.left, rect.top, rect.right - rect.left,
                                    rect.bottom - rect.top, parent, nullptr, &params);
   if (!hdlg) return nullptr;

@@ -9,6 +9,8 @@
 
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
+#include "platform/ui/WindowStyles.h"
+#include "platform/ui/internal/WindowAccess.h"
 #include "platform/ui/internal/HandleTable.h"
 
 namespace ui {
@@ -258,15 +260,24 @@ UINT CheckMenuItem(HMENU menu, UINT item, UINT check) {
   return previous;
 }
 
-BOOL SetMenu(HWND hwnd, HMENU menu) {
+namespace internal {
+bool AttachMenu(HWND hwnd, HMENU menu) {
   if (!IsWindow(hwnd)) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return FALSE;
+    return false;
   }
   Lock lock(Table().mutex);
   if (menu && !Table().Find(menu)) return Refuse();
   if (menu) Table().window_menus[hwnd] = menu;
   else Table().window_menus.erase(hwnd);
+  return true;
+}
+}  // namespace internal
+
+BOOL SetMenu(HWND hwnd, HMENU menu) {
+  if (!internal::AttachMenu(hwnd, menu)) return FALSE;
+  // The menu bar is part of the frame: the client area shrinks or grows.
+  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   return TRUE;
 }
 

@@ -6,6 +6,8 @@
 #include "platform/ui/Host.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
+#include "platform/ui/internal/InputRouter.h"
+#include "platform/ui/internal/Painting.h"
 #include "platform/ui/internal/WindowAccess.h"
 
 namespace ui {
@@ -45,9 +47,9 @@ bool FindPaint(MSG& out, const internal::MessageFilter& filter) {
     bool due;
     {
       internal::LockedWindow record(hwnd);
-      due = record && record->thread_id == thread && record->update_pending && !record->destroying;
+      due = record && record->thread_id == thread && record->PaintDue() && !record->destroying;
     }
-    if (due && IsWindowVisible(hwnd) && filter(hwnd, WM_PAINT)) {
+    if (due && IsWindowVisible(hwnd) && !internal::IsUpdateLocked(hwnd) && filter(hwnd, WM_PAINT)) {
       out = MSG{};
       out.hwnd = hwnd;
       out.message = WM_PAINT;
@@ -72,6 +74,7 @@ bool PeekCore(MSG& out, HWND hwnd, UINT filter_min, UINT filter_max, bool remove
   ThreadQueue& queue = internal::CurrentQueue();
   queue.BeginScan();
   DeliverSentMessages(queue);
+  internal::RouteWaitingInput(queue);
   const auto filter = MakeFilter(hwnd, filter_min, filter_max);
   const std::int64_t now = GetClock().NowMs();
   const bool quit_wanted = (!filter_min && !filter_max) || (WM_QUIT >= filter_min && WM_QUIT <= filter_max);
@@ -82,20 +85,6 @@ bool PeekCore(MSG& out, HWND hwnd, UINT filter_min, UINT filter_max, bool remove
     last_message_time = out.time;
   }
   return found;
-}
-
-std::uint64_t UpdateSerial(HWND hwnd) {
-  internal::LockedWindow record(hwnd);
-  return record ? record->update_serial : 0;
-}
-
-// A paint handler that neither validates nor invalidates again would have
-// the loop send WM_PAINT for ever; what it left is taken as painted.
-LRESULT DispatchPaint(HWND hwnd) {
-  const std::uint64_t before = UpdateSerial(hwnd);
-  const LRESULT result = internal::CallProc(hwnd, WM_PAINT, 0, 0);
-  if (IsWindow(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE) && UpdateSerial(hwnd) == before) ValidateRect(hwnd, nullptr);
-  return result;
 }
 
 bool KeyIsDown(const MSG& msg) { return msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN; }
@@ -234,7 +223,7 @@ LRESULT DispatchMessage(const MSG* msg) {
       return 0;
     }
   }
-  if (msg->message == WM_PAINT) return DispatchPaint(msg->hwnd);
+  if (msg->message == WM_PAINT) return internal::DispatchPaint(msg->hwnd);
   return internal::CallProc(msg->hwnd, msg->message, msg->wParam, msg->lParam);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/internal/BackBuffer.h"
 #include "platform/ui/internal/DialogState.h"
 #include "platform/ui/internal/WindowAccess.h"
 
@@ -53,8 +54,13 @@ BOOL ShowWindow(HWND hwnd, int command) {
         else record->style &= ~WS_VISIBLE;
       }
     }
-    if (show) InvalidateRect(hwnd, nullptr, TRUE);
-    else DropFocusFrom(hwnd);
+    if (show) {
+      if (top_level) internal::SyncBackBuffer(hwnd);
+      InvalidateRect(hwnd, nullptr, TRUE);
+    } else {
+      if (top_level) internal::NotifyHidden(hwnd);
+      DropFocusFrom(hwnd);
+    }
   }
   const bool activates = command != SW_HIDE && command != SW_SHOWNA && command != SW_SHOWNOACTIVATE &&
                          command != SW_SHOWMINNOACTIVE;
@@ -82,7 +88,11 @@ BOOL EnableWindow(HWND hwnd, BOOL enable) {
     else record->style |= WS_DISABLED;
   }
   if (was_disabled == !enable) return was_disabled ? TRUE : FALSE;
-  if (!enable) DropFocusFrom(hwnd);
+  if (!enable) {
+    // A window being disabled ends whatever it tracks (capture, menus).
+    internal::CallProc(hwnd, WM_CANCELMODE, 0, 0);
+    DropFocusFrom(hwnd);
+  }
   internal::CallProc(hwnd, WM_ENABLE, enable ? TRUE : FALSE, 0);
   InvalidateRect(hwnd, nullptr, TRUE);
   return was_disabled ? TRUE : FALSE;
@@ -158,11 +168,17 @@ HWND GetActiveWindow() {
 }
 
 HWND SetCapture(HWND hwnd) {
-  TableLock lock(WindowTable::Get().mutex());
-  if (!WindowTable::Get().Find(hwnd)) return internal::RefuseHandle(), nullptr;
-  HWND old = internal::CurrentQueue().capture;
-  internal::CurrentQueue().capture = hwnd;
-  return WindowTable::Get().Find(old) ? old : nullptr;
+  HWND old;
+  {
+    TableLock lock(WindowTable::Get().mutex());
+    if (!WindowTable::Get().Find(hwnd)) return internal::RefuseHandle(), nullptr;
+    old = internal::CurrentQueue().capture;
+    internal::CurrentQueue().capture = hwnd;
+    if (!WindowTable::Get().Find(old)) old = nullptr;
+  }
+  // The window that loses the capture hears of it, and of who took it.
+  if (old && old != hwnd) internal::CallProc(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
+  return old;
 }
 
 BOOL ReleaseCapture() {
@@ -172,7 +188,7 @@ BOOL ReleaseCapture() {
     old = internal::CurrentQueue().capture;
     internal::CurrentQueue().capture = nullptr;
   }
-  if (old && IsWindow(old)) internal::CallProc(old, WM_CANCELMODE, 0, 0);
+  if (old && IsWindow(old)) internal::CallProc(old, WM_CAPTURECHANGED, 0, 0);
   return TRUE;
 }
 
