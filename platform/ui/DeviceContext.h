@@ -30,9 +30,14 @@ BOOL ReleaseSurfaceDC(HDC hdc);
 BOOL SetSurfaceClip(HDC hdc, const cairo_region_t* clip);
 
 // The overlay above the virtual screen (screen coordinates), made on first
-// use and cleared by ClearDesktopOverlay.
+// use. Drag outlines are inverted onto the screen, so the overlay holds
+// what is XORed over what the windows show: all zero shows the screen as
+// it is, and inverting twice erases.
 cairo_surface_t* GetDesktopOverlay();
 void ClearDesktopOverlay();
+// XORs the overlay into `screen`, an image of the virtual screen of the
+// same size, for dumps of what a person would see.
+void ComposeDesktopOverlay(cairo_surface_t* screen);
 // A context over the whole overlay; release it with ReleaseSurfaceDC.
 HDC CreateDesktopDC();
 

@@ -18,7 +18,8 @@ class StylePainter {
     kSunkenThin,   // WS_EX_STATICEDGE, status panes: one pixel of shadow and highlight
     kRaisedThin,   // a toolbar button under the mouse, a control bar's border
     kEtched,       // group boxes and separators: a groove
-    kWindow,       // a thick or dialog frame: the raised edge and face-coloured rows inside it
+    kWindow,       // a dialog frame: the raised edge and a face-coloured row inside it
+    kThickFrame,   // a sizing frame: the raised edge and two face-coloured rows inside it
   };
   // Pixels one frame of `kind` takes from each side.
   static int FrameThickness(Frame kind);
@@ -58,17 +59,22 @@ class StylePainter {
   // gradient from the caption colour to its gradient colour), the title in
   // the caption font (the small caption font for tool windows), clipped
   // with an ellipsis before the buttons at the right.
-  static void PaintCaptionBand(HDC hdc, const RECT& rect, std::string_view title, bool active, bool tool_window);
+  // `reserved_right` pixels at the right are left to the caption buttons.
+  static void PaintCaptionBand(HDC hdc, const RECT& rect, std::string_view title, bool active, bool tool_window,
+                               int reserved_right = 0);
   static void PaintCaptionButton(HDC hdc, const RECT& rect, CaptionButton kind, bool pushed, bool enabled);
   enum class Arrow { kUp, kDown, kLeft, kRight };
   static void PaintScrollArrow(HDC hdc, const RECT& rect, Arrow direction, bool pushed, bool enabled);
-  // A scroll bar's track (the dithered highlight and face) and its thumb.
+  // A scroll bar's track: the dithered highlight and face.
   static void PaintScrollTrack(HDC hdc, const RECT& rect);
   // A filled triangle pointing `direction`, centred in `rect`.
   static void PaintArrowGlyph(HDC hdc, const RECT& rect, Arrow direction, COLORREF color);
 
   // The dotted focus outline (inverted, so a second call erases it).
   static void PaintFocusRect(HDC hdc, const RECT& rect);
+  // A rectangle in one colour, and a one-pixel outline in one colour.
+  static void FillSolid(HDC hdc, const RECT& rect, COLORREF color);
+  static void FrameSolid(HDC hdc, const RECT& rect, COLORREF color);
   // A drag outline of `thickness` pixels in the screen-aligned halftone,
   // by PATINVERT: drawing it twice erases it.
   static void PaintDragOutline(HDC hdc, const RECT& rect, int thickness);
