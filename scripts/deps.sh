@@ -7,11 +7,12 @@ packages=(
   g++ cmake ninja-build make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev zip unzip libarchive-tools
+  libcairo2-dev libpango1.0-dev fonts-dejavu-core
   # The wx host of interactive runs (it alone links these).
   libwxgtk3.2-dev libx11-dev
   # The X11 tests: a private server, a window manager, input, screenshots,
   # the clipboard's other end, and fonts that do not vary by machine.
-  xvfb openbox xdotool imagemagick xclip x11-utils fonts-dejavu-core
+  xvfb openbox xdotool imagemagick xclip x11-utils
   # Start-up time of the program, measured side by side.
   hyperfine
 )

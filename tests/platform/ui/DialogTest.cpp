@@ -37,11 +37,12 @@ TEST_F(DialogTest, ATemplateMakesItsControlsWithIdsInPixelsFromDialogUnits) {
   EXPECT_EQ(GetClassName(edit), "Edit");
   EXPECT_EQ(GetDlgCtrlID(edit), 100);
   EXPECT_EQ(GetDlgItemTextString(hdlg, 101), "Label");
-  RECT rect, dialog_rect;
+  RECT rect;
   GetWindowRect(edit, &rect);
-  GetWindowRect(hdlg, &dialog_rect);
-  EXPECT_EQ(rect.left - dialog_rect.left, 15);  // 10 units x 6 / 4
-  EXPECT_EQ(rect.top - dialog_rect.top, 16);    // 10 units x 13 / 8
+  POINT client_origin{0, 0};
+  ClientToScreen(hdlg, &client_origin);
+  EXPECT_EQ(rect.left - client_origin.x, 15);  // 10 units x 6 / 4
+  EXPECT_EQ(rect.top - client_origin.y, 16);   // 10 units x 13 / 8
   EXPECT_EQ(rect.right - rect.left, 150);
   EXPECT_EQ(GetFocus(), edit);  // the first tab stop when WM_INITDIALOG says so
   EXPECT_EQ(GetDlgItem(hdlg, 555), nullptr);
