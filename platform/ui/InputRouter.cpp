@@ -247,8 +247,8 @@ void RouteKey(internal::ThreadQueue& queue, const MSG& raw, std::vector<MSG>& ou
   const HWND focus = GetFocus();
   const HWND target = focus ? focus : GetActiveWindow();
   if (!target || !IsWindowEnabled(target)) return;
-  // Alt, or a key with no focus, makes a system key.
-  const bool system = KeyDown(queue, VK_MENU) || key == VK_MENU || !focus;
+  // Alt, F10 (the menu key), or a key with no focus, makes a system key.
+  const bool system = KeyDown(queue, VK_MENU) || key == VK_MENU || key == VK_F10 || !focus;
   const bool down = kind == RawInputKind::kKeyDown;
   const UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
   const LPARAM flags = down ? 1 : static_cast<LPARAM>(0xC0000001);

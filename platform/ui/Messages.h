@@ -132,6 +132,7 @@ constexpr WPARAM VK_RIGHT = 0x27;
 constexpr WPARAM VK_DOWN = 0x28;
 constexpr WPARAM VK_DELETE = 0x2E;
 constexpr WPARAM VK_F1 = 0x70;
+constexpr WPARAM VK_F10 = 0x79;
 
 // PeekMessage options.
 constexpr UINT PM_NOREMOVE = 0x0000;

@@ -10,10 +10,13 @@
 #include "platform/ui/HelpViewer.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/Window.h"
+#include "platform/ui/WindowStyles.h"
 // GTK's headers define TRUE and FALSE as macros: they come after ours.
 #include <wx/app.h>
 #include <wx/display.h>
 #include <wx/evtloop.h>
+#include <wx/frame.h>
 #include <wx/init.h>
 #include <wx/log.h>
 #include <wx/timer.h>
@@ -57,6 +60,7 @@ class QueueDrainTimer : public wxTimer {
 WxHost::WxHost() = default;
 
 WxHost::~WxHost() {
+  windows_.clear();
   ui::SetClipboardService(nullptr);
   ui::SetFileChooserService(nullptr);
   ui::SetHelpViewerService(nullptr);
@@ -117,14 +121,20 @@ void WxHost::WaitForInput(ui::InputWaiter& waiter, std::int64_t due_ms) {
   if (waiter.WaitForSignal(0)) return;
   wxEventLoopBase* loop = wxEventLoopBase::GetActive();
   if (loop == nullptr) loop = loop_.get();
-  if (loop->DispatchTimeout(static_cast<unsigned long>(wait_ms)) != 0) {
+  const bool dispatched = loop->DispatchTimeout(static_cast<unsigned long>(wait_ms)) != -1;
+  if (dispatched) {
     while (loop->Pending() && !waiter.WaitForSignal(0)) loop->Dispatch();
   }
-  AfterDispatch();
+  AfterDispatch(dispatched);
 }
 
-void WxHost::AfterDispatch() {
+void WxHost::AfterDispatch(bool dispatched) {
   if (wxTheApp == nullptr) return;
+  // A reparenting window manager moves the client area without telling
+  // the toolkit (the frame's outer position stays): after any event, our
+  // windows look where their client areas really are.
+  if (dispatched)
+    for (const auto& [hwnd, window] : windows_) window->FollowDisplay();
   // Pending events (CallAfter), deferred deletions and idle handlers: what
   // wx's own loop does whenever it runs dry.
   wxTheApp->ProcessIdle();
@@ -143,7 +153,46 @@ ui::RECT WxHost::ScreenRect() const {
   return ui::RECT{area.GetLeft(), area.GetTop(), area.GetRight() + 1, area.GetBottom() + 1};
 }
 
-wxWindow* WxHost::HostWindowOf(ui::HWND) const { return nullptr; }
+bool WxHost::OnGuiThread() const { return ui::GetCurrentThreadId() == gui_thread_; }
+
+HostWindow* WxHost::Find(ui::HWND hwnd) const {
+  const auto found = windows_.find(hwnd);
+  return found == windows_.end() ? nullptr : found->second.get();
+}
+
+wxWindow* WxHost::HostWindowOf(ui::HWND hwnd) const {
+  if (hwnd == nullptr) return nullptr;
+  HostWindow* window = Find(ui::GetAncestor(hwnd, ui::GA_ROOT));
+  return window ? window->frame() : nullptr;
+}
+
+void WxHost::WindowShown(ui::HWND hwnd, const ui::RECT& screen_rect) {
+  if (!OnGuiThread()) return;  // only the GUI thread may talk to wx
+  auto& window = windows_[hwnd];
+  if (!window) {
+    const ui::HWND owner = ui::GetWindow(hwnd, ui::GW_OWNER);
+    window = std::make_unique<HostWindow>(hwnd, screen_rect, owner ? Find(owner) : nullptr, keys_);
+  } else {
+    window->Place(screen_rect);
+  }
+  window->Show();
+}
+
+void WxHost::WindowMoved(ui::HWND hwnd, const ui::RECT& screen_rect) {
+  if (HostWindow* window = OnGuiThread() ? Find(hwnd) : nullptr) window->Place(screen_rect);
+}
+
+void WxHost::WindowHidden(ui::HWND hwnd) {
+  if (HostWindow* window = OnGuiThread() ? Find(hwnd) : nullptr) window->Hide();
+}
+
+void WxHost::WindowDestroyed(ui::HWND hwnd) {
+  if (OnGuiThread()) windows_.erase(hwnd);
+}
+
+void WxHost::WindowPainted(ui::HWND hwnd, const ui::RECT& window_area) {
+  if (HostWindow* window = OnGuiThread() ? Find(hwnd) : nullptr) window->Painted(window_area);
+}
 
 int WxHost::RunNativeModal(const std::function<int()>& show) {
   QueueDrainTimer drain;

@@ -10,12 +10,15 @@
 
 #include <atomic>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
 #include "platform/ui/Host.h"
 #include "platform/wxhost/WxClipboard.h"
 #include "platform/wxhost/WxFileChoosers.h"
+#include "platform/wxhost/HostWindow.h"
+#include "platform/wxhost/KeyTranslator.h"
 #include "platform/wxhost/WxHelpViewer.h"
 
 class wxGUIEventLoop;
@@ -44,6 +47,17 @@ class WxHost : public ui::Host {
   void Wake(ui::InputWaiter& waiter) override;
   ui::RECT ScreenRect() const override;
 
+  // Our top-level windows on the display (GUI thread only).
+  void WindowShown(ui::HWND hwnd, const ui::RECT& screen_rect) override;
+  void WindowMoved(ui::HWND hwnd, const ui::RECT& screen_rect) override;
+  void WindowHidden(ui::HWND hwnd) override;
+  void WindowDestroyed(ui::HWND hwnd) override;
+  void WindowPainted(ui::HWND hwnd, const ui::RECT& window_area) override;
+
+  // The host window of a top-level window of ours, while it is shown or
+  // hidden after being shown; null otherwise.
+  HostWindow* Find(ui::HWND hwnd) const;
+
   // Runs a native modal dialog's loop (`show` calls ShowModal) while our
   // queue keeps being drained, so timers fire and posted messages are
   // handled until the dialog closes. Returns what `show` returns.
@@ -62,8 +76,11 @@ class WxHost : public ui::Host {
   WxHost();
   // Everything of wx's loop that must happen on the GUI thread after a
   // dispatch: its pending events and deferred deletions.
-  void AfterDispatch();
+  void AfterDispatch(bool dispatched);
+  bool OnGuiThread() const;
 
+  KeyTranslator keys_;
+  std::map<ui::HWND, std::unique_ptr<HostWindow>> windows_;
   WxClipboard clipboard_;
   WxFileChoosers choosers_{*this};
   WxHelpViewer help_{*this};
