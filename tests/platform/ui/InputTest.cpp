@@ -278,6 +278,16 @@ TEST_F(InputTest, KeysGoToTheFocusWithTheirModifiers) {
   EXPECT_FALSE(GetKeyState(static_cast<int>(VK_SHIFT)) < 0);
 }
 
+TEST_F(InputTest, F10IsASystemKeyWithoutAlt) {
+  const HWND hwnd = Shown(WS_POPUP, RECT{100, 100, 300, 250});
+  SetFocus(hwnd);
+  InjectKeyPress(VK_F10, 0);
+  InjectKeyPress(VK_F1 + 8, 0);  // F9 stays an ordinary key
+  Pump();
+  EXPECT_EQ(MessagesOf(hwnd, {WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN, WM_SYSKEYUP}),
+            (std::vector<UINT>{WM_SYSKEYDOWN, WM_SYSKEYUP, WM_KEYDOWN, WM_KEYUP}));
+}
+
 TEST_F(InputTest, AModalSizeLoopFollowsTheMouseAndEscRestoresTheOldRectangle) {
   const HWND hwnd = Shown(WS_OVERLAPPEDWINDOW, RECT{100, 100, 300, 250});
   SetFocus(hwnd);
