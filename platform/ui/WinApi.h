@@ -7,6 +7,7 @@
 #include "platform/ui/CreationHook.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/Gdi.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/HeadlessHost.h"
 #include "platform/ui/HeadlessInput.h"
