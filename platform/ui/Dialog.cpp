@@ -65,6 +65,8 @@ bool CreateItems(HWND hdlg, const DialogTemplate& dialog) {
         CreateWindowEx(item.ex_style, item.class_name.c_str(), item.text.c_str(), item.style | WS_CHILD, x, y, cx,
                        cy, hdlg, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), nullptr);
     if (!control) return false;
+    for (const std::string& entry : item.items)
+      SendMessage(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
   }
   return true;
 }

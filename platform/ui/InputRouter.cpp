@@ -16,6 +16,7 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/RawInput.h"
+#include "platform/ui/SystemMetrics.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/WindowAccess.h"
@@ -33,8 +34,6 @@ std::atomic<std::int64_t> cursor_position{0};  // x in the low half, y in the hi
 std::atomic<HCURSOR> current_cursor{nullptr};
 std::atomic<UINT> double_click_ms{500};
 constexpr UINT kDefaultDoubleClickMs = 500;
-// Two clicks make a double click within this distance (SM_CXDOUBLECLK / 2).
-constexpr int kDoubleClickReach = 2;
 
 void StoreCursor(POINT p) {
   cursor_position.store((static_cast<std::int64_t>(p.y) << 32) | static_cast<std::uint32_t>(p.x));
@@ -138,7 +137,8 @@ bool HasDoubleClicks(HWND hwnd) {
 bool IsDoubleClick(HWND hwnd, UINT message, DWORD time, POINT at) {
   const LastClick& last = last_click;
   return last.hwnd == hwnd && last.message == message && time - last.time <= GetDoubleClickTime() &&
-         std::abs(at.x - last.at.x) <= kDoubleClickReach && std::abs(at.y - last.at.y) <= kDoubleClickReach;
+         std::abs(at.x - last.at.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
+         std::abs(at.y - last.at.y) <= GetSystemMetrics(SM_CYDOUBLECLK) / 2;
 }
 
 MSG Make(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, const MSG& raw) {

@@ -2,10 +2,31 @@
 #include <cairo.h>
 
 #include "platform/ui/Window.h"
+#include "platform/ui/internal/GdiAccess.h"
 #include "platform/ui/internal/Painting.h"
 #include "platform/ui/internal/WindowAccess.h"
 
 namespace ui {
+
+namespace internal {
+
+std::shared_ptr<cairo_region_t> RegionFromHandle(HRGN region) {
+  const auto object = FindRegion(region);
+  if (!object) return nullptr;
+  return std::shared_ptr<cairo_region_t>(cairo_region_copy(object->region.get()), cairo_region_destroy);
+}
+
+int StoreRegionInHandle(HRGN region, const cairo_region_t* area) {
+  const auto object = FindRegion(region);
+  if (!object) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return RGN_ERROR;
+  }
+  object->region = Region(cairo_region_copy(area));
+  return object->region.Complexity();
+}
+
+}  // namespace internal
 
 BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags) {
   if (!region) return internal::RedrawRegion(hwnd, rect, nullptr, flags);

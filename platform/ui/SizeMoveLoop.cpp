@@ -6,6 +6,7 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/RawInput.h"
+#include "platform/ui/SystemMetrics.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/WindowAccess.h"
@@ -60,7 +61,12 @@ void RunSizeMoveLoop(HWND hwnd, WPARAM command) {
   RECT frame_only{0, 0, 0, 0};
   AdjustWindowRectEx(&frame_only, static_cast<DWORD>(GetWindowLongPtr(hwnd, GWL_STYLE)), FALSE,
                      static_cast<DWORD>(GetWindowLongPtr(hwnd, GWL_EXSTYLE)));
-  const SIZE minimum{frame_only.right - frame_only.left, frame_only.bottom - frame_only.top};
+  SIZE minimum{frame_only.right - frame_only.left, frame_only.bottom - frame_only.top};
+  if (!(GetWindowLongPtr(hwnd, GWL_STYLE) & WS_CHILD)) {
+    // A top-level window keeps room for its caption buttons.
+    minimum.cx = std::max<LONG>(minimum.cx, GetSystemMetrics(SM_CXMINTRACK));
+    minimum.cy = std::max<LONG>(minimum.cy, GetSystemMetrics(SM_CYMINTRACK));
+  }
   POINT start;
   GetCursorPos(&start);
   SetCapture(hwnd);

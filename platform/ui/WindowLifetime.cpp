@@ -156,6 +156,7 @@ HWND CreateWindowEx(DWORD ex_style, const char* class_name, const char* window_n
     SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
     return nullptr;
   }
+  internal::InstallThemeListener();
   const HWND hwnd = AddRecord(ex_style, info, window_name, style, x, y, width, height, parent, menu_or_id);
   if (!hwnd) return nullptr;
 

@@ -3,22 +3,13 @@
 #include <algorithm>
 
 #include "platform/ui/NonClient.h"
+#include "platform/ui/SystemMetrics.h"
 #include "platform/ui/WindowStyles.h"
 
 namespace ui::internal {
 
 namespace {
 
-// The classic metrics (the sizes of the system metrics table).
-constexpr int kThickFrame = 4;     // SM_CXFRAME
-constexpr int kDialogFrame = 3;    // SM_CXDLGFRAME
-constexpr int kThinBorder = 1;     // SM_CXBORDER
-constexpr int kCaption = 19;       // SM_CYCAPTION
-constexpr int kSmallCaption = 15;  // SM_CYSMCAPTION
-constexpr int kMenuBar = 19;       // SM_CYMENU
-constexpr int kScrollBar = 16;     // SM_CXVSCROLL, SM_CYHSCROLL
-constexpr int kClientEdge = 2;     // SM_CXEDGE
-constexpr int kStaticEdge = 1;
 // A sizing corner reaches this far along the edges next to it.
 constexpr int kCornerReach = 16;
 constexpr int kButtonMargin = 2;
@@ -27,7 +18,18 @@ bool Contains(const RECT& r, POINT p) { return p.x >= r.left && p.x < r.right &&
 
 }  // namespace
 
+// The sizes come from the system metrics table, so a frame measures what
+// the style painter draws.
 Frame::Frame(DWORD style, DWORD ex_style, bool has_menu) : style_(style), ex_style_(ex_style) {
+  const int kThickFrame = GetSystemMetrics(SM_CXFRAME);
+  const int kDialogFrame = GetSystemMetrics(SM_CXDLGFRAME);
+  const int kThinBorder = GetSystemMetrics(SM_CXBORDER);
+  const int kCaption = GetSystemMetrics(SM_CYCAPTION);
+  const int kSmallCaption = GetSystemMetrics(SM_CYSMCAPTION);
+  const int kMenuBar = GetSystemMetrics(SM_CYMENU);
+  const int kScrollBar = GetSystemMetrics(SM_CXVSCROLL);
+  const int kClientEdge = GetSystemMetrics(SM_CXEDGE);
+  constexpr int kStaticEdge = 1;
   const bool child = (style & WS_CHILD) != 0;
   const bool has_caption = (style & WS_CAPTION) == WS_CAPTION;
   const bool tool = (ex_style & WS_EX_TOOLWINDOW) != 0;

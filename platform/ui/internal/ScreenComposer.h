@@ -2,12 +2,9 @@
 // own to show it on.
 #pragma once
 
-#include <functional>
-
 #include "platform/ui/Types.h"
 
 typedef struct _cairo_surface cairo_surface_t;
-typedef struct _cairo cairo_t;
 
 namespace ui::internal {
 
@@ -15,10 +12,5 @@ namespace ui::internal {
 // colour, every shown top-level window's back buffer bottom to top, then
 // the desktop overlay.
 cairo_surface_t* ComposeScreen(const RECT& screen);
-
-// Draws the desktop overlay (drag outlines) onto the composed screen; the
-// drawing layer installs it. `cr` has screen coordinates.
-using OverlayPainter = std::function<void(cairo_t* cr, const RECT& screen)>;
-void SetDesktopOverlayPainter(OverlayPainter painter);
 
 }  // namespace ui::internal

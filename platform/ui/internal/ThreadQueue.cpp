@@ -57,6 +57,7 @@ void ThreadQueue::Shutdown() {
     alive_ = false;
     pending.swap(sent_);
     posted_.clear();
+    raw_inputs_ = 0;
     timers_.clear();
   }
   for (const auto& sent : pending) Reply(sent, 0);
@@ -72,6 +73,7 @@ bool ThreadQueue::Post(const MSG& msg) {
     std::lock_guard lock(mutex_);
     if (!alive_) return false;
     posted_.push_back(msg);
+    if (msg.message == kRawInputMessage) ++raw_inputs_;
     Signal();
   }
   GetHost().Wake(*this);
@@ -112,11 +114,13 @@ bool IsInputMessage(UINT message) {
 
 bool ThreadQueue::TakeRawInput(MSG& out, std::size_t& position) {
   std::lock_guard lock(mutex_);
+  if (raw_inputs_ == 0) return false;  // the common case: no scan at all
   for (std::size_t i = 0; i < posted_.size(); ++i) {
     const UINT message = posted_[i].message;
     if (message == kRawInputMessage) {
       out = posted_[i];
       posted_.erase(posted_.begin() + static_cast<std::ptrdiff_t>(i));
+      --raw_inputs_;
       position = i;
       return true;
     }

@@ -101,6 +101,7 @@ class ThreadQueue : public InputWaiter {
   bool alive_ = true;
   bool signalled_ = false;
   std::deque<MSG> posted_;
+  std::size_t raw_inputs_ = 0;  // raw input messages among `posted_`
   std::deque<std::shared_ptr<SentMessage>> sent_;
   bool quit_pending_ = false;
   int quit_code_ = 0;

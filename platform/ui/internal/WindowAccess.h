@@ -45,6 +45,9 @@ std::shared_ptr<T> ControlState(HWND hwnd) {
 void UpdateClient(HWND hwnd);
 // WM_WINDOWPOSCHANGED's default: WM_SIZE and WM_MOVE.
 void SendSizeAndMove(HWND hwnd, const WINDOWPOS& pos);
+// Makes changes of the system colours and metrics reach the top-level
+// windows; done when the first window is made.
+void InstallThemeListener();
 // Records a top-level window's menu without touching its frame.
 bool AttachMenu(HWND hwnd, HMENU menu);
 DWORD StyleOf(HWND hwnd);

@@ -226,5 +226,30 @@ TEST_F(DialogTest, AClickReachesTheControlUnderThePointUnlessItIsDisabled) {
   dialog_handler = nullptr;
 }
 
+std::vector<std::string> combo_items;
+LRESULT RecordingComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == CB_ADDSTRING) {
+    combo_items.push_back(reinterpret_cast<const char*>(lParam));
+    return static_cast<LRESULT>(combo_items.size() - 1);
+  }
+  return DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+TEST_F(DialogTest, ATemplatesComboBoxGetsItsInitialItemsInOrder) {
+  WNDCLASS wc;
+  wc.lpfnWndProc = RecordingComboProc;
+  wc.lpszClassName = "BrivenRecordingCombo";
+  RegisterClass(wc);
+  combo_items.clear();
+  DialogTemplate dialog = SmallDialog();
+  DialogItemTemplate combo{"BrivenRecordingCombo", "", 102, WS_VISIBLE | WS_TABSTOP, 0, 10, 50, 100, 60};
+  combo.items = {"Binary", "ASCII", "Both"};
+  dialog.items.push_back(combo);
+  const HWND hdlg = CreateDialogIndirectParam(&dialog, nullptr, nullptr, 0);
+  ASSERT_TRUE(hdlg);
+  EXPECT_EQ(combo_items, (std::vector<std::string>{"Binary", "ASCII", "Both"}));
+  DestroyWindow(hdlg);
+}
+
 }  // namespace
 }  // namespace ui::test

@@ -44,7 +44,7 @@ const std::vector<StyleCase>& Cases() {
        {{{0, 0}, HTBORDER}, {{1, 75}, HTBORDER}, {{2, 75}, HTCLIENT}, {{198, 75}, HTBORDER}}},
       {"static edge", WS_POPUP, WS_EX_STATICEDGE, false, {1, 1, 199, 149},
        {{{0, 75}, HTBORDER}, {{1, 75}, HTCLIENT}, {{100, 149}, HTBORDER}}},
-      {"tool window", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_TOOLWINDOW, false, {4, 19, 196, 146},
+      {"tool window", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, WS_EX_TOOLWINDOW, false, {4, 20, 196, 146},
        {{{8, 10}, HTCAPTION}, {{188, 10}, HTCLOSE}, {{2, 10}, HTTOPLEFT}, {{100, 20}, HTCLIENT}, {{199, 75}, HTRIGHT}}},
       {"scroll bars", WS_POPUP | WS_BORDER | WS_VSCROLL | WS_HSCROLL, 0, false, {1, 1, 183, 133},
        {{{190, 50}, HTVSCROLL}, {{100, 140}, HTHSCROLL}, {{190, 140}, HTNOWHERE}, {{100, 50}, HTCLIENT}}},
