@@ -147,11 +147,23 @@ bool ReadColorTable(const BYTE* dib, std::size_t size, std::vector<RGBQUAD>& tab
   return true;
 }
 
-HBITMAP LoadBitmap(UINT id) {
+HBITMAP LoadBitmap(UINT id) { return CreateMappedBitmap(id, nullptr, 0); }
+
+HBITMAP CreateMappedBitmap(UINT id, const COLORMAP* maps, int count) {
   const std::vector<BYTE>* dib = FindBitmapResource(id);
-  if (!dib) return nullptr;
+  if (!dib || count < 0 || (count > 0 && !maps)) return nullptr;
   DibLayout layout;
   if (!ReadDibHeader(dib->data(), dib->size(), layout)) return nullptr;
+  for (RGBQUAD& entry : layout.colors) {
+    const COLORREF stored = RGB(entry.rgbRed, entry.rgbGreen, entry.rgbBlue);
+    for (int i = 0; i < count; ++i) {
+      if ((maps[i].from & 0xFFFFFF) != stored) continue;
+      entry.rgbRed = GetRValue(maps[i].to);
+      entry.rgbGreen = GetGValue(maps[i].to);
+      entry.rgbBlue = GetBValue(maps[i].to);
+      break;
+    }
+  }
   const std::size_t pixels = layout.table_offset + layout.table_bytes;
   if (dib->size() - pixels < DibPixelBytes(layout)) return nullptr;  // rows run past the resource
   auto bitmap = std::make_shared<BitmapObject>(layout.width, layout.height, false);

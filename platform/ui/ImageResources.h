@@ -24,6 +24,17 @@ HBITMAP LoadBitmap(UINT id);
 // False when the header or the table runs past the end of the bytes.
 bool ReadColorTable(const BYTE* dib, std::size_t size, std::vector<RGBQUAD>& table);
 
+// A bitmap resource with its colour table remapped: each table entry
+// equal to a `from` colour takes the first matching `to` colour (toolbar
+// images take the current system colours this way). The table is read as
+// ReadColorTable reads it; a bitmap of more than 8 bits per pixel has no
+// table and loads unmapped. Null when the resource is missing or damaged.
+struct COLORMAP {
+  COLORREF from = 0;
+  COLORREF to = 0;
+};
+HBITMAP CreateMappedBitmap(UINT id, const COLORMAP* maps, int count);
+
 // Toolbar resources: version 1, image width and height, and the command
 // id of each image (0 for a separator).
 struct ToolbarResource {

@@ -8,6 +8,7 @@
 #include "platform/ui/CreationHook.h"
 #include "platform/ui/Cursor.h"
 #include "platform/ui/Dialog.h"
+#include "platform/ui/Gdi.h"
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/DropFiles.h"
 #include "platform/ui/FileChooser.h"

@@ -41,6 +41,7 @@ std::string KeyOf(const LOGFONT& f) {
 }  // namespace
 
 FontSystem::Face::~Face() {
+  for (auto& [text, shaped_layout] : shaped) g_object_unref(shaped_layout);
   if (layout) g_object_unref(layout);
   if (description) pango_font_description_free(description);
 }
@@ -152,26 +153,38 @@ const FontSystem::Face& FontSystem::Resolve(const LOGFONT& font) {
   return *faces_.emplace(key, std::move(face)).first->second;
 }
 
-void FontSystem::SetText(const Face& face, std::string_view text) {
-  pango_layout_set_text(face.layout, text.data(), static_cast<int>(text.size()));
+PangoLayout* FontSystem::Shaped(const Face& face, std::string_view text) {
+  auto& cache = const_cast<Face&>(face).shaped;
+  // A bound on what is kept: past it the cache starts again.
+  constexpr std::size_t kMostTexts = 512;
+  auto found = cache.find(std::string(text));
+  if (found != cache.end()) return found->second;
+  if (cache.size() >= kMostTexts) {
+    for (auto& [key, old] : cache) g_object_unref(old);
+    cache.clear();
+  }
+  PangoLayout* layout = pango_layout_copy(face.layout);
+  pango_layout_set_text(layout, text.data(), static_cast<int>(text.size()));
+  cache.emplace(std::string(text), layout);
+  return layout;
 }
 
 SIZE FontSystem::Measure(const Face& face, std::string_view text) {
   if (text.empty()) return SIZE{0, face.metrics.tmHeight};
-  SetText(face, text);
   PangoRectangle logical;
-  pango_layout_get_extents(face.layout, nullptr, &logical);
+  pango_layout_get_extents(Shaped(face, text), nullptr, &logical);
   return SIZE{PANGO_PIXELS_CEIL(logical.width), face.metrics.tmHeight};
 }
 
 void FontSystem::Draw(cairo_t* cr, const Face& face, std::string_view text, double x, double y) {
   if (text.empty()) return;
-  SetText(face, text);
-  pango_cairo_update_layout(cr, face.layout);
-  // Place the baseline at the cell's ascent, whatever line spacing Pango chose.
-  const int baseline = pango_layout_get_baseline(face.layout);
+  PangoLayout* layout = Shaped(face, text);
+  // Place the baseline at the cell's ascent, whatever line spacing Pango
+  // chose. The layout stays shaped for the private context: contexts only
+  // translate, so nothing about the target changes the glyphs.
+  const int baseline = pango_layout_get_baseline(layout);
   cairo_move_to(cr, x, y + face.metrics.tmAscent - baseline / static_cast<double>(PANGO_SCALE));
-  pango_cairo_show_layout(cr, face.layout);
+  pango_cairo_show_layout(cr, layout);
 }
 
 }  // namespace ui::internal

@@ -10,6 +10,7 @@
 #include <mutex>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "platform/ui/GdiTypes.h"
 
@@ -25,7 +26,10 @@ class FontSystem {
   struct Face {
     ~Face();
     PangoFontDescription* description = nullptr;
-    PangoLayout* layout = nullptr;  // reused for every measure and draw
+    PangoLayout* layout = nullptr;  // the face's settings, copied into each text's layout
+    // Shaped layouts of the texts seen lately: controls repaint the same
+    // labels again and again, and shaping is most of what text costs.
+    std::unordered_map<std::string, PangoLayout*> shaped;
     TEXTMETRIC metrics;
     bool underline = false;
     bool strike_out = false;
@@ -50,7 +54,8 @@ class FontSystem {
 
  private:
   FontSystem();
-  void SetText(const Face& face, std::string_view text);
+  // The shaped layout of `text`, made on first use.
+  PangoLayout* Shaped(const Face& face, std::string_view text);
 
   std::mutex mutex_;
   PangoFontMap* map_ = nullptr;

@@ -125,3 +125,39 @@ TEST(BitmapResourceTest, IconDrawsImageWhereTheMaskIsBlackAndKeepsTheRest) {
 
 }  // namespace
 }  // namespace ui::test
+
+namespace ui::test {
+namespace {
+
+TEST(MappedBitmapTest, ToolbarGreysTakeTheSystemColoursFromAShortTable) {
+  // Four colours declared by biClrUsed, then the pixels: read as 256
+  // entries, the pixel row would be taken as colours and the read would
+  // run past the resource.
+  BITMAPINFOHEADER h;
+  h.biWidth = 4;
+  h.biHeight = 1;
+  h.biBitCount = 8;
+  h.biClrUsed = 4;
+  std::vector<BYTE> dib(sizeof h);
+  std::memcpy(dib.data(), &h, sizeof h);
+  for (COLORREF c : {RGB(0, 0, 0), RGB(128, 128, 128), RGB(192, 192, 192), RGB(255, 255, 255)})
+    dib.insert(dib.end(), {GetBValue(c), GetGValue(c), GetRValue(c), 0});
+  dib.insert(dib.end(), {0, 1, 2, 3});
+  RegisterBitmapResource(9010, dib);
+  const COLORMAP maps[] = {{RGB(0, 0, 0), RGB(1, 1, 1)},
+                           {RGB(128, 128, 128), RGB(2, 2, 2)},
+                           {RGB(192, 192, 192), RGB(3, 3, 3)},
+                           {RGB(192, 192, 192), RGB(9, 9, 9)},  // the first match wins
+                           {RGB(255, 255, 255), RGB(4, 4, 4)}};
+  const HBITMAP bitmap = CreateMappedBitmap(9010, maps, 5);
+  ASSERT_NE(bitmap, nullptr);
+  for (int x = 0; x < 4; ++x) EXPECT_EQ(GetBitmapPixel(bitmap, x, 0), RGB(x + 1, x + 1, x + 1));
+  DeleteObject(bitmap);
+  // The same bytes cut inside the colour table are refused.
+  dib.resize(sizeof h + 10);
+  RegisterBitmapResource(9011, dib);
+  EXPECT_EQ(CreateMappedBitmap(9011, maps, 5), nullptr);
+}
+
+}  // namespace
+}  // namespace ui::test
