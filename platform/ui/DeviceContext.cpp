@@ -98,8 +98,17 @@ HDC CreateCompatibleDC(HDC hdc) {
 }
 
 BOOL DeleteDC(HDC hdc) {
-  if (!FindDc(hdc)) return FALSE;
-  return GdiTable::Get().Remove(hdc) ? TRUE : FALSE;
+  auto dc = FindDc(hdc);
+  if (!dc) return FALSE;
+  const bool desktop = [&] {
+    std::lock_guard lock(g_overlay_mutex);
+    return g_overlay != nullptr && dc->surface() == g_overlay;
+  }();
+  dc.reset();
+  if (!GdiTable::Get().Remove(hdc)) return FALSE;
+  // What was drawn on the desktop shows once the drawer lets go of it.
+  if (desktop) GetHost().DesktopOverlayChanged();
+  return TRUE;
 }
 
 HWND WindowFromDC(HDC hdc) {

@@ -49,6 +49,10 @@ class Host {
   // New pixels in the back buffer within `window_area` (window coordinates).
   virtual void WindowPainted(HWND /*hwnd*/, const RECT& /*window_area*/) {}
 
+  // A desktop context (GetDC(nullptr), CreateDesktopDC) was released: the
+  // desktop overlay, where drag outlines are drawn, may have changed.
+  virtual void DesktopOverlayChanged() {}
+
   // Raw input from the host's devices; the default queues it for routing.
   virtual void InjectInput(const RawInput& input) { QueueRawInput(input); }
 };

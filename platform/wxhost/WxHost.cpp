@@ -6,6 +6,7 @@
 #include "platform/sys/DisplayProbe.h"
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/Clock.h"
+#include "platform/ui/DeviceContext.h"
 #include "platform/ui/FileChooser.h"
 #include "platform/ui/HelpViewer.h"
 #include "platform/ui/MessageLoop.h"
@@ -61,6 +62,7 @@ WxHost::WxHost() = default;
 
 WxHost::~WxHost() {
   windows_.clear();
+  outline_.reset();
   ui::SetClipboardService(nullptr);
   ui::SetFileChooserService(nullptr);
   ui::SetHelpViewerService(nullptr);
@@ -188,6 +190,13 @@ void WxHost::WindowHidden(ui::HWND hwnd) {
 
 void WxHost::WindowDestroyed(ui::HWND hwnd) {
   if (OnGuiThread()) windows_.erase(hwnd);
+}
+
+void WxHost::DesktopOverlayChanged() {
+  if (!OnGuiThread()) return;
+  if (!outline_) outline_ = std::make_unique<DragOutlineStrips>();
+  const ui::RECT screen = ScreenRect();
+  outline_->Show(ui::GetDesktopOverlay(), ui::POINT{screen.left, screen.top});
 }
 
 void WxHost::WindowPainted(ui::HWND hwnd, const ui::RECT& window_area) {

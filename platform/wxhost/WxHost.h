@@ -17,6 +17,7 @@
 #include "platform/ui/Host.h"
 #include "platform/wxhost/WxClipboard.h"
 #include "platform/wxhost/WxFileChoosers.h"
+#include "platform/wxhost/DragOutlineStrips.h"
 #include "platform/wxhost/HostWindow.h"
 #include "platform/wxhost/KeyTranslator.h"
 #include "platform/wxhost/WxHelpViewer.h"
@@ -53,6 +54,7 @@ class WxHost : public ui::Host {
   void WindowHidden(ui::HWND hwnd) override;
   void WindowDestroyed(ui::HWND hwnd) override;
   void WindowPainted(ui::HWND hwnd, const ui::RECT& window_area) override;
+  void DesktopOverlayChanged() override;
 
   // The host window of a top-level window of ours, while it is shown or
   // hidden after being shown; null otherwise.
@@ -81,6 +83,7 @@ class WxHost : public ui::Host {
 
   KeyTranslator keys_;
   std::map<ui::HWND, std::unique_ptr<HostWindow>> windows_;
+  std::unique_ptr<DragOutlineStrips> outline_;
   WxClipboard clipboard_;
   WxFileChoosers choosers_{*this};
   WxHelpViewer help_{*this};

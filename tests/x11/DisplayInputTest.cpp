@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "platform/ui/DeviceContext.h"
+#include "platform/ui/StylePainter.h"
 #include "tests/x11/ChildProcess.h"
 #include "tests/x11/DemoWindows.h"
 #include "tests/x11/X11Session.h"
@@ -158,6 +160,38 @@ TEST_F(DisplayInput, AScreenshotShowsThePaintedChildWhereOurGeometrySaysItIs) {
   for (const Probe& p : probes)
     EXPECT_EQ(PixelAt(screen, p.point), Rgb(p.colour)) << p.name << " at " << p.point.x << "," << p.point.y;
   cairo_surface_destroy(screen);
+}
+
+TEST_F(DisplayInput, ADragOutlineShowsInTheHalftoneWhereItIsDrawn) {
+  // On an empty part of the screen (the root window is black).
+  const RECT outline{700, 500, 900, 650};
+  const int thickness = 4;
+  HDC desktop = CreateDesktopDC();
+  StylePainter::PaintDragOutline(desktop, outline, thickness);
+  ReleaseSurfaceDC(desktop);
+  x11test::PumpUntil([] { return false; }, 300);
+  const std::string path = x11test::ScreenshotFolder() + "/drag-outline.png";
+  x11test::RunHelper({"import", "-window", "root", path});
+  // Drawing it again erases it.
+  desktop = CreateDesktopDC();
+  StylePainter::PaintDragOutline(desktop, outline, thickness);
+  ReleaseSurfaceDC(desktop);
+  cairo_surface_t* screen = cairo_image_surface_create_from_png(path.c_str());
+  ASSERT_EQ(cairo_surface_status(screen), CAIRO_STATUS_SUCCESS) << path;
+  cairo_surface_flush(screen);
+  // Each edge holds white halftone pixels next to black ones; inside and
+  // outside the outline the screen is untouched.
+  auto white_near = [&](POINT p) {
+    return PixelAt(screen, p) == 0xFFFFFFu || PixelAt(screen, POINT{p.x + 1, p.y}) == 0xFFFFFFu;
+  };
+  EXPECT_TRUE(white_near({outline.left, outline.top}));
+  EXPECT_TRUE(white_near({outline.right - 2, outline.bottom - 1}));
+  EXPECT_TRUE(white_near({outline.left + 1, outline.top + 60}));
+  EXPECT_TRUE(white_near({outline.right - thickness, outline.top + 60}));
+  EXPECT_FALSE(white_near({outline.left + thickness + 2, outline.top + 60}));
+  EXPECT_FALSE(white_near({outline.left - 4, outline.top + 60}));
+  cairo_surface_destroy(screen);
+  x11test::PumpUntil([] { return false; }, 100);
 }
 
 }  // namespace
