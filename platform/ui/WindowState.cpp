@@ -9,6 +9,7 @@
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/BackBuffer.h"
 #include "platform/ui/internal/DialogState.h"
+#include "platform/ui/internal/Painting.h"
 #include "platform/ui/internal/WindowAccess.h"
 
 namespace ui {
@@ -56,9 +57,10 @@ BOOL ShowWindow(HWND hwnd, int command) {
     }
     if (show) {
       if (top_level) internal::SyncBackBuffer(hwnd);
-      InvalidateRect(hwnd, nullptr, TRUE);
+      internal::RedrawRegion(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     } else {
       if (top_level) internal::NotifyHidden(hwnd);
+      else internal::InvalidateParentArea(hwnd);  // what the child covered shows again
       DropFocusFrom(hwnd);
     }
   }
