@@ -49,8 +49,8 @@ BOOL ShowWindow(HWND hwnd, int command) {
   if (show != was_visible) {
     internal::CallProc(hwnd, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
     {
-      TableLock lock(WindowTable::Get().mutex());
-      if (WindowRecord* record = WindowTable::Get().Find(hwnd)) {
+      internal::LockedWindow record(hwnd);
+      if (record) {
         if (show) record->style |= WS_VISIBLE;
         else record->style &= ~WS_VISIBLE;
       }
