@@ -119,8 +119,8 @@ LRESULT DefaultDialogMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
       return record ? MAKELRESULT(internal::DialogOf(*record).default_id, static_cast<unsigned>(DC_HASDEFID)) : 0;
     }
     case DM_SETDEFID: {
-      TableLock lock(WindowTable::Get().mutex());
-      if (WindowRecord* record = WindowTable::Get().Find(hwnd)) internal::DialogOf(*record).default_id = static_cast<UINT>(wParam);
+      internal::LockedWindow record(hwnd);
+      if (record) internal::DialogOf(*record).default_id = static_cast<UINT>(wParam);
       return TRUE;
     }
     case WM_INITDIALOG: return TRUE;  // without a procedure the first tab stop takes the focus

@@ -220,6 +220,22 @@ HWND GetLockedWindow() {
 }
 
 namespace internal {
+void InvalidateParentArea(HWND child, const RECT* rect) {
+  HWND parent;
+  RECT area;
+  {
+    LockedWindow record(child);
+    if (!record || !record->parent) return;
+    parent = record->parent;
+    WindowRecord* p = WindowTable::Get().Find(parent);
+    if (!p) return;
+    area = rect ? *rect
+                : RECT{record->rect.left - p->client.left, record->rect.top - p->client.top,
+                       record->rect.right - p->client.left, record->rect.bottom - p->client.top};
+  }
+  RedrawRegion(parent, &area, nullptr, RDW_INVALIDATE | RDW_ERASE);
+}
+
 bool IsUpdateLocked(HWND hwnd) {
   const HWND locked = GetLockedWindow();
   return locked && (locked == hwnd || IsChild(locked, hwnd));

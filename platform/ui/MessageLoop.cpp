@@ -214,8 +214,7 @@ LRESULT DispatchMessage(const MSG* msg) {
   }
   if (!msg->hwnd) return 0;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(msg->hwnd);
+    internal::LockedWindow record(msg->hwnd);
     if (!record) return internal::RefuseHandle(), 0;
     // A window's messages run on its own thread only.
     if (!internal::IsOnCurrentThread(*record)) {

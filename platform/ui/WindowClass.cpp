@@ -93,8 +93,7 @@ BOOL GetClassInfo(const char* class_name, WNDCLASS* out) {
 }
 
 std::string GetClassName(HWND hwnd) {
-  internal::TableLock lock(internal::WindowTable::Get().mutex());
-  internal::WindowRecord* record = internal::WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) {
     internal::RefuseHandle();
     return {};

@@ -151,6 +151,11 @@ BOOL SetWindowPos(HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, UI
     top_level = record->parent == nullptr;
   }
   RECT client = old_client;
+  RECT old_in_parent{};
+  {
+    LockedWindow record(hwnd);
+    if (record) old_in_parent = Offset(record->rect, -origin.x, -origin.y);
+  }
   if (moved || sized || (pos.flags & SWP_FRAMECHANGED)) {
     client = Offset(internal::ComputeClient(hwnd, window_in_parent, &pos), origin.x, origin.y);
     LockedWindow record(hwnd);
@@ -180,6 +185,8 @@ BOOL SetWindowPos(HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, UI
       internal::RedrawRegion(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     else if (moved && !top_level)
       internal::RedrawRegion(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    // A child that moved or shrank uncovers part of its parent.
+    if (!top_level && (moved || sized) && IsWindowVisible(hwnd)) internal::InvalidateParentArea(hwnd, &old_in_parent);
   }
   return TRUE;
 }

@@ -9,6 +9,7 @@
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/BackBuffer.h"
 #include "platform/ui/internal/DialogState.h"
+#include "platform/ui/internal/Painting.h"
 #include "platform/ui/internal/WindowAccess.h"
 
 namespace ui {
@@ -48,17 +49,18 @@ BOOL ShowWindow(HWND hwnd, int command) {
   if (show != was_visible) {
     internal::CallProc(hwnd, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
     {
-      TableLock lock(WindowTable::Get().mutex());
-      if (WindowRecord* record = WindowTable::Get().Find(hwnd)) {
+      internal::LockedWindow record(hwnd);
+      if (record) {
         if (show) record->style |= WS_VISIBLE;
         else record->style &= ~WS_VISIBLE;
       }
     }
     if (show) {
       if (top_level) internal::SyncBackBuffer(hwnd);
-      InvalidateRect(hwnd, nullptr, TRUE);
+      internal::RedrawRegion(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     } else {
       if (top_level) internal::NotifyHidden(hwnd);
+      else internal::InvalidateParentArea(hwnd);  // what the child covered shows again
       DropFocusFrom(hwnd);
     }
   }

@@ -25,6 +25,9 @@ void PaintFrameAndBackground(HWND hwnd);
 // WM_PAINT through the loop's rules: a handler that neither validates nor
 // invalidates again has painted what was due.
 LRESULT DispatchPaint(HWND hwnd);
+// Invalidates the part of a child's parent that the child covers (or
+// `rect`, the parent's client coordinates, when given), with erase.
+void InvalidateParentArea(HWND child, const RECT* rect = nullptr);
 // True when `hwnd` is, or is inside, the window LockWindowUpdate froze.
 bool IsUpdateLocked(HWND hwnd);
 

@@ -107,6 +107,20 @@ TEST_F(PaintTest, InvalidationReachesChildrenUnlessTheParentClipsThem) {
   }
 }
 
+TEST_F(PaintTest, AChildThatMovesOrHidesUncoversItsParent) {
+  const HWND parent = Make(WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, RECT{0, 0, 200, 200});
+  const HWND child = Make(WS_CHILD | WS_VISIBLE | WS_BORDER, RECT{10, 10, 50, 50}, parent);
+  UpdateWindow(parent);
+  UpdateWindow(child);
+  ASSERT_FALSE(GetUpdateRect(parent, nullptr, FALSE));
+  MoveWindow(child, 100, 100, 40, 40, TRUE);
+  EXPECT_EQ(UpdateBounds(parent), (RECT{10, 10, 50, 50}));
+  EXPECT_TRUE(GetUpdateRect(child, nullptr, FALSE));  // its frame and client anew
+  ValidateRect(parent, nullptr);
+  ShowWindow(child, SW_HIDE);
+  EXPECT_EQ(UpdateBounds(parent), (RECT{100, 100, 140, 140}));
+}
+
 TEST_F(PaintTest, BeginPaintPaintsTheFrameAndTheClassBackgroundThenValidates) {
   const HWND hwnd = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{0, 0, 200, 150}, nullptr, kRedClass);
   std::vector<UINT> seen;
