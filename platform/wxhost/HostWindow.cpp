@@ -46,32 +46,45 @@ HostWindow::HostWindow(ui::HWND hwnd, const ui::RECT& screen_rect, HostWindow* o
                        FrameStyle(hwnd, decorated_, owner != nullptr));
   canvas_ = new HostCanvas(frame_, *this, keys);
   frame_->SetClientSize(shown.right - shown.left, shown.bottom - shown.top);
-  // The window manager's close button asks our window, which decides.
-  frame_->Bind(wxEVT_CLOSE_WINDOW, [this](wxCloseEvent& event) {
-    if (event.CanVeto()) {
-      event.Veto();
-      ui::PostMessage(hwnd_, ui::WM_CLOSE, 0, 0);
-    } else {
-      event.Skip();
-    }
+  // The frame is deleted in idle time, after we are gone: its handlers
+  // reach us only while we exist.
+  const std::shared_ptr<HostWindow*> self = self_;
+  frame_->Bind(wxEVT_CLOSE_WINDOW, [self](wxCloseEvent& event) {
+    if (*self != nullptr) (*self)->OnClose(event);
+    else event.Skip();
   });
-  frame_->Bind(wxEVT_MOVE, [this](wxMoveEvent& event) {
-    FollowDisplay();
+  frame_->Bind(wxEVT_MOVE, [self](wxMoveEvent& event) {
+    if (*self != nullptr) (*self)->FollowDisplay();
     event.Skip();
   });
-  frame_->Bind(wxEVT_SHOW, [this](wxShowEvent& event) {
-    FollowDisplay();
+  frame_->Bind(wxEVT_SHOW, [self](wxShowEvent& event) {
+    if (*self != nullptr) (*self)->FollowDisplay();
     event.Skip();
   });
-  frame_->Bind(wxEVT_ACTIVATE, [this](wxActivateEvent& event) {
-    if (event.GetActive() && activates_ && ui::GetActiveWindow() != hwnd_ && ui::IsWindowEnabled(hwnd_))
-      ui::SetActiveWindow(hwnd_);
-    if (event.GetActive()) canvas_->SetFocus();
+  frame_->Bind(wxEVT_ACTIVATE, [self](wxActivateEvent& event) {
+    if (*self != nullptr) (*self)->OnActivate(event.GetActive());
     event.Skip();
   });
 }
 
+void HostWindow::OnClose(wxCloseEvent& event) {
+  // The window manager's close button asks our window, which decides.
+  if (!event.CanVeto()) {
+    event.Skip();
+    return;
+  }
+  event.Veto();
+  ui::PostMessage(hwnd_, ui::WM_CLOSE, 0, 0);
+}
+
+void HostWindow::OnActivate(bool active) {
+  if (!active) return;
+  if (activates_ && ui::GetActiveWindow() != hwnd_ && ui::IsWindowEnabled(hwnd_)) ui::SetActiveWindow(hwnd_);
+  canvas_->SetFocus();
+}
+
 HostWindow::~HostWindow() {
+  *self_ = nullptr;
   canvas_->Detach();
   frame_->Destroy();
 }

@@ -14,6 +14,7 @@
 
 #include "platform/ui/Types.h"
 
+class wxCloseEvent;
 class wxFrame;
 
 namespace wxhost {
@@ -48,6 +49,8 @@ class HostWindow {
 
  private:
   ui::RECT ClientScreenRect() const;
+  void OnClose(wxCloseEvent& event);
+  void OnActivate(bool active);
 
   ui::HWND hwnd_;
   bool decorated_ = false;
@@ -56,6 +59,7 @@ class HostWindow {
   ui::POINT offset_{};
   wxFrame* frame_ = nullptr;    // wx owns and deletes it
   HostCanvas* canvas_ = nullptr;
+  std::shared_ptr<HostWindow*> self_ = std::make_shared<HostWindow*>(this);
 };
 
 }  // namespace wxhost

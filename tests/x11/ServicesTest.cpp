@@ -7,6 +7,7 @@
 #include "platform/ui/WinApi.h"
 #include "tests/support/TempFolder.h"
 #include "tests/x11/ChildProcess.h"
+#include "tests/x11/DemoWindows.h"
 #include "tests/x11/X11Session.h"
 // GTK's headers define TRUE and FALSE as macros: they come after ours.
 #include <wx/html/helpfrm.h>
@@ -46,6 +47,41 @@ TEST(Choosers, ACancelledChooserAnswersNoChoiceAndOurTimersRanMeanwhile) {
     EXPECT_GE(g_ticks, 3) << g_title;
     g_escape.reset();
   }
+}
+
+// Tells which window the chooser is transient for, and the ids of the
+// demo frame, then presses Escape in the chooser.
+void ReportTransientAndEscape(ui::HWND, ui::UINT, ui::UINT_PTR, ui::DWORD) {
+  if (++g_ticks != 3) return;
+  g_escape = std::make_unique<x11test::ChildProcess>(std::vector<std::string>{
+      "sh", "-c",
+      "d=$(xdotool search --sync --name \"^$0$\" | head -n 1); "
+      "printf 'transient %d\\n' $(xprop -id $d WM_TRANSIENT_FOR | grep -o '0x[0-9a-f]*'); "
+      "for f in $(xdotool search --name '^Briven demo$'); do echo \"frame $f\"; done; "
+      "xdotool windowactivate --sync $d && xdotool key Escape",
+      g_title});
+}
+
+TEST(Choosers, AChooserIsTransientForTheHostWindowOfTheCallingWindow) {
+  X11_REQUIRE_HOST();
+  x11test::DemoWindows demo;
+  ASSERT_TRUE(demo.WaitUntilShown());
+  g_ticks = 0;
+  g_title = "Select Log File Path:";
+  const ui::UINT_PTR timer = ui::SetTimer(nullptr, 0, 30, ReportTransientAndEscape);
+  std::string chosen;
+  // A child of the frame calls: its top-level window's host window is the parent.
+  EXPECT_FALSE(ui::ChooseFolder({demo.child, g_title, "/tmp"}, chosen));
+  ui::KillTimer(nullptr, timer);
+  ASSERT_NE(g_escape, nullptr);
+  x11test::PumpUntil([] { return g_escape->Finished(); }, 5000);
+  const std::string report = g_escape->Output();
+  g_escape.reset();
+  const auto transient = report.find("transient ");
+  ASSERT_NE(transient, std::string::npos) << report;
+  const std::string id = report.substr(transient + 10, report.find('\n', transient) - transient - 10);
+  EXPECT_NE(id, "0") << report;
+  EXPECT_NE(report.find("frame " + id + "\n"), std::string::npos) << report;
 }
 
 TEST(HelpViewer, OpensTheTopicOfAContextNumber) {
