@@ -9,6 +9,7 @@
 #include "docking/QVTDockState.h"
 #include "platform/afx/WindowPlacementRecord.h"
 #include "tests/docking/DockStateFixture.h"
+#include "tests/support/RecordingProfile.h"
 
 namespace docking::test {
 namespace {
@@ -164,6 +165,22 @@ TEST_F(DockStateTest, StoredNumbersAreReadWithTheirDefaultsAndLimits) {
   EXPECT_FALSE(info.m_bFloating);
   EXPECT_EQ(info.m_pointPos, (POINT{-1, -1}));
   EXPECT_EQ(info.m_nMRUWidth, 32767u);
+}
+
+TEST(DockStateSaveTest, AWriteTheStoreRefusesFailsTheSave) {
+  for (const char* refused : {"PctWidth", "ScreenCY", "Visible"}) {
+    SCOPED_TRACE(refused);
+    testsupport::RecordingProfile profile;
+    profile.refused_key = refused;
+    sys::SetAppProfile(&profile);
+    TestManager manager;
+    QVTDockState state(&manager);
+    FillSample(state, &manager);
+    EXPECT_FALSE(state.SaveState("Control Bars"));
+    profile.refused_key.clear();
+    EXPECT_TRUE(state.SaveState("Control Bars"));
+    sys::SetAppProfile(nullptr);
+  }
 }
 
 TEST(PctWidthTest, TextIsRoundedMillionths) {
