@@ -2,9 +2,10 @@
 
 #include "docking/QVTBarStyles.h"
 
+namespace docking {
+
 ui::RECT QVTBarInsideRect::CalcInsideRect(ui::RECT rect, ui::DWORD style, ui::DWORD exStyle, bool horizontal,
                                           bool withGripper, bool docked, const Margins& margins) {
-  using namespace docking;
   if ((style & CBRS_BORDER_LEFT) != 0) rect.left += 1;
   if ((style & CBRS_BORDER_TOP) != 0) rect.top += 1;
   if ((style & CBRS_BORDER_RIGHT) != 0) rect.right -= 1;
@@ -24,3 +25,5 @@ ui::RECT QVTBarInsideRect::CalcInsideRect(ui::RECT rect, ui::DWORD style, ui::DW
   }
   return rect;
 }
+
+}  // namespace docking

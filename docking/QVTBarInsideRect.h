@@ -4,6 +4,8 @@
 
 #include "platform/ui/Types.h"
 
+namespace docking {
+
 class QVTBarInsideRect {
  public:
   // The gripper's extent across the bar and what it keeps free at its ends.
@@ -26,3 +28,5 @@ class QVTBarInsideRect {
   static ui::RECT CalcInsideRect(ui::RECT rect, ui::DWORD style, ui::DWORD exStyle, bool horizontal, bool withGripper,
                                  bool docked, const Margins& margins);
 };
+
+}  // namespace docking

@@ -25,10 +25,6 @@ constexpr DWORD QVT_BARSTYLE_ALONE_IN_ROW = 0x80;
 constexpr DWORD QVT_BARSTYLE_OWN_BORDERS = 0x100;
 constexpr DWORD QVT_BARSTYLE_GRIPPER = 0x200;
 
-}  // namespace docking
-
-namespace docking {
-
 // The dock bars' child-window ids.
 constexpr sys::UINT kDockBarTop = 0xE81B;
 constexpr sys::UINT kDockBarLeft = 0xE81C;

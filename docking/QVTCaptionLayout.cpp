@@ -4,6 +4,8 @@
 
 #include "platform/ui/WindowStyles.h"
 
+namespace docking {
+
 int QVTCaptionLayout::CaptionButtons(ui::DWORD style) {
   const bool sysMenu = (style & ui::WS_SYSMENU) != 0;
   const bool maximize = (style & ui::WS_MAXIMIZEBOX) != 0;
@@ -85,3 +87,5 @@ QVTCaptionLayout::TextPlacement QVTCaptionLayout::PlaceText(int left, int right,
   placement.secondStart = start + advance;
   return placement;
 }
+
+}  // namespace docking

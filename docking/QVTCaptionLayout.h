@@ -8,6 +8,8 @@
 
 #include "platform/ui/Types.h"
 
+namespace docking {
+
 class QVTCaptionLayout {
  public:
   static constexpr int kMaxBands = 60;
@@ -60,3 +62,5 @@ class QVTCaptionLayout {
   static TextPlacement PlaceText(int left, int right, int firstWidth, int secondWidth, int ellipsisWidth,
                                  int alignment);
 };
+
+}  // namespace docking

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace docking {
+
 int QVTDockArray::FindBar(Bar bar) const {
   for (std::size_t i = 0; i < entries_.size(); ++i) {
     if (bar != nullptr && entries_[i].bar == bar) {
@@ -236,3 +238,5 @@ void QVTDockArray::RemovePlaceholder(UINT id) {
     EraseAndCollapse(index);
   }
 }
+
+}  // namespace docking

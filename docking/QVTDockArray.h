@@ -9,6 +9,8 @@
 
 #include "platform/ui/Types.h"
 
+namespace docking {
+
 class QVTDockArray {
  public:
   using Bar = void*;  // the docked bar; the array never dereferences it
@@ -97,3 +99,5 @@ class QVTDockArray {
   const Bars& bars_;
   std::vector<Entry> entries_{Entry{}};
 };
+
+}  // namespace docking

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace docking {
+
 namespace {
 
 bool HasSizableBar(const QVTDockRowLayout::Row& row) {
@@ -185,3 +187,5 @@ void QVTDockRowLayout::ApplySplitterMove(std::vector<int>& lengths, int before, 
   QVTRowProportions::NormalizeRow(visible, -1, minimum);
   shares = visible;
 }
+
+}  // namespace docking

@@ -13,6 +13,8 @@
 #include "docking/QVTRowProportions.h"
 #include "platform/ui/Types.h"
 
+namespace docking {
+
 enum class QVTDockSide { kTop, kBottom, kLeft, kRight };
 
 class QVTDockRowLayout {
@@ -101,3 +103,5 @@ class QVTDockRowLayout {
 
   QVTDockSide side_;
 };
+
+}  // namespace docking

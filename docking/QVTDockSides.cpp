@@ -1,8 +1,8 @@
 #include "docking/QVTDockSides.h"
 
-namespace {
+namespace docking {
 
-using namespace docking;
+namespace {
 
 constexpr QVTDockSideEntry kSides[] = {
     {kDockBarTop, CBRS_ALIGN_TOP | CBRS_BORDER_BOTTOM, QVTDockSide::kTop},
@@ -48,3 +48,5 @@ const QVTDockSideEntry* QVTDockSides::SideForId(sys::UINT dockBarId) {
   }
   return nullptr;
 }
+
+}  // namespace docking

@@ -8,6 +8,8 @@
 #include "docking/QVTBarStyles.h"
 #include "docking/QVTDockRowLayout.h"
 
+namespace docking {
+
 struct QVTDockSideEntry {
   sys::UINT dockBarId = 0;
   sys::DWORD style = 0;  // alignment and the border toward the client area
@@ -28,3 +30,5 @@ class QVTDockSides {
   static const QVTDockSideEntry* LastSideMatching(sys::DWORD style);
   static const QVTDockSideEntry* SideForId(sys::UINT dockBarId);
 };
+
+}  // namespace docking

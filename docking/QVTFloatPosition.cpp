@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace docking {
+
 ui::POINT QVTFloatPosition::ClampToWorkArea(ui::POINT point, ui::SIZE size, const ui::RECT& work) {
   point.x = std::min(point.x, work.right - kVisibleMargin);
   if (point.x + size.cx < work.left + kVisibleMargin) {
@@ -17,3 +19,5 @@ ui::POINT QVTFloatPosition::ClampToWorkArea(ui::POINT point, ui::SIZE size, cons
 ui::POINT QVTFloatPosition::ForToggle(bool remembered, ui::POINT rememberedPoint, ui::POINT present) {
   return remembered ? rememberedPoint : present;
 }
+
+}  // namespace docking

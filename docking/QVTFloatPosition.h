@@ -4,6 +4,8 @@
 
 #include "platform/ui/Types.h"
 
+namespace docking {
+
 class QVTFloatPosition {
  public:
   // Pixels of a floating bar that stay inside the work area at least.
@@ -18,3 +20,5 @@ class QVTFloatPosition {
   // the primary one have negative coordinates), else where the bar is now.
   static ui::POINT ForToggle(bool remembered, ui::POINT rememberedPoint, ui::POINT present);
 };
+
+}  // namespace docking

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace docking {
+
 namespace {
 
 constexpr std::int64_t kWhole = std::int64_t{1} << QVTRowProportions::kUnitBits;
@@ -171,3 +173,5 @@ bool QVTRowProportions::IsBarExpanded(std::span<const QVTRowShare> row, int bar,
   }
   return above == 1 && barAbove;
 }
+
+}  // namespace docking

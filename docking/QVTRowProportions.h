@@ -9,6 +9,8 @@
 
 #include <span>
 
+namespace docking {
+
 struct QVTRowShare {
   float proportion = 1.0f;
   bool visible = true;
@@ -60,3 +62,5 @@ class QVTRowProportions {
   // Rounds a share up to the next multiple of the unit.
   static float RoundUpToUnit(float share);
 };
+
+}  // namespace docking

@@ -1,5 +1,7 @@
 #include "docking/QVTStatusPaneLayout.h"
 
+namespace docking {
+
 int QVTStatusPaneLayout::InsideWidth(int windowWidth, int insideLoss, bool sizeGrip, bool parentMaximised,
                                      const Metrics& metrics) {
   int width = windowWidth - insideLoss;
@@ -35,3 +37,5 @@ std::vector<int> QVTStatusPaneLayout::CalcPartEdges(std::span<const QVTStatusPan
   }
   return edges;
 }
+
+}  // namespace docking

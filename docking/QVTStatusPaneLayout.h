@@ -8,6 +8,8 @@
 
 #include "platform/sys/Types.h"
 
+namespace docking {
+
 struct QVTStatusPane {
   int width = 0;
   sys::UINT style = 0;
@@ -40,3 +42,5 @@ class QVTStatusPaneLayout {
   static std::vector<int> CalcPartEdges(std::span<const QVTStatusPane> panes, int insideWidth,
                                         const Metrics& metrics);
 };
+
+}  // namespace docking

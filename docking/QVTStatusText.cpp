@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+namespace docking {
+
 bool QVTStatusText::IsUnchanged(bool markedChanged, const std::string& current, const char* text) {
   if (markedChanged) {
     return false;
@@ -22,3 +24,5 @@ ui::LRESULT QVTStatusText::CopyWindowText(const std::string& text, char* buffer,
   buffer[copied] = '\0';
   return static_cast<ui::LRESULT>(copied);
 }
+
+}  // namespace docking

@@ -8,6 +8,8 @@
 
 #include "platform/ui/Types.h"
 
+namespace docking {
+
 class QVTStatusText {
  public:
   // TRUE when setting `text` (null for none) changes nothing a pane not
@@ -23,3 +25,5 @@ class QVTStatusText {
   // The answer to a window text being set: TRUE when the pane took it.
   static ui::LRESULT SetWindowTextAnswer(bool stored) { return stored ? ui::TRUE : ui::FALSE; }
 };
+
+}  // namespace docking

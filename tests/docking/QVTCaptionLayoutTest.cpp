@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace docking;
+
 using Caption = QVTCaptionLayout;
 
 TEST(QVTCaptionLayoutTest, BandsForWidthsZeroToSixtyOne) {

@@ -9,6 +9,8 @@
 
 namespace {
 
+using namespace docking;
+
 struct FakeBar {
   ui::UINT id = 0;
   bool visible = true;

@@ -6,6 +6,8 @@
 
 namespace {
 
+using namespace docking;
+
 using Layout = QVTDockRowLayout;
 
 Layout::Bar Sizable(int entry, float share, int thickness) {

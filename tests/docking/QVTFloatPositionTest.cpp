@@ -6,6 +6,8 @@
 
 namespace {
 
+using namespace docking;
+
 struct ClampCase {
   const char* name;
   ui::POINT point;

@@ -6,6 +6,8 @@
 
 namespace {
 
+using namespace docking;
+
 std::vector<QVTRowShare> Row(std::vector<float> shares) {
   std::vector<QVTRowShare> row;
   for (float s : shares) {

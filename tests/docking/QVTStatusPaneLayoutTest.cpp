@@ -6,6 +6,8 @@
 
 namespace {
 
+using namespace docking;
+
 using Layout = QVTStatusPaneLayout;
 constexpr sys::UINT kStretch = Layout::SBPS_STRETCH;
 

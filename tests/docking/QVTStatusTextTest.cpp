@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace docking;
+
 TEST(QVTStatusTextTest, SameTextTwiceNeedsNoSending) {
   EXPECT_TRUE(QVTStatusText::IsUnchanged(false, "Ready", "Ready"));
   EXPECT_FALSE(QVTStatusText::IsUnchanged(false, "Ready", "Ready."));
