@@ -60,7 +60,8 @@ void DefinitionLineReader::SettleCarriageReturn() {
 }
 
 const char* DefinitionLineReader::FindLineEnd(const char* from, const char* to) const {
-  if (line_ends_ == LineEnds::kLf) return static_cast<const char*>(std::memchr(from, '\n', static_cast<std::size_t>(to - from)));
+  if (line_ends_ == LineEnds::kLf)
+    return static_cast<const char*>(std::memchr(from, '\n', static_cast<std::size_t>(to - from)));
   const char* hit = std::find_if(from, to, [](char c) { return c == '\n' || c == '\r'; });
   return hit == to ? nullptr : hit;
 }

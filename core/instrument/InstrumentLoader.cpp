@@ -68,7 +68,8 @@ int CInstrument::OpenDefinitionFile(sys::CStdioFile& file, const std::string& pa
   // A pipe, socket or device is no definition file: a pipe whose writer
   // never writes would hold the run forever, and a device such as a
   // stream of zeros never ends.
-  if ((status.m_attribute & sys::kAttrSystem) != 0) return RefuseDefinitionFile("\tThe file is not a regular file.\r\n");
+  if ((status.m_attribute & sys::kAttrSystem) != 0)
+    return RefuseDefinitionFile("\tThe file is not a regular file.\r\n");
   return kResultOk;
 }
 

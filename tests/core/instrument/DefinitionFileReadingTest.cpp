@@ -79,9 +79,10 @@ TEST(DefinitionFileReading, EveryLineEndConventionAndAByteOrderMarkGiveTheSameIn
 TEST(DefinitionFileReading, AByteOrderMarkAfterTheStartIsText) {
   TempFolder folder;
   CInstrument instrument;
-  ASSERT_EQ(instrument.LoadInstrumentFile(folder.Write("a.tdf", "\n\xEF\xBB\xBF# a comment\n" + kDefinition.substr(21))), kResultOk);
-  EXPECT_NE(instrument.GetLoadReport().find("\tLine 2: Unexpected sensor definition line format.\r\n"), std::string::npos)
-      << instrument.GetLoadReport();
+  const std::string path = folder.Write("a.tdf", "\n\xEF\xBB\xBF# a comment\n" + kDefinition.substr(21));
+  ASSERT_EQ(instrument.LoadInstrumentFile(path), kResultOk);
+  const std::string& report = instrument.GetLoadReport();
+  EXPECT_NE(report.find("\tLine 2: Unexpected sensor definition line format.\r\n"), std::string::npos) << report;
 }
 
 struct LimitCase {
@@ -101,7 +102,8 @@ TEST(DefinitionFileReading, LinesAndFilesBeyondTheLimitsAreRefusedNamingTheLine)
   full_file = header;
   while (full_file.size() + comment_kib.size() <= DefinitionLineReader::kMaxFileSize) full_file += comment_kib;
   full_file.append(DefinitionLineReader::kMaxFileSize - full_file.size(), '#');
-  const std::string lines_in_full_file = std::to_string(2 + (full_file.size() - header.size()) / comment_kib.size() + 1);
+  const std::size_t comment_lines = (full_file.size() - header.size()) / comment_kib.size();
+  const std::string lines_in_full_file = std::to_string(2 + comment_lines + 1);
   const LimitCase cases[] = {
       {"longest line", header + full_line + "\nT NONE 'C' 2 BU 0 COUNT\n", ""},
       {"line one byte longer", header + full_line + "x\nT NONE 'C' 2 BU 0 COUNT\n",
@@ -146,7 +148,8 @@ TEST(DefinitionFileReading, PipesAndDevicesAreRefusedWithoutWaitingForThem) {
   ::close(writer);
   CInstrument zeros;
   EXPECT_EQ(zeros.LoadInstrumentFile("/dev/zero"), kInstrumentInvalidFile);
-  EXPECT_EQ(zeros.GetLoadReport(), InvalidFileReport("Instrument File", "/dev/zero", "The file is not a regular file."));
+  EXPECT_EQ(zeros.GetLoadReport(),
+            InvalidFileReport("Instrument File", "/dev/zero", "The file is not a regular file."));
 }
 
 TEST(DefinitionFileReading, ALoadWithoutAnInstrumentLineCanBeRefusedAsNameless) {
