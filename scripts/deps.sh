@@ -16,6 +16,8 @@ packages=(
   man-db
   # The number-format tests prove that the user's locale changes nothing.
   locales
+  # The drawing layer: Cairo surfaces, Pango text, the dialog font.
+  libcairo2-dev libpango1.0-dev fonts-dejavu-core
 )
 packages+=("$@")
 # The locale those tests switch to (the decimal comma).
