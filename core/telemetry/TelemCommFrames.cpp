@@ -72,7 +72,7 @@ CTelemComm::TerminatedCut CTelemComm::CutTerminatedFrame(std::size_t& length, co
   // No instrument's frame is larger than this after its header: a stream
   // that never sends the terminator must not be held in memory whole.
   const std::size_t limit = header_size + CInstrument::kMaxFrameSize;
-  const std::size_t scanned = ScannedBefore(m_frameScan, terminator);
+  const std::size_t scanned = CleanBefore(terminator);
   // A terminator may end just after the bytes already scanned.
   std::size_t from = scanned >= terminator.size() ? scanned - terminator.size() + 1 : 0;
   for (;;) {
@@ -86,9 +86,14 @@ CTelemComm::TerminatedCut CTelemComm::CutTerminatedFrame(std::size_t& length, co
         return TerminatedCut::kCut;
       }
     }
-    if (size >= limit) return TerminatedCut::kGivenUp;
+    if (size >= limit) {
+      // The bytes behind this header are searched for the next one, and its
+      // own terminator search then goes on where this one stopped.
+      MarkClean(terminator, std::max(limit, scanned));
+      return TerminatedCut::kGivenUp;
+    }
     if (!CanReadMore()) {
-      MarkScanned(m_frameScan, terminator, size);
+      MarkClean(terminator, size);
       return TerminatedCut::kWaiting;
     }
     // A terminator split across chunks is found: the scan resumes just
@@ -117,6 +122,23 @@ void CTelemComm::MarkScanned(ScanMark& mark, const std::string& terminator, std:
   mark.head_changes = m_received.HeadChanges();
   mark.terminator = terminator;
   mark.scanned = scanned;
+}
+
+std::size_t CTelemComm::CleanBefore(const std::string& terminator) const {
+  const TerminatorMark& mark = m_frameScan;
+  const std::uint64_t head = m_received.HeadPosition();
+  if (mark.prepends != m_received.Prepends() || mark.terminator != terminator || mark.clean_from > head ||
+      mark.clean_to <= head)
+    return 0;
+  return static_cast<std::size_t>(std::min<std::uint64_t>(mark.clean_to - head, m_received.Size()));
+}
+
+void CTelemComm::MarkClean(const std::string& terminator, std::size_t scanned) {
+  TerminatorMark& mark = m_frameScan;
+  mark.prepends = m_received.Prepends();
+  mark.terminator = terminator;
+  mark.clean_from = m_received.HeadPosition();
+  mark.clean_to = mark.clean_from + scanned;
 }
 
 // A frame dropped at the depth limit makes a state notification due only

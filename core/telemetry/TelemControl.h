@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,7 +62,8 @@ class CTelemControl : public CommandSink {
   std::uint32_t RetrieveFrame(int index);
 
   // Instruments.
-  std::uint32_t AddInstrument(const std::string& path);
+  // `stop_requested` (may be empty) can end the loading of the definition.
+  std::uint32_t AddInstrument(const std::string& path, const std::function<bool()>& stop_requested = {});
   std::uint32_t RemoveInstrument(const std::string& header);
   std::uint32_t AttachInstrument(const std::string& header, const std::string& resource, bool special);
   std::uint32_t DetachInstrument(const std::string& header);
