@@ -1,5 +1,6 @@
 #include "core/conversion/OutputFormatter.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -43,7 +44,9 @@ void COutputFormatter::Prepare(CQelTelemetryDoc& doc, const CBrivenParameters& p
   const int count = doc.GetInstrumentSensorCount(0);
   for (int i = 0; i < count; ++i) {
     CSensor* sensor = doc.GetSensor(0, i);
-    if (sensor != nullptr && sensor->GetFitType() != instrument::kFitNone) m_columns.push_back({i, sensor});
+    if (sensor == nullptr || sensor->GetFitType() == instrument::kFitNone) continue;
+    // The time column rewrites its text: it always takes the sensor's path.
+    m_columns.push_back({i, sensor, i == iso8601_index ? CColumnDecoder() : CColumnDecoder(*sensor, params.m_format)});
   }
 }
 
@@ -57,7 +60,7 @@ bool COutputFormatter::PrepareHeaderMode(CQelTelemetryDoc& doc, const CBrivenPar
   CSensor* sensor = doc.GetSensor(0, 0);
   if (sensor == nullptr || sensor->GetType() != "HEADER" || sensor->GetFitType() != instrument::kFitCount)
     return false;
-  m_columns.push_back({0, sensor});
+  m_columns.push_back({0, sensor, CColumnDecoder()});
   return true;
 }
 
@@ -179,12 +182,16 @@ void COutputFormatter::AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrame
   // Rows print ten digits where the precision is left open.
   CSensorFormat format = p.m_format;
   if (format.m_nPrecision == -1) format.m_nPrecision = 10;
-  for (const Column& column : m_columns) AppendValueColumn(out, doc, frame, column, checks, format);
+  // The bytes every field reader may read: those of the frame's size that
+  // it really holds.
+  const std::size_t available =
+      std::min(static_cast<std::size_t>(std::max(frame.GetFrameSize(), 0)), frame.GetBytes().size());
+  for (const Column& column : m_columns) AppendValueColumn(out, doc, frame, available, column, checks, format);
   if (!p.m_nTimeTags) EndLine(out);
 }
 
 void COutputFormatter::AppendValueColumn(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame,
-                                         const Column& column, const CFrameChecker& checks,
+                                         std::size_t available, const Column& column, const CFrameChecker& checks,
                                          const CSensorFormat& format) const {
   const CBrivenParameters& p = *m_pParams;
   const int width = p.m_format.m_nWidth;
@@ -209,6 +216,10 @@ void COutputFormatter::AppendValueColumn(std::string& out, CQelTelemetryDoc& doc
   if (suppress && (sensor->GetDataType() == instrument::kDataAS ||
                    (format.m_nApplyFit && IsTimeLikeFit(sensor->GetFitType())))) {
     AppendField(out, "");
+    return;
+  }
+  if (column.decoder.Append(out, frame.GetBytes().data(), available, format)) {
+    out += p.m_strDelimiter;
     return;
   }
   const std::size_t start = out.size();

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/conversion/BrivenParameters.h"
+#include "core/conversion/ColumnDecoder.h"
 
 class CFrameData;
 class CFrameChecker;
@@ -25,6 +26,7 @@ class COutputFormatter {
   struct Column {
     int index = -1;
     CSensor* sensor = nullptr;  // owned by the instrument; null when missing
+    CColumnDecoder decoder;     // settled once per conversion
   };
 
   // Takes the kept sensors (fit not NONE) of instrument 0 as the columns,
@@ -55,8 +57,8 @@ class COutputFormatter {
   void AppendField(std::string& out, const std::string& text) const;
   void AppendYesNo(std::string& out, bool yes, bool last) const;
   void EndLine(std::string& out) const;
-  void AppendValueColumn(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, const Column& column,
-                         const CFrameChecker& checks, const CSensorFormat& format) const;
+  void AppendValueColumn(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, std::size_t available,
+                         const Column& column, const CFrameChecker& checks, const CSensorFormat& format) const;
   void AppendIso8601(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, const Column& column,
                      const CSensorFormat& format) const;
 
