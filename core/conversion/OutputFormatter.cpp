@@ -102,10 +102,10 @@ void COutputFormatter::AppendYesNo(std::string& out, bool yes, bool last) const 
   if (!last) out += m_pParams->m_strDelimiter;
 }
 
-void COutputFormatter::EndLine(std::string& out) const {
+void COutputFormatter::EndLine(std::string& out, std::size_t start) const {
   // Only a delimiter that is there is taken off: an empty line has none.
   const std::string& d = m_pParams->m_strDelimiter;
-  if (!d.empty() && out.size() >= d.size() && out.compare(out.size() - d.size(), d.size(), d) == 0)
+  if (!d.empty() && out.size() - start >= d.size() && out.compare(out.size() - d.size(), d.size(), d) == 0)
     out.resize(out.size() - d.size());
   out += '\n';
 }
@@ -170,6 +170,7 @@ void COutputFormatter::AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrame
   const CBrivenParameters& p = *m_pParams;
   const int width = p.m_format.m_nWidth;
   const char* d = p.m_strDelimiter.c_str();
+  const std::size_t start = out.size();
   if (p.m_nShowExtra) {
     // "%*lu%s" without printf: every row has one.
     telemetry::AppendUnsignedText(out, static_cast<std::uint32_t>(frame.GetFrameNumber()), width);
@@ -187,7 +188,7 @@ void COutputFormatter::AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrame
   const std::size_t available =
       std::min(static_cast<std::size_t>(std::max(frame.GetFrameSize(), 0)), frame.GetBytes().size());
   for (const Column& column : m_columns) AppendValueColumn(out, doc, frame, available, column, checks, format);
-  if (!p.m_nTimeTags) EndLine(out);
+  if (!p.m_nTimeTags) EndLine(out, start);
 }
 
 void COutputFormatter::AppendValueColumn(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame,
