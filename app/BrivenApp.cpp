@@ -95,7 +95,12 @@ bool CBrivenApp::CreateDocumentAndView() {
 bool CBrivenApp::StartConversion(const std::vector<std::string>& arguments) {
   if (!CreateDocumentAndView()) return Fail("Fatal error executing Briven!", app::kExitFailed);
   std::string message;
-  if (!app::TakeConversionArguments(arguments, *m_pDoc, message)) return Fail(message, app::kExitUsage);
+  std::string refusal;
+  if (!app::TakeConversionArguments(arguments, *m_pDoc, message, refusal)) {
+    Fail(message, app::kExitUsage);
+    if (!refusal.empty()) sys::Notify(refusal, sys::NoticeIcon::exclamation);
+    return false;
+  }
   m_pDoc->SetCommandLine(true);
   m_pView->SetCommandLine(true);
   PrepareUnattendedRun();

@@ -18,7 +18,8 @@ StartKind ClassifyStart(int argc) {
   return StartKind::kInteractive;
 }
 
-bool TakeConversionArguments(const std::vector<std::string>& arguments, CBrivenDoc& doc, std::string& message) {
+bool TakeConversionArguments(const std::vector<std::string>& arguments, CBrivenDoc& doc, std::string& message,
+                             std::string& refusal) {
   std::size_t next = 0;
   while (next < arguments.size() && doc.AddCommandLineFile(arguments[next])) ++next;
   // Only real arguments reach the switch parser: an empty text past the
@@ -27,6 +28,7 @@ bool TakeConversionArguments(const std::vector<std::string>& arguments, CBrivenD
   for (; next < arguments.size(); ++next) {
     if (!parameters.ParseCommandLine(arguments[next])) {
       message = InvalidParametersText(parameters.GetParsedCount() + doc.GetFileCount());
+      refusal = "Refused " + parameters.GetRefusalReason() + ".";
       return false;
     }
   }

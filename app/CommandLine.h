@@ -29,8 +29,10 @@ StartKind ClassifyStart(int argc);
 // file names until one is refused, then hands that one and the rest to the
 // switch parser. An argument that begins with "-" is a switch; one that
 // begins with "/" is a path. False with the message to show when a switch
-// is refused or fewer than two names were given.
-bool TakeConversionArguments(const std::vector<std::string>& arguments, CBrivenDoc& doc, std::string& message);
+// is refused or fewer than two names were given; for a refused switch,
+// `refusal` names it and says why, to be shown after the message.
+bool TakeConversionArguments(const std::vector<std::string>& arguments, CBrivenDoc& doc, std::string& message,
+                             std::string& refusal);
 
 // The single argument of the shell verb. False with the message to show
 // when it is not a file name.

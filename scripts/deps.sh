@@ -1,14 +1,27 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need, when missing.
-# Runs apt-get only when something is missing, so a ready machine is not touched.
+# Installs the Debian packages the build, the tests and the examples need,
+# when missing, and the locale the number-format tests compare against.
+# Runs apt-get only when something is missing, so a ready machine is not
+# touched; nothing is assumed present beyond a minimal Debian 12.
 set -euo pipefail
 
 packages=(
   g++ cmake ninja-build make pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  zlib1g-dev zip unzip libarchive-tools
+  zlib1g-dev
+  # The zip tests check our archives with other tools; python3 writes the
+  # archives they compare against.
+  zip unzip libarchive-tools python3
+  # The manual page test renders the page.
+  man-db
+  # The number-format tests prove that the user's locale changes nothing.
+  locales
 )
 packages+=("$@")
+# The locale those tests switch to (the decimal comma).
+test_locale=de_DE.UTF-8
+
+if [ "$(id -u)" -ne 0 ]; then sudo=sudo; else sudo=; fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -16,7 +29,15 @@ for p in "${packages[@]}"; do
 done
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  if [ "$(id -u)" -ne 0 ]; then sudo=sudo; else sudo=; fi
-  $sudo apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  # Another apt-get on this machine (a second build) is waited for, not failed.
+  $sudo apt-get -o DPkg::Lock::Timeout=600 update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get -o DPkg::Lock::Timeout=600 install -y -qq \
+    --no-install-recommends "${missing[@]}"
+fi
+
+if ! locale -a 2>/dev/null | grep -qix "${test_locale/UTF-8/utf8}"; then
+  echo "Generating the locale $test_locale"
+  $sudo sed -i "s/^# *\(${test_locale} UTF-8\)/\1/" /etc/locale.gen
+  grep -q "^${test_locale} UTF-8" /etc/locale.gen || echo "${test_locale} UTF-8" | $sudo tee -a /etc/locale.gen >/dev/null
+  $sudo locale-gen >/dev/null
 fi

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the program's main job: the
+# Installs what is missing, builds the program, and runs its main job: the
 # unattended conversion of the bundled example logs (examples/).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/deps.sh"
-"$top/scripts/build.sh" "$top/build"
+# Only the program: the tests are scripts/test.sh's business.
+cmake -S "$top" -B "$top/build" -G Ninja >/dev/null
+cmake --build "$top/build" -j "$(nproc)" --target briven
 
 out="$top/out/examples"
 mkdir -p "$out"
@@ -14,13 +16,19 @@ export XDG_CONFIG_HOME="$top/out/config"
 convert() {
   local log=$1 instrument=$2 output=$3
   shift 3
-  "$top/build/app/briven" "$top/examples/$log" "$out/$output" "$top/examples/$instrument" \
-    -ow=yes -cl="$out/${output%.dat}.log" "$@"
-  echo "Converted examples/$log with examples/$instrument into $out/$output:"
+  local arguments=("$top/examples/$log" "$out/$output")
+  [ -n "$instrument" ] && arguments+=("$top/examples/$instrument")
+  "$top/build/app/briven" "${arguments[@]}" -ow=yes -cl="$out/${output%.*}.log" "$@"
+  if [ -n "$instrument" ]; then
+    echo "Converted examples/$log with examples/$instrument into $out/$output:"
+  else
+    echo "Converted the header lines of examples/$log into $out/$output:"
+  fi
   head -n 7 "$out/$output"
   echo
 }
 
 convert binary_cast.raw NMBP0417.tdf binary_cast.dat -c -efc
 convert ascii_cast.raw NMAC0093.tdf ascii_cast.dat -c -x
+convert header_cast.raw "" header_cast.txt
 echo "Conversion logs: $out/*.log"

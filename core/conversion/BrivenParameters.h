@@ -54,9 +54,12 @@ class CBrivenParameters {
   // accepted; a refused switch may already have set some fields.
   bool ParseCommandLine(const std::string& argument);
   int GetParsedCount() const { return m_nParsedCount; }
+  // The last refused argument and why it was refused, for the user.
+  const std::string& GetRefusalReason() const { return m_strRefusal; }
 
  private:
   void ValidateLoadedValues();
 
   int m_nParsedCount = 0;
+  std::string m_strRefusal;
 };

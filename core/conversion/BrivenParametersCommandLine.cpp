@@ -7,14 +7,20 @@
 
 #include "core/conversion/BrivenParameters.h"
 #include "core/conversion/SwitchNumber.h"
+#include "platform/sys/Format.h"
 #include "platform/sys/StringUtil.h"
 
 namespace {
 
 using conversion::ParseSwitchNumber;
+using conversion::SwitchNumberResult;
 
 // The largest frame limit, depth, width or precision a switch may give.
 constexpr int kLargestSwitchNumber = 32766;
+
+// Why a switch was refused, for the user to read; empty when it was accepted.
+using Refusal = std::string;
+const Refusal kAccepted;
 
 // One switch without its "-": as typed, for the values taken as given, and
 // folded to lower case, for the letters, keys and yes/no words. text[0] is
@@ -53,33 +59,54 @@ std::optional<bool> ParseYesNo(std::string_view folded) {
   return std::nullopt;
 }
 
-bool ParseFitOrConversionLog(CBrivenParameters& p, const Switch& s) {
-  if (s.size() == 1) {
-    p.m_format.m_nApplyFit = 1;
-    return true;
+// Reads a switch's number into field, or says what is wrong with it.
+Refusal ParseNumber(std::string_view text, const char* what, int lowest, int highest, int& field) {
+  switch (ParseSwitchNumber(text, lowest, highest, field)) {
+    case SwitchNumberResult::kAccepted:
+      return kAccepted;
+    case SwitchNumberResult::kNoDigits:
+      return sys::Format("expected the %s, a number from %d to %d", what, lowest, highest);
+    case SwitchNumberResult::kOutOfRange:
+      return sys::Format("the %s must be from %d to %d", what, lowest, highest);
+    case SwitchNumberResult::kTrailingText:
+      break;
   }
-  if (s.size() == 2) {
-    if (s.At(1) != 'i') return false;
-    p.m_format.m_nApplyFit = 1;
-    p.m_nImmersed = 1;
-    return true;
-  }
-  const std::optional<KeyValue> kv = SplitKeyValue(s);
-  if (!kv || !KeyIs(*kv, "conversionlog", "cl")) return false;
-  p.m_nConversionLogSet = 1;
-  p.m_strConversionLogPath = std::string(kv->value);
-  return true;
+  return sys::Format("the %s must be a number from %d to %d with nothing after it", what, lowest, highest);
 }
 
-bool ParseDelimiter(CBrivenParameters& p, const Switch& s) {
-  if (s.size() == 1) return false;
+Refusal ParseFitOrConversionLog(CBrivenParameters& p, const Switch& s) {
+  if (s.size() == 1) {
+    p.m_format.m_nApplyFit = 1;
+    return kAccepted;
+  }
+  const Refusal expected = "expected -c, -ci, -cl=PATH or -conversionlog=PATH";
+  if (s.size() == 2) {
+    if (s.At(1) != 'i') return expected;
+    p.m_format.m_nApplyFit = 1;
+    p.m_nImmersed = 1;
+    return kAccepted;
+  }
+  const std::optional<KeyValue> kv = SplitKeyValue(s);
+  if (!kv) {
+    const std::string_view folded = s.folded;
+    if (folded == "cl=" || folded == "conversionlog=") return "the conversion log path is empty";
+    return expected;
+  }
+  if (!KeyIs(*kv, "conversionlog", "cl")) return expected;
+  p.m_nConversionLogSet = 1;
+  p.m_strConversionLogPath = std::string(kv->value);
+  return kAccepted;
+}
+
+Refusal ParseDelimiter(CBrivenParameters& p, const Switch& s) {
+  if (s.size() == 1) return "expected the delimiter after -d (-dt for a tab, -ds for a space)";
   if (s.size() == 2 && s.At(1) == 't')
     p.m_strDelimiter = "\t";
   else if (s.size() == 2 && s.At(1) == 's')
     p.m_strDelimiter = " ";
   else
     p.m_strDelimiter = std::string(s.text.substr(1));
-  return true;
+  return kAccepted;
 }
 
 void SetErrorCheck(CBrivenParameters& p, char which) {
@@ -87,91 +114,109 @@ void SetErrorCheck(CBrivenParameters& p, char which) {
   if (which == 'c') p.m_nCheckSumChecking = 1;
 }
 
-bool ParseEndWindow(CBrivenParameters& p, const Switch& s) {
+Refusal ParseEndWindow(CBrivenParameters& p, const Switch& s) {
   const std::optional<KeyValue> kv = SplitKeyValue(s);
-  if (!kv || !KeyIs(*kv, "endwindow", "ew")) return false;
+  if (!kv || !KeyIs(*kv, "endwindow", "ew")) return "expected -ef, -ec, -efc, -ew=yes|no or -endwindow=yes|no";
   const std::optional<bool> yes = ParseYesNo(kv->folded_value);
-  if (!yes) return false;
+  if (!yes) return "the end window answer must be yes, no, y or n";
   p.m_nEndWindowSet = 1;
   p.m_nDismissProgressValue = *yes ? 1 : 0;
-  return true;
+  return kAccepted;
 }
 
-bool ParseErrorCheckOrEndWindow(CBrivenParameters& p, const Switch& s) {
+Refusal ParseErrorCheckOrEndWindow(CBrivenParameters& p, const Switch& s) {
   const char c3 = s.At(1);
   if (c3 == 'f' || c3 == 'c') {
     SetErrorCheck(p, c3);
     SetErrorCheck(p, s.At(2));
-    return true;
+    return kAccepted;
   }
-  if (s.size() <= 2) return false;
+  if (s.size() <= 2) return "expected -ef, -ec, -efc, -ew=yes|no or -endwindow=yes|no";
   return ParseEndWindow(p, s);
 }
 
-bool ParseDoubleType(CBrivenParameters& p, const Switch& s) {
+Refusal ParseDoubleType(CBrivenParameters& p, const Switch& s) {
   switch (s.At(1)) {
-    case 'f': p.m_format.m_nDoubleType = 0; return true;
-    case 'e': p.m_format.m_nDoubleType = 1; return true;
-    case 'g': p.m_format.m_nDoubleType = 2; return true;
-    default: return false;
+    case 'f': p.m_format.m_nDoubleType = 0; return kAccepted;
+    case 'e': p.m_format.m_nDoubleType = 1; return kAccepted;
+    case 'g': p.m_format.m_nDoubleType = 2; return kAccepted;
+    default: return "expected -ff, -fe or -fg";
   }
 }
 
 // "-l100" sets the limit, "-l100-5" the limit and the depth, "-l-5" the
 // depth alone.
-bool ParseLimitAndDepth(CBrivenParameters& p, const Switch& s) {
+Refusal ParseLimitAndDepth(CBrivenParameters& p, const Switch& s) {
   const std::string_view text = s.text.substr(1);
   const std::size_t hyphen = text.find('-');
   if (hyphen == std::string_view::npos)
-    return ParseSwitchNumber(text, 0, kLargestSwitchNumber, p.m_nProcessLimit);
-  if (hyphen > 0 && !ParseSwitchNumber(text.substr(0, hyphen), 0, kLargestSwitchNumber, p.m_nProcessLimit))
-    return false;
-  return ParseSwitchNumber(text.substr(hyphen + 1), 1, kLargestSwitchNumber, p.m_nProcessDepth);
+    return ParseNumber(text, "frame limit", 0, kLargestSwitchNumber, p.m_nProcessLimit);
+  if (hyphen > 0) {
+    Refusal limit = ParseNumber(text.substr(0, hyphen), "frame limit", 0, kLargestSwitchNumber, p.m_nProcessLimit);
+    if (!limit.empty()) return limit;
+  }
+  return ParseNumber(text.substr(hyphen + 1), "frame depth", 1, kLargestSwitchNumber, p.m_nProcessDepth);
 }
 
-bool ParseOverwrite(CBrivenParameters& p, const Switch& s) {
-  if (s.size() < 3) return false;
+Refusal ParseOverwrite(CBrivenParameters& p, const Switch& s) {
+  const Refusal expected = "expected -ow=yes|no or -overwrite=yes|no";
+  if (s.size() < 3) return expected;
   const std::optional<KeyValue> kv = SplitKeyValue(s);
-  if (!kv || !KeyIs(*kv, "overwrite", "ow")) return false;
+  if (!kv || !KeyIs(*kv, "overwrite", "ow")) return expected;
   const std::optional<bool> yes = ParseYesNo(kv->folded_value);
-  if (!yes) return false;
+  if (!yes) return "the overwrite answer must be yes, no, y or n";
   p.m_nOverwriteSet = 1;
   p.m_nOverwritePromptValue = *yes ? 0 : 1;
-  return true;
+  return kAccepted;
 }
 
-bool ParseTimeTags(CBrivenParameters& p, const Switch& s) {
+Refusal ParseTimeTags(CBrivenParameters& p, const Switch& s) {
   p.m_nTimeTags = 1;
   if (s.At(1) == 'f') p.m_nTimeTagsFormatted = 1;
-  return true;
+  return kAccepted;
 }
 
-bool ParseSwitch(CBrivenParameters& p, const Switch& s) {
+Refusal SetFlag(int& field, int value) {
+  field = value;
+  return kAccepted;
+}
+
+Refusal ParseSwitch(CBrivenParameters& p, const Switch& s) {
   switch (s.At(0)) {
     case 'c': return ParseFitOrConversionLog(p, s);
     case 'd': return ParseDelimiter(p, s);
     case 'e': return ParseErrorCheckOrEndWindow(p, s);
     case 'f': return ParseDoubleType(p, s);
-    case 'h': p.m_format.m_nHexFormat = 1; return true;
+    case 'h': return SetFlag(p.m_format.m_nHexFormat, 1);
     case 'l': return ParseLimitAndDepth(p, s);
-    case 'n': p.m_nSensorErrorFrames = 0; return true;
+    case 'n': return SetFlag(p.m_nSensorErrorFrames, 0);
     case 'o': return ParseOverwrite(p, s);
-    case 'p': return ParseSwitchNumber(s.text.substr(1), 0, kLargestSwitchNumber, p.m_format.m_nPrecision);
-    case 's': p.m_nSuppressStrings = 1; return true;
+    case 'p': return ParseNumber(s.text.substr(1), "precision", 0, kLargestSwitchNumber, p.m_format.m_nPrecision);
+    case 's': return SetFlag(p.m_nSuppressStrings, 1);
     case 't': return ParseTimeTags(p, s);
-    case 'w': return ParseSwitchNumber(s.text.substr(1), 1, kLargestSwitchNumber, p.m_format.m_nWidth);
-    case 'x': p.m_nShowExtra = 1; return true;
-    default: return false;
+    case 'w': return ParseNumber(s.text.substr(1), "width", 1, kLargestSwitchNumber, p.m_format.m_nWidth);
+    case 'x': return SetFlag(p.m_nShowExtra, 1);
+    default: return sys::Format("there is no switch -%c (see briven --help)", s.text[0]);
   }
 }
 
 }  // namespace
 
 bool CBrivenParameters::ParseCommandLine(const std::string& argument) {
-  if (argument.size() < 2 || argument[0] != '-') return false;
+  if (argument.size() < 2 || argument[0] != '-') {
+    m_strRefusal = sys::Format(
+        "\"%s\": not a switch; at most three file names (log, output, instrument) come first, then the "
+        "switches, each \"-\" and a letter",
+        argument.c_str());
+    return false;
+  }
   const std::string folded = sys::ToLower(argument);
   const Switch s{std::string_view(argument).substr(1), std::string_view(folded).substr(1)};
-  if (!ParseSwitch(*this, s)) return false;
+  const Refusal refusal = ParseSwitch(*this, s);
+  if (!refusal.empty()) {
+    m_strRefusal = sys::Format("\"%s\": %s", argument.c_str(), refusal.c_str());
+    return false;
+  }
   ++m_nParsedCount;
   return true;
 }

@@ -15,12 +15,12 @@ bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 namespace conversion {
 
-bool ParseSwitchNumber(std::string_view text, int lowest, int highest, int& value) {
+SwitchNumberResult ParseSwitchNumber(std::string_view text, int lowest, int highest, int& value) {
   std::size_t at = 0;
   while (at < text.size() && IsCSpace(text[at])) ++at;
   bool negative = false;
   if (at < text.size() && (text[at] == '+' || text[at] == '-')) negative = text[at++] == '-';
-  if (at == text.size() || !IsDigit(text[at])) return false;
+  if (at == text.size() || !IsDigit(text[at])) return SwitchNumberResult::kNoDigits;
 
   // Accumulate in 64 bits and stop as soon as the magnitude leaves the
   // 32-bit range: that is an overflow, whatever digits follow.
@@ -28,13 +28,15 @@ bool ParseSwitchNumber(std::string_view text, int lowest, int highest, int& valu
   std::int64_t magnitude = 0;
   for (; at < text.size() && IsDigit(text[at]); ++at) {
     magnitude = magnitude * 10 + (text[at] - '0');
-    if (magnitude > kLimit) return false;
+    if (magnitude > kLimit) return SwitchNumberResult::kOutOfRange;
   }
+  while (at < text.size() && IsCSpace(text[at])) ++at;
+  if (at < text.size()) return SwitchNumberResult::kTrailingText;
   const std::int64_t number = negative ? -magnitude : magnitude;
-  if (number > std::numeric_limits<std::int32_t>::max()) return false;
-  if (number < lowest || number > highest) return false;
+  if (number > std::numeric_limits<std::int32_t>::max()) return SwitchNumberResult::kOutOfRange;
+  if (number < lowest || number > highest) return SwitchNumberResult::kOutOfRange;
   value = static_cast<int>(number);
-  return true;
+  return SwitchNumberResult::kAccepted;
 }
 
 }  // namespace conversion

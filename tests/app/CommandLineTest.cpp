@@ -23,6 +23,7 @@ struct SplitCase {
   bool ok;
   std::string log, output, instrument;
   const char* message;
+  const char* refusal = "";
 };
 
 TEST(CommandLine, NamesComeFirstAndSwitchesAfter) {
@@ -31,19 +32,25 @@ TEST(CommandLine, NamesComeFirstAndSwitchesAfter) {
       {"absolute paths are names", {"/data/a.raw", "/out/b.dat", "/cal/c.tdf", "-x"}, true, "/data/a.raw",
        "/out/b.dat", "/cal/c.tdf", ""},
       {"a fourth name is no switch", {"a.raw", "b.dat", "c.tdf", "d.tdf"}, false, "a.raw", "b.dat", "c.tdf",
-       "Invalid command line parameters.\r\nParameters parsed: 3"},
+       "Invalid command line parameters.\r\nParameters parsed: 3",
+       "Refused \"d.tdf\": not a switch; at most three file names (log, output, instrument) come first, then the "
+       "switches, each \"-\" and a letter."},
       {"an empty argument is no switch", {"a.raw", "", "b.dat"}, false, "a.raw", "", "",
        "Invalid command line parameters.\r\nParameters parsed: 1"},
       {"switches counted with the names", {"a.raw", "b.dat", "-x", "-c", "-q"}, false, "a.raw", "b.dat", "",
-       "Invalid command line parameters.\r\nParameters parsed: 4"},
+       "Invalid command line parameters.\r\nParameters parsed: 4",
+       "Refused \"-q\": there is no switch -q (see briven --help)."},
       {"switches but one name", {"a.raw", "-x", "-c"}, false, "a.raw", "", "",
        "There must be at least two file name parameters to use command line processing."},
   };
   for (const SplitCase& c : cases) {
     CBrivenDoc doc;
-    std::string message;
-    EXPECT_EQ(app::TakeConversionArguments(c.arguments, doc, message), c.ok) << c.name;
+    std::string message, refusal;
+    EXPECT_EQ(app::TakeConversionArguments(c.arguments, doc, message, refusal), c.ok) << c.name;
     EXPECT_EQ(message, c.message) << c.name;
+    if (*c.refusal != '\0') {
+      EXPECT_EQ(refusal, c.refusal) << c.name;
+    }
     EXPECT_EQ(doc.GetLogFileName(), c.log) << c.name;
     EXPECT_EQ(doc.GetOutputFileName(), c.output) << c.name;
     EXPECT_EQ(doc.GetInstrumentFileName(), c.instrument) << c.name;

@@ -130,6 +130,15 @@ TEST_F(UnattendedConversion, TwoNamesConvertTheHeaderLines) {
   EXPECT_EQ(apptest::ReadFile(Path("header.txt")), "Instrument\tNMBP0417\r\nMaker\tNorrvik Marine\r\n");
 }
 
+TEST_F(UnattendedConversion, TheBundledHeaderExampleConverts) {
+  const apptest::ProgramRun run = Run({Example("header_cast.raw"), Path("header.txt")});
+  EXPECT_EQ(run.exit_code, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(apptest::ReadFile(Path("header.txt")),
+            "Instrument\tNMBP0417\r\nMaker\tNorrvik Marine\r\nCast date\t2026-03-14\r\n"
+            "Position\t63.4412 N 10.3951 E\r\nComment\tStation 7, cast 2\r\n");
+}
+
 TEST_F(UnattendedConversion, AnInstalledProgramFindsTheHeaderDefinitionUnderShare) {
   // bin/briven with its header definition only in share/briven/.
   std::filesystem::create_directories(Path("prefix/bin"));
@@ -230,10 +239,19 @@ struct UsageCase {
 TEST_F(UnattendedConversion, UsageErrorsEndWithStatusTwoAndNoOutput) {
   const std::vector<UsageCase> cases = {
       {"fourth name", {binary_log_, "out.dat", binary_instrument_, "extra.tdf"},
-       "briven: Invalid command line parameters. Parameters parsed: 3\n"},
-      {"refused switch", {binary_log_, "out.dat", "-zz"}, "briven: Invalid command line parameters. Parameters parsed: 2\n"},
+       "briven: Invalid command line parameters. Parameters parsed: 3\n"
+       "briven: Refused \"extra.tdf\": not a switch; at most three file names (log, output, instrument) come "
+       "first, then the switches, each \"-\" and a letter.\n"},
+      {"refused switch", {binary_log_, "out.dat", "-zz"},
+       "briven: Invalid command line parameters. Parameters parsed: 2\n"
+       "briven: Refused \"-zz\": there is no switch -z (see briven --help).\n"},
+      {"number with text after it", {binary_log_, "out.dat", "-x", "-w5x"},
+       "briven: Invalid command line parameters. Parameters parsed: 3\n"
+       "briven: Refused \"-w5x\": the width must be a number from 1 to 32766 with nothing after it.\n"},
       {"switch before a second name", {binary_log_, "-x", "out.dat"},
-       "briven: Invalid command line parameters. Parameters parsed: 2\n"},
+       "briven: Invalid command line parameters. Parameters parsed: 2\n"
+       "briven: Refused \"out.dat\": not a switch; at most three file names (log, output, instrument) come "
+       "first, then the switches, each \"-\" and a letter.\n"},
       {"one name and switches", {binary_log_, "-x", "-c"},
        "briven: There must be at least two file name parameters to use command line processing.\n"},
   };

@@ -3,6 +3,7 @@
 #include <climits>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -110,7 +111,9 @@ const std::vector<SwitchCase> kSwitchCases = {
     {"-l32766-32766", true, [](auto& p) { p.m_nProcessLimit = 32766; p.m_nProcessDepth = 32766; }},
     {"-l \t7", true, [](auto& p) { p.m_nProcessLimit = 7; }},
     {"-l+7", true, [](auto& p) { p.m_nProcessLimit = 7; }},
-    {"-l12abc", true, [](auto& p) { p.m_nProcessLimit = 12; }},
+    {"-l7 ", true, [](auto& p) { p.m_nProcessLimit = 7; }},
+    {"-l12abc", false, kNothing},  // a typing slip is refused, not read as -l12
+    {"-l100-5x", false, [](auto& p) { p.m_nProcessLimit = 100; }},
     {"-l0-0", false, [](auto& p) { p.m_nProcessLimit = 0; }},
     {"-l5-x", false, [](auto& p) { p.m_nProcessLimit = 5; }},
     {"-l40000", false, kNothing},
@@ -130,6 +133,8 @@ const std::vector<SwitchCase> kSwitchCases = {
     {"-p4294967296", false, kNothing},  // 2^32: wraps to 0 if cut to 32 bits
     {"-w1", true, [](auto& p) { p.m_format.m_nWidth = 1; }},
     {"-w0", false, kNothing},
+    {"-w5x", false, kNothing},
+    {"-p3.5", false, kNothing},
     {"-w32767", false, kNothing},
     {"-w4294967297", false, kNothing},
     // The overwrite override.
@@ -195,7 +200,9 @@ TEST(SwitchNumberTest, ReadsThirtyTwoBitDecimalsAndRefusesOverflow) {
       {"2147483648", INT_MIN, INT_MAX, false, 0},
       {"-2147483649", INT_MIN, INT_MAX, false, 0},
       {"18446744073709551617", INT_MIN, INT_MAX, false, 0},
-      {" \v\f\r\n\t-12x", INT_MIN, INT_MAX, true, -12},
+      {" \v\f\r\n\t-12 \t", INT_MIN, INT_MAX, true, -12},
+      {"-12x", INT_MIN, INT_MAX, false, 0},
+      {"1 2", INT_MIN, INT_MAX, false, 0},
       {"007", 0, 10, true, 7},
       {"- 1", INT_MIN, INT_MAX, false, 0},
       {"+", INT_MIN, INT_MAX, false, 0},
@@ -204,8 +211,39 @@ TEST(SwitchNumberTest, ReadsThirtyTwoBitDecimalsAndRefusesOverflow) {
   };
   for (const NumberCase& c : cases) {
     int value = 0;
-    EXPECT_EQ(conversion::ParseSwitchNumber(c.text, c.lowest, c.highest, value), c.accepted) << '"' << c.text << '"';
+    const bool accepted =
+        conversion::ParseSwitchNumber(c.text, c.lowest, c.highest, value) == conversion::SwitchNumberResult::kAccepted;
+    EXPECT_EQ(accepted, c.accepted) << '"' << c.text << '"';
     EXPECT_EQ(value, c.value) << '"' << c.text << '"';
+  }
+}
+
+// Every refused switch is named with what was wrong with it.
+TEST(ParameterSwitchRefusalTest, NamesTheSwitchAndTheReason) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"-q", "\"-q\": there is no switch -q (see briven --help)"},
+      {"-cx", "\"-cx\": expected -c, -ci, -cl=PATH or -conversionlog=PATH"},
+      {"-cl=", "\"-cl=\": the conversion log path is empty"},
+      {"-d", "\"-d\": expected the delimiter after -d (-dt for a tab, -ds for a space)"},
+      {"-e", "\"-e\": expected -ef, -ec, -efc, -ew=yes|no or -endwindow=yes|no"},
+      {"-ew=maybe", "\"-ew=maybe\": the end window answer must be yes, no, y or n"},
+      {"-fx", "\"-fx\": expected -ff, -fe or -fg"},
+      {"-l", "\"-l\": expected the frame limit, a number from 0 to 32766"},
+      {"-l40000", "\"-l40000\": the frame limit must be from 0 to 32766"},
+      {"-l5abc", "\"-l5abc\": the frame limit must be a number from 0 to 32766 with nothing after it"},
+      {"-l0-0", "\"-l0-0\": the frame depth must be from 1 to 32766"},
+      {"-ow", "\"-ow\": expected -ow=yes|no or -overwrite=yes|no"},
+      {"-OW=Maybe", "\"-OW=Maybe\": the overwrite answer must be yes, no, y or n"},
+      {"-p-1", "\"-p-1\": the precision must be from 0 to 32766"},
+      {"-w", "\"-w\": expected the width, a number from 1 to 32766"},
+      {"-w5x", "\"-w5x\": the width must be a number from 1 to 32766 with nothing after it"},
+      {"out.dat", "\"out.dat\": not a switch; at most three file names (log, output, instrument) come first, then "
+                  "the switches, each \"-\" and a letter"},
+  };
+  for (const auto& [argument, reason] : cases) {
+    CBrivenParameters p;
+    EXPECT_FALSE(p.ParseCommandLine(argument)) << argument;
+    EXPECT_EQ(p.GetRefusalReason(), reason);
   }
 }
 

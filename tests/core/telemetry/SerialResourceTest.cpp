@@ -298,9 +298,11 @@ TEST_F(ScriptedSerial, ASerialPortWithoutControlAcknowledgesTheGlobalStringAfter
   CTelemComm resource(nullptr);
   resource.SetSerialDeviceFactory([this] { return std::make_unique<ScriptedDevice>(script_); });
   ASSERT_EQ(resource.InitSerial(settings), 0u);
+  // Ready before the reader starts: a slow machine must not let the script
+  // play before the instrument is enabled.
   ASSERT_EQ(resource.AttachInstrument(Attachment("HDRX0001", 10)), 0u);
-  ASSERT_EQ(resource.Connect(), 0u);
   ASSERT_EQ(resource.EnableAcquisition("HDRX0001"), 0u);
+  ASSERT_EQ(resource.Connect(), 0u);
   Drain();
   std::vector<std::string> lines = TakeMessages(resource);
   EXPECT_EQ(std::count(lines.begin(), lines.end(), "Telemetry synchronized on SYNC.\r\n"), 1);

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs a build into a scratch prefix and checks what a packager gets:
+# the program in bin/, its data only in share/briven/, the manual page in
+# share/man/man1/, and nothing else; the installed program finds its header
+# definition and converts the header example.
+#   install_layout.sh BUILD_DIR SOURCE_DIR
+set -euo pipefail
+build=$1
+source=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+cmake --install "$build" --prefix "$work/prefix" >/dev/null
+actual=$(cd "$work/prefix" && find . -type f | sort)
+expected=$(printf '%s\n' ./bin/briven ./share/briven/qelhdr1.tdf ./share/man/man1/briven.1)
+if [ "$actual" != "$expected" ]; then
+  echo "installed files differ from the expected layout:"
+  diff <(echo "$expected") <(echo "$actual") || true
+  exit 1
+fi
+
+XDG_CONFIG_HOME=$work/config "$work/prefix/bin/briven" "$source/examples/header_cast.raw" "$work/header.txt"
+grep -q $'^Instrument\tNMBP0417\r$' "$work/header.txt" || { echo "header conversion gave:"; cat "$work/header.txt"; exit 1; }
+MANPAGER=cat LC_ALL=C man -l "$work/prefix/share/man/man1/briven.1" | grep -q '^NAME' || { echo "man -l failed"; exit 1; }
+echo "install layout: ok"
