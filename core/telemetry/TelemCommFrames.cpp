@@ -67,8 +67,8 @@ void CTelemComm::CutContiguousFrames() {
   // wait in the frame list for their requests. Only fixed frames of a file
   // with one enabled instrument take this road: with several, the search
   // decides which header wins. Reading more, and whatever a read reports,
-  // stays with the search of the frame that needs it, and the list never
-  // reaches its depth limit.
+  // stays with the search of the frame that needs it, and the list stays
+  // below its depth limit.
   if (!IsFile() || m_bExclusiveAttached) return;
   InstrumentSlot* slot = nullptr;
   for (const auto& candidate : m_instruments) {
@@ -80,7 +80,11 @@ void CTelemComm::CutContiguousFrames() {
   const FrameDescription& d = slot->description;
   if (!d.special_kind.empty() || !d.terminator.empty() || d.header.empty() || d.frame_size < d.header.size())
     return;
-  const auto depth = static_cast<std::size_t>(std::max(m_nMaxDepth, 0));
+  // A few frames ahead are enough to spare the searches: they are freed
+  // before the next pass cuts more, so the allocator hands the same blocks
+  // back instead of growing a list of hundreds.
+  constexpr std::size_t kFramesAhead = 7;
+  const std::size_t depth = std::min(static_cast<std::size_t>(std::max(m_nMaxDepth, 0)), kFramesAhead);
   bool notify = false;
   while (m_frames.size() < depth && m_received.Size() >= d.frame_size &&
          std::memcmp(m_received.Data(), d.header.data(), d.header.size()) == 0) {
