@@ -1,6 +1,7 @@
 #include "core/conversion/ColumnDecoder.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <string_view>
 
@@ -9,7 +10,7 @@
 #include "core/instrument/Sensor.h"
 #include "core/instrument/SensorKeywords.h"
 #include "core/telemetry/QelTelemetryDoc.h"
-#include "core/telemetry/TelemetryDocNumberText.h"
+#include "platform/sys/FastNumberFixedPoint.h"
 
 using namespace instrument;
 
@@ -22,6 +23,31 @@ std::int32_t SignedFieldValue(std::uint32_t image, std::size_t length) {
   if (length == 1) return static_cast<std::int8_t>(value);
   if (length == 2) return static_cast<std::int16_t>(value);
   return value;
+}
+
+// Rows print their reals with fixed digits and no width, their counts
+// without a width: those forms are written here straight behind the text,
+// the others (and any value the fast writer declines) by the shared writers.
+void AppendReal(std::string& out, double value, const CSensorFormat& format) {
+  if (format.m_nDoubleType == 0 && format.m_nWidth <= 0 && format.m_nPrecision > 0) {
+    char digits[48];
+    const std::size_t length = sys::WriteFixedPoint(digits, sizeof digits, value, format.m_nPrecision);
+    if (length != 0) {
+      out.append(digits, length);
+      return;
+    }
+  }
+  CQelTelemetryDoc::AppendDouble(out, value, format);
+}
+
+template <typename Integer>
+void AppendInteger(std::string& out, Integer value, const CSensorFormat& format) {
+  char digits[16];
+  const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  const auto length = static_cast<std::size_t>(end - digits);
+  if (format.m_nWidth > 0 && static_cast<std::size_t>(format.m_nWidth) > length)
+    out.append(static_cast<std::size_t>(format.m_nWidth) - length, ' ');
+  out.append(digits, length);
 }
 
 }  // namespace
@@ -79,7 +105,14 @@ bool CColumnDecoder::ReadUnsigned(const std::uint8_t* field, std::uint32_t& valu
   switch (reader_) {
     case Reader::kBigUnsigned:
     case Reader::kBigSigned:
-      value = DecodeBigEndian(field, length_);
+      // The usual widths without the loop.
+      if (length_ == 1) {
+        value = field[0];
+      } else if (length_ == 2) {
+        value = (std::uint32_t{field[0]} << 8) | field[1];
+      } else {
+        value = DecodeBigEndian(field, length_);
+      }
       return true;
     case Reader::kLittleUnsigned:
     case Reader::kLittleSigned:
@@ -125,7 +158,7 @@ bool CColumnDecoder::AppendFitted(std::string& out, Raw raw, const CSensorFormat
   } else if (!FitValue(static_cast<double>(raw), value)) {
     return false;
   }
-  CQelTelemetryDoc::AppendDouble(out, value, format);
+  AppendReal(out, value, format);
   return true;
 }
 
@@ -137,7 +170,7 @@ bool CColumnDecoder::Append(std::string& out, const std::uint8_t* frame, std::si
     const double raw = reader_ == Reader::kSingle ? DecodeSingle(field) : DecodeDouble(field);
     if (!std::isfinite(raw)) return false;
     if (output_ != Output::kRaw) return AppendFitted(out, raw, format);
-    CQelTelemetryDoc::AppendDouble(out, raw, format);
+    AppendReal(out, raw, format);
     return true;
   }
   std::uint32_t image = 0;
@@ -145,10 +178,10 @@ bool CColumnDecoder::Append(std::string& out, const std::uint8_t* frame, std::si
   if (reader_ == Reader::kBigSigned || reader_ == Reader::kLittleSigned) {
     const std::int32_t raw = SignedFieldValue(image, length_);
     if (output_ != Output::kRaw) return AppendFitted(out, SignExtend(image, length_), format);
-    telemetry::AppendSignedText(out, raw, format.m_nWidth);
+    AppendInteger(out, raw, format);
     return true;
   }
   if (output_ != Output::kRaw) return AppendFitted(out, image, format);
-  telemetry::AppendUnsignedText(out, image, format.m_nWidth);
+  AppendInteger(out, image, format);
   return true;
 }

@@ -45,8 +45,10 @@ void COutputFormatter::Prepare(CQelTelemetryDoc& doc, const CBrivenParameters& p
   for (int i = 0; i < count; ++i) {
     CSensor* sensor = doc.GetSensor(0, i);
     if (sensor == nullptr || sensor->GetFitType() == instrument::kFitNone) continue;
-    // The time column rewrites its text: it always takes the sensor's path.
-    m_columns.push_back({i, sensor, i == iso8601_index ? CColumnDecoder() : CColumnDecoder(*sensor, params.m_format)});
+    // The time column rewrites its text and the check sum column shows the
+    // residue: they never take the decoder.
+    const bool own_text = i == iso8601_index || i == check_sum_index;
+    m_columns.push_back({i, sensor, own_text ? CColumnDecoder() : CColumnDecoder(*sensor, params.m_format)});
   }
 }
 
@@ -195,6 +197,12 @@ void COutputFormatter::AppendValueColumn(std::string& out, CQelTelemetryDoc& doc
                                          std::size_t available, const Column& column, const CFrameChecker& checks,
                                          const CSensorFormat& format) const {
   const CBrivenParameters& p = *m_pParams;
+  // A decoded value is never a text, a time or an error: nothing below
+  // would change it.
+  if (column.decoder.Append(out, frame.GetBytes().data(), available, format)) {
+    out += p.m_strDelimiter;
+    return;
+  }
   const int width = p.m_format.m_nWidth;
   const char* d = p.m_strDelimiter.c_str();
   CSensor* sensor = column.sensor;
@@ -217,10 +225,6 @@ void COutputFormatter::AppendValueColumn(std::string& out, CQelTelemetryDoc& doc
   if (suppress && (sensor->GetDataType() == instrument::kDataAS ||
                    (format.m_nApplyFit && IsTimeLikeFit(sensor->GetFitType())))) {
     AppendField(out, "");
-    return;
-  }
-  if (column.decoder.Append(out, frame.GetBytes().data(), available, format)) {
-    out += p.m_strDelimiter;
     return;
   }
   const std::size_t start = out.size();
