@@ -50,7 +50,8 @@ bool StartsWith(const std::string& text, const char* prefix) { return text.rfind
 // conversion (resources added, instruments attached) stays in the log.
 bool IsReportedEntry(const std::string& entry) {
   return StartsWith(entry, "Unable to") || StartsWith(entry, "An error") || StartsWith(entry, "Errors found") ||
-         StartsWith(entry, "No valid") || StartsWith(entry, "Conversion aborted.") ||
+         StartsWith(entry, "No valid") || StartsWith(entry, "The previous output file") ||
+         StartsWith(entry, "Conversion aborted.") ||
          StartsWith(entry, "Conversion complete.");
 }
 

@@ -22,7 +22,8 @@ that begins with "/" is a path.
 Switches:
   -c             Apply the calibration fits.
   -ci            Apply the fits and the immersion coefficients.
-  -cl=PATH       Write the conversion log to PATH (also -conversionlog=PATH).
+  -cl=PATH       Write the conversion log to PATH (also -conversionlog=PATH);
+                 a file already there is replaced only as an output is.
   -dC            Write C between fields; C may be several characters.
   -dt, -ds       A tab (the default), a space between fields.
   -ef, -ec       Check frame counters, check sums; -efc checks both.
@@ -34,7 +35,9 @@ Switches:
   -n             Leave out the frames whose error flag is set.
   -ow=yes|no     Replace an existing output without asking (yes) or never
                  (no); also -overwrite=. Without it the stored setting
-                 decides, and an existing output ends the run.
+                 decides, and an existing output ends the run. A replaced
+                 output keeps its old content until the run has completed
+                 or was stopped by a signal.
   -pN            N digits after the point (significant digits with -fg),
                  0 to 32766; 10 by default.
   -s             Leave text fields, time-like fits and error texts empty.

@@ -10,10 +10,12 @@
 
 namespace {
 
-// The current folder with a trailing separator; "/" when it cannot be read.
+// The current folder with a trailing separator; empty when it cannot be
+// read (removed, or a name longer than the system takes), as no folder can
+// stand in for it: "/" would put relative names where the user never meant.
 std::string CurrentFolder() {
   char buffer[PATH_MAX];
-  if (::getcwd(buffer, sizeof buffer) == nullptr) return "/";
+  if (::getcwd(buffer, sizeof buffer) == nullptr) return {};
   std::string folder = buffer;
   if (folder.empty() || folder.back() != '/') folder += '/';
   return folder;

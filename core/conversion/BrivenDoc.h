@@ -108,6 +108,7 @@ class CBrivenDoc : public CQelTelemetryDoc {
 
   // Preparing.
   void ApplyCommandLineSettings();
+  bool HasRelativeName() const;
   void ResetConversion();
   void ResolveFilePaths();
   void OpenConversionLogFile();
@@ -120,7 +121,10 @@ class CBrivenDoc : public CQelTelemetryDoc {
   std::string AttachAndStart();
   void UndoPreparation(bool after_question = false);
   std::uint32_t RemoveLogFileResource();
+  // The conversion's inputs and the program's own settings files, which
+  // neither the output nor the conversion log may write over.
   std::vector<std::string> ProtectedPaths() const;
+  bool IsProtectedPath(const std::string& path) const;
 
   // Output.
   bool OpenOutputFile(bool series);
@@ -167,6 +171,7 @@ class CBrivenDoc : public CQelTelemetryDoc {
   bool m_bRunning = false;  // frames and events belong to a conversion
   bool m_bSkip = false;
   bool m_bOverwriteAll = false;
+  bool m_bOutputFailed = false;  // the output could not be begun as wanted
   int m_nIso8601Index = -1;
   std::uint64_t m_nLogFileLength = 0;
   ConversionCounters m_counters;

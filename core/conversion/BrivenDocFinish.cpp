@@ -26,9 +26,13 @@ void CBrivenDoc::GetConversionState(ConversionState& state) {
 
 bool CBrivenDoc::FinishConversion(bool abort) {
   bool failed = false;
+  bool keep_rows = false;
   {
     Lock lock(m_lock);
     failed = m_nStop || !m_nEndOfInput;
+    // The rows stand when the run completed or the user stopped it; a run
+    // that an error stopped must not take the place of an earlier output.
+    keep_rows = !m_bOutputFailed && (abort || !failed);
     // Frames still on their way find the conversion over.
     m_bRunning = false;
     m_nDone = 1;
@@ -49,9 +53,11 @@ bool CBrivenDoc::FinishConversion(bool abort) {
   }
   conversion::SummaryInput summary;
   int close_cause = 0;
+  bool kept_previous = false;
   {
     Lock lock(m_lock);
-    close_cause = m_outputFile.Close();
+    close_cause = keep_rows ? m_outputFile.Close() : m_outputFile.Discard();
+    kept_previous = m_outputFile.KeptPrevious();
     // The rows the last write lost are not counted as processed.
     if (close_cause != 0) m_counters.frames_processed = m_outputFile.GetWrittenTag();
     m_pLogFile->Abort();
@@ -64,6 +70,12 @@ bool CBrivenDoc::FinishConversion(bool abort) {
     LogMessage(sys::Format("An error occured writing to the output file.\r\n\t%s\r\n",
                            instrument::FileErrorText(close_cause)));
     failed = true;
+  }
+  if (kept_previous) {
+    const std::string text = sys::Format(
+        "The previous output file \"%s\" is kept as it was; the rows of this conversion were discarded.",
+        m_strOutputFilePath.c_str());
+    ReportFailure(text, text + "\r\n");
   }
   summary.aborted = abort;
   summary.failed = failed;

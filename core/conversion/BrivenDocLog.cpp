@@ -1,11 +1,15 @@
 // The conversion log: its file (kept open across conversions), the texts
 // that reach it on the processing thread, the pending text for the log
 // window, and the Properties command that changes where the log goes.
+#include <sys/stat.h>
+
 #include "core/conversion/BrivenDoc.h"
+#include "core/conversion/SameFile.h"
 #include "core/instrument/FileErrorText.h"
 #include "fsutil/QVTFileSystem.h"
 #include "platform/sys/Format.h"
 #include "platform/sys/Notify.h"
+#include "platform/sys/SettingsStore.h"
 
 namespace {
 
@@ -23,9 +27,27 @@ std::string WithTrailingSeparator(const std::string& folder) {
   return folder + '/';
 }
 
+// A file with contents to lose; a device or a pipe (/dev/stderr) is no such
+// file and is written as named.
+bool IsExistingFile(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 }  // namespace
 
-std::vector<std::string> CBrivenDoc::ProtectedPaths() const { return {m_strLogFilePath, m_strInstrumentFilePath}; }
+std::vector<std::string> CBrivenDoc::ProtectedPaths() const {
+  std::vector<std::string> paths = sys::SettingsStore::Default().OwnFiles();
+  paths.push_back(m_strLogFilePath);
+  paths.push_back(m_strInstrumentFilePath);
+  return paths;
+}
+
+bool CBrivenDoc::IsProtectedPath(const std::string& path) const {
+  for (const std::string& other : ProtectedPaths())
+    if (conversion::IsSameLocation(path, other)) return true;
+  return false;
+}
 
 std::string CBrivenDoc::ConversionLogOpenFailureText() const {
   return sys::Format(
@@ -44,10 +66,19 @@ void CBrivenDoc::OpenConversionLogFile() {
       // it afterwards: a log that cannot be kept is told, whatever the run,
       // and the conversion goes on without it.
       named = true;
-      if (!m_conversionLog.IsOpen() &&
-          m_conversionLog.OpenNamed(m_parameters.m_strConversionLogPath, ProtectedPaths()) !=
-              CConversionLogFile::OpenResult::kOpened)
+      const std::string& path = m_parameters.m_strConversionLogPath;
+      if (m_conversionLog.IsOpen()) {
+        // Kept from an earlier conversion of this run.
+      } else if (m_settings.overwrite_prompt && IsExistingFile(path)) {
+        // Replaced only under the rule that replaces an output: nobody is
+        // asked in this run, so an earlier log is not emptied unasked.
+        box = sys::Format(
+            "The conversion log file \"%s\" already exists; it is replaced only with -ow=yes or with Overwrite Prompt "
+            "off.\r\nNo conversion log file will be recorded.",
+            path.c_str());
+      } else if (m_conversionLog.OpenNamed(path, ProtectedPaths()) != CConversionLogFile::OpenResult::kOpened) {
         box = ConversionLogOpenFailureText();
+      }
     } else {
       box = OpenConversionLogSeries();
     }
@@ -68,6 +99,9 @@ std::string CBrivenDoc::OpenConversionLogSeries() {
     m_conversionLog.Close();
   }
   if (!m_settings.conversion_log) return {};
+  // No folder stored and none to start from: the log would land wherever
+  // a dead working folder resolves.
+  if (folder.empty()) return "The conversion log folder is not known. No conversion log file will be recorded.";
   switch (m_conversionLog.OpenSeries(folder, ProtectedPaths())) {
     case CConversionLogFile::OpenResult::kOpened:
       break;

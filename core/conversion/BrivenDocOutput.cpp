@@ -9,6 +9,9 @@
 
 bool CBrivenDoc::BeginOutput(bool series) {
   const bool ok = OpenOutputFile(series);
+  // An output that got no further than part of its column headers is no
+  // reason to give up the file it would replace.
+  if (!ok) m_bOutputFailed = true;
   if (!ok || m_bSkip) FinishConversion(true);
   return ok;
 }
@@ -44,9 +47,9 @@ bool CBrivenDoc::OpenOutputFile(bool series) {
   const char* path = m_strOutputFilePath.c_str();
   const std::string open_box = sys::Format("An error occured opening the output file\r\n\"%s\".\r\nConversion aborted.", path);
   // An output that is the log or the instrument file would destroy the
-  // input before a byte is read: refused as the sharing violation it is.
-  if (conversion::IsSameFile(m_strOutputFilePath, m_strLogFilePath) ||
-      conversion::IsSameFile(m_strOutputFilePath, m_strInstrumentFilePath)) {
+  // input before a byte is read, and one that is a settings file the
+  // user's settings: refused as the sharing violation it is.
+  if (IsProtectedPath(m_strOutputFilePath)) {
     ReportFailure(open_box, sys::Format("An error occured opening the output file.\r\n\t%s\r\n",
                                         instrument::FileErrorText(sys::CFileException::sharingViolation)));
     return false;

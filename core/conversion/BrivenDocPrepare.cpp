@@ -17,12 +17,24 @@ namespace {
 
 constexpr const char kAborted[] = "Conversion aborted.\r\n";
 constexpr const char kHeaderDefinition[] = "qelhdr1.tdf";
+constexpr const char kNoStartFolder[] =
+    "Unable to determine the working folder (it was removed, or its name is longer than the system allows): "
+    "relative file names cannot be resolved.";
+
+bool IsRelative(const std::string& name) { return !name.empty() && name[0] != '/'; }
 constexpr std::uint32_t kHeaderModeChunk = 256;
 
 }  // namespace
 
 bool CBrivenDoc::PrepareConversion() {
   ApplyCommandLineSettings();
+  if (m_strStartDirectory.empty() && HasRelativeName()) {
+    // Nothing is opened or created: a relative name, the conversion log's
+    // included, would have to be guessed. Full names need no folder.
+    ReportFailure(kNoStartFolder, std::string(kNoStartFolder) + "\r\n");
+    LogMessage(kAborted);
+    return false;
+  }
   {
     Lock lock(m_lock);
     ResetConversion();
@@ -53,6 +65,11 @@ bool CBrivenDoc::PrepareConversion() {
   return true;
 }
 
+bool CBrivenDoc::HasRelativeName() const {
+  return IsRelative(m_strLogFileName) || IsRelative(m_strOutputFileName) || IsRelative(m_strInstrumentFileName) ||
+         (m_parameters.m_nConversionLogSet && IsRelative(m_parameters.m_strConversionLogPath));
+}
+
 void CBrivenDoc::ApplyCommandLineSettings() {
   if (m_parameters.m_nOverwriteSet) m_settings.overwrite_prompt = m_parameters.m_nOverwritePromptValue;
   if (m_parameters.m_nEndWindowSet) m_settings.dismiss_progress = m_parameters.m_nDismissProgressValue;
@@ -65,6 +82,7 @@ void CBrivenDoc::ResetConversion() {
   m_nEndOfInput = 0;
   m_nHeaderMode = 0;
   m_bRunning = false;
+  m_bOutputFailed = false;
   m_nIso8601Index = -1;
   m_nLogFileLength = 0;
   m_counters = ConversionCounters();
@@ -74,7 +92,7 @@ void CBrivenDoc::ResetConversion() {
 void CBrivenDoc::ResolveFilePaths() {
   // Relative names are the start folder's, whatever folder the user's
   // choosers last moved to.
-  QVTFileSystem::ChangeDirectory(m_strStartDirectory);
+  if (!m_strStartDirectory.empty()) QVTFileSystem::ChangeDirectory(m_strStartDirectory);
   m_strLogFileTitle = QVTFileSystem::GetFileName(m_strLogFileName);
   m_strOutputFileTitle = QVTFileSystem::GetFileName(m_strOutputFileName);
   m_strLogFilePath = QVTFileSystem::GetFullPathName(m_strLogFileName);

@@ -10,7 +10,7 @@ std::string CConversionLogFile::SeriesName(int number) {
 
 bool CConversionLogFile::IsProtected(const std::string& path, const std::vector<std::string>& protect) {
   for (const std::string& other : protect)
-    if (conversion::IsSameFile(path, other)) return true;
+    if (conversion::IsSameLocation(path, other)) return true;
   return false;
 }
 

@@ -17,7 +17,8 @@ class CConversionLogFile {
   enum class OpenResult { kOpened, kAllTaken, kFailed, kRefused };
 
   // Opens one named file (the command line's); files in `protect` (the log
-  // and instrument files of the conversion) are never opened.
+  // and instrument files of the conversion, the settings files) are never
+  // opened, nor created when they are not there yet.
   OpenResult OpenNamed(const std::string& path, const std::vector<std::string>& protect);
   // Opens the first free name of the series in folder (which ends with a
   // separator). On kFailed, GetLastCause and GetLastTried tell why.

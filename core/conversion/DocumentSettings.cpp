@@ -28,6 +28,9 @@ bool DocumentSettings::Save(const RunOverrides& overrides) const {
   if (!overrides.overwrite) ok = profile.WriteInt(kSection, "Overwrite Prompt", overwrite_prompt) && ok;
   if (!overrides.endwindow) ok = profile.WriteInt(kSection, "Dismiss Progress", dismiss_progress) && ok;
   if (!overrides.conversion_log) ok = profile.WriteInt(kSection, "Conversion Log", conversion_log) && ok;
-  ok = profile.WriteString(kSection, "Conversion Log Directory", conversion_log_folder) && ok;
+  // A run that could not tell its working folder has none to store, and
+  // leaves the stored one alone.
+  if (!conversion_log_folder.empty())
+    ok = profile.WriteString(kSection, "Conversion Log Directory", conversion_log_folder) && ok;
   return ok;
 }

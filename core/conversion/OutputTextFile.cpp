@@ -24,9 +24,19 @@ int COutputTextFile::Open(const std::string& path) {
   whole_lines_end_ = 0;
   written_tag_ = 0;
   failure_ = 0;
-  sys::CFileException error;
-  const unsigned flags = sys::CFile::modeCreate | sys::CFile::modeWrite | sys::CFile::shareExclusive;
-  if (!file_.Open(path, flags, &error)) return CauseOf(error);
+  replacement_.Abandon();
+  kept_previous_ = false;
+  path_ = path;
+  if (COutputReplacement::Replaces(path)) {
+    int cause = 0;
+    const int fd = replacement_.Begin(path, cause);
+    if (fd < 0) return cause;
+    file_.Attach(fd, replacement_.GetTemporaryPath());
+  } else {
+    sys::CFileException error;
+    const unsigned flags = sys::CFile::modeCreate | sys::CFile::modeWrite | sys::CFile::shareExclusive;
+    if (!file_.Open(path, flags, &error)) return CauseOf(error);
+  }
   buffer_.reserve(kBufferSize + 4096);
   marks_.reserve(4096);
   return 0;
@@ -118,14 +128,38 @@ void COutputTextFile::CutBackToWholeLines() {
 }
 
 int COutputTextFile::Close() {
+  kept_previous_ = false;
   if (!file_.IsOpen()) return 0;
   int cause = failure_ != 0 ? 0 : FlushBuffer();
   try {
+    // The rename must not put a file on the disk whose rows are not there yet.
+    if (replacement_.IsActive() && cause == 0 && failure_ == 0) file_.Flush();
     file_.Close();
   } catch (const sys::CFileException& e) {
     if (cause == 0 && failure_ == 0) cause = CauseOf(e);
     file_.Abort();
   }
   ClearBuffer();
+  return FinishReplacement(cause);
+}
+
+int COutputTextFile::FinishReplacement(int cause) {
+  if (!replacement_.IsActive()) return cause;
+  if (cause != 0 || failure_ != 0) {
+    replacement_.Abandon();
+    kept_previous_ = true;
+    return cause;
+  }
+  cause = replacement_.Commit();
+  kept_previous_ = cause != 0;
   return cause;
+}
+
+int COutputTextFile::Discard() {
+  if (!replacement_.IsActive() || !file_.IsOpen()) return Close();
+  file_.Abort();
+  ClearBuffer();
+  replacement_.Abandon();
+  kept_previous_ = true;
+  return 0;
 }

@@ -9,6 +9,11 @@
 // remains is always a readable prefix. The caller may tag each text with a
 // number (a frame number); GetWrittenTag tells the tag of the last line that
 // is in the file, so a summary never counts rows the disk refused.
+//
+// An existing file is never emptied: the rows go to a temporary beside it
+// that replaces it when the writer is closed with every write done, and is
+// removed, leaving the previous file as it was, when a write failed or the
+// run is discarded. A new file is written in place.
 #pragma once
 
 #include <cstddef>
@@ -16,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "core/conversion/OutputReplacement.h"
 #include "platform/sys/File.h"
 
 class COutputTextFile {
@@ -27,7 +33,8 @@ class COutputTextFile {
   COutputTextFile(const COutputTextFile&) = delete;
   COutputTextFile& operator=(const COutputTextFile&) = delete;
 
-  // Creates (or empties) the file for exclusive writing; the cause on failure.
+  // Creates the file, or the temporary that is to replace it, for exclusive
+  // writing; the cause on failure.
   int Open(const std::string& path);
   // 0, or the cause; 6 (invalid file) when the file is not open. The tag
   // belongs to the last line end the text holds. After a failure every
@@ -42,10 +49,16 @@ class COutputTextFile {
   void DropText(std::size_t start);
   // Writes what the buffer holds and closes; 0 or the cause. The file is
   // closed either way. A failure already reported by WriteLine is not
-  // reported again.
+  // reported again. A replacement takes the previous file's place only
+  // when every write, the flush to disk and the rename succeeded.
   int Close();
+  // Closes after a failed run: a replacement is dropped and the previous
+  // file stays; a new file keeps its whole lines, as Close leaves them.
+  int Discard();
+  // After Close or Discard: an existing file was left as it was.
+  bool KeptPrevious() const { return kept_previous_; }
   bool IsOpen() const { return file_.IsOpen(); }
-  const std::string& GetFilePath() const { return file_.GetFilePath(); }
+  const std::string& GetFilePath() const { return path_; }
   // The tag of the last whole line in the file (0 when none had a tag).
   std::uint32_t GetWrittenTag() const { return written_tag_; }
 
@@ -60,7 +73,12 @@ class COutputTextFile {
   void CutBackToWholeLines();
   void ClearBuffer();
 
+  int FinishReplacement(int cause);
+
   sys::CFile file_;
+  COutputReplacement replacement_;
+  std::string path_;
+  bool kept_previous_ = false;
   std::string buffer_;
   std::vector<LineMark> marks_;
   std::int64_t flushed_size_ = 0;    // bytes in the file before the buffer

@@ -128,6 +128,15 @@ std::string SettingsStore::RootFile(SettingsRoot root) const {
   return folder + "/" + RootFileName(root);
 }
 
+std::vector<std::string> SettingsStore::OwnFiles() const {
+  std::vector<std::string> files;
+  for (const SettingsRoot root : {SettingsRoot::ClassesRoot, SettingsRoot::CurrentUser, SettingsRoot::LocalMachine}) {
+    files.push_back(RootFile(root));
+    files.push_back(RootFile(root) + ".lock");
+  }
+  return files;
+}
+
 void SettingsStore::Report(const std::string& file, const std::string& reason) {
   if (reporter_)
     reporter_(file, reason);
@@ -167,9 +176,14 @@ LONG SettingsStore::ReadTree(SettingsStoreFile& file, SettingsRoot root, bool lo
   std::string text;
   FileIdentity identity;
   if (const FileProblem problem = file.Read(text, identity)) {
-    Report(file.Path(), problem.reason);
+    // Every read of every key meets the same problem: told once while it
+    // stays the same, again when it changes or comes back.
+    std::string& reported = reported_read_problem_[file.Path()];
+    if (reported != problem.reason) Report(file.Path(), problem.reason);
+    reported = problem.reason;
     return problem.error;
   }
+  reported_read_problem_.erase(file.Path());
   auto parsed = std::make_unique<SettingsKey>();
   std::string why;
   if (ParseSettings(text, *parsed, why)) {

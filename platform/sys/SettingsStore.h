@@ -64,6 +64,9 @@ class SettingsStore {
   // Without a reporter, reports go to stderr as "briven: <file>: <reason>".
   void SetReporter(Reporter reporter);
   std::string RootFile(SettingsRoot root) const;
+  // Every file the store keeps or locks, existing or not: no other part of
+  // the program may write over one of them.
+  std::vector<std::string> OwnFiles() const;
 
   LONG OpenKey(HKEY parent, const char* sub_key, REGSAM access, HKEY* result);
   // A key name longer than kMaxSettingsKeyName, or a key that would lie more
@@ -121,6 +124,7 @@ class SettingsStore {
   std::uintptr_t next_handle_ = 0x1000;
   std::map<std::string, CachedRoot> cache_;             // by file name
   std::map<std::string, FileIdentity> reported_damage_;  // read-only roots report once per version
+  std::map<std::string, std::string> reported_read_problem_;  // by file name, while it lasts
 };
 
 }  // namespace sys

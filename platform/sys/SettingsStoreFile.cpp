@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "platform/sys/Format.h"
+#include "platform/sys/PathParts.h"
 #include "platform/sys/SettingsStoreTypes.h"
 #include "platform/sys/Time.h"
 
@@ -37,14 +38,6 @@ bool WriteAll(int fd, const std::string& text) {
     done += static_cast<std::size_t>(n);
   }
   return true;
-}
-
-// A rename is durable only once the folder that holds the name is on disk.
-void SyncFolder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
 }
 
 }  // namespace
@@ -82,10 +75,17 @@ FileProblem SettingsStoreFile::Read(std::string& text, FileIdentity& identity) c
     return Problem(errno, ERROR_READ_FAULT, "cannot open");
   }
   struct stat st {};
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    const int os_error = errno ? errno : EISDIR;
+  if (::fstat(fd, &st) != 0) {
+    const int os_error = errno;
     ::close(fd);
-    return Problem(os_error, ERROR_READ_FAULT, "not a readable file");
+    return Problem(os_error, ERROR_READ_FAULT, "cannot examine");
+  }
+  if (!S_ISREG(st.st_mode)) {
+    // The reason is the kind of thing there: errno tells nothing after a
+    // successful fstat.
+    ::close(fd);
+    if (S_ISDIR(st.st_mode)) return Problem(EISDIR, ERROR_READ_FAULT, "not a readable file");
+    return FileProblem{ERROR_READ_FAULT, "not a readable file: not a regular file"};
   }
   identity = FileIdentity{true, static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
                           static_cast<std::int64_t>(st.st_size),

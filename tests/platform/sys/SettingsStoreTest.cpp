@@ -504,6 +504,25 @@ TEST_F(SettingsStoreTest, UnreadableFileIsReportedAndLeftInPlace) {
   }));
 }
 
+TEST_F(SettingsStoreTest, AFolderInThePlaceOfTheFileIsReportedOnceWithItsReason) {
+  fs::create_directories(UserFile());
+  for (int i = 0; i < 5; ++i) {
+    HKEY key = nullptr;
+    EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &key), ERROR_SUCCESS);
+    EXPECT_NE(RegCreateKeyExA(HKEY_CURRENT_USER, "Software", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+  }
+  EXPECT_EQ(reports_, std::vector<std::string>{UserFile() + ": not a readable file: Is a directory"});
+  // Once the file is back it serves; a folder that comes again is told again.
+  fs::remove(UserFile());
+  Create("Software");
+  fs::remove(UserFile());
+  fs::create_directories(UserFile());
+  HKEY key = nullptr;
+  EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &key), ERROR_SUCCESS);
+  EXPECT_EQ(reports_.size(), 2u);
+}
+
 TEST_F(SettingsStoreTest, WriterKilledBeforeItsRenameLeavesTheOldFile) {
   HKEY key = Create("Software\\Harwendel");
   Set(key, "kept", REG_SZ, "old\0"s);
