@@ -3,14 +3,14 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
-
 #include "app/AboutDlg.h"
 #include "app/AppResources.h"
 #include "app/CommandLine.h"
+#include "app/DesktopHandOver.h"
 #include "core/conversion/BrivenDoc.h"
 #include "fsutil/QVTFileSystem.h"
 #include "fsutil/QVTRegistry.h"
+#include "platform/sys/DisplayProbe.h"
 #include "platform/sys/Format.h"
 #include "platform/sys/Notify.h"
 #include "platform/sys/Profile.h"
@@ -68,7 +68,7 @@ bool CBrivenApp::InitInstance(const std::vector<std::string>& argv) {
       return StartConversion(arguments);
     case app::StartKind::kOpenFile:
     case app::StartKind::kInteractive:
-      return StartInteractive();
+      return StartInteractive(argv);
   }
   return false;
 }
@@ -108,10 +108,19 @@ bool CBrivenApp::StartConversion(const std::vector<std::string>& arguments) {
   return true;
 }
 
-bool CBrivenApp::StartInteractive() {
-  const char* display = std::getenv("DISPLAY");
-  if (display == nullptr || *display == '\0')
-    return Fail("No display: the interactive program needs an X display, and DISPLAY is not set.", app::kExitUsage);
+bool CBrivenApp::StartInteractive(const std::vector<std::string>& argv) {
+  if (!m_bInteractiveHost) {
+    // Found out here, before the interactive program and its toolkit load.
+    sys::DisplayProbe probe;
+    const sys::DisplayProbe::Result display = probe.Open();
+    if (display != sys::DisplayProbe::Result::kOpened)
+      return Fail(sys::DisplayProbe::Message(display), app::kExitUsage);
+    probe.Close();
+    std::string message;
+    app::HandOverToDesktopProgram(argv, message);
+    return Fail(message, app::kExitUsage);
+  }
+  // The main window and its file lists are not built yet.
   return Fail("The interactive program is not available in this build; convert from the command line instead.",
               app::kExitUsage);
 }

@@ -27,6 +27,9 @@ class CBrivenApp {
   // The message loop; returns the exit status of the run.
   int Run();
   int GetExitCode() const { return m_nExitCode; }
+  // A display host is installed: an interactive start runs here instead of
+  // being handed over to the interactive program.
+  void SetInteractiveHost(bool installed) { m_bInteractiveHost = installed; }
 
   void ReadVersionInfo();
   void RegisterConvertVerb();
@@ -47,7 +50,7 @@ class CBrivenApp {
  private:
   bool CreateDocumentAndView();
   bool StartConversion(const std::vector<std::string>& arguments);
-  bool StartInteractive();
+  bool StartInteractive(const std::vector<std::string>& argv);
   bool Fail(const std::string& message, int exit_code);
   // The unattended run: signals, the terminal progress line, and after the
   // loop the exit status and the conversion log of a run that failed.
@@ -72,5 +75,6 @@ class CBrivenApp {
   std::unique_ptr<CBrivenView> m_pView;
   std::unique_ptr<TerminalProgress> m_pTerminalProgress;
   bool m_bUnattended = false;
+  bool m_bInteractiveHost = false;
   int m_nExitCode = 0;
 };

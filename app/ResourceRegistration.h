@@ -6,5 +6,6 @@ namespace app {
 void RegisterDialogResources();
 void RegisterMenuResources();
 void RegisterStringResources();
+void RegisterImageResources();
 
 }  // namespace app

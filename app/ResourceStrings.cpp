@@ -41,6 +41,7 @@ void RegisterResources() {
     RegisterDialogResources();
     RegisterMenuResources();
     RegisterStringResources();
+    RegisterImageResources();
   });
 }
 

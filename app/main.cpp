@@ -1,14 +1,11 @@
 #include <cstdio>
 #include <cstring>
-#include <exception>
 #include <string>
 #include <vector>
 
-#include "app/BrivenApp.h"
 #include "app/CommandLine.h"
+#include "app/ProgramMain.h"
 #include "app/UsageText.h"
-#include "platform/sys/Format.h"
-#include "platform/sys/Notify.h"
 #include "platform/sys/Version.h"
 
 namespace {
@@ -32,17 +29,5 @@ int main(int argc, char** argv) {
     std::fputs(app::UsageText(), stdout);
     return std::fflush(stdout) == 0 ? 0 : app::kExitFailed;
   }
-  const std::vector<std::string> arguments(argv, argv + argc);
-  // An unexpected failure still ends with a reason and the failure status,
-  // not an abort: unwinding closes the files and stops the threads.
-  try {
-    CBrivenApp application;
-    if (!application.InitInstance(arguments)) return application.GetExitCode();
-    return application.Run();
-  } catch (const std::exception& failure) {
-    sys::Notify(sys::Format("Fatal error executing Briven! %s", failure.what()));
-  } catch (...) {
-    sys::Notify("Fatal error executing Briven!");
-  }
-  return app::kExitFailed;
+  return app::RunApplication(std::vector<std::string>(argv, argv + argc), false);
 }

@@ -16,6 +16,15 @@ packages=(
   man-db
   # The number-format tests prove that the user's locale changes nothing.
   locales
+  # The drawing layer: Cairo surfaces, Pango text, the dialog font.
+  libcairo2-dev libpango1.0-dev fonts-dejavu-core
+  # The wx host of interactive runs (it alone links these).
+  libwxgtk3.2-dev libx11-dev
+  # The X11 tests: a private server, a window manager, input, screenshots
+  # and the clipboard's other end.
+  xvfb openbox xdotool imagemagick xclip x11-utils
+  # Start-up time of the program, measured side by side.
+  hyperfine
 )
 packages+=("$@")
 # The locale those tests switch to (the decimal comma).

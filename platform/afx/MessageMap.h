@@ -128,5 +128,35 @@ struct AFX_CMDHANDLERINFO {
   {::ui::WM_SETFOCUS, 0, 0, 0, AFX_THUNK(self_->OnSetFocus(::afx::CWnd::FromHandle(reinterpret_cast<::ui::HWND>(c_.wParam))); return true)},
 #define ON_WM_KILLFOCUS() \
   {::ui::WM_KILLFOCUS, 0, 0, 0, AFX_THUNK(self_->OnKillFocus(::afx::CWnd::FromHandle(reinterpret_cast<::ui::HWND>(c_.wParam))); return true)},
+#define AFX_MOUSE_ENTRY(message, memberFxn)                                                        \
+  {(message), 0, 0, 0,                                                                             \
+   AFX_THUNK(self_->memberFxn(static_cast<UINT>(c_.wParam),                                         \
+                              ::ui::POINT{::ui::GET_X_LPARAM(c_.lParam), ::ui::GET_Y_LPARAM(c_.lParam)}); \
+             return true)},
+#define ON_WM_LBUTTONDOWN() AFX_MOUSE_ENTRY(::ui::WM_LBUTTONDOWN, OnLButtonDown)
+#define ON_WM_LBUTTONUP() AFX_MOUSE_ENTRY(::ui::WM_LBUTTONUP, OnLButtonUp)
+#define ON_WM_LBUTTONDBLCLK() AFX_MOUSE_ENTRY(::ui::WM_LBUTTONDBLCLK, OnLButtonDblClk)
+#define ON_WM_RBUTTONDOWN() AFX_MOUSE_ENTRY(::ui::WM_RBUTTONDOWN, OnRButtonDown)
+#define ON_WM_RBUTTONUP() AFX_MOUSE_ENTRY(::ui::WM_RBUTTONUP, OnRButtonUp)
+#define ON_WM_MOUSEMOVE() AFX_MOUSE_ENTRY(::ui::WM_MOUSEMOVE, OnMouseMove)
+#define ON_WM_CAPTURECHANGED() \
+  {::ui::WM_CAPTURECHANGED, 0, 0, 0, AFX_THUNK(self_->OnCaptureChanged(::afx::CWnd::FromHandle(reinterpret_cast<::ui::HWND>(c_.lParam))); return true)},
+#define ON_WM_CANCELMODE() {::ui::WM_CANCELMODE, 0, 0, 0, AFX_THUNK(self_->OnCancelMode(); return true)},
+#define ON_WM_SETCURSOR()                                                                                   \
+  {::ui::WM_SETCURSOR, 0, 0, 0,                                                                             \
+   AFX_THUNK(c_.result = self_->OnSetCursor(::afx::CWnd::FromHandle(reinterpret_cast<::ui::HWND>(c_.wParam)), \
+                                            ::ui::LOWORD(static_cast<::ui::DWORD>(c_.lParam)),               \
+                                            ::ui::HIWORD(static_cast<::ui::DWORD>(c_.lParam)));              \
+             return true)},
+#define ON_WM_MOUSEACTIVATE()                                                                                    \
+  {::ui::WM_MOUSEACTIVATE, 0, 0, 0,                                                                              \
+   AFX_THUNK(c_.result = self_->OnMouseActivate(::afx::CWnd::FromHandle(reinterpret_cast<::ui::HWND>(c_.wParam)), \
+                                                ::ui::LOWORD(static_cast<::ui::DWORD>(c_.lParam)),               \
+                                                ::ui::HIWORD(static_cast<::ui::DWORD>(c_.lParam)));              \
+             return true)},
+#define ON_WM_NCHITTEST()                                                                                     \
+  {::ui::WM_NCHITTEST, 0, 0, 0,                                                                               \
+   AFX_THUNK(c_.result = self_->OnNcHitTest(::ui::POINT{::ui::GET_X_LPARAM(c_.lParam), ::ui::GET_Y_LPARAM(c_.lParam)}); \
+             return true)},
 #define ON_WM_SYSCOMMAND() \
   {::ui::WM_SYSCOMMAND, 0, 0, 0, AFX_THUNK(self_->OnSysCommand(static_cast<UINT>(c_.wParam), c_.lParam); return true)},

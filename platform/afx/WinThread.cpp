@@ -1,5 +1,6 @@
 #include "platform/afx/WinThread.h"
 
+#include "platform/afx/Dc.h"
 #include "platform/afx/Wnd.h"
 
 namespace afx {
@@ -27,6 +28,8 @@ int CWinThread::Run() {
 int CWinThread::ExitInstance() {
   CWnd::DeleteTempMap();
   CMenu::DeleteTempMap();
+  CGdiObject::DeleteTempMap();
+  CDC::DeleteTempMap();
   return static_cast<int>(m_msgCur.wParam);
 }
 
@@ -66,6 +69,8 @@ BOOL CWinThread::OnIdle(LONG count) {
   }
   CWnd::DeleteTempMap();
   CMenu::DeleteTempMap();
+  CGdiObject::DeleteTempMap();
+  CDC::DeleteTempMap();
   return FALSE;
 }
 

@@ -154,8 +154,23 @@ class CWnd : public CCmdTarget {
   void OnKillFocus(CWnd*) { Default(); }
   void OnSysCommand(UINT, LPARAM) { Default(); }
 
+  void OnLButtonDown(UINT, POINT) { Default(); }
+  void OnLButtonUp(UINT, POINT) { Default(); }
+  void OnLButtonDblClk(UINT, POINT) { Default(); }
+  void OnRButtonDown(UINT, POINT) { Default(); }
+  void OnRButtonUp(UINT, POINT) { Default(); }
+  void OnMouseMove(UINT, POINT) { Default(); }
+  void OnCaptureChanged(CWnd*) { Default(); }
+  void OnCancelMode() { Default(); }
+  BOOL OnSetCursor(CWnd*, UINT, UINT) { return static_cast<BOOL>(Default()); }
+  int OnMouseActivate(CWnd*, UINT, UINT) { return static_cast<int>(Default()); }
+  LRESULT OnNcHitTest(POINT) { return Default(); }
+
   // The framework's window procedure, for classes registered with it.
   static LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // Calls PostNcDestroy for the dispatcher, which may have put it off
+  // until the object's own handlers have returned.
+  static void RunPostNcDestroy(CWnd* wnd);
   // Window classes whose procedure is the framework's.
   static const char* AfxWndClass();
   static const char* AfxFrameOrViewClass();

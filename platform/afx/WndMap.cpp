@@ -1,9 +1,11 @@
 // The maps from window handles to framework objects, the framework's
 // window procedure and the creation hook that joins new windows to their
 // objects before their first message.
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <mutex>
+#include <vector>
 
 #include "platform/afx/Wnd.h"
 
@@ -141,6 +143,41 @@ LRESULT CWnd::Default() {
   return DefWindowProc(current_message.message, current_message.wParam, current_message.lParam);
 }
 
+namespace {
+
+// The objects whose handlers this thread is running, outermost first. An
+// object whose window ends inside one of its own handlers (a bar that
+// destroys itself or its parent from a click) must outlive that handler:
+// its PostNcDestroy, and that of every window destroyed while it waits
+// (the parent that owns it), runs once the dispatch it was in returns.
+thread_local std::vector<CWnd*> dispatching;
+thread_local std::vector<CWnd*> pending_post_nc_destroy;
+constexpr std::size_t kNoFlush = static_cast<std::size_t>(-1);
+thread_local std::size_t flush_at_depth = kNoFlush;
+
+void WindowEnded(CWnd* wnd) {
+  const auto first = std::find(dispatching.begin(), dispatching.end(), wnd);
+  if (first != dispatching.end()) {
+    flush_at_depth = std::min(flush_at_depth, static_cast<std::size_t>(first - dispatching.begin()));
+  } else if (pending_post_nc_destroy.empty()) {
+    CWnd::RunPostNcDestroy(wnd);
+    return;
+  }
+  pending_post_nc_destroy.push_back(wnd);
+}
+
+void FlushIfReturnedTo(std::size_t depth) {
+  if (depth != flush_at_depth) return;
+  flush_at_depth = kNoFlush;
+  std::vector<CWnd*> due;
+  due.swap(pending_post_nc_destroy);
+  for (CWnd* wnd : due) CWnd::RunPostNcDestroy(wnd);  // children first, as their windows ended
+}
+
+}  // namespace
+
+void CWnd::RunPostNcDestroy(CWnd* wnd) { wnd->PostNcDestroy(); }
+
 LRESULT CWnd::AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   CWnd* wnd = FromHandlePermanent(hwnd);
   if (!wnd) return ::ui::DefWindowProc(hwnd, message, wParam, lParam);
@@ -150,13 +187,16 @@ LRESULT CWnd::AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
   current_message.message = message;
   current_message.wParam = wParam;
   current_message.lParam = lParam;
+  dispatching.push_back(wnd);
   const LRESULT result = wnd->WindowProc(message, wParam, lParam);
+  dispatching.pop_back();
   current_message = saved;
   if (message == WM_NCDESTROY && FromHandlePermanent(hwnd) == wnd) {
     wnd->m_pfnSuper = nullptr;
     wnd->Detach();
-    wnd->PostNcDestroy();
+    WindowEnded(wnd);
   }
+  FlushIfReturnedTo(dispatching.size());
   return result;
 }
 

@@ -50,6 +50,22 @@ bool MemoryProfile::WriteBinary(const std::string& section, const std::string& k
   return true;
 }
 
+bool MemoryProfile::DeleteSection(const std::string& section) {
+  const std::string prefix = Fold(section, "");
+  auto it = values_.lower_bound(prefix);
+  while (it != values_.end() && it->first.compare(0, prefix.size(), prefix) == 0) it = values_.erase(it);
+  return true;
+}
+
+std::vector<std::string> MemoryProfile::KeyNames(const std::string& section) const {
+  const std::string prefix = Fold(section, "");
+  std::vector<std::string> names;
+  for (auto it = values_.lower_bound(prefix);
+       it != values_.end() && it->first.compare(0, prefix.size(), prefix) == 0; ++it)
+    names.push_back(it->first.substr(prefix.size()));
+  return names;
+}
+
 namespace {
 Profile* g_installed = nullptr;
 }

@@ -21,6 +21,10 @@ class Profile {
   virtual bool WriteString(const std::string& section, const std::string& key, const std::string& value) = 0;
   virtual bool WriteBinary(const std::string& section, const std::string& key,
                            const std::vector<unsigned char>& value) = 0;
+  // Removes the section with every key in it; a missing section is no
+  // failure. Writers of optional keys clear their section first, so a key
+  // written once and left out later cannot outlive its value.
+  virtual bool DeleteSection(const std::string& section) = 0;
 };
 
 // Values held in memory only: the profile of tests and of runs that must
@@ -35,6 +39,9 @@ class MemoryProfile : public Profile {
   bool WriteString(const std::string& section, const std::string& key, const std::string& value) override;
   bool WriteBinary(const std::string& section, const std::string& key,
                    const std::vector<unsigned char>& value) override;
+  bool DeleteSection(const std::string& section) override;
+  // The section's key names, lower-cased, in sorted order.
+  std::vector<std::string> KeyNames(const std::string& section) const;
 
  private:
   struct Value {

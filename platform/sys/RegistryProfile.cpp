@@ -107,4 +107,14 @@ bool RegistryProfile::WriteBinary(const std::string& section, const std::string&
   return Write(section, key, REG_BINARY, std::string(value.begin(), value.end()));
 }
 
+bool RegistryProfile::DeleteSection(const std::string& section) {
+  ScopedKey application(store_);
+  const std::string application_path = "Software\\" + company_ + "\\" + application_;
+  const LONG opened = store_.OpenKey(HKEY_CURRENT_USER, application_path.c_str(), KEY_WRITE, application.Out());
+  if (opened == ERROR_FILE_NOT_FOUND) return true;
+  if (opened != ERROR_SUCCESS) return false;
+  const LONG deleted = store_.DeleteKey(application.Get(), section.c_str());
+  return deleted == ERROR_SUCCESS || deleted == ERROR_FILE_NOT_FOUND;
+}
+
 }  // namespace sys

@@ -25,6 +25,7 @@ class RegistryProfile : public Profile {
   bool WriteString(const std::string& section, const std::string& key, const std::string& value) override;
   bool WriteBinary(const std::string& section, const std::string& key,
                    const std::vector<unsigned char>& value) override;
+  bool DeleteSection(const std::string& section) override;
 
   // The section's key below HKEY_CURRENT_USER.
   std::string SectionPath(const std::string& section) const;

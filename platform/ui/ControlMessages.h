@@ -92,6 +92,13 @@ constexpr UINT EN_CHANGE = 0x0300;
 constexpr UINT EN_UPDATE = 0x0400;
 constexpr UINT EN_MAXTEXT = 0x0501;
 
+// Combo box messages (the dialog manager adds a template's initial items).
+constexpr UINT CB_GETCOUNT = 0x0146;
+constexpr UINT CB_ADDSTRING = 0x0143;
+constexpr UINT CB_GETCURSEL = 0x0147;
+constexpr UINT CB_SETCURSEL = 0x014E;
+constexpr UINT CB_RESETCONTENT = 0x014B;
+
 // List box.
 constexpr DWORD LBS_NOTIFY = 0x0001;
 constexpr DWORD LBS_SORT = 0x0002;

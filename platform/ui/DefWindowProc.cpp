@@ -2,9 +2,16 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/ui/Cursor.h"
+#include "platform/ui/ImageResources.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
+#include "platform/ui/WindowStyles.h"
+#include "platform/ui/internal/Frame.h"
+#include "platform/ui/internal/Painting.h"
+#include "platform/ui/internal/SizeMoveLoop.h"
 #include "platform/ui/internal/WindowAccess.h"
 
 namespace ui {
@@ -29,8 +36,7 @@ LRESULT CopyText(const std::string& text, WPARAM size, LPARAM buffer) {
 namespace internal {
 // Text of windows that keep it in the record (everything but edits).
 LRESULT DefaultText(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return 0;
   switch (message) {
     case WM_SETTEXT:
@@ -43,27 +49,188 @@ LRESULT DefaultText(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 }  // namespace internal
 
+namespace {
+
+internal::Frame FrameOf(HWND hwnd) {
+  DWORD style = 0, ex_style = 0;
+  {
+    internal::LockedWindow record(hwnd);
+    if (record) {
+      style = record->style;
+      ex_style = record->ex_style;
+    }
+  }
+  return internal::Frame(style, ex_style, !(style & WS_CHILD) && GetMenu(hwnd) != nullptr);
+}
+
+LRESULT HitTest(HWND hwnd, LPARAM lParam) {
+  RECT window;
+  if (!GetWindowRect(hwnd, &window)) return HTNOWHERE;
+  const POINT at{GET_X_LPARAM(lParam) - window.left, GET_Y_LPARAM(lParam) - window.top};
+  return FrameOf(hwnd).HitTest(at, SIZE{window.right - window.left, window.bottom - window.top});
+}
+
+LRESULT CalcSize(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  if (!lParam) return 0;
+  // With wParam TRUE the first rectangle of NCCALCSIZE_PARAMS, else a RECT:
+  // either way the window rectangle goes in and the client comes out.
+  RECT* rect = wParam ? &reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : reinterpret_cast<RECT*>(lParam);
+  *rect = FrameOf(hwnd).ClientRect(*rect);
+  return 0;
+}
+
+// The cursor for a hit-test code; null for the class cursor.
+HCURSOR CursorFor(int hit) {
+  switch (hit) {
+    case HTLEFT:
+    case HTRIGHT: return LoadCursor(IDC_SIZEWE);
+    case HTTOP:
+    case HTBOTTOM: return LoadCursor(IDC_SIZENS);
+    case HTTOPLEFT:
+    case HTBOTTOMRIGHT: return LoadCursor(IDC_SIZENWSE);
+    case HTTOPRIGHT:
+    case HTBOTTOMLEFT: return LoadCursor(IDC_SIZENESW);
+    default: return LoadCursor(IDC_ARROW);
+  }
+}
+
+LRESULT SetCursorDefault(HWND hwnd, LPARAM lParam) {
+  // A parent may choose for its children.
+  if (GetWindowLongPtr(hwnd, GWL_STYLE) & WS_CHILD) {
+    const HWND parent = GetParent(hwnd);
+    if (parent && SendMessage(parent, WM_SETCURSOR, reinterpret_cast<WPARAM>(hwnd), lParam)) return TRUE;
+  }
+  const int hit = static_cast<short>(LOWORD(static_cast<std::uint64_t>(lParam)));
+  if (hit == HTERROR) return FALSE;
+  if (hit == HTCLIENT) {
+    HCURSOR cursor;
+    {
+      internal::LockedWindow record(hwnd);
+      cursor = record ? record->cursor : nullptr;
+    }
+    if (cursor) SetCursor(cursor);
+    return cursor ? TRUE : FALSE;
+  }
+  SetCursor(CursorFor(hit));
+  return TRUE;
+}
+
+LRESULT MouseActivate(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  if (GetWindowLongPtr(hwnd, GWL_STYLE) & WS_CHILD) {
+    const HWND parent = GetParent(hwnd);
+    if (parent)
+      if (const LRESULT answer = SendMessage(parent, WM_MOUSEACTIVATE, wParam, lParam)) return answer;
+  }
+  return MA_ACTIVATE;
+}
+
+// Which caption button a press began on, so the release can act on it.
+thread_local HWND pressed_window = nullptr;
+thread_local int pressed_button = HTNOWHERE;
+
+void NonClientButtonDown(HWND hwnd, int hit, LPARAM lParam) {
+  if (hit == HTCAPTION) {
+    SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE | static_cast<WPARAM>(HTCAPTION), lParam);
+  } else if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) {
+    SendMessage(hwnd, WM_SYSCOMMAND, SC_SIZE | static_cast<WPARAM>(hit - HTLEFT + 1), lParam);
+  } else if (hit == HTCLOSE || hit == HTMAXBUTTON || hit == HTMINBUTTON) {
+    pressed_window = hwnd;
+    pressed_button = hit;
+  }
+}
+
+void NonClientButtonUp(HWND hwnd, int hit, LPARAM lParam) {
+  const bool same = pressed_window == hwnd && pressed_button == hit;
+  pressed_window = nullptr;
+  pressed_button = HTNOWHERE;
+  if (!same) return;
+  const bool maximized = (GetWindowLongPtr(hwnd, GWL_STYLE) & WS_MAXIMIZE) != 0;
+  if (hit == HTCLOSE) SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
+  else if (hit == HTMAXBUTTON) SendMessage(hwnd, WM_SYSCOMMAND, maximized ? SC_RESTORE : SC_MAXIMIZE, lParam);
+  else if (hit == HTMINBUTTON) SendMessage(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, lParam);
+}
+
+void NonClientDoubleClick(HWND hwnd, int hit, LPARAM lParam) {
+  const DWORD style = static_cast<DWORD>(GetWindowLongPtr(hwnd, GWL_STYLE));
+  if (hit == HTSYSMENU) SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
+  else if (hit == HTCAPTION && (style & WS_MAXIMIZEBOX))
+    SendMessage(hwnd, WM_SYSCOMMAND, (style & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE, lParam);
+}
+
+LRESULT SystemCommand(HWND hwnd, WPARAM wParam) {
+  switch (wParam & 0xFFF0) {
+    case SC_CLOSE: SendMessage(hwnd, WM_CLOSE, 0, 0); break;
+    case SC_MOVE:
+    case SC_SIZE: internal::RunSizeMoveLoop(hwnd, wParam); break;
+    case SC_MINIMIZE: ShowWindow(hwnd, SW_MINIMIZE); break;
+    case SC_MAXIMIZE: ShowWindow(hwnd, SW_MAXIMIZE); break;
+    case SC_RESTORE: ShowWindow(hwnd, SW_RESTORE); break;
+  }
+  return 0;
+}
+
+LRESULT NonClientActivate(HWND hwnd, WPARAM wParam) {
+  bool changed;
+  {
+    internal::LockedWindow record(hwnd);
+    if (!record) return TRUE;
+    changed = record->nc_active != (wParam != 0);
+    record->nc_active = wParam != 0;
+  }
+  // Only the frame shows activation.
+  const RECT none{0, 0, 0, 0};
+  if (changed) internal::RedrawRegion(hwnd, &none, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+  return TRUE;
+}
+
+LRESULT Paint(HWND hwnd) {
+  PAINTSTRUCT paint;
+  BeginPaint(hwnd, &paint);
+  EndPaint(hwnd, &paint);
+  return 0;
+}
+
+}  // namespace
+
 LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_NCCREATE: return TRUE;
-    case WM_SETTEXT:
+    case WM_SETTEXT: {
+      const LRESULT result = internal::DefaultText(hwnd, message, wParam, lParam);
+      // The caption shows the text.
+      const RECT none{0, 0, 0, 0};
+      if ((GetWindowLongPtr(hwnd, GWL_STYLE) & WS_CAPTION) == WS_CAPTION)
+        internal::RedrawRegion(hwnd, &none, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+      return result;
+    }
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH: return internal::DefaultText(hwnd, message, wParam, lParam);
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
-    case WM_PAINT: ValidateRect(hwnd, nullptr); return 0;
-    case WM_ERASEBKGND: return 1;
-    case WM_NCACTIVATE: return TRUE;
-    case WM_SYSCOMMAND:
-      if ((wParam & 0xFFF0) == SC_CLOSE) SendMessage(hwnd, WM_CLOSE, 0, 0);
+    case WM_PAINT: return Paint(hwnd);
+    case WM_ERASEBKGND: return internal::EraseBackground(hwnd, reinterpret_cast<HDC>(wParam)) ? 1 : 0;
+    case WM_NCPAINT: internal::PaintNonClient(hwnd); return 0;
+    case WM_NCACTIVATE: return NonClientActivate(hwnd, wParam);
+    case WM_NCCALCSIZE: return CalcSize(hwnd, wParam, lParam);
+    case WM_NCHITTEST: return HitTest(hwnd, lParam);
+    case WM_WINDOWPOSCHANGED:
+      if (lParam) internal::SendSizeAndMove(hwnd, *reinterpret_cast<const WINDOWPOS*>(lParam));
       return 0;
+    case WM_SETCURSOR: return SetCursorDefault(hwnd, lParam);
+    case WM_MOUSEACTIVATE: return MouseActivate(hwnd, wParam, lParam);
+    case WM_CANCELMODE:
+      if (GetCapture() == hwnd) ReleaseCapture();
+      return 0;
+    case WM_NCLBUTTONDOWN: NonClientButtonDown(hwnd, static_cast<int>(wParam), lParam); return 0;
+    case WM_NCLBUTTONUP: NonClientButtonUp(hwnd, static_cast<int>(wParam), lParam); return 0;
+    case WM_NCLBUTTONDBLCLK: NonClientDoubleClick(hwnd, static_cast<int>(wParam), lParam); return 0;
+    case WM_SYSCOMMAND: return SystemCommand(hwnd, wParam);
     case WM_SETFONT: {
-      TableLock lock(WindowTable::Get().mutex());
-      if (WindowRecord* record = WindowTable::Get().Find(hwnd)) record->font = reinterpret_cast<HFONT>(wParam);
+      internal::LockedWindow record(hwnd);
+      if (record) record->font = reinterpret_cast<HFONT>(wParam);
       return 0;
     }
     case WM_GETFONT: {
-      TableLock lock(WindowTable::Get().mutex());
-      WindowRecord* record = WindowTable::Get().Find(hwnd);
+      internal::LockedWindow record(hwnd);
       return record ? reinterpret_cast<LRESULT>(record->font) : 0;
     }
   }

@@ -8,8 +8,10 @@
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/NonClient.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/internal/DialogState.h"
 #include "platform/ui/internal/StandardClasses.h"
 #include "platform/ui/internal/WindowAccess.h"
 
@@ -34,8 +36,12 @@ bool AnswersDirectly(UINT message) {
 }
 
 RECT DialogRect(const DialogTemplate& dialog, HWND parent) {
-  const int width = internal::DialogUnitsToPixelsX(dialog.cx);
-  const int height = internal::DialogUnitsToPixelsY(dialog.cy);
+  // The template gives the client area; the frame comes around it.
+  RECT outer{0, 0, internal::DialogUnitsToPixelsX(dialog.cx), internal::DialogUnitsToPixelsY(dialog.cy)};
+  AdjustWindowRectEx(&outer, dialog.style, FALSE,
+                     dialog.ex_style | ((dialog.style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0));
+  const int width = outer.right - outer.left;
+  const int height = outer.bottom - outer.top;
   int x = internal::DialogUnitsToPixelsX(dialog.x);
   int y = internal::DialogUnitsToPixelsY(dialog.y);
   if (dialog.style & WS_CHILD) return RECT{x, y, x + width, y + height};
@@ -59,6 +65,8 @@ bool CreateItems(HWND hdlg, const DialogTemplate& dialog) {
         CreateWindowEx(item.ex_style, item.class_name.c_str(), item.text.c_str(), item.style | WS_CHILD, x, y, cx,
                        cy, hdlg, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(item.id)), nullptr);
     if (!control) return false;
+    for (const std::string& entry : item.items)
+      SendMessage(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
   }
   return true;
 }
@@ -69,8 +77,7 @@ bool IsTabStop(HWND hwnd) {
 }
 
 std::vector<HWND> Controls(HWND dialog) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(dialog);
+  internal::LockedWindow record(dialog);
   return record ? record->children : std::vector<HWND>{};
 }
 
@@ -108,13 +115,12 @@ LRESULT DefaultDialogMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
       FocusControl(lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0));
       return 0;
     case DM_GETDEFID: {
-      TableLock lock(WindowTable::Get().mutex());
-      WindowRecord* record = WindowTable::Get().Find(hwnd);
-      return record ? MAKELRESULT(record->default_id, static_cast<unsigned>(DC_HASDEFID)) : 0;
+      internal::LockedWindow record(hwnd);
+      return record ? MAKELRESULT(internal::DialogOf(*record).default_id, static_cast<unsigned>(DC_HASDEFID)) : 0;
     }
     case DM_SETDEFID: {
-      TableLock lock(WindowTable::Get().mutex());
-      if (WindowRecord* record = WindowTable::Get().Find(hwnd)) record->default_id = static_cast<UINT>(wParam);
+      internal::LockedWindow record(hwnd);
+      if (record) internal::DialogOf(*record).default_id = static_cast<UINT>(wParam);
       return TRUE;
     }
     case WM_INITDIALOG: return TRUE;  // without a procedure the first tab stop takes the focus
@@ -123,11 +129,11 @@ LRESULT DefaultDialogMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 }
 
 bool DialogEnded(HWND hwnd, INT_PTR* result) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return true;
-  if (result) *result = record->dialog_result;
-  return record->dialog_ended;
+  const internal::DialogState& state = internal::DialogOf(*record);
+  if (result) *result = state.result;
+  return state.ended;
 }
 
 }  // namespace
@@ -139,7 +145,9 @@ HWND CreateDialogIndirectParam(const DialogTemplate* dialog, HWND parent, DLGPRO
   }
   const RECT rect = DialogRect(*dialog, parent);
   DialogCreateParams params{proc};
-  const HWND hdlg = CreateWindowEx(dialog->ex_style, internal::kDialogClassName, dialog->caption.c_str(),
+  // A modal frame is the dialog frame's extended style.
+  const DWORD ex_style = dialog->ex_style | ((dialog->style & DS_MODALFRAME) ? WS_EX_DLGMODALFRAME : 0);
+  const HWND hdlg = CreateWindowEx(ex_style, internal::kDialogClassName, dialog->caption.c_str(),
                                    dialog->style & ~WS_VISIBLE, rect.left, rect.top, rect.right - rect.left,
                                    rect.bottom - rect.top, parent, nullptr, &params);
   if (!hdlg) return nullptr;
@@ -180,28 +188,28 @@ INT_PTR DialogBoxIndirectParam(const DialogTemplate* dialog, HWND owner, DLGPROC
 }
 
 BOOL EndDialog(HWND dialog, INT_PTR result) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(dialog);
+  internal::LockedWindow record(dialog);
   if (!record) return internal::RefuseHandle();
-  record->dialog_ended = true;
-  record->dialog_result = result;
+  internal::DialogState& state = internal::DialogOf(*record);
+  state.ended = true;
+  state.result = result;
   return TRUE;
 }
 
 LRESULT DefDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   DLGPROC proc = nullptr;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle(), 0;
+    internal::DialogState& state = internal::DialogOf(*record);
     if (message == WM_NCCREATE) {
-      record->is_dialog = true;
+      state.is_dialog = true;
       const auto* create = reinterpret_cast<const CREATESTRUCT*>(lParam);
       if (create && create->lpCreateParams)
-        record->dialog_proc = static_cast<const DialogCreateParams*>(create->lpCreateParams)->proc;
+        state.proc = static_cast<const DialogCreateParams*>(create->lpCreateParams)->proc;
     }
-    proc = record->dialog_proc;
-    record->dialog_msg_result = 0;
+    proc = state.proc;
+    state.msg_result = 0;
   }
   if (proc) {
     if (const INT_PTR answer = proc(hwnd, message, wParam, lParam)) {
@@ -243,8 +251,7 @@ BOOL IsDialogMessage(HWND dialog, MSG* msg) {
 }
 
 HWND GetDlgItem(HWND dialog, int id) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(dialog);
+  internal::LockedWindow record(dialog);
   if (!record) return internal::RefuseHandle(), nullptr;
   for (HWND child : record->children) {
     WindowRecord* c = WindowTable::Get().Find(child);

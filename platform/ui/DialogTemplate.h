@@ -18,6 +18,9 @@ struct DialogItemTemplate {
   DWORD style = 0;
   DWORD ex_style = 0;
   short x = 0, y = 0, cx = 0, cy = 0;
+  // The initial items of a combo box, added in order (CB_ADDSTRING) as the
+  // dialog is made.
+  std::vector<std::string> items = {};
 };
 
 struct DialogTemplate {

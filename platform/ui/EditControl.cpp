@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/ui/Clipboard.h"
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
@@ -99,6 +100,22 @@ void Type(HWND hwnd, EditData& data, char ch) {
   ReplaceSelection(hwnd, data, std::string(1, ch), true);
 }
 
+// Cut, copy, paste and clear work on the selection; a read-only control
+// only copies.
+void ClipboardMessage(HWND hwnd, EditData& data, UINT message) {
+  const std::size_t start = std::min(data.sel_start, data.sel_end), end = std::max(data.sel_start, data.sel_end);
+  const bool read_only = (StyleOf(hwnd) & ES_READONLY) != 0;
+  if ((message == WM_COPY || message == WM_CUT) && start != end)
+    SetClipboardText(data.text.substr(start, end - start));
+  if (read_only) return;
+  if (message == WM_PASTE) {
+    std::string text;
+    if (GetClipboardText(text)) ReplaceSelection(hwnd, data, text, true);
+  } else if ((message == WM_CUT || message == WM_CLEAR) && start != end) {
+    ReplaceSelection(hwnd, data, "", false);
+  }
+}
+
 LRESULT GetSelection(const EditData& data, WPARAM wParam, LPARAM lParam) {
   const std::size_t start = std::min(data.sel_start, data.sel_end), end = std::max(data.sel_start, data.sel_end);
   if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(start);
@@ -181,6 +198,10 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         data.sel_start = data.sel_end = data.text.size();
       }
       return 0;
+    case WM_CUT:
+    case WM_COPY:
+    case WM_PASTE:
+    case WM_CLEAR: ClipboardMessage(hwnd, data, message); return 0;
     case EM_GETSEL: return GetSelection(data, wParam, lParam);
     case EM_SETSEL: SetSelection(data, wParam, lParam); return 0;
     case EM_REPLACESEL:

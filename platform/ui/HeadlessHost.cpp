@@ -1,7 +1,11 @@
 #include "platform/ui/HeadlessHost.h"
 
+#include <cairo.h>
+
 #include "platform/ui/Clock.h"
 #include "platform/ui/MessageLoop.h"
+#include "platform/ui/Window.h"
+#include "platform/ui/internal/ScreenComposer.h"
 
 namespace ui {
 
@@ -67,6 +71,20 @@ void HeadlessHost::WaitForInput(InputWaiter& waiter, std::int64_t due_ms) {
     return;
   }
   waiter.WaitForSignal(remaining);
+}
+
+bool HeadlessHost::DumpWindowPng(HWND hwnd, const std::string& path) const {
+  cairo_surface_t* buffer = GetBackBuffer(hwnd);
+  if (!buffer) return false;
+  cairo_surface_flush(buffer);
+  return cairo_surface_write_to_png(buffer, path.c_str()) == CAIRO_STATUS_SUCCESS;
+}
+
+bool HeadlessHost::DumpScreenPng(const std::string& path) const {
+  cairo_surface_t* screen = internal::ComposeScreen(ScreenRect());
+  const bool written = cairo_surface_write_to_png(screen, path.c_str()) == CAIRO_STATUS_SUCCESS;
+  cairo_surface_destroy(screen);
+  return written;
 }
 
 }  // namespace ui

@@ -9,6 +9,7 @@
 #include <functional>
 #include <mutex>
 #include <stdexcept>
+#include <string>
 
 #include "platform/ui/Host.h"
 
@@ -24,6 +25,14 @@ class HeadlessHost : public Host {
   void WaitForInput(InputWaiter& waiter, std::int64_t due_ms) override;
   void Wake(InputWaiter&) override {}
   RECT ScreenRect() const override { return RECT{0, 0, 1024, 768}; }
+
+  // PNG pictures of what was drawn, so a person can look at what a test
+  // painted: one top-level window's back buffer (false when it has none or
+  // the file cannot be written), or the whole virtual screen: the desktop,
+  // the shown top-level windows in z-order, and the desktop overlay that
+  // drag outlines are drawn on.
+  bool DumpWindowPng(HWND hwnd, const std::string& path) const;
+  bool DumpScreenPng(const std::string& path) const;
 
   // Real milliseconds a loop may wait with no timer pending before it
   // throws StallError; negative (the default) waits for ever.

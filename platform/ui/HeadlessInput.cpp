@@ -1,5 +1,6 @@
 #include "platform/ui/HeadlessInput.h"
 
+#include "platform/ui/Host.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Resources.h"
@@ -64,6 +65,71 @@ BOOL PostClick(HWND window, POINT client) {
   PostMessage(target, WM_LBUTTONDOWN, MK_LBUTTON, position);
   PostMessage(target, WM_LBUTTONUP, 0, position);
   return TRUE;
+}
+
+namespace {
+
+void Inject(RawInputKind kind, POINT screen, MouseButton button = MouseButton::kLeft) {
+  RawInput input;
+  input.kind = kind;
+  input.screen = screen;
+  input.button = button;
+  GetHost().InjectInput(input);
+}
+
+void InjectKey(RawInputKind kind, WPARAM key) {
+  RawInput input;
+  input.kind = kind;
+  input.virtual_key = key;
+  GetCursorPos(&input.screen);
+  GetHost().InjectInput(input);
+}
+
+}  // namespace
+
+void InjectMouseMove(POINT screen) { Inject(RawInputKind::kMouseMove, screen); }
+void InjectButtonDown(POINT screen, MouseButton button) { Inject(RawInputKind::kButtonDown, screen, button); }
+void InjectButtonUp(POINT screen, MouseButton button) { Inject(RawInputKind::kButtonUp, screen, button); }
+
+void InjectClick(POINT screen, MouseButton button) {
+  InjectButtonDown(screen, button);
+  InjectButtonUp(screen, button);
+}
+
+void InjectDoubleClick(POINT screen) {
+  InjectClick(screen);
+  InjectClick(screen);
+}
+
+void InjectDrag(POINT from, POINT to, int steps, MouseButton button) {
+  InjectMouseMove(from);
+  InjectButtonDown(from, button);
+  steps = steps < 1 ? 1 : steps;
+  for (int i = 1; i <= steps; ++i)
+    InjectMouseMove(POINT{from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps});
+  InjectButtonUp(to, button);
+}
+
+void InjectWheel(POINT screen, int delta) {
+  RawInput input;
+  input.kind = RawInputKind::kWheel;
+  input.screen = screen;
+  input.wheel_delta = delta;
+  GetHost().InjectInput(input);
+}
+
+void InjectKeyDown(WPARAM virtual_key) { InjectKey(RawInputKind::kKeyDown, virtual_key); }
+void InjectKeyUp(WPARAM virtual_key) { InjectKey(RawInputKind::kKeyUp, virtual_key); }
+
+void InjectKeyPress(WPARAM virtual_key, BYTE modifiers) {
+  if (modifiers & FSHIFT) InjectKeyDown(VK_SHIFT);
+  if (modifiers & FCONTROL) InjectKeyDown(VK_CONTROL);
+  if (modifiers & FALT) InjectKeyDown(VK_MENU);
+  InjectKeyDown(virtual_key);
+  InjectKeyUp(virtual_key);
+  if (modifiers & FALT) InjectKeyUp(VK_MENU);
+  if (modifiers & FCONTROL) InjectKeyUp(VK_CONTROL);
+  if (modifiers & FSHIFT) InjectKeyUp(VK_SHIFT);
 }
 
 }  // namespace ui

@@ -9,6 +9,9 @@
 
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
+#include "platform/ui/WindowStyles.h"
+#include "platform/ui/internal/WindowAccess.h"
+#include "platform/ui/internal/HandleTable.h"
 
 namespace ui {
 
@@ -28,50 +31,22 @@ struct MenuRecord {
 
 constexpr UINT kNoItem = static_cast<UINT>(-1);
 
-// Menu handles: a tag, a generation and a slot, as window handles have.
+// Menus live in the window system's handle table; beside them the menus
+// attached to windows.
 class MenuTable {
  public:
-  std::recursive_mutex mutex;
+  std::recursive_mutex& mutex = internal::HandleTable::Get().mutex();
 
   HMENU Add(bool popup) {
-    std::uint32_t slot;
-    if (!free_.empty()) {
-      slot = free_.back();
-      free_.pop_back();
-    } else {
-      slot = static_cast<std::uint32_t>(slots_.size());
-      slots_.emplace_back();
-    }
-    slots_[slot].record = std::make_unique<MenuRecord>();
-    slots_[slot].record->popup_menu = popup;
-    const std::uint64_t value = (0xB6ull << 56) | (static_cast<std::uint64_t>(slots_[slot].generation) << 24) | (slot + 1);
-    return reinterpret_cast<HMENU>(static_cast<std::uintptr_t>(value));
+    auto record = std::make_shared<MenuRecord>();
+    record->popup_menu = popup;
+    return internal::HandleTable::Get().Add<HMENU>(internal::HandleKind::kMenu, std::move(record));
   }
-  MenuRecord* Find(HMENU menu) {
-    const auto value = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(menu));
-    if ((value >> 56) != 0xB6 || (value & 0xFFFFFF) == 0) return nullptr;
-    const std::uint64_t slot = (value & 0xFFFFFF) - 1;
-    if (slot >= slots_.size() || slots_[slot].generation != ((value >> 24) & 0xFFFFFFFF)) return nullptr;
-    return slots_[slot].record.get();
-  }
-  void Remove(HMENU menu) {
-    if (!Find(menu)) return;
-    const auto slot = (static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(menu)) & 0xFFFFFF) - 1;
-    slots_[slot].record.reset();
-    ++slots_[slot].generation;
-    free_.push_back(static_cast<std::uint32_t>(slot));
-  }
+  MenuRecord* Find(HMENU menu) { return internal::HandleTable::Get().Find<MenuRecord>(menu, internal::HandleKind::kMenu); }
+  void Remove(HMENU menu) { internal::HandleTable::Get().Remove(menu, internal::HandleKind::kMenu); }
   // The window menus and system menus, by window.
   std::map<HWND, HMENU> window_menus;
   std::map<HWND, HMENU> system_menus;
-
- private:
-  struct Slot {
-    std::uint32_t generation = 0;
-    std::unique_ptr<MenuRecord> record;
-  };
-  std::vector<Slot> slots_;
-  std::vector<std::uint32_t> free_;
 };
 
 MenuTable& Table() {
@@ -285,15 +260,24 @@ UINT CheckMenuItem(HMENU menu, UINT item, UINT check) {
   return previous;
 }
 
-BOOL SetMenu(HWND hwnd, HMENU menu) {
+namespace internal {
+bool AttachMenu(HWND hwnd, HMENU menu) {
   if (!IsWindow(hwnd)) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);
-    return FALSE;
+    return false;
   }
   Lock lock(Table().mutex);
   if (menu && !Table().Find(menu)) return Refuse();
   if (menu) Table().window_menus[hwnd] = menu;
   else Table().window_menus.erase(hwnd);
+  return true;
+}
+}  // namespace internal
+
+BOOL SetMenu(HWND hwnd, HMENU menu) {
+  if (!internal::AttachMenu(hwnd, menu)) return FALSE;
+  // The menu bar is part of the frame: the client area shrinks or grows.
+  SetWindowPos(hwnd, nullptr, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
   return TRUE;
 }
 

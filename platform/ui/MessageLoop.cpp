@@ -6,6 +6,8 @@
 #include "platform/ui/Host.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
+#include "platform/ui/internal/InputRouter.h"
+#include "platform/ui/internal/Painting.h"
 #include "platform/ui/internal/WindowAccess.h"
 
 namespace ui {
@@ -44,11 +46,10 @@ bool FindPaint(MSG& out, const internal::MessageFilter& filter) {
   for (HWND hwnd : WindowTable::Get().AllWindows()) {
     bool due;
     {
-      TableLock lock(WindowTable::Get().mutex());
-      WindowRecord* record = WindowTable::Get().Find(hwnd);
-      due = record && record->thread_id == thread && record->update_pending && !record->destroying;
+      internal::LockedWindow record(hwnd);
+      due = record && record->thread_id == thread && record->PaintDue() && !record->destroying;
     }
-    if (due && IsWindowVisible(hwnd) && filter(hwnd, WM_PAINT)) {
+    if (due && IsWindowVisible(hwnd) && !internal::IsUpdateLocked(hwnd) && filter(hwnd, WM_PAINT)) {
       out = MSG{};
       out.hwnd = hwnd;
       out.message = WM_PAINT;
@@ -73,6 +74,7 @@ bool PeekCore(MSG& out, HWND hwnd, UINT filter_min, UINT filter_max, bool remove
   ThreadQueue& queue = internal::CurrentQueue();
   queue.BeginScan();
   DeliverSentMessages(queue);
+  internal::RouteWaitingInput(queue);
   const auto filter = MakeFilter(hwnd, filter_min, filter_max);
   const std::int64_t now = GetClock().NowMs();
   const bool quit_wanted = (!filter_min && !filter_max) || (WM_QUIT >= filter_min && WM_QUIT <= filter_max);
@@ -85,21 +87,6 @@ bool PeekCore(MSG& out, HWND hwnd, UINT filter_min, UINT filter_max, bool remove
   return found;
 }
 
-std::uint64_t UpdateSerial(HWND hwnd) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
-  return record ? record->update_serial : 0;
-}
-
-// A paint handler that neither validates nor invalidates again would have
-// the loop send WM_PAINT for ever; what it left is taken as painted.
-LRESULT DispatchPaint(HWND hwnd) {
-  const std::uint64_t before = UpdateSerial(hwnd);
-  const LRESULT result = internal::CallProc(hwnd, WM_PAINT, 0, 0);
-  if (IsWindow(hwnd) && GetUpdateRect(hwnd, nullptr, FALSE) && UpdateSerial(hwnd) == before) ValidateRect(hwnd, nullptr);
-  return result;
-}
-
 bool KeyIsDown(const MSG& msg) { return msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN; }
 
 }  // namespace
@@ -109,8 +96,7 @@ DWORD GetCurrentThreadId() { return internal::CurrentQueue().thread_id(); }
 LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   std::shared_ptr<ThreadQueue> target;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle(), 0;
     target = record->queue;
   }
@@ -135,8 +121,7 @@ BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!hwnd) {
     target = internal::CurrentQueuePtr();
   } else {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle();
     target = record->queue;
   }
@@ -229,8 +214,7 @@ LRESULT DispatchMessage(const MSG* msg) {
   }
   if (!msg->hwnd) return 0;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(msg->hwnd);
+    internal::LockedWindow record(msg->hwnd);
     if (!record) return internal::RefuseHandle(), 0;
     // A window's messages run on its own thread only.
     if (!internal::IsOnCurrentThread(*record)) {
@@ -238,15 +222,14 @@ LRESULT DispatchMessage(const MSG* msg) {
       return 0;
     }
   }
-  if (msg->message == WM_PAINT) return DispatchPaint(msg->hwnd);
+  if (msg->message == WM_PAINT) return internal::DispatchPaint(msg->hwnd);
   return internal::CallProc(msg->hwnd, msg->message, msg->wParam, msg->lParam);
 }
 
 UINT_PTR SetTimer(HWND hwnd, UINT_PTR id, UINT elapse_ms, TIMERPROC proc) {
   std::shared_ptr<ThreadQueue> queue;
   if (hwnd) {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle(), 0;
     if (!internal::IsOnCurrentThread(*record)) {
       SetLastError(ERROR_ACCESS_DENIED);

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "platform/ui/GdiTypes.h"
 #include "platform/ui/Types.h"
 
 namespace ui {
@@ -30,6 +31,11 @@ struct WNDCLASS {
   UINT style = 0;
   WNDPROC lpfnWndProc = nullptr;
   const char* lpszClassName = nullptr;
+  // WM_ERASEBKGND paints the background with this brush (a brush handle,
+  // or a system colour index + 1); null leaves the background alone.
+  HBRUSH hbrBackground = nullptr;
+  // The cursor over the client area; null leaves it to the window.
+  HCURSOR hCursor = nullptr;
 };
 
 // Class names compare without case. The standard controls ("Static",
@@ -59,7 +65,7 @@ BOOL SetWindowPos(HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, UI
 BOOL BringWindowToTop(HWND hwnd);
 
 // Geometry. Window rectangles are in screen coordinates; the client area
-// is the whole window until the drawing layer adds non-client parts.
+// is what the non-client frame (WM_NCCALCSIZE) leaves of the window.
 BOOL GetWindowRect(HWND hwnd, RECT* rect);
 BOOL GetClientRect(HWND hwnd, RECT* rect);
 BOOL MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint);
@@ -113,16 +119,66 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value);
 LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* process_id);
 
-// Invalidation is recorded per window (client coordinates, null = all)
-// and answered by WM_PAINT; DefWindowProc validates.
-BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);
+// Painting. Each window keeps an update region (client coordinates) and
+// whether its background and its frame are due; WM_PAINT comes while any
+// of it is pending. A window without WS_CLIPCHILDREN passes invalidation
+// on to its children.
+BOOL InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase);  // null: the whole client area
+BOOL InvalidateRgn(HWND hwnd, HRGN region, BOOL erase);
 BOOL ValidateRect(HWND hwnd, const RECT* rect);
+BOOL ValidateRgn(HWND hwnd, HRGN region);
+// The bounds of the update region; FALSE when nothing is due.
 BOOL GetUpdateRect(HWND hwnd, RECT* rect, BOOL erase);
+// Copies the update region into `region`; the region kind (NULLREGION...).
+int GetUpdateRgn(HWND hwnd, HRGN region, BOOL erase);
+
+constexpr UINT RDW_INVALIDATE = 0x0001;
+constexpr UINT RDW_INTERNALPAINT = 0x0002;
+constexpr UINT RDW_ERASE = 0x0004;
+constexpr UINT RDW_VALIDATE = 0x0008;
+constexpr UINT RDW_NOINTERNALPAINT = 0x0010;
+constexpr UINT RDW_NOERASE = 0x0020;
+constexpr UINT RDW_NOCHILDREN = 0x0040;
+constexpr UINT RDW_ALLCHILDREN = 0x0080;
+constexpr UINT RDW_UPDATENOW = 0x0100;
+constexpr UINT RDW_ERASENOW = 0x0200;
+constexpr UINT RDW_FRAME = 0x0400;
+constexpr UINT RDW_NOFRAME = 0x0800;
+// `rect` or `region` (client coordinates; both null: the whole window)
+// as the flags say. A null window stands for the desktop: every top-level
+// window.
+BOOL RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags);
+// Paints now what is due (frame, background, client), without the loop.
 BOOL UpdateWindow(HWND hwnd);
+
+struct PAINTSTRUCT {
+  HDC hdc = nullptr;
+  BOOL fErase = FALSE;  // TRUE when WM_ERASEBKGND left the background to the painter
+  RECT rcPaint;         // the bounds of what is to be painted, client coordinates
+};
+// Starts painting: the frame and background if due, then a context
+// clipped to the update region, which is now validated.
+HDC BeginPaint(HWND hwnd, PAINTSTRUCT* paint);
+BOOL EndPaint(HWND hwnd, const PAINTSTRUCT* paint);
+// Contexts over the client area (GetDC; null: the desktop overlay) and the
+// whole window (GetWindowDC), clipped to what of the window is visible.
+HDC GetDC(HWND hwnd);
+HDC GetWindowDC(HWND hwnd);
+int ReleaseDC(HWND hwnd, HDC hdc);
+
 // One window at a time may have its drawing frozen (null thaws it); FALSE
-// while another is frozen. Invalidation goes on being recorded.
+// while another is frozen. Invalidation goes on being recorded and is
+// painted once the window thaws.
 BOOL LockWindowUpdate(HWND hwnd);
 HWND GetLockedWindow();
+
+// Deferred positioning: the positions of several windows, applied together.
+struct HDWP__;
+using HDWP = HDWP__*;
+HDWP BeginDeferWindowPos(int count);
+// The batch, or null when the window is bad (the batch is then dropped).
+HDWP DeferWindowPos(HDWP batch, HWND hwnd, HWND insert_after, int x, int y, int cx, int cy, UINT flags);
+BOOL EndDeferWindowPos(HDWP batch);
 
 LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

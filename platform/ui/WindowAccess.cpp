@@ -26,8 +26,7 @@ bool IsOnCurrentThread(const WindowRecord& record) { return record.thread_id == 
 LRESULT CallProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   WNDPROC proc = nullptr;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return RefuseHandle(), 0;
     proc = record->proc;
   }
@@ -35,20 +34,17 @@ LRESULT CallProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 DWORD StyleOf(HWND hwnd) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   return record ? record->style : 0;
 }
 
 UINT_PTR IdOf(HWND hwnd) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   return record ? record->id : 0;
 }
 
 HWND ParentOf(HWND hwnd) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   return record ? record->parent : nullptr;
 }
 

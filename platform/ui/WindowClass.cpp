@@ -5,6 +5,7 @@
 #include <mutex>
 
 #include "platform/ui/Dialog.h"
+#include "platform/ui/SystemMetrics.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/internal/StandardClasses.h"
 #include "platform/ui/internal/WindowAccess.h"
@@ -29,9 +30,11 @@ struct ClassRegistry {
     Add("Edit", internal::EditProc);
     Add("ListBox", internal::ListBoxProc);
     Add("msctls_progress32", internal::ProgressProc);
-    Add(internal::kDialogClassName, DefDlgProc);
+    Add(internal::kDialogClassName, DefDlgProc, SysColorBrushValue(COLOR_3DFACE));
   }
-  void Add(const char* name, WNDPROC proc) { classes[Fold(name)] = internal::ClassInfo{name, CS_DBLCLKS, proc}; }
+  void Add(const char* name, WNDPROC proc, HBRUSH background = nullptr) {
+    classes[Fold(name)] = internal::ClassInfo{name, CS_DBLCLKS, proc, background, nullptr};
+  }
 };
 
 ClassRegistry& Registry() {
@@ -64,7 +67,7 @@ BOOL RegisterClass(const WNDCLASS& wc) {
     SetLastError(ERROR_CLASS_ALREADY_EXISTS);
     return FALSE;
   }
-  registry.classes[key] = internal::ClassInfo{wc.lpszClassName, wc.style, wc.lpfnWndProc};
+  registry.classes[key] = internal::ClassInfo{wc.lpszClassName, wc.style, wc.lpfnWndProc, wc.hbrBackground, wc.hCursor};
   return TRUE;
 }
 
@@ -84,17 +87,44 @@ BOOL GetClassInfo(const char* class_name, WNDCLASS* out) {
   out->style = info.style;
   out->lpfnWndProc = info.proc;
   out->lpszClassName = class_name;
+  out->hbrBackground = info.background;
+  out->hCursor = info.cursor;
   return TRUE;
 }
 
 std::string GetClassName(HWND hwnd) {
-  internal::TableLock lock(internal::WindowTable::Get().mutex());
-  internal::WindowRecord* record = internal::WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) {
     internal::RefuseHandle();
     return {};
   }
   return record->class_name;
+}
+
+namespace {
+
+std::mutex& MessageNamesMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
+
+}  // namespace
+
+UINT RegisterWindowMessage(const char* name) {
+  if (!name || !*name) {
+    SetLastError(ERROR_INVALID_PARAMETER);
+    return 0;
+  }
+  // Names compare without case; numbers run from 0xC000 up, never reused.
+  static std::map<std::string, UINT> numbers;
+  std::lock_guard lock(MessageNamesMutex());
+  const std::string key = Fold(name);
+  const auto it = numbers.find(key);
+  if (it != numbers.end()) return it->second;
+  const UINT number = 0xC000 + static_cast<UINT>(numbers.size());
+  if (number > 0xFFFF) return 0;
+  numbers.emplace(key, number);
+  return number;
 }
 
 }  // namespace ui

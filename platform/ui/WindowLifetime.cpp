@@ -3,9 +3,11 @@
 
 #include "platform/ui/CreationHook.h"
 #include "platform/ui/Host.h"
+#include "platform/ui/Menu.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/internal/BackBuffer.h"
 #include "platform/ui/internal/WindowAccess.h"
 
 namespace ui {
@@ -46,8 +48,8 @@ RECT InitialRect(const WindowRecord* parent, int x, int y, int width, int height
   }
   width = std::max(width, 0);
   height = std::max(height, 0);
-  const int left = x + (parent ? parent->rect.left : 0);
-  const int top = y + (parent ? parent->rect.top : 0);
+  const int left = x + (parent ? parent->client.left : 0);
+  const int top = y + (parent ? parent->client.top : 0);
   return RECT{left, top, left + width, top + height};
 }
 
@@ -70,10 +72,13 @@ HWND AddRecord(DWORD ex_style, const internal::ClassInfo& info, const char* wind
   record->class_name = info.name;
   record->class_style = info.style;
   record->proc = info.proc;
+  record->background = info.background;
+  record->cursor = info.cursor;
   record->style = style & ~WS_VISIBLE;
   record->ex_style = ex_style;
   record->text = window_name ? window_name : "";
   record->rect = InitialRect(parent_record, x, y, width, height);
+  record->client = record->rect;  // until WM_NCCALCSIZE says otherwise
   record->queue = internal::CurrentQueuePtr();
   record->thread_id = record->queue->thread_id();
   WindowRecord* raw = record.get();
@@ -102,8 +107,7 @@ void Unlink(HWND hwnd) {
 }
 
 std::vector<HWND> ChildrenOf(HWND hwnd) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   return record ? record->children : std::vector<HWND>{};
 }
 
@@ -121,8 +125,7 @@ std::vector<HWND> OwnedBy(HWND hwnd) {
 void DestroyTree(HWND hwnd) {
   std::shared_ptr<internal::ThreadQueue> queue;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return;
     record->destroying = true;
     record->style &= ~WS_VISIBLE;
@@ -132,6 +135,7 @@ void DestroyTree(HWND hwnd) {
   internal::CallProc(hwnd, WM_DESTROY, 0, 0);
   for (HWND child : ChildrenOf(hwnd)) DestroyTree(child);
   internal::CallProc(hwnd, WM_NCDESTROY, 0, 0);
+  internal::NotifyDestroyed(hwnd);
   Unlink(hwnd);
 }
 
@@ -152,6 +156,7 @@ HWND CreateWindowEx(DWORD ex_style, const char* class_name, const char* window_n
     SetLastError(ERROR_CANNOT_FIND_WND_CLASS);
     return nullptr;
   }
+  internal::InstallThemeListener();
   const HWND hwnd = AddRecord(ex_style, info, window_name, style, x, y, width, height, parent, menu_or_id);
   if (!hwnd) return nullptr;
 
@@ -169,8 +174,14 @@ HWND CreateWindowEx(DWORD ex_style, const char* class_name, const char* window_n
   create.dwExStyle = ex_style;
   if (creation_hook) creation_hook(hwnd, create);
 
-  if (!internal::CallProc(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&create)) ||
-      internal::CallProc(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
+  if (!internal::CallProc(hwnd, WM_NCCREATE, 0, reinterpret_cast<LPARAM>(&create))) {
+    DestroyTree(hwnd);
+    return nullptr;
+  }
+  // A top-level window's menu is part of its frame from the start.
+  if (!(style & WS_CHILD) && menu_or_id && IsMenu(menu_or_id)) internal::AttachMenu(hwnd, menu_or_id);
+  internal::UpdateClient(hwnd);
+  if (internal::CallProc(hwnd, WM_CREATE, 0, reinterpret_cast<LPARAM>(&create)) == -1) {
     DestroyTree(hwnd);
     return nullptr;
   }
@@ -187,8 +198,7 @@ HWND CreateWindowEx(DWORD ex_style, const char* class_name, const char* window_n
 
 BOOL DestroyWindow(HWND hwnd) {
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle();
     if (!internal::IsOnCurrentThread(*record)) {
       SetLastError(ERROR_ACCESS_DENIED);

@@ -7,6 +7,9 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/internal/BackBuffer.h"
+#include "platform/ui/internal/DialogState.h"
+#include "platform/ui/internal/Painting.h"
 #include "platform/ui/internal/WindowAccess.h"
 
 namespace ui {
@@ -31,8 +34,7 @@ BOOL ShowWindow(HWND hwnd, int command) {
   bool was_visible;
   bool top_level;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle();
     was_visible = (record->style & WS_VISIBLE) != 0;
     top_level = !(record->style & WS_CHILD);
@@ -47,14 +49,20 @@ BOOL ShowWindow(HWND hwnd, int command) {
   if (show != was_visible) {
     internal::CallProc(hwnd, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
     {
-      TableLock lock(WindowTable::Get().mutex());
-      if (WindowRecord* record = WindowTable::Get().Find(hwnd)) {
+      internal::LockedWindow record(hwnd);
+      if (record) {
         if (show) record->style |= WS_VISIBLE;
         else record->style &= ~WS_VISIBLE;
       }
     }
-    if (show) InvalidateRect(hwnd, nullptr, TRUE);
-    else DropFocusFrom(hwnd);
+    if (show) {
+      if (top_level) internal::SyncBackBuffer(hwnd);
+      internal::RedrawRegion(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    } else {
+      if (top_level) internal::NotifyHidden(hwnd);
+      else internal::InvalidateParentArea(hwnd);  // what the child covered shows again
+      DropFocusFrom(hwnd);
+    }
   }
   const bool activates = command != SW_HIDE && command != SW_SHOWNA && command != SW_SHOWNOACTIVATE &&
                          command != SW_SHOWMINNOACTIVE;
@@ -75,23 +83,25 @@ BOOL IsWindowVisible(HWND hwnd) {
 BOOL EnableWindow(HWND hwnd, BOOL enable) {
   bool was_disabled;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (!record) return internal::RefuseHandle();
     was_disabled = (record->style & WS_DISABLED) != 0;
     if (enable) record->style &= ~WS_DISABLED;
     else record->style |= WS_DISABLED;
   }
   if (was_disabled == !enable) return was_disabled ? TRUE : FALSE;
-  if (!enable) DropFocusFrom(hwnd);
+  if (!enable) {
+    // A window being disabled ends whatever it tracks (capture, menus).
+    internal::CallProc(hwnd, WM_CANCELMODE, 0, 0);
+    DropFocusFrom(hwnd);
+  }
   internal::CallProc(hwnd, WM_ENABLE, enable ? TRUE : FALSE, 0);
   InvalidateRect(hwnd, nullptr, TRUE);
   return was_disabled ? TRUE : FALSE;
 }
 
 BOOL IsWindowEnabled(HWND hwnd) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return internal::RefuseHandle();
   return (record->style & WS_DISABLED) ? FALSE : TRUE;
 }
@@ -135,8 +145,7 @@ HWND SetActiveWindow(HWND hwnd) {
   internal::ThreadQueue& queue = internal::CurrentQueue();
   HWND old;
   {
-    TableLock lock(WindowTable::Get().mutex());
-    WindowRecord* record = WindowTable::Get().Find(hwnd);
+    internal::LockedWindow record(hwnd);
     if (hwnd && !record) return internal::RefuseHandle(), nullptr;
     if (record && record->parent) hwnd = GetAncestor(hwnd, GA_ROOT);
     old = queue.active;
@@ -161,11 +170,17 @@ HWND GetActiveWindow() {
 }
 
 HWND SetCapture(HWND hwnd) {
-  TableLock lock(WindowTable::Get().mutex());
-  if (!WindowTable::Get().Find(hwnd)) return internal::RefuseHandle(), nullptr;
-  HWND old = internal::CurrentQueue().capture;
-  internal::CurrentQueue().capture = hwnd;
-  return WindowTable::Get().Find(old) ? old : nullptr;
+  HWND old;
+  {
+    TableLock lock(WindowTable::Get().mutex());
+    if (!WindowTable::Get().Find(hwnd)) return internal::RefuseHandle(), nullptr;
+    old = internal::CurrentQueue().capture;
+    internal::CurrentQueue().capture = hwnd;
+    if (!WindowTable::Get().Find(old)) old = nullptr;
+  }
+  // The window that loses the capture hears of it, and of who took it.
+  if (old && old != hwnd) internal::CallProc(old, WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(hwnd));
+  return old;
 }
 
 BOOL ReleaseCapture() {
@@ -175,7 +190,7 @@ BOOL ReleaseCapture() {
     old = internal::CurrentQueue().capture;
     internal::CurrentQueue().capture = nullptr;
   }
-  if (old && IsWindow(old)) internal::CallProc(old, WM_CANCELMODE, 0, 0);
+  if (old && IsWindow(old)) internal::CallProc(old, WM_CAPTURECHANGED, 0, 0);
   return TRUE;
 }
 
@@ -211,8 +226,7 @@ std::string GetWindowTextString(HWND hwnd) {
 }
 
 LONG_PTR GetWindowLongPtr(HWND hwnd, int index) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return internal::RefuseHandle();
   switch (index) {
     case GWL_STYLE: return record->style;
@@ -222,18 +236,18 @@ LONG_PTR GetWindowLongPtr(HWND hwnd, int index) {
     case GWLP_WNDPROC: return reinterpret_cast<LONG_PTR>(record->proc);
     case GWLP_HWNDPARENT: return reinterpret_cast<LONG_PTR>(record->parent ? record->parent : record->owner);
   }
-  if (record->is_dialog) {
-    if (index == DWLP_MSGRESULT) return record->dialog_msg_result;
-    if (index == DWLP_DLGPROC) return reinterpret_cast<LONG_PTR>(record->dialog_proc);
-    if (index == DWLP_USER) return record->dialog_user;
+  if (internal::IsDialogRecord(*record)) {
+    const internal::DialogState& dialog = *record->dialog;
+    if (index == DWLP_MSGRESULT) return dialog.msg_result;
+    if (index == DWLP_DLGPROC) return reinterpret_cast<LONG_PTR>(dialog.proc);
+    if (index == DWLP_USER) return dialog.user;
   }
   SetLastError(ERROR_INVALID_PARAMETER);
   return 0;
 }
 
 LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return internal::RefuseHandle();
   auto swap = [&](auto& field, auto new_value) {
     const LONG_PTR old = static_cast<LONG_PTR>(field);
@@ -251,12 +265,13 @@ LONG_PTR SetWindowLongPtr(HWND hwnd, int index, LONG_PTR value) {
       return old;
     }
   }
-  if (record->is_dialog) {
-    if (index == DWLP_MSGRESULT) return swap(record->dialog_msg_result, value);
-    if (index == DWLP_USER) return swap(record->dialog_user, value);
+  if (internal::IsDialogRecord(*record)) {
+    internal::DialogState& dialog = *record->dialog;
+    if (index == DWLP_MSGRESULT) return swap(dialog.msg_result, value);
+    if (index == DWLP_USER) return swap(dialog.user, value);
     if (index == DWLP_DLGPROC) {
-      const LONG_PTR old = reinterpret_cast<LONG_PTR>(record->dialog_proc);
-      record->dialog_proc = reinterpret_cast<DLGPROC>(value);
+      const LONG_PTR old = reinterpret_cast<LONG_PTR>(dialog.proc);
+      dialog.proc = reinterpret_cast<DLGPROC>(value);
       return old;
     }
   }
@@ -269,8 +284,7 @@ LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPA
 }
 
 DWORD GetWindowThreadProcessId(HWND hwnd, DWORD* process_id) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return internal::RefuseHandle();
   if (process_id) *process_id = 1;
   return record->thread_id;

@@ -98,6 +98,14 @@ constexpr UINT SWP_NOACTIVATE = 0x0010;
 constexpr UINT SWP_FRAMECHANGED = 0x0020;
 constexpr UINT SWP_SHOWWINDOW = 0x0040;
 constexpr UINT SWP_HIDEWINDOW = 0x0080;
+constexpr UINT SWP_NOCOPYBITS = 0x0100;
+constexpr UINT SWP_NOOWNERZORDER = 0x0200;
+constexpr UINT SWP_NOSENDCHANGING = 0x0400;
+// Set by the window system in WM_WINDOWPOSCHANGED when the client area kept
+// its size or its place.
+constexpr UINT SWP_NOCLIENTSIZE = 0x0800;
+constexpr UINT SWP_NOCLIENTMOVE = 0x1000;
+constexpr UINT SWP_DRAWFRAME = SWP_FRAMECHANGED;
 
 constexpr int CW_USEDEFAULT = static_cast<int>(0x80000000);
 

@@ -30,8 +30,7 @@ HWND Neighbour(const std::vector<HWND>& list, HWND hwnd, int step) {
 HWND GetDesktopWindow() { return kDesktop; }
 
 HWND GetParent(HWND hwnd) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  internal::LockedWindow record(hwnd);
   if (!record) return internal::RefuseHandle(), nullptr;
   return (record->style & WS_CHILD) ? record->parent : record->owner;
 }

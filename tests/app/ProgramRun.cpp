@@ -26,6 +26,7 @@ std::vector<std::string> ChildEnvironment(const ProgramOptions& options) {
     env.emplace_back(*entry);
   }
   env.push_back("XDG_CONFIG_HOME=" + options.config_home);
+  if (!options.display.empty()) env.push_back("DISPLAY=" + options.display);
   return env;
 }
 

@@ -19,6 +19,7 @@ struct ProgramRun {
 struct ProgramOptions {
   std::string working_folder;
   std::string config_home;  // XDG_CONFIG_HOME of the child
+  std::string display;      // DISPLAY of the child; empty: none
   int timeout_ms = 30000;
   int signal = 0;           // sent once `signal_after_ms` have passed
   int signal_after_ms = 0;

@@ -57,6 +57,7 @@ void ThreadQueue::Shutdown() {
     alive_ = false;
     pending.swap(sent_);
     posted_.clear();
+    raw_inputs_ = 0;
     timers_.clear();
   }
   for (const auto& sent : pending) Reply(sent, 0);
@@ -72,6 +73,7 @@ bool ThreadQueue::Post(const MSG& msg) {
     std::lock_guard lock(mutex_);
     if (!alive_) return false;
     posted_.push_back(msg);
+    if (msg.message == kRawInputMessage) ++raw_inputs_;
     Signal();
   }
   GetHost().Wake(*this);
@@ -104,10 +106,42 @@ std::shared_ptr<SentMessage> ThreadQueue::TakeSent() {
   return sent;
 }
 
+bool IsInputMessage(UINT message) {
+  return (message >= 0x00A0 && message <= 0x00AD) ||  // non-client mouse
+         (message >= 0x0100 && message <= 0x0109) ||  // keys
+         (message >= 0x0200 && message <= 0x020E);    // client mouse
+}
+
+bool ThreadQueue::TakeRawInput(MSG& out, std::size_t& position) {
+  std::lock_guard lock(mutex_);
+  if (raw_inputs_ == 0) return false;  // the common case: no scan at all
+  for (std::size_t i = 0; i < posted_.size(); ++i) {
+    const UINT message = posted_[i].message;
+    if (message == kRawInputMessage) {
+      out = posted_[i];
+      posted_.erase(posted_.begin() + static_cast<std::ptrdiff_t>(i));
+      --raw_inputs_;
+      position = i;
+      return true;
+    }
+    if (IsInputMessage(message)) return false;
+  }
+  return false;
+}
+
+void ThreadQueue::InsertAt(std::size_t position, const std::vector<MSG>& messages) {
+  if (messages.empty()) return;
+  std::lock_guard lock(mutex_);
+  if (!alive_) return;
+  position = std::min(position, posted_.size());
+  posted_.insert(posted_.begin() + static_cast<std::ptrdiff_t>(position), messages.begin(), messages.end());
+  Signal();
+}
+
 bool ThreadQueue::TakePosted(MSG& out, const MessageFilter& filter, bool remove) {
   std::lock_guard lock(mutex_);
   for (auto it = posted_.begin(); it != posted_.end(); ++it) {
-    if (!filter(it->hwnd, it->message)) continue;
+    if (it->message == kRawInputMessage || !filter(it->hwnd, it->message)) continue;
     out = *it;
     if (remove) posted_.erase(it);
     return true;

@@ -38,6 +38,11 @@ struct TimerEntry {
   std::uint64_t order = 0;  // creation order breaks ties between equal due times
 };
 
+// Raw input waits in the posted queue as this private message (screen
+// point in `pt`) until the thread's loop routes it.
+constexpr UINT kRawInputMessage = 0x03FF;
+bool IsInputMessage(UINT message);
+
 using MessageFilter = std::function<bool(HWND hwnd, UINT message)>;
 
 class ThreadQueue : public InputWaiter {
@@ -56,6 +61,11 @@ class ThreadQueue : public InputWaiter {
   void PostQuit(int exit_code);
 
   std::shared_ptr<SentMessage> TakeSent();
+  // The first raw input waiting (see kRawInputMessage), taken out, when no
+  // input message made from earlier input is still queued before it;
+  // `position` is where its messages go back in.
+  bool TakeRawInput(MSG& out, std::size_t& position);
+  void InsertAt(std::size_t position, const std::vector<MSG>& messages);
   bool TakePosted(MSG& out, const MessageFilter& filter, bool remove);
   bool TakeQuit(MSG& out, bool remove);
 
@@ -91,6 +101,7 @@ class ThreadQueue : public InputWaiter {
   bool alive_ = true;
   bool signalled_ = false;
   std::deque<MSG> posted_;
+  std::size_t raw_inputs_ = 0;  // raw input messages among `posted_`
   std::deque<std::shared_ptr<SentMessage>> sent_;
   bool quit_pending_ = false;
   int quit_code_ = 0;

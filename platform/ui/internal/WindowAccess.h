@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/ui/NonClient.h"
 #include "platform/ui/Types.h"
 #include "platform/ui/internal/WindowTable.h"
 
@@ -25,19 +26,30 @@ struct ClassInfo {
   std::string name;
   UINT style = 0;
   WNDPROC proc = nullptr;
+  HBRUSH background = nullptr;
+  HCURSOR cursor = nullptr;
 };
 bool FindClass(const std::string& name, ClassInfo& out);
 
 // A control's private state, created on first use.
 template <typename T>
 std::shared_ptr<T> ControlState(HWND hwnd) {
-  TableLock lock(WindowTable::Get().mutex());
-  WindowRecord* record = WindowTable::Get().Find(hwnd);
+  LockedWindow record(hwnd);
   if (!record) return nullptr;
   if (!record->control) record->control = std::make_shared<T>();
   return std::static_pointer_cast<T>(record->control);
 }
 
+// Asks the window (WM_NCCALCSIZE) for its client area in its current
+// rectangle and stores it; children move with the client origin.
+void UpdateClient(HWND hwnd);
+// WM_WINDOWPOSCHANGED's default: WM_SIZE and WM_MOVE.
+void SendSizeAndMove(HWND hwnd, const WINDOWPOS& pos);
+// Makes changes of the system colours and metrics reach the top-level
+// windows; done when the first window is made.
+void InstallThemeListener();
+// Records a top-level window's menu without touching its frame.
+bool AttachMenu(HWND hwnd, HMENU menu);
 DWORD StyleOf(HWND hwnd);
 UINT_PTR IdOf(HWND hwnd);
 HWND ParentOf(HWND hwnd);

@@ -7,10 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "platform/ui/GdiTypes.h"
 #include "platform/ui/Types.h"
 #include "platform/ui/internal/ThreadQueue.h"
 
+typedef struct _cairo_surface cairo_surface_t;
+typedef struct _cairo_region cairo_region_t;
+
 namespace ui::internal {
+
+struct DialogState;
 
 // Base of a control's private state (the edit's text, a list's items).
 struct ControlData {
@@ -18,6 +24,9 @@ struct ControlData {
 };
 
 struct WindowRecord {
+  // Anything to paint: WM_PAINT is due.
+  bool PaintDue() const;
+
   HWND handle = nullptr;
   std::string class_name;
   UINT class_style = 0;
@@ -28,6 +37,7 @@ struct WindowRecord {
   HWND owner = nullptr;
   std::vector<HWND> children;  // z-order, top first
   RECT rect;                   // screen coordinates
+  RECT client;                 // screen coordinates, inside `rect` (WM_NCCALCSIZE)
   std::string text;
   UINT_PTR id = 0;
   LONG_PTR user_data = 0;
@@ -35,23 +45,29 @@ struct WindowRecord {
   DWORD thread_id = 0;
   std::shared_ptr<ThreadQueue> queue;
   bool destroying = false;
+  bool nc_active = false;  // the caption shows as active (WM_NCACTIVATE)
 
-  // Invalidation, recorded for painting (client coordinates).
-  bool update_pending = false;
+  // What is due to be painted: the update region (client coordinates;
+  // null when empty), the background, the frame, and a paint asked for
+  // with nothing invalid (RDW_INTERNALPAINT).
+  std::shared_ptr<cairo_region_t> update_region;
   bool update_erase = false;
-  RECT update_rect;
+  bool update_frame = false;
+  bool internal_paint = false;
   std::uint64_t update_serial = 0;  // counts invalidations
 
-  // Dialog state, for windows made by the dialog manager.
-  bool is_dialog = false;
-  DLGPROC dialog_proc = nullptr;
-  LONG_PTR dialog_msg_result = 0;
-  LONG_PTR dialog_user = 0;
-  UINT default_id = 1;  // IDOK
-  bool dialog_ended = false;
-  INT_PTR dialog_result = 0;
+  // The class's background brush and cursor (WNDCLASS).
+  HBRUSH background = nullptr;
+  HCURSOR cursor = nullptr;
+
+  // The dialog manager's state, only for its windows (DialogState.h).
+  std::shared_ptr<DialogState> dialog;
 
   std::shared_ptr<ControlData> control;
+
+  // Top-level windows: the back buffer they paint into, made when first
+  // shown (BackBuffer.cpp).
+  std::shared_ptr<cairo_surface_t> back_buffer;
 };
 
 }  // namespace ui::internal

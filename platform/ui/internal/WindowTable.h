@@ -1,12 +1,12 @@
-// The table of live windows. A handle carries a slot and a generation, so a
-// handle of a destroyed window, or a value that was never a handle, is
-// refused instead of reaching another window.
+// The live windows: their records in the handle table, and the z-ordered
+// list of top-level windows.
 #pragma once
 
 #include <memory>
 #include <mutex>
 #include <vector>
 
+#include "platform/ui/internal/HandleTable.h"
 #include "platform/ui/internal/WindowRecord.h"
 
 namespace ui::internal {
@@ -15,14 +15,14 @@ class WindowTable {
  public:
   static WindowTable& Get();
 
-  // Guards the table and every record's fields. Never held while a window
-  // procedure runs.
-  std::recursive_mutex& mutex() { return mutex_; }
+  // The handle table's lock: guards every record's fields. Never held
+  // while a window procedure runs.
+  std::recursive_mutex& mutex() { return HandleTable::Get().mutex(); }
 
   HWND Add(std::shared_ptr<WindowRecord> record);
   void Remove(HWND hwnd);
   // The live record of `hwnd`, or null; caller holds mutex().
-  WindowRecord* Find(HWND hwnd);
+  WindowRecord* Find(HWND hwnd) { return HandleTable::Get().Find<WindowRecord>(hwnd, HandleKind::kWindow); }
   std::shared_ptr<WindowRecord> FindShared(HWND hwnd);
 
   // Top-level windows in z-order, top first; caller holds mutex().
@@ -36,17 +36,25 @@ class WindowTable {
   void RemoveThreadWindows(DWORD thread_id);
 
  private:
-  struct Slot {
-    std::uint32_t generation = 0;
-    std::shared_ptr<WindowRecord> record;
-  };
-  std::recursive_mutex mutex_;
-  std::vector<Slot> slots_;
-  std::vector<std::uint32_t> free_slots_;
   std::vector<HWND> top_levels_;
 };
 
-// Shorthands under the table lock.
-using TableLock = std::lock_guard<std::recursive_mutex>;
+// Finds and locks a window record for the length of one call, so a call
+// reads `LockedWindow window(hwnd); if (!window) return Refuse...;`.
+class LockedWindow {
+ public:
+  explicit LockedWindow(HWND hwnd) : lock_(WindowTable::Get().mutex()), record_(WindowTable::Get().Find(hwnd)) {}
+  LockedWindow(const LockedWindow&) = delete;
+  LockedWindow& operator=(const LockedWindow&) = delete;
+
+  explicit operator bool() const { return record_ != nullptr; }
+  WindowRecord* get() const { return record_; }
+  WindowRecord* operator->() const { return record_; }
+  WindowRecord& operator*() const { return *record_; }
+
+ private:
+  std::lock_guard<std::recursive_mutex> lock_;
+  WindowRecord* record_;
+};
 
 }  // namespace ui::internal

@@ -65,6 +65,29 @@ TEST_F(RegistryProfileTest, ValuesRoundTripUnderTheApplicationKey) {
   RegCloseKey(key);
 }
 
+TEST_F(RegistryProfileTest, DeletingASectionRemovesItsKeysAndSparesItsNeighbours) {
+  EXPECT_TRUE(profile_.DeleteSection("Control Bars-Bar0"));  // nothing stored yet
+  ASSERT_TRUE(profile_.WriteInt("Control Bars-Bar0", "Visible", 0));
+  ASSERT_TRUE(profile_.WriteInt("Control Bars-Bar1", "Visible", 0));
+  EXPECT_TRUE(profile_.DeleteSection("control bars-bar0"));
+  EXPECT_EQ(profile_.GetInt("Control Bars-Bar0", "Visible", 1), 1);
+  EXPECT_EQ(profile_.GetInt("Control Bars-Bar1", "Visible", 1), 0);
+  EXPECT_TRUE(profile_.DeleteSection("Control Bars-Bar0"));  // already gone
+  ASSERT_TRUE(profile_.WriteInt("Control Bars-Bar0", "BarID", 59392));
+  EXPECT_EQ(profile_.GetInt("Control Bars-Bar0", "BarID", 0), 59392);
+}
+
+TEST(MemoryProfileTest, DeletingASectionRemovesOnlyItsKeys) {
+  MemoryProfile profile;
+  profile.WriteInt("Bars", "Visible", 0);
+  profile.WriteString("Bars", "Title", "x");
+  profile.WriteInt("Bars-1", "Visible", 0);
+  EXPECT_EQ(profile.KeyNames("BARS"), (std::vector<std::string>{"title", "visible"}));
+  EXPECT_TRUE(profile.DeleteSection("bars"));
+  EXPECT_TRUE(profile.KeyNames("Bars").empty());
+  EXPECT_EQ(profile.KeyNames("Bars-1"), std::vector<std::string>{"visible"});
+}
+
 TEST_F(RegistryProfileTest, MissingAndMistypedValuesGiveTheDefault) {
   Plant("short text", REG_SZ, "12\0"s);  // four bytes or fewer: not to be taken for a dword
   Plant("number", REG_DWORD, "\x05\0\0\0"s);

@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "UiFixture.h"
+#include "platform/ui/Clipboard.h"
 
 namespace ui::test {
 namespace {
@@ -70,6 +71,49 @@ TEST_F(ControlsTest, EditReadOnlyRefusesTypingOnlyAndMultiLineAnswersLineQueries
   SendMessage(edit, EM_SETSEL, 0, 7);
   SendMessage(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(""));  // programs may change it
   EXPECT_EQ(GetWindowTextString(edit), "second line\r\n");
+}
+
+TEST_F(ControlsTest, EditCutCopyPasteAndClearWorkOnTheSelectionThroughTheClipboard) {
+  const HWND edit = Control("Edit", ES_AUTOHSCROLL, 11, "one two three");
+  SendMessage(edit, EM_SETSEL, 4, 7);
+  SendMessage(edit, WM_COPY, 0, 0);
+  std::string copied;
+  ASSERT_TRUE(GetClipboardText(copied));
+  EXPECT_EQ(copied, "two");
+  SendMessage(edit, EM_SETSEL, 0, 4);
+  SendMessage(edit, WM_CUT, 0, 0);
+  EXPECT_EQ(GetWindowTextString(edit), "two three");
+  ASSERT_TRUE(GetClipboardText(copied));
+  EXPECT_EQ(copied, "one ");
+  // A single line takes pasted text without its line breaks, within its limit.
+  SetClipboardText("a\r\nb");
+  SendMessage(edit, EM_SETSEL, 9, 9);
+  SendMessage(edit, WM_PASTE, 0, 0);
+  EXPECT_EQ(GetWindowTextString(edit), "two threeab");
+  SendMessage(edit, EM_LIMITTEXT, 12, 0);
+  SetClipboardText("xyz");
+  SendMessage(edit, WM_PASTE, 0, 0);
+  EXPECT_EQ(GetWindowTextString(edit), "two threeabx");
+  SendMessage(edit, EM_SETSEL, 0, 4);
+  SendMessage(edit, WM_CLEAR, 0, 0);
+  EXPECT_EQ(GetWindowTextString(edit), "threeabx");
+  // Nothing selected: copying leaves the clipboard as it was.
+  SendMessage(edit, EM_SETSEL, 2, 2);
+  SendMessage(edit, WM_COPY, 0, 0);
+  ASSERT_TRUE(GetClipboardText(copied));
+  EXPECT_EQ(copied, "xyz");
+}
+
+TEST_F(ControlsTest, ReadOnlyEditCopiesButNeitherCutsNorPastes) {
+  const HWND edit = Control("Edit", ES_READONLY, 12, "fixed");
+  SendMessage(edit, EM_SETSEL, 0, 3);
+  SendMessage(edit, WM_CUT, 0, 0);
+  std::string copied;
+  ASSERT_TRUE(GetClipboardText(copied));
+  EXPECT_EQ(copied, "fix");
+  SendMessage(edit, WM_PASTE, 0, 0);
+  SendMessage(edit, WM_CLEAR, 0, 0);
+  EXPECT_EQ(GetWindowTextString(edit), "fixed");
 }
 
 TEST_F(ControlsTest, SingleLineEditNotifiesChangesAndFocus) {

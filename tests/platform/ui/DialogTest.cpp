@@ -37,11 +37,12 @@ TEST_F(DialogTest, ATemplateMakesItsControlsWithIdsInPixelsFromDialogUnits) {
   EXPECT_EQ(GetClassName(edit), "Edit");
   EXPECT_EQ(GetDlgCtrlID(edit), 100);
   EXPECT_EQ(GetDlgItemTextString(hdlg, 101), "Label");
-  RECT rect, dialog_rect;
+  RECT rect;
   GetWindowRect(edit, &rect);
-  GetWindowRect(hdlg, &dialog_rect);
-  EXPECT_EQ(rect.left - dialog_rect.left, 15);  // 10 units x 6 / 4
-  EXPECT_EQ(rect.top - dialog_rect.top, 16);    // 10 units x 13 / 8
+  POINT client_origin{0, 0};
+  ClientToScreen(hdlg, &client_origin);
+  EXPECT_EQ(rect.left - client_origin.x, 15);  // 10 units x 6 / 4
+  EXPECT_EQ(rect.top - client_origin.y, 16);   // 10 units x 13 / 8
   EXPECT_EQ(rect.right - rect.left, 150);
   EXPECT_EQ(GetFocus(), edit);  // the first tab stop when WM_INITDIALOG says so
   EXPECT_EQ(GetDlgItem(hdlg, 555), nullptr);
@@ -223,6 +224,31 @@ TEST_F(DialogTest, AClickReachesTheControlUnderThePointUnlessItIsDisabled) {
   while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
   EXPECT_EQ(clicked, (std::vector<int>{IDOK}));
   dialog_handler = nullptr;
+}
+
+std::vector<std::string> combo_items;
+LRESULT RecordingComboProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == CB_ADDSTRING) {
+    combo_items.push_back(reinterpret_cast<const char*>(lParam));
+    return static_cast<LRESULT>(combo_items.size() - 1);
+  }
+  return DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+TEST_F(DialogTest, ATemplatesComboBoxGetsItsInitialItemsInOrder) {
+  WNDCLASS wc;
+  wc.lpfnWndProc = RecordingComboProc;
+  wc.lpszClassName = "BrivenRecordingCombo";
+  RegisterClass(wc);
+  combo_items.clear();
+  DialogTemplate dialog = SmallDialog();
+  DialogItemTemplate combo{"BrivenRecordingCombo", "", 102, WS_VISIBLE | WS_TABSTOP, 0, 10, 50, 100, 60};
+  combo.items = {"Binary", "ASCII", "Both"};
+  dialog.items.push_back(combo);
+  const HWND hdlg = CreateDialogIndirectParam(&dialog, nullptr, nullptr, 0);
+  ASSERT_TRUE(hdlg);
+  EXPECT_EQ(combo_items, (std::vector<std::string>{"Binary", "ASCII", "Both"}));
+  DestroyWindow(hdlg);
 }
 
 }  // namespace

@@ -69,7 +69,9 @@ TEST_F(HooksTest, MouseHooksSeeTheScreenPoint) {
   PostMessage(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 7));
   MSG msg;
   ASSERT_TRUE(PeekMessage(&msg, nullptr, WM_LBUTTONDOWN, WM_LBUTTONDOWN, PM_REMOVE));
-  EXPECT_EQ(hooked_point, (POINT{105, 207}));
+  POINT expected{5, 7};
+  ClientToScreen(hwnd, &expected);
+  EXPECT_EQ(hooked_point, expected);
 }
 
 int filtered = 0;

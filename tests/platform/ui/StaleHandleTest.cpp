@@ -1,5 +1,7 @@
 #include "UiFixture.h"
 
+#include "platform/ui/internal/HandleTable.h"
+
 namespace ui::test {
 namespace {
 
@@ -87,6 +89,40 @@ TEST_F(StaleHandleTest, MessagesPostedBeforeDestructionAreDroppedOnDispatch) {
   MSG msg;
   while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
   EXPECT_EQ(reached, 0);
+}
+
+// Windows, menus and drawing objects share one table: a live handle of one
+// kind never passes for another, and a removed one is stale for good.
+TEST_F(StaleHandleTest, AHandleOfAnotherKindIsRefused) {
+  const HMENU menu = CreateMenu();
+  ExpectRefusedEverywhere(reinterpret_cast<HWND>(menu));
+  const HWND hwnd = MakeWindow();
+  EXPECT_FALSE(IsMenu(reinterpret_cast<HMENU>(hwnd)));
+  EXPECT_EQ(GetMenuItemCount(reinterpret_cast<HMENU>(hwnd)), -1);
+  EXPECT_TRUE(DestroyMenu(menu));
+  EXPECT_FALSE(IsMenu(menu));
+}
+
+TEST_F(StaleHandleTest, TheHandleTableChecksKindAndGeneration) {
+  using internal::HandleKind;
+  internal::HandleTable& table = internal::HandleTable::Get();
+  auto pen = std::make_shared<int>(7);
+  void* handle = table.Add(HandleKind::kPen, pen);
+  ASSERT_NE(handle, nullptr);
+  EXPECT_EQ(table.KindOf(handle), HandleKind::kPen);
+  {
+    internal::TableLock lock(table.mutex());
+    EXPECT_EQ(table.Find<int>(handle, HandleKind::kPen), pen.get());
+    EXPECT_EQ(table.Find<int>(handle, HandleKind::kBrush), nullptr);
+  }
+  EXPECT_FALSE(table.Remove(handle, HandleKind::kBrush));
+  EXPECT_TRUE(table.Remove(handle, HandleKind::kPen));
+  EXPECT_FALSE(table.Remove(handle, HandleKind::kPen));
+  EXPECT_EQ(table.KindOf(handle), HandleKind::kNone);
+  void* reused = table.Add(HandleKind::kPen, std::make_shared<int>(8));
+  EXPECT_NE(reused, handle);
+  EXPECT_EQ(table.FindShared<int>(handle, HandleKind::kPen), nullptr);
+  EXPECT_TRUE(table.Remove(reused, HandleKind::kPen));
 }
 
 }  // namespace

@@ -20,9 +20,9 @@ TEST_F(WindowTest, CreationSendsItsMessagesAndAFailedCreateLeavesNoWindow) {
   };
   const HWND hwnd = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
   ASSERT_TRUE(IsWindow(hwnd));
-  ASSERT_GE(seen.size(), 5u);
-  EXPECT_EQ(std::vector<UINT>(seen.begin(), seen.begin() + 5),
-            (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW}));
+  ASSERT_GE(seen.size(), 6u);
+  EXPECT_EQ(std::vector<UINT>(seen.begin(), seen.begin() + 6),
+            (std::vector<UINT>{WM_NCCREATE, WM_NCCALCSIZE, WM_CREATE, WM_SIZE, WM_MOVE, WM_SHOWWINDOW}));
   EXPECT_TRUE(IsWindowVisible(hwnd));
 
   refuse = true;
@@ -119,9 +119,15 @@ TEST_F(WindowTest, ChildrenKeepCreationOrderAndMoveInTheZOrder) {
 TEST_F(WindowTest, RectanglesAreInScreenCoordinatesAndChildrenFollowTheirParent) {
   const HWND parent = MakeWindow(WS_OVERLAPPEDWINDOW, nullptr, 0, RECT{100, 50, 500, 350});
   const HWND child = MakeWindow(WS_CHILD, parent, 1, RECT{10, 20, 110, 70});
+  // A child's position counts from its parent's client area, inside the frame.
+  POINT origin{0, 0};
+  ClientToScreen(parent, &origin);
+  RECT frame{0, 0, 0, 0};
+  AdjustWindowRectEx(&frame, WS_OVERLAPPEDWINDOW, FALSE, 0);
+  EXPECT_EQ(origin, (POINT{100 - frame.left, 50 - frame.top}));
   RECT rect;
   GetWindowRect(child, &rect);
-  EXPECT_EQ(rect, (RECT{110, 70, 210, 120}));
+  EXPECT_EQ(rect, (RECT{origin.x + 10, origin.y + 20, origin.x + 110, origin.y + 70}));
   GetClientRect(child, &rect);
   EXPECT_EQ(rect, (RECT{0, 0, 100, 50}));
 
@@ -133,10 +139,10 @@ TEST_F(WindowTest, RectanglesAreInScreenCoordinatesAndChildrenFollowTheirParent)
   MoveWindow(parent, 0, 0, 400, 300, TRUE);
   EXPECT_EQ(seen, (std::vector<UINT>{WM_MOVE}));
   GetWindowRect(child, &rect);
-  EXPECT_EQ(rect, (RECT{10, 20, 110, 70}));
+  EXPECT_EQ(rect, (RECT{10 - frame.left, 20 - frame.top, 110 - frame.left, 70 - frame.top}));
   POINT point{5, 5};
   ClientToScreen(child, &point);
-  EXPECT_EQ(point, (POINT{15, 25}));
+  EXPECT_EQ(point, (POINT{15 - frame.left, 25 - frame.top}));
   ScreenToClient(parent, &point);
   EXPECT_EQ(point, (POINT{15, 25}));
   EXPECT_EQ(ChildWindowFromPoint(parent, POINT{50, 30}), child);

@@ -1,0 +1,31 @@
+// The interactive program: the command-line program's body on the wx host.
+// The display is probed again here, since it may have gone since the
+// command-line program looked, and held until GTK has connected.
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/ProgramMain.h"
+#include "platform/sys/DisplayProbe.h"
+#include "platform/sys/Notify.h"
+#include "platform/ui/Host.h"
+#include "platform/wxhost/WxHost.h"
+
+int main(int argc, char** argv) {
+  sys::DisplayProbe probe;
+  const sys::DisplayProbe::Result display = probe.Open();
+  if (display != sys::DisplayProbe::Result::kOpened) {
+    sys::Notify(sys::DisplayProbe::Message(display), sys::NoticeIcon::exclamation);
+    return app::kExitUsage;
+  }
+  std::string error;
+  std::unique_ptr<wxhost::WxHost> host = wxhost::WxHost::Start(probe, argv[0], error);
+  if (!host) {
+    sys::Notify(error, sys::NoticeIcon::exclamation);
+    return app::kExitUsage;
+  }
+  ui::SetHost(host.get());
+  const int status = app::RunApplication(std::vector<std::string>(argv, argv + argc), true);
+  ui::SetHost(nullptr);
+  return status;
+}

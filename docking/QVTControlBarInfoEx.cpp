@@ -1,0 +1,13 @@
+#include "docking/QVTControlBarInfoEx.h"
+
+namespace docking {
+
+IMPLEMENT_DYNCREATE(QVTControlBarInfoEx, afx::CObject)
+
+void QVTControlBarInfoEx::Serialize(afx::CArchive&, QVTDockState*) {}
+
+afx::BOOL QVTControlBarInfoEx::LoadState(const std::string&, QVTDockState*) { return FALSE; }
+
+afx::BOOL QVTControlBarInfoEx::SaveState(const std::string&) { return FALSE; }
+
+}  // namespace docking

@@ -1,0 +1,95 @@
+// The interactive start: refused with exit 2 and its message when there is
+// no display, before anything of the toolkit is loaded; handed to the
+// interactive program when there is one. The command-line program itself
+// never links the toolkit.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "tests/app/ProgramRun.h"
+#include "tests/support/TempFolder.h"
+#include "tests/x11/X11Session.h"
+
+namespace {
+
+struct NoDisplayCase {
+  const char* name;
+  std::string display;  // empty: DISPLAY unset
+  std::vector<std::string> arguments;
+  std::string message;
+};
+
+const std::string kUnset = "briven: No display: the interactive program needs an X display, and DISPLAY is not set.\n";
+std::string CannotOpen(const std::string& display) {
+  return "briven: No display: the interactive program needs an X display, and the display DISPLAY names (\"" +
+         display + "\") cannot be opened.\n";
+}
+
+std::string CommandOutput(const std::string& command) {
+  std::string out;
+  if (FILE* pipe = ::popen(command.c_str(), "r")) {
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+    ::pclose(pipe);
+  }
+  return out;
+}
+
+TEST(NoDisplay, InteractiveStartExitsTwoWithItsMessage) {
+  // A display number no server listens on: the socket of :8765 does not exist.
+  const std::vector<NoDisplayCase> cases = {
+      {"unset, no argument", "", {}, kUnset},
+      {"unset, one file", "", {"a.raw"}, kUnset},
+      {"no server, no argument", ":8765", {}, CannotOpen(":8765")},
+      {"no server, one file", ":8765", {"a.raw"}, CannotOpen(":8765")},
+      {"malformed", "nowhere", {}, CannotOpen("nowhere")},
+  };
+  testsupport::TempFolder folder;
+  for (const NoDisplayCase& c : cases) {
+    apptest::ProgramOptions options;
+    options.config_home = folder.path();
+    options.working_folder = folder.path();
+    options.display = c.display;
+    for (const std::string& program : {std::string(BRIVEN_PROGRAM), std::string(BRIVEN_DESKTOP_PROGRAM)}) {
+      options.program = program;
+      const apptest::ProgramRun run = apptest::RunProgram(c.arguments, options);
+      EXPECT_FALSE(run.timed_out) << c.name << " " << program;
+      EXPECT_EQ(run.exit_code, 2) << c.name << " " << program;
+      EXPECT_EQ(run.err, c.message) << c.name << " " << program;
+      EXPECT_EQ(run.out, "") << c.name << " " << program;
+    }
+  }
+}
+
+TEST(NoDisplay, CommandLineProgramLinksNoToolkit) {
+  const std::string libraries = CommandOutput(std::string("ldd ") + BRIVEN_PROGRAM);
+  ASSERT_NE(libraries.find("libc.so"), std::string::npos) << libraries;
+  for (const char* toolkit : {"libwx", "libgtk", "libgdk"})
+    EXPECT_EQ(libraries.find(toolkit), std::string::npos) << toolkit << " in\n" << libraries;
+  // The interactive program is where they are.
+  EXPECT_NE(CommandOutput(std::string("ldd ") + BRIVEN_DESKTOP_PROGRAM).find("libwx_gtk3u_core"), std::string::npos);
+}
+
+TEST(OnDisplay, InteractiveStartIsHandedToTheInteractiveProgram) {
+  const char* display = std::getenv("DISPLAY");
+  if (display == nullptr || *display == '\0') GTEST_SKIP() << "no X server: run under scripts/x11-run.sh";
+  testsupport::TempFolder folder;
+  apptest::ProgramOptions options;
+  options.config_home = folder.path();
+  options.working_folder = folder.path();
+  options.display = display;
+  // The interactive program has started the wx host on the display and
+  // then says that its main window is not built yet.
+  for (const std::vector<std::string>& arguments : {std::vector<std::string>{}, {"a.raw"}}) {
+    const apptest::ProgramRun run = apptest::RunProgram(arguments, options);
+    EXPECT_EQ(run.exit_code, 2);
+    EXPECT_EQ(run.err,
+              "briven: The interactive program is not available in this build; convert from the command line "
+              "instead.\n");
+  }
+}
+
+}  // namespace

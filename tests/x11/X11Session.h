@@ -1,0 +1,24 @@
+// The wx host of the test process, started on first use on the display
+// DISPLAY names (wx starts once per process) and ended after the last test.
+#pragma once
+
+#include <string>
+
+#include "platform/wxhost/WxHost.h"
+
+namespace x11test {
+
+// Null when no display can be opened; Reason() then says why.
+wxhost::WxHost* Host();
+const std::string& Reason();
+
+// The folder screenshots are written to (the build folder of the tests).
+std::string ScreenshotFolder();
+
+}  // namespace x11test
+
+// Skips the test where no display host can start.
+#define X11_REQUIRE_HOST()                                                        \
+  do {                                                                            \
+    if (x11test::Host() == nullptr) GTEST_SKIP() << x11test::Reason();            \
+  } while (0)
