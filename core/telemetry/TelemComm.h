@@ -165,8 +165,11 @@ class CTelemComm {
   void MarkClean(const std::string& terminator, std::size_t scanned);
   bool BuildBsiFrame(const InstrumentSlot* expected);
   bool BuildHs2Frame(const InstrumentSlot* expected);
+  // contiguous: cut in the same pass as the frame before it.
   void StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std::size_t length,
-                  bool drop_notifies, bool& notify);
+                  bool drop_notifies, bool& notify, bool contiguous = false);
+  // Under both locks, after the search of a request cut a frame.
+  void CutContiguousFrames();
 
   // Serial port internals.
   std::uint32_t SetPortState();

@@ -60,6 +60,39 @@ bool CTelemComm::SearchFrames() {
   return true;
 }
 
+void CTelemComm::CutContiguousFrames() {
+  // A file's frames usually follow each other without a gap: those whose
+  // header stands at the head of the bytes already read are cut in the same
+  // pass, exactly as the search would find and cut them one by one, and
+  // wait in the frame list for their requests. Only fixed frames of a file
+  // with one enabled instrument take this road: with several, the search
+  // decides which header wins. Reading more, and whatever a read reports,
+  // stays with the search of the frame that needs it, and the list stays
+  // below its depth limit.
+  if (!IsFile() || m_bExclusiveAttached) return;
+  InstrumentSlot* slot = nullptr;
+  for (const auto& candidate : m_instruments) {
+    if (!candidate->description.enabled) continue;
+    if (slot != nullptr) return;
+    slot = candidate.get();
+  }
+  if (slot == nullptr) return;
+  const FrameDescription& d = slot->description;
+  if (!d.special_kind.empty() || !d.terminator.empty() || d.header.empty() || d.frame_size < d.header.size())
+    return;
+  // A few frames ahead are enough to spare the searches: they are freed
+  // before the next pass cuts more, so the allocator hands the same blocks
+  // back instead of growing a list of hundreds.
+  constexpr std::size_t kFramesAhead = 7;
+  const std::size_t depth = std::min(static_cast<std::size_t>(std::max(m_nMaxDepth, 0)), kFramesAhead);
+  bool notify = false;
+  while (m_frames.size() < depth && m_received.Size() >= d.frame_size &&
+         std::memcmp(m_received.Data(), d.header.data(), d.header.size()) == 0) {
+    StoreFrame(*slot, m_received.Data(), d.frame_size, false, notify, true);
+    m_received.Consume(d.frame_size);
+  }
+}
+
 bool CTelemComm::CutFixedFrame(std::size_t& length, std::size_t frame_size) {
   while (m_received.Size() < frame_size && CanReadMore()) ReadFileResource();
   if (m_received.Size() < frame_size) return false;
@@ -144,11 +177,11 @@ void CTelemComm::MarkClean(const std::string& terminator, std::size_t scanned) {
 // A frame dropped at the depth limit makes a state notification due only
 // for the built kinds (drop_notifies).
 void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std::size_t length,
-                            bool drop_notifies, bool& notify) {
+                            bool drop_notifies, bool& notify, bool contiguous) {
   FrameDescription& d = slot.description;
   ++d.frame_number;
   d.time_stamp = m_frameClock.Now();
-  d.contiguous = false;
+  d.contiguous = contiguous;
   if (m_frames.size() > static_cast<std::size_t>(m_nMaxDepth)) {
     ReportMessage(sys::Format("%s frame buffer exceeded maximum depth.\r\n", m_strName.c_str()), 0);
     m_nBytesDiscarded += FrameDataSize(*m_frames.front());
@@ -224,8 +257,12 @@ std::unique_ptr<CFrameData> CTelemComm::GetNextFrame() {
   Lock list(m_listLock);
   if (IsFile()) {
     Lock state(m_stateLock);
-    m_bSearchPassDone = false;
-    if (Synchronize()) SearchFrames();
+    // Frames cut in an earlier pass are handed out first, in order.
+    if (m_frames.empty()) {
+      m_bSearchPassDone = false;
+      if (Synchronize()) SearchFrames();
+      if (!m_frames.empty()) CutContiguousFrames();
+    }
     if (m_nFileErrorCause != 0 || m_bReadFailed) return nullptr;
   }
   if (m_frames.empty()) return nullptr;

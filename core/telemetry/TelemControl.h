@@ -94,6 +94,10 @@ class CTelemControl : public CommandSink {
   bool ProcessCommands();
   void Dispatch(const CProcessCommand& command);
   void DeliverFrame(const CProcessCommand& command);
+  // True when a frame request for resource id is answered by the delivery
+  // in progress instead of a queued command (or refused like one after the
+  // stop); only on the processing thread.
+  bool TakeRequestInPlace(std::uint64_t id);
   CTelemComm* FindCommandResource(const CProcessCommand& command);
   void DeliverState(CTelemComm& resource);
   void DeliverMessages(CTelemComm* resource);
@@ -139,6 +143,12 @@ class CTelemControl : public CommandSink {
   // when it ends.
   std::vector<std::unique_ptr<CTelemComm>> m_retiredResources;
   sys::Thread m_thread;
+  // The frame delivery in progress on the processing thread, and whether
+  // its callback asked for the next frame of the same resource while
+  // nothing else was waiting. Only that thread touches them.
+  bool m_bDelivering = false;
+  std::uint64_t m_nDeliveringId = 0;
+  bool m_bRequestInPlace = false;
   std::vector<std::unique_ptr<CTelemComm>> m_resources;
   std::vector<std::unique_ptr<CInstrument>> m_instruments;
   std::deque<CProcessCommand> m_commands;
