@@ -55,6 +55,28 @@ bool IsReportedEntry(const std::string& entry) {
          StartsWith(entry, "Conversion complete.");
 }
 
+// The first line error of the load report among the entries ("Line 5: ...
+// message. Action."), empty when there is none. Only a load report holds
+// lines that begin "\tLine ".
+std::string FirstLineError(const std::vector<std::string>& entries) {
+  static constexpr char kLineStart[] = "\r\n\tLine ";
+  for (const std::string& entry : entries) {
+    const std::size_t at = entry.find(kLineStart);
+    if (at == std::string::npos) continue;
+    const std::size_t begin = at + 3;
+    // The message line and the action line under it.
+    std::size_t end = entry.find("\r\n", begin);
+    if (end != std::string::npos && entry.compare(end, 6, "\r\n\t\t> ") == 0) {
+      std::string text = entry.substr(begin, end - begin) + " ";
+      const std::size_t action = end + 6;
+      end = entry.find("\r\n", action);
+      return text + entry.substr(action, end == std::string::npos ? std::string::npos : end - action);
+    }
+    return entry.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+  }
+  return {};
+}
+
 }  // namespace
 
 int CBrivenApp::Run() {
@@ -71,6 +93,9 @@ void CBrivenApp::PrepareUnattendedRun() {
   m_bUnattended = true;
   app::InstallStopSignals();
   m_pView->SetStopRequest([] { return app::StopSignal() != 0; });
+  // The instrument is loaded before the conversion's timer runs: a signal
+  // then stops the load itself.
+  m_pDoc->SetLoadStopRequest([] { return app::StopSignal() != 0; });
   m_pTerminalProgress = std::make_unique<TerminalProgress>(QVTFileSystem::GetFileName(m_pDoc->GetLogFileName()),
                                                            ::isatty(STDERR_FILENO) == 1);
   m_pView->SetProgressObserver([this](int percent) { m_pTerminalProgress->Show(percent); });
@@ -98,13 +123,20 @@ int CBrivenApp::EndUnattendedRun() {
 void CBrivenApp::ReportFailedRun(const std::string& log_text) {
   bool summary = false;
   std::string previous;
-  for (const std::string& entry : LogEntries(log_text)) {
+  const std::vector<std::string> entries = LogEntries(log_text);
+  for (const std::string& entry : entries) {
     // A message that ends in "Conversion aborted." is often followed by the
     // summary of the same words: one line on stderr says it.
     if (!IsReportedEntry(entry) || entry == previous) continue;
     previous = entry;
     summary = summary || StartsWith(entry, "Conversion ");
     sys::Notify(entry, sys::NoticeIcon::exclamation);
+    // The file's name alone leaves the user searching it: where its first
+    // error stands comes with it. The rest is in the conversion log.
+    if (StartsWith(entry, "Errors found")) {
+      const std::string first_error = FirstLineError(entries);
+      if (!first_error.empty()) sys::Notify("First error: " + first_error, sys::NoticeIcon::exclamation);
+    }
   }
   if (!summary) sys::Notify("Conversion aborted.", sys::NoticeIcon::exclamation);
 }

@@ -63,13 +63,21 @@ void CBrivenDoc::HandleFrame(CFrameData& frame) {
     if (!EndsAtLimit(frame)) RequestNextFrame();
     return;
   }
-  m_strRow.clear();
-  m_formatter.AppendRow(m_strRow, *this, frame, m_checker);
+  // The row is built where the output file gathers its text, unless that
+  // file cannot take it (the write below then reports why).
+  std::string* row = m_outputFile.BeginText();
+  if (row == nullptr) {
+    m_strRow.clear();
+    row = &m_strRow;
+  }
+  const std::size_t row_start = row->size();
+  m_formatter.AppendRow(*row, *this, frame, m_checker);
   AccountBytes(frame_size);
   if (m_pProgress) m_pProgress->Advance(&frame);
   const bool wanted = m_parameters.m_nSensorErrorFrames || frame.GetErrorFlag() == 0;
+  if (!wanted && row != &m_strRow) m_outputFile.DropText(row_start);
   if (wanted) {
-    if (!WriteOutputText(m_strRow, true)) return;
+    if (!WriteRow(*row, row_start)) return;
     WriteTimeTag();
     if (m_nStop) return;
   }

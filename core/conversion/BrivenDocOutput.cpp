@@ -97,7 +97,16 @@ bool CBrivenDoc::OpenOutputFile(bool series) {
 bool CBrivenDoc::WriteOutputText(const std::string& text, bool row) {
   // A row carries the number of its frame, so that a write the disk refuses
   // leaves a count of the frames whose rows are really in the file.
-  const int cause = m_outputFile.WriteLine(text, row ? m_counters.frames_processed : 0);
+  return TellOutputWritten(m_outputFile.WriteLine(text, row ? m_counters.frames_processed : 0), row);
+}
+
+bool CBrivenDoc::WriteRow(const std::string& row, std::size_t start) {
+  const std::uint32_t tag = m_counters.frames_processed;
+  return TellOutputWritten(&row == &m_strRow ? m_outputFile.WriteLine(row, tag) : m_outputFile.EndText(start, tag),
+                           true);
+}
+
+bool CBrivenDoc::TellOutputWritten(int cause, bool row) {
   if (cause == 0) return true;
   m_counters.frames_processed = m_outputFile.GetWrittenTag();
   const char* path = m_strOutputFilePath.c_str();

@@ -8,6 +8,7 @@
 #include "core/conversion/BrivenDoc.h"
 #include "core/conversion/ConversionLogText.h"
 #include "core/instrument/FileErrorText.h"
+#include "core/instrument/ResultCodes.h"
 #include "core/telemetry/TelemetryCodes.h"
 #include "fsutil/QVTFileSystem.h"
 #include "platform/sys/Format.h"
@@ -167,6 +168,12 @@ bool CBrivenDoc::AddConversionInstrument() {
       UndoPreparation(true);
       return false;
     }
+  } else if (result == static_cast<std::uint32_t>(instrument::kInstrumentLoadStopped)) {
+    // Stopped on purpose: the load report says so, and there is no error
+    // to show.
+    LogMessage(kAborted);
+    UndoPreparation();
+    return false;
   } else if (result != 0) {
     const std::string text = sys::Format("An error occured reading the instrument file\"%s\".\r\nConversion aborted.",
                                          m_strInstrumentFilePath.c_str());

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "core/instrument/FieldDecoding.h"
 #include "core/instrument/FrameData.h"
+#include "core/instrument/Sensor.h"
 #include "core/instrument/SensorKeywords.h"
 #include "core/telemetry/QelTelemetryDoc.h"
 #include "platform/sys/Format.h"
@@ -11,7 +13,23 @@
 namespace {
 
 // Reads a check field: unsigned for BU (or when asked), else signed.
+// The form nearly every frame counter and check sum has, a fixed binary
+// unsigned field inside the frame, read in place: the value the sensor's
+// reader gives, without its checks of kind and its record of the last value.
+bool ReadFixedUnsigned(const CSensor& sensor, const CFrameData& frame, long& value) {
+  if (sensor.GetDataType() != instrument::kDataBU || sensor.IsVariable() || !sensor.HasValue() ||
+      sensor.GetFitType() == instrument::kFitOptic3)
+    return false;
+  const CFrameData::Bytes& bytes = frame.GetBytes();
+  const std::uint64_t end = std::uint64_t{sensor.GetOffset()} + sensor.GetFieldLength();
+  const std::uint64_t size = static_cast<std::uint64_t>(std::max(frame.GetFrameSize(), 0));
+  if (end > std::min<std::uint64_t>(size, bytes.size())) return false;
+  value = static_cast<long>(instrument::DecodeBigEndian(bytes.data() + sensor.GetOffset(), sensor.GetFieldLength()));
+  return true;
+}
+
 int ReadCheckValue(CSensor& sensor, const CFrameData& frame, bool force_unsigned, long& value) {
+  if (ReadFixedUnsigned(sensor, frame, value)) return 0;
   if (force_unsigned || sensor.GetDataType() == instrument::kDataBU) {
     std::uint32_t raw = 0;
     const int result = sensor.ExtractUnsigned(&raw, &frame);

@@ -1,5 +1,6 @@
 #include "core/conversion/OutputFormatter.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 
@@ -43,7 +44,11 @@ void COutputFormatter::Prepare(CQelTelemetryDoc& doc, const CBrivenParameters& p
   const int count = doc.GetInstrumentSensorCount(0);
   for (int i = 0; i < count; ++i) {
     CSensor* sensor = doc.GetSensor(0, i);
-    if (sensor != nullptr && sensor->GetFitType() != instrument::kFitNone) m_columns.push_back({i, sensor});
+    if (sensor == nullptr || sensor->GetFitType() == instrument::kFitNone) continue;
+    // The time column rewrites its text and the check sum column shows the
+    // residue: they never take the decoder.
+    const bool own_text = i == iso8601_index || i == check_sum_index;
+    m_columns.push_back({i, sensor, own_text ? CColumnDecoder() : CColumnDecoder(*sensor, params.m_format)});
   }
 }
 
@@ -57,7 +62,7 @@ bool COutputFormatter::PrepareHeaderMode(CQelTelemetryDoc& doc, const CBrivenPar
   CSensor* sensor = doc.GetSensor(0, 0);
   if (sensor == nullptr || sensor->GetType() != "HEADER" || sensor->GetFitType() != instrument::kFitCount)
     return false;
-  m_columns.push_back({0, sensor});
+  m_columns.push_back({0, sensor, CColumnDecoder()});
   return true;
 }
 
@@ -99,10 +104,10 @@ void COutputFormatter::AppendYesNo(std::string& out, bool yes, bool last) const 
   if (!last) out += m_pParams->m_strDelimiter;
 }
 
-void COutputFormatter::EndLine(std::string& out) const {
+void COutputFormatter::EndLine(std::string& out, std::size_t start) const {
   // Only a delimiter that is there is taken off: an empty line has none.
   const std::string& d = m_pParams->m_strDelimiter;
-  if (!d.empty() && out.size() >= d.size() && out.compare(out.size() - d.size(), d.size(), d) == 0)
+  if (!d.empty() && out.size() - start >= d.size() && out.compare(out.size() - d.size(), d.size(), d) == 0)
     out.resize(out.size() - d.size());
   out += '\n';
 }
@@ -167,6 +172,7 @@ void COutputFormatter::AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrame
   const CBrivenParameters& p = *m_pParams;
   const int width = p.m_format.m_nWidth;
   const char* d = p.m_strDelimiter.c_str();
+  const std::size_t start = out.size();
   if (p.m_nShowExtra) {
     // "%*lu%s" without printf: every row has one.
     telemetry::AppendUnsignedText(out, static_cast<std::uint32_t>(frame.GetFrameNumber()), width);
@@ -179,14 +185,24 @@ void COutputFormatter::AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrame
   // Rows print ten digits where the precision is left open.
   CSensorFormat format = p.m_format;
   if (format.m_nPrecision == -1) format.m_nPrecision = 10;
-  for (const Column& column : m_columns) AppendValueColumn(out, doc, frame, column, checks, format);
-  if (!p.m_nTimeTags) EndLine(out);
+  // The bytes every field reader may read: those of the frame's size that
+  // it really holds.
+  const std::size_t available =
+      std::min(static_cast<std::size_t>(std::max(frame.GetFrameSize(), 0)), frame.GetBytes().size());
+  for (const Column& column : m_columns) AppendValueColumn(out, doc, frame, available, column, checks, format);
+  if (!p.m_nTimeTags) EndLine(out, start);
 }
 
 void COutputFormatter::AppendValueColumn(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame,
-                                         const Column& column, const CFrameChecker& checks,
+                                         std::size_t available, const Column& column, const CFrameChecker& checks,
                                          const CSensorFormat& format) const {
   const CBrivenParameters& p = *m_pParams;
+  // A decoded value is never a text, a time or an error: nothing below
+  // would change it.
+  if (column.decoder.Append(out, frame.GetBytes().data(), available, format)) {
+    out += p.m_strDelimiter;
+    return;
+  }
   const int width = p.m_format.m_nWidth;
   const char* d = p.m_strDelimiter.c_str();
   CSensor* sensor = column.sensor;

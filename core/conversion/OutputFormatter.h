@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/conversion/BrivenParameters.h"
+#include "core/conversion/ColumnDecoder.h"
 
 class CFrameData;
 class CFrameChecker;
@@ -25,6 +26,7 @@ class COutputFormatter {
   struct Column {
     int index = -1;
     CSensor* sensor = nullptr;  // owned by the instrument; null when missing
+    CColumnDecoder decoder;     // settled once per conversion
   };
 
   // Takes the kept sensors (fit not NONE) of instrument 0 as the columns,
@@ -40,8 +42,8 @@ class COutputFormatter {
   void AppendHeaderModePreamble(std::string& out, const OutputPreambleInfo& info) const;
   // Also sets each kept sensor's Immersed flag from the parameters.
   void AppendColumnHeaders(std::string& out) const;
-  // The row of one frame; ends with the delimiter when time tags follow,
-  // else with "\n".
+  // The row of one frame, appended to out; ends with the delimiter when
+  // time tags follow, else with "\n".
   void AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, const CFrameChecker& checks) const;
   // One header-mode line from the value of the header sensor.
   void AppendHeaderFrameLine(std::string& out, const std::string& value) const;
@@ -54,9 +56,10 @@ class COutputFormatter {
   void AppendLeftPadded(std::string& out, const std::string& text) const;
   void AppendField(std::string& out, const std::string& text) const;
   void AppendYesNo(std::string& out, bool yes, bool last) const;
-  void EndLine(std::string& out) const;
-  void AppendValueColumn(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, const Column& column,
-                         const CFrameChecker& checks, const CSensorFormat& format) const;
+  // Takes a trailing delimiter off the text from start on, and ends the line.
+  void EndLine(std::string& out, std::size_t start = 0) const;
+  void AppendValueColumn(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, std::size_t available,
+                         const Column& column, const CFrameChecker& checks, const CSensorFormat& format) const;
   void AppendIso8601(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, const Column& column,
                      const CSensorFormat& format) const;
 

@@ -56,6 +56,27 @@ int COutputTextFile::WriteLine(const std::string& text, std::uint32_t tag) {
   return buffer_.size() >= kBufferSize ? FlushBuffer() : 0;
 }
 
+std::string* COutputTextFile::BeginText() { return file_.IsOpen() && failure_ == 0 ? &buffer_ : nullptr; }
+
+int COutputTextFile::EndText(std::size_t start, std::uint32_t tag) {
+  // A row ends in its one line end, which only needs its CR; a text with a
+  // line end inside goes the long way.
+  const auto* line_end = static_cast<const char*>(std::memchr(buffer_.data() + start, '\n', buffer_.size() - start));
+  if (line_end != nullptr && line_end != buffer_.data() + buffer_.size() - 1) {
+    const std::string text = buffer_.substr(start);
+    buffer_.resize(start);
+    return WriteLine(text, tag);
+  }
+  if (line_end != nullptr) {
+    buffer_.back() = '\r';
+    buffer_ += '\n';
+    marks_.push_back({buffer_.size(), tag});
+  }
+  return buffer_.size() >= kBufferSize ? FlushBuffer() : 0;
+}
+
+void COutputTextFile::DropText(std::size_t start) { buffer_.resize(start); }
+
 void COutputTextFile::ClearBuffer() {
   buffer_.clear();
   marks_.clear();

@@ -40,6 +40,13 @@ class COutputTextFile {
   // belongs to the last line end the text holds. After a failure every
   // further write fails with the same cause and adds nothing.
   int WriteLine(const std::string& text, std::uint32_t tag = 0);
+  // A text built in place at the end of the buffer, without a copy: the
+  // buffer to append it to (null when the file is not open or has failed:
+  // WriteLine then tells why), then EndText with the size the buffer had,
+  // which writes it as WriteLine would, or DropText, which takes it back.
+  std::string* BeginText();
+  int EndText(std::size_t start, std::uint32_t tag = 0);
+  void DropText(std::size_t start);
   // Writes what the buffer holds and closes; 0 or the cause. The file is
   // closed either way. A failure already reported by WriteLine is not
   // reported again. A replacement takes the previous file's place only

@@ -4,12 +4,14 @@
 // load report that tells the user what was read and what was corrected.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
 
+#include "core/instrument/DefinitionLineReader.h"
 #include "core/instrument/Sensor.h"
 
 namespace sys {
@@ -28,7 +30,14 @@ class CInstrument {
   CInstrument& operator=(const CInstrument&) = delete;
 
   // 0, or the abort code; either way GetLoadReport tells what happened.
-  int LoadInstrumentFile(const std::string& path);
+  // `stop_requested` (may be empty) is asked while the file is read: when
+  // it says yes the load ends at once with kInstrumentLoadStopped.
+  int LoadInstrumentFile(const std::string& path, const std::function<bool()>& stop_requested = {});
+
+  // For a caller that finds frames by the instrument's header: a load that
+  // named no instrument (an empty file, only comments) becomes the refusal
+  // of an invalid definition file. Returns its abort code.
+  int RefuseUnnamedInstrument();
 
   // Index of the first sensor after `after` (-1: from the start) whose TYPE
   // equals `type` without regard to case, or -1.
@@ -71,7 +80,11 @@ class CInstrument {
   };
 
   int OpenDefinitionFile(sys::CStdioFile& file, const std::string& path);
-  int ReadDefinitionLines(sys::CStdioFile& file);
+  int ReadDefinitionLines(sys::CStdioFile& file, const std::function<bool()>& stop_requested);
+  int RefuseRead(instrument::DefinitionLineReader::Result read);
+  // Aborts the load as an invalid definition file, `reason` (a tab-indented
+  // line) saying why.
+  int RefuseDefinitionFile(const std::string& reason);
   int FinishLoad();
   int ProcessLine(std::string_view line);
   void ProcessCoefficientLine(std::string_view line);

@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "core/instrument/AsciiText.h"
+#include "core/instrument/DefinitionLineReader.h"
 #include "core/instrument/Instrument.h"
 #include "core/instrument/ResultCodes.h"
 #include "platform/sys/Format.h"
@@ -12,6 +13,7 @@ using namespace instrument;
 namespace {
 
 constexpr const char* kOpenFailedMessage = "An error occured opening the %s.\r\n\t%s Name: \"%s\".\r\n";
+constexpr const char* kReadFailedMessage = "An error occured reading the %s.\r\n\t%s Name: \"%s\".\r\n";
 
 std::string KindFromName(const std::string& path) {
   const std::string_view tail = std::string_view(path).substr(path.size() < 3 ? 0 : path.size() - 3);
@@ -22,7 +24,7 @@ std::string KindFromName(const std::string& path) {
 
 }  // namespace
 
-int CInstrument::LoadInstrumentFile(const std::string& path) {
+int CInstrument::LoadInstrumentFile(const std::string& path, const std::function<bool()>& stop_requested) {
   if (!file_path_.empty()) {
     SetLoadReport("Unable to reload instrument.\r\n", kInstrumentAlreadyLoaded);
     return kInstrumentAlreadyLoaded;
@@ -39,7 +41,7 @@ int CInstrument::LoadInstrumentFile(const std::string& path) {
   sys::CStdioFile file;
   if (const int result = OpenDefinitionFile(file, path); result != kResultOk) return result;
   state_ = LoadState{};
-  int result = ReadDefinitionLines(file);
+  int result = ReadDefinitionLines(file, stop_requested);
   if (result == kResultOk) result = FinishLoad();
   file.Abort();  // read only: nothing to write back
   state_ = LoadState{};
@@ -63,24 +65,56 @@ int CInstrument::OpenDefinitionFile(sys::CStdioFile& file, const std::string& pa
     return kInstrumentOpenFailed;
   }
   file_path_ = status.m_szFullName.empty() ? path : status.m_szFullName;
+  // A pipe, socket or device is no definition file: a pipe whose writer
+  // never writes would hold the run forever, and a device such as a
+  // stream of zeros never ends.
+  if ((status.m_attribute & sys::kAttrSystem) != 0)
+    return RefuseDefinitionFile("\tThe file is not a regular file.\r\n");
   return kResultOk;
 }
 
-int CInstrument::ReadDefinitionLines(sys::CStdioFile& file) {
+int CInstrument::ReadDefinitionLines(sys::CStdioFile& file, const std::function<bool()>& stop_requested) {
+  DefinitionLineReader reader(file, stop_requested);
   std::string line;
   try {
-    while (file.ReadString(line)) {
+    for (;;) {
+      const DefinitionLineReader::Result read = reader.ReadLine(line);
+      if (read == DefinitionLineReader::Result::kEnd) break;
+      if (read != DefinitionLineReader::Result::kLine) return RefuseRead(read);
       ++lines_read_;
       if (const int result = ProcessLine(line); result != kResultOk) return result;
     }
   } catch (const sys::CFileException& error) {
     file_error_cause_ = error.m_cause;
-    SetLoadReport(NamedFileMessage("An error occured reading the %s.\r\n\t%s Name: \"%s\".\r\n"),
-                  kInstrumentReadFailed);
+    SetLoadReport(NamedFileMessage(kReadFailedMessage), kInstrumentReadFailed);
     state_.pending_sensor.reset();
     return kInstrumentReadFailed;
   }
   return kResultOk;
+}
+
+int CInstrument::RefuseUnnamedInstrument() {
+  return RefuseDefinitionFile(lines_read_ == 0 ? "\tThe file is empty.\r\n" : "\tThe file names no instrument.\r\n");
+}
+
+int CInstrument::RefuseRead(DefinitionLineReader::Result read) {
+  state_.pending_sensor.reset();
+  if (read == DefinitionLineReader::Result::kStopped) {
+    SetLoadReport("Unable to load instrument.\r\n", kInstrumentLoadStopped);
+    return kInstrumentLoadStopped;
+  }
+  // The line being read is named: the one after the last whole line.
+  const int line = lines_read_ + 1;
+  if (read == DefinitionLineReader::Result::kLineTooLong)
+    return RefuseDefinitionFile(sys::Format("\tLine %d: The line is longer than %u bytes.\r\n", line,
+                                            static_cast<unsigned>(DefinitionLineReader::kMaxLineLength)));
+  return RefuseDefinitionFile(sys::Format("\tLine %d: The file is longer than %u bytes.\r\n", line,
+                                          static_cast<unsigned>(DefinitionLineReader::kMaxFileSize)));
+}
+
+int CInstrument::RefuseDefinitionFile(const std::string& reason) {
+  SetLoadReport(NamedFileMessage(kReadFailedMessage) + reason, kInstrumentInvalidFile);
+  return kInstrumentInvalidFile;
 }
 
 int CInstrument::FinishLoad() {
@@ -95,8 +129,7 @@ int CInstrument::FinishLoad() {
   // the instrument.
   if (!state_.header_final) MakeHeaderFinal();
   if (variable_frame_ && !state_.terminator_seen) {
-    SetLoadReport(NamedFileMessage("An error occured reading the %s.\r\n\t%s Name: \"%s\".\r\n"),
-                  kInstrumentNoTerminator);
+    SetLoadReport(NamedFileMessage(kReadFailedMessage), kInstrumentNoTerminator);
     return kInstrumentNoTerminator;
   }
   SetLoadReport(sys::Format("%s read successfully.\r\n", file_type_.c_str()), kInstrumentLoaded);

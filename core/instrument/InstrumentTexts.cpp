@@ -80,6 +80,8 @@ const char* AbortText(int code) {
       return "\tThe data type parameter is invalid.\r\n\tInstrument processing aborted.\r\n";
     case kLineBadGainRanges:
       return "\tThe gain range parameter is invalid.\r\n\tInstrument processing aborted.\r\n";
+    case kInstrumentLoadStopped:
+      return "\tThe load was stopped.\r\n\tInstrument processing aborted.\r\n";
     case kSensorIndexInvalid:
       return "\tThe sensor reference is invalid.\r\n";
     case kSensorNotFound:

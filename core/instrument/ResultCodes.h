@@ -27,6 +27,9 @@ inline constexpr int kInstrumentTooManyBadLines = 0x30000004;
 inline constexpr int kInstrumentLineNotFound = 0x30000005;
 inline constexpr int kInstrumentNoTerminator = 0x30000006;
 inline constexpr int kInstrumentBadHeaderFit = 0x30000007;
+// A file that is no definition file at all (empty, not a regular file, a
+// line or the file beyond sane sizes) is refused like a corrupted one.
+inline constexpr int kInstrumentInvalidFile = kInstrumentTooManyBadLines;
 
 // Line errors (some also abort an INSTRUMENT or SN line).
 inline constexpr int kLineBadFormat = 0x30000008;
@@ -76,5 +79,7 @@ inline constexpr int kActionTerminatorSetToCrLf = 0x30000034;
 inline constexpr int kInstrumentLoaded = 0x30000040;
 // Internal: the INSTRUMENT/SN rules left the line to the ordinary sensor path.
 inline constexpr int kInstrumentLineNotConsumed = 0x30000041;
+// The load was stopped by its caller (a signal during an unattended run).
+inline constexpr int kInstrumentLoadStopped = 0x30000042;
 
 }  // namespace instrument

@@ -54,6 +54,8 @@ class CSensor {
   int AddCoefficient(double value);
   bool GetCoefficient(double* out, int gain_range, int index) const;
   int GetCoefficientCount() const { return static_cast<int>(coefficients_.size()); }
+  // Every coefficient in the order read, whatever its line.
+  const std::vector<double>& GetCoefficients() const { return coefficients_; }
   int GetLastCoefficientLine() const { return last_coefficient_line_; }
 
   using VariableFieldLayout = instrument::VariableFieldLayout;

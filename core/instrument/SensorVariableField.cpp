@@ -17,6 +17,11 @@ int CSensor::ReadVariableField(const CFrameData& frame, std::string& field) {
     return kValueFieldNotFound;
   }
   offset_.store(static_cast<unsigned>(start));
-  field = UnescapeHex(std::string_view(frame.GetText()).substr(start, end - start), "^");
+  const std::string_view text = std::string_view(frame.GetText()).substr(start, end - start);
+  // Most fields hold no "^" escape: they are taken as they stand.
+  if (text.find('^') == std::string_view::npos)
+    field.assign(text);
+  else
+    field = UnescapeHex(text, "^");
   return kResultOk;
 }

@@ -10,8 +10,10 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "core/conversion/SensorFormat.h"
 #include "core/instrument/FrameData.h"
@@ -50,7 +52,8 @@ class CQelTelemetryDoc : public afx::CDocument, public telemetry::TelemetryCallb
   virtual std::uint32_t AddSerialResource(const telemetry::SerialSettings& settings);
   virtual std::uint32_t RemoveResource(const std::string& name);
   virtual std::uint32_t ModifyResource(const std::string& name, const telemetry::SerialSettings& settings);
-  // Instruments.
+  // Instruments. A load stops when the stop request (if any) says so.
+  void SetLoadStopRequest(std::function<bool()> requested) { m_loadStopRequest = std::move(requested); }
   virtual std::uint32_t AddInstrument(const std::string& path);
   virtual std::uint32_t RemoveInstrument(const std::string& header);
   virtual std::uint32_t AttachInstrument(const std::string& header, const std::string& resource, int special);
@@ -140,4 +143,5 @@ class CQelTelemetryDoc : public afx::CDocument, public telemetry::TelemetryCallb
 
   std::unique_ptr<telemetry::CTelemControl> m_pTelemControl;
   int m_bControl = 0;
+  std::function<bool()> m_loadStopRequest;
 };

@@ -29,7 +29,7 @@ std::uint32_t CQelTelemetryDoc::ModifyResource(const std::string& name, const te
 
 std::uint32_t CQelTelemetryDoc::AddInstrument(const std::string& path) {
   if (!m_bControl) return telemetry::kNoControl;
-  return m_pTelemControl->AddInstrument(path);
+  return m_pTelemControl->AddInstrument(path, m_loadStopRequest);
 }
 
 std::uint32_t CQelTelemetryDoc::RemoveInstrument(const std::string& header) {

@@ -15,6 +15,7 @@ void ReceivedBytes::Append(const void* data, std::size_t count) {
 void ReceivedBytes::Prepend(const void* data, std::size_t count) {
   if (count == 0) return;
   ++head_changes_;
+  ++prepends_;
   const auto* in = static_cast<const std::uint8_t*>(data);
   if (head_ >= count) {
     head_ -= count;
@@ -28,12 +29,14 @@ void ReceivedBytes::Consume(std::size_t count) {
   count = std::min(count, Size());
   if (count == 0) return;
   ++head_changes_;
+  head_position_ += count;
   head_ += count;
   if (head_ == bytes_.size()) Clear();
 }
 
 void ReceivedBytes::Clear() {
   ++head_changes_;
+  head_position_ += Size();
   bytes_.clear();
   head_ = 0;
 }

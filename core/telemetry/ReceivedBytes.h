@@ -30,6 +30,13 @@ class ReceivedBytes {
   // before, so a scan that found nothing in them need not look again.
   std::uint64_t HeadChanges() const { return head_changes_; }
 
+  // Where the oldest byte held stands in the stream of bytes received: the
+  // count of bytes consumed so far. Prepended bytes stand at no place of
+  // the stream and shift every later byte's place, so Prepends() counts
+  // them: positions remembered before a prepend no longer mean the same.
+  std::uint64_t HeadPosition() const { return head_position_; }
+  std::uint64_t Prepends() const { return prepends_; }
+
  private:
   // The buffer is compacted only when the dead space in front outweighs
   // the live bytes, so each byte is moved a bounded number of times.
@@ -38,6 +45,8 @@ class ReceivedBytes {
   std::vector<std::uint8_t> bytes_;
   std::size_t head_ = 0;
   std::uint64_t head_changes_ = 0;
+  std::uint64_t head_position_ = 0;
+  std::uint64_t prepends_ = 0;
 };
 
 }  // namespace telemetry

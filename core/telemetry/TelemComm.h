@@ -117,6 +117,18 @@ class CTelemComm {
     std::size_t scanned = 0;
   };
 
+  // Where in the stream of received bytes a scan for a terminator found
+  // none: no whole terminator lies in [clean_from, clean_to). Kept by
+  // stream position, not by the front of the bytes, so that the headers
+  // given up one after the other behind a frame that never ends do not
+  // each scan the same bytes again: the search stays linear in the log.
+  struct TerminatorMark {
+    std::uint64_t prepends = ~std::uint64_t{0};
+    std::string terminator;
+    std::uint64_t clean_from = 0;
+    std::uint64_t clean_to = 0;
+  };
+
   // current_error is the error of the call that just failed, for the codes
   // whose reason names it.
   void ReportMessage(const std::string& text, std::uint32_t code, int current_error = errno);
@@ -148,10 +160,16 @@ class CTelemComm {
   void GiveUpFrame(const InstrumentSlot* slot, std::size_t header_size);
   std::size_t ScannedBefore(const ScanMark& mark, const std::string& terminator) const;
   void MarkScanned(ScanMark& mark, const std::string& terminator, std::size_t scanned);
+  // How many bytes from the front are known to hold no whole terminator.
+  std::size_t CleanBefore(const std::string& terminator) const;
+  void MarkClean(const std::string& terminator, std::size_t scanned);
   bool BuildBsiFrame(const InstrumentSlot* expected);
   bool BuildHs2Frame(const InstrumentSlot* expected);
+  // contiguous: cut in the same pass as the frame before it.
   void StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std::size_t length,
-                  bool drop_notifies, bool& notify);
+                  bool drop_notifies, bool& notify, bool contiguous = false);
+  // Under both locks, after the search of a request cut a frame.
+  void CutContiguousFrames();
 
   // Serial port internals.
   std::uint32_t SetPortState();
@@ -202,7 +220,7 @@ class CTelemComm {
   sys::CFile* m_pFile = nullptr;
   std::vector<std::uint8_t> m_readBuffer;
   std::vector<std::uint8_t> m_frameBuffer;
-  ScanMark m_frameScan;  // the terminator of the frame being cut
+  TerminatorMark m_frameScan;  // the terminator of the frame being cut
   ScanMark m_lineScan;   // the line search (its scanned bytes are also clean)
   std::deque<std::unique_ptr<CFrameData>> m_frames;
   FrameTimeStamp m_frameClock;  // stamps the frames as they are cut

@@ -60,6 +60,39 @@ bool CTelemComm::SearchFrames() {
   return true;
 }
 
+void CTelemComm::CutContiguousFrames() {
+  // A file's frames usually follow each other without a gap: those whose
+  // header stands at the head of the bytes already read are cut in the same
+  // pass, exactly as the search would find and cut them one by one, and
+  // wait in the frame list for their requests. Only fixed frames of a file
+  // with one enabled instrument take this road: with several, the search
+  // decides which header wins. Reading more, and whatever a read reports,
+  // stays with the search of the frame that needs it, and the list stays
+  // below its depth limit.
+  if (!IsFile() || m_bExclusiveAttached) return;
+  InstrumentSlot* slot = nullptr;
+  for (const auto& candidate : m_instruments) {
+    if (!candidate->description.enabled) continue;
+    if (slot != nullptr) return;
+    slot = candidate.get();
+  }
+  if (slot == nullptr) return;
+  const FrameDescription& d = slot->description;
+  if (!d.special_kind.empty() || !d.terminator.empty() || d.header.empty() || d.frame_size < d.header.size())
+    return;
+  // A few frames ahead are enough to spare the searches: they are freed
+  // before the next pass cuts more, so the allocator hands the same blocks
+  // back instead of growing a list of hundreds.
+  constexpr std::size_t kFramesAhead = 7;
+  const std::size_t depth = std::min(static_cast<std::size_t>(std::max(m_nMaxDepth, 0)), kFramesAhead);
+  bool notify = false;
+  while (m_frames.size() < depth && m_received.Size() >= d.frame_size &&
+         std::memcmp(m_received.Data(), d.header.data(), d.header.size()) == 0) {
+    StoreFrame(*slot, m_received.Data(), d.frame_size, false, notify, true);
+    m_received.Consume(d.frame_size);
+  }
+}
+
 bool CTelemComm::CutFixedFrame(std::size_t& length, std::size_t frame_size) {
   while (m_received.Size() < frame_size && CanReadMore()) ReadFileResource();
   if (m_received.Size() < frame_size) return false;
@@ -72,7 +105,7 @@ CTelemComm::TerminatedCut CTelemComm::CutTerminatedFrame(std::size_t& length, co
   // No instrument's frame is larger than this after its header: a stream
   // that never sends the terminator must not be held in memory whole.
   const std::size_t limit = header_size + CInstrument::kMaxFrameSize;
-  const std::size_t scanned = ScannedBefore(m_frameScan, terminator);
+  const std::size_t scanned = CleanBefore(terminator);
   // A terminator may end just after the bytes already scanned.
   std::size_t from = scanned >= terminator.size() ? scanned - terminator.size() + 1 : 0;
   for (;;) {
@@ -86,9 +119,14 @@ CTelemComm::TerminatedCut CTelemComm::CutTerminatedFrame(std::size_t& length, co
         return TerminatedCut::kCut;
       }
     }
-    if (size >= limit) return TerminatedCut::kGivenUp;
+    if (size >= limit) {
+      // The bytes behind this header are searched for the next one, and its
+      // own terminator search then goes on where this one stopped.
+      MarkClean(terminator, std::max(limit, scanned));
+      return TerminatedCut::kGivenUp;
+    }
     if (!CanReadMore()) {
-      MarkScanned(m_frameScan, terminator, size);
+      MarkClean(terminator, size);
       return TerminatedCut::kWaiting;
     }
     // A terminator split across chunks is found: the scan resumes just
@@ -119,14 +157,31 @@ void CTelemComm::MarkScanned(ScanMark& mark, const std::string& terminator, std:
   mark.scanned = scanned;
 }
 
+std::size_t CTelemComm::CleanBefore(const std::string& terminator) const {
+  const TerminatorMark& mark = m_frameScan;
+  const std::uint64_t head = m_received.HeadPosition();
+  if (mark.prepends != m_received.Prepends() || mark.terminator != terminator || mark.clean_from > head ||
+      mark.clean_to <= head)
+    return 0;
+  return static_cast<std::size_t>(std::min<std::uint64_t>(mark.clean_to - head, m_received.Size()));
+}
+
+void CTelemComm::MarkClean(const std::string& terminator, std::size_t scanned) {
+  TerminatorMark& mark = m_frameScan;
+  mark.prepends = m_received.Prepends();
+  mark.terminator = terminator;
+  mark.clean_from = m_received.HeadPosition();
+  mark.clean_to = mark.clean_from + scanned;
+}
+
 // A frame dropped at the depth limit makes a state notification due only
 // for the built kinds (drop_notifies).
 void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std::size_t length,
-                            bool drop_notifies, bool& notify) {
+                            bool drop_notifies, bool& notify, bool contiguous) {
   FrameDescription& d = slot.description;
   ++d.frame_number;
   d.time_stamp = m_frameClock.Now();
-  d.contiguous = false;
+  d.contiguous = contiguous;
   if (m_frames.size() > static_cast<std::size_t>(m_nMaxDepth)) {
     ReportMessage(sys::Format("%s frame buffer exceeded maximum depth.\r\n", m_strName.c_str()), 0);
     m_nBytesDiscarded += FrameDataSize(*m_frames.front());
@@ -202,8 +257,12 @@ std::unique_ptr<CFrameData> CTelemComm::GetNextFrame() {
   Lock list(m_listLock);
   if (IsFile()) {
     Lock state(m_stateLock);
-    m_bSearchPassDone = false;
-    if (Synchronize()) SearchFrames();
+    // Frames cut in an earlier pass are handed out first, in order.
+    if (m_frames.empty()) {
+      m_bSearchPassDone = false;
+      if (Synchronize()) SearchFrames();
+      if (!m_frames.empty()) CutContiguousFrames();
+    }
     if (m_nFileErrorCause != 0 || m_bReadFailed) return nullptr;
   }
   if (m_frames.empty()) return nullptr;

@@ -157,13 +157,31 @@ CTelemComm* CTelemControl::FindCommandResource(const CProcessCommand& command) {
 // has gone answers "no frame", so a conversion waiting on it comes to its
 // end instead of waiting for ever. The resource is found and its frame cut
 // under one hold of the resource lock; this runs once per converted frame.
+// A conversion asks for its next frame from inside the callback: when that
+// request would be the only command waiting, the pass would take it next,
+// so it is answered here at once instead of going through the queue.
 void CTelemControl::DeliverFrame(const CProcessCommand& command) {
-  std::unique_ptr<CFrameData> frame;
-  {
-    Lock lock(m_resourceLock);
-    if (CTelemComm* resource = FindCommandResource(command)) frame = resource->GetNextFrame();
-  }
-  m_pDocument->OnFrameReceived(command.m_strResourceName, std::move(frame));
+  m_bDelivering = true;
+  m_nDeliveringId = command.m_nResourceId;
+  do {
+    m_bRequestInPlace = false;
+    std::unique_ptr<CFrameData> frame;
+    {
+      Lock lock(m_resourceLock);
+      if (CTelemComm* resource = FindCommandResource(command)) frame = resource->GetNextFrame();
+    }
+    m_pDocument->OnFrameReceived(command.m_strResourceName, std::move(frame));
+  } while (m_bRequestInPlace);
+  m_bDelivering = false;
+}
+
+bool CTelemControl::TakeRequestInPlace(std::uint64_t id) {
+  if (!m_thread.IsCurrentThread() || !m_bDelivering || m_nDeliveringId != id || m_bRequestInPlace) return false;
+  Lock lock(m_queueLock);
+  if (m_bStopRequested) return true;  // refused, as QueueCommand refuses it
+  if (!m_commands.empty()) return false;  // it waits behind those
+  m_bRequestInPlace = true;
+  return true;
 }
 
 void CTelemControl::Dispatch(const CProcessCommand& command) {

@@ -11,6 +11,7 @@
 #include <atomic>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -61,7 +62,8 @@ class CTelemControl : public CommandSink {
   std::uint32_t RetrieveFrame(int index);
 
   // Instruments.
-  std::uint32_t AddInstrument(const std::string& path);
+  // `stop_requested` (may be empty) can end the loading of the definition.
+  std::uint32_t AddInstrument(const std::string& path, const std::function<bool()>& stop_requested = {});
   std::uint32_t RemoveInstrument(const std::string& header);
   std::uint32_t AttachInstrument(const std::string& header, const std::string& resource, bool special);
   std::uint32_t DetachInstrument(const std::string& header);
@@ -92,6 +94,10 @@ class CTelemControl : public CommandSink {
   bool ProcessCommands();
   void Dispatch(const CProcessCommand& command);
   void DeliverFrame(const CProcessCommand& command);
+  // True when a frame request for resource id is answered by the delivery
+  // in progress instead of a queued command (or refused like one after the
+  // stop); only on the processing thread.
+  bool TakeRequestInPlace(std::uint64_t id);
   CTelemComm* FindCommandResource(const CProcessCommand& command);
   void DeliverState(CTelemComm& resource);
   void DeliverMessages(CTelemComm* resource);
@@ -137,6 +143,12 @@ class CTelemControl : public CommandSink {
   // when it ends.
   std::vector<std::unique_ptr<CTelemComm>> m_retiredResources;
   sys::Thread m_thread;
+  // The frame delivery in progress on the processing thread, and whether
+  // its callback asked for the next frame of the same resource while
+  // nothing else was waiting. Only that thread touches them.
+  bool m_bDelivering = false;
+  std::uint64_t m_nDeliveringId = 0;
+  bool m_bRequestInPlace = false;
   std::vector<std::unique_ptr<CTelemComm>> m_resources;
   std::vector<std::unique_ptr<CInstrument>> m_instruments;
   std::deque<CProcessCommand> m_commands;

@@ -26,11 +26,16 @@ CInstrument* CTelemControl::InstrumentAt(int index) {
   return m_instruments[static_cast<std::size_t>(index)].get();
 }
 
-std::uint32_t CTelemControl::AddInstrument(const std::string& path) {
+std::uint32_t CTelemControl::AddInstrument(const std::string& path, const std::function<bool()>& stop_requested) {
   Lock instruments(m_instrumentLock);
   Lock resources(m_resourceLock);
   auto instrument = std::make_unique<CInstrument>();
-  const int code = instrument->LoadInstrumentFile(path);
+  int code = instrument->LoadInstrumentFile(path, stop_requested);
+  // Frames are found and told apart by the header: an instrument without
+  // one would only make every log "not found". A file with line errors is
+  // told by its errors, which say why it names nothing.
+  if (code == 0 && instrument->GetHeader().empty() && instrument->GetErrorCount() == 0)
+    code = instrument->RefuseUnnamedInstrument();
   // The load report tells what was read and corrected, or why it failed.
   ReportMessage(instrument->GetLoadReport(), 0);
   if (code != 0) return static_cast<std::uint32_t>(code);

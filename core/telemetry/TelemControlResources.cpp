@@ -215,7 +215,7 @@ std::uint32_t CTelemControl::RetrieveFrame(int index) {
                   kCtlNotFile);
     return kCtlNotFile;
   }
-  QueueCommand(resource->GetName(), resource->GetId(), kCommandDeliverFrame);
+  if (!TakeRequestInPlace(resource->GetId())) QueueCommand(resource->GetName(), resource->GetId(), kCommandDeliverFrame);
   return 0;
 }
 

@@ -104,10 +104,24 @@ void AppendWithPrintf(std::string& out, double value, const FloatFormat& format)
 #pragma GCC diagnostic pop
 }
 
+// The form of nearly every value of a conversion's rows: fixed digits
+// after the point and no width, written straight behind out's text.
+bool AppendPlainFixed(std::string& out, double value, int precision) {
+  char digits[48];
+  const std::size_t length = WriteFixedPoint(digits, sizeof digits, value, precision);
+  if (length == 0) return false;
+  out.append(digits, length);
+  return true;
+}
+
 }  // namespace
 
 void AppendFloat(std::string& out, double value, const FloatFormat& format) {
   const int precision = format.precision < 0 ? kDefaultPrecision : format.precision;
+  // With a digit after the point "#" changes nothing.
+  if (format.style == FloatStyle::kFixed && format.width == 0 && precision > 0 &&
+      AppendPlainFixed(out, value, precision))
+    return;
   FloatText text;
   if (!std::isfinite(value)) {
     text.WriteNonFinite(value);

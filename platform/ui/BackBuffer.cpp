@@ -10,6 +10,7 @@
 #include "platform/ui/Host.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/WindowAccess.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui {
 

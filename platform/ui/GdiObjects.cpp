@@ -7,6 +7,7 @@
 
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/internal/GdiAccess.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui {
 

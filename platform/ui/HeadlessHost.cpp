@@ -6,6 +6,7 @@
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/internal/ScreenComposer.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui {
 

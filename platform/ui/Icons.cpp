@@ -8,6 +8,7 @@
 #include "platform/ui/GdiObjects.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/internal/GdiAccess.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui {
 

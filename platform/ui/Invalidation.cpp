@@ -11,6 +11,7 @@
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/Painting.h"
 #include "platform/ui/internal/WindowAccess.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui {
 

@@ -18,6 +18,7 @@
 #include "platform/ui/internal/Frame.h"
 #include "platform/ui/internal/Painting.h"
 #include "platform/ui/internal/WindowAccess.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui {
 

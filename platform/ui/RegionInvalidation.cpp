@@ -5,6 +5,7 @@
 #include "platform/ui/internal/GdiAccess.h"
 #include "platform/ui/internal/Painting.h"
 #include "platform/ui/internal/WindowAccess.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui {
 

@@ -6,6 +6,7 @@
 
 #include "platform/ui/GdiObjects.h"
 #include "platform/ui/internal/GdiAccess.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui {
 

@@ -8,6 +8,7 @@
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/WindowAccess.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui::internal {
 

@@ -10,6 +10,7 @@
 #include "platform/ui/internal/CairoBrush.h"
 #include "platform/ui/internal/GdiAccess.h"
 #include "platform/ui/internal/RasterTarget.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui {
 

@@ -13,6 +13,7 @@
 #include "platform/ui/internal/GdiAccess.h"
 #include "platform/ui/internal/RasterTarget.h"
 #include "platform/ui/internal/TextLayout.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui {
 

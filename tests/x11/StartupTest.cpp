@@ -67,7 +67,7 @@ TEST(NoDisplay, InteractiveStartExitsTwoWithItsMessage) {
 TEST(NoDisplay, CommandLineProgramLinksNoToolkit) {
   const std::string libraries = CommandOutput(std::string("ldd ") + BRIVEN_PROGRAM);
   ASSERT_NE(libraries.find("libc.so"), std::string::npos) << libraries;
-  for (const char* toolkit : {"libwx", "libgtk", "libgdk"})
+  for (const char* toolkit : {"libwx", "libgtk", "libgdk", "libcairo", "libpango", "libglib", "libX11"})
     EXPECT_EQ(libraries.find(toolkit), std::string::npos) << toolkit << " in\n" << libraries;
   // The interactive program is where they are.
   EXPECT_NE(CommandOutput(std::string("ldd ") + BRIVEN_DESKTOP_PROGRAM).find("libwx_gtk3u_core"), std::string::npos);

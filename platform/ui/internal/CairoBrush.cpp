@@ -1,6 +1,7 @@
 #include "platform/ui/internal/CairoBrush.h"
 
 #include <algorithm>
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui::internal {
 

@@ -1,6 +1,7 @@
 #include "platform/ui/internal/DcRecord.h"
 
 #include "platform/ui/SystemMetrics.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui::internal {
 

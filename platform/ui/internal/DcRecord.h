@@ -14,6 +14,7 @@
 #include "platform/ui/GdiTypes.h"
 #include "platform/ui/internal/GdiObject.h"
 #include "platform/ui/internal/Region.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui::internal {
 

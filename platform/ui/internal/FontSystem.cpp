@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstring>
 #include <strings.h>
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui::internal {
 

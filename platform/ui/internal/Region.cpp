@@ -1,6 +1,7 @@
 #include "platform/ui/internal/Region.h"
 
 #include "platform/ui/GdiTypes.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui::internal {
 

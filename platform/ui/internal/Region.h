@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/ui/Types.h"
+#include "platform/ui/internal/DrawingLibraries.h"
 
 namespace ui::internal {
 

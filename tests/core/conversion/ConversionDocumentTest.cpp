@@ -242,6 +242,28 @@ TEST_F(ConversionDocumentTest, InstrumentLoadedWithErrorsAbortsFromTheCommandLin
   EXPECT_TRUE(RunToEnd(*doc));
 }
 
+// A stop (a signal during an unattended run) that comes while the
+// definition is read ends the preparation as aborted: no error box, no
+// output file, and the document ready for the next conversion.
+TEST_F(ConversionDocumentTest, AStopDuringTheInstrumentLoadAbortsWithoutAnError) {
+  NoticeRecorder notices;
+  auto doc = MakeDoc();
+  doc->SetCommandLine(true);
+  doc->SetLoadStopRequest([] { return true; });
+  EXPECT_FALSE(doc->PrepareConversion());
+  EXPECT_EQ(doc->GetResourceCount(), 0);
+  EXPECT_EQ(doc->GetInstrumentCount(), 0);
+  EXPECT_TRUE(notices.texts.empty()) << notices.texts.front();
+  EXPECT_FALSE(std::filesystem::exists(folder_.Path("out.dat")));
+  const std::string text = CollectLog(*doc, "--end--");
+  EXPECT_NE(text.find("Unable to load instrument.\r\n\tThe load was stopped.\r\n"), std::string::npos) << text;
+  EXPECT_NE(text.find("Conversion aborted.\r\n"), std::string::npos) << text;
+  doc->SetLoadStopRequest({});
+  ASSERT_TRUE(doc->PrepareConversion());
+  ASSERT_TRUE(doc->BeginOutput(false));
+  EXPECT_TRUE(RunToEnd(*doc));
+}
+
 TEST_F(ConversionDocumentTest, InstrumentLoadedWithErrorsConvertsWhenTheUserSaysYes) {
   for (int answer : {sys::kAnswerYes, sys::kAnswerNo}) {
     NoticeRecorder notices(answer);

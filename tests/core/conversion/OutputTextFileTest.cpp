@@ -34,6 +34,38 @@ TEST(OutputTextFileTest, LineEndsBecomeCrLfAcrossBufferFlushes) {
   EXPECT_EQ(text.substr(text.size() - 18), "two\r\nlines\r\nno end");
 }
 
+// Texts built in place give the bytes WriteLine gives the same texts, a
+// dropped one leaves nothing, and a closed writer offers no place.
+TEST(OutputTextFileTest, TextsBuiltInPlaceAreWrittenAsWriteLineWritesThem) {
+  TempFolder folder;
+  const std::string texts[] = {"row one\n", "two\nlines\n", "no end ", "and its end\n", "\n", ""};
+  std::string expected;
+  {
+    COutputTextFile reference;
+    ASSERT_EQ(reference.Open(folder.Path("reference.dat")), 0);
+    for (const std::string& text : texts) ASSERT_EQ(reference.WriteLine(text, 7), 0);
+    ASSERT_EQ(reference.Close(), 0);
+    expected = ReadFile(folder.Path("reference.dat"));
+  }
+  COutputTextFile file;
+  EXPECT_EQ(file.BeginText(), nullptr);
+  ASSERT_EQ(file.Open(folder.Path("out.dat")), 0);
+  for (const std::string& text : texts) {
+    std::string* dropped = file.BeginText();
+    ASSERT_NE(dropped, nullptr);
+    const std::size_t dropped_start = dropped->size();
+    *dropped += "left out\n";
+    file.DropText(dropped_start);
+    std::string* buffer = file.BeginText();
+    const std::size_t start = buffer->size();
+    *buffer += text;
+    ASSERT_EQ(file.EndText(start, 7), 0);
+  }
+  ASSERT_EQ(file.Close(), 0);
+  EXPECT_EQ(ReadFile(folder.Path("out.dat")), expected);
+  EXPECT_EQ(file.BeginText(), nullptr);
+}
+
 TEST(OutputTextFileTest, RowsStillBufferedReachTheFileWhenTheWriterGoesUnclosed) {
   TempFolder folder;
   {

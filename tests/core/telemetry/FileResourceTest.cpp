@@ -239,3 +239,81 @@ TEST_F(FileResourceTest, WithoutAnEnabledInstrumentTheFileIsDiscardedToItsEnd) {
 }
 
 }  // namespace
+
+namespace {
+
+struct CutFrame {
+  int number;
+  std::string bytes;
+  bool contiguous;
+};
+
+std::vector<CutFrame> PullWithFlags(CTelemComm& resource) {
+  std::vector<CutFrame> frames;
+  for (int idle = 0; idle < 5;) {
+    std::unique_ptr<CFrameData> frame = resource.GetNextFrame();
+    if (!frame) {
+      ++idle;
+      continue;
+    }
+    idle = 0;
+    const auto& bytes = frame->GetBytes();
+    frames.push_back({frame->GetFrameNumber(), std::string(bytes.begin(), bytes.end()), frame->IsContiguous() != 0});
+  }
+  return frames;
+}
+
+// The frames behind a cut frame are cut in the same pass while their
+// headers follow without a gap; they come out one request at a time, in
+// order, and the frame list never drops one at its depth limit.
+TEST_F(FileResourceTest, FramesThatFollowWithoutAGapAreCutInOnePassAndHandedOutInOrder) {
+  std::string bytes;
+  for (int i = 1; i <= 450; ++i) {
+    if (i == 300) bytes += "xx";
+    bytes += "HDR1" + std::to_string(100000 + i);
+  }
+  sys::CFile file(Write(bytes), sys::CFile::modeRead);
+  CTelemComm resource(&sink_);
+  resource.InitFile({&file, 8192});
+  resource.AttachInstrument(Attachment("HDR1", 10));
+  resource.EnableAcquisition("HDR1");
+  TakeMessages(resource);
+  const std::vector<CutFrame> frames = PullWithFlags(resource);
+  ASSERT_EQ(frames.size(), 450u);
+  std::vector<int> searched;
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    const int number = static_cast<int>(i) + 1;
+    EXPECT_EQ(frames[i].number, number);
+    EXPECT_EQ(frames[i].bytes, "HDR1" + std::to_string(100000 + number));
+    if (!frames[i].contiguous) searched.push_back(number);
+  }
+  // The first frame and the one behind the gap were found by the search,
+  // most of the others cut with the frame before them.
+  EXPECT_EQ(searched.front(), 1);
+  EXPECT_NE(std::find(searched.begin(), searched.end(), 300), searched.end());
+  EXPECT_LT(searched.size(), frames.size() / 2);
+  EXPECT_EQ(resource.GetBytesDiscarded(), 2u);
+  for (const std::string& line : TakeMessages(resource)) EXPECT_EQ(line.find("maximum depth"), std::string::npos);
+}
+
+// With two enabled instruments every frame is searched for: the search
+// decides whose header comes first.
+TEST_F(FileResourceTest, FramesOfTwoEnabledInstrumentsAreEachSearchedFor) {
+  std::string bytes;
+  for (int i = 0; i < 20; ++i) bytes += (i % 3 == 0 ? "HDR2" : "HDR1") + std::string("abcdef");
+  sys::CFile file(Write(bytes), sys::CFile::modeRead);
+  CTelemComm resource(&sink_);
+  resource.InitFile({&file, 4096});
+  resource.AttachInstrument(Attachment("HDR1", 10));
+  resource.AttachInstrument(Attachment("HDR2", 10));
+  resource.EnableAcquisition("HDR1");
+  resource.EnableAcquisition("HDR2");
+  const std::vector<CutFrame> frames = PullWithFlags(resource);
+  ASSERT_EQ(frames.size(), 20u);
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    EXPECT_EQ(frames[i].bytes.substr(0, 4), i % 3 == 0 ? "HDR2" : "HDR1");
+    EXPECT_FALSE(frames[i].contiguous);
+  }
+}
+
+}  // namespace

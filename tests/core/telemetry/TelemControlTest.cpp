@@ -249,6 +249,28 @@ TEST_F(TelemControlTest, ResourceAndInstrumentRefusals) {
   EXPECT_EQ(control.GetInstrumentCount(), 0);
 }
 
+// A definition that names no instrument could only make every log "not
+// found"; the control refuses it as an invalid definition file, and a load
+// its caller stops is not added either.
+TEST_F(TelemControlTest, NamelessAndStoppedDefinitionsAreNotAdded) {
+  CTelemControl control(&doc_);
+  const std::string empty = dir_.WriteFile("empty.tdf", "");
+  const std::string comments = dir_.WriteFile("comments.tdf", "# nothing\r# here\r");
+  EXPECT_EQ(control.AddInstrument(empty), 0x30000004u);
+  EXPECT_EQ(control.AddInstrument(comments), 0x30000004u);
+  EXPECT_EQ(control.AddInstrument(kFixedCal, [] { return true; }), 0x30000042u);
+  EXPECT_EQ(control.GetInstrumentCount(), 0);
+  control.AddInstrument("");  // its report marks the end of the text
+  const std::string text =
+      doc_.WaitForText(control, "\tThe Calibration or Telemetry Definition File was not specified.");
+  const std::string invalid = "\r\n\tThe file format is invalid or corrupted.";
+  EXPECT_NE(text.find("Name: \"" + empty + "\".\r\n\tThe file is empty." + invalid), std::string::npos) << text;
+  EXPECT_NE(text.find("Name: \"" + comments + "\".\r\n\tThe file names no instrument." + invalid), std::string::npos)
+      << text;
+  EXPECT_NE(text.find("Unable to load instrument.\r\n\tThe load was stopped.\r\n"), std::string::npos) << text;
+  EXPECT_EQ(text.find("read successfully"), std::string::npos) << text;
+}
+
 }  // namespace
 
 namespace {

@@ -77,4 +77,42 @@ TEST_P(UnterminatedFrame, TheHeaderIsGivenUpAndTheHeldBytesStayBounded) {
 INSTANTIATE_TEST_SUITE_P(Cases, UnterminatedFrame, ::testing::ValuesIn(Cases()),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Headers that follow each other with no terminator anywhere near (a log
+// with LF line ends read by an instrument that ends its frames with CR LF)
+// are each given up in turn. Every one of them looks for the same missing
+// terminator; the search goes on where the one before it stopped, so the
+// log is scanned once, not once per header: before, this took hours. The
+// first header that the terminator lies within reach of still begins a frame.
+TEST(UnterminatedFrames, HeadersGivenUpOneAfterAnotherStillFindTheFrameInReach) {
+  const std::size_t headers = (kMaxFrame + (2u << 20)) / kHeader.size();
+  std::string bytes;
+  bytes.reserve(headers * kHeader.size() + kGood.size());
+  for (std::size_t i = 0; i < headers; ++i) bytes += kHeader;
+  const std::size_t first_terminator_end = bytes.size() + 8;
+  bytes += kGood;
+  // The first header from which the terminator ends within the largest frame.
+  std::size_t first_frame_start = first_terminator_end - kHeader.size() - kMaxFrame;
+  first_frame_start += (kHeader.size() - first_frame_start % kHeader.size()) % kHeader.size();
+  TempDir dir;
+  sys::CFile file(dir.WriteFile("log.raw", bytes), sys::CFile::modeRead);
+  CTelemComm resource(nullptr);
+  ASSERT_EQ(resource.InitFile({&file, kChunk}), 0u);
+  ASSERT_EQ(resource.AttachInstrument(Attachment(kHeader, 0, "\r\n")), 0u);
+  ASSERT_EQ(resource.EnableAcquisition(kHeader), 0u);
+  std::vector<std::size_t> sizes;
+  for (std::size_t guard = 0, idle = 0; guard < 4 * headers && idle < 5; ++guard) {
+    const std::size_t held_before = resource.GetReceivedSize();
+    std::unique_ptr<CFrameData> frame = resource.GetNextFrame();
+    if (!frame) {
+      idle = resource.GetReceivedSize() == held_before ? idle + 1 : 0;
+      continue;
+    }
+    idle = 0;
+    sizes.push_back(frame->GetBytes().size());
+  }
+  EXPECT_EQ(sizes, (std::vector<std::size_t>{first_terminator_end - first_frame_start, 8}));
+  EXPECT_EQ(resource.GetBytesDiscarded(), first_frame_start);
+  EXPECT_TRUE(resource.IsEndOfFile());
+}
+
 }  // namespace
