@@ -16,10 +16,10 @@
 
 #include "tests/app/AppTestFolder.h"
 #include "tests/app/ProgramRun.h"
+#include "tests/app/ProgramRunFixture.h"
 
 namespace {
 
-const std::string kExamples = BRIVEN_EXAMPLES;
 
 // Built anew, so a log of millions of lines is rewritten in one pass.
 std::string Replace(const std::string& text, const std::string& from, const std::string& to) {
@@ -33,30 +33,14 @@ std::string Replace(const std::string& text, const std::string& from, const std:
   return out.append(text, done, std::string::npos);
 }
 
-class HostileInputRun : public ::testing::Test {
+class HostileInputRun : public apptest::ProgramRunTest {
  protected:
-  // Private copies: a definition file is read under an exclusive lock.
-  std::string Example(const std::string& name) {
-    const std::string copy = folder_ / name;
-    if (!std::filesystem::exists(copy)) std::filesystem::copy_file(kExamples + "/" + name, copy);
-    return copy;
-  }
-  apptest::ProgramRun Run(const std::vector<std::string>& arguments, apptest::ProgramOptions options = {}) {
-    options.working_folder = folder_.path();
-    options.config_home = folder_ / "config";
-    apptest::ProgramRun run = apptest::RunProgram(arguments, options);
-    EXPECT_FALSE(run.timed_out);
-    EXPECT_EQ(run.out, "");
-    return run;
-  }
   void Generate(const std::string& kind, int megabytes, const std::string& out) {
     const std::string command = std::string("'") + BRIVEN_GENERATE_LOG + "' " + kind + " " +
                                 std::to_string(megabytes) + " '" + out + "' >/dev/null";
     ASSERT_EQ(std::system(command.c_str()), 0);
   }
-  std::string Path(const std::string& name) const { return folder_ / name; }
 
-  apptest::TempFolder folder_;
   std::string ascii_log_ = Example("ascii_cast.raw");
   std::string ascii_instrument_ = Example("NMAC0093.tdf");
 };

@@ -13,27 +13,18 @@
 
 #include "tests/app/AppTestFolder.h"
 #include "tests/app/ProgramRun.h"
+#include "tests/app/ProgramRunFixture.h"
 
 namespace {
 
-const std::string kExamples = BRIVEN_EXAMPLES;
 const std::string kPrevious = "SN\tyesterday's results\r\n0417\t1\t2\r\n";
 
-class ReplacedOutputRun : public ::testing::Test {
+class ReplacedOutputRun : public apptest::ProgramRunTest {
  protected:
   void SetUp() override {
-    for (const char* name : {"binary_cast.raw", "NMBP0417.tdf"})
-      std::filesystem::copy_file(kExamples + "/" + name, Path(name));
+    for (const char* name : {"binary_cast.raw", "NMBP0417.tdf"}) Example(name);
     apptest::WriteFile(Path("out.dat"), kPrevious);
   }
-  apptest::ProgramRun Run(const std::vector<std::string>& arguments, apptest::ProgramOptions options = {}) {
-    options.working_folder = folder_.path();
-    options.config_home = folder_ / "config";
-    apptest::ProgramRun run = apptest::RunProgram(arguments, options);
-    EXPECT_FALSE(run.timed_out);
-    return run;
-  }
-  std::string Path(const std::string& name) const { return folder_ / name; }
   // Names in the folder that begin with prefix.
   std::vector<std::string> Named(const std::string& prefix) const {
     std::vector<std::string> names;
@@ -43,8 +34,6 @@ class ReplacedOutputRun : public ::testing::Test {
     }
     return names;
   }
-
-  apptest::TempFolder folder_;
 };
 
 TEST_F(ReplacedOutputRun, ARunTheDiskRefusesKeepsThePreviousOutputAndSaysSo) {

@@ -9,25 +9,16 @@
 
 #include "tests/app/AppTestFolder.h"
 #include "tests/app/ProgramRun.h"
+#include "tests/app/ProgramRunFixture.h"
 
 namespace {
 
-const std::string kExamples = BRIVEN_EXAMPLES;
 const std::string kBinaryColumns = "SN\tFRAME(COUNTER)\tPRES\tT(W)\tCOND\tLU(490)\tSTATUS\tCHECK(SUM)\r\n";
 
-class RunPaths : public ::testing::Test {
+class RunPaths : public apptest::ProgramRunTest {
  protected:
   void SetUp() override {
-    for (const char* name : {"binary_cast.raw", "NMBP0417.tdf"})
-      std::filesystem::copy_file(kExamples + "/" + name, Path(name));
-  }
-  apptest::ProgramRun Run(const std::vector<std::string>& arguments, apptest::ProgramOptions options = {}) {
-    if (options.working_folder.empty()) options.working_folder = folder_.path();
-    options.config_home = folder_ / "config";
-    apptest::ProgramRun run = apptest::RunProgram(arguments, options);
-    EXPECT_FALSE(run.timed_out);
-    EXPECT_EQ(run.out, "");
-    return run;
+    for (const char* name : {"binary_cast.raw", "NMBP0417.tdf"}) Example(name);
   }
   // The program started by a shell from a working folder that script made
   // (and left unreadable), so the folder's state is the program's own.
@@ -40,10 +31,8 @@ class RunPaths : public ::testing::Test {
     arguments.insert(arguments.end(), names.begin(), names.end());
     return Run(arguments, options);
   }
-  std::string Path(const std::string& name) const { return folder_ / name; }
   std::string Settings() const { return apptest::ReadFile(Path("config/briven/current-user.settings")); }
 
-  apptest::TempFolder folder_;
 };
 
 TEST_F(RunPaths, AWorkingFolderThatCannotBeNamedRefusesRelativeNames) {

@@ -13,10 +13,10 @@
 
 #include "tests/app/AppTestFolder.h"
 #include "tests/app/ProgramRun.h"
+#include "tests/app/ProgramRunFixture.h"
 
 namespace {
 
-const std::string kExamples = BRIVEN_EXAMPLES;
 
 const std::string kBinaryColumns = "SN\tFRAME(COUNTER)\tPRES\tT(W)\tCOND\tLU(490)\tSTATUS\tCHECK(SUM)\r\n";
 const std::string kBinaryFirstRow = "0417\t0\t1100\t6078\t3.2668466568\t62510\t0\t183\r\n";
@@ -29,28 +29,10 @@ std::size_t CountLines(const std::string& text) {
   return lines;
 }
 
-class UnattendedConversion : public ::testing::Test {
+class UnattendedConversion : public apptest::ProgramRunTest {
  protected:
-  // Private copies of the example files: a definition file is read under an
-  // exclusive lock, so runs of other tests must not share ours.
-  std::string Example(const std::string& name) {
-    std::filesystem::create_directories(folder_ / "examples");
-    const std::string copy = folder_ / ("examples/" + name);
-    if (!std::filesystem::exists(copy)) std::filesystem::copy_file(kExamples + "/" + name, copy);
-    return copy;
-  }
-  apptest::ProgramRun Run(const std::vector<std::string>& arguments, apptest::ProgramOptions options = {}) {
-    options.working_folder = folder_.path();
-    options.config_home = folder_ / "config";
-    apptest::ProgramRun run = apptest::RunProgram(arguments, options);
-    EXPECT_FALSE(run.timed_out);
-    // stdout belongs to the user's pipeline: never a byte from us.
-    EXPECT_EQ(run.out, "");
-    return run;
-  }
-  std::string Path(const std::string& name) const { return folder_ / name; }
+  std::string Example(const std::string& name) { return ProgramRunTest::Example(name, "examples"); }
 
-  apptest::TempFolder folder_;
   std::string binary_log_ = Example("binary_cast.raw");
   std::string binary_instrument_ = Example("NMBP0417.tdf");
   std::string ascii_log_ = Example("ascii_cast.raw");
