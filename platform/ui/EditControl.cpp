@@ -7,10 +7,13 @@
 
 #include "platform/ui/Clipboard.h"
 #include "platform/ui/ControlMessages.h"
+#include "platform/ui/Gdi.h"
+#include "platform/ui/StylePainter.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/internal/ControlPaint.h"
 #include "platform/ui/internal/StandardClasses.h"
 #include "platform/ui/internal/WindowAccess.h"
 
@@ -26,7 +29,12 @@ struct EditData : ControlData {
   std::size_t sel_end = 0;
   std::size_t limit = kDefaultLimit;
   bool modified = false;
+  bool focused = false;
+  std::size_t first_visible = 0;  // the first character shown: the horizontal scroll of a single line
 };
+
+// Pixels between the client edge and the text.
+constexpr int kMargin = 2;
 
 bool IsMultiLine(HWND hwnd) { return (StyleOf(hwnd) & ES_MULTILINE) != 0; }
 
@@ -150,7 +158,7 @@ LRESULT TextMessage(HWND hwnd, EditData& data, UINT message, WPARAM wParam, LPAR
   switch (message) {
     case WM_SETTEXT:
       data.text = lParam ? reinterpret_cast<const char*>(lParam) : "";
-      data.sel_start = data.sel_end = 0;
+      data.sel_start = data.sel_end = data.first_visible = 0;
       data.modified = false;
       InvalidateRect(hwnd, nullptr, TRUE);
       if (!IsMultiLine(hwnd)) {
@@ -171,6 +179,188 @@ LRESULT TextMessage(HWND hwnd, EditData& data, UINT message, WPARAM wParam, LPAR
   return 0;
 }
 
+// What the control shows: stars for a password.
+std::string Shown(HWND hwnd, const EditData& data) {
+  return (StyleOf(hwnd) & ES_PASSWORD) ? std::string(data.text.size(), '*') : data.text;
+}
+
+// Measures text in the control's font, on a context of its own.
+class TextMeasure {
+ public:
+  explicit TextMeasure(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessage(hwnd, WM_GETFONT, 0, 0));
+    old_ = SelectObject(dc_, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+  }
+  ~TextMeasure() {
+    SelectObject(dc_, old_);
+    ReleaseDC(hwnd_, dc_);
+  }
+  TextMeasure(const TextMeasure&) = delete;
+  TextMeasure& operator=(const TextMeasure&) = delete;
+  int Width(std::string_view text) const {
+    SIZE size{0, 0};
+    GetTextExtentPoint32(dc_, text.data(), static_cast<int>(text.size()), &size);
+    return size.cx;
+  }
+
+ private:
+  HWND hwnd_;
+  HDC dc_;
+  HGDIOBJ old_;
+};
+
+int TextWidth(RECT client) { return std::max(1, static_cast<int>(client.right - client.left) - 2 * kMargin); }
+
+// Scrolls a single line so the caret stays inside the client area.
+void ScrollToCaret(HWND hwnd, EditData& data) {
+  if (IsMultiLine(hwnd)) return;
+  const std::string shown = Shown(hwnd, data);
+  const std::size_t caret = std::min(data.sel_end, shown.size());
+  data.first_visible = std::min(data.first_visible, caret);
+  RECT client;
+  GetClientRect(hwnd, &client);
+  const TextMeasure measure(hwnd);
+  const int width = TextWidth(client);
+  while (data.first_visible < caret &&
+         measure.Width(std::string_view(shown).substr(data.first_visible, caret - data.first_visible)) > width)
+    ++data.first_visible;
+}
+
+// The character boundary nearest to client x of a single line.
+std::size_t OffsetAt(HWND hwnd, const EditData& data, int x) {
+  const std::string shown = Shown(hwnd, data);
+  const TextMeasure measure(hwnd);
+  const int target = x - kMargin;
+  int previous = 0;
+  for (std::size_t i = data.first_visible; i < shown.size(); ++i) {
+    const int next = measure.Width(std::string_view(shown).substr(data.first_visible, i + 1 - data.first_visible));
+    if (target < (previous + next + 1) / 2) return i;
+    previous = next;
+  }
+  return shown.size();
+}
+
+void PaintSingleLine(HWND hwnd, HDC hdc, const RECT& client, const EditData& data) {
+  const std::string shown = Shown(hwnd, data);
+  const std::string_view visible = std::string_view(shown).substr(std::min(data.first_visible, shown.size()));
+  TEXTMETRIC metrics;
+  GetTextMetrics(hdc, &metrics);
+  const int top = (StyleOf(hwnd) & ES_MULTILINE) ? client.top : client.top + std::max(0, static_cast<int>(client.bottom - client.top - metrics.tmHeight) / 2);
+  const int left = client.left + kMargin;
+  RECT clip{left, client.top, client.right - kMargin, client.bottom};
+  ExtTextOut(hdc, left, top, ETO_CLIPPED, &clip, visible.data(), static_cast<int>(visible.size()), nullptr);
+  const auto x_of = [&](std::size_t offset) {
+    SIZE size{0, 0};
+    const std::size_t from = std::min(data.first_visible, shown.size());
+    const std::size_t count = offset > from ? offset - from : 0;
+    GetTextExtentPoint32(hdc, shown.data() + from, static_cast<int>(count), &size);
+    return left + size.cx;
+  };
+  const std::size_t start = std::min(data.sel_start, data.sel_end), end = std::max(data.sel_start, data.sel_end);
+  const bool show_selection = data.focused || (StyleOf(hwnd) & ES_NOHIDESEL);
+  if (start != end && show_selection) {
+    // The selection is drawn again over a highlight band, clipped to it.
+    RECT band{std::max<LONG>(x_of(start), clip.left), top, std::min<LONG>(x_of(end), clip.right), top + metrics.tmHeight};
+    const COLORREF old_text = SetTextColor(hdc, GetSysColor(COLOR_HIGHLIGHTTEXT));
+    const COLORREF old_back = SetBkColor(hdc, GetSysColor(COLOR_HIGHLIGHT));
+    ExtTextOut(hdc, left, top, ETO_CLIPPED | ETO_OPAQUE, &band, visible.data(), static_cast<int>(visible.size()), nullptr);
+    SetTextColor(hdc, old_text);
+    SetBkColor(hdc, old_back);
+  }
+  if (data.focused) {
+    const int x = x_of(data.sel_end);
+    StylePainter::FillSolid(hdc, RECT{x, top, x + 1, top + metrics.tmHeight}, GetSysColor(COLOR_WINDOWTEXT));
+  }
+}
+
+void PaintLines(HDC hdc, const RECT& client, const std::string& text) {
+  TEXTMETRIC metrics;
+  GetTextMetrics(hdc, &metrics);
+  int y = client.top;
+  for (std::size_t start = 0; start <= text.size() && y < client.bottom; y += metrics.tmHeight) {
+    const std::size_t end = std::min(text.find("\r\n", start), text.size());
+    TextOut(hdc, client.left + kMargin, y, text.data() + start, static_cast<int>(end - start));
+    start = end + 2;
+  }
+}
+
+void Paint(HWND hwnd, const EditData& data) {
+  ControlPaintScope scope(hwnd);
+  if (!scope.dc()) return;
+  const HDC hdc = scope.dc();
+  // A read-only or disabled edit shows the face colour, as a static does.
+  const bool face = (StyleOf(hwnd) & ES_READONLY) || !IsWindowEnabled(hwnd);
+  const HBRUSH background = ControlBackground(hwnd, hdc, face ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
+                                              face ? COLOR_3DFACE : COLOR_WINDOW);
+  FillRect(hdc, &scope.client(), background);
+  SetTextColor(hdc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+  SetBkMode(hdc, TRANSPARENT);
+  if (IsMultiLine(hwnd)) PaintLines(hdc, scope.client(), data.text);
+  else PaintSingleLine(hwnd, hdc, scope.client(), data);
+}
+
+// Moves the caret; with `extend` the anchor stays and the selection grows.
+void MoveCaret(HWND hwnd, EditData& data, std::size_t to, bool extend) {
+  data.sel_end = std::min(to, data.text.size());
+  if (!extend) data.sel_start = data.sel_end;
+  ScrollToCaret(hwnd, data);
+  InvalidateRect(hwnd, nullptr, FALSE);
+}
+
+bool Held(WPARAM key) { return GetKeyState(static_cast<int>(key)) < 0; }
+
+void KeyDown(HWND hwnd, EditData& data, WPARAM key) {
+  const bool shift = Held(VK_SHIFT), control = Held(VK_CONTROL);
+  const bool read_only = (StyleOf(hwnd) & ES_READONLY) != 0;
+  const std::size_t start = std::min(data.sel_start, data.sel_end), end = std::max(data.sel_start, data.sel_end);
+  switch (key) {
+    case VK_LEFT:
+      if (!shift && start != end) MoveCaret(hwnd, data, start, false);
+      else MoveCaret(hwnd, data, data.sel_end > 0 ? data.sel_end - 1 : 0, shift);
+      return;
+    case VK_RIGHT:
+      if (!shift && start != end) MoveCaret(hwnd, data, end, false);
+      else MoveCaret(hwnd, data, data.sel_end + 1, shift);
+      return;
+    case VK_HOME: MoveCaret(hwnd, data, 0, shift); return;
+    case VK_END: MoveCaret(hwnd, data, data.text.size(), shift); return;
+    case VK_INSERT:
+      if (control) ClipboardMessage(hwnd, data, WM_COPY);
+      else if (shift) ClipboardMessage(hwnd, data, WM_PASTE);
+      return;
+    case VK_DELETE:
+      if (shift) {
+        ClipboardMessage(hwnd, data, WM_CUT);
+      } else if (!read_only) {
+        if (data.sel_start == data.sel_end && data.sel_end < data.text.size()) ++data.sel_end;
+        ReplaceSelection(hwnd, data, "", true);
+      }
+      ScrollToCaret(hwnd, data);
+      return;
+  }
+}
+
+// The control characters of the editing shortcuts; true when `ch` was one.
+bool ShortcutChar(HWND hwnd, EditData& data, char ch) {
+  switch (ch) {
+    case 0x01: data.sel_start = 0; data.sel_end = data.text.size(); break;  // Ctrl+A
+    case 0x03: ClipboardMessage(hwnd, data, WM_COPY); break;                 // Ctrl+C
+    case 0x16: ClipboardMessage(hwnd, data, WM_PASTE); break;                // Ctrl+V
+    case 0x18: ClipboardMessage(hwnd, data, WM_CUT); break;                  // Ctrl+X
+    default: return false;
+  }
+  ScrollToCaret(hwnd, data);
+  InvalidateRect(hwnd, nullptr, FALSE);
+  return true;
+}
+
+void MouseDown(HWND hwnd, EditData& data, WPARAM keys, LPARAM lParam) {
+  if (GetFocus() != hwnd) SetFocus(hwnd);
+  SetCapture(hwnd);
+  if (IsMultiLine(hwnd)) return;
+  MoveCaret(hwnd, data, OffsetAt(hwnd, data, GET_X_LPARAM(lParam)), (keys & MK_SHIFT) != 0);
+}
+
 }  // namespace
 
 LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -187,23 +377,34 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT:
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH: return TextMessage(hwnd, data, message, wParam, lParam);
-    case WM_CHAR: Type(hwnd, data, static_cast<char>(wParam)); return 0;
-    case WM_KEYDOWN:
-      if (wParam == VK_DELETE && !(StyleOf(hwnd) & ES_READONLY)) {
-        if (data.sel_start == data.sel_end && data.sel_end < data.text.size()) ++data.sel_end;
-        ReplaceSelection(hwnd, data, "", true);
-      } else if (wParam == VK_HOME) {
-        data.sel_start = data.sel_end = 0;
-      } else if (wParam == VK_END) {
-        data.sel_start = data.sel_end = data.text.size();
+    case WM_CHAR:
+      if (!ShortcutChar(hwnd, data, static_cast<char>(wParam))) {
+        Type(hwnd, data, static_cast<char>(wParam));
+        ScrollToCaret(hwnd, data);
       }
+      return 0;
+    case WM_KEYDOWN: KeyDown(hwnd, data, wParam); return 0;
+    case WM_PAINT: Paint(hwnd, data); return 0;
+    case WM_ERASEBKGND: return 1;  // WM_PAINT fills the whole control
+    case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
+    case WM_LBUTTONDOWN: MouseDown(hwnd, data, wParam, lParam); return 0;
+    case WM_MOUSEMOVE:
+      if (GetCapture() == hwnd && !IsMultiLine(hwnd))
+        MoveCaret(hwnd, data, OffsetAt(hwnd, data, GET_X_LPARAM(lParam)), true);
+      return 0;
+    case WM_LBUTTONUP:
+      if (GetCapture() == hwnd) ReleaseCapture();
       return 0;
     case WM_CUT:
     case WM_COPY:
     case WM_PASTE:
     case WM_CLEAR: ClipboardMessage(hwnd, data, message); return 0;
     case EM_GETSEL: return GetSelection(data, wParam, lParam);
-    case EM_SETSEL: SetSelection(data, wParam, lParam); return 0;
+    case EM_SETSEL:
+      SetSelection(data, wParam, lParam);
+      ScrollToCaret(hwnd, data);
+      InvalidateRect(hwnd, nullptr, FALSE);
+      return 0;
     case EM_REPLACESEL:
       ReplaceSelection(hwnd, data, lParam ? reinterpret_cast<const char*>(lParam) : "", false);
       return 0;
@@ -236,8 +437,12 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case EM_GETLINE: return GetLine(data, wParam, lParam);
     case EM_SCROLLCARET: return TRUE;
-    case WM_SETFOCUS: NotifyParent(hwnd, EN_SETFOCUS); return 0;
-    case WM_KILLFOCUS: NotifyParent(hwnd, EN_KILLFOCUS); return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      data.focused = message == WM_SETFOCUS;
+      InvalidateRect(hwnd, nullptr, FALSE);
+      NotifyParent(hwnd, data.focused ? EN_SETFOCUS : EN_KILLFOCUS);
+      return 0;
     case WM_GETDLGCODE: {
       LRESULT code = DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_WANTARROWS;
       if ((StyleOf(hwnd) & (ES_MULTILINE | ES_WANTRETURN)) == (ES_MULTILINE | ES_WANTRETURN))

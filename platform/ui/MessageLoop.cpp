@@ -189,8 +189,12 @@ BOOL TranslateMessage(const MSG* msg) {
   if (!msg || !KeyIsDown(*msg)) return FALSE;
   const WPARAM key = msg->wParam;
   const bool shift = GetKeyState(static_cast<int>(VK_SHIFT)) < 0;
+  const bool control = GetKeyState(static_cast<int>(VK_CONTROL)) < 0 && msg->message == WM_KEYDOWN;
   char ch = 0;
-  if (key >= 'A' && key <= 'Z') ch = static_cast<char>(shift ? key : key - 'A' + 'a');
+  // Ctrl with a letter gives its control character (Ctrl+C is 3), which
+  // is how edits see copy, cut, paste and select-all.
+  if (key >= 'A' && key <= 'Z' && control) ch = static_cast<char>(key - 'A' + 1);
+  else if (key >= 'A' && key <= 'Z') ch = static_cast<char>(shift ? key : key - 'A' + 'a');
   else if ((key >= '0' && key <= '9') || key == VK_SPACE || key == VK_BACK || key == VK_RETURN || key == VK_ESCAPE ||
            key == VK_TAB)
     ch = static_cast<char>(key);
