@@ -6,9 +6,12 @@
 #include <cstring>
 
 #include "platform/ui/ControlMessages.h"
+#include "platform/ui/Gdi.h"
+#include "platform/ui/StylePainter.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
+#include "platform/ui/internal/ControlPaint.h"
 #include "platform/ui/internal/StandardClasses.h"
 #include "platform/ui/internal/WindowAccess.h"
 
@@ -30,6 +33,7 @@ struct ListBoxData : ControlData {
   int caret = -1;
   int anchor = -1;
   int top = 0;
+  bool focused = false;
 };
 
 bool IsMultiple(HWND hwnd) { return (StyleOf(hwnd) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0; }
@@ -243,20 +247,75 @@ LRESULT ItemMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, L
   return SelectionMessage(hwnd, data, message, wParam, lParam);
 }
 
+int VisibleRows(HWND hwnd) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  return std::max(1, static_cast<int>(client.bottom - client.top) / kItemHeight);
+}
+
+// Scrolls so the caret item is in view.
+void ShowCaret(HWND hwnd, ListBoxData& data) {
+  if (data.caret < 0) return;
+  const int rows = VisibleRows(hwnd);
+  if (data.caret < data.top) data.top = data.caret;
+  else if (data.caret >= data.top + rows) data.top = data.caret - rows + 1;
+}
+
 void Key(HWND hwnd, ListBoxData& data, WPARAM key) {
   if (data.items.empty()) return;
   const int last = static_cast<int>(data.items.size()) - 1;
+  const int page = std::max(1, VisibleRows(hwnd) - 1);
   int target = data.caret < 0 ? 0 : data.caret;
+  const bool shift = GetKeyState(static_cast<int>(VK_SHIFT)) < 0;
+  const bool control = GetKeyState(static_cast<int>(VK_CONTROL)) < 0;
+  const DWORD style = StyleOf(hwnd);
+  if (key == VK_SPACE && (style & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL))) {
+    // Space toggles the caret item of a multiple list, and of an extended one with Ctrl.
+    if (data.caret >= 0 && ((style & LBS_MULTIPLESEL) || control)) ClickItem(hwnd, data, data.caret, MK_CONTROL);
+    return;
+  }
   if (key == VK_UP) target = std::max(0, target - 1);
   else if (key == VK_DOWN) target = std::min(last, target + (data.caret < 0 ? 0 : 1));
+  else if (key == VK_PRIOR) target = std::max(0, target - page);
+  else if (key == VK_NEXT) target = std::min(last, target + page);
   else if (key == VK_HOME) target = 0;
   else if (key == VK_END) target = last;
   else return;
-  if (StyleOf(hwnd) & LBS_MULTIPLESEL) {
+  // The caret alone moves in a multiple list, and in an extended one with Ctrl.
+  if ((style & LBS_MULTIPLESEL) || ((style & LBS_EXTENDEDSEL) && control && !shift)) {
     data.caret = target;
+    ShowCaret(hwnd, data);
+    InvalidateRect(hwnd, nullptr, FALSE);
     return;
   }
-  ClickItem(hwnd, data, target, 0);
+  if ((style & LBS_EXTENDEDSEL) && shift && data.anchor < 0) data.anchor = data.caret < 0 ? target : data.caret;
+  ClickItem(hwnd, data, target, shift ? MK_SHIFT : 0);
+  ShowCaret(hwnd, data);
+}
+
+void Paint(HWND hwnd, const ListBoxData& data) {
+  ControlPaintScope scope(hwnd);
+  if (!scope.dc()) return;
+  const HDC hdc = scope.dc();
+  const RECT& client = scope.client();
+  const HBRUSH background = ControlBackground(hwnd, hdc, WM_CTLCOLORLISTBOX, COLOR_WINDOW);
+  FillRect(hdc, &client, background);
+  SetBkMode(hdc, TRANSPARENT);
+  const bool enabled = IsWindowEnabled(hwnd);
+  const COLORREF text_color = GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
+  const int count = static_cast<int>(data.items.size());
+  for (int i = std::max(0, data.top), y = client.top; i < count && y < client.bottom; ++i, y += kItemHeight) {
+    const ListItem& item = data.items[static_cast<std::size_t>(i)];
+    RECT row{client.left, y, client.right, y + kItemHeight};
+    if (item.selected) StylePainter::FillSolid(hdc, row, GetSysColor(COLOR_HIGHLIGHT));
+    SetTextColor(hdc, item.selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : text_color);
+    RECT text = row;
+    text.left += 2;
+    DrawText(hdc, item.text.c_str(), static_cast<int>(item.text.size()), &text,
+             DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (data.focused && i == (data.caret < 0 ? 0 : data.caret)) StylePainter::PaintFocusRect(hdc, row);
+  }
+  if (data.focused && count == 0) StylePainter::PaintFocusRect(hdc, RECT{client.left, client.top, client.right, client.top + kItemHeight});
 }
 
 }  // namespace
@@ -268,13 +327,20 @@ LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message >= LB_ADDSTRING && message <= LB_INITSTORAGE) return ItemMessage(hwnd, data, message, wParam, lParam);
   switch (message) {
     case WM_LBUTTONDOWN:
-      SetFocus(hwnd);
+      if (GetFocus() != hwnd) SetFocus(hwnd);
       ClickItem(hwnd, data, data.top + GET_Y_LPARAM(lParam) / kItemHeight, wParam);
       return 0;
     case WM_LBUTTONDBLCLK: Notify(hwnd, LBN_DBLCLK); return 0;
     case WM_KEYDOWN: Key(hwnd, data, wParam); return 0;
-    case WM_SETFOCUS: Notify(hwnd, LBN_SETFOCUS); return 0;
-    case WM_KILLFOCUS: Notify(hwnd, LBN_KILLFOCUS); return 0;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      data.focused = message == WM_SETFOCUS;
+      InvalidateRect(hwnd, nullptr, FALSE);
+      Notify(hwnd, data.focused ? LBN_SETFOCUS : LBN_KILLFOCUS);
+      return 0;
+    case WM_PAINT: Paint(hwnd, data); return 0;
+    case WM_ERASEBKGND: return 1;  // WM_PAINT fills the whole control
+    case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
   }
   return DefWindowProc(hwnd, message, wParam, lParam);

@@ -29,6 +29,7 @@ struct ClassRegistry {
     Add("Button", internal::ButtonProc);
     Add("Edit", internal::EditProc);
     Add("ListBox", internal::ListBoxProc);
+    Add("ComboBox", internal::ComboBoxProc);
     Add("msctls_progress32", internal::ProgressProc);
     Add(internal::kDialogClassName, DefDlgProc, SysColorBrushValue(COLOR_3DFACE));
   }
