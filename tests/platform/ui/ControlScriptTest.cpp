@@ -1,0 +1,202 @@
+// The standard controls driven as a user drives them: raw clicks and keys
+// routed by the loop, the list box's extended selection, the edit's keys
+// with the clipboard, and the combo box's messages, each as a table.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "UiFixture.h"
+#include "platform/ui/Clipboard.h"
+#include "platform/ui/HeadlessInput.h"
+
+namespace ui::test {
+namespace {
+
+class ControlScriptTest : public UiFixture {
+ protected:
+  void SetUp() override {
+    UiFixture::SetUp();
+    handler = [this](HWND, UINT message, WPARAM wParam, LPARAM) -> LRESULT {
+      if (message == WM_COMMAND) notifications.emplace_back(LOWORD(wParam), HIWORD(wParam));
+      return kDefault;
+    };
+    parent = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, 0, RECT{10, 20, 410, 320});
+  }
+  HWND Control(const char* class_name, DWORD style, int id, RECT rect, const char* text = "") {
+    return CreateWindowEx(0, class_name, text, WS_CHILD | WS_VISIBLE | style, rect.left, rect.top,
+                          rect.right - rect.left, rect.bottom - rect.top, parent,
+                          reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)), nullptr);
+  }
+  void Pump() {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessage(&msg);
+    }
+  }
+  int Count(int id, int code) const {
+    return static_cast<int>(std::count(notifications.begin(), notifications.end(), std::make_pair(id, code)));
+  }
+  static POINT OnScreen(HWND hwnd, POINT client) {
+    ClientToScreen(hwnd, &client);
+    return client;
+  }
+  // Presses `key` with the modifiers held down around it, through the loop.
+  void Press(WPARAM key, BYTE modifiers = 0) {
+    InjectKeyPress(key, modifiers);
+    Pump();
+  }
+  void Click(HWND hwnd, POINT client, BYTE modifiers = 0) {
+    if (modifiers & FSHIFT) InjectKeyDown(VK_SHIFT);
+    if (modifiers & FCONTROL) InjectKeyDown(VK_CONTROL);
+    InjectClick(OnScreen(hwnd, client));
+    if (modifiers & FCONTROL) InjectKeyUp(VK_CONTROL);
+    if (modifiers & FSHIFT) InjectKeyUp(VK_SHIFT);
+    Pump();
+  }
+  HWND parent = nullptr;
+  std::vector<std::pair<int, int>> notifications;
+};
+
+std::vector<int> SelectedItems(HWND list) {
+  std::vector<int> items(static_cast<std::size_t>(SendMessage(list, LB_GETCOUNT, 0, 0)));
+  items.resize(static_cast<std::size_t>(
+      SendMessage(list, LB_GETSELITEMS, items.size(), reinterpret_cast<LPARAM>(items.data()))));
+  return items;
+}
+
+TEST_F(ControlScriptTest, ExtendedSelectionFollowsClicksShiftCtrlAndShiftArrows) {
+  const HWND list = Control("ListBox", LBS_NOTIFY | LBS_EXTENDEDSEL | WS_BORDER, 40, RECT{10, 10, 150, 150});
+  for (const char* name : {"a0", "a1", "a2", "a3", "a4", "a5", "a6", "a7"})
+    SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+  const int row = static_cast<int>(SendMessage(list, LB_GETITEMHEIGHT, 0, 0));
+  const auto at = [&](int item) { return POINT{20, item * row + row / 2}; };
+  struct Step {
+    const char* what;
+    int item;        // the row clicked, or -1 for the key
+    BYTE modifiers;
+    WPARAM key;
+    std::vector<int> selected;
+    int selchanges;  // LBN_SELCHANGE notifications so far
+  };
+  const std::vector<Step> script = {
+      {"click sets the anchor", 1, 0, 0, {1}, 1},
+      {"shift+click spans from the anchor", 4, FSHIFT, 0, {1, 2, 3, 4}, 2},
+      {"ctrl+click toggles one and moves the anchor", 2, FCONTROL, 0, {1, 3, 4}, 3},
+      {"shift+click spans again from the new anchor", 5, FSHIFT, 0, {2, 3, 4, 5}, 4},
+      {"shift+down extends by one", -1, FSHIFT, VK_DOWN, {2, 3, 4, 5, 6}, 5},
+      {"shift+up shrinks it", -1, FSHIFT, VK_UP, {2, 3, 4, 5}, 6},
+      {"ctrl+down moves the caret alone", -1, FCONTROL, VK_DOWN, {2, 3, 4, 5}, 6},
+      {"ctrl+space toggles the caret item", -1, FCONTROL, VK_SPACE, {2, 3, 4, 5, 6}, 7},
+      {"down alone selects one", -1, 0, VK_DOWN, {7}, 8},
+      {"a plain click starts over", 0, 0, 0, {0}, 9},
+  };
+  for (const Step& step : script) {
+    if (step.item >= 0) Click(list, at(step.item), step.modifiers);
+    else Press(step.key, step.modifiers);
+    EXPECT_EQ(SelectedItems(list), step.selected) << step.what;
+    EXPECT_EQ(Count(40, LBN_SELCHANGE), step.selchanges) << step.what;
+  }
+  EXPECT_EQ(GetFocus(), list);
+}
+
+// A clipboard of the test's own, standing for the display's.
+class TestClipboard : public ClipboardService {
+ public:
+  bool SetText(const std::string& value) override {
+    text = value;
+    ++sets;
+    return true;
+  }
+  bool GetText(std::string& out) override {
+    if (text.empty()) return false;
+    out = text;
+    return true;
+  }
+  std::string text;
+  int sets = 0;
+};
+
+TEST_F(ControlScriptTest, EditKeysSelectCopyCutAndPasteThroughTheClipboard) {
+  TestClipboard clipboard;
+  SetClipboardService(&clipboard);
+  const HWND edit = Control("Edit", ES_AUTOHSCROLL | WS_BORDER, 41, RECT{10, 10, 200, 31}, "convert");
+  SetFocus(edit);
+  struct Step {
+    const char* what;
+    WPARAM key;
+    BYTE modifiers;
+    const char* typed;  // text typed after the key, or nullptr
+    const char* text;
+    DWORD sel_start, sel_end;
+    const char* clipboard;
+  };
+  const std::vector<Step> script = {
+      {"end puts the caret after the text", VK_END, 0, nullptr, "convert", 7, 7, ""},
+      {"shift+left selects backwards", VK_LEFT, FSHIFT, nullptr, "convert", 6, 7, ""},
+      {"shift+home selects to the start", VK_HOME, FSHIFT, nullptr, "convert", 0, 7, ""},
+      {"ctrl+c copies the selection", 'C', FCONTROL, nullptr, "convert", 0, 7, "convert"},
+      {"right collapses to the end", VK_RIGHT, 0, nullptr, "convert", 7, 7, "convert"},
+      {"ctrl+v pastes at the caret", 'V', FCONTROL, nullptr, "convertconvert", 14, 14, "convert"},
+      {"shift+left selects the last character", VK_LEFT, FSHIFT, nullptr, "convertconvert", 13, 14, "convert"},
+      {"typing replaces the selection", 0, 0, "s", "convertconvers", 14, 14, "convert"},
+      {"ctrl+a selects all", 'A', FCONTROL, nullptr, "convertconvers", 0, 14, "convert"},
+      {"ctrl+x cuts it", 'X', FCONTROL, nullptr, "", 0, 0, "convertconvers"},
+      {"shift+insert pastes", VK_INSERT, FSHIFT, nullptr, "convertconvers", 14, 14, "convertconvers"},
+      {"home, then delete removes one", VK_HOME, 0, nullptr, "convertconvers", 0, 0, "convertconvers"},
+      {"delete", VK_DELETE, 0, nullptr, "onvertconvers", 0, 0, "convertconvers"},
+  };
+  for (const Step& step : script) {
+    if (step.key) Press(step.key, step.modifiers);
+    if (step.typed) {
+      PostText(step.typed);
+      Pump();
+    }
+    DWORD start = 99, end = 99;
+    SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(GetWindowTextString(edit), step.text) << step.what;
+    EXPECT_EQ(start, step.sel_start) << step.what;
+    EXPECT_EQ(end, step.sel_end) << step.what;
+    EXPECT_EQ(clipboard.text, step.clipboard) << step.what;
+  }
+  SetClipboardService(nullptr);
+}
+
+TEST_F(ControlScriptTest, EditFiltersDigitsHonoursReadOnlyAndScrollsToTheCaret) {
+  TestClipboard clipboard;
+  SetClipboardService(&clipboard);
+  const HWND digits = Control("Edit", ES_NUMBER | ES_AUTOHSCROLL, 42, RECT{10, 10, 60, 31});
+  SetFocus(digits);
+  PostText("12a3-4");
+  Pump();
+  EXPECT_EQ(GetWindowTextString(digits), "1234");
+  const HWND read_only = Control("Edit", ES_READONLY | ES_AUTOHSCROLL, 43, RECT{10, 40, 200, 61}, "fixed");
+  SetFocus(read_only);
+  Press('A', FCONTROL);
+  Press('C', FCONTROL);
+  EXPECT_EQ(clipboard.text, "fixed");  // a read-only edit still copies
+  Press('X', FCONTROL);
+  Press(VK_DELETE);
+  PostText("zz");
+  Pump();
+  EXPECT_EQ(GetWindowTextString(read_only), "fixed");
+  // Clicking into a narrow edit whose text runs past it: typing at the end
+  // keeps the caret in view, so a click at the right edge lands near the end.
+  SetFocus(digits);
+  Press(VK_END);
+  PostText("567890123456789");
+  Pump();
+  Click(digits, POINT{47, 10});
+  DWORD start = 0, end = 0;
+  SendMessage(digits, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_GE(start, 17u);
+  // A shift+click from the start selects the whole visible run.
+  Press(VK_HOME);
+  Click(digits, POINT{2, 10}, FSHIFT);
+  SendMessage(digits, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+  EXPECT_EQ(start, 0u);
+  SetClipboardService(nullptr);
+}
+
+}  // namespace
+}  // namespace ui::test
