@@ -383,7 +383,13 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         ScrollToCaret(hwnd, data);
       }
       return 0;
-    case WM_KEYDOWN: KeyDown(hwnd, data, wParam); return 0;
+    case WM_KEYDOWN:
+      // The field of a drop-down combo leaves the list keys to its combo.
+      if ((wParam == VK_UP || wParam == VK_DOWN || wParam == VK_PRIOR || wParam == VK_NEXT) && ParentOf(hwnd) &&
+          GetClassName(ParentOf(hwnd)) == "ComboBox")
+        return SendMessage(ParentOf(hwnd), message, wParam, lParam);
+      KeyDown(hwnd, data, wParam);
+      return 0;
     case WM_PAINT: Paint(hwnd, data); return 0;
     case WM_ERASEBKGND: return 1;  // WM_PAINT fills the whole control
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;

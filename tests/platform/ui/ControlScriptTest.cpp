@@ -198,5 +198,89 @@ TEST_F(ControlScriptTest, EditFiltersDigitsHonoursReadOnlyAndScrollsToTheCaret) 
   SetClipboardService(nullptr);
 }
 
+std::string ComboText(HWND combo, int index) {
+  char buffer[64] = {};
+  if (SendMessage(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer)) == CB_ERR) return "<err>";
+  return buffer;
+}
+
+TEST_F(ControlScriptTest, ComboMessagesAnswerForDropListAndDropDown) {
+  for (const DWORD kind : {CBS_DROPDOWNLIST, CBS_DROPDOWN}) {
+    SCOPED_TRACE(kind == CBS_DROPDOWN ? "drop-down" : "drop list");
+    notifications.clear();
+    const HWND combo = Control("ComboBox", kind | CBS_SORT | WS_VSCROLL, 50, RECT{10, 10, 160, 110});
+    RECT field;
+    GetWindowRect(combo, &field);
+    EXPECT_LT(field.bottom - field.top, 30);  // the template's height holds the dropped list too
+    struct Row {
+      UINT message;
+      WPARAM wParam;
+      const char* text;  // the lParam string, or nullptr for the integer below
+      LPARAM lParam;
+      LRESULT expected;
+    };
+    const std::vector<Row> rows = {
+        {CB_ADDSTRING, 0, "Hex", 0, 0},
+        {CB_ADDSTRING, 0, "Ascii", 0, 0},         // sorted before Hex
+        {CB_ADDSTRING, 0, "Binary", 0, 1},
+        {CB_INSERTSTRING, 0, "Zulu", 0, 0},        // an insert keeps its place even when sorted
+        {CB_GETCOUNT, 0, nullptr, 0, 4},
+        {CB_GETCURSEL, 0, nullptr, 0, CB_ERR},
+        {CB_FINDSTRING, static_cast<WPARAM>(-1), "b", 0, 2},
+        {CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), "hex", 0, 3},
+        {CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), "He", 0, CB_ERR},
+        {CB_SETITEMDATA, 3, nullptr, 777, CB_OKAY},
+        {CB_GETITEMDATA, 3, nullptr, 0, 777},
+        {CB_GETLBTEXTLEN, 2, nullptr, 0, 6},
+        {CB_GETLBTEXTLEN, 9, nullptr, 0, CB_ERR},
+        {CB_SETCURSEL, 2, nullptr, 0, 2},
+        {CB_GETCURSEL, 0, nullptr, 0, 2},
+        {CB_SELECTSTRING, static_cast<WPARAM>(-1), "as", 0, 1},
+        {CB_GETCURSEL, 0, nullptr, 0, 1},
+        {CB_SETCURSEL, static_cast<WPARAM>(-1), nullptr, 0, CB_ERR},
+        {CB_GETCURSEL, 0, nullptr, 0, CB_ERR},
+        {CB_DELETESTRING, 0, nullptr, 0, 3},
+        {CB_DELETESTRING, 7, nullptr, 0, CB_ERR},
+        {CB_GETITEMDATA, 2, nullptr, 0, 777},     // the data moved with its item
+        {CB_LIMITTEXT, 4, nullptr, 0, TRUE},
+    };
+    for (const Row& row : rows) {
+      const LPARAM lParam = row.text ? reinterpret_cast<LPARAM>(row.text) : row.lParam;
+      EXPECT_EQ(SendMessage(combo, row.message, row.wParam, lParam), row.expected)
+          << "message 0x" << std::hex << row.message << " " << (row.text ? row.text : "");
+    }
+    EXPECT_EQ(ComboText(combo, 0), "Ascii");
+    EXPECT_EQ(ComboText(combo, 2), "Hex");
+    EXPECT_EQ(Count(50, CBN_SELCHANGE), 0);  // messages tell the parent nothing
+    // The user's keys move the selection and tell the parent; the field follows.
+    SetFocus(combo);
+    Press(VK_DOWN);
+    Press(VK_DOWN);
+    Press(VK_DOWN);
+    Press(VK_DOWN);  // already at the last item: no change, no notification
+    EXPECT_EQ(SendMessage(combo, CB_GETCURSEL, 0, 0), 2);
+    EXPECT_EQ(GetWindowTextString(combo), "Hex");
+    Press(VK_UP);
+    Press(VK_UP);
+    EXPECT_EQ(GetWindowTextString(combo), "Ascii");
+    if (kind == CBS_DROPDOWN) {
+      // Typing goes to the edit field, which the text limit binds.
+      SendMessage(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+      PostText("Octal");
+      Pump();
+      EXPECT_EQ(GetWindowTextString(combo), "Octa");
+      EXPECT_GE(Count(50, CBN_EDITCHANGE), 1);
+    } else {
+      PostText("h");
+      Pump();
+      EXPECT_EQ(GetWindowTextString(combo), "Hex");  // a typed letter picks the next item it starts
+    }
+    EXPECT_EQ(Count(50, CBN_SELCHANGE), kind == CBS_DROPDOWN ? 5 : 6);
+    EXPECT_EQ(SendMessage(combo, CB_RESETCONTENT, 0, 0), CB_OKAY);
+    EXPECT_EQ(SendMessage(combo, CB_GETCOUNT, 0, 0), 0);
+    DestroyWindow(combo);
+  }
+}
+
 }  // namespace
 }  // namespace ui::test
