@@ -136,7 +136,9 @@ void Paint(HWND hwnd) {
   const DWORD type = TypeOf(hwnd);
   const bool push = type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
   const HBRUSH background = ControlBackground(hwnd, hdc, push ? WM_CTLCOLORBTN : WM_CTLCOLORSTATIC, COLOR_3DFACE);
-  FillRect(hdc, &client, background);
+  // A group box is drawn over the controls it holds: it paints only its
+  // groove and caption, leaving the inside to them and to the parent.
+  if (type != BS_GROUPBOX) FillRect(hdc, &client, background);
   SetBkMode(hdc, TRANSPARENT);
   const bool enabled = IsWindowEnabled(hwnd);
   const auto data = ControlState<ButtonData>(hwnd);
@@ -184,6 +186,10 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case BM_CLICK: Click(hwnd); return 0;
     case WM_PAINT: Paint(hwnd); return 0;
+    case WM_NCHITTEST:
+      // Clicks inside a group box reach the controls under it.
+      if (TypeOf(hwnd) == BS_GROUPBOX) return HTTRANSPARENT;
+      break;
     case WM_ERASEBKGND: return 1;  // WM_PAINT fills the whole control
     case WM_LBUTTONDOWN:
       if (TypeOf(hwnd) == BS_GROUPBOX) return 0;
