@@ -16,8 +16,9 @@ packages=(
   man-db
   # The number-format tests prove that the user's locale changes nothing.
   locales
-  # The drawing layer: Cairo surfaces, Pango text, the dialog font.
-  libcairo2-dev libpango1.0-dev fonts-dejavu-core
+  # The drawing layer: Cairo surfaces, Pango text, and the dialog font
+  # (DejaVu Sans Condensed is in the extra set).
+  libcairo2-dev libpango1.0-dev fonts-dejavu-core fonts-dejavu-extra
   # The wx host of interactive runs (it alone links these).
   libwxgtk3.2-dev libx11-dev
   # The X11 tests: a private server, a window manager, input, screenshots
