@@ -12,18 +12,9 @@
 
 namespace {
 
+using conversion_test::Format;
 using conversion_test::InstrumentDoc;
 using conversion_test::MakeFrame;
-
-CSensorFormat Format(int double_type, int fit, int hex, int width, int precision) {
-  CSensorFormat f;
-  f.m_nDoubleType = double_type;
-  f.m_nApplyFit = fit;
-  f.m_nHexFormat = hex;
-  f.m_nWidth = width;
-  f.m_nPrecision = precision;
-  return f;
-}
 
 // Offsets: 4 header, 4 BU1, 5 BU2, 7 BU3, 10 BU4, 14 BULE2, 16 BS1, 17 BS2,
 // 19 BS3, 22 BSLE2, 24 BF, 28 BD, 36 HU2, 38 OPTIC2, 40 POLYF, 42 POW10,

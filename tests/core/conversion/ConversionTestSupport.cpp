@@ -36,4 +36,14 @@ std::unique_ptr<CFrameData> MakeFrame(const std::string& bytes, int number, cons
   return std::make_unique<CFrameData>(CFrameData::Bytes(bytes.begin(), bytes.end()), info);
 }
 
+CSensorFormat Format(int double_type, int fit, int hex, int width, int precision) {
+  CSensorFormat f;
+  f.m_nDoubleType = double_type;
+  f.m_nApplyFit = fit;
+  f.m_nHexFormat = hex;
+  f.m_nWidth = width;
+  f.m_nPrecision = precision;
+  return f;
+}
+
 }  // namespace conversion_test

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/conversion/SensorFormat.h"
 #include "core/instrument/FrameData.h"
 #include "core/instrument/Instrument.h"
 #include "core/telemetry/QelTelemetryDoc.h"
@@ -42,5 +43,8 @@ class InstrumentDoc : public CQelTelemetryDoc {
 
 // A fixed-size frame of the given bytes (or one cut at a terminator).
 std::unique_ptr<CFrameData> MakeFrame(const std::string& bytes, int number, const std::string& terminator = "");
+
+// A number format from its five fields, in their declared order.
+CSensorFormat Format(int double_type, int fit, int hex, int width, int precision);
 
 }  // namespace conversion_test

@@ -6,18 +6,9 @@
 
 namespace {
 
+using conversion_test::Format;
 using conversion_test::InstrumentDoc;
 using conversion_test::MakeFrame;
-
-CSensorFormat Format(int double_type, int fit, int hex, int width, int precision) {
-  CSensorFormat f;
-  f.m_nDoubleType = double_type;
-  f.m_nApplyFit = fit;
-  f.m_nHexFormat = hex;
-  f.m_nWidth = width;
-  f.m_nPrecision = precision;
-  return f;
-}
 
 TEST(FormatDoubleTest, EveryFormKeepsThePointAndFollowsWidthAndPrecision) {
   struct Case {
