@@ -7,10 +7,12 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/Frame.h"
 #include "platform/ui/internal/Painting.h"
+#include "platform/ui/internal/ScrollBarWindows.h"
 #include "platform/ui/internal/SizeMoveLoop.h"
 #include "platform/ui/internal/WindowAccess.h"
 
@@ -133,6 +135,9 @@ void NonClientButtonDown(HWND hwnd, int hit, LPARAM lParam) {
     SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE | static_cast<WPARAM>(HTCAPTION), lParam);
   } else if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) {
     SendMessage(hwnd, WM_SYSCOMMAND, SC_SIZE | static_cast<WPARAM>(hit - HTLEFT + 1), lParam);
+  } else if (hit == HTVSCROLL || hit == HTHSCROLL) {
+    internal::TrackScrollBar(hwnd, hit == HTVSCROLL ? SB_VERT : SB_HORZ,
+                             POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
   } else if (hit == HTCLOSE || hit == HTMAXBUTTON || hit == HTMINBUTTON) {
     pressed_window = hwnd;
     pressed_button = hit;

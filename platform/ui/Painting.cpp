@@ -9,6 +9,7 @@
 #include "platform/ui/Drawing.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/Menu.h"
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/StylePainter.h"
 #include "platform/ui/SystemMetrics.h"
@@ -16,6 +17,7 @@
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/BackBuffer.h"
 #include "platform/ui/internal/Frame.h"
+#include "platform/ui/internal/ScrollBarWindows.h"
 #include "platform/ui/internal/Painting.h"
 #include "platform/ui/internal/WindowAccess.h"
 #include "platform/ui/internal/DrawingLibraries.h"
@@ -232,26 +234,6 @@ void FillBand(HDC hdc, const RECT& outer, int thickness, HBRUSH brush) {
   for (const RECT& band : bands) FillRect(hdc, &band, brush);
 }
 
-void PaintScrollBar(HDC hdc, const RECT& bar, bool vertical) {
-  using Arrow = StylePainter::Arrow;
-  const int length = vertical ? bar.right - bar.left : bar.bottom - bar.top;
-  RECT first = bar, second = bar, track = bar;
-  if (vertical) {
-    first.bottom = std::min(bar.top + length, bar.bottom);
-    second.top = std::max(bar.bottom - length, bar.top);
-    track.top = first.bottom;
-    track.bottom = second.top;
-  } else {
-    first.right = std::min(bar.left + length, bar.right);
-    second.left = std::max(bar.right - length, bar.left);
-    track.left = first.right;
-    track.right = second.left;
-  }
-  StylePainter::PaintScrollArrow(hdc, first, vertical ? Arrow::kUp : Arrow::kLeft, false, true);
-  StylePainter::PaintScrollArrow(hdc, second, vertical ? Arrow::kDown : Arrow::kRight, false, true);
-  if (track.right > track.left && track.bottom > track.top) StylePainter::PaintScrollTrack(hdc, track);
-}
-
 }  // namespace
 
 void PaintNonClient(HWND hwnd) {
@@ -305,10 +287,12 @@ void PaintNonClient(HWND hwnd) {
                     client.bottom + frame.edge() + frame.horizontal_scroll()};
   if (frame.edge() == 2) StylePainter::PaintFrame(hdc, inside, StylePainter::Frame::kSunken);
   else if (frame.edge() == 1) StylePainter::PaintFrame(hdc, inside, StylePainter::Frame::kSunkenThin);
-  if (frame.vertical_scroll())
-    PaintScrollBar(hdc, RECT{client.right, client.top, client.right + frame.vertical_scroll(), client.bottom}, true);
-  if (frame.horizontal_scroll())
-    PaintScrollBar(hdc, RECT{client.left, client.bottom, client.right, client.bottom + frame.horizontal_scroll()}, false);
+  const bool enabled = (style & WS_DISABLED) == 0;
+  for (const int bar : {SB_VERT, SB_HORZ}) {
+    const RECT rect = ScrollBarRect(hwnd, bar);
+    if (rect.right > rect.left && rect.bottom > rect.top)
+      PaintScrollBar(hdc, rect, bar == SB_VERT, ScrollBarStateOf(hwnd, bar), enabled);
+  }
   if (frame.vertical_scroll() && frame.horizontal_scroll()) {
     const RECT corner{client.right, client.bottom, client.right + frame.vertical_scroll(),
                       client.bottom + frame.horizontal_scroll()};

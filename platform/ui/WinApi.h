@@ -19,6 +19,7 @@
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Resources.h"
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/NonClient.h"

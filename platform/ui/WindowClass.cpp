@@ -30,6 +30,7 @@ struct ClassRegistry {
     Add("Edit", internal::EditProc);
     Add("ListBox", internal::ListBoxProc);
     Add("ComboBox", internal::ComboBoxProc);
+    Add("ScrollBar", internal::ScrollBarProc);
     Add("msctls_progress32", internal::ProgressProc);
     Add(internal::kDialogClassName, DefDlgProc, SysColorBrushValue(COLOR_3DFACE));
   }

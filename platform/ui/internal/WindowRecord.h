@@ -9,6 +9,7 @@
 
 #include "platform/ui/GdiTypes.h"
 #include "platform/ui/Types.h"
+#include "platform/ui/internal/ScrollBarState.h"
 #include "platform/ui/internal/ThreadQueue.h"
 
 typedef struct _cairo_surface cairo_surface_t;
@@ -64,6 +65,9 @@ struct WindowRecord {
   std::shared_ptr<DialogState> dialog;
 
   std::shared_ptr<ControlData> control;
+
+  // SB_HORZ, SB_VERT and, for a scroll-bar control, SB_CTL.
+  ScrollBarState scroll_bars[3];
 
   // Top-level windows: the back buffer they paint into, made when first
   // shown (BackBuffer.cpp).
