@@ -11,34 +11,17 @@
 #include "platform/ui/StylePainter.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/RawInput.h"
+#include "platform/ui/ScrollBars.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/ControlPaint.h"
+#include "platform/ui/internal/EditData.h"
 #include "platform/ui/internal/StandardClasses.h"
 #include "platform/ui/internal/WindowAccess.h"
 
 namespace ui::internal {
 
-namespace {
-
-constexpr std::size_t kDefaultLimit = 30000;
-
-struct EditData : ControlData {
-  std::string text;
-  std::size_t sel_start = 0;
-  std::size_t sel_end = 0;
-  std::size_t limit = kDefaultLimit;
-  bool modified = false;
-  bool focused = false;
-  std::size_t first_visible = 0;  // the first character shown: the horizontal scroll of a single line
-};
-
-// Pixels between the client edge and the text.
-constexpr int kMargin = 2;
-
-bool IsMultiLine(HWND hwnd) { return (StyleOf(hwnd) & ES_MULTILINE) != 0; }
-
-// Start offsets of every line.
 std::vector<std::size_t> LineStarts(const std::string& text) {
   std::vector<std::size_t> starts{0};
   for (std::size_t i = text.find("\r\n"); i != std::string::npos; i = text.find("\r\n", i + 2))
@@ -56,9 +39,39 @@ std::size_t LineLength(const std::string& text, std::size_t start) {
   return (end == std::string::npos ? text.size() : end) - start;
 }
 
+TextMeasure::TextMeasure(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {
+  HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessage(hwnd, WM_GETFONT, 0, 0));
+  old_ = SelectObject(dc_, font ? font : GetStockObject(DEFAULT_GUI_FONT));
+}
+
+TextMeasure::~TextMeasure() {
+  SelectObject(dc_, old_);
+  ReleaseDC(hwnd_, dc_);
+}
+
+int TextMeasure::Width(std::string_view text) const {
+  SIZE size{0, 0};
+  GetTextExtentPoint32(dc_, text.data(), static_cast<int>(text.size()), &size);
+  return size.cx;
+}
+
+int TextMeasure::LineHeight() const {
+  TEXTMETRIC metrics;
+  GetTextMetrics(dc_, &metrics);
+  return std::max(1, static_cast<int>(metrics.tmHeight));
+}
+
+namespace {
+
+// Pixels between the client edge and the text.
+constexpr int kMargin = kEditMargin;
+
+bool IsMultiLine(HWND hwnd) { return (StyleOf(hwnd) & ES_MULTILINE) != 0; }
+
 void Changed(HWND hwnd, EditData& data) {
   data.modified = true;
   InvalidateRect(hwnd, nullptr, TRUE);
+  if (IsMultiLine(hwnd)) UpdateEditScrollBars(hwnd, data);
   NotifyParent(hwnd, EN_UPDATE);
   NotifyParent(hwnd, EN_CHANGE);
 }
@@ -158,10 +171,13 @@ LRESULT TextMessage(HWND hwnd, EditData& data, UINT message, WPARAM wParam, LPAR
   switch (message) {
     case WM_SETTEXT:
       data.text = lParam ? reinterpret_cast<const char*>(lParam) : "";
-      data.sel_start = data.sel_end = data.first_visible = 0;
+      data.sel_start = data.sel_end = data.first_visible = data.first_line = 0;
+      data.x_offset = 0;
       data.modified = false;
       InvalidateRect(hwnd, nullptr, TRUE);
-      if (!IsMultiLine(hwnd)) {
+      if (IsMultiLine(hwnd)) {
+        UpdateEditScrollBars(hwnd, data);
+      } else {
         NotifyParent(hwnd, EN_UPDATE);
         NotifyParent(hwnd, EN_CHANGE);
       }
@@ -184,36 +200,14 @@ std::string Shown(HWND hwnd, const EditData& data) {
   return (StyleOf(hwnd) & ES_PASSWORD) ? std::string(data.text.size(), '*') : data.text;
 }
 
-// Measures text in the control's font, on a context of its own.
-class TextMeasure {
- public:
-  explicit TextMeasure(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {
-    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessage(hwnd, WM_GETFONT, 0, 0));
-    old_ = SelectObject(dc_, font ? font : GetStockObject(DEFAULT_GUI_FONT));
-  }
-  ~TextMeasure() {
-    SelectObject(dc_, old_);
-    ReleaseDC(hwnd_, dc_);
-  }
-  TextMeasure(const TextMeasure&) = delete;
-  TextMeasure& operator=(const TextMeasure&) = delete;
-  int Width(std::string_view text) const {
-    SIZE size{0, 0};
-    GetTextExtentPoint32(dc_, text.data(), static_cast<int>(text.size()), &size);
-    return size.cx;
-  }
-
- private:
-  HWND hwnd_;
-  HDC dc_;
-  HGDIOBJ old_;
-};
-
 int TextWidth(RECT client) { return std::max(1, static_cast<int>(client.right - client.left) - 2 * kMargin); }
 
 // Scrolls a single line so the caret stays inside the client area.
 void ScrollToCaret(HWND hwnd, EditData& data) {
-  if (IsMultiLine(hwnd)) return;
+  if (IsMultiLine(hwnd)) {
+    MultiLineScrollToCaret(hwnd, data);
+    return;
+  }
   const std::string shown = Shown(hwnd, data);
   const std::size_t caret = std::min(data.sel_end, shown.size());
   data.first_visible = std::min(data.first_visible, caret);
@@ -273,17 +267,6 @@ void PaintSingleLine(HWND hwnd, HDC hdc, const RECT& client, const EditData& dat
   }
 }
 
-void PaintLines(HDC hdc, const RECT& client, const std::string& text) {
-  TEXTMETRIC metrics;
-  GetTextMetrics(hdc, &metrics);
-  int y = client.top;
-  for (std::size_t start = 0; start <= text.size() && y < client.bottom; y += metrics.tmHeight) {
-    const std::size_t end = std::min(text.find("\r\n", start), text.size());
-    TextOut(hdc, client.left + kMargin, y, text.data() + start, static_cast<int>(end - start));
-    start = end + 2;
-  }
-}
-
 void Paint(HWND hwnd, const EditData& data) {
   ControlPaintScope scope(hwnd);
   if (!scope.dc()) return;
@@ -295,7 +278,7 @@ void Paint(HWND hwnd, const EditData& data) {
   FillRect(hdc, &scope.client(), background);
   SetTextColor(hdc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
   SetBkMode(hdc, TRANSPARENT);
-  if (IsMultiLine(hwnd)) PaintLines(hdc, scope.client(), data.text);
+  if (IsMultiLine(hwnd)) PaintMultiLine(hwnd, hdc, scope.client(), data);
   else PaintSingleLine(hwnd, hdc, scope.client(), data);
 }
 
@@ -313,6 +296,12 @@ void KeyDown(HWND hwnd, EditData& data, WPARAM key) {
   const bool shift = Held(VK_SHIFT), control = Held(VK_CONTROL);
   const bool read_only = (StyleOf(hwnd) & ES_READONLY) != 0;
   const std::size_t start = std::min(data.sel_start, data.sel_end), end = std::max(data.sel_start, data.sel_end);
+  if (IsMultiLine(hwnd)) {
+    if (const auto target = MultiLineCaretTarget(hwnd, data, key, control)) {
+      MoveCaret(hwnd, data, *target, shift);
+      return;
+    }
+  }
   switch (key) {
     case VK_LEFT:
       if (!shift && start != end) MoveCaret(hwnd, data, start, false);
@@ -354,11 +343,15 @@ bool ShortcutChar(HWND hwnd, EditData& data, char ch) {
   return true;
 }
 
+std::size_t MouseOffset(HWND hwnd, const EditData& data, LPARAM lParam) {
+  if (IsMultiLine(hwnd)) return MultiLineOffsetAt(hwnd, data, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+  return OffsetAt(hwnd, data, GET_X_LPARAM(lParam));
+}
+
 void MouseDown(HWND hwnd, EditData& data, WPARAM keys, LPARAM lParam) {
   if (GetFocus() != hwnd) SetFocus(hwnd);
   SetCapture(hwnd);
-  if (IsMultiLine(hwnd)) return;
-  MoveCaret(hwnd, data, OffsetAt(hwnd, data, GET_X_LPARAM(lParam)), (keys & MK_SHIFT) != 0);
+  MoveCaret(hwnd, data, MouseOffset(hwnd, data, lParam), (keys & MK_SHIFT) != 0);
 }
 
 }  // namespace
@@ -395,8 +388,7 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
     case WM_LBUTTONDOWN: MouseDown(hwnd, data, wParam, lParam); return 0;
     case WM_MOUSEMOVE:
-      if (GetCapture() == hwnd && !IsMultiLine(hwnd))
-        MoveCaret(hwnd, data, OffsetAt(hwnd, data, GET_X_LPARAM(lParam)), true);
+      if (GetCapture() == hwnd) MoveCaret(hwnd, data, MouseOffset(hwnd, data, lParam), true);
       return 0;
     case WM_LBUTTONUP:
       if (GetCapture() == hwnd) ReleaseCapture();
@@ -442,7 +434,32 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return static_cast<LRESULT>(LineLength(data.text, lines[line]));
     }
     case EM_GETLINE: return GetLine(data, wParam, lParam);
-    case EM_SCROLLCARET: return TRUE;
+    case EM_SCROLLCARET:
+      ScrollToCaret(hwnd, data);
+      InvalidateRect(hwnd, nullptr, FALSE);
+      return TRUE;
+    case EM_GETFIRSTVISIBLELINE:
+      return static_cast<LRESULT>(IsMultiLine(hwnd) ? data.first_line : data.first_visible);
+    case EM_LINESCROLL:
+      if (!IsMultiLine(hwnd)) return FALSE;
+      ScrollEdit(hwnd, data, static_cast<long long>(lParam),
+                 static_cast<int>(static_cast<std::int64_t>(wParam)) * TextMeasure(hwnd).Width("x"));
+      return TRUE;
+    case EM_SCROLL: return IsMultiLine(hwnd) ? EditScrollRequest(hwnd, data, true, static_cast<int>(wParam)) : 0;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+      if (IsMultiLine(hwnd)) EditScrollRequest(hwnd, data, message == WM_VSCROLL, LOWORD(wParam));
+      return 0;
+    case WM_MOUSEWHEEL:
+      // Three lines a notch, away from the user scrolling up.
+      if (IsMultiLine(hwnd)) ScrollEdit(hwnd, data, -3LL * static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA, 0);
+      return 0;
+    case WM_SIZE:
+      if (IsMultiLine(hwnd)) {
+        UpdateEditScrollBars(hwnd, data);
+        ScrollEdit(hwnd, data, 0, 0);  // a taller window may show the last lines with fewer above
+      }
+      return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       data.focused = message == WM_SETFOCUS;

@@ -100,6 +100,40 @@ TEST_F(ControlPaintTest, ListRowsEditsAndStaticsShowTheirStates) {
   EXPECT_EQ(At(group, POINT{139, 79}), Sys(COLOR_3DHIGHLIGHT));  // the groove's outer bottom-right
 }
 
+TEST_F(ControlPaintTest, AMultiLineEditShowsItsBarsThumbAndSelection) {
+  const HWND edit = Control("Edit", ES_MULTILINE | ES_READONLY | WS_VSCROLL | WS_HSCROLL, RECT{10, 10, 210, 126});
+  std::string text;
+  for (int i = 0; i < 100; ++i) text += "Frame " + std::to_string(i) + ": 12.5 1013.2 -0.004 3.3 17 ok\r\n";
+  SetWindowText(edit, text.c_str());
+  // 200 x 116 with two 16 px bars: the vertical track runs from y 16 to 84.
+  const POINT thumb_at_top{192, 20}, track_middle{192, 60}, thumb_at_bottom{192, 80};
+  const auto is_track = [&](COLORREF c) { return c == Sys(COLOR_3DFACE) || c == Sys(COLOR_3DHIGHLIGHT); };
+  EXPECT_EQ(At(edit, thumb_at_top), Sys(COLOR_3DFACE));
+  EXPECT_TRUE(is_track(At(edit, track_middle)));
+  EXPECT_EQ(At(edit, POINT{192, 108}), Sys(COLOR_3DFACE));  // the corner square between the bars
+  SendMessage(edit, WM_VSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(At(edit, thumb_at_bottom), Sys(COLOR_3DFACE));
+  EXPECT_TRUE(is_track(At(edit, thumb_at_top)));
+  SetFocus(edit);
+  const LRESULT last_line_start = SendMessage(edit, EM_LINEINDEX, 99, 0);
+  SendMessage(edit, EM_SETSEL, static_cast<WPARAM>(last_line_start), last_line_start + 8);
+  const int line_height = [&] {
+    TEXTMETRIC metrics;
+    const HDC dc = GetDC(edit);
+    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessage(edit, WM_GETFONT, 0, 0)));
+    GetTextMetrics(dc, &metrics);
+    ReleaseDC(edit, dc);
+    return static_cast<int>(metrics.tmHeight);
+  }();
+  // Line 99 sits above the empty last line, the bottom one in view.
+  const int rows = 100 / line_height;
+  const int y99 = (rows - 2) * line_height + line_height / 2;
+  EXPECT_EQ(At(edit, POINT{4, y99}), Sys(COLOR_HIGHLIGHT));
+  PaintAll();
+  const std::string path = std::string(BRIVEN_TEST_BINARY_DIR) + "/log_edit.png";
+  ASSERT_TRUE(GetHeadlessHost().DumpWindowPng(frame, path));
+}
+
 TEST_F(ControlPaintTest, DialogOfEveryControlKindIsWrittenForAPersonToLookAt) {
   Control("Static", SS_LEFT, RECT{12, 12, 90, 28}, "&File name:");
   const HWND name = Control("Edit", ES_AUTOHSCROLL, RECT{92, 10, 300, 31}, "flight_0412.raw", WS_EX_CLIENTEDGE);
