@@ -2,6 +2,7 @@
 // controls (static, button, edit, list box, combo box), with their Win32 values.
 #pragma once
 
+#include "platform/ui/GdiTypes.h"
 #include "platform/ui/Types.h"
 
 namespace ui {
@@ -224,5 +225,72 @@ constexpr LRESULT DLGC_BUTTON = 0x2000;
 constexpr UINT DM_GETDEFID = 0x0400;
 constexpr UINT DM_SETDEFID = 0x0401;
 constexpr LRESULT DC_HASDEFID = 0x534B;
+
+
+// Owner-drawn items (WM_MEASUREITEM, WM_DRAWITEM): menus, lists, combos,
+// buttons and status-bar parts the owner paints itself.
+constexpr UINT ODT_MENU = 1;
+constexpr UINT ODT_LISTBOX = 2;
+constexpr UINT ODT_COMBOBOX = 3;
+constexpr UINT ODT_BUTTON = 4;
+constexpr UINT ODT_STATIC = 5;
+constexpr UINT ODA_DRAWENTIRE = 0x0001;
+constexpr UINT ODA_SELECT = 0x0002;
+constexpr UINT ODA_FOCUS = 0x0004;
+constexpr UINT ODS_SELECTED = 0x0001;
+constexpr UINT ODS_GRAYED = 0x0002;
+constexpr UINT ODS_DISABLED = 0x0004;
+constexpr UINT ODS_CHECKED = 0x0008;
+constexpr UINT ODS_FOCUS = 0x0010;
+constexpr UINT ODS_DEFAULT = 0x0020;
+constexpr UINT ODS_HOTLIGHT = 0x0040;
+constexpr UINT ODS_NOACCEL = 0x0100;
+
+struct MEASUREITEMSTRUCT {
+  UINT CtlType = 0;
+  UINT CtlID = 0;
+  UINT itemID = 0;
+  UINT itemWidth = 0;
+  UINT itemHeight = 0;
+  UINT_PTR itemData = 0;
+};
+
+struct DRAWITEMSTRUCT {
+  UINT CtlType = 0;
+  UINT CtlID = 0;
+  UINT itemID = 0;
+  UINT itemAction = 0;
+  UINT itemState = 0;
+  HWND hwndItem = nullptr;
+  HDC hDC = nullptr;
+  RECT rcItem{};
+  UINT_PTR itemData = 0;
+};
+
+// Status bar ("msctls_statusbar32"): parts with right edges (-1: to the
+// right end), a text or an owner-drawn item in each, a sizing grip.
+constexpr DWORD SBARS_SIZEGRIP = 0x0100;
+constexpr DWORD CCS_TOP = 0x0001;
+constexpr DWORD CCS_NOMOVEY = 0x0002;
+constexpr DWORD CCS_BOTTOM = 0x0003;
+constexpr DWORD CCS_NORESIZE = 0x0004;
+constexpr DWORD CCS_NOPARENTALIGN = 0x0008;
+constexpr DWORD CCS_NODIVIDER = 0x0040;
+constexpr UINT SB_SETTEXT = 0x0400 + 1;
+constexpr UINT SB_GETTEXT = 0x0400 + 2;
+constexpr UINT SB_GETTEXTLENGTH = 0x0400 + 3;
+constexpr UINT SB_SETPARTS = 0x0400 + 4;
+constexpr UINT SB_GETPARTS = 0x0400 + 6;
+constexpr UINT SB_GETBORDERS = 0x0400 + 7;
+constexpr UINT SB_SETMINHEIGHT = 0x0400 + 8;
+constexpr UINT SB_SIMPLE = 0x0400 + 9;
+constexpr UINT SB_GETRECT = 0x0400 + 10;
+constexpr UINT SB_ISSIMPLE = 0x0400 + 14;
+// SB_SETTEXT's wParam: the part (SB_SIMPLEID for the simple mode's) and its drawing.
+constexpr UINT SB_SIMPLEID = 0x00FF;
+constexpr UINT SBT_NOBORDERS = 0x0100;
+constexpr UINT SBT_POPOUT = 0x0200;
+constexpr UINT SBT_RTLREADING = 0x0400;
+constexpr UINT SBT_OWNERDRAW = 0x1000;
 
 }  // namespace ui

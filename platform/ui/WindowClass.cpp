@@ -31,6 +31,7 @@ struct ClassRegistry {
     Add("ListBox", internal::ListBoxProc);
     Add("ComboBox", internal::ComboBoxProc);
     Add("ScrollBar", internal::ScrollBarProc);
+    Add("msctls_statusbar32", internal::StatusBarProc);
     Add("msctls_progress32", internal::ProgressProc);
     Add(internal::kDialogClassName, DefDlgProc, SysColorBrushValue(COLOR_3DFACE));
   }

@@ -11,6 +11,7 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT ScrollBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT StatusBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 constexpr const char* kDialogClassName = "#32770";
