@@ -10,6 +10,9 @@
 #include "platform/ui/StylePainter.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/RawInput.h"
+#include "platform/ui/ScrollBars.h"
+#include "platform/ui/WindowStyles.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/internal/ControlPaint.h"
 #include "platform/ui/internal/StandardClasses.h"
@@ -33,6 +36,11 @@ struct ListBoxData : ControlData {
   int caret = -1;
   int anchor = -1;
   int top = 0;
+  int extent = 0;    // LB_SETHORIZONTALEXTENT: how wide the items may be drawn
+  int x_offset = 0;  // pixels scrolled off at the left
+  // The bars the list was made with; a bar with nothing to scroll hides
+  // by dropping its style, so the style alone cannot say it may come back.
+  DWORD bars = 0;
   bool focused = false;
 };
 
@@ -240,6 +248,11 @@ LRESULT ItemMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, L
       InvalidateRect(hwnd, nullptr, TRUE);
       return LB_OKAY;
     case LB_GETITEMHEIGHT: return kItemHeight;
+    case LB_GETHORIZONTALEXTENT: return data.extent;
+    case LB_SETHORIZONTALEXTENT:
+      data.extent = std::max(0, static_cast<int>(wParam));
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return 0;
     case LB_INITSTORAGE:
       data.items.reserve(data.items.size() + static_cast<std::size_t>(wParam));
       return static_cast<LRESULT>(data.items.capacity());
@@ -259,6 +272,72 @@ void ShowCaret(HWND hwnd, ListBoxData& data) {
   const int rows = VisibleRows(hwnd);
   if (data.caret < data.top) data.top = data.caret;
   else if (data.caret >= data.top + rows) data.top = data.caret - rows + 1;
+}
+
+int ClientWidth(HWND hwnd) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  return static_cast<int>(client.right - client.left);
+}
+
+// The bars the styles give the list follow its items, its top row and its
+// horizontal extent; LBS_DISABLENOSCROLL keeps them, disabled, when all fits.
+void UpdateScrollBars(HWND hwnd, const ListBoxData& data) {
+  const DWORD style = StyleOf(hwnd);
+  if (!data.bars) return;
+  SCROLLINFO info;
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | ((style & LBS_DISABLENOSCROLL) ? SIF_DISABLENOSCROLL : 0);
+  if (data.bars & WS_VSCROLL) {
+    info.nMax = std::max(0, static_cast<int>(data.items.size()) - 1);
+    info.nPage = static_cast<UINT>(VisibleRows(hwnd));
+    info.nPos = data.top;
+    SetScrollInfo(hwnd, SB_VERT, &info, TRUE);
+  }
+  if (data.bars & WS_HSCROLL) {
+    info.nMax = std::max(0, data.extent - 1);
+    info.nPage = static_cast<UINT>(ClientWidth(hwnd));
+    info.nPos = data.x_offset;
+    SetScrollInfo(hwnd, SB_HORZ, &info, TRUE);
+  }
+}
+
+// Moves the top row and the left edge within what the items allow.
+void ScrollTo(HWND hwnd, ListBoxData& data, long long top, long long x) {
+  const int max_top = std::max(0, static_cast<int>(data.items.size()) - VisibleRows(hwnd));
+  const int max_x = std::max(0, data.extent - ClientWidth(hwnd));
+  const int new_top = static_cast<int>(std::clamp<long long>(top, 0, max_top));
+  const int new_x = static_cast<int>(std::clamp<long long>(x, 0, max_x));
+  if (new_top == data.top && new_x == data.x_offset) return;
+  data.top = new_top;
+  data.x_offset = new_x;
+  InvalidateRect(hwnd, nullptr, TRUE);
+  UpdateScrollBars(hwnd, data);
+}
+
+void ScrollRequest(HWND hwnd, ListBoxData& data, bool vertical, int code) {
+  const long long current = vertical ? data.top : data.x_offset;
+  const long long line = vertical ? 1 : 8;
+  const long long page = vertical ? std::max(1, VisibleRows(hwnd) - 1) : ClientWidth(hwnd);
+  long long to = current;
+  switch (code) {
+    case SB_LINEUP: to -= line; break;
+    case SB_LINEDOWN: to += line; break;
+    case SB_PAGEUP: to -= page; break;
+    case SB_PAGEDOWN: to += page; break;
+    case SB_TOP: to = 0; break;
+    case SB_BOTTOM: to = 1LL << 40; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: {
+      SCROLLINFO info;
+      info.fMask = SIF_TRACKPOS;
+      GetScrollInfo(hwnd, vertical ? SB_VERT : SB_HORZ, &info);
+      to = info.nTrackPos;
+      break;
+    }
+    default: return;
+  }
+  if (vertical) ScrollTo(hwnd, data, to, data.x_offset);
+  else ScrollTo(hwnd, data, data.top, to);
 }
 
 void Key(HWND hwnd, ListBoxData& data, WPARAM key) {
@@ -286,11 +365,13 @@ void Key(HWND hwnd, ListBoxData& data, WPARAM key) {
     data.caret = target;
     ShowCaret(hwnd, data);
     InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateScrollBars(hwnd, data);
     return;
   }
   if ((style & LBS_EXTENDEDSEL) && shift && data.anchor < 0) data.anchor = data.caret < 0 ? target : data.caret;
   ClickItem(hwnd, data, target, shift ? MK_SHIFT : 0);
   ShowCaret(hwnd, data);
+  UpdateScrollBars(hwnd, data);
 }
 
 void Paint(HWND hwnd, const ListBoxData& data) {
@@ -310,7 +391,7 @@ void Paint(HWND hwnd, const ListBoxData& data) {
     if (item.selected) StylePainter::FillSolid(hdc, row, GetSysColor(COLOR_HIGHLIGHT));
     SetTextColor(hdc, item.selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : text_color);
     RECT text = row;
-    text.left += 2;
+    text.left += 2 - data.x_offset;
     DrawText(hdc, item.text.c_str(), static_cast<int>(item.text.size()), &text,
              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (data.focused && i == (data.caret < 0 ? 0 : data.caret)) StylePainter::PaintFocusRect(hdc, row);
@@ -324,11 +405,36 @@ LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto state = ControlState<ListBoxData>(hwnd);
   if (!state) return 0;
   ListBoxData& data = *state;
-  if (message >= LB_ADDSTRING && message <= LB_INITSTORAGE) return ItemMessage(hwnd, data, message, wParam, lParam);
+  if (message >= LB_ADDSTRING && message <= LB_INITSTORAGE) {
+    const LRESULT result = ItemMessage(hwnd, data, message, wParam, lParam);
+    switch (message) {
+      case LB_ADDSTRING:
+      case LB_INSERTSTRING:
+      case LB_DELETESTRING:
+      case LB_RESETCONTENT:
+      case LB_SETTOPINDEX:
+      case LB_SETHORIZONTALEXTENT: UpdateScrollBars(hwnd, data);
+    }
+    return result;
+  }
   switch (message) {
+    case WM_CREATE:
+      data.bars = StyleOf(hwnd) & (WS_VSCROLL | WS_HSCROLL);
+      UpdateScrollBars(hwnd, data);
+      return 0;
     case WM_LBUTTONDOWN:
       if (GetFocus() != hwnd) SetFocus(hwnd);
       ClickItem(hwnd, data, data.top + GET_Y_LPARAM(lParam) / kItemHeight, wParam);
+      return 0;
+    case WM_VSCROLL:
+    case WM_HSCROLL: ScrollRequest(hwnd, data, message == WM_VSCROLL, LOWORD(wParam)); return 0;
+    case WM_MOUSEWHEEL:
+      // Three rows a notch, away from the user scrolling up.
+      ScrollTo(hwnd, data, data.top - 3LL * static_cast<short>(HIWORD(wParam)) / WHEEL_DELTA, data.x_offset);
+      return 0;
+    case WM_SIZE:
+      UpdateScrollBars(hwnd, data);
+      ScrollTo(hwnd, data, data.top, data.x_offset);
       return 0;
     case WM_LBUTTONDBLCLK: Notify(hwnd, LBN_DBLCLK); return 0;
     case WM_KEYDOWN: Key(hwnd, data, wParam); return 0;

@@ -1,5 +1,7 @@
 // Scroll bars: where their parts lie, what the state calls keep, and the
 // requests a press on each part sends its owner.
+#include <string>
+
 #include "UiFixture.h"
 
 #include "platform/ui/internal/ScrollBarLayout.h"
@@ -213,6 +215,59 @@ TEST_F(ScrollBarTest, TheControlTellsItsParentWhoItIs) {
   Pump();
   ASSERT_EQ(requests.size(), 2u);
   EXPECT_EQ(requests[0], (Request{parent, WM_HSCROLL, SB_LINERIGHT, 0, reinterpret_cast<LPARAM>(bar)}));
+}
+
+
+TEST_F(ScrollBarTest, AListsBarsFollowItsItemsTopRowAndExtent) {
+  const HWND parent = MakeWindow(WS_POPUP | WS_VISIBLE, nullptr, 0, RECT{0, 0, 300, 200});
+  const auto list_of = [&](DWORD style, int items) {
+    const HWND list = CreateWindowEx(0, "ListBox", "", WS_CHILD | WS_VISIBLE | style, 0, 0, 200, 107, parent,
+                                     nullptr, nullptr);
+    for (int i = 0; i < items; ++i)
+      SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(("item " + std::to_string(i)).c_str()));
+    return list;
+  };
+  const auto info_of = [](HWND list, int bar) {
+    SCROLLINFO info;
+    info.fMask = SIF_ALL;
+    GetScrollInfo(list, bar, &info);
+    return info;
+  };
+  const HWND few = list_of(WS_VSCROLL, 5);
+  EXPECT_FALSE(GetWindowLongPtr(few, GWL_STYLE) & WS_VSCROLL);  // all in view: no bar
+  const HWND kept = list_of(WS_VSCROLL | LBS_DISABLENOSCROLL, 5);
+  EXPECT_TRUE(GetWindowLongPtr(kept, GWL_STYLE) & WS_VSCROLL);
+  const HWND list = list_of(WS_VSCROLL | WS_HSCROLL, 100);
+  const int rows = 107 / 13;  // no horizontal bar until the extent needs one
+  EXPECT_EQ(info_of(list, SB_VERT).nMax, 99);
+  EXPECT_EQ(info_of(list, SB_VERT).nPage, static_cast<UINT>(rows));
+  struct Step {
+    UINT message;
+    WPARAM wParam;
+    int top;
+  } steps[] = {
+      {WM_VSCROLL, SB_LINEDOWN, 1},
+      {WM_VSCROLL, SB_PAGEDOWN, rows},
+      {WM_VSCROLL, SB_BOTTOM, 100 - rows},
+      {WM_VSCROLL, SB_LINEDOWN, 100 - rows},
+      {WM_VSCROLL, SB_TOP, 0},
+  };
+  for (const Step& step : steps) {
+    SendMessage(list, step.message, step.wParam, 0);
+    EXPECT_EQ(SendMessage(list, LB_GETTOPINDEX, 0, 0), step.top) << step.wParam;
+    EXPECT_EQ(info_of(list, SB_VERT).nPos, step.top);
+  }
+  SetFocus(list);
+  InjectKeyPress(VK_END);
+  Pump();
+  EXPECT_EQ(info_of(list, SB_VERT).nPos, 100 - rows);  // the caret's row brought into view moves the bar
+  SendMessage(list, LB_SETHORIZONTALEXTENT, 500, 0);
+  EXPECT_EQ(SendMessage(list, LB_GETHORIZONTALEXTENT, 0, 0), 500);
+  EXPECT_EQ(info_of(list, SB_HORZ).nMax, 499);
+  SendMessage(list, WM_HSCROLL, SB_PAGERIGHT, 0);
+  EXPECT_EQ(info_of(list, SB_HORZ).nPos, 184);  // a page is the client width
+  SendMessage(list, WM_HSCROLL, SB_BOTTOM, 0);
+  EXPECT_EQ(info_of(list, SB_HORZ).nPos, 500 - 184);
 }
 
 }  // namespace
