@@ -51,6 +51,10 @@ class CEdit : public CWnd {
   }
   BOOL SetReadOnly(BOOL read_only = TRUE) const { return static_cast<BOOL>(SendMessage(EM_SETREADONLY, read_only)); }
   BOOL GetModify() const { return static_cast<BOOL>(SendMessage(EM_GETMODIFY)); }
+  int GetFirstVisibleLine() const { return static_cast<int>(SendMessage(EM_GETFIRSTVISIBLELINE)); }
+  void LineScroll(int lines, int chars = 0) const {
+    SendMessage(EM_LINESCROLL, static_cast<WPARAM>(chars), static_cast<LPARAM>(lines));
+  }
   void SetModify(BOOL modified = TRUE) const { SendMessage(EM_SETMODIFY, modified); }
 };
 
@@ -130,6 +134,64 @@ class CProgressCtrl : public CWnd {
   int OffsetPos(int delta) { return static_cast<int>(SendMessage(PBM_DELTAPOS, static_cast<WPARAM>(delta))); }
   int SetStep(int step) { return static_cast<int>(SendMessage(PBM_SETSTEP, static_cast<WPARAM>(step))); }
   int StepIt() { return static_cast<int>(SendMessage(PBM_STEPIT)); }
+};
+
+
+class CScrollBar : public CWnd {
+ public:
+  BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    return CWnd::Create("ScrollBar", "", style, rect, parent, id);
+  }
+  int GetScrollPos() const { return static_cast<int>(SendMessage(SBM_GETPOS)); }
+  int SetScrollPos(int pos, BOOL redraw = TRUE) const {
+    return static_cast<int>(SendMessage(SBM_SETPOS, static_cast<WPARAM>(pos), redraw));
+  }
+  void SetScrollRange(int min, int max, BOOL redraw = TRUE) const {
+    SendMessage(redraw ? SBM_SETRANGEREDRAW : SBM_SETRANGE, static_cast<WPARAM>(min), static_cast<LPARAM>(max));
+  }
+  BOOL SetScrollInfo(const SCROLLINFO& info, BOOL redraw = TRUE) const {
+    SendMessage(SBM_SETSCROLLINFO, redraw, reinterpret_cast<LPARAM>(&info));
+    return TRUE;
+  }
+  BOOL GetScrollInfo(SCROLLINFO& info) const {
+    return static_cast<BOOL>(SendMessage(SBM_GETSCROLLINFO, 0, reinterpret_cast<LPARAM>(&info)));
+  }
+};
+
+class CStatusBarCtrl : public CWnd {
+ public:
+  BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) {
+    return CWnd::Create("msctls_statusbar32", "", style, rect, parent, id);
+  }
+  BOOL SetParts(int count, const int* right_edges) const {
+    return static_cast<BOOL>(SendMessage(SB_SETPARTS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(right_edges)));
+  }
+  int GetParts(int count, int* right_edges) const {
+    return static_cast<int>(SendMessage(SB_GETPARTS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(right_edges)));
+  }
+  BOOL SetText(const char* text, int part, UINT type) const {
+    return static_cast<BOOL>(SendMessage(SB_SETTEXT, static_cast<WPARAM>(part) | type, reinterpret_cast<LPARAM>(text)));
+  }
+  std::string GetText(int part) const {
+    const auto length = LOWORD(static_cast<std::uint64_t>(SendMessage(SB_GETTEXTLENGTH, static_cast<WPARAM>(part))));
+    std::string text(length + 1, '\0');
+    SendMessage(SB_GETTEXT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(text.data()));
+    text.resize(length);
+    return text;
+  }
+  BOOL GetRect(int part, RECT* rect) const {
+    return static_cast<BOOL>(SendMessage(SB_GETRECT, static_cast<WPARAM>(part), reinterpret_cast<LPARAM>(rect)));
+  }
+  BOOL GetBorders(int& horizontal, int& vertical, int& between) const {
+    int borders[3] = {};
+    const auto ok = static_cast<BOOL>(SendMessage(SB_GETBORDERS, 0, reinterpret_cast<LPARAM>(borders)));
+    horizontal = borders[0];
+    vertical = borders[1];
+    between = borders[2];
+    return ok;
+  }
+  void SetMinHeight(int height) const { SendMessage(SB_SETMINHEIGHT, static_cast<WPARAM>(height)); }
+  void SetSimple(BOOL simple = TRUE) const { SendMessage(SB_SIMPLE, simple); }
 };
 
 }  // namespace afx
