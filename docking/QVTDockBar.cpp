@@ -312,6 +312,10 @@ ui::SIZE QVTDockBar::CalcFixedLayout(ui::BOOL, ui::BOOL) {
     m_pLastChanged = nullptr;
     Invalidate();
   }
+  // An empty dock bar still lies along its whole side, so a bar dragged
+  // over that side finds it.
+  if (m_layout.size.cx == 0 && m_layout.size.cy == 0)
+    return horizontal ? ui::SIZE{available, 0} : ui::SIZE{0, available};
   return m_layout.size;
 }
 

@@ -33,9 +33,8 @@ class QVTFrameWnd : public afx::CFrameWnd {
   // A dock bar on every side of `dock_style` that has none yet.
   void EnableDocking(DWORD dock_style, void* extra = nullptr);
 
-  using CFrameWnd::DockControlBar;
-  void DockControlBar(afx::CControlBar* bar, UINT dock_bar_id, const RECT* rect) override;
-  void DockControlBar(afx::CControlBar* bar, afx::CDockBar* dock_bar, const RECT* rect) override;
+  void DockControlBar(afx::CControlBar* bar, UINT dock_bar_id = 0, const RECT* rect = nullptr) override;
+  void DockControlBar(afx::CControlBar* bar, afx::CDockBar* dock_bar, const RECT* rect = nullptr) override;
   void ReDockControlBar(afx::CControlBar* bar, afx::CDockBar* dock_bar, const RECT* rect) override;
   virtual void DockControlBarAt(afx::CControlBar* bar, UINT dock_bar_id, int row, int column, float share,
                                 int size);

@@ -14,10 +14,16 @@ namespace {
 
 RECT RectAt(POINT corner, SIZE size) { return RECT{corner.x, corner.y, corner.x + size.cx, corner.y + size.cy}; }
 
-// Moves `rect` the least distance that puts `point` inside it.
+// Moves `rect` so that `point` lies inside it, a border width in from the
+// nearest edge.
 void AdjustRectangle(RECT& rect, POINT point) {
-  const int dx = point.x < rect.left ? point.x - rect.left : point.x > rect.right ? point.x - rect.right : 0;
-  const int dy = point.y < rect.top ? point.y - rect.top : point.y > rect.bottom ? point.y - rect.bottom : 0;
+  const int bx = ::ui::GetSystemMetrics(SM_CXBORDER), by = ::ui::GetSystemMetrics(SM_CYBORDER);
+  const int dx = point.x < rect.left    ? point.x - rect.left - bx
+                 : point.x >= rect.right ? point.x - rect.right + 1 + bx
+                                         : 0;
+  const int dy = point.y < rect.top      ? point.y - rect.top - by
+                 : point.y >= rect.bottom ? point.y - rect.bottom + 1 + by
+                                          : 0;
   ::ui::OffsetRect(&rect, dx, dy);
 }
 
