@@ -155,7 +155,8 @@ void QVTFrameWnd::FloatControlBar(CControlBar* bar, POINT point, DWORD style) {
     frame->ShowWindow(SW_SHOWNA);
     frame->UpdateWindow();
   }
-  DelayRecalcLayout();
+  // The side the bar left closes up now, not only at the next idle time.
+  RecalcLayout();
   if (qvt) qvt->OnBarEndFloat();
 }
 

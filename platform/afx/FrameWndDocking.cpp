@@ -48,7 +48,8 @@ void CFrameWnd::EnableDocking(DWORD dock_style) {
     if (!(side.style & dock_style & CBRS_ALIGN_ANY) || GetControlBar(side.id)) continue;
     auto* dock_bar = new CDockBar;
     dock_bar->m_bAutoDelete = TRUE;
-    if (!dock_bar->Create(this, side.style | WS_CHILD | WS_VISIBLE, side.id)) delete dock_bar;
+    if (!dock_bar->Create(this, side.style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, side.id))
+      delete dock_bar;
   }
 }
 

@@ -45,7 +45,8 @@ BOOL CMiniDockFrameWnd::Create(CWnd* parent, DWORD bar_style) {
   m_pDockBar->m_pDockSite = site;
   const DWORD side = (bar_style & CBRS_ORIENT_VERT) ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP;
   const BOOL created =
-      m_pDockBar->Create(this, WS_CHILD | WS_VISIBLE | side | (bar_style & CBRS_FLOAT_MULTI), AFX_IDW_DOCKBAR_FLOAT);
+      m_pDockBar->Create(this, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | side | (bar_style & CBRS_FLOAT_MULTI),
+                         AFX_IDW_DOCKBAR_FLOAT);
   m_bBusy = FALSE;
   return created;
 }

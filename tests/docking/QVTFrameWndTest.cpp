@@ -5,6 +5,7 @@
 #include <cairo.h>
 
 #include "docking/QVTFramePlugIn.h"
+#include "platform/afx/Dc.h"
 #include "platform/ui/DeviceContext.h"
 #include "platform/ui/HeadlessHost.h"
 #include "tests/docking/DockingFrameFixture.h"
@@ -157,6 +158,45 @@ TEST_F(QVTFrameWndTest, ADragShowsItsOutlineOnTheDesktopAndTakesItAwayAtTheEnd) 
   EXPECT_EQ(OverlayPixels(RECT{0, 0, 1024, 768}), 0);
   EXPECT_EQ(output->m_pDockBar, DockBar(AFX_IDW_DOCKBAR_LEFT));
   GetHeadlessHost().DumpScreenPng(dir + "/docked-left.png");
+}
+
+// A bar that paints itself in one colour, to see where its pixels end up.
+class YellowBar : public QVTControlBar {
+ public:
+  void DoPaint(CDC* dc) override {
+    RECT client;
+    GetClientRect(&client);
+    dc->FillSolidRect(&client, RGB(255, 255, 0));
+  }
+};
+
+TEST_F(QVTFrameWndTest, AFloatingFrameShowsItsBarInsideWithItsPixels) {
+  auto* bar = new YellowBar;
+  bar->m_bAutoDelete = TRUE;
+  ASSERT_TRUE(bar->Create(frame, "Yellow", WS_CHILD | WS_VISIBLE | CBRS_SIZE_DYNAMIC | CBRS_BOTTOM,
+                          QVT_BARSTYLE_SIZABLE, kNotesBarId));
+  bar->EnableDocking(CBRS_ALIGN_ANY);
+  frame->DockControlBar(bar);
+  frame->RecalcLayout();
+  Pump();
+  frame->FloatControlBar(bar, POINT{300, 200});
+  Pump();
+  const HWND floating = FloatingFrameOf(bar);
+  ASSERT_NE(floating, nullptr);
+  // The bar fills the frame's client area.
+  RECT client;
+  GetClientRect(floating, &client);
+  ClientToScreen(floating, reinterpret_cast<POINT*>(&client.left));
+  ClientToScreen(floating, reinterpret_cast<POINT*>(&client.right));
+  EXPECT_EQ(ScreenRect(bar), client);
+  const std::string path = std::string(BRIVEN_TEST_BINARY_DIR) + "/floating-frame.png";
+  ASSERT_TRUE(GetHeadlessHost().DumpScreenPng(path));
+  cairo_surface_t* screen = cairo_image_surface_create_from_png(path.c_str());
+  ASSERT_EQ(cairo_surface_status(screen), CAIRO_STATUS_SUCCESS);
+  const POINT centre = Centre(client);
+  const auto* row = cairo_image_surface_get_data(screen) + centre.y * cairo_image_surface_get_stride(screen);
+  EXPECT_EQ(reinterpret_cast<const std::uint32_t*>(row)[centre.x] & 0xFFFFFF, 0xFFFF00u);
+  cairo_surface_destroy(screen);
 }
 
 }  // namespace
