@@ -1,6 +1,7 @@
 #include "docking/QVTControlBar.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "docking/QVTDockContext.h"
 #include "platform/afx/Dc.h"
@@ -41,6 +42,30 @@ std::string StringOr(UINT id, const char* fallback) {
 }
 
 }  // namespace
+
+BOOL QVTControlBar::IsBarIDFree(const CFrameWnd* frame, UINT id) {
+  if (id == 0) return FALSE;
+  for (const CControlBar* bar : frame->GetControlBars())
+    if (!bar->IsDockBar() && bar->m_hWnd && static_cast<UINT>(bar->GetDlgCtrlID()) == id) return FALSE;
+  return TRUE;
+}
+
+UINT QVTControlBar::FindFreeBarID(const CFrameWnd* frame, UINT first) {
+  for (UINT id = first; id < first + 1000; ++id)
+    if (IsBarIDFree(frame, id)) return id;
+  return 0;
+}
+
+BOOL QVTControlBar::HasUniqueBarIDs(const CFrameWnd* frame) {
+  std::vector<UINT> ids;
+  for (const CControlBar* bar : frame->GetControlBars()) {
+    if (bar->IsDockBar() || !bar->m_hWnd) continue;
+    const UINT id = static_cast<UINT>(bar->GetDlgCtrlID());
+    if (std::find(ids.begin(), ids.end(), id) != ids.end()) return FALSE;
+    ids.push_back(id);
+  }
+  return TRUE;
+}
 
 void QVTControlBar::SetMenuTracker(MenuTracker tracker) { Tracker() = std::move(tracker); }
 

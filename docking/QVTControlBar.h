@@ -81,6 +81,13 @@ class QVTControlBar : public afx::CControlBar {
   virtual void OnBarEndFloat() {}
   virtual BOOL QueryCanClose() { return TRUE; }
 
+  // Bar ids of a frame. The first id from `first` up that no bar uses,
+  // trying 1000 ids (0 when all are taken); whether no two bars other than
+  // dock bars share an id; whether `id` is non-zero and free.
+  static UINT FindFreeBarID(const CFrameWnd* frame, UINT first);
+  static BOOL HasUniqueBarIDs(const CFrameWnd* frame);
+  static BOOL IsBarIDFree(const CFrameWnd* frame, UINT id);
+
   // The popup menu tracker the context menu uses (the window system's
   // TrackPopupMenu); tests put a scripted choice in its place. It answers
   // the chosen command, 0 for none.

@@ -123,3 +123,42 @@ TEST_F(ControlBarBehaviourTest, AToolbarsThinFloatingFrameIsNotResized) {
 
 }  // namespace
 }  // namespace docking::test
+
+namespace docking::test {
+namespace {
+
+using namespace ui;
+
+class BarIdTest : public DockingFrameFixture {};
+
+TEST_F(BarIdTest, FreeIdsAreThoseNoBarButADockBarUses) {
+  const struct {
+    UINT first;
+    UINT expected;
+  } cases[] = {
+      {kOutputBarId, kOutputBarId + 3},       // the three sample bars are taken
+      {kToolBarId, kToolBarId + 1},
+      {afx::AFX_IDW_DOCKBAR_TOP, afx::AFX_IDW_DOCKBAR_TOP},  // dock bars do not count
+      {1, 1},
+  };
+  for (const auto& c : cases) EXPECT_EQ(QVTControlBar::FindFreeBarID(frame, c.first), c.expected) << c.first;
+  EXPECT_FALSE(QVTControlBar::IsBarIDFree(frame, 0));
+  EXPECT_FALSE(QVTControlBar::IsBarIDFree(frame, kFilesBarId));
+  EXPECT_TRUE(QVTControlBar::HasUniqueBarIDs(frame));
+  files->SetDlgCtrlID(static_cast<int>(kOutputBarId));
+  EXPECT_FALSE(QVTControlBar::HasUniqueBarIDs(frame));
+}
+
+TEST_F(BarIdTest, AThousandTakenIdsLeaveNone) {
+  std::vector<QVTControlBar*> bars;
+  for (UINT id = 0x100; id < 0x100 + 1000; ++id) {
+    auto* bar = new QVTControlBar;
+    bar->m_bAutoDelete = TRUE;
+    ASSERT_TRUE(bar->Create(frame, "", WS_CHILD, 0, id));
+  }
+  EXPECT_EQ(QVTControlBar::FindFreeBarID(frame, 0x100), 0u);
+  EXPECT_EQ(QVTControlBar::FindFreeBarID(frame, 0x101), 0x100u + 1000u);
+}
+
+}  // namespace
+}  // namespace docking::test

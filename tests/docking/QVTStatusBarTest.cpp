@@ -16,13 +16,27 @@ using namespace afx;
 constexpr UINT kHexIndicator = 0xE710;
 constexpr UINT kConvertingIndicator = 0xE711;
 
+// A frame whose update handler greys the converting indicator and gives
+// the other one a text.
+class IndicatorFrame : public QVTFrameWnd {
+ public:
+  void OnUpdateConverting(CCmdUI* state) { state->Enable(FALSE); }
+  void OnUpdateHex(CCmdUI* state) { state->SetText(" D "); }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(IndicatorFrame, QVTFrameWnd)
+  ON_UPDATE_COMMAND_UI(kConvertingIndicator, OnUpdateConverting)
+  ON_UPDATE_COMMAND_UI(kHexIndicator, OnUpdateHex)
+END_MESSAGE_MAP()
+
 class QVTStatusBarTest : public afx::test::AfxFixture {
  protected:
   void SetUp() override {
     AfxFixture::SetUp();
     RegisterStringResource(kHexIndicator, " H ");
     RegisterStringResource(kConvertingIndicator, " CONVERTING... ");
-    frame = new QVTFrameWnd;
+    frame = new IndicatorFrame;
     ASSERT_TRUE(frame->Create(nullptr, "Status", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{100, 60, 900, 660}));
     frame_hwnd = frame->m_hWnd;
     status = new QVTStatusBar;
@@ -77,6 +91,14 @@ TEST_F(QVTStatusBarTest, TheMessagePaneStretchesAndTheIndicatorsAreAsWideAsTheir
   status->GetClientRect(&client);
   ASSERT_TRUE(status->HasSizeGrip());
   EXPECT_LE(edges[2], client.right - GetSystemMetrics(SM_CXVSCROLL));
+}
+
+TEST_F(QVTStatusBarTest, IdleUpdatesReachThePanesThroughTheFramesHandlers) {
+  status->SendMessage(WM_IDLEUPDATECMDUI, TRUE, 0);
+  EXPECT_EQ(status->PartText(1), " D ");
+  EXPECT_TRUE(status->GetPaneStyle(2) & QVTStatusPaneLayout::SBPS_DISABLED);
+  EXPECT_EQ(status->PartText(2), "");  // a disabled pane shows no text
+  EXPECT_EQ(status->GetPaneText(2), " CONVERTING... ");
 }
 
 TEST_F(QVTStatusBarTest, TheBarLiesAlongTheBottomOfTheClientArea) {
