@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "docking/QVTDockBar.h"
 #include "docking/QVTDockContext.h"
 #include "platform/afx/Dc.h"
 #include "platform/afx/DockBar.h"
@@ -147,23 +148,42 @@ void QVTControlBar::GetInsideRect(RECT& rect) const {
 
 afx::CDockContext* QVTControlBar::NewDockContext() { return new QVTDockContext(this); }
 
-RECT QVTControlBar::CloseButtonRect() const {
-  if (!(m_dwExStyle & QVT_BARSTYLE_GRIPPER) || !(m_dwExStyle & QVT_BARSTYLE_CLOSE_BUTTON) || IsFloating())
-    return RECT{};
+RECT QVTControlBar::GripperButtonRect(int slot) const {
   RECT client;
   GetClientRect(&client);
   const int margin = QVTBarInsideRect::kGripperEndMargin;
-  // A square at the start of the gripper strip.
+  // Squares from the start of the gripper strip: down a horizontal row's
+  // gripper, leftwards along a vertical row's.
   if (m_dwStyle & afx::CBRS_ORIENT_HORZ) {
     const int left = std::max<LONG>(0, client.left + 1 + 4 - 2);
     const int right = client.left + 1 + QVTBarInsideRect::kGripperSize - 6 + 2;
-    const int top = client.top + 1 + margin;
-    return RECT{left, top, right, top + (right - left)};
+    const int size = right - left;
+    const int top = client.top + 1 + margin + slot * (size + 2);
+    return RECT{left, top, right, top + size};
   }
   const int top = std::max<LONG>(0, client.top + 1 + 4 - 2);
   const int bottom = client.top + 1 + QVTBarInsideRect::kGripperSize - 6 + 2;
-  const int right = client.right - 1 - margin;
-  return RECT{right - (bottom - top), top, right, bottom};
+  const int size = bottom - top;
+  const int right = client.right - 1 - margin - slot * (size + 2);
+  return RECT{right - size, top, right, bottom};
+}
+
+RECT QVTControlBar::CloseButtonRect() const {
+  if (!(m_dwExStyle & QVT_BARSTYLE_GRIPPER) || !(m_dwExStyle & QVT_BARSTYLE_CLOSE_BUTTON) || IsFloating())
+    return RECT{};
+  return GripperButtonRect(0);
+}
+
+RECT QVTControlBar::ExpandButtonRect() const {
+  if (!(m_dwExStyle & QVT_BARSTYLE_GRIPPER) || !(m_dwExStyle & QVT_BARSTYLE_EXPAND_BUTTON) || IsFloating())
+    return RECT{};
+  return GripperButtonRect((m_dwExStyle & QVT_BARSTYLE_CLOSE_BUTTON) ? 1 : 0);
+}
+
+void QVTControlBar::UpdateExpandState() {
+  const auto* dock_bar = dynamic_cast<const QVTDockBar*>(m_pDockBar);
+  m_bNotExpanded = !(dock_bar && dock_bar->IsBarExpanded(this));
+  m_bExpandEnabled = dock_bar && !dock_bar->IsBarAloneInRow(this);
 }
 
 void QVTControlBar::DrawGripper(CDC* dc, const RECT& client) {
@@ -178,6 +198,18 @@ void QVTControlBar::DrawGripper(CDC* dc, const RECT& client) {
     dc->DrawFrameControl(&close, ui::DFC_CAPTION, ui::DFCS_CAPTIONCLOSE | (m_bClosePressed ? ui::DFCS_PUSHED : 0));
     if (horizontal) strip.top = close.bottom + 2 - margin;
     else strip.right = close.left - 2 + margin;
+  }
+  RECT expand = ExpandButtonRect();
+  if (!ui::IsRectEmpty(&expand)) {
+    UpdateExpandState();
+    UINT arrow = horizontal ? (m_bNotExpanded ? DFCS_SCROLLRIGHT : DFCS_SCROLLLEFT)
+                            : (m_bNotExpanded ? DFCS_SCROLLDOWN : DFCS_SCROLLUP);
+    if (!m_bExpandEnabled) arrow |= DFCS_INACTIVE;
+    else if (m_bExpandPressed) arrow |= DFCS_PUSHED;
+    RECT face{expand.left - 1, expand.top - 1, expand.right, expand.bottom};
+    dc->DrawFrameControl(&face, DFC_SCROLL, arrow);
+    if (horizontal) strip.top = expand.bottom + 2 - margin;
+    else strip.right = expand.left - 2 + margin;
   }
   if (horizontal) {
     const int top = strip.top + margin, height = strip.bottom - margin - top;
@@ -221,8 +253,18 @@ void QVTControlBar::OnLButtonDown(UINT flags, POINT point) {
     }
     return;
   }
-  if (m_bClosePressed) {
-    m_bClosePressed = FALSE;
+  RECT expand = ExpandButtonRect();
+  if (!ui::IsRectEmpty(&expand) && ui::PtInRect(&expand, point)) {
+    UpdateExpandState();
+    if (m_bExpandEnabled && QueryCanExpand()) {
+      m_bExpandPressed = TRUE;
+      Invalidate(FALSE);
+      ui::SetCapture(m_hWnd);
+    }
+    return;
+  }
+  if (m_bClosePressed || m_bExpandPressed) {
+    m_bClosePressed = m_bExpandPressed = FALSE;
     Invalidate(FALSE);
   }
   const CFrameWnd* frame = GetParentFrame();
@@ -243,12 +285,22 @@ void QVTControlBar::OnLButtonUp(UINT, POINT point) {
     if (ui::PtInRect(&close, point)) SendMessage(ui::WM_COMMAND, ID_QVT_HIDE_BAR, 0);
     return;
   }
+  if (m_bExpandPressed) {
+    m_bExpandPressed = FALSE;
+    Invalidate(FALSE);
+    RECT expand = ExpandButtonRect();
+    if (ui::PtInRect(&expand, point)) {
+      if (auto* dock_bar = dynamic_cast<QVTDockBar*>(m_pDockBar)) dock_bar->ExpandBar(this, m_bNotExpanded ? 1 : 2);
+    }
+    return;
+  }
   Default();
 }
 
 void QVTControlBar::OnLButtonDblClk(UINT flags, POINT point) {
-  RECT close = CloseButtonRect();
+  RECT close = CloseButtonRect(), expand = ExpandButtonRect();
   if (!ui::IsRectEmpty(&close) && ui::PtInRect(&close, point)) return;
+  if (!ui::IsRectEmpty(&expand) && ui::PtInRect(&expand, point)) return;
   CControlBar::OnLButtonDblClk(flags, point);
 }
 

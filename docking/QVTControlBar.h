@@ -38,6 +38,7 @@ constexpr DWORD QVT_BARSTYLE_CONTEXTMENU = 0x1;
 constexpr DWORD QVT_BARSTYLE_DARK_BORDERS = 0x8;
 constexpr DWORD QVT_BARSTYLE_FILL_CHILD = 0x40;
 constexpr DWORD QVT_BARSTYLE_CLOSE_BUTTON = 0x400;
+constexpr DWORD QVT_BARSTYLE_EXPAND_BUTTON = 0x800;
 
 // The context menu's commands.
 constexpr UINT ID_QVT_ALLOW_DOCKING = 43040;
@@ -80,6 +81,16 @@ class QVTControlBar : public afx::CControlBar {
   virtual void OnBarBeginFloat() {}
   virtual void OnBarEndFloat() {}
   virtual BOOL QueryCanClose() { return TRUE; }
+  virtual BOOL QueryCanExpand() { return TRUE; }
+  // Asks the dock bar whether the bar has its row (the button then offers
+  // to contract) and whether there is anything to expand over.
+  void UpdateExpandState();
+  // Where the gripper's close and expand buttons are (client coordinates);
+  // empty when the bar shows none.
+  RECT CloseButtonRect() const;
+  RECT ExpandButtonRect() const;
+  BOOL IsExpandEnabled() const { return m_bExpandEnabled; }
+  BOOL OffersExpand() const { return m_bNotExpanded; }
 
   // Bar ids of a frame. The first id from `first` up that no bar uses,
   // trying 1000 ids (0 when all are taken); whether no two bars other than
@@ -109,15 +120,17 @@ class QVTControlBar : public afx::CControlBar {
   void OnHideBar();
 
  protected:
-  // Where the gripper's close button is now (client coordinates); empty
-  // when the bar shows none.
-  RECT CloseButtonRect() const;
+  // The square of the gripper's `slot`-th button.
+  RECT GripperButtonRect(int slot) const;
   void DrawGripper(CDC* dc, const RECT& rect);
   LRESULT OnContextMenuMessage(ui::WPARAM wParam, ui::LPARAM lParam);
 
   DWORD m_dwExStyle = 0;
   float m_fPctWidth = 1.0f;
   BOOL m_bClosePressed = FALSE;
+  BOOL m_bExpandPressed = FALSE;
+  BOOL m_bExpandEnabled = TRUE;
+  BOOL m_bNotExpanded = TRUE;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -184,6 +184,8 @@ int QVTDockBar::AvailableLength() const {
   return std::max<int>(0, horizontal ? client.right : client.bottom);
 }
 
+int QVTDockBar::RowLength() const { return m_nAvailable > 0 ? m_nAvailable : AvailableLength(); }
+
 std::vector<QVTDockRowLayout::Row> QVTDockBar::CollectRows(int available) {
   const bool horizontal = IsHorizontalSide();
   const float minimum = QVTRowProportions::UpdateMinProportion(available);
@@ -356,6 +358,24 @@ void QVTDockBar::OnBarShown(CControlBar* bar) {
   RequestLayout();
 }
 
+bool QVTDockBar::IsBarExpanded(const CControlBar* bar) const {
+  const std::vector<QVTDockArray::Bar> row = m_array.GetRowBars(const_cast<CControlBar*>(bar));
+  std::vector<QVTRowShare> shares;
+  int index = -1;
+  for (std::size_t i = 0; i < row.size(); ++i) {
+    QVTControlBar* qvt = AsQVT(BarOf(row[i]));
+    shares.push_back({qvt ? qvt->GetPctWidth() : 1.0f, BarOf(row[i])->IsVisible() != 0, qvt && qvt->IsSizable()});
+    if (row[i] == bar) index = static_cast<int>(i);
+  }
+  return index >= 0 && QVTRowProportions::IsBarExpanded(shares, index, QVTRowProportions::UpdateMinProportion(RowLength()));
+}
+
+bool QVTDockBar::IsBarAloneInRow(const CControlBar* bar) const {
+  for (QVTDockArray::Bar other : m_array.GetRowBars(const_cast<CControlBar*>(bar)))
+    if (other != bar && BarOf(other)->IsVisible()) return false;
+  return true;
+}
+
 void QVTDockBar::ExpandBar(CControlBar* bar, int mode) {
   const std::vector<QVTDockArray::Bar> row = m_array.GetRowBars(bar);
   std::vector<QVTRowShare> shares;
@@ -367,7 +387,7 @@ void QVTDockBar::ExpandBar(CControlBar* bar, int mode) {
   }
   if (index < 0) return;
   QVTRowProportions::ExpandBar(shares, index, mode == 1 ? QVTRowProportions::kExpand : QVTRowProportions::kContract,
-                               QVTRowProportions::UpdateMinProportion(AvailableLength()));
+                               QVTRowProportions::UpdateMinProportion(RowLength()));
   for (std::size_t i = 0; i < row.size(); ++i)
     if (QVTControlBar* qvt = AsQVT(BarOf(row[i]))) qvt->SetPctWidth(shares[i].proportion);
   if (m_pDockSite) m_pDockSite->RecalcLayout();

@@ -36,6 +36,10 @@ class QVTDockBar : public afx::CDockBar {
   // The bar whose share the next layout honours (docked or shown last).
   void SetLastChangedBar(afx::CControlBar* bar) { m_pLastChanged = bar; }
   void OnBarShown(afx::CControlBar* bar);
+  // Whether the bar has its row to itself but the others' minimum shares,
+  // and whether no other visible bar shares its row.
+  bool IsBarExpanded(const afx::CControlBar* bar) const;
+  bool IsBarAloneInRow(const afx::CControlBar* bar) const;
   // Expand (1) gives the bar its row, contract (2) gives all bars equal shares.
   void ExpandBar(afx::CControlBar* bar, int mode);
 
@@ -67,6 +71,8 @@ class QVTDockBar : public afx::CDockBar {
   };
   static afx::CControlBar* BarOf(QVTDockArray::Bar bar) { return static_cast<afx::CControlBar*>(bar); }
   int AvailableLength() const;
+  // The length of the rows at the last layout.
+  int RowLength() const;
   // The rows of the array as the layout reads them; shares are normalised
   // on the way.
   std::vector<QVTDockRowLayout::Row> CollectRows(int available);

@@ -139,3 +139,56 @@ TEST_F(DockBarSplitterTest, TheCursorOverASplitterShowsItsDirection) {
 
 }  // namespace
 }  // namespace docking::test
+
+namespace docking::test {
+namespace {
+
+using namespace ui;
+
+class ExpandButtonTest : public DockBarSplitterTest {
+ protected:
+  void SetUp() override {
+    DockBarSplitterTest::SetUp();
+    files->ModifyBarStyleEx(0, QVT_BARSTYLE_OWN_BORDERS | QVT_BARSTYLE_GRIPPER | QVT_BARSTYLE_CLOSE_BUTTON |
+                                   QVT_BARSTYLE_EXPAND_BUTTON);
+    frame->RecalcLayout();
+    Pump();
+  }
+  void ClickExpand() {
+    RECT button = files->ExpandButtonRect();
+    ASSERT_FALSE(IsRectEmpty(&button));
+    POINT at = Centre(button);
+    ClientToScreen(files->m_hWnd, &at);
+    clock.Advance(1000);
+    InjectClick(at);
+    Pump();
+  }
+};
+
+TEST_F(ExpandButtonTest, ExpandGivesTheBarItsRowAndContractSharesItEqually) {
+  files->UpdateExpandState();
+  EXPECT_TRUE(files->IsExpandEnabled());
+  EXPECT_TRUE(files->OffersExpand());
+  ClickExpand();
+  EXPECT_TRUE(right->IsBarExpanded(files));
+  EXPECT_GT(Height(files), 300);
+  EXPECT_GE(Height(notes), 18);
+  files->UpdateExpandState();
+  EXPECT_FALSE(files->OffersExpand());
+  ClickExpand();
+  EXPECT_FALSE(right->IsBarExpanded(files));
+  EXPECT_LE(std::abs(Height(files) - Height(notes)), 1);
+}
+
+TEST_F(ExpandButtonTest, ABarAloneInItsRowHasNothingToExpandOver) {
+  frame->ShowControlBar(notes, FALSE, FALSE);
+  const int before = Height(files);
+  files->UpdateExpandState();
+  EXPECT_FALSE(files->IsExpandEnabled());
+  ClickExpand();
+  EXPECT_EQ(Height(files), before);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+}  // namespace
+}  // namespace docking::test
