@@ -145,7 +145,6 @@ void QVTFrameWnd::FloatControlBar(CControlBar* bar, POINT point, DWORD style) {
   }
   CMiniDockFrameWnd* frame = CreateFloatingFrame(style);
   if (!frame) return;
-  if (!::ui::GetWindow(frame->m_hWnd, GW_OWNER)) ::ui::SetWindowLongPtr(frame->m_hWnd, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(m_hWnd));
   frame->GetDockBar()->DockControlBar(bar, nullptr);
   // A sizable bar floats in a frame the user can resize; toolbars keep
   // the thin frame.
