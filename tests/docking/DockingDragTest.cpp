@@ -134,6 +134,23 @@ TEST_F(DockingDragTest, AFloatingBarReleasedNearItsStartDoesNotMove) {
   EXPECT_NEAR(after.top - before.top, 30, 2);
 }
 
+TEST_F(DockingDragTest, AToolbarLikeBarDraggedToTheLeftStandsThereAtItsVerticalSizeWhereItWasDropped) {
+  const RECT client = ClientOnScreen();
+  const POINT grab = Centre(ScreenRect(tools));
+  const POINT drop{client.left + 3, client.top + 220};
+  Gesture(grab, drop, During::kNothing);
+  ASSERT_EQ(tools->m_pDockBar, DockBar(AFX_IDW_DOCKBAR_LEFT));
+  const RECT docked = ScreenRect(tools);
+  // A toolbar row has no splitter and no edge; the bar keeps the place
+  // along the side where it was dropped, and the mouse is on it.
+  EXPECT_EQ(docked.left, client.left);
+  EXPECT_EQ(docked.right - docked.left, 28);
+  EXPECT_EQ(docked.bottom - docked.top, 200);
+  EXPECT_TRUE(PtInRect(&docked, drop)) << Describe(docked);
+  // The top dock bar is empty now: the sizable bar on the right starts at the top.
+  EXPECT_EQ(ScreenRect(files).top, client.top);
+}
+
 TEST_F(DockingDragTest, AToolbarLikeBarFloatsInAThinFrameAtLeastAsWideAsTheMinimum) {
   frame->FloatControlBar(tools, POINT{300, 200});
   Pump();
