@@ -56,6 +56,11 @@ ui::RECT QVTDockBar::BarsView::BarRect(QVTDockArray::Bar bar) const {
 
 QVTDockBar::QVTDockBar(ui::BOOL floating) : CDockBar(floating) {}
 
+QVTDockBar::~QVTDockBar() {
+  for (const QVTDockArray::Entry& entry : m_array.Entries())
+    if (entry.IsBar() && BarOf(entry.bar)->m_pDockBar == this) BarOf(entry.bar)->m_pDockBar = nullptr;
+}
+
 QVTDockSide QVTDockBar::Side() const {
   if (m_dwStyle & CBRS_ALIGN_BOTTOM) return QVTDockSide::kBottom;
   if (m_dwStyle & CBRS_ALIGN_LEFT) return QVTDockSide::kLeft;

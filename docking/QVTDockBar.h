@@ -19,6 +19,8 @@ class QVTDockBar : public afx::CDockBar {
   DECLARE_DYNAMIC(QVTDockBar)
  public:
   explicit QVTDockBar(ui::BOOL floating = ui::FALSE);
+  // Bars that outlive the dock bar forget it.
+  ~QVTDockBar() override;
 
   void DockControlBar(afx::CControlBar* bar, const ui::RECT* rect = nullptr) override;
   void ReDockControlBar(afx::CControlBar* bar, const ui::RECT* rect = nullptr) override;

@@ -17,6 +17,11 @@ CDockBar::CDockBar(BOOL floating) : m_bFloating(floating) {
   m_cxLeftBorder = m_cxRightBorder = m_cyTopBorder = m_cyBottomBorder = 0;
 }
 
+CDockBar::~CDockBar() {
+  for (CControlBar* bar : m_arrBars)
+    if (bar->m_pDockBar == this) bar->m_pDockBar = nullptr;
+}
+
 BOOL CDockBar::Create(CWnd* parent, DWORD style, UINT id) {
   m_dwStyle = style & CBRS_ALL;
   return CreateBar(0, nullptr, nullptr, style & ~CBRS_ALL & 0xFFFF0000, RECT{0, 0, 0, 0}, parent, id);

@@ -14,6 +14,8 @@ class CDockBar : public CControlBar {
   DECLARE_DYNAMIC(CDockBar)
  public:
   explicit CDockBar(BOOL floating = FALSE);
+  // Bars that outlive the dock bar forget it.
+  ~CDockBar() override;
 
   // `style` carries the side (CBRS_ALIGN_...) and the border toward the
   // client area.

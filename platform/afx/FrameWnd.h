@@ -22,6 +22,8 @@ class CFrameWnd : public CWnd {
   DECLARE_DYNCREATE(CFrameWnd)
  public:
   CFrameWnd() = default;
+  // Bars that outlive the frame forget it.
+  ~CFrameWnd() override;
 
   // Creates the frame with the title of string `resource_id` (its text up
   // to the first "\n") and its accelerator table.

@@ -26,6 +26,11 @@ constexpr SideEntry kSides[] = {
 
 }  // namespace
 
+CFrameWnd::~CFrameWnd() {
+  for (CControlBar* bar : m_listControlBars)
+    if (bar->m_pDockSite == this) bar->m_pDockSite = nullptr;
+}
+
 void CFrameWnd::AddControlBar(CControlBar* bar) {
   if (std::find(m_listControlBars.begin(), m_listControlBars.end(), bar) == m_listControlBars.end())
     m_listControlBars.push_back(bar);

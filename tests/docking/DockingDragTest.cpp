@@ -272,3 +272,28 @@ TEST_F(DockingDragTest, AlignmentBitsThatNameNoSideDockNowhere) {
 
 }  // namespace
 }  // namespace docking::test
+
+namespace docking::test {
+namespace {
+
+using namespace ui;
+
+// A bar kept as a member of a longer-lived object, as a frame's own status
+// bar or toolbar is: its frame and dock bar go first.
+TEST_F(DockingDragTest, ABarThatOutlivesItsFrameAndDockBarForgetsThem) {
+  auto* kept = new QVTControlBar;
+  ASSERT_TRUE(kept->Create(frame, "Kept", WS_CHILD | WS_VISIBLE | afx::CBRS_SIZE_DYNAMIC | afx::CBRS_TOP,
+                           QVT_BARSTYLE_SIZABLE, kNotesBarId));
+  kept->EnableDocking(afx::CBRS_ALIGN_ANY);
+  frame->DockControlBar(kept);
+  frame->FloatControlBar(files, POINT{300, 300});
+  Pump();
+  DestroyWindow(frame_hwnd);
+  Pump();
+  EXPECT_EQ(kept->m_pDockBar, nullptr);
+  EXPECT_EQ(kept->m_pDockSite, nullptr);
+  delete kept;  // touches neither
+}
+
+}  // namespace
+}  // namespace docking::test
