@@ -1,5 +1,9 @@
 #include "platform/afx/FrameWnd.h"
 
+#include <algorithm>
+
+#include "platform/afx/ControlBar.h"
+
 #include "platform/afx/CmdUI.h"
 #include "platform/afx/CreateContext.h"
 #include "platform/afx/Document.h"
@@ -74,13 +78,12 @@ CWnd* CFrameWnd::CreateView(CCreateContext* context, UINT id) {
 }
 
 void CFrameWnd::RecalcLayout(BOOL) {
-  // The view fills the client area; bars claim their edges first once the
-  // docking frame adds them.
-  if (const HWND pane = ::ui::GetDlgItem(m_hWnd, static_cast<int>(AFX_IDW_PANE_FIRST))) {
-    RECT client;
-    GetClientRect(&client);
-    ::ui::MoveWindow(pane, 0, 0, client.right, client.bottom, TRUE);
-  }
+  // The bars claim their edges first; the view fills what they leave.
+  if (m_bInRecalcLayout || !m_hWnd) return;
+  m_bInRecalcLayout = TRUE;
+  m_nIdleFlags &= ~(idleLayout | idleNotify);
+  RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST);
+  m_bInRecalcLayout = FALSE;
 }
 
 void CFrameWnd::OnSize(UINT kind, int, int) {
@@ -201,8 +204,19 @@ void CFrameWnd::OnInitMenuPopup(CMenu* popup, UINT, BOOL system_menu) {
   }
 }
 
-LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM) {
+LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam) {
   OnUpdateFrameTitle(TRUE);
+  RecalcLayoutIfPending();
+  // Floating bars are not the frame's descendants; their frames update them.
+  std::vector<HWND> floating;
+  for (CControlBar* bar : m_listControlBars) {
+    if (bar->IsDockBar() || !bar->IsFloating()) continue;
+    const HWND frame = ::ui::GetAncestor(bar->m_hWnd, GA_ROOT);
+    if (frame && frame != m_hWnd && std::find(floating.begin(), floating.end(), frame) == floating.end())
+      floating.push_back(frame);
+  }
+  for (HWND frame : floating)
+    if (::ui::IsWindow(frame) && ::ui::IsWindowVisible(frame)) ::ui::SendMessage(frame, WM_IDLEUPDATECMDUI, wParam, lParam);
   return 0;
 }
 

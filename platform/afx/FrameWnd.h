@@ -5,18 +5,25 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "platform/afx/ControlBarStyles.h"
 #include "platform/afx/Wnd.h"
 
 namespace afx {
 
+class CControlBar;
+class CDockBar;
 class CDocument;
+class CMiniDockFrameWnd;
 class CView;
 
 class CFrameWnd : public CWnd {
   DECLARE_DYNCREATE(CFrameWnd)
  public:
   CFrameWnd() = default;
+  // Bars that outlive the frame forget it.
+  ~CFrameWnd() override;
 
   // Creates the frame with the title of string `resource_id` (its text up
   // to the first "\n") and its accelerator table.
@@ -59,6 +66,38 @@ class CFrameWnd : public CWnd {
 
   HACCEL m_hAccelTable = nullptr;
   UINT m_nIDHelp = 0;
+
+  // Docking (FrameWndDocking.cpp). The frame keeps a list of its control
+  // bars, floating ones included; dock bars are bars of the list too.
+  // Creates a dock bar on each side of `dock_style` that has none yet.
+  void EnableDocking(DWORD dock_style);
+  // Docks into the dock bar of that id (0: the bar's own side) at `rect`
+  // (screen coordinates; null: after the last row).
+  virtual void DockControlBar(CControlBar* bar, UINT dock_bar_id = 0, const RECT* rect = nullptr);
+  virtual void DockControlBar(CControlBar* bar, CDockBar* dock_bar, const RECT* rect = nullptr);
+  // Docks where the bar was last docked: its place in the dock bar when the
+  // dock bar remembers it, else at `rect`.
+  virtual void ReDockControlBar(CControlBar* bar, CDockBar* dock_bar, const RECT* rect = nullptr);
+  // Floats the bar in a floating frame with its top-left at `point` (screen).
+  virtual void FloatControlBar(CControlBar* bar, POINT point, DWORD style = CBRS_ALIGN_TOP);
+  virtual void ShowControlBar(CControlBar* bar, BOOL show, BOOL delay);
+  // The alignment of the first dock bar on a side of `dock_style` that
+  // `rect` (screen) touches, and that dock bar; 0 when none.
+  DWORD CanDock(RECT rect, DWORD dock_style, CDockBar** dock_bar = nullptr);
+  CControlBar* GetControlBar(UINT id) const;
+  void AddControlBar(CControlBar* bar);
+  void RemoveControlBar(CControlBar* bar);
+  const std::vector<CControlBar*>& GetControlBars() const { return m_listControlBars; }
+  virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD style);
+  // Asks for a layout at the next idle time instead of now.
+  void DelayRecalcLayout(BOOL notify = TRUE) { m_nIdleFlags |= idleLayout | (notify ? idleNotify : 0); }
+  // Lays out now when a layout is pending.
+  void RecalcLayoutIfPending();
+
+  std::vector<CControlBar*> m_listControlBars;
+  const CRuntimeClass* m_pFloatingFrameClass = nullptr;
+  UINT m_nIdleFlags = 0;
+  BOOL m_bInRecalcLayout = FALSE;
 
  protected:
   virtual BOOL OnCreateClient(CREATESTRUCT* create, CCreateContext* context);

@@ -130,6 +130,13 @@ class CWnd : public CCmdTarget {
   }
   BOOL KillTimer(UINT_PTR id) const { return ::ui::KillTimer(m_hWnd, id); }
 
+  // Frame layout: every child with an id in [first, last] takes its edge
+  // of the client area (WM_SIZEPARENT) and the child `left_over` gets the
+  // rest. reposQuery only computes what is left, into `rect_param`.
+  enum RepositionFlags : UINT { reposDefault = 0, reposQuery = 1, reposExtra = 2 };
+  void RepositionBars(UINT first, UINT last, UINT left_over, UINT flags = reposDefault, RECT* rect_param = nullptr,
+                      const RECT* rect_client = nullptr, BOOL stretch = TRUE);
+
   // Data exchange and command update of child controls.
   BOOL UpdateData(BOOL save_and_validate = TRUE);
   void UpdateDialogControls(CCmdTarget* target, BOOL disable_if_no_handler);

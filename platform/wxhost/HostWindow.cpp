@@ -12,7 +12,11 @@ namespace wxhost {
 
 namespace {
 
+// Tool windows (floating bar frames) paint their own small caption and
+// frame, so docking geometry stays exact; the window manager decorates only
+// the other captioned windows.
 bool HasCaption(ui::HWND hwnd) {
+  if (ui::GetWindowLongPtr(hwnd, ui::GWL_EXSTYLE) & ui::WS_EX_TOOLWINDOW) return false;
   return (static_cast<ui::DWORD>(ui::GetWindowLongPtr(hwnd, ui::GWL_STYLE)) & ui::WS_CAPTION) == ui::WS_CAPTION;
 }
 

@@ -1,0 +1,203 @@
+// The framework's frame: its own caption keeps the activation it has, the
+// bar's context menu hides a bar and switches docking off and on, plug-ins
+// are found by class name, and a drag shows its outline on the desktop
+// overlay (halftone while floating) and takes it away at the end.
+#include <cairo.h>
+
+#include "docking/QVTFramePlugIn.h"
+#include "platform/afx/Dc.h"
+#include "platform/ui/DeviceContext.h"
+#include "platform/ui/HeadlessHost.h"
+#include "tests/docking/DockingFrameFixture.h"
+
+namespace docking::test {
+
+// A plug-in class the frame finds by its name, as the menu bar's is found.
+class QVTBmpMenuPlugIn : public QVTFramePlugIn {
+  DECLARE_DYNCREATE(QVTBmpMenuPlugIn)
+ public:
+  ui::BOOL Attach(QVTFrameWnd* frame) override {
+    ++attached;
+    return QVTFramePlugIn::Attach(frame);
+  }
+  ui::BOOL OnFrameMessage(ui::UINT message, ui::WPARAM, ui::LPARAM, ui::LRESULT* result) override {
+    if (message != kSwallowed) return ui::FALSE;
+    *result = 42;
+    return ui::TRUE;
+  }
+  static constexpr ui::UINT kSwallowed = 0x0400 + 77;
+  static int attached;
+};
+int QVTBmpMenuPlugIn::attached = 0;
+IMPLEMENT_DYNCREATE(QVTBmpMenuPlugIn, QVTFramePlugIn)
+
+namespace {
+
+using namespace ui;
+using namespace afx;
+
+class QVTFrameWndTest : public DockingFrameFixture {
+ protected:
+  // Pixels of the desktop overlay that are not zero inside `rect`.
+  static int OverlayPixels(const RECT& rect) {
+    cairo_surface_t* overlay = GetDesktopOverlay();
+    cairo_surface_flush(overlay);
+    const int stride = cairo_image_surface_get_stride(overlay);
+    const int width = cairo_image_surface_get_width(overlay), height = cairo_image_surface_get_height(overlay);
+    const unsigned char* data = cairo_image_surface_get_data(overlay);
+    int count = 0;
+    for (int y = std::max<LONG>(0, rect.top); y < std::min<LONG>(height, rect.bottom); ++y)
+      for (int x = std::max<LONG>(0, rect.left); x < std::min<LONG>(width, rect.right); ++x)
+        if (reinterpret_cast<const std::uint32_t*>(data + y * stride)[x] & 0x00FFFFFF) ++count;
+    return count;
+  }
+};
+
+TEST_F(QVTFrameWndTest, SwitchingTheCustomCaptionKeepsAnActiveCaptionActive) {
+  ASSERT_EQ(GetActiveWindow(), frame_hwnd);
+  SendMessage(frame_hwnd, WM_NCACTIVATE, TRUE, 0);
+  frame->SetCustomCaption(TRUE);
+  Pump();
+  EXPECT_TRUE(frame->IsCaptionActive());
+  frame->SetCustomCaption(FALSE);
+  frame->SetCustomCaption(TRUE);
+  Pump();
+  EXPECT_TRUE(frame->IsCaptionActive());
+  // An inactive frame stays inactive.
+  SendMessage(frame_hwnd, WM_NCACTIVATE, FALSE, 0);
+  SetActiveWindow(nullptr);
+  frame->SetCustomCaption(TRUE);
+  Pump();
+  EXPECT_FALSE(frame->IsCaptionActive());
+}
+
+TEST_F(QVTFrameWndTest, TheCustomCaptionPaintsAtEveryWidthDownToNothing) {
+  frame->SetCustomCaption(TRUE);
+  frame->SetWindowText("Briven - log.raw");
+  for (int width : {800, 120, 61, 30, 8, 1, 0}) {
+    frame->SetWindowPos(nullptr, 0, 0, width, 200, SWP_NOMOVE | SWP_NOZORDER);
+    frame->DrawCaption();
+    Pump();
+  }
+  EXPECT_TRUE(frame->HasCustomCaption());
+}
+
+TEST_F(QVTFrameWndTest, TheContextMenuHidesTheBarAndSwitchesDockingOffAndOn) {
+  std::vector<UINT> choices = {ID_QVT_ALLOW_DOCKING, ID_QVT_ALLOW_DOCKING, ID_QVT_HIDE_BAR};
+  std::vector<bool> checked;
+  QVTControlBar::SetMenuTracker([&](HMENU menu, POINT, CWnd*) -> UINT {
+    checked.push_back((GetMenuState(menu, ID_QVT_ALLOW_DOCKING, MF_BYCOMMAND) & MF_CHECKED) != 0);
+    const UINT choice = choices.front();
+    choices.erase(choices.begin());
+    return choice;
+  });
+  const RECT docked = ScreenRect(output);
+  const POINT at = Centre(docked);
+  // Allow Docking off: the bar floats and may no longer dock.
+  output->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(output->m_hWnd), MAKELPARAM(at.x, at.y));
+  Pump();
+  EXPECT_TRUE(output->IsFloating());
+  EXPECT_EQ(output->m_dwDockStyle & CBRS_ALIGN_ANY, 0u);
+  // On again: the sides it had.
+  output->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(output->m_hWnd), MAKELPARAM(-1, -1));
+  EXPECT_EQ(output->m_dwDockStyle & CBRS_ALIGN_ANY, CBRS_ALIGN_ANY);
+  // Hide.
+  output->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(output->m_hWnd), MAKELPARAM(at.x, at.y));
+  Pump();
+  EXPECT_FALSE(output->IsWindowVisible());
+  EXPECT_EQ(checked, (std::vector<bool>{true, false, true}));
+}
+
+TEST_F(QVTFrameWndTest, PlugInsAreCreatedByClassNameWhenTheWindowIs) {
+  QVTBmpMenuPlugIn::attached = 0;
+  auto* plugged = new QVTFrameWnd;
+  plugged->EnableBitmapMenus(TRUE, TRUE);
+  ASSERT_TRUE(plugged->Create(nullptr, "Plugged", WS_OVERLAPPEDWINDOW, RECT{10, 10, 300, 200}));
+  const HWND hwnd = plugged->m_hWnd;
+  EXPECT_EQ(QVTBmpMenuPlugIn::attached, 1);
+  ASSERT_NE(plugged->GetMenuPlugIn(), nullptr);
+  EXPECT_EQ(plugged->SendMessage(QVTBmpMenuPlugIn::kSwallowed), 42);
+  DestroyWindow(hwnd);
+  // Without bitmap menus or a menu bar there is none.
+  EXPECT_EQ(frame->GetMenuPlugIn(), nullptr);
+}
+
+TEST_F(QVTFrameWndTest, ADragShowsItsOutlineOnTheDesktopAndTakesItAwayAtTheEnd) {
+  ClearDesktopOverlay();
+  const RECT before = ScreenRect(output);
+  const POINT grab = Centre(before);
+  const POINT floating_point{grab.x - 150, grab.y - 250};
+  const POINT docking_point{ClientOnScreen().left + 3, 300};
+  int floating_pixels = 0, docking_pixels = 0;
+  const std::string dir = BRIVEN_TEST_BINARY_DIR;
+  HeadlessHost& host = GetHeadlessHost();
+  InjectButtonDown(grab);
+  host.AddScriptStep([&] { InjectMouseMove(floating_point); });
+  host.AddScriptStep([&] {
+    floating_pixels = OverlayPixels(RECT{0, 0, 1024, 768});
+    host.DumpScreenPng(dir + "/drag-outline-floating.png");
+    InjectMouseMove(docking_point);
+  });
+  host.AddScriptStep([&] {
+    docking_pixels = OverlayPixels(RECT{0, 0, 1024, 768});
+    host.DumpScreenPng(dir + "/drag-outline-docking.png");
+    InjectButtonUp(docking_point);
+  });
+  Pump();
+  while (host.PendingScriptSteps() > 0) {
+    MSG msg;
+    if (!GetMessage(&msg, nullptr, 0, 0)) break;
+    DispatchMessage(&msg);
+  }
+  Pump();
+  // The floating shape has a frame-wide halftone edge; the docked one is a
+  // thin line, so it shows fewer pixels.
+  EXPECT_GT(floating_pixels, 0);
+  EXPECT_GT(docking_pixels, 0);
+  EXPECT_LT(docking_pixels, floating_pixels);
+  EXPECT_EQ(OverlayPixels(RECT{0, 0, 1024, 768}), 0);
+  EXPECT_EQ(output->m_pDockBar, DockBar(AFX_IDW_DOCKBAR_LEFT));
+  GetHeadlessHost().DumpScreenPng(dir + "/docked-left.png");
+}
+
+// A bar that paints itself in one colour, to see where its pixels end up.
+class YellowBar : public QVTControlBar {
+ public:
+  void DoPaint(CDC* dc) override {
+    RECT client;
+    GetClientRect(&client);
+    dc->FillSolidRect(&client, RGB(255, 255, 0));
+  }
+};
+
+TEST_F(QVTFrameWndTest, AFloatingFrameShowsItsBarInsideWithItsPixels) {
+  auto* bar = new YellowBar;
+  bar->m_bAutoDelete = TRUE;
+  ASSERT_TRUE(bar->Create(frame, "Yellow", WS_CHILD | WS_VISIBLE | CBRS_SIZE_DYNAMIC | CBRS_BOTTOM,
+                          QVT_BARSTYLE_SIZABLE, kNotesBarId));
+  bar->EnableDocking(CBRS_ALIGN_ANY);
+  frame->DockControlBar(bar);
+  frame->RecalcLayout();
+  Pump();
+  frame->FloatControlBar(bar, POINT{300, 200});
+  Pump();
+  const HWND floating = FloatingFrameOf(bar);
+  ASSERT_NE(floating, nullptr);
+  // The bar fills the frame's client area.
+  RECT client;
+  GetClientRect(floating, &client);
+  ClientToScreen(floating, reinterpret_cast<POINT*>(&client.left));
+  ClientToScreen(floating, reinterpret_cast<POINT*>(&client.right));
+  EXPECT_EQ(ScreenRect(bar), client);
+  const std::string path = std::string(BRIVEN_TEST_BINARY_DIR) + "/floating-frame.png";
+  ASSERT_TRUE(GetHeadlessHost().DumpScreenPng(path));
+  cairo_surface_t* screen = cairo_image_surface_create_from_png(path.c_str());
+  ASSERT_EQ(cairo_surface_status(screen), CAIRO_STATUS_SUCCESS);
+  const POINT centre = Centre(client);
+  const auto* row = cairo_image_surface_get_data(screen) + centre.y * cairo_image_surface_get_stride(screen);
+  EXPECT_EQ(reinterpret_cast<const std::uint32_t*>(row)[centre.x] & 0xFFFFFF, 0xFFFF00u);
+  cairo_surface_destroy(screen);
+}
+
+}  // namespace
+}  // namespace docking::test
