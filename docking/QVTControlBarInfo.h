@@ -18,6 +18,8 @@ namespace docking {
 using namespace afx;
 
 class QVTDockState;
+class QVTPTNFactory;
+class QVTPersistentTreeNode;
 
 class QVTControlBarInfo {
  public:
@@ -44,6 +46,12 @@ class QVTControlBarInfo {
   // one entry says nothing a fresh frame does not know.
   virtual BOOL SaveState(const std::string& profile_name, int index);
   virtual BOOL LoadState(const std::string& profile_name, int index, QVTDockState* state);
+  // Settings-tree form: the child "Bar-<index>" of the parent, made by the
+  // factory (the parent's own when null) or, when an earlier save left
+  // one, emptied and reused. The same keys and rules as the profile form,
+  // the flags as "True"/"False". FALSE when nothing is written.
+  virtual BOOL SaveState(QVTPTNFactory* factory, QVTPersistentTreeNode* parent, int index);
+  virtual BOOL LoadState(QVTPersistentTreeNode* node, QVTDockState* state);
   // Archive form, in the version of `state` (2 when storing). Whether an
   // extension record follows is told by the type id alone.
   void Serialize(CArchive& ar, QVTDockState* state);

@@ -10,4 +10,10 @@ afx::BOOL QVTControlBarInfoEx::LoadState(const std::string&, QVTDockState*) { re
 
 afx::BOOL QVTControlBarInfoEx::SaveState(const std::string&) { return FALSE; }
 
+afx::BOOL QVTControlBarInfoEx::LoadFromNode(QVTPersistentTreeNode* node) { return node ? TRUE : FALSE; }
+
+afx::BOOL QVTControlBarInfoEx::SaveToNode(QVTPTNFactory*, QVTPersistentTreeNode* parent) {
+  return parent ? TRUE : FALSE;
+}
+
 }  // namespace docking

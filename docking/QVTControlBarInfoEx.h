@@ -15,6 +15,8 @@ namespace docking {
 using namespace afx;
 
 class QVTDockState;
+class QVTPTNFactory;
+class QVTPersistentTreeNode;
 
 class QVTControlBarInfoEx : public afx::CObject {
   DECLARE_DYNCREATE(QVTControlBarInfoEx)
@@ -26,6 +28,10 @@ class QVTControlBarInfoEx : public afx::CObject {
   // read or write and says so.
   virtual BOOL LoadState(const std::string& section, QVTDockState* state);
   virtual BOOL SaveState(const std::string& section);
+  // Settings-tree form, below the bar record's node; the base holds
+  // nothing and succeeds for any node.
+  virtual BOOL LoadFromNode(QVTPersistentTreeNode* node);
+  virtual BOOL SaveToNode(QVTPTNFactory* factory, QVTPersistentTreeNode* parent);
 };
 
 }  // namespace docking

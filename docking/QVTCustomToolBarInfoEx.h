@@ -31,10 +31,10 @@ class QVTCustomToolBarInfoEx : public QVTControlBarInfoEx {
   void Serialize(afx::CArchive& ar, QVTDockState* state) override;
   BOOL LoadState(const std::string& section, QVTDockState* state) override;
   BOOL SaveState(const std::string& section) override;
-  BOOL LoadFromNode(QVTPersistentTreeNode* node);
+  BOOL LoadFromNode(QVTPersistentTreeNode* node) override;
   // Into the parent's "ToolBarInfoEx" child, made by the factory (the
   // parent's own when null) or reused when an earlier save left one.
-  BOOL SaveToNode(QVTPTNFactory* factory, QVTPersistentTreeNode* parent);
+  BOOL SaveToNode(QVTPTNFactory* factory, QVTPersistentTreeNode* parent) override;
 
   // Records back to back: DWORD id (little-endian), BYTE n, n bytes.
   static std::vector<BYTE> PackButtons(const std::vector<QVTBtnInfo>& buttons);

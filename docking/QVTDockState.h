@@ -36,6 +36,13 @@ class QVTDockState : public CObject {
   // failed. Loading clears the state first.
   virtual BOOL SaveState(const std::string& profile_name);
   virtual BOOL LoadState(const std::string& profile_name);
+  // Settings-tree form: the parent's child "DockState" with the summary
+  // and a child "Bar-<n>" per record written. An earlier save's
+  // "DockState" is emptied and reused, whichever factory made it. Loading
+  // clears the state first; FALSE without a parent or its "DockState".
+  static constexpr const char* kNodeName = "DockState";
+  virtual BOOL SaveState(QVTPTNFactory* factory, QVTPersistentTreeNode* parent);
+  virtual BOOL LoadState(QVTPersistentTreeNode* parent);
   // Archive form. Damaged data throws CArchiveException and leaves the
   // state empty.
   virtual void Serialize(CArchive& ar);
