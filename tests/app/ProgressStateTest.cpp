@@ -4,12 +4,13 @@
 #include <gtest/gtest.h>
 
 #include "app/ConversionLogDlg.h"
-#include "app/MainFrame.h"
 #include "app/QVTProgressCtrl.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/HeadlessHost.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/Window.h"
+#include "platform/ui/WindowStyles.h"
 
 namespace {
 
@@ -82,10 +83,10 @@ TEST(ProgressBar, TheSteppingTimerFillsTheBarThenStops) {
   ui::VirtualClock clock;
   ui::SetClock(&clock);
   ui::GetHeadlessHost().SetStallLimit(5000);
-  CMainFrame window;
-  ASSERT_TRUE(window.Create("bar"));
+  const ui::HWND window = ui::CreateWindowEx(0, "Static", "bar", ui::WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr);
+  ASSERT_NE(window, nullptr);
   QVTProgressCtrl bar;
-  ASSERT_TRUE(bar.Attach(window.GetSafeHwnd()));
+  ASSERT_TRUE(bar.Attach(window));
   bar.SetRange(0, 30);
   ASSERT_TRUE(bar.SetTimer(50));
   // The window's timer messages reach the bar until it is full; a timer
@@ -105,6 +106,7 @@ TEST(ProgressBar, TheSteppingTimerFillsTheBarThenStops) {
   EXPECT_FALSE(bar.SetTimer(50));
   bar.Reset();
   EXPECT_TRUE(bar.SetTimer(0));
+  ui::DestroyWindow(window);
   ui::SetClock(nullptr);
 }
 
