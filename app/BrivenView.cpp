@@ -3,6 +3,7 @@
 
 #include "app/AppResources.h"
 #include "app/ConversionDlg.h"
+#include "app/InstrumentPackage.h"
 #include "app/MainFrame.h"
 #include "app/RunMode.h"
 #include "app/SettingsCommands.h"
@@ -33,6 +34,10 @@ BEGIN_MESSAGE_MAP(CBrivenView, afx::CFormView)
   ON_MESSAGE(CBrivenView::kMsgConversionDue, OnDueMessage)
   ON_MESSAGE(afx::WM_COMMANDHELP, OnCommandHelp)
   ON_MESSAGE(afx::WM_HELPHITTEST, OnHelpHitTest)
+  ON_MESSAGE(CBrivenView::kMsgFilesAdded, OnFilesAddedMessage)
+  ON_LBN_SELCHANGE(app::kLogList, OnLogSelectionChanged)
+  ON_LBN_SELCHANGE(app::kInstrumentList, OnInstrumentSelectionChanged)
+  ON_LBN_SELCHANGE(app::kOutputList, OnOutputSelectionChanged)
   ON_COMMAND(app::kCmdConvert, OnConvertCommand)
   ON_COMMAND(app::kCmdEnterConvert, OnConvertCommand)
   ON_UPDATE_COMMAND_UI(app::kCmdConvert, OnUpdateConvert)
@@ -52,16 +57,21 @@ END_MESSAGE_MAP()
 
 namespace {
 
-std::string ProgramFolder() {
-  std::string folder = sys::GetProgramFolder();
-  if (folder.empty()) return "/";
-  return folder + "/";
-}
+constexpr int kListControls[3] = {app::kLogList, app::kInstrumentList, app::kOutputList};
+// Room reserved in each list: many logs and outputs, fewer instruments.
+constexpr int kReservedItems[3] = {256, 64, 256};
+constexpr UINT kReservedItemBytes = 64;
 
 }  // namespace
 
 CBrivenView::CBrivenView() : afx::CFormView(app::kFormView) {
-  m_strPackageFolder = ProgramFolder() + "TEMP/";
+  m_strPackageFolder = app::DefaultPackageFolder();
+  for (int kind = 0; kind < 3; ++kind) {
+    m_lists[kind].SetKind(kind, m_strPackageFolder);
+    m_lists[kind].SetSettings(&m_listSettings[kind]);
+    // A drop would change what a running conversion reads.
+    m_lists[kind].SetDropGuard([this] { return IsConverting(); });
+  }
   sys::Profile& profile = sys::AppProfile();
   const std::string default_output = profile.GetString("View", "Default Outfile", "-1");
   if (default_output != "-1") m_strDefaultOutputName = default_output;
@@ -116,6 +126,7 @@ void CBrivenView::OnDestroy() {
     doc->GetParameters().SaveSettings();
     m_instrumentNaming.SaveSettings(CFileNaming::kInstrumentSection);
     m_headerNaming.SaveSettings(CFileNaming::kHeaderSection);
+    SaveListSettings();
     sys::AppProfile().WriteString("View", "Default Outfile", m_strDefaultOutputName);
     sys::AppProfile().WriteInt("View", "ConvertHeader", m_bHeaderConversion ? 1 : 0);
   }
@@ -126,12 +137,23 @@ void CBrivenView::OnDestroy() {
 
 void CBrivenView::OnInitialUpdate() {
   afx::CFormView::OnInitialUpdate();
+  LoadListSettings();
   m_instrumentNaming.LoadSettings(CFileNaming::kInstrumentSection);
   m_headerNaming.LoadSettings(CFileNaming::kHeaderSection);
   GetDocument()->GetParameters().LoadSettings();
   m_bInitialised = true;
+  for (int kind = 0; kind < 3; ++kind) {
+    CFileListBox& list = m_lists[kind];
+    if (list.m_hWnd == nullptr && GetDlgItem(kListControls[kind]) != nullptr)
+      list.SubclassDlgItem(static_cast<UINT>(kListControls[kind]), this);
+    if (list.m_hWnd == nullptr) continue;
+    list.InitStorage(kReservedItems[kind], kReservedItemBytes);
+    ui::DragAcceptFiles(list.m_hWnd, TRUE);
+  }
   m_conversionLog.Clear();
   ShowConversionLogWindow();
+  OnViewRefresh();
+  ApplyHeaderMode();
   if (m_nLogTimer != 0) KillTimer(m_nLogTimer);
   m_nLogTimer = SetTimer(kLogTimerId, kLogTimerMs);
   if (m_nLogTimer == 0)
@@ -189,8 +211,16 @@ void CBrivenView::OnConvertCommand() {
 }
 
 void CBrivenView::OnUpdateConvert(afx::CCmdUI* item) {
+  // The name last typed is what "Default Outfile" keeps.
+  if (CurrentNaming().m_nMode == CFileNaming::kModeUserDefined && GetDlgItem(app::kNextOutputEdit) != nullptr)
+    m_strDefaultOutputName = GetNextOutputText();
   const bool converting = IsConverting();
   item->Enable(!converting);
+  for (const int kind : {CListProperties::kLogList, CListProperties::kOutputList, CListProperties::kInstrumentList}) {
+    if (kind == CListProperties::kInstrumentList && m_bHeaderConversion) continue;
+    if (m_lists[kind].m_hWnd && (m_lists[kind].IsWindowEnabled() != 0) == converting)
+      m_lists[kind].EnableWindow(!converting);
+  }
   if (auto* frame = dynamic_cast<CMainFrame*>(GetParentFrame())) {
     const std::string pane = converting ? app::LoadAppString(app::kStringConvertingPane) : std::string();
     frame->SetPaneText(CMainFrame::kConvertingPane, pane);
@@ -201,9 +231,7 @@ void CBrivenView::OnUpdateWhenIdle(afx::CCmdUI* item) { item->Enable(!IsConverti
 
 void CBrivenView::OnConversionHeader() {
   m_bHeaderConversion = !m_bHeaderConversion;
-  if (auto* frame = dynamic_cast<CMainFrame*>(GetParentFrame()))
-    frame->SetPaneText(CMainFrame::kHeaderPane,
-                       m_bHeaderConversion ? app::LoadAppString(app::kStringHeaderPane) : std::string());
+  ApplyHeaderMode();
 }
 
 void CBrivenView::OnUpdateConversionHeader(afx::CCmdUI* item) {
@@ -213,16 +241,27 @@ void CBrivenView::OnUpdateConversionHeader(afx::CCmdUI* item) {
 
 void CBrivenView::OnUpdateConversionLog(afx::CCmdUI* item) { item->SetCheck(m_conversionLog.IsShown() ? 1 : 0); }
 
-void CBrivenView::OnViewRefresh() {}
-
-void CBrivenView::OnViewProperties() {}
+void CBrivenView::OnViewProperties() {
+  CListProperties lists[3] = {m_listSettings[0], m_listSettings[1], m_listSettings[2]};
+  if (!RunListPropertiesDialog(this, lists[0], lists[1], lists[2])) return;
+  for (int kind = 0; kind < 3; ++kind) m_listSettings[kind] = lists[kind];
+  CListProperties& instruments = m_listSettings[CListProperties::kInstrumentList];
+  if (!instruments.m_bUseWorkingFolder && !instruments.m_strPackageFile.empty()) {
+    const std::string first = app::ExtractInstrumentPackage(instruments.m_strPackageFile, m_strPackageFolder);
+    if (!first.empty()) instruments.m_strFileSelected = first;
+  }
+  OnViewRefresh();
+  ApplySelections();
+}
 
 void CBrivenView::OnConversionParameters() {
   RunParametersDialog(this, GetDocument()->GetParameters(), m_bHeaderConversion);
 }
 
 void CBrivenView::OnConversionFileNaming() {
-  RunFileNamingDialog(this, m_nNamingPage, m_instrumentNaming, m_headerNaming);
+  if (!RunFileNamingDialog(this, m_nNamingPage, m_instrumentNaming, m_headerNaming)) return;
+  UpdateSelectionModes();
+  ApplySelections();
 }
 
 void CBrivenView::OnViewConversionLog() {

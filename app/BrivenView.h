@@ -11,7 +11,9 @@
 #include <vector>
 
 #include "app/ConversionLogDlg.h"
+#include "app/FileListBox.h"
 #include "app/FileNaming.h"
+#include "app/ListProperties.h"
 #include "platform/afx/CmdUI.h"
 #include "platform/afx/FormView.h"
 #include "platform/ui/Types.h"
@@ -79,6 +81,28 @@ class CBrivenView : public afx::CFormView {
   CFileNaming& CurrentNaming() { return m_bHeaderConversion ? m_headerNaming : m_instrumentNaming; }
   CConversionLogDlg& GetConversionLog() { return m_conversionLog; }
 
+  // The three file lists (CListProperties::kLogList ...) and their
+  // settings; the "Next" box's text.
+  CFileListBox& GetList(int kind);
+  CListProperties& GetListSettings(int kind) { return m_listSettings[ListIndex(kind)]; }
+  std::string GetNextOutputText() const;
+  const std::string& GetPackageFolder() const { return m_strPackageFolder; }
+  // A different package folder (tests); before the first display.
+  void SetPackageFolder(const std::string& folder);
+
+  // Refills the three lists; turns their selections into the document's
+  // files; the header-conversion switch with what follows from it.
+  void OnViewRefresh();
+  void ApplySelections();
+  void ApplyHeaderMode();
+  void UpdateSelectionModes();
+  void RestoreOutputName();
+  void LoadListSettings();
+  void SaveListSettings() const;
+  // Files added to a list (a drop: `list` is it), or the one file the
+  // command line named (`list` null).
+  void OnFilesAdded(CFileListBox* list);
+
   // The Convert command.
   void OnConvert();
   bool BeginSeries();
@@ -128,8 +152,11 @@ class CBrivenView : public afx::CFormView {
   void OnConversionHeader();
   void OnUpdateConversionHeader(afx::CCmdUI* item);
   void OnUpdateConversionLog(afx::CCmdUI* item);
-  void OnViewRefresh();
   void OnViewProperties();
+  afx::LRESULT OnFilesAddedMessage(afx::WPARAM list, afx::LPARAM);
+  void OnLogSelectionChanged();
+  void OnInstrumentSelectionChanged();
+  void OnOutputSelectionChanged();
   void OnConversionParameters();
   void OnConversionFileNaming();
 
@@ -149,6 +176,12 @@ class CBrivenView : public afx::CFormView {
   void AttachToDocument();
   void DetachFromDocument();
   afx::CWnd* MainWindow() const;
+  static int ListIndex(int kind) { return kind < 0 || kind > 2 ? 0 : kind; }
+  std::string SelectedPath(int kind, std::size_t index) const;
+  void RebuildSelection();
+  bool TakeNextOutputName();
+  void SetNextText(const std::string& text, bool read_only);
+  void SetPaneText(int pane, const std::string& text);
 
   CBrivenDoc* m_pDoc = nullptr;  // the document the view joined at creation
   ui::UINT_PTR m_nProgressTimer = 0;
@@ -169,6 +202,8 @@ class CBrivenView : public afx::CFormView {
   std::string m_strPackageFolder;
   std::string m_strDefaultOutputName;
   CConversionLogDlg m_conversionLog;
+  CFileListBox m_lists[3];
+  CListProperties m_listSettings[3];
   CFileNaming m_instrumentNaming;
   CFileNaming m_headerNaming;
   int m_nNamingPage = 0;

@@ -1,5 +1,6 @@
 // Driving conversions: the Convert command, the start of each conversion,
 // the progress timer that sees it end, and the steps of a series.
+#include "app/AppResources.h"
 #include "app/BrivenView.h"
 #include "app/ConversionDlg.h"
 #include "core/conversion/BrivenDoc.h"
@@ -19,19 +20,29 @@ void CBrivenView::OnConvert() {
     sys::Notify(
         "Please select a Log file from the list provided.\r\n\r\nIf the \"Log Files\" list is empty, adjust the File "
         "List Properties from the View menu.");
+    if (m_lists[CListProperties::kLogList].m_hWnd) m_lists[CListProperties::kLogList].SetFocus();
     return;
   }
   if (!m_bHeaderConversion && GetDocument()->GetInstrumentFileName().empty()) {
     sys::Notify(
         "Please select an Instrument file from the list provided.\r\n\r\nIf the \"Instrument Files\" list is empty, "
         "adjust the File List Properties from the View menu.");
+    if (m_lists[CListProperties::kInstrumentList].m_hWnd) m_lists[CListProperties::kInstrumentList].SetFocus();
     return;
   }
-  if (CurrentNaming().m_nMode == CFileNaming::kModeUserDefined && GetDocument()->GetOutputFileName().empty()) {
-    sys::Notify(
-        "Please select an Output file from the list provided or specify a new file name in the edit box labeled "
-        "\"Next\".\r\n\r\nIf the \"Output Files\" list is empty, adjust the File List Properties from the View menu.");
-    return;
+  if (CurrentNaming().m_nMode == CFileNaming::kModeUserDefined) {
+    // The form's "Next" box names the output; a view without its form
+    // (an unattended run) has it from the command line.
+    CWnd* box = GetDlgItem(app::kNextOutputEdit);
+    const bool named = box != nullptr ? TakeNextOutputName() : !GetDocument()->GetOutputFileName().empty();
+    if (!named) {
+      sys::Notify(
+          "Please select an Output file from the list provided or specify a new file name in the edit box labeled "
+          "\"Next\".\r\n\r\nIf the \"Output Files\" list is empty, adjust the File List Properties from the View "
+          "menu.");
+      if (box != nullptr) box->SetFocus();
+      return;
+    }
   }
   PostToSelf(kMsgStartConversion, 0);
 }
@@ -83,10 +94,12 @@ bool CBrivenView::ComposeOutputName(const std::string& log_file, const std::stri
     composed = naming.ComposeIncrementName(m_selection.output_folder, name);
   if (!composed) {
     GetDocument()->SetOutputFileName({});
+    SetNextText({}, true);
     if (!name.error.empty()) sys::Notify(name.error);
     return false;
   }
   GetDocument()->SetOutputFileName(name.path);
+  SetNextText(name.name, true);
   return true;
 }
 

@@ -345,8 +345,11 @@ TEST_F(ConversionDriving, CommandsReachTheViewAsMessages) {
   doc_->GetSettings().dismiss_progress = 1;
   doc_->SetLogFileName(binary_log_);
   doc_->SetInstrumentFileName(binary_instrument_);
-  doc_->SetOutputFileName(Out("enter.dat"));
+  // In the naming the user types, the "Next" box names the output in the
+  // output list's folder; the naming's extension is added.
   view_->GetInstrumentNaming().m_nMode = CFileNaming::kModeUserDefined;
+  view_->GetListSettings(CListProperties::kOutputList).m_strWorkingFolder = folder_.path() + "/";
+  view_->SetDlgItemText(app::kNextOutputEdit, "enter");
   // The Enter key's command converts, once: a second one while the first
   // conversion runs is refused.
   ui::PostMessage(view_->GetSafeHwnd(), ui::WM_COMMAND, app::kCmdEnterConvert, 0);
