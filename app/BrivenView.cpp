@@ -13,6 +13,8 @@
 #include "platform/sys/Notify.h"
 #include "platform/sys/Profile.h"
 #include "platform/sys/Version.h"
+#include "platform/ui/Cursor.h"
+#include "platform/ui/ImageResources.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
@@ -27,6 +29,7 @@ BEGIN_MESSAGE_MAP(CBrivenView, afx::CFormView)
   ON_WM_CREATE()
   ON_WM_DESTROY()
   ON_WM_TIMER()
+  ON_WM_SETCURSOR()
   ON_MESSAGE(CBrivenView::kMsgCancelConversion, OnCancelMessage)
   ON_MESSAGE(CBrivenView::kMsgConversionEnded, OnEndedMessage)
   ON_MESSAGE(CBrivenView::kMsgLogWindowClosed, OnLogClosedMessage)
@@ -198,6 +201,12 @@ LRESULT CBrivenView::OnHelpHitTest(WPARAM, LPARAM point) {
   const int id = child->GetDlgCtrlID();
   if (id == 0 || id == 0xFFFF) return 0;
   return static_cast<LRESULT>(id) + afx::HID_BASE_RESOURCE;
+}
+
+BOOL CBrivenView::OnSetCursor(CWnd* window, UINT hit_test, UINT message) {
+  if (!IsConverting()) return CFormView::OnSetCursor(window, hit_test, message);
+  ui::SetCursor(ui::LoadCursor(ui::IDC_WAIT));
+  return TRUE;
 }
 
 bool CBrivenView::IsConverting() const {

@@ -137,6 +137,8 @@ class CBrivenView : public afx::CFormView {
  protected:
   int OnCreate(afx::CREATESTRUCT* create);
   void OnDestroy();
+  // The wait cursor over the form while a conversion runs.
+  afx::BOOL OnSetCursor(afx::CWnd* window, afx::UINT hit_test, afx::UINT message);
   afx::LRESULT OnCancelMessage(afx::WPARAM, afx::LPARAM);
   afx::LRESULT OnEndedMessage(afx::WPARAM, afx::LPARAM);
   afx::LRESULT OnLogClosedMessage(afx::WPARAM, afx::LPARAM);

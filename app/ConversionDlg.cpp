@@ -9,6 +9,7 @@
 #include "core/conversion/BrivenDoc.h"
 #include "fsutil/QVTFileSystem.h"
 #include "platform/afx/Menu.h"
+#include "platform/afx/WinApp.h"
 #include "platform/sys/Format.h"
 #include "platform/sys/Notify.h"
 #include "platform/sys/Profile.h"
@@ -21,7 +22,6 @@ using namespace afx;
 
 BEGIN_MESSAGE_MAP(CConversionDlg, afx::CDialog)
   ON_WM_MOVE()
-  ON_MESSAGE(ui::WM_CTLCOLORSTATIC, OnCtlColorStatic)
 END_MESSAGE_MAP()
 
 namespace {
@@ -85,8 +85,15 @@ BOOL CConversionDlg::OnInitDialog() {
   font.lfPitchAndFamily = 0x01 | 0x30;  // FIXED_PITCH | FF_MODERN
   std::strncpy(font.lfFaceName, "Courier New", sizeof font.lfFaceName - 1);
   m_counterFont.CreateFontIndirect(&font);
-  m_counterBackground.CreateSolidBrush(kBlack);
-  if (afx::CWnd* bar = GetDlgItem(app::kProgressBar)) m_bar.Attach(bar->m_hWnd);
+  const int ids[4] = {app::kFramesProcessedText, app::kResyncText, app::kFrameCounterErrorsText,
+                      app::kCheckSumErrorsText};
+  for (int i = 0; i < 4; ++i) {
+    if (!m_counters[i].SubclassDlgItem(static_cast<UINT>(ids[i]), this)) continue;
+    // Frames in yellow, errors in red.
+    m_counters[i].SetColours(i < 2 ? kYellow : kRed, kBlack);
+    m_counters[i].SetCounterFont(&m_counterFont);
+  }
+  m_bar.SubclassDlgItem(app::kProgressBar, this);
   Reset(false);
   return TRUE;
 }
@@ -95,7 +102,8 @@ void CConversionDlg::PlaceWindow() {
   ui::POINT corner;
   const std::string saved = sys::AppProfile().GetString(kPositionSection, kPositionKey, "");
   if (!app::ParseWindowCorner(saved, corner)) {
-    CenterWindow();
+    // Over the main window when it is shown, else the screen.
+    CenterWindow(afx::AfxGetMainWnd());
     ui::RECT rect;
     GetWindowRect(&rect);
     sys::AppProfile().WriteString(kPositionSection, kPositionKey, app::FormatWindowCorner(rect));
@@ -115,26 +123,18 @@ void CConversionDlg::OnMove(int, int) {
   sys::AppProfile().WriteString(kPositionSection, kPositionKey, app::FormatWindowCorner(rect));
 }
 
-LRESULT CConversionDlg::OnCtlColorStatic(WPARAM dc, LPARAM control) {
-  const int id = ui::GetDlgCtrlID(reinterpret_cast<ui::HWND>(control));
-  const bool frames = id == app::kFramesProcessedText || id == app::kResyncText;
-  const bool errors = id == app::kFrameCounterErrorsText || id == app::kCheckSumErrorsText;
-  if (!frames && !errors) return Default();
-  const auto hdc = reinterpret_cast<ui::HDC>(dc);
-  ui::SetTextColor(hdc, frames ? kYellow : kRed);
-  ui::SetBkColor(hdc, kBlack);
-  return reinterpret_cast<LRESULT>(static_cast<ui::HBRUSH>(m_counterBackground));
+ui::COLORREF CConversionDlg::GetCounterColour(int id) const {
+  const int ids[4] = {app::kFramesProcessedText, app::kResyncText, app::kFrameCounterErrorsText,
+                      app::kCheckSumErrorsText};
+  for (int i = 0; i < 4; ++i)
+    if (ids[i] == id && m_counters[i].m_hWnd) return m_counters[i].GetTextColour();
+  return 0;
 }
 
 void CConversionDlg::EnableCheckLabels() {
   if (!m_hWnd) return;
   if (afx::CWnd* label = GetDlgItem(app::kFrameCounterLabel)) label->EnableWindow(m_bHasFrameCounter);
   if (afx::CWnd* label = GetDlgItem(app::kCheckSumLabel)) label->EnableWindow(m_bHasCheckSum);
-  for (const int id : {app::kFramesProcessedText, app::kResyncText, app::kFrameCounterErrorsText,
-                       app::kCheckSumErrorsText}) {
-    if (afx::CWnd* counter = GetDlgItem(id); counter && m_counterFont.m_hObject)
-      counter->SendMessage(ui::WM_SETFONT, reinterpret_cast<WPARAM>(m_counterFont.m_hObject), TRUE);
-  }
 }
 
 void CConversionDlg::Reset(bool cancel) {

@@ -19,10 +19,10 @@
 #include <mutex>
 #include <string>
 
-#include "app/QVTProgressCtrl.h"
+#include "app/CounterText.h"
+#include "docking/QVTProgressCtrl.h"
 #include "core/conversion/ConversionProgress.h"
 #include "core/conversion/ConversionState.h"
-#include "platform/afx/Brush.h"
 #include "platform/afx/Dialog.h"
 #include "platform/afx/Font.h"
 #include "platform/ui/Types.h"
@@ -71,6 +71,8 @@ class CConversionDlg : public afx::CDialog, public ConversionProgress {
   void OnCancel() override;
   afx::BOOL OnInitDialog() override;
 
+  // The colour a counter (1049-1052) is drawn in; 0 without a window.
+  ui::COLORREF GetCounterColour(int id) const;
   // What the window shows: the texts of its controls and its title.
   std::string GetItemText(int id) const;
   const std::string& GetTitle() const { return m_strTitle; }
@@ -81,7 +83,6 @@ class CConversionDlg : public afx::CDialog, public ConversionProgress {
 
  protected:
   void OnMove(int x, int y);
-  afx::LRESULT OnCtlColorStatic(afx::WPARAM dc, afx::LPARAM control);
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -115,5 +116,5 @@ class CConversionDlg : public afx::CDialog, public ConversionProgress {
   int m_nFileNumber = 0;
   std::map<int, std::string> m_itemTexts;
   afx::CFont m_counterFont;
-  afx::CBrush m_counterBackground;
+  CCounterText m_counters[4];
 };

@@ -1,10 +1,14 @@
-// The progress bar's arithmetic and the conversion log window's text limit.
+// The progress bar's arithmetic, its stepping timer, and its painting: the
+// percentage drawn in the background's colour over the filled part and in
+// the bar's colour over the rest.
+#include <cairo.h>
+
 #include <string>
 
 #include <gtest/gtest.h>
 
-#include "app/ConversionLogDlg.h"
-#include "app/QVTProgressCtrl.h"
+#include "docking/QVTProgressCtrl.h"
+#include "platform/ui/Host.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/HeadlessHost.h"
 #include "platform/ui/MessageLoop.h"
@@ -67,6 +71,15 @@ TEST(ProgressBar, StylesChooseTheTextAndTheFilledSide) {
   }
 }
 
+TEST(ProgressBar, ARangeWithItsLowerBoundAboveTheUpperIsRefused) {
+  QVTProgressCtrl bar;
+  ASSERT_TRUE(bar.SetRange(10, 20));
+  EXPECT_FALSE(bar.SetRange(30, 20));
+  EXPECT_EQ(bar.GetLower(), 10);
+  EXPECT_EQ(bar.GetUpper(), 20);
+  EXPECT_TRUE(bar.SetRange(5, 5));  // equal bounds are a bar, if an empty one
+}
+
 TEST(ProgressBar, StepsByItsStepAndResetsToTheLowerBound) {
   QVTProgressCtrl bar;
   bar.SetRange(5, 40);
@@ -83,7 +96,8 @@ TEST(ProgressBar, TheSteppingTimerFillsTheBarThenStops) {
   ui::VirtualClock clock;
   ui::SetClock(&clock);
   ui::GetHeadlessHost().SetStallLimit(5000);
-  const ui::HWND window = ui::CreateWindowEx(0, "Static", "bar", ui::WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr);
+  const ui::HWND window =
+      ui::CreateWindowEx(0, "msctls_progress32", "", ui::WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr);
   ASSERT_NE(window, nullptr);
   QVTProgressCtrl bar;
   ASSERT_TRUE(bar.Attach(window));
@@ -94,9 +108,8 @@ TEST(ProgressBar, TheSteppingTimerFillsTheBarThenStops) {
   int ticks = 0;
   ui::MSG msg;
   while (bar.CanStep() && ui::GetMessage(&msg, nullptr, 0, 0) > 0) {
-    if (msg.message != ui::WM_TIMER) continue;
-    ++ticks;
-    bar.OnTimer(msg.wParam);
+    if (msg.message == ui::WM_TIMER) ++ticks;
+    ui::DispatchMessage(&msg);
   }
   EXPECT_EQ(ticks, 3);
   EXPECT_EQ(bar.GetPos(), 30);
@@ -106,31 +119,65 @@ TEST(ProgressBar, TheSteppingTimerFillsTheBarThenStops) {
   EXPECT_FALSE(bar.SetTimer(50));
   bar.Reset();
   EXPECT_TRUE(bar.SetTimer(0));
+  bar.Detach();
   ui::DestroyWindow(window);
   ui::SetClock(nullptr);
 }
 
-TEST(ConversionLogText, StaysBelowTheLimitDroppingWholeLinesFirst) {
-  CConversionLogDlg log;
-  const std::string line = std::string(98, 'x') + "\r\n";  // 100 characters
-  for (int i = 0; i < 1000; ++i) log.AppendText(std::to_string(i % 10) + line.substr(1));
-  EXPECT_LT(log.GetLength(), CConversionLogDlg::kTextLimit);
-  EXPECT_GE(log.GetLength(), CConversionLogDlg::kTrimTarget - 100);
-  // Whole lines only: the text still starts where a line starts.
-  EXPECT_EQ(log.GetLength() % 100, 0u);
-  EXPECT_EQ(log.GetText().substr(log.GetLength() - 100, 1), "9");
+// The colours of the pixels in `rect` of the window's back buffer: exactly
+// navy or white, and (text is smoothed at its edges) near either.
+struct ColourCount {
+  int navy = 0, white = 0, light = 0, dark = 0;
+};
+
+ColourCount CountColours(cairo_surface_t* buffer, const ui::RECT& rect) {
+  ColourCount count;
+  cairo_surface_flush(buffer);
+  const unsigned char* data = cairo_image_surface_get_data(buffer);
+  const int stride = cairo_image_surface_get_stride(buffer);
+  for (int y = rect.top; y < rect.bottom; ++y) {
+    for (int x = rect.left; x < rect.right; ++x) {
+      const std::uint32_t pixel = reinterpret_cast<const std::uint32_t*>(data + y * stride)[x] & 0xFFFFFF;
+      const unsigned r = (pixel >> 16) & 0xFF, g = (pixel >> 8) & 0xFF;
+      if (pixel == 0x000080) ++count.navy;
+      if (pixel == 0xFFFFFF) ++count.white;
+      if (r > 0xB0 && g > 0xB0) ++count.light;
+      if (r < 0x90 && g < 0x90) ++count.dark;
+    }
+  }
+  return count;
 }
 
-TEST(ConversionLogText, TextWithoutLineEndsIsCutToo) {
-  CConversionLogDlg log;
-  const std::string chunk(7000, 'a');
-  for (int i = 0; i < 10; ++i) log.AppendText(chunk);
-  EXPECT_LT(log.GetLength(), CConversionLogDlg::kTextLimit);
-  log.AppendText("\r\nlast");
-  EXPECT_LT(log.GetLength(), CConversionLogDlg::kTextLimit);
-  EXPECT_EQ(log.GetText().substr(log.GetLength() - 6), "\r\nlast");
-  log.Clear();
-  EXPECT_EQ(log.GetLength(), 0u);
+TEST(ProgressBar, AtHalfTheTextIsWhiteOverTheBarAndNavyOverTheRest) {
+  ui::VirtualClock clock;
+  ui::SetClock(&clock);
+  const ui::HWND window = ui::CreateWindowEx(0, "msctls_progress32", "", ui::WS_POPUP | ui::WS_VISIBLE, 20, 20, 200,
+                                             24, nullptr, nullptr, nullptr);
+  ASSERT_NE(window, nullptr);
+  QVTProgressCtrl bar;
+  ASSERT_TRUE(bar.Attach(window));
+  ASSERT_TRUE(bar.SetRange(0, 1000));
+  bar.SetPos(500, true);
+  ui::UpdateWindow(window);
+  cairo_surface_t* buffer = ui::GetBackBuffer(window);
+  ASSERT_NE(buffer, nullptr);
+  const std::string path = std::string(BRIVEN_TEST_BINARY_DIR) + "/progress_half.png";
+  EXPECT_TRUE(ui::GetHeadlessHost().DumpWindowPng(window, path));
+  // The filled half is navy with the text's left part in white; the empty
+  // half white with the rest of the text in navy. "50 %" is centred, so
+  // each half holds some of it.
+  const ColourCount filled = CountColours(buffer, ui::RECT{0, 0, 100, 24});
+  const ColourCount empty = CountColours(buffer, ui::RECT{100, 0, 200, 24});
+  EXPECT_GT(filled.navy, filled.light * 3) << "mostly bar";
+  EXPECT_GT(filled.light, 5) << "text over the bar";
+  EXPECT_GT(empty.white, empty.dark * 3) << "mostly background";
+  EXPECT_GT(empty.dark, 5) << "text over the background";
+  // Away from the text each half is its plain colour.
+  EXPECT_EQ(CountColours(buffer, ui::RECT{2, 2, 30, 22}).navy, 28 * 20);
+  EXPECT_EQ(CountColours(buffer, ui::RECT{170, 2, 198, 22}).white, 28 * 20);
+  bar.Detach();
+  ui::DestroyWindow(window);
+  ui::SetClock(nullptr);
 }
 
 }  // namespace
