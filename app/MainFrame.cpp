@@ -19,6 +19,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
   ON_WM_DESTROY()
   {WM_INITMENU, 0, 0, 0,
    AFX_THUNK(self_->OnInitMenu(CMenu::FromHandle(reinterpret_cast<HMENU>(c_.wParam))); return true)},
+  ON_WM_TIMER()
   ON_COMMAND(app::kCmdHelpFinder, OnHelpFinder)
   ON_COMMAND(ID_HELP, OnHelp)
   ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
@@ -29,6 +30,8 @@ namespace {
 constexpr const char kPlacementSection[] = "Window Position";
 constexpr const char kPlacementKey[] = "Rect";
 constexpr int kStatusHeight = 20;
+constexpr UINT_PTR kPlacementTimerId = 1;
+constexpr UINT kPlacementDelayMs = 300;
 // The two fixed panes, wide enough for " CONVERTING... ".
 constexpr int kHeaderPaneWidth = 30;
 constexpr int kConvertingPaneWidth = 110;
@@ -107,27 +110,43 @@ void CMainFrame::RecalcLayout(BOOL) {
 }
 
 void CMainFrame::ActivateFrame(int show_command) {
-  if (m_bFirstActivation) {
+  const bool first = m_bFirstActivation;
+  if (first) {
     m_bFirstActivation = false;
     // The view is active by now: the frame takes the form's size.
     RecalcLayout();
-    RECT saved;
-    if (app::ParseWindowRect(sys::AppProfile().GetString(kPlacementSection, kPlacementKey, ""), saved)) {
-      WINDOWPLACEMENT placement;
-      placement.length = sizeof placement;
-      if (GetWindowPlacement(&placement)) {
-        // The frame keeps its own size (it follows the form); only the
-        // corner is taken, and kept on the screen there is now.
-        const RECT& normal = placement.rcNormalPosition;
-        const RECT sized{saved.left, saved.top, saved.left + (normal.right - normal.left),
-                         saved.top + (normal.bottom - normal.top)};
-        placement.rcNormalPosition = app::KeepOnScreen(sized, app::CurrentScreen());
-        SetWindowPlacement(&placement);
-      }
-    }
   }
   CFrameWnd::ActivateFrame(show_command);
+  // The saved place is given a moment after the window is first shown: a
+  // window manager decides where a window it has not mapped yet goes, and
+  // a display host learns where that was only after it is on the screen.
+  if (first && !SetTimer(kPlacementTimerId, kPlacementDelayMs)) ApplySavedPlacement();
 }
+
+void CMainFrame::ApplySavedPlacement() {
+  RECT saved;
+  if (!app::ParseWindowRect(sys::AppProfile().GetString(kPlacementSection, kPlacementKey, ""), saved)) return;
+  WINDOWPLACEMENT placement;
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(&placement)) return;
+  // The frame keeps its own size (it follows the form); only the corner
+  // is taken, and kept on the screen there is now.
+  const RECT& normal = placement.rcNormalPosition;
+  const RECT sized{saved.left, saved.top, saved.left + (normal.right - normal.left),
+                   saved.top + (normal.bottom - normal.top)};
+  placement.rcNormalPosition = app::KeepOnScreen(sized, app::CurrentScreen());
+  SetWindowPlacement(&placement);
+}
+
+void CMainFrame::OnTimer(UINT_PTR id) {
+  if (id != kPlacementTimerId) {
+    Default();
+    return;
+  }
+  KillTimer(kPlacementTimerId);
+  ApplySavedPlacement();
+}
+
 
 void CMainFrame::OnDestroy() {
   // A frame that was never shown (an unattended run) leaves the stored

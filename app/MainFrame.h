@@ -48,8 +48,10 @@ class CMainFrame : public afx::CFrameWnd {
   void OnDestroy();
   void OnInitMenu(afx::CMenu* menu);
   void OnHelpFinder();
+  void OnTimer(afx::UINT_PTR id);
 
  private:
+  void ApplySavedPlacement();
   bool CreateStatusPanes();
   void LayOutStatusPanes(const afx::RECT& client, int height);
 

@@ -54,6 +54,7 @@ class DesktopSession : public ::testing::Test {
       profile->WriteString("Instrument View", "File Filter", "*.tdf");
       profile->WriteString("Output View", "Working Directory", out_);
       for (const auto& [key, value] : seeded_) profile->WriteInt("Settings", key, value);
+      if (!seeded_rect_.empty()) profile->WriteString("Window Position", "Rect", seeded_rect_);
       profile_ = profile.get();
       return std::unique_ptr<sys::Profile>(std::move(profile));
     });
@@ -134,6 +135,7 @@ class DesktopSession : public ::testing::Test {
   std::string data_ = folder_.Path("data") + "/";
   std::string out_ = folder_.Path("out") + "/";
   std::vector<std::pair<std::string, int>> seeded_ = {{"Conversion Log", 0}};
+  std::string seeded_rect_;
   ui::VirtualClock clock_;
   sys::MemoryProfile* profile_ = nullptr;  // the application's
   std::unique_ptr<CBrivenApp> app_;
@@ -247,6 +249,39 @@ TEST_F(DesktopSession, TheMainFrameHasAFixedSizeTheMenuAndTheHelpMapping) {
   Command(app::kCmdHeader);
   EXPECT_EQ(main->GetPaneText(CMainFrame::kHeaderPane), "");
   EXPECT_TRUE(List(CListProperties::kInstrumentList).IsWindowEnabled());
+}
+
+TEST_F(DesktopSession, TheMainWindowComesBackWhereItWasKeptOnTheScreen) {
+  struct Case {
+    std::string saved;
+    ui::LONG left, top;
+  };
+  const Case cases[] = {
+      {"0100 0050 0700 0550", 100, 50},
+      {"-3000 0050 -2400 0550", 0, 50},  // saved on a screen that is gone
+      {"01oo 0050 0700 0550", -1, -1},   // damaged: where the window system puts it
+  };
+  for (const Case& c : cases) {
+    seeded_rect_ = c.saved;
+    Start();
+    ui::RECT before;
+    app_->m_pMainWnd->GetWindowRect(&before);
+    // The place is given a moment after the window is shown.
+    const std::int64_t shown_at = clock_.NowMs();
+    RunUntil([&] { return clock_.NowMs() >= shown_at + 1000; });
+    ui::RECT shown;
+    app_->m_pMainWnd->GetWindowRect(&shown);
+    if (c.left < 0) {
+      EXPECT_EQ(shown, before) << c.saved;
+    } else {
+      EXPECT_EQ(shown.left, c.left) << c.saved;
+      EXPECT_EQ(shown.top, c.top) << c.saved;
+    }
+    EXPECT_EQ(shown.right - shown.left, before.right - before.left) << "the frame keeps its own size";
+    app_.reset();
+    ui::MSG quit;  // the main window going ended the loop: not the next one
+    ui::PeekMessage(&quit, nullptr, ui::WM_QUIT, ui::WM_QUIT, ui::PM_REMOVE);
+  }
 }
 
 TEST_F(DesktopSession, ClosingTheMainWindowSavesItsPlaceAndTheLists) {
