@@ -5,6 +5,7 @@
 #include "app/ConversionDlg.h"
 #include "app/InstrumentPackage.h"
 #include "app/MainFrame.h"
+#include "app/OverwriteMessageBox.h"
 #include "app/RunMode.h"
 #include "app/SettingsCommands.h"
 #include "core/conversion/BrivenDoc.h"
@@ -121,6 +122,7 @@ void CBrivenView::DetachFromDocument() {
   doc->DestroyProgressDialog();
   doc->SetProgressFactory({});
   doc->SetEndListener({});
+  doc->SetOverwriteQuestion(nullptr);
 }
 
 void CBrivenView::OnDestroy() {
@@ -153,6 +155,10 @@ void CBrivenView::OnInitialUpdate() {
     list.InitStorage(kReservedItems[kind], kReservedItemBytes);
     ui::DragAcceptFiles(list.m_hWnd, TRUE);
   }
+  // A displayed view asks before an output is replaced.
+  m_pOverwriteQuestion = CreateOverwriteDialog(this);
+  if (!m_pOverwriteQuestion) m_pOverwriteQuestion = std::make_unique<OverwriteMessageBox>();
+  GetDocument()->SetOverwriteQuestion(m_pOverwriteQuestion.get());
   m_conversionLog.Clear();
   ShowConversionLogWindow();
   OnViewRefresh();

@@ -20,6 +20,7 @@
 
 class CBrivenDoc;
 class CConversionDlg;
+class OverwriteQuestion;
 
 class CBrivenView : public afx::CFormView {
   DECLARE_DYNCREATE(CBrivenView)
@@ -214,4 +215,5 @@ class CBrivenView : public afx::CFormView {
   std::function<void(int)> m_progressObserver;
   std::function<bool()> m_stopRequested;
   std::function<void(const Outcome&)> m_outcomeSink;
+  std::unique_ptr<OverwriteQuestion> m_pOverwriteQuestion;  // a displayed view's
 };

@@ -60,6 +60,7 @@ class DesktopSession : public ::testing::Test {
     });
     previous_sink_ = sys::SetNoticeSink([this](const sys::Notice& notice) {
       notices_.push_back(sys::FoldToOneLine(notice.text));
+      if (notice.buttons == sys::NoticeButtons::yesNo && answer_ != 0) return answer_;
       return sys::DefaultAnswer(notice);
     });
   }
@@ -136,6 +137,7 @@ class DesktopSession : public ::testing::Test {
   std::string out_ = folder_.Path("out") + "/";
   std::vector<std::pair<std::string, int>> seeded_ = {{"Conversion Log", 0}};
   std::string seeded_rect_;
+  int answer_ = 0;  // to a Yes/No question; 0: the default answer
   ui::VirtualClock clock_;
   sys::MemoryProfile* profile_ = nullptr;  // the application's
   std::unique_ptr<CBrivenApp> app_;
@@ -186,6 +188,29 @@ TEST_F(DesktopSession, ConvertingFromTheFormGivesTheCommandLinesOutput) {
   Command(app::kCmdRefresh);
   EXPECT_EQ(Shown(CListProperties::kOutputList), std::vector<std::string>{"desktop.dat"});
   EXPECT_EQ(notices_, std::vector<std::string>{});
+}
+
+TEST_F(DesktopSession, AnExistingOutputIsReplacedOnlyWhenTheUserSaysSo) {
+  apptest::WriteFile(out_ + "kept.dat", "the user's file\n");
+  Start();
+  Select(CListProperties::kLogList, {"binary_cast.raw"});
+  Select(CListProperties::kInstrumentList, {"NMBP0417.tdf"});
+  struct Case {
+    int answer;
+    bool replaced;
+  };
+  for (const Case& c : {Case{sys::kAnswerNo, false}, Case{sys::kAnswerYes, true}}) {
+    answer_ = c.answer;
+    notices_.clear();
+    view_->SetDlgItemText(app::kNextOutputEdit, "kept.dat");
+    Command(app::kCmdConvert);
+    RunUntil([&] { return !notices_.empty() && (ProgressShowsOk() || view_->GetProgressWindow() == nullptr); });
+    ASSERT_FALSE(notices_.empty());
+    EXPECT_NE(notices_[0].find("kept.dat\" already exists."), std::string::npos) << notices_[0];
+    if (view_->GetProgressWindow() != nullptr) PressOk();
+    const bool replaced = apptest::ReadFile(out_ + "kept.dat") != "the user's file\n";
+    EXPECT_EQ(replaced, c.replaced) << c.answer;
+  }
 }
 
 TEST_F(DesktopSession, ASeriesOfTwoLogsByThreeInstrumentsTitlesEachStep) {
