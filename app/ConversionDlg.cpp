@@ -22,11 +22,14 @@ using namespace afx;
 
 BEGIN_MESSAGE_MAP(CConversionDlg, afx::CDialog)
   ON_WM_MOVE()
+  ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 namespace {
 
 constexpr const char kPositionSection[] = "Conversion Window";
+constexpr UINT_PTR kPlaceTimerId = 1;
+constexpr UINT kPlaceDelayMs = 300;
 constexpr const char kPositionKey[] = "Rect";
 constexpr ui::COLORREF kBlack = 0x000000;
 constexpr ui::COLORREF kYellow = 0x00FFFF;  // RGB(255, 255, 0)
@@ -66,10 +69,23 @@ bool CConversionDlg::CreateWindowFor(ui::HWND view, bool show) {
       return false;
     }
     ShowWindow(ui::SW_SHOW);
+    // Placed again a moment after it is shown: a window manager decides
+    // where a window it has not mapped yet goes.
+    if (!SetTimer(kPlaceTimerId, kPlaceDelayMs)) m_bPlaced = true;
     return true;
   }
   Reset(false);
   return true;
+}
+
+void CConversionDlg::OnTimer(UINT_PTR id) {
+  if (id != kPlaceTimerId) {
+    Default();
+    return;
+  }
+  KillTimer(kPlaceTimerId);
+  PlaceWindow();
+  m_bPlaced = true;
 }
 
 BOOL CConversionDlg::OnInitDialog() {
@@ -118,6 +134,8 @@ void CConversionDlg::PlaceWindow() {
 
 void CConversionDlg::OnMove(int, int) {
   Default();
+  // Where the window manager first puts it is not the user's choice.
+  if (!m_bPlaced) return;
   ui::RECT rect;
   GetWindowRect(&rect);
   sys::AppProfile().WriteString(kPositionSection, kPositionKey, app::FormatWindowCorner(rect));

@@ -83,6 +83,7 @@ class CConversionDlg : public afx::CDialog, public ConversionProgress {
 
  protected:
   void OnMove(int x, int y);
+  void OnTimer(afx::UINT_PTR id);
   DECLARE_MESSAGE_MAP()
 
  private:
@@ -112,6 +113,7 @@ class CConversionDlg : public afx::CDialog, public ConversionProgress {
   bool m_bHasFrameCounter = false;
   bool m_bHasCheckSum = false;
   bool m_bWindow = false;
+  bool m_bPlaced = false;  // the window has its place; moves are the user's
   int m_nFileCount = 0;
   int m_nFileNumber = 0;
   std::map<int, std::string> m_itemTexts;

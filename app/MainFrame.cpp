@@ -4,6 +4,7 @@
 #include "app/RunMode.h"
 #include "app/SavedWindowRect.h"
 #include "app/SettingsCommands.h"
+#include "platform/afx/CmdUI.h"
 #include "platform/afx/ScrollView.h"
 #include "platform/afx/WinApp.h"
 #include "platform/sys/Profile.h"
@@ -20,6 +21,7 @@ BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
   {WM_INITMENU, 0, 0, 0,
    AFX_THUNK(self_->OnInitMenu(CMenu::FromHandle(reinterpret_cast<HMENU>(c_.wParam))); return true)},
   ON_WM_TIMER()
+  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdate)
   ON_COMMAND(app::kCmdHelpFinder, OnHelpFinder)
   ON_COMMAND(ID_HELP, OnHelp)
   ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
@@ -192,6 +194,17 @@ unsigned long CMainFrame::MapHelpContext(UINT_PTR data) {
 void CMainFrame::WinHelp(UINT_PTR data, UINT) {
   // A book or topic that is missing opens nothing; the viewer says why.
   ShowHelpTopic(this, MapHelpContext(data));
+}
+
+LRESULT CMainFrame::OnIdleUpdate(WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CFrameWnd::OnIdleUpdateCmdUI(wParam, lParam);
+  // The Convert command's update rule also keeps the lists and pane 2 in
+  // step with a running conversion, so it runs at every idle time, as the
+  // toolbar's update would run it.
+  CCmdUI convert;
+  convert.m_nID = app::kCmdConvert;
+  convert.DoUpdate(this, FALSE);
+  return result;
 }
 
 void CMainFrame::OnHelpFinder() { WinHelp(0x20080, HELP_CONTEXT); }

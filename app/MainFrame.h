@@ -49,6 +49,7 @@ class CMainFrame : public afx::CFrameWnd {
   void OnInitMenu(afx::CMenu* menu);
   void OnHelpFinder();
   void OnTimer(afx::UINT_PTR id);
+  afx::LRESULT OnIdleUpdate(afx::WPARAM wParam, afx::LPARAM lParam);
 
  private:
   void ApplySavedPlacement();

@@ -164,6 +164,12 @@ TEST_F(DesktopSession, ConvertingFromTheFormGivesTheCommandLinesOutput) {
   Select(CListProperties::kInstrumentList, {"NMBP0417.tdf"});
   view_->SetDlgItemText(app::kNextOutputEdit, "desktop");
   Command(app::kCmdConvert);
+  RunUntil([&] { return view_->GetProgressWindow() != nullptr; });
+  // While it runs, idle time greys the lists and says so in pane 2.
+  auto* frame = dynamic_cast<CMainFrame*>(app_->m_pMainWnd);
+  frame->SendMessage(afx::WM_IDLEUPDATECMDUI, ui::TRUE, 0);
+  EXPECT_EQ(frame->GetPaneText(CMainFrame::kConvertingPane), " CONVERTING... ");
+  EXPECT_FALSE(List(CListProperties::kLogList).IsWindowEnabled());
   RunUntil([&] { return ProgressShowsOk(); });
   CConversionDlg* progress = view_->GetProgressWindow();
   // Pictures for a person to look at.
@@ -179,6 +185,9 @@ TEST_F(DesktopSession, ConvertingFromTheFormGivesTheCommandLinesOutput) {
   // The "Next" box took the naming's extension.
   EXPECT_EQ(view_->GetNextOutputText(), "desktop.dat");
   PressOk();
+  frame->SendMessage(afx::WM_IDLEUPDATECMDUI, ui::TRUE, 0);
+  EXPECT_EQ(frame->GetPaneText(CMainFrame::kConvertingPane), "");
+  EXPECT_TRUE(List(CListProperties::kLogList).IsWindowEnabled());
   EXPECT_EQ(app_->m_pMainWnd->GetWindowTextString(), "Briven");
   const std::string desktop = apptest::ReadFile(out_ + "desktop.dat");
   ASSERT_FALSE(desktop.empty());
