@@ -22,6 +22,7 @@
 #include "platform/sys/Profile.h"
 #include "platform/ui/Clock.h"
 #include "platform/ui/ControlMessages.h"
+#include "platform/ui/DropFiles.h"
 #include "platform/ui/HeadlessHost.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
@@ -197,6 +198,37 @@ TEST_F(DesktopSession, ConvertingFromTheFormGivesTheCommandLinesOutput) {
   Command(app::kCmdRefresh);
   EXPECT_EQ(Shown(CListProperties::kOutputList), std::vector<std::string>{"desktop.dat"});
   EXPECT_EQ(notices_, std::vector<std::string>{});
+}
+
+TEST_F(DesktopSession, AFileDroppedOnAListIsTakenUnlessAConversionRuns) {
+  fs::create_directories(folder_.Path("cal"));
+  apptest::WriteFile(folder_.Path("cal/a.CAL"), apptest::ReadFile(data_ + "NMBP0417.tdf"));
+  Start();
+  CFileListBox& instruments = List(CListProperties::kInstrumentList);
+  auto drop = [&](const std::string& path) {
+    ui::RECT rect;
+    instruments.GetWindowRect(&rect);
+    ASSERT_TRUE(ui::DeliverFileDrop(app_->m_pMainWnd->m_hWnd, ui::POINT{rect.left + 10, rect.top + 10}, {path}));
+    RunUntil([&] { return true; });
+    ui::MSG msg;
+    while (ui::PeekMessage(&msg, nullptr, 0, 0, ui::PM_REMOVE)) ui::DispatchMessage(&msg);
+  };
+  drop(folder_.Path("cal/a.CAL"));
+  // The list shows the file's folder through a filter of its extension,
+  // matched without case, and the document converts with it.
+  EXPECT_EQ(Shown(CListProperties::kInstrumentList), std::vector<std::string>{"a.CAL"});
+  EXPECT_EQ(view_->GetDocument()->GetInstrumentFileName(), folder_.Path("cal/a.CAL"));
+  // While a conversion runs, a drop changes nothing.
+  Select(CListProperties::kLogList, {"binary_cast.raw"});
+  view_->SetDlgItemText(app::kNextOutputEdit, "during");
+  Command(app::kCmdConvert);
+  RunUntil([&] { return view_->GetProgressWindow() != nullptr; });
+  drop(data_ + "NMAC0093.tdf");
+  EXPECT_EQ(Shown(CListProperties::kInstrumentList), std::vector<std::string>{"a.CAL"});
+  EXPECT_EQ(view_->GetDocument()->GetInstrumentFileName(), folder_.Path("cal/a.CAL"));
+  RunUntil([&] { return ProgressShowsOk(); });
+  PressOk();
+  EXPECT_TRUE(fs::exists(out_ + "during.dat"));
 }
 
 TEST_F(DesktopSession, AnExistingOutputIsReplacedOnlyWhenTheUserSaysSo) {
