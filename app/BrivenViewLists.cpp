@@ -8,6 +8,7 @@
 #include "core/conversion/BrivenDoc.h"
 #include "platform/afx/Controls.h"
 #include "platform/sys/Notify.h"
+#include "platform/ui/ControlMessages.h"
 #include "platform/ui/DropFiles.h"
 
 // The framework's message-map macros name its types unqualified.
@@ -53,9 +54,9 @@ std::string CBrivenView::GetNextOutputText() const {
 }
 
 void CBrivenView::SetNextText(const std::string& text, bool read_only) {
-  auto* box = static_cast<CEdit*>(GetDlgItem(app::kNextOutputEdit));
+  CWnd* box = GetDlgItem(app::kNextOutputEdit);
   if (box == nullptr) return;
-  box->SetReadOnly(read_only ? TRUE : FALSE);
+  box->SendMessage(ui::EM_SETREADONLY, read_only ? TRUE : FALSE);
   if (box->GetWindowTextString() != text) box->SetWindowText(text);
 }
 
