@@ -350,6 +350,18 @@ TEST_F(DesktopSession, TheMainWindowComesBackWhereItWasKeptOnTheScreen) {
   }
 }
 
+TEST_F(DesktopSession, AnUnattendedRunShowsNothingAndWritesNoPlacement) {
+  app_ = std::make_unique<CBrivenApp>();
+  ASSERT_TRUE(app_->Start({"briven", data_ + "binary_cast.raw", out_ + "unattended.dat", data_ + "NMBP0417.tdf"}));
+  EXPECT_FALSE(app_->m_pMainWnd->IsWindowVisible());
+  EXPECT_EQ(app_->m_pMainWnd->GetMenu(), nullptr);  // a frame never shown gets no menu
+  EXPECT_EQ(app_->Run(), 0);
+  EXPECT_EQ(app_->m_pMainWnd, nullptr);  // it went when its conversion ended
+  EXPECT_EQ(apptest::ReadFile(out_ + "unattended.dat"),
+            CommandLineOutput("binary_cast.raw", "NMBP0417.tdf", "cli.dat"));
+  EXPECT_EQ(profile_->GetString("Window Position", "Rect", "none"), "none");
+}
+
 TEST_F(DesktopSession, ClosingTheMainWindowSavesItsPlaceAndTheLists) {
   Start();
   app_->m_pMainWnd->SetWindowPos(nullptr, 120, 80, 0, 0, ui::SWP_NOSIZE | ui::SWP_NOZORDER);
