@@ -3,25 +3,20 @@
 // installation key names them.
 #pragma once
 
-#include "platform/ui/Types.h"
+#include "platform/afx/Dialog.h"
 
 class CBrivenApp;
 
-class CAboutDlg {
+class CAboutDlg : public afx::CDialog {
  public:
-  explicit CAboutDlg(const CBrivenApp* app) : m_pApp(app) {}
-
-  // Runs the box modally over `owner`; the dialog result.
-  ui::INT_PTR DoModal(ui::HWND owner);
-  // The box without its modal loop, for a caller that runs one itself.
-  ui::HWND CreateModeless(ui::HWND owner);
+  explicit CAboutDlg(const CBrivenApp* app, afx::CWnd* parent = nullptr);
 
   // Fills the fields that have a text; an empty member, or a field the
   // template lacks, leaves the template's text.
-  bool OnInitDialog(ui::HWND dialog);
+  afx::BOOL OnInitDialog() override;
 
  private:
-  static ui::INT_PTR DialogProc(ui::HWND dialog, ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam);
+  void SetFieldWhenGiven(int id, const std::string& text);
 
   const CBrivenApp* m_pApp;
 };

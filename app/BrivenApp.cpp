@@ -7,9 +7,13 @@
 #include "app/AppResources.h"
 #include "app/CommandLine.h"
 #include "app/DesktopHandOver.h"
+#include "app/MainFrame.h"
+#include "app/RunMode.h"
+#include "app/SettingsCommands.h"
 #include "core/conversion/BrivenDoc.h"
 #include "fsutil/QVTFileSystem.h"
 #include "fsutil/QVTRegistry.h"
+#include "platform/afx/SingleDocTemplate.h"
 #include "platform/sys/DisplayProbe.h"
 #include "platform/sys/Format.h"
 #include "platform/sys/Notify.h"
@@ -17,6 +21,9 @@
 #include "platform/sys/Version.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Window.h"
+
+// The framework's message-map macros name its types unqualified.
+using namespace afx;
 
 namespace {
 
@@ -43,34 +50,65 @@ std::string ProgramPath() {
 
 }  // namespace
 
-CBrivenApp::CBrivenApp() = default;
+BEGIN_MESSAGE_MAP(CBrivenApp, afx::CWinApp)
+  ON_COMMAND(app::kCmdAppAbout, OnAppAbout)
+END_MESSAGE_MAP()
 
-CBrivenApp::~CBrivenApp() {
-  // The view lets go of the progress window before the document goes, and
-  // the document writes its settings while the profile still exists.
-  m_pView.reset();
-  m_pDoc.reset();
-  if (m_pProfile && &sys::AppProfile() == m_pProfile.get()) sys::SetAppProfile(nullptr);
+CBrivenApp::CBrivenApp() {
+  app::RegisterResources();
+  m_pszAppName = app::LoadAppString(app::kStringAppTitle);
 }
 
-bool CBrivenApp::InitInstance(const std::vector<std::string>& argv) {
+CBrivenApp::~CBrivenApp() {
+  // The view lets go of the progress window while the document still
+  // exists; the document then goes with its template and writes its
+  // settings while the profile still exists.
+  if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr) m_pMainWnd->DestroyWindow();
+  app::SetWindowlessRun(false);
+}
+
+CBrivenDoc* CBrivenApp::GetDocument() const {
+  afx::CDocTemplate* doc_template = GetDocTemplate(0);
+  if (doc_template == nullptr) return nullptr;
+  afx::POSITION position = doc_template->GetFirstDocPosition();
+  return dynamic_cast<CBrivenDoc*>(doc_template->GetNextDoc(position));
+}
+
+CBrivenView* CBrivenApp::GetView() const {
+  CBrivenDoc* doc = GetDocument();
+  if (doc == nullptr) return nullptr;
+  afx::POSITION position = doc->GetFirstViewPosition();
+  return dynamic_cast<CBrivenView*>(doc->GetNextView(position));
+}
+
+CMainFrame* CBrivenApp::GetMainFrame() const { return dynamic_cast<CMainFrame*>(m_pMainWnd); }
+
+bool CBrivenApp::Start(const std::vector<std::string>& argv) {
+  m_args = argv;
+  m_pszExeName = argv.empty() ? std::string("briven") : QVTFileSystem::GetFileName(argv.front());
+  if (InitInstance()) return true;
+  // Whatever start-up made goes before the program ends.
+  if (m_pMainWnd != nullptr && m_pMainWnd->m_hWnd != nullptr) m_pMainWnd->DestroyWindow();
+  return false;
+}
+
+afx::BOOL CBrivenApp::InitInstance() {
   m_strProgramFolder = WithSeparator(sys::GetProgramFolder());
-  m_strHelpFilePath = m_strProgramFolder + kHelpFile;
+  m_pszHelpFilePath = m_strProgramFolder + kHelpFile;
   ReadVersionInfo();
-  m_pProfile = std::make_unique<sys::RegistryProfile>(
-      m_strCompanyName.empty() ? std::string(kDefaultCompany) : m_strCompanyName,
-      app::LoadAppString(app::kStringAppTitle).c_str());
-  sys::SetAppProfile(m_pProfile.get());
+  SetRegistryKey(m_strCompanyName.empty() ? std::string(kDefaultCompany) : m_strCompanyName);
+  AddDocTemplate(new afx::CSingleDocTemplate(app::kMainResource, RUNTIME_CLASS(CBrivenDoc),
+                                             RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CBrivenView)));
   RegisterConvertVerb();
-  const std::vector<std::string> arguments(argv.size() > 1 ? argv.begin() + 1 : argv.end(), argv.end());
-  switch (app::ClassifyStart(static_cast<int>(argv.size()))) {
+  const std::vector<std::string> arguments(m_args.size() > 1 ? m_args.begin() + 1 : m_args.end(), m_args.end());
+  switch (app::ClassifyStart(static_cast<int>(m_args.size()))) {
     case app::StartKind::kConvert:
       return StartConversion(arguments);
     case app::StartKind::kOpenFile:
     case app::StartKind::kInteractive:
-      return StartInteractive(argv);
+      return StartInteractive(m_args);
   }
-  return false;
+  return FALSE;
 }
 
 bool CBrivenApp::Fail(const std::string& message, int exit_code) {
@@ -79,21 +117,26 @@ bool CBrivenApp::Fail(const std::string& message, int exit_code) {
   return false;
 }
 
-bool CBrivenApp::CreateDocumentAndView() {
-  m_pDoc = std::make_unique<CBrivenDoc>();
-  if (!m_pDoc->OnNewDocument()) return false;
+bool CBrivenApp::CreateDocument(bool visible) {
+  afx::CDocTemplate* doc_template = GetDocTemplate(0);
+  if (doc_template == nullptr) return false;
+  auto* doc = dynamic_cast<CBrivenDoc*>(doc_template->OpenDocumentFile(nullptr, visible ? TRUE : FALSE));
+  if (doc == nullptr || GetView() == nullptr) return false;
   // Header conversion reads its definition beside the program, or where
   // the installation put the shared data.
   const std::string header_definition = sys::FindDataFile(kHeaderDefinition);
-  m_pDoc->SetProgramDirectory(header_definition.empty() ? m_strProgramFolder
-                                                        : WithSeparator(QVTFileSystem::GetPath(header_definition)));
-  if (!m_frame.Create(app::LoadAppString(app::kStringAppTitle).c_str())) return false;
-  m_pView = std::make_unique<CBrivenView>(*m_pDoc);
-  return m_pView->Create(m_frame.GetSafeHwnd());
+  doc->SetProgramDirectory(header_definition.empty() ? m_strProgramFolder
+                                                     : WithSeparator(QVTFileSystem::GetPath(header_definition)));
+  return true;
 }
 
 bool CBrivenApp::StartConversion(const std::vector<std::string>& arguments) {
-  if (!CreateDocumentAndView()) return Fail("Fatal error executing Briven!", app::kExitFailed);
+  app::SetWindowlessRun(true);
+  if (!CreateDocument(false)) return Fail("Fatal error executing Briven!", app::kExitFailed);
+  m_pDoc = GetDocument();
+  // The document outlives the hidden main window: the run's end is read
+  // from it after the loop.
+  m_pDoc->m_bAutoDelete = FALSE;
   std::string message;
   std::string refusal;
   if (!app::TakeConversionArguments(arguments, *m_pDoc, message, refusal)) {
@@ -101,10 +144,12 @@ bool CBrivenApp::StartConversion(const std::vector<std::string>& arguments) {
     if (!refusal.empty()) sys::Notify(refusal, sys::NoticeIcon::exclamation);
     return false;
   }
+  CBrivenView* view = GetView();
   m_pDoc->SetCommandLine(true);
-  m_pView->SetCommandLine(true);
+  view->SetCommandLine(true);
+  view->SetOutcomeSink([this](const CBrivenView::Outcome& outcome) { m_outcome = outcome; });
   PrepareUnattendedRun();
-  ui::PostMessage(m_pView->GetSafeHwnd(), CBrivenView::kMsgStartConversion, 0, 0);
+  view->PostMessage(CBrivenView::kMsgStartConversion, 0, 0);
   return true;
 }
 
@@ -120,9 +165,16 @@ bool CBrivenApp::StartInteractive(const std::vector<std::string>& argv) {
     app::HandOverToDesktopProgram(argv, message);
     return Fail(message, app::kExitUsage);
   }
-  // The main window and its file lists are not built yet.
-  return Fail("The interactive program is not available in this build; convert from the command line instead.",
-              app::kExitUsage);
+  if (!CreateDocument(true)) return Fail("Fatal error executing Briven!", app::kExitFailed);
+  if (argv.size() == 2) {
+    std::string message;
+    if (!app::TakeOpenFileArgument(argv[1], *GetDocument(), message)) return Fail(message, app::kExitUsage);
+    GetView()->SendMessage(CBrivenView::kMsgFilesAdded, 0, 0);
+  }
+  m_pMainWnd->SetWindowText(m_pszAppName);
+  m_pMainWnd->ShowWindow(afx::SW_SHOW);
+  m_pMainWnd->UpdateWindow();
+  return true;
 }
 
 void CBrivenApp::ReadVersionInfo() {
@@ -156,6 +208,10 @@ void CBrivenApp::RegisterConvertVerb() {
 
 
 void CBrivenApp::OnAppAbout() {
-  CAboutDlg about(this);
-  about.DoModal(m_frame.GetSafeHwnd());
+  CAboutDlg about(this, m_pMainWnd);
+  about.DoModal();
+}
+
+void CBrivenApp::WinHelp(afx::UINT_PTR data, afx::UINT) {
+  ShowHelpTopic(m_pMainWnd, static_cast<unsigned long>(data));
 }

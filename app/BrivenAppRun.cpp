@@ -11,6 +11,9 @@
 #include "platform/sys/Notify.h"
 #include "platform/ui/MessageLoop.h"
 
+// The framework's message-map macros name its types unqualified.
+using namespace afx;
+
 namespace {
 
 // Conversion log lines begin with "%Y-%m-%d  %H:%M:%S> ".
@@ -80,11 +83,7 @@ std::string FirstLineError(const std::vector<std::string>& entries) {
 }  // namespace
 
 int CBrivenApp::Run() {
-  ui::MSG msg;
-  while (ui::GetMessage(&msg, nullptr, 0, 0) > 0) {
-    ui::TranslateMessage(&msg);
-    ui::DispatchMessage(&msg);
-  }
+  afx::CWinApp::Run();
   if (m_bUnattended) m_nExitCode = EndUnattendedRun();
   return m_nExitCode;
 }
@@ -92,13 +91,14 @@ int CBrivenApp::Run() {
 void CBrivenApp::PrepareUnattendedRun() {
   m_bUnattended = true;
   app::InstallStopSignals();
-  m_pView->SetStopRequest([] { return app::StopSignal() != 0; });
+  CBrivenView* view = GetView();
+  view->SetStopRequest([] { return app::StopSignal() != 0; });
   // The instrument is loaded before the conversion's timer runs: a signal
   // then stops the load itself.
   m_pDoc->SetLoadStopRequest([] { return app::StopSignal() != 0; });
   m_pTerminalProgress = std::make_unique<TerminalProgress>(QVTFileSystem::GetFileName(m_pDoc->GetLogFileName()),
                                                            ::isatty(STDERR_FILENO) == 1);
-  m_pView->SetProgressObserver([this](int percent) { m_pTerminalProgress->Show(percent); });
+  view->SetProgressObserver([this](int percent) { m_pTerminalProgress->Show(percent); });
 }
 
 int CBrivenApp::EndUnattendedRun() {
@@ -108,7 +108,8 @@ int CBrivenApp::EndUnattendedRun() {
   m_pDoc->DeleteContents();
   std::string log_text;
   m_pDoc->TakePendingLogText(log_text);
-  const CBrivenView::Outcome& outcome = m_pView->GetOutcome();
+  // The view went with the main window and left its account.
+  const CBrivenView::Outcome& outcome = m_outcome;
   int code = app::kExitComplete;
   if (app::StopSignal() != 0)
     code = app::SignalExitCode(app::StopSignal());

@@ -1,10 +1,8 @@
-// The form view: it turns the user's choices (or the command line's names)
-// into the document's three file names and drives conversions, one at a
-// time or as a series over the selected log and instrument files, through
-// its private messages and two timers. The view is a window of the window
-// system so that every step arrives as the message the rest of the program
-// posts; the three file lists and the "Next" box join it with the file-list
-// work, and until then the selection is handed in as lists of paths.
+// The form view (form 101): it turns the user's choices (or the command
+// line's names) into the document's three file names and drives
+// conversions, one at a time or as a series over the selected log and
+// instrument files, through its private messages and two timers. Every
+// step arrives as the message the rest of the program posts.
 #pragma once
 
 #include <functional>
@@ -13,13 +11,20 @@
 #include <vector>
 
 #include "app/ConversionLogDlg.h"
+#include "app/FileListBox.h"
 #include "app/FileNaming.h"
+#include "app/ListProperties.h"
+#include "platform/afx/CmdUI.h"
+#include "platform/afx/FormView.h"
 #include "platform/ui/Types.h"
 
 class CBrivenDoc;
 class CConversionDlg;
+class OverwriteQuestion;
 
-class CBrivenView {
+class CBrivenView : public afx::CFormView {
+  DECLARE_DYNCREATE(CBrivenView)
+
  public:
   static constexpr ui::UINT kMsgCancelConversion = 0x0400 + 10;
   static constexpr ui::UINT kMsgConversionEnded = 0x0400 + 11;
@@ -47,18 +52,20 @@ class CBrivenView {
     bool cancelled = false;
   };
 
-  explicit CBrivenView(CBrivenDoc& doc);
-  ~CBrivenView();
-  CBrivenView(const CBrivenView&) = delete;
-  CBrivenView& operator=(const CBrivenView&) = delete;
+  CBrivenView();
+  ~CBrivenView() override;
 
-  // Creates the view's window inside the main window.
-  bool Create(ui::HWND main_window);
-  ui::HWND GetSafeHwnd() const { return m_hWnd; }
+  CBrivenDoc* GetDocument() const;
+  // A windowless run (app/RunMode.h) makes the view without its form.
+  afx::BOOL Create(const char* class_name, const char* window_name, afx::DWORD style, const afx::RECT& rect,
+                   afx::CWnd* parent, afx::UINT id, afx::CCreateContext* context = nullptr) override;
 
   // The first display of an interactive run: settings and the log timer.
-  void OnInitialUpdate();
+  void OnInitialUpdate() override;
   bool IsInitialised() const { return m_bInitialised; }
+  // Told how the run ended when the view goes: its window goes with the
+  // main window, before the program reads its exit status.
+  void SetOutcomeSink(std::function<void(const Outcome&)> sink) { m_outcomeSink = std::move(sink); }
 
   // A run from the command line: no window, and the end of the conversion
   // ends the program.
@@ -75,6 +82,28 @@ class CBrivenView {
   CFileNaming& CurrentNaming() { return m_bHeaderConversion ? m_headerNaming : m_instrumentNaming; }
   CConversionLogDlg& GetConversionLog() { return m_conversionLog; }
 
+  // The three file lists (CListProperties::kLogList ...) and their
+  // settings; the "Next" box's text.
+  CFileListBox& GetList(int kind);
+  CListProperties& GetListSettings(int kind) { return m_listSettings[ListIndex(kind)]; }
+  std::string GetNextOutputText() const;
+  const std::string& GetPackageFolder() const { return m_strPackageFolder; }
+  // A different package folder (tests); before the first display.
+  void SetPackageFolder(const std::string& folder);
+
+  // Refills the three lists; turns their selections into the document's
+  // files; the header-conversion switch with what follows from it.
+  void OnViewRefresh();
+  void ApplySelections();
+  void ApplyHeaderMode();
+  void UpdateSelectionModes();
+  void RestoreOutputName();
+  void LoadListSettings();
+  void SaveListSettings() const;
+  // Files added to a list (a drop: `list` is it), or the one file the
+  // command line named (`list` null).
+  void OnFilesAdded(CFileListBox* list);
+
   // The Convert command.
   void OnConvert();
   bool BeginSeries();
@@ -86,6 +115,7 @@ class CBrivenView {
   int GetTotal() const { return m_nTotal; }
   const Outcome& GetOutcome() const { return m_outcome; }
   CConversionDlg* GetProgressWindow() const;
+  bool IsConverting() const;
 
   // Called on every progress tick with the percentage (the command line's
   // terminal progress line), and asked whether a stop was requested from
@@ -94,23 +124,48 @@ class CBrivenView {
   void SetStopRequest(std::function<bool()> requested) { m_stopRequested = std::move(requested); }
 
   // The conversion log window: the menu's toggle, and the window's own
-  // close (WM_USER+20). The window itself comes with the drawing; the
-  // show flag and the held text are kept already.
+  // close (WM_USER+20).
   void OnViewConversionLog();
   void OnLogWindowClosed();
+  void ShowConversionLogWindow();
 
   // The message handlers.
   void OnStartConversion(ui::WPARAM first);
   void OnTimer(ui::UINT_PTR id);
   void OnCancelConversion();
   void OnConversionEnded();
-  ui::LRESULT WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam);
-  // Menu, toolbar and accelerator commands; false for one the view leaves
-  // to others.
-  bool OnCommand(unsigned id);
+
+ protected:
+  int OnCreate(afx::CREATESTRUCT* create);
+  void OnDestroy();
+  // The wait cursor over the form while a conversion runs.
+  afx::BOOL OnSetCursor(afx::CWnd* window, afx::UINT hit_test, afx::UINT message);
+  afx::LRESULT OnCancelMessage(afx::WPARAM, afx::LPARAM);
+  afx::LRESULT OnEndedMessage(afx::WPARAM, afx::LPARAM);
+  afx::LRESULT OnLogClosedMessage(afx::WPARAM, afx::LPARAM);
+  afx::LRESULT OnStartMessage(afx::WPARAM first, afx::LPARAM);
+  afx::LRESULT OnDueMessage(afx::WPARAM, afx::LPARAM);
+  afx::LRESULT OnCommandHelp(afx::WPARAM, afx::LPARAM);
+  afx::LRESULT OnHelpHitTest(afx::WPARAM, afx::LPARAM point);
+
+  // Menu, toolbar and accelerator commands and their update rules.
+  void OnConvertCommand();
+  void OnUpdateConvert(afx::CCmdUI* item);
+  void OnUpdateWhenIdle(afx::CCmdUI* item);
+  void OnConversionHeader();
+  void OnUpdateConversionHeader(afx::CCmdUI* item);
+  void OnUpdateConversionLog(afx::CCmdUI* item);
+  void OnViewProperties();
+  afx::LRESULT OnFilesAddedMessage(afx::WPARAM list, afx::LPARAM);
+  void OnLogSelectionChanged();
+  void OnInstrumentSelectionChanged();
+  void OnOutputSelectionChanged();
+  void OnConversionParameters();
+  void OnConversionFileNaming();
+
+  DECLARE_MESSAGE_MAP()
 
  private:
-  static ui::LRESULT StaticWindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam);
   bool ComposeOutputName(const std::string& log_file, const std::string& instrument_file);
   void StepSeriesAfterFailure(bool first);
   void OnProgressTimer();
@@ -121,10 +176,17 @@ class CBrivenView {
   void AdvanceOutputName();
   void PostToSelf(ui::UINT message, ui::WPARAM wParam);
   void CloseMainWindow();
+  void AttachToDocument();
+  void DetachFromDocument();
+  afx::CWnd* MainWindow() const;
+  static int ListIndex(int kind) { return kind < 0 || kind > 2 ? 0 : kind; }
+  std::string SelectedPath(int kind, std::size_t index) const;
+  void RebuildSelection();
+  bool TakeNextOutputName();
+  void SetNextText(const std::string& text, bool read_only);
+  void SetPaneText(int pane, const std::string& text);
 
-  CBrivenDoc& m_doc;
-  ui::HWND m_hWnd = nullptr;
-  ui::HWND m_hMainWnd = nullptr;
+  CBrivenDoc* m_pDoc = nullptr;  // the document the view joined at creation
   ui::UINT_PTR m_nProgressTimer = 0;
   ui::UINT_PTR m_nLogTimer = 0;
   bool m_bInitialised = false;
@@ -143,10 +205,15 @@ class CBrivenView {
   std::string m_strPackageFolder;
   std::string m_strDefaultOutputName;
   CConversionLogDlg m_conversionLog;
+  CFileListBox m_lists[3];
+  CListProperties m_listSettings[3];
   CFileNaming m_instrumentNaming;
   CFileNaming m_headerNaming;
+  int m_nNamingPage = 0;
   Selection m_selection;
   Outcome m_outcome;
   std::function<void(int)> m_progressObserver;
   std::function<bool()> m_stopRequested;
+  std::function<void(const Outcome&)> m_outcomeSink;
+  std::unique_ptr<OverwriteQuestion> m_pOverwriteQuestion;  // a displayed view's
 };

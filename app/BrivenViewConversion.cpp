@@ -1,10 +1,14 @@
 // Driving conversions: the Convert command, the start of each conversion,
 // the progress timer that sees it end, and the steps of a series.
+#include "app/AppResources.h"
 #include "app/BrivenView.h"
 #include "app/ConversionDlg.h"
 #include "core/conversion/BrivenDoc.h"
 #include "platform/sys/Notify.h"
 #include "platform/ui/MessageLoop.h"
+
+// The framework's message-map macros name its types unqualified.
+using namespace afx;
 
 void CBrivenView::OnConvert() {
   if (BeginSeries()) {
@@ -12,23 +16,33 @@ void CBrivenView::OnConvert() {
     while (!started && AdvanceFileIndex()) started = StartNextFile(1);
     return;
   }
-  if (m_doc.GetLogFileName().empty()) {
+  if (GetDocument()->GetLogFileName().empty()) {
     sys::Notify(
         "Please select a Log file from the list provided.\r\n\r\nIf the \"Log Files\" list is empty, adjust the File "
         "List Properties from the View menu.");
+    if (m_lists[CListProperties::kLogList].m_hWnd) m_lists[CListProperties::kLogList].SetFocus();
     return;
   }
-  if (!m_bHeaderConversion && m_doc.GetInstrumentFileName().empty()) {
+  if (!m_bHeaderConversion && GetDocument()->GetInstrumentFileName().empty()) {
     sys::Notify(
         "Please select an Instrument file from the list provided.\r\n\r\nIf the \"Instrument Files\" list is empty, "
         "adjust the File List Properties from the View menu.");
+    if (m_lists[CListProperties::kInstrumentList].m_hWnd) m_lists[CListProperties::kInstrumentList].SetFocus();
     return;
   }
-  if (CurrentNaming().m_nMode == CFileNaming::kModeUserDefined && m_doc.GetOutputFileName().empty()) {
-    sys::Notify(
-        "Please select an Output file from the list provided or specify a new file name in the edit box labeled "
-        "\"Next\".\r\n\r\nIf the \"Output Files\" list is empty, adjust the File List Properties from the View menu.");
-    return;
+  if (CurrentNaming().m_nMode == CFileNaming::kModeUserDefined) {
+    // The form's "Next" box names the output; a view without its form
+    // (an unattended run) has it from the command line.
+    CWnd* box = GetDlgItem(app::kNextOutputEdit);
+    const bool named = box != nullptr ? TakeNextOutputName() : !GetDocument()->GetOutputFileName().empty();
+    if (!named) {
+      sys::Notify(
+          "Please select an Output file from the list provided or specify a new file name in the edit box labeled "
+          "\"Next\".\r\n\r\nIf the \"Output Files\" list is empty, adjust the File List Properties from the View "
+          "menu.");
+      if (box != nullptr) box->SetFocus();
+      return;
+    }
   }
   PostToSelf(kMsgStartConversion, 0);
 }
@@ -63,8 +77,8 @@ bool CBrivenView::StartNextFile(ui::WPARAM first) {
   const std::string log_file = m_selection.log_files[static_cast<std::size_t>(m_nLogIndex)];
   const std::string instrument_file =
       m_bHeaderConversion ? std::string() : m_selection.instrument_files[static_cast<std::size_t>(m_nInstrumentIndex)];
-  m_doc.SetLogFileName(log_file);
-  m_doc.SetInstrumentFileName(instrument_file);
+  GetDocument()->SetLogFileName(log_file);
+  GetDocument()->SetInstrumentFileName(instrument_file);
   if (!ComposeOutputName(log_file, instrument_file)) return false;
   PostToSelf(kMsgStartConversion, first);
   return true;
@@ -79,11 +93,13 @@ bool CBrivenView::ComposeOutputName(const std::string& log_file, const std::stri
   else if (naming.m_nMode == CFileNaming::kModeAutoIncrement)
     composed = naming.ComposeIncrementName(m_selection.output_folder, name);
   if (!composed) {
-    m_doc.SetOutputFileName({});
+    GetDocument()->SetOutputFileName({});
+    SetNextText({}, true);
     if (!name.error.empty()) sys::Notify(name.error);
     return false;
   }
-  m_doc.SetOutputFileName(name.path);
+  GetDocument()->SetOutputFileName(name.path);
+  SetNextText(name.name, true);
   return true;
 }
 
@@ -95,10 +111,10 @@ void CBrivenView::OnStartConversion(ui::WPARAM wParam) {
   const bool first = wParam != 0 || !m_bSeries;
   m_bFinished = false;
   m_bEndResult = false;
-  if (!m_doc.PrepareConversion()) {
+  if (!GetDocument()->PrepareConversion()) {
     // Nothing runs now: the progress object goes, so that no conversion is
     // left marked as running with no window to dismiss it.
-    m_doc.DestroyProgressDialog();
+    GetDocument()->DestroyProgressDialog();
     if (m_bCommandLine) {
       PostToSelf(kMsgConversionEnded, 0);
       CloseMainWindow();
@@ -110,7 +126,7 @@ void CBrivenView::OnStartConversion(ui::WPARAM wParam) {
   m_outcome.started = true;
   CConversionDlg* progress = GetProgressWindow();
   if (progress == nullptr) {
-    m_doc.FinishConversion(true);
+    GetDocument()->FinishConversion(true);
     PostToSelf(kMsgConversionEnded, 0);
     return;
   }
@@ -122,41 +138,41 @@ void CBrivenView::OnStartConversion(ui::WPARAM wParam) {
   }
   if (progress->HasWindow()) {
     progress->Reset(false);
-  } else if (!progress->CreateWindowFor(m_hWnd)) {
+  } else if (!progress->CreateWindowFor(m_hWnd, m_bInitialised)) {
     sys::Notify("Unable to create Conversion Progress Dialog Box.\r\nConversion aborted.");
     PostToSelf(kMsgConversionEnded, 0);
-    m_doc.FinishConversion(true);
+    GetDocument()->FinishConversion(true);
     return;
   }
-  if (!m_doc.BeginOutput(m_bSeries)) {
+  if (!GetDocument()->BeginOutput(m_bSeries)) {
     PostToSelf(kMsgConversionEnded, 0);
     return;
   }
-  if (m_doc.IsFileSkipped()) {
+  if (GetDocument()->IsFileSkipped()) {
     while (AdvanceFileIndex()) {
       if (StartNextFile(first)) {
         progress->Reset(false);
         return;
       }
     }
-    if (m_doc.GetDismissProgress() == 1 || first)
+    if (GetDocument()->GetDismissProgress() == 1 || first)
       PostToSelf(kMsgConversionEnded, 0);
     else
       progress->Reset(true);
     return;
   }
-  if (m_nProgressTimer != 0) ui::KillTimer(m_hWnd, m_nProgressTimer);
-  m_nProgressTimer = ui::SetTimer(m_hWnd, kProgressTimerId, kProgressTimerMs, nullptr);
+  if (m_nProgressTimer != 0) KillTimer(m_nProgressTimer);
+  m_nProgressTimer = SetTimer(kProgressTimerId, kProgressTimerMs);
   if (m_nProgressTimer == 0) {
     sys::Notify("Cannot establish a refresh timer for the Conversion Progress Dialog Box.\r\nConversion aborted.");
     PostToSelf(kMsgConversionEnded, 0);
-    m_doc.FinishConversion(true);
+    GetDocument()->FinishConversion(true);
     return;
   }
   // A first request that cannot be queued would leave the run waiting for
   // a frame that never comes: it ends at the next tick as failed.
-  if (m_doc.RequestFirstFrame() != 0) {
-    m_doc.RequestStop();
+  if (GetDocument()->RequestFirstFrame() != 0) {
+    GetDocument()->RequestStop();
     progress->MarkDone();
   }
 }
@@ -192,9 +208,9 @@ void CBrivenView::OnConversionDue() {
 
 void CBrivenView::FinishCurrent(CConversionDlg& progress) {
   m_bFinished = true;
-  const bool completed = m_doc.FinishConversion(m_bCancelled);
+  const bool completed = GetDocument()->FinishConversion(m_bCancelled);
   ConversionState state;
-  m_doc.GetConversionState(state);
+  GetDocument()->GetConversionState(state);
   m_outcome.completed = completed;
   m_outcome.not_found = completed && state.not_found != 0;
   m_outcome.cancelled = m_bCancelled;
@@ -205,7 +221,7 @@ void CBrivenView::FinishCurrent(CConversionDlg& progress) {
 }
 
 void CBrivenView::AfterFinished() {
-  ui::KillTimer(m_hWnd, m_nProgressTimer);
+  KillTimer(m_nProgressTimer);
   m_nProgressTimer = 0;
   if (m_bInitialised) AdvanceOutputName();
   // A run from the command line has no window to dismiss: it ends when its
@@ -215,14 +231,14 @@ void CBrivenView::AfterFinished() {
     return;
   }
   if (m_bEndResult) {
-    if (m_doc.GetDismissProgress() == 1) PostToSelf(kMsgConversionEnded, 0);
+    if (GetDocument()->GetDismissProgress() == 1) PostToSelf(kMsgConversionEnded, 0);
     return;
   }
   if (!m_bSeries) return;  // a failed single conversion keeps its window open
   while (AdvanceFileIndex()) {
     if (StartNextFile(0)) return;
   }
-  if (m_doc.GetDismissProgress() == 1) PostToSelf(kMsgConversionEnded, 0);
+  if (GetDocument()->GetDismissProgress() == 1) PostToSelf(kMsgConversionEnded, 0);
 }
 
 void CBrivenView::AdvanceOutputName() {

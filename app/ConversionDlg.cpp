@@ -2,14 +2,38 @@
 
 #include <algorithm>
 
+#include <cstring>
+
 #include "app/AppResources.h"
+#include "app/SavedWindowRect.h"
 #include "core/conversion/BrivenDoc.h"
 #include "fsutil/QVTFileSystem.h"
+#include "platform/afx/Menu.h"
+#include "platform/afx/WinApp.h"
 #include "platform/sys/Format.h"
 #include "platform/sys/Notify.h"
+#include "platform/sys/Profile.h"
+#include "platform/ui/Messages.h"
 #include "platform/ui/MessageLoop.h"
 
+// The framework's message-map macros name its types unqualified.
+using namespace afx;
+
+
+BEGIN_MESSAGE_MAP(CConversionDlg, afx::CDialog)
+  ON_WM_MOVE()
+  ON_WM_TIMER()
+END_MESSAGE_MAP()
+
 namespace {
+
+constexpr const char kPositionSection[] = "Conversion Window";
+constexpr UINT_PTR kPlaceTimerId = 1;
+constexpr UINT kPlaceDelayMs = 300;
+constexpr const char kPositionKey[] = "Rect";
+constexpr ui::COLORREF kBlack = 0x000000;
+constexpr ui::COLORREF kYellow = 0x00FFFF;  // RGB(255, 255, 0)
+constexpr ui::COLORREF kRed = 0x0000FF;     // RGB(255, 0, 0)
 
 // An empty log still has a range of one byte, so the bar and the
 // percentage never divide by zero.
@@ -19,20 +43,116 @@ std::int64_t LogLengthRange(std::uint64_t length) {
 
 }  // namespace
 
-CConversionDlg::CConversionDlg(CBrivenDoc& doc) : m_doc(doc) {}
+CConversionDlg::CConversionDlg(CBrivenDoc& doc) : afx::CDialog(app::kConversionDialog), m_doc(doc) {}
+
+CConversionDlg::~CConversionDlg() {
+  if (m_hWnd) DestroyWindow();
+}
 
 void CConversionDlg::Destroy() {
   m_bWindow = false;
   m_bar.Detach();
   m_hViewWnd = nullptr;
+  if (m_hWnd) DestroyWindow();
 }
 
-bool CConversionDlg::CreateWindowFor(ui::HWND view) {
+bool CConversionDlg::CreateWindowFor(ui::HWND view, bool show) {
   if (m_bWindow) return false;
   m_hViewWnd = view;
   m_bWindow = true;
+  if (show) {
+    app::RegisterResources();
+    // Without a parent: the window stands beside the main window, as a
+    // conversion may outlast anything the user does there.
+    if (!afx::CDialog::Create(app::kConversionDialog, nullptr)) {
+      m_bWindow = false;
+      return false;
+    }
+    ShowWindow(ui::SW_SHOW);
+    // Placed again a moment after it is shown: a window manager decides
+    // where a window it has not mapped yet goes.
+    if (!SetTimer(kPlaceTimerId, kPlaceDelayMs)) m_bPlaced = true;
+    return true;
+  }
   Reset(false);
   return true;
+}
+
+void CConversionDlg::OnTimer(UINT_PTR id) {
+  if (id != kPlaceTimerId) {
+    Default();
+    return;
+  }
+  KillTimer(kPlaceTimerId);
+  PlaceWindow();
+  m_bPlaced = true;
+}
+
+BOOL CConversionDlg::OnInitDialog() {
+  afx::CDialog::OnInitDialog();
+  PlaceWindow();
+  if (afx::CMenu* system = GetSystemMenu(FALSE)) {
+    system->EnableMenuItem(static_cast<afx::UINT>(ui::SC_SIZE), ui::MF_BYCOMMAND | ui::MF_GRAYED);
+    system->EnableMenuItem(static_cast<afx::UINT>(ui::SC_MAXIMIZE), ui::MF_BYCOMMAND | ui::MF_GRAYED);
+  }
+  ui::LOGFONT font;
+  font.lfHeight = -12;
+  font.lfWeight = ui::FW_BOLD;
+  font.lfPitchAndFamily = 0x01 | 0x30;  // FIXED_PITCH | FF_MODERN
+  std::strncpy(font.lfFaceName, "Courier New", sizeof font.lfFaceName - 1);
+  m_counterFont.CreateFontIndirect(&font);
+  const int ids[4] = {app::kFramesProcessedText, app::kResyncText, app::kFrameCounterErrorsText,
+                      app::kCheckSumErrorsText};
+  for (int i = 0; i < 4; ++i) {
+    if (!m_counters[i].SubclassDlgItem(static_cast<UINT>(ids[i]), this)) continue;
+    // Frames in yellow, errors in red.
+    m_counters[i].SetColours(i < 2 ? kYellow : kRed, kBlack);
+    m_counters[i].SetCounterFont(&m_counterFont);
+  }
+  m_bar.SubclassDlgItem(app::kProgressBar, this);
+  Reset(false);
+  return TRUE;
+}
+
+void CConversionDlg::PlaceWindow() {
+  ui::POINT corner;
+  const std::string saved = sys::AppProfile().GetString(kPositionSection, kPositionKey, "");
+  if (!app::ParseWindowCorner(saved, corner)) {
+    // Over the main window when it is shown, else the screen.
+    CenterWindow(afx::AfxGetMainWnd());
+    ui::RECT rect;
+    GetWindowRect(&rect);
+    sys::AppProfile().WriteString(kPositionSection, kPositionKey, app::FormatWindowCorner(rect));
+    return;
+  }
+  ui::RECT rect;
+  GetWindowRect(&rect);
+  const ui::RECT moved{corner.x, corner.y, corner.x + (rect.right - rect.left), corner.y + (rect.bottom - rect.top)};
+  const ui::RECT shown = app::KeepOnScreen(moved, app::CurrentScreen());
+  SetWindowPos(nullptr, shown.left, shown.top, 0, 0, ui::SWP_NOSIZE | ui::SWP_NOZORDER | ui::SWP_NOACTIVATE);
+}
+
+void CConversionDlg::OnMove(int, int) {
+  Default();
+  // Where the window manager first puts it is not the user's choice.
+  if (!m_bPlaced) return;
+  ui::RECT rect;
+  GetWindowRect(&rect);
+  sys::AppProfile().WriteString(kPositionSection, kPositionKey, app::FormatWindowCorner(rect));
+}
+
+ui::COLORREF CConversionDlg::GetCounterColour(int id) const {
+  const int ids[4] = {app::kFramesProcessedText, app::kResyncText, app::kFrameCounterErrorsText,
+                      app::kCheckSumErrorsText};
+  for (int i = 0; i < 4; ++i)
+    if (ids[i] == id && m_counters[i].m_hWnd) return m_counters[i].GetTextColour();
+  return 0;
+}
+
+void CConversionDlg::EnableCheckLabels() {
+  if (!m_hWnd) return;
+  if (afx::CWnd* label = GetDlgItem(app::kFrameCounterLabel)) label->EnableWindow(m_bHasFrameCounter);
+  if (afx::CWnd* label = GetDlgItem(app::kCheckSumLabel)) label->EnableWindow(m_bHasCheckSum);
 }
 
 void CConversionDlg::Reset(bool cancel) {
@@ -70,6 +190,7 @@ void CConversionDlg::Reset(bool cancel) {
   m_doc.GetCheckSensors(frame_counter, check_sum);
   m_bHasFrameCounter = frame_counter >= 0;
   m_bHasCheckSum = check_sum >= 0;
+  EnableCheckLabels();
   std::fill(std::begin(m_shownCounters), std::end(m_shownCounters), -1);
   if (cancel) Cancel();
   Refresh();
@@ -103,6 +224,7 @@ void CConversionDlg::Refresh() {
 void CConversionDlg::UpdateTitle() {
   m_strTitle = m_nFileCount < 1 ? std::string("Briven Conversion")
                                 : sys::Format("Briven Conversion - %d/%d", m_nFileNumber, m_nFileCount);
+  if (m_hWnd && GetWindowTextString() != m_strTitle) SetWindowText(m_strTitle);
 }
 
 void CConversionDlg::UpdateStatus(const ConversionState& state, bool done) {
@@ -174,6 +296,8 @@ void CConversionDlg::OnOK() {
   if (IsDone() && IsLast()) {
     Notify(kMsgEnded, false);
     m_bWindow = false;
+    // The view destroys the window when the ended message arrives.
+    if (m_hWnd) ShowWindow(ui::SW_HIDE);
     return;
   }
   Cancel();
@@ -201,7 +325,12 @@ void CConversionDlg::Notify(ui::UINT message, bool send) {
     ui::PostMessage(m_hViewWnd, message, 0, 0);
 }
 
-void CConversionDlg::SetItemText(int id, const std::string& text) { m_itemTexts[id] = text; }
+void CConversionDlg::SetItemText(int id, const std::string& text) {
+  std::string& shown = m_itemTexts[id];
+  if (shown == text && !text.empty()) return;
+  shown = text;
+  if (m_hWnd) SetDlgItemText(id, text);
+}
 
 std::string CConversionDlg::GetItemText(int id) const {
   const auto it = m_itemTexts.find(id);

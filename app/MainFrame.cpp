@@ -1,54 +1,210 @@
 #include "app/MainFrame.h"
 
-#include "platform/ui/MessageLoop.h"
+#include "app/AppResources.h"
+#include "app/RunMode.h"
+#include "app/SavedWindowRect.h"
+#include "app/SettingsCommands.h"
+#include "platform/afx/CmdUI.h"
+#include "platform/afx/ScrollView.h"
+#include "platform/afx/WinApp.h"
+#include "platform/sys/Profile.h"
 #include "platform/ui/Messages.h"
-#include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
 
+using namespace afx;
+
+IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+  ON_WM_CREATE()
+  ON_WM_DESTROY()
+  {WM_INITMENU, 0, 0, 0,
+   AFX_THUNK(self_->OnInitMenu(CMenu::FromHandle(reinterpret_cast<HMENU>(c_.wParam))); return true)},
+  ON_WM_TIMER()
+  ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdate)
+  ON_COMMAND(app::kCmdHelpFinder, OnHelpFinder)
+  ON_COMMAND(ID_HELP, OnHelp)
+  ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
+END_MESSAGE_MAP()
+
 namespace {
-constexpr const char kFrameClass[] = "BrivenMainFrame";
+
+constexpr const char kPlacementSection[] = "Window Position";
+constexpr const char kPlacementKey[] = "Rect";
+constexpr int kStatusHeight = 20;
+constexpr UINT_PTR kPlacementTimerId = 1;
+constexpr UINT kPlacementDelayMs = 300;
+// The two fixed panes, wide enough for " CONVERTING... ".
+constexpr int kHeaderPaneWidth = 30;
+constexpr int kConvertingPaneWidth = 110;
+constexpr DWORD kPaneStyle = WS_CHILD | WS_VISIBLE | SS_LEFT | SS_SUNKEN;
+
+}  // namespace
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& create) {
+  if (!CFrameWnd::PreCreateWindow(create)) return FALSE;
+  // A fixed size (the frame follows the form), no maximise box, and a
+  // title that is the program's alone.
+  create.style &= ~(WS_THICKFRAME | WS_MAXIMIZEBOX | FWS_PREFIXTITLE);
+  return TRUE;
 }
 
-CMainFrame::~CMainFrame() {
-  if (m_hWnd != nullptr && ui::IsWindow(m_hWnd)) {
-    ui::SetWindowLongPtr(m_hWnd, ui::GWLP_USERDATA, 0);
-    ui::DestroyWindow(m_hWnd);
+int CMainFrame::OnCreate(CREATESTRUCT* create) {
+  // A windowless run's frame is never shown: it gets no menu, panes or
+  // layout, so nothing of it is ever drawn.
+  if (app::IsWindowlessRun()) {
+    if (CWnd::OnCreate(create) == -1) return -1;
+    return OnCreateClient(create, static_cast<CCreateContext*>(create->lpCreateParams)) ? 0 : -1;
   }
+  if (CFrameWnd::OnCreate(create) == -1) return -1;
+  if (m_menu.LoadMenu(app::kMainResource)) SetMenu(&m_menu);
+  if (!CreateStatusPanes()) return -1;
+  RecalcLayout();
+  return 0;
 }
 
-bool CMainFrame::Create(const char* title) {
-  if (m_hWnd != nullptr) return false;
-  ui::WNDCLASS existing;
-  if (!ui::GetClassInfo(kFrameClass, &existing)) {
-    ui::WNDCLASS wc;
-    wc.lpfnWndProc = &CMainFrame::StaticWindowProc;
-    wc.lpszClassName = kFrameClass;
-    if (!ui::RegisterClass(wc)) return false;
+bool CMainFrame::CreateStatusPanes() {
+  const RECT none{0, 0, 0, 0};
+  for (int pane = 0; pane < kPaneCount; ++pane) {
+    if (!m_panes[pane].Create("", kPaneStyle, none, this, static_cast<UINT>(AFX_IDW_STATUS_BAR + pane)))
+      return false;
   }
-  m_hWnd = ui::CreateWindowEx(0, kFrameClass, title, ui::WS_OVERLAPPEDWINDOW, 0, 0, 640, 480, nullptr, nullptr,
-                              nullptr);
-  if (m_hWnd == nullptr) return false;
-  ui::SetWindowLongPtr(m_hWnd, ui::GWLP_USERDATA, reinterpret_cast<ui::LONG_PTR>(this));
   return true;
 }
 
-ui::LRESULT CMainFrame::StaticWindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
-  auto* frame = reinterpret_cast<CMainFrame*>(ui::GetWindowLongPtr(hwnd, ui::GWLP_USERDATA));
-  if (frame == nullptr) return ui::DefWindowProc(hwnd, message, wParam, lParam);
-  return frame->WindowProc(message, wParam, lParam);
+void CMainFrame::SetPaneText(int pane, const std::string& text) {
+  if (pane < 0 || pane >= kPaneCount || !m_panes[pane].m_hWnd) return;
+  if (m_panes[pane].GetWindowTextString() != text) m_panes[pane].SetWindowText(text);
 }
 
-ui::LRESULT CMainFrame::WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam) {
-  switch (message) {
-    case ui::WM_CLOSE:
-      // Closing the main window ends the program's message loop.
-      m_bClosed = true;
-      ui::SetWindowLongPtr(m_hWnd, ui::GWLP_USERDATA, 0);
-      ui::DestroyWindow(m_hWnd);
-      m_hWnd = nullptr;
-      ui::PostQuitMessage(0);
-      return 0;
+std::string CMainFrame::GetPaneText(int pane) const {
+  if (pane < 0 || pane >= kPaneCount || !m_panes[pane].m_hWnd) return {};
+  return m_panes[pane].GetWindowTextString();
+}
+
+void CMainFrame::LayOutStatusPanes(const RECT& client, int height) {
+  const int top = client.bottom - height;
+  const int converting_left = client.right - kConvertingPaneWidth;
+  const int header_left = converting_left - kHeaderPaneWidth;
+  if (m_panes[0].m_hWnd) m_panes[0].MoveWindow(0, top, header_left, height);
+  if (m_panes[kHeaderPane].m_hWnd) m_panes[kHeaderPane].MoveWindow(header_left, top, kHeaderPaneWidth, height);
+  if (m_panes[kConvertingPane].m_hWnd)
+    m_panes[kConvertingPane].MoveWindow(converting_left, top, kConvertingPaneWidth, height);
+}
+
+void CMainFrame::RecalcLayout(BOOL) {
+  if (m_bInLayout || !m_hWnd || app::IsWindowlessRun()) return;
+  m_bInLayout = true;
+  RECT client;
+  GetClientRect(&client);
+  const int status = m_panes[0].m_hWnd ? kStatusHeight : 0;
+  if (CWnd* pane = GetDlgItem(static_cast<int>(AFX_IDW_PANE_FIRST)))
+    pane->MoveWindow(0, 0, client.right, std::max<int>(0, client.bottom - status));
+  LayOutStatusPanes(client, status);
+  // The frame follows the form's size exactly, growing or shrinking.
+  if (CView* view = GetActiveView(); view && view->IsKindOf(RUNTIME_CLASS(CScrollView))) {
+    static_cast<CScrollView*>(view)->ResizeParentToFit(FALSE);
+    GetClientRect(&client);
+    view->MoveWindow(0, 0, client.right, std::max<int>(0, client.bottom - status));
+    LayOutStatusPanes(client, status);
+  }
+  m_bInLayout = false;
+}
+
+void CMainFrame::ActivateFrame(int show_command) {
+  const bool first = m_bFirstActivation;
+  if (first) {
+    m_bFirstActivation = false;
+    // The view is active by now: the frame takes the form's size.
+    RecalcLayout();
+  }
+  CFrameWnd::ActivateFrame(show_command);
+  // The saved place is given a moment after the window is first shown: a
+  // window manager decides where a window it has not mapped yet goes, and
+  // a display host learns where that was only after it is on the screen.
+  if (first && !SetTimer(kPlacementTimerId, kPlacementDelayMs)) ApplySavedPlacement();
+}
+
+void CMainFrame::ApplySavedPlacement() {
+  RECT saved;
+  if (!app::ParseWindowRect(sys::AppProfile().GetString(kPlacementSection, kPlacementKey, ""), saved)) return;
+  WINDOWPLACEMENT placement;
+  placement.length = sizeof placement;
+  if (!GetWindowPlacement(&placement)) return;
+  // The frame keeps its own size (it follows the form); only the corner
+  // is taken, and kept on the screen there is now.
+  const RECT& normal = placement.rcNormalPosition;
+  const RECT sized{saved.left, saved.top, saved.left + (normal.right - normal.left),
+                   saved.top + (normal.bottom - normal.top)};
+  placement.rcNormalPosition = app::KeepOnScreen(sized, app::CurrentScreen());
+  SetWindowPlacement(&placement);
+}
+
+void CMainFrame::OnTimer(UINT_PTR id) {
+  if (id != kPlacementTimerId) {
+    Default();
+    return;
+  }
+  KillTimer(kPlacementTimerId);
+  ApplySavedPlacement();
+}
+
+
+void CMainFrame::OnDestroy() {
+  // A frame that was never shown (an unattended run) leaves the stored
+  // placement alone.
+  if (!m_bFirstActivation) {
+    WINDOWPLACEMENT placement;
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(&placement))
+      sys::AppProfile().WriteString(kPlacementSection, kPlacementKey,
+                                    app::FormatWindowRect(placement.rcNormalPosition));
+  }
+  CFrameWnd::OnDestroy();
+}
+
+void CMainFrame::OnInitMenu(CMenu* menu) {
+  CMenu* system = GetSystemMenu(FALSE);
+  if (menu && system && menu->m_hMenu == system->m_hMenu) {
+    system->EnableMenuItem(static_cast<UINT>(SC_SIZE), MF_BYCOMMAND | MF_GRAYED);
+    system->EnableMenuItem(static_cast<UINT>(SC_MAXIMIZE), MF_BYCOMMAND | MF_GRAYED);
+  }
+  Default();
+}
+
+unsigned long CMainFrame::MapHelpContext(UINT_PTR data) {
+  // The menu bar's own context, and the four items of its system menu.
+  constexpr UINT_PTR kMenuBarContext = 0x50000 + kMenuBarId;
+  switch (data) {
+    case kMenuBarContext:
+      return 0x1006A;
+    case 0x80010001:
+      return 0x10066;
+    case 0x80010002:
+      return 0x10067;
+    case 0x80010003:
+      return 0x10068;
+    case 0x80010004:
+      return 0x10069;
     default:
-      return ui::DefWindowProc(m_hWnd, message, wParam, lParam);
+      return static_cast<unsigned long>(data);
   }
 }
+
+void CMainFrame::WinHelp(UINT_PTR data, UINT) {
+  // A book or topic that is missing opens nothing; the viewer says why.
+  ShowHelpTopic(this, MapHelpContext(data));
+}
+
+LRESULT CMainFrame::OnIdleUpdate(WPARAM wParam, LPARAM lParam) {
+  const LRESULT result = CFrameWnd::OnIdleUpdateCmdUI(wParam, lParam);
+  // The Convert command's update rule also keeps the lists and pane 2 in
+  // step with a running conversion, so it runs at every idle time, as the
+  // toolbar's update would run it.
+  CCmdUI convert;
+  convert.m_nID = app::kCmdConvert;
+  convert.DoUpdate(this, FALSE);
+  return result;
+}
+
+void CMainFrame::OnHelpFinder() { WinHelp(0x20080, HELP_CONTEXT); }

@@ -1,26 +1,65 @@
-// The program's top-level window. For now a plain frame window that holds
-// the view and ends the program when it is closed; the docking frame with
-// its bars, menu bar and saved placement replaces it later.
+// The program's top-level window: the frame of the form view, with menu
+// 128, accelerator table 128, two status panes (header mode and a running
+// conversion), a fixed size that follows the view, the placement saved
+// between runs, and the mapping of help requests to the help book. An
+// unattended run creates it hidden and never shows it, so it saves no
+// placement.
+//
+// Kept small on purpose: what the view asks of it is the pane texts and
+// its title.
 #pragma once
 
-#include "platform/ui/Types.h"
+#include <string>
 
-class CMainFrame {
+#include "platform/afx/Controls.h"
+#include "platform/afx/FrameWnd.h"
+#include "platform/afx/Menu.h"
+
+class CMainFrame : public afx::CFrameWnd {
+  DECLARE_DYNCREATE(CMainFrame)
  public:
-  CMainFrame() = default;
-  ~CMainFrame();
-  CMainFrame(const CMainFrame&) = delete;
-  CMainFrame& operator=(const CMainFrame&) = delete;
+  // The panes after the stretching message pane.
+  static constexpr int kHeaderPane = 1;
+  static constexpr int kConvertingPane = 2;
+  static constexpr int kPaneCount = 3;
+  // The control id of the docking menu bar, whose help requests carry it.
+  static constexpr afx::UINT kMenuBarId = 0xE81A;
 
-  // Created hidden; an unattended run never shows it.
-  bool Create(const char* title);
-  ui::HWND GetSafeHwnd() const { return m_hWnd; }
-  bool IsClosed() const { return m_bClosed; }
+  CMainFrame() = default;
+
+  void SetPaneText(int pane, const std::string& text);
+  std::string GetPaneText(int pane) const;
+
+  // The help context a request names, as the help book knows it.
+  static unsigned long MapHelpContext(afx::UINT_PTR data);
+
+  afx::BOOL PreCreateWindow(afx::CREATESTRUCT& create) override;
+  void ActivateFrame(int show_command = -1) override;
+  void RecalcLayout(afx::BOOL notify = afx::TRUE) override;
+  void WinHelp(afx::UINT_PTR data, afx::UINT command = afx::HELP_CONTEXT) override;
+  // The title is the program's, or the view's account of a conversion:
+  // the document's name never joins it.
+  void OnUpdateFrameTitle(afx::BOOL) override {}
+
+  bool WasActivated() const { return !m_bFirstActivation; }
+
+ protected:
+  int OnCreate(afx::CREATESTRUCT* create);
+  void OnDestroy();
+  void OnInitMenu(afx::CMenu* menu);
+  void OnHelpFinder();
+  void OnTimer(afx::UINT_PTR id);
+  afx::LRESULT OnIdleUpdate(afx::WPARAM wParam, afx::LPARAM lParam);
 
  private:
-  static ui::LRESULT StaticWindowProc(ui::HWND hwnd, ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam);
-  ui::LRESULT WindowProc(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam);
+  void ApplySavedPlacement();
+  bool CreateStatusPanes();
+  void LayOutStatusPanes(const afx::RECT& client, int height);
 
-  ui::HWND m_hWnd = nullptr;
-  bool m_bClosed = false;
+  afx::CMenu m_menu;
+  afx::CStatic m_panes[kPaneCount];
+  bool m_bFirstActivation = true;
+  bool m_bInLayout = false;
+
+  DECLARE_MESSAGE_MAP()
 };

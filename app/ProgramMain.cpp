@@ -15,7 +15,7 @@ int RunApplication(const std::vector<std::string>& arguments, bool interactive_h
   try {
     CBrivenApp application;
     application.SetInteractiveHost(interactive_host);
-    if (!application.InitInstance(arguments)) return application.GetExitCode();
+    if (!application.Start(arguments)) return application.GetExitCode();
     return application.Run();
   } catch (const std::exception& failure) {
     sys::Notify(sys::Format("Fatal error executing Briven! %s", failure.what()));

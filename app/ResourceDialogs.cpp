@@ -25,8 +25,9 @@ DialogItemTemplate Picture(const std::string& resource, int id, short x, short y
 }
 
 DialogItemTemplate FileList(int id, short x, short y, short cx, short cy) {
-  const DWORD style = ui::WS_VISIBLE | ui::WS_TABSTOP | ui::WS_VSCROLL | ui::WS_BORDER | ui::LBS_NOTIFY |
-                      ui::LBS_SORT | ui::LBS_HASSTRINGS | ui::LBS_NOINTEGRALHEIGHT | ui::LBS_EXTENDEDSEL;
+  // Not sorted by the control: the program sorts by name, date or size.
+  const DWORD style = ui::WS_VISIBLE | ui::WS_TABSTOP | ui::WS_VSCROLL | ui::WS_HSCROLL | ui::WS_BORDER |
+                      ui::LBS_NOTIFY | ui::LBS_HASSTRINGS | ui::LBS_NOINTEGRALHEIGHT | ui::LBS_EXTENDEDSEL;
   return {"ListBox", "", id, style, ui::WS_EX_CLIENTEDGE, x, y, cx, cy};
 }
 

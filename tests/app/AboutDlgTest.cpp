@@ -14,8 +14,8 @@ TEST(AboutBox, ShowsTheVersionBlockAndLeavesAbsentValuesAlone) {
   CBrivenApp application;
   application.ReadVersionInfo();
   CAboutDlg about(&application);
-  const ui::HWND dialog = about.CreateModeless(nullptr);
-  ASSERT_NE(dialog, nullptr);
+  ASSERT_TRUE(about.Create(app::kAboutDialog));
+  const ui::HWND dialog = about.m_hWnd;
   const sys::VersionBlock& block = sys::GetVersionBlock();
   EXPECT_EQ(ui::GetWindowTextString(dialog), "About Briven");
   EXPECT_EQ(ui::GetDlgItemTextString(dialog, app::kAboutProductName), block.product_name);
@@ -23,14 +23,13 @@ TEST(AboutBox, ShowsTheVersionBlockAndLeavesAbsentValuesAlone) {
   EXPECT_EQ(ui::GetDlgItemTextString(dialog, app::kAboutCopyright), block.legal_copyright);
   // No installation key here: the template's empty fields stay empty.
   EXPECT_EQ(ui::GetDlgItemTextString(dialog, app::kAboutUserName), "");
-  ui::DestroyWindow(dialog);
+  about.DestroyWindow();
 
   // Without an application object nothing is filled in, and nothing fails.
   CAboutDlg bare(nullptr);
-  const ui::HWND plain = bare.CreateModeless(nullptr);
-  ASSERT_NE(plain, nullptr);
-  EXPECT_EQ(ui::GetDlgItemTextString(plain, app::kAboutVersion), "Version");
-  ui::DestroyWindow(plain);
+  ASSERT_TRUE(bare.Create(app::kAboutDialog));
+  EXPECT_EQ(ui::GetDlgItemTextString(bare.m_hWnd, app::kAboutVersion), "Version");
+  bare.DestroyWindow();
 }
 
 }  // namespace

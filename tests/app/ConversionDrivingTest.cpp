@@ -13,6 +13,8 @@
 #include "app/ConversionDlg.h"
 #include "app/MainFrame.h"
 #include "core/conversion/BrivenDoc.h"
+#include "platform/afx/SingleDocTemplate.h"
+#include "platform/afx/WinApp.h"
 #include "platform/sys/Notify.h"
 #include "platform/sys/Profile.h"
 #include "platform/ui/Clock.h"
@@ -58,22 +60,45 @@ class ConversionDriving : public ::testing::Test {
     ui::SetClock(&clock_);
     ui::GetHeadlessHost().SetStallLimit(20000);
     sys::SetAppProfile(&profile_);
-    doc_ = std::make_unique<CBrivenDoc>();
-    ASSERT_TRUE(doc_->OnNewDocument());
+    app::RegisterResources();
+    app_ = std::make_unique<afx::CWinApp>("Briven");
+    app_->AddDocTemplate(new afx::CSingleDocTemplate(app::kMainResource, RUNTIME_CLASS(CBrivenDoc),
+                                                     RUNTIME_CLASS(CMainFrame), RUNTIME_CLASS(CBrivenView)));
+    OpenHidden();
+    ASSERT_NE(view_, nullptr);
     doc_->SetProgramDirectory(std::string(BRIVEN_APP_SOURCE) + "/");
     doc_->GetSettings().conversion_log = 0;
-    ASSERT_TRUE(frame_.Create("Briven"));
-    view_ = std::make_unique<CBrivenView>(*doc_);
-    ASSERT_TRUE(view_->Create(frame_.GetSafeHwnd()));
     view_->GetInstrumentNaming().m_nMode = CFileNaming::kModeFileTitles;
     view_->GetHeaderNaming().m_nMode = CFileNaming::kModeFileTitles;
   }
   void TearDown() override {
-    view_.reset();
-    doc_.reset();
+    CloseFrame();
+    app_.reset();
     sys::SetAppProfile(nullptr);
     ui::SetClock(nullptr);
   }
+  // The document with a hidden frame and its view, as an unattended run
+  // makes them; the document stays when the frame goes, so a test can read
+  // what the run left in it.
+  void OpenHidden() {
+    doc_ = dynamic_cast<CBrivenDoc*>(app_->GetDocTemplate(0)->OpenDocumentFile(nullptr, afx::FALSE));
+    ASSERT_NE(doc_, nullptr);
+    doc_->m_bAutoDelete = afx::FALSE;
+    afx::POSITION position = doc_->GetFirstViewPosition();
+    view_ = dynamic_cast<CBrivenView*>(doc_->GetNextView(position));
+    frame_ = app_->m_pMainWnd ? app_->m_pMainWnd->m_hWnd : nullptr;
+  }
+  // The main window going ends the loop: its WM_QUIT is taken here, so
+  // no later loop of the same thread ends early.
+  void CloseFrame() {
+    if (frame_ != nullptr && ui::IsWindow(frame_)) {
+      ui::DestroyWindow(frame_);
+      ui::MSG msg;
+      ui::PeekMessage(&msg, nullptr, ui::WM_QUIT, ui::WM_QUIT, ui::PM_REMOVE);
+    }
+    view_ = nullptr;
+  }
+  bool FrameClosed() const { return !ui::IsWindow(frame_); }
 
   // Runs the loop until the main window has closed and so ended it (the
   // end of a run with "Dismiss Progress" on); its WM_QUIT is consumed, so
@@ -81,7 +106,8 @@ class ConversionDriving : public ::testing::Test {
   void RunUntilClosed() {
     ui::MSG msg;
     while (ui::GetMessage(&msg, nullptr, 0, 0) > 0) ui::DispatchMessage(&msg);
-    EXPECT_TRUE(frame_.IsClosed());
+    EXPECT_TRUE(FrameClosed());
+    view_ = nullptr;  // it went with its frame
   }
   void RunUntil(const std::function<bool()>& done) { ui::RunNestedLoop(done, nullptr); }
 
@@ -104,9 +130,10 @@ class ConversionDriving : public ::testing::Test {
   std::string ascii_instrument_ = Example("NMAC0093.tdf");
   ui::VirtualClock clock_;
   sys::MemoryProfile profile_;
-  std::unique_ptr<CBrivenDoc> doc_;
-  CMainFrame frame_;
-  std::unique_ptr<CBrivenView> view_;
+  std::unique_ptr<afx::CWinApp> app_;
+  CBrivenDoc* doc_ = nullptr;  // the template's
+  CBrivenView* view_ = nullptr;  // its frame's
+  ui::HWND frame_ = nullptr;
 };
 
 TEST_F(ConversionDriving, SeriesVariesTheInstrumentFastestAndSurvivesAFailedPair) {
@@ -127,8 +154,8 @@ TEST_F(ConversionDriving, SeriesVariesTheInstrumentFastestAndSurvivesAFailedPair
   EXPECT_FALSE(std::filesystem::exists(Out("cast1-missing.dat")));
   EXPECT_EQ(Count(apptest::ReadFile(Out("cast1-NMAC0093.dat")), "\r\n"), 1u + 287u);
   EXPECT_EQ(Count(apptest::ReadFile(Out("cast2-NMBP0417.dat")), "\r\n"), 1u + 304u);
+  // The series is over: its progress window went before the main window.
   EXPECT_EQ(doc_->GetProgressDialog(), nullptr);
-  EXPECT_FALSE(view_->IsSeries());
 }
 
 TEST_F(ConversionDriving, HeaderSeriesStepsOnlyTheLogFiles) {
@@ -178,14 +205,14 @@ TEST_F(ConversionDriving, DisplayedViewTitlesTheSeriesAndStepsTheIncrement) {
   view_->SetSelection({{Copy(binary_log_, "one.raw"), Copy(binary_log_, "two.raw")}, {binary_instrument_},
                        folder_.path() + "/"});
   std::set<std::string> titles;
-  view_->SetProgressObserver([&](int) { titles.insert(ui::GetWindowTextString(frame_.GetSafeHwnd())); });
+  view_->SetProgressObserver([&](int) { titles.insert(ui::GetWindowTextString(frame_)); });
   view_->OnConvert();
   RunUntil([&] { return !view_->IsSeries() && doc_->GetProgressDialog() == nullptr; });
   EXPECT_TRUE(titles.count("Briven - Conversion in Progress - 1/2 (100%)")) << titles.size();
   EXPECT_TRUE(titles.count("Briven - Conversion in Progress - 2/2 (100%)"));
   // Back to the plain title once the series is over; the window stays.
-  EXPECT_EQ(ui::GetWindowTextString(frame_.GetSafeHwnd()), "Briven");
-  EXPECT_FALSE(frame_.IsClosed());
+  EXPECT_EQ(ui::GetWindowTextString(frame_), "Briven");
+  EXPECT_FALSE(FrameClosed());
   EXPECT_TRUE(std::filesystem::exists(Out("CAST007.dat")));
   EXPECT_TRUE(std::filesystem::exists(Out("CAST008.dat")));
   EXPECT_EQ(naming.m_strIncrement, "9");
@@ -294,15 +321,15 @@ TEST_F(ConversionDriving, ClosingARunningProgressWindowAsksFirst) {
 }
 
 TEST_F(ConversionDriving, TheDefaultOutputNameIsKeptInTheSettings) {
-  view_.reset();
+  CloseFrame();
   profile_.WriteString("View", "Default Outfile", "cast.dat");
-  view_ = std::make_unique<CBrivenView>(*doc_);
+  OpenHidden();
+  ASSERT_NE(view_, nullptr);
   EXPECT_EQ(view_->GetDefaultOutputName(), "cast.dat");
   view_->OnInitialUpdate();
   view_->SetDefaultOutputName("next.dat");
-  view_.reset();  // a displayed view saves its settings when it goes
+  CloseFrame();  // a displayed view saves its settings when it goes
   EXPECT_EQ(profile_.GetString("View", "Default Outfile", "-1"), "next.dat");
-  view_ = std::make_unique<CBrivenView>(*doc_);
 }
 
 TEST_F(ConversionDriving, CommandsReachTheViewAsMessages) {
@@ -318,8 +345,11 @@ TEST_F(ConversionDriving, CommandsReachTheViewAsMessages) {
   doc_->GetSettings().dismiss_progress = 1;
   doc_->SetLogFileName(binary_log_);
   doc_->SetInstrumentFileName(binary_instrument_);
-  doc_->SetOutputFileName(Out("enter.dat"));
+  // In the naming the user types, the "Next" box names the output in the
+  // output list's folder; the naming's extension is added.
   view_->GetInstrumentNaming().m_nMode = CFileNaming::kModeUserDefined;
+  view_->GetListSettings(CListProperties::kOutputList).m_strWorkingFolder = folder_.path() + "/";
+  view_->SetDlgItemText(app::kNextOutputEdit, "enter");
   // The Enter key's command converts, once: a second one while the first
   // conversion runs is refused.
   ui::PostMessage(view_->GetSafeHwnd(), ui::WM_COMMAND, app::kCmdEnterConvert, 0);

@@ -1,6 +1,7 @@
 // Unpacking an instrument package: the entries but "Properties.txt" land in
-// the target folder after its plain files are cleared; a package beyond
-// the unpacking limits is refused with its reason and the folder keeps
+// the package folder by their last names, in place of what it held; a
+// package beyond the unpacking limits, one that cannot be opened and one
+// that is damaged are refused with their reasons and the folder keeps
 // exactly what it held. (The texts keep the blank before their line break,
 // which folding to one line doubles.)
 #include <gtest/gtest.h>
@@ -59,17 +60,74 @@ class InstrumentPackageTest : public ::testing::Test {
   sys::NoticeSink previous_sink_;
 };
 
-TEST_F(InstrumentPackageTest, EveryEntryButThePropertiesIsUnpackedIntoAClearedFolder) {
+TEST_F(InstrumentPackageTest, EveryEntryButThePropertiesTakesThePlaceOfTheLastPackage) {
   const std::string package = MakePackage(folder_.Path("ctd.hip"), {{"Properties.txt", "Name=CTD\n"},
                                                                     {"defs/NMBP0417.cal", "INSTRUMENT NMBP\n"},
                                                                     {"qelhdr1.tdf", "HEADER\n"}});
-  EXPECT_EQ(app::ExtractInstrumentPackage(package, target_), "defs/NMBP0417.cal");
+  // The name the list selects is the file's own, without the stored folder.
+  EXPECT_EQ(app::ExtractInstrumentPackage(package, target_), "NMBP0417.cal");
   EXPECT_EQ(notices_, std::vector<std::string>{});
   const std::map<std::string, std::string> expected = {{"NMBP0417.cal", "INSTRUMENT NMBP\n"},
-                                                       {"qelhdr1.tdf", "HEADER\n"},
-                                                       {"kept-folder", "/"},
-                                                       {"kept-folder/inner.cal", "not a plain file of the folder\n"}};
+                                                       {"qelhdr1.tdf", "HEADER\n"}};
   EXPECT_EQ(Contents(target_), expected);
+  // Private to the user, and nothing of the staging left beside it.
+  EXPECT_EQ(fs::status(target_).permissions() & fs::perms::all, fs::perms::owner_all);
+  EXPECT_EQ(Contents(folder_.path() + "/").count("TEMP.old"), 0u);
+  for (const auto& entry : fs::directory_iterator(folder_.path()))
+    EXPECT_EQ(entry.path().filename().string().find("TEMP.new"), std::string::npos) << entry.path();
+}
+
+TEST_F(InstrumentPackageTest, NamesAreFlattenedSafely) {
+  struct Case {
+    const char* name;
+    std::vector<std::pair<std::string, std::string>> entries;
+    std::map<std::string, std::string> files;
+    std::vector<std::string> notices;
+  };
+  const std::vector<Case> cases = {
+      {"folders are skipped",
+       {{"defs/", ""}, {"defs/a.cal", "A\n"}},
+       {{"a.cal", "A\n"}},
+       {}},
+      {"a second entry of a name is left out",
+       {{"one/a.cal", "first\n"}, {"two/a.cal", "second\n"}, {"b.tdf", "B\n"}},
+       {{"a.cal", "first\n"}, {"b.tdf", "B\n"}},
+       {"The file a.cal is in the Instrument Package file more than once; only the first is used."}},
+      {"names that leave the folder are refused",
+       {{"x/..", "up\n"}, {"x/.", "here\n"}, {"c.cal", "C\n"}},
+       {{"c.cal", "C\n"}},
+       {"The file x/.. in the Instrument Package file has no usable name.",
+        "The file x/. in the Instrument Package file has no usable name."}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    notices_.clear();
+    const std::string package = MakePackage(folder_.Path(std::string(c.name) + ".hip"), c.entries);
+    app::ExtractInstrumentPackage(package, target_);
+    EXPECT_EQ(notices_, c.notices);
+    EXPECT_EQ(Contents(target_), c.files);
+  }
+}
+
+TEST_F(InstrumentPackageTest, ADamagedPackageKeepsTheFilesOfTheLastGoodOne) {
+  const std::string good = MakePackage(folder_.Path("good.hip"), {{"good.cal", "GOOD\n"}});
+  ASSERT_EQ(app::ExtractInstrumentPackage(good, target_), "good.cal");
+  const std::map<std::string, std::string> before = Contents(target_);
+  // A package whose second entry's data is spoilt after it was written:
+  // the archive opens, the entry does not come out whole.
+  std::string varied;
+  for (int i = 0; varied.size() < 20000; ++i) varied += std::to_string(i * 2654435761u) + "\n";
+  const std::string damaged = MakePackage(folder_.Path("damaged.hip"), {{"first.cal", "FIRST\n"}, {"big.cal", varied}});
+  std::string bytes = apptest::ReadFile(damaged);
+  for (std::size_t i = bytes.size() / 2; i < bytes.size() / 2 + 64; ++i) bytes[i] = static_cast<char>(bytes[i] ^ 0x5A);
+  apptest::WriteFile(damaged, bytes);
+  notices_.clear();
+  EXPECT_EQ(app::ExtractInstrumentPackage(damaged, target_), "");
+  ASSERT_EQ(notices_.size(), 1u);
+  EXPECT_EQ(notices_[0], "The file big.cal could not be extractedfrom the Instrument Package file.");
+  EXPECT_EQ(Contents(target_), before);
+  for (const auto& entry : fs::directory_iterator(folder_.path()))
+    EXPECT_EQ(entry.path().filename().string().find("TEMP.new"), std::string::npos) << entry.path();
 }
 
 TEST_F(InstrumentPackageTest, APackageBeyondTheLimitsIsRefusedAndTheFolderKeepsWhatItHeld) {

@@ -1,8 +1,9 @@
-// The progress bar of the conversion progress window: its range, position,
-// step, colours and display style, the percentage it shows and the split of
-// its client area into the filled and the empty part. Painting those parts
-// comes with the window system's drawing; until then the control keeps
-// the state a paint would use and invalidates its window when it changes.
+// A progress bar that paints itself: the filled part in the bar colour,
+// the rest in the background colour, and the percentage (or a text of its
+// own) drawn in the background colour over the filled part and in the bar
+// colour over the rest, so it reads wherever the edge of the bar is. It
+// takes over an existing progress control (a dialog's), can step on a
+// timer, and can dispatch the pending paints while its caller keeps busy.
 //
 // Positions and bounds are 64-bit so that the byte position of a log file
 // beyond 2 GiB is shown as it is.
@@ -11,9 +12,11 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/ui/Types.h"
+#include "platform/afx/Controls.h"
+#include "platform/afx/Dc.h"
+#include "platform/afx/Font.h"
 
-class QVTProgressCtrl {
+class QVTProgressCtrl : public afx::CProgressCtrl {
  public:
   // Display style bits.
   static constexpr ui::DWORD kVertical = 0x1;
@@ -28,15 +31,19 @@ class QVTProgressCtrl {
 
   static constexpr ui::COLORREF kDefaultBarColour = 0x800000;         // navy
   static constexpr ui::COLORREF kDefaultBackgroundColour = 0xFFFFFF;  // white
+  static constexpr ui::UINT_PTR kStepTimerId = 256;
 
-  // Takes over an existing control window (the dialog's control 1000);
-  // false when it is no window or the control is attached already.
+  // Takes over the control `id` of `parent`; false when there is none or
+  // this one is attached already.
+  afx::BOOL SubclassDlgItem(afx::UINT id, afx::CWnd* parent);
+  // Takes over an existing control window.
   bool Attach(ui::HWND window);
   bool IsAttached() const { return m_hWnd != nullptr; }
-  ui::HWND GetSafeHwnd() const { return m_hWnd; }
-  void Detach() { m_hWnd = nullptr; }
+  void Detach();
 
-  void SetRange(std::int64_t lower, std::int64_t upper);
+  // A lower bound above the upper one is refused (false, nothing changes):
+  // such a bar has no filled part to show.
+  bool SetRange(std::int64_t lower, std::int64_t upper);
   std::int64_t GetLower() const { return m_nLower; }
   std::int64_t GetUpper() const { return m_nUpper; }
   // Returns the previous position. With `pump` the pending paints of this
@@ -56,11 +63,12 @@ class QVTProgressCtrl {
   // The window's WM_TIMER: one step of the stepping timer, which stops
   // once the bar is full.
   void OnTimer(ui::UINT_PTR id);
-  static constexpr ui::UINT_PTR kStepTimerId = 256;
 
   void SetColors(ui::COLORREF bar, ui::COLORREF background);
   ui::COLORREF GetBarColour() const { return m_crBar; }
   ui::COLORREF GetBackgroundColour() const { return m_crBackground; }
+  // The text's font (not owned; null: the control's own).
+  void SetTextFont(afx::CFont* font, bool redraw);
   void SetText(const std::string& text);
   const std::string& GetText() const { return m_strText; }
   void SetDisplayStyle(ui::DWORD style);
@@ -73,18 +81,30 @@ class QVTProgressCtrl {
   std::string DisplayText(double percent) const;
   // Splits `client` into the filled part and the rest for `percent`.
   void CalcRects(double percent, const ui::RECT& client, ui::RECT& bar, ui::RECT& background) const;
+  // Paints the bar into `dc` over `client`, as the window paints itself.
+  void Paint(afx::CDC& dc, const ui::RECT& client);
+
+ protected:
+  afx::LRESULT OnPaintMessage(afx::WPARAM, afx::LPARAM);
+  afx::LRESULT OnEraseBackground(afx::WPARAM, afx::LPARAM);
+  afx::LRESULT OnShowWindowMessage(afx::WPARAM show, afx::LPARAM);
+  afx::LRESULT OnTimerMessage(afx::WPARAM id, afx::LPARAM);
+  DECLARE_MESSAGE_MAP()
 
  private:
   void Invalidate();
+  void DrawBarText(afx::CDC& dc, double percent, const ui::RECT& client, const ui::RECT& bar,
+                   const ui::RECT& background);
   static void PumpPaintMessages();
 
-  ui::HWND m_hWnd = nullptr;
   std::int64_t m_nPosition = 0;
   std::int64_t m_nStep = 10;
   std::int64_t m_nLower = 0;
   std::int64_t m_nUpper = 100;
   ui::COLORREF m_crBar = kDefaultBarColour;
   ui::COLORREF m_crBackground = kDefaultBackgroundColour;
+  afx::CFont* m_pFont = nullptr;
+  bool m_bVisible = true;
   std::string m_strText;
   ui::DWORD m_dwStyle = kDefaultStyle;
 };

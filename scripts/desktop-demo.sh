@@ -1,0 +1,176 @@
+#!/usr/bin/env bash
+# The desktop program from the files of examples/, driven as a person would
+# drive it: the main window with its three lists, a click on a log and on
+# an instrument, a name typed into "Next", Ctrl+C to convert, the progress
+# window, OK; the output must equal the command line's for the same files.
+# Then the window is closed, the program started again with one log named
+# on its command line, and it must come back where it was with that log
+# selected. Screenshots of each step go to the output folder.
+#
+#   scripts/desktop-demo.sh [--build DIR] [--out DIR]
+#
+# Without a display it runs itself on a private one (scripts/x11-run.sh).
+# Exit status: 0 when every check held, 1 when one failed, 77 when no X
+# server could be started. Only the programs started here are ended, each
+# by its own id.
+set -uo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+root=$(dirname "$here")
+build="$root/build"
+out=""
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --build) build=$2; shift 2 ;;
+    --out) out=$2; shift 2 ;;
+    *) echo "usage: desktop-demo.sh [--build DIR] [--out DIR]" >&2; exit 2 ;;
+  esac
+done
+build=$(cd "$build" && pwd) || exit 2
+[ -n "$out" ] || out="$build/desktop-demo"
+
+if [ -z "${DISPLAY:-}" ]; then
+  exec "$here/x11-run.sh" --timeout 240 -- "$0" --build "$build" --out "$out"
+fi
+for tool in xdotool import cmp; do
+  command -v "$tool" >/dev/null 2>&1 || { echo "desktop-demo: skipped: $tool is not installed" >&2; exit 77; }
+done
+
+program="$build/app/briven"
+[ -x "$program" ] || { echo "desktop-demo: $program is not built" >&2; exit 2; }
+
+rm -rf "$out"
+mkdir -p "$out/data" "$out/config/briven" "$out/cache"
+cp "$root"/examples/*.raw "$root"/examples/*.tdf "$out/data/"
+export XDG_CONFIG_HOME="$out/config" XDG_CACHE_HOME="$out/cache" GSETTINGS_BACKEND=memory
+# The settings a person would have chosen in File List Properties: the
+# examples' folder, and their instruments' extension (.tdf).
+cat >"$out/config/briven/current-user.settings" <<EOF
+; Briven settings. Edit with care: the program rewrites this file.
+[Software\\Harwendel\\Briven\\Instrument View]
+"Working Directory"=sz:"$out/data/"
+"File Filter"=sz:"*.tdf"
+[Software\\Harwendel\\Briven\\Log View]
+"Working Directory"=sz:"$out/data/"
+[Software\\Harwendel\\Briven\\Output View]
+"Working Directory"=sz:"$out/data/"
+[Software\\Harwendel\\Briven\\Conversion Log Window]
+"Show Window"=dword:00000001
+EOF
+
+failures=0
+check() {
+  if "$@"; then return 0; fi
+  echo "desktop-demo: FAILED: $*" >&2
+  failures=$((failures + 1))
+  return 1
+}
+say() { echo "desktop-demo: $*"; }
+shot() { import -window "$1" "$out/$2.png" && say "screenshot $out/$2.png"; }
+pid=
+finish() {
+  if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
+    kill -TERM "$pid" 2>/dev/null
+    wait "$pid" 2>/dev/null
+  fi
+}
+trap finish EXIT
+
+# Waits (up to `limit` tenths of a second) for a window whose whole name
+# is `name`; prints its id.
+find_window() {
+  local name=$1 limit=${2:-100}
+  for _ in $(seq "$limit"); do
+    local id
+    id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | head -n 1)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+gone() { ! kill -0 "$pid" 2>/dev/null; }
+wait_gone() {
+  for _ in $(seq "${1:-100}"); do
+    gone && return 0
+    sleep 0.1
+  done
+  return 1
+}
+position() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9-]*,[0-9-]*\).*/\1/p'; }
+setting() { grep -A12 "\\\\$1\]" "$out/config/briven/current-user.settings" | grep "^\"$2\"=" | head -n 1; }
+
+# Rows of the lists and the "Next" box, in the main window's client area.
+log_x=60 instrument_x=220 row2_y=56 next_x=400 next_y=285
+
+say "1. start: $program"
+(cd "$out/data" && exec "$program") >"$out/run1.txt" 2>&1 &
+pid=$!
+main=$(find_window Briven 150) || { echo "desktop-demo: the main window did not appear" >&2; cat "$out/run1.txt" >&2; exit 1; }
+sleep 0.5
+shot "$main" main-window
+say "   main window at $(position "$main")"
+
+say "2. click binary_cast.raw and NMBP0417.tdf, type the output name, Ctrl+C"
+xdotool mousemove --window "$main" $log_x $row2_y click 1
+sleep 0.2
+xdotool mousemove --window "$main" $instrument_x $row2_y click 1
+sleep 0.2
+xdotool mousemove --window "$main" $next_x $next_y click 1
+xdotool type --delay 30 desktop
+sleep 0.2
+shot root selected
+xdotool key --clearmodifiers ctrl+c
+progress=$(find_window "Briven Conversion" 100)
+check test -n "$progress" || progress=""
+sleep 1.5
+shot root progress-window
+if [ -n "$progress" ]; then
+  say "3. OK"
+  xdotool windowactivate --sync "$progress" key --clearmodifiers Return
+  sleep 1
+fi
+shot root after-ok
+check test -s "$out/data/desktop.dat"
+
+say "4. the same conversion from the command line"
+env -u DISPLAY "$program" "$out/data/binary_cast.raw" "$out/cli.dat" "$out/data/NMBP0417.tdf" 2>"$out/cli.txt"
+check cmp "$out/data/desktop.dat" "$out/cli.dat" && say "   desktop.dat equals the command line's output"
+
+say "5. move the main window, close it"
+xdotool windowmove --sync "$main" 300 200
+sleep 0.5
+moved=$(position "$main")
+say "   main window at $moved"
+xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4
+check wait_gone 100
+saved=$(setting "Window Position" Rect)
+say "   saved: $saved"
+check test -n "$saved"
+
+say "6. start again with ascii_cast.raw named"
+(cd "$out/data" && exec "$program" ascii_cast.raw) >"$out/run2.txt" 2>&1 &
+pid=$!
+main=$(find_window Briven 150) || { echo "desktop-demo: the main window did not come back" >&2; exit 1; }
+sleep 0.5
+shot root restarted
+sleep 0.5
+back=$(position "$main")
+say "   main window at $back"
+check test "$moved" = "$back"
+xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4
+check wait_gone 100
+# Back where it was: closing it again saves the same place.
+resaved=$(setting "Window Position" Rect)
+say "   saved again: $resaved"
+check test "$saved" = "$resaved"
+check test "$(setting 'Log View' 'File Selected')" = '"File Selected"=sz:"ascii_cast.raw"'
+
+if [ "$failures" -ne 0 ]; then
+  echo "desktop-demo: $failures check(s) failed; screenshots in $out" >&2
+  exit 1
+fi
+say "every check held; screenshots in $out"
+exit 0

@@ -1,0 +1,380 @@
+// The desktop program driven headlessly, as a user would drive it: the
+// application starts interactively on the headless host, its lists show
+// the example files, a log and an instrument are selected, Convert runs
+// and OK dismisses the progress window. The output must be the command
+// line's, byte for byte; a series of two logs by three instruments steps
+// the title from 1/6 to 6/6; closing the main window saves its place.
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "app/AppResources.h"
+#include "app/BrivenApp.h"
+#include "app/ConversionDlg.h"
+#include "app/MainFrame.h"
+#include "app/SavedWindowRect.h"
+#include "core/conversion/BrivenDoc.h"
+#include "platform/afx/WinApp.h"
+#include "platform/sys/Notify.h"
+#include "platform/sys/Profile.h"
+#include "platform/ui/Clock.h"
+#include "platform/ui/ControlMessages.h"
+#include "platform/ui/DropFiles.h"
+#include "platform/ui/HeadlessHost.h"
+#include "platform/ui/MessageLoop.h"
+#include "platform/ui/Messages.h"
+#include "platform/ui/Window.h"
+#include "tests/app/AppTestFolder.h"
+#include "tests/app/ProgramRun.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kExamples = BRIVEN_EXAMPLES;
+
+class DesktopSession : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ui::SetClock(&clock_);
+    ui::GetHeadlessHost().SetStallLimit(20000);
+    fs::create_directories(data_);
+    fs::create_directories(out_);
+    for (const char* name : {"binary_cast.raw", "ascii_cast.raw", "NMAC0093.tdf", "NMBP0417.tdf"})
+      fs::copy_file(kExamples + "/" + name, data_ + name);
+    fs::copy_file(kExamples + "/NMBP0417.tdf", data_ + "ZZ0417.tdf");
+    // The settings a user would have chosen: the examples' folder, their
+    // instruments' extension, and the outputs beside them.
+    afx::CWinApp::SetProfileFactory([this](const std::string&, const std::string&) {
+      auto profile = std::make_unique<sys::MemoryProfile>();
+      profile->WriteString("Log View", "Working Directory", data_);
+      profile->WriteString("Instrument View", "Working Directory", data_);
+      profile->WriteString("Instrument View", "File Filter", "*.tdf");
+      profile->WriteString("Output View", "Working Directory", out_);
+      for (const auto& [key, value] : seeded_) profile->WriteInt("Settings", key, value);
+      if (!seeded_rect_.empty()) profile->WriteString("Window Position", "Rect", seeded_rect_);
+      profile_ = profile.get();
+      return std::unique_ptr<sys::Profile>(std::move(profile));
+    });
+    previous_sink_ = sys::SetNoticeSink([this](const sys::Notice& notice) {
+      notices_.push_back(sys::FoldToOneLine(notice.text));
+      if (notice.buttons == sys::NoticeButtons::yesNo && answer_ != 0) return answer_;
+      return sys::DefaultAnswer(notice);
+    });
+  }
+  void TearDown() override {
+    app_.reset();
+    ui::MSG msg;
+    while (ui::PeekMessage(&msg, nullptr, 0, 0, ui::PM_REMOVE)) {
+    }
+    sys::SetNoticeSink(previous_sink_);
+    afx::CWinApp::SetProfileFactory(nullptr);
+    ui::SetClock(nullptr);
+  }
+
+  void Start() {
+    app_ = std::make_unique<CBrivenApp>();
+    app_->SetInteractiveHost(true);
+    ASSERT_TRUE(app_->Start({"briven"}));
+    view_ = app_->GetView();
+    ASSERT_NE(view_, nullptr);
+    view_->GetDocument()->SetProgramDirectory(std::string(BRIVEN_APP_SOURCE) + "/");
+  }
+  CFileListBox& List(int kind) { return view_->GetList(kind); }
+  std::vector<std::string> Shown(int kind) {
+    std::vector<std::string> names;
+    CFileListBox& list = List(kind);
+    for (int i = 0; i < list.GetCount(); ++i) {
+      std::string text;
+      list.GetText(i, text);
+      names.push_back(text);
+    }
+    return names;
+  }
+  // Selects the named items as clicks would (the last one with the caret)
+  // and tells the view, as the list does.
+  void Select(int kind, const std::vector<std::string>& names) {
+    CFileListBox& list = List(kind);
+    list.SetSel(-1, ui::FALSE);
+    for (const std::string& name : names) {
+      const int index = list.FindStringExact(-1, name);
+      ASSERT_GE(index, 0) << name;
+      list.SetSel(index, ui::TRUE);
+      list.SendMessage(ui::LB_SETCARETINDEX, static_cast<ui::WPARAM>(index), ui::FALSE);
+    }
+    const int ids[3] = {app::kLogList, app::kInstrumentList, app::kOutputList};
+    view_->SendMessage(ui::WM_COMMAND, ui::MAKEWPARAM(static_cast<ui::WORD>(ids[kind]), ui::LBN_SELCHANGE),
+                       reinterpret_cast<ui::LPARAM>(list.m_hWnd));
+  }
+  void Command(unsigned id) { app_->m_pMainWnd->SendMessage(ui::WM_COMMAND, id, 0); }
+  void RunUntil(const std::function<bool()>& done) { ui::RunNestedLoop(done, nullptr); }
+  bool ProgressShowsOk() {
+    CConversionDlg* progress = view_->GetProgressWindow();
+    return progress != nullptr && progress->GetItemText(1) == "OK";
+  }
+  void PressOk() {
+    CConversionDlg* progress = view_->GetProgressWindow();
+    ASSERT_NE(progress, nullptr);
+    ASSERT_NE(progress->m_hWnd, nullptr);  // a real window, shown
+    EXPECT_TRUE(progress->IsWindowVisible());
+    progress->SendMessage(ui::WM_COMMAND, ui::IDOK, 0);
+    RunUntil([&] { return view_->GetProgressWindow() == nullptr; });
+  }
+  std::string CommandLineOutput(const std::string& log, const std::string& instrument, const std::string& name) {
+    apptest::ProgramOptions options;
+    options.working_folder = folder_.path();
+    options.config_home = folder_.Path("cli-config");
+    const std::string out = folder_.Path(name);
+    const apptest::ProgramRun run = apptest::RunProgram({data_ + log, out, data_ + instrument}, options);
+    EXPECT_EQ(run.exit_code, 0) << run.err;
+    return apptest::ReadFile(out);
+  }
+
+  apptest::TempFolder folder_;
+  std::string data_ = folder_.Path("data") + "/";
+  std::string out_ = folder_.Path("out") + "/";
+  std::vector<std::pair<std::string, int>> seeded_ = {{"Conversion Log", 0}};
+  std::string seeded_rect_;
+  int answer_ = 0;  // to a Yes/No question; 0: the default answer
+  ui::VirtualClock clock_;
+  sys::MemoryProfile* profile_ = nullptr;  // the application's
+  std::unique_ptr<CBrivenApp> app_;
+  CBrivenView* view_ = nullptr;
+  std::vector<std::string> notices_;
+  sys::NoticeSink previous_sink_;
+};
+
+TEST_F(DesktopSession, TheListsShowTheFoldersFilesSortedAndTheFirstSelected) {
+  Start();
+  EXPECT_EQ(Shown(CListProperties::kLogList), (std::vector<std::string>{"ascii_cast.raw", "binary_cast.raw"}));
+  EXPECT_EQ(Shown(CListProperties::kInstrumentList),
+            (std::vector<std::string>{"NMAC0093.tdf", "NMBP0417.tdf", "ZZ0417.tdf"}));
+  EXPECT_EQ(Shown(CListProperties::kOutputList), std::vector<std::string>{});
+  // Nothing remembered: the first file of each list is the one selected.
+  EXPECT_EQ(view_->GetDocument()->GetLogFileName(), data_ + "ascii_cast.raw");
+  EXPECT_EQ(view_->GetDocument()->GetInstrumentFileName(), data_ + "NMAC0093.tdf");
+  EXPECT_EQ(notices_, std::vector<std::string>{});
+}
+
+TEST_F(DesktopSession, ConvertingFromTheFormGivesTheCommandLinesOutput) {
+  Start();
+  Select(CListProperties::kLogList, {"binary_cast.raw"});
+  Select(CListProperties::kInstrumentList, {"NMBP0417.tdf"});
+  view_->SetDlgItemText(app::kNextOutputEdit, "desktop");
+  Command(app::kCmdConvert);
+  RunUntil([&] { return view_->GetProgressWindow() != nullptr; });
+  // While it runs, idle time greys the lists and says so in pane 2.
+  auto* frame = dynamic_cast<CMainFrame*>(app_->m_pMainWnd);
+  frame->SendMessage(afx::WM_IDLEUPDATECMDUI, ui::TRUE, 0);
+  EXPECT_EQ(frame->GetPaneText(CMainFrame::kConvertingPane), " CONVERTING... ");
+  EXPECT_FALSE(List(CListProperties::kLogList).IsWindowEnabled());
+  RunUntil([&] { return ProgressShowsOk(); });
+  CConversionDlg* progress = view_->GetProgressWindow();
+  // Pictures for a person to look at.
+  RunUntil([&] { return true; });
+  const std::string pictures = BRIVEN_TEST_BINARY_DIR;
+  EXPECT_TRUE(ui::GetHeadlessHost().DumpWindowPng(app_->m_pMainWnd->m_hWnd, pictures + "/desktop_main.png"));
+  EXPECT_TRUE(ui::GetHeadlessHost().DumpWindowPng(progress->m_hWnd, pictures + "/desktop_progress.png"));
+  EXPECT_EQ(progress->GetItemText(app::kStatusText), "Conversion complete.");
+  EXPECT_EQ(progress->GetPercent(), 100);
+  EXPECT_EQ(progress->GetCounterColour(app::kFramesProcessedText), 0x00FFFFu);     // yellow
+  EXPECT_EQ(progress->GetCounterColour(app::kCheckSumErrorsText), 0x0000FFu);      // red
+  EXPECT_EQ(progress->GetDlgItemText(app::kFramesProcessedText), progress->GetItemText(app::kFramesProcessedText));
+  // The "Next" box took the naming's extension.
+  EXPECT_EQ(view_->GetNextOutputText(), "desktop.dat");
+  PressOk();
+  frame->SendMessage(afx::WM_IDLEUPDATECMDUI, ui::TRUE, 0);
+  EXPECT_EQ(frame->GetPaneText(CMainFrame::kConvertingPane), "");
+  EXPECT_TRUE(List(CListProperties::kLogList).IsWindowEnabled());
+  EXPECT_EQ(app_->m_pMainWnd->GetWindowTextString(), "Briven");
+  const std::string desktop = apptest::ReadFile(out_ + "desktop.dat");
+  ASSERT_FALSE(desktop.empty());
+  EXPECT_EQ(desktop, CommandLineOutput("binary_cast.raw", "NMBP0417.tdf", "cli.dat"));
+  // The output list shows the new file.
+  RunUntil([&] { return true; });
+  Command(app::kCmdRefresh);
+  EXPECT_EQ(Shown(CListProperties::kOutputList), std::vector<std::string>{"desktop.dat"});
+  EXPECT_EQ(notices_, std::vector<std::string>{});
+}
+
+TEST_F(DesktopSession, AFileDroppedOnAListIsTakenUnlessAConversionRuns) {
+  fs::create_directories(folder_.Path("cal"));
+  apptest::WriteFile(folder_.Path("cal/a.CAL"), apptest::ReadFile(data_ + "NMBP0417.tdf"));
+  Start();
+  CFileListBox& instruments = List(CListProperties::kInstrumentList);
+  auto drop = [&](const std::string& path) {
+    ui::RECT rect;
+    instruments.GetWindowRect(&rect);
+    ASSERT_TRUE(ui::DeliverFileDrop(app_->m_pMainWnd->m_hWnd, ui::POINT{rect.left + 10, rect.top + 10}, {path}));
+    RunUntil([&] { return true; });
+    ui::MSG msg;
+    while (ui::PeekMessage(&msg, nullptr, 0, 0, ui::PM_REMOVE)) ui::DispatchMessage(&msg);
+  };
+  drop(folder_.Path("cal/a.CAL"));
+  // The list shows the file's folder through a filter of its extension,
+  // matched without case, and the document converts with it.
+  EXPECT_EQ(Shown(CListProperties::kInstrumentList), std::vector<std::string>{"a.CAL"});
+  EXPECT_EQ(view_->GetDocument()->GetInstrumentFileName(), folder_.Path("cal/a.CAL"));
+  // While a conversion runs, a drop changes nothing.
+  Select(CListProperties::kLogList, {"binary_cast.raw"});
+  view_->SetDlgItemText(app::kNextOutputEdit, "during");
+  Command(app::kCmdConvert);
+  RunUntil([&] { return view_->GetProgressWindow() != nullptr; });
+  drop(data_ + "NMAC0093.tdf");
+  EXPECT_EQ(Shown(CListProperties::kInstrumentList), std::vector<std::string>{"a.CAL"});
+  EXPECT_EQ(view_->GetDocument()->GetInstrumentFileName(), folder_.Path("cal/a.CAL"));
+  RunUntil([&] { return ProgressShowsOk(); });
+  PressOk();
+  EXPECT_TRUE(fs::exists(out_ + "during.dat"));
+}
+
+TEST_F(DesktopSession, AnExistingOutputIsReplacedOnlyWhenTheUserSaysSo) {
+  apptest::WriteFile(out_ + "kept.dat", "the user's file\n");
+  Start();
+  Select(CListProperties::kLogList, {"binary_cast.raw"});
+  Select(CListProperties::kInstrumentList, {"NMBP0417.tdf"});
+  struct Case {
+    int answer;
+    bool replaced;
+  };
+  for (const Case& c : {Case{sys::kAnswerNo, false}, Case{sys::kAnswerYes, true}}) {
+    answer_ = c.answer;
+    notices_.clear();
+    view_->SetDlgItemText(app::kNextOutputEdit, "kept.dat");
+    Command(app::kCmdConvert);
+    RunUntil([&] { return !notices_.empty() && (ProgressShowsOk() || view_->GetProgressWindow() == nullptr); });
+    ASSERT_FALSE(notices_.empty());
+    EXPECT_NE(notices_[0].find("kept.dat\" already exists."), std::string::npos) << notices_[0];
+    if (view_->GetProgressWindow() != nullptr) PressOk();
+    const bool replaced = apptest::ReadFile(out_ + "kept.dat") != "the user's file\n";
+    EXPECT_EQ(replaced, c.replaced) << c.answer;
+  }
+}
+
+TEST_F(DesktopSession, ASeriesOfTwoLogsByThreeInstrumentsTitlesEachStep) {
+  Start();
+  // Titles from log and instrument, so several files can be selected.
+  view_->GetInstrumentNaming().m_nMode = CFileNaming::kModeFileTitles;
+  view_->UpdateSelectionModes();
+  Select(CListProperties::kLogList, {"ascii_cast.raw", "binary_cast.raw"});
+  Select(CListProperties::kInstrumentList, {"NMAC0093.tdf", "NMBP0417.tdf", "ZZ0417.tdf"});
+  std::set<std::string> titles;
+  view_->SetProgressObserver([&](int) { titles.insert(app_->m_pMainWnd->GetWindowTextString()); });
+  Command(app::kCmdConvert);
+  EXPECT_EQ(view_->GetTotal(), 6);
+  RunUntil([&] { return !view_->IsSeries() && ProgressShowsOk(); });
+  for (int step = 1; step <= 6; ++step) {
+    const std::string prefix = "Briven - Conversion in Progress - " + std::to_string(step) + "/6 ";
+    const bool seen = std::any_of(titles.begin(), titles.end(),
+                                  [&](const std::string& title) { return title.rfind(prefix, 0) == 0; });
+    EXPECT_TRUE(seen) << prefix;
+  }
+  EXPECT_EQ(view_->GetProgressWindow()->GetTitle(), "Briven Conversion - 6/6");
+  PressOk();
+  // The instrument varied fastest; every pair has its output.
+  for (const char* name : {"ascii_cast-NMAC0093.dat", "ascii_cast-NMBP0417.dat", "ascii_cast-ZZ0417.dat",
+                           "binary_cast-NMAC0093.dat", "binary_cast-NMBP0417.dat", "binary_cast-ZZ0417.dat"})
+    EXPECT_TRUE(fs::exists(out_ + name)) << name;
+  EXPECT_EQ(apptest::ReadFile(out_ + "binary_cast-NMBP0417.dat"),
+            CommandLineOutput("binary_cast.raw", "NMBP0417.tdf", "cli.dat"));
+}
+
+TEST_F(DesktopSession, TheMainFrameHasAFixedSizeTheMenuAndTheHelpMapping) {
+  Start();
+  afx::CWnd* frame = app_->m_pMainWnd;
+  EXPECT_EQ(frame->GetStyle() & (ui::WS_THICKFRAME | ui::WS_MAXIMIZEBOX), 0u);
+  ASSERT_NE(frame->GetMenu(), nullptr);
+  EXPECT_EQ(frame->GetMenu()->GetMenuItemCount(), 4u);
+  // The frame follows the form: its client area is the form and the panes.
+  ui::RECT view_rect;
+  view_->GetClientRect(&view_rect);
+  EXPECT_EQ(view_rect.right, view_->GetTotalSize().cx);
+  EXPECT_EQ(view_rect.bottom, view_->GetTotalSize().cy);
+  // The system menu's Size and Maximize are grey once it opens.
+  afx::CMenu* system = frame->GetSystemMenu(ui::FALSE);
+  ASSERT_NE(system, nullptr);
+  frame->SendMessage(ui::WM_INITMENU, reinterpret_cast<ui::WPARAM>(system->m_hMenu), 0);
+  EXPECT_NE(system->GetMenuState(static_cast<ui::UINT>(ui::SC_SIZE), ui::MF_BYCOMMAND) & ui::MF_GRAYED, 0u);
+  EXPECT_NE(system->GetMenuState(static_cast<ui::UINT>(ui::SC_MAXIMIZE), ui::MF_BYCOMMAND) & ui::MF_GRAYED, 0u);
+  struct HelpCase {
+    unsigned long asked, shown;
+  };
+  for (const HelpCase& c : {HelpCase{0x50000 + CMainFrame::kMenuBarId, 0x1006A}, HelpCase{0x80010001, 0x10066},
+                            HelpCase{0x80010004, 0x10069}, HelpCase{0x20080, 0x20080}, HelpCase{0x2008F, 0x2008F}})
+    EXPECT_EQ(CMainFrame::MapHelpContext(c.asked), c.shown) << std::hex << c.asked;
+  // Header conversion shows " H " in pane 1; a conversion " CONVERTING... "
+  // in pane 2 (at the next idle update).
+  auto* main = dynamic_cast<CMainFrame*>(frame);
+  ASSERT_NE(main, nullptr);
+  Command(app::kCmdHeader);
+  EXPECT_EQ(main->GetPaneText(CMainFrame::kHeaderPane), " H ");
+  EXPECT_FALSE(List(CListProperties::kInstrumentList).IsWindowEnabled());
+  Command(app::kCmdHeader);
+  EXPECT_EQ(main->GetPaneText(CMainFrame::kHeaderPane), "");
+  EXPECT_TRUE(List(CListProperties::kInstrumentList).IsWindowEnabled());
+}
+
+TEST_F(DesktopSession, TheMainWindowComesBackWhereItWasKeptOnTheScreen) {
+  struct Case {
+    std::string saved;
+    ui::LONG left, top;
+  };
+  const Case cases[] = {
+      {"0100 0050 0700 0550", 100, 50},
+      {"-3000 0050 -2400 0550", 0, 50},  // saved on a screen that is gone
+      {"01oo 0050 0700 0550", -1, -1},   // damaged: where the window system puts it
+  };
+  for (const Case& c : cases) {
+    seeded_rect_ = c.saved;
+    Start();
+    ui::RECT before;
+    app_->m_pMainWnd->GetWindowRect(&before);
+    // The place is given a moment after the window is shown.
+    const std::int64_t shown_at = clock_.NowMs();
+    RunUntil([&] { return clock_.NowMs() >= shown_at + 1000; });
+    ui::RECT shown;
+    app_->m_pMainWnd->GetWindowRect(&shown);
+    if (c.left < 0) {
+      EXPECT_EQ(shown, before) << c.saved;
+    } else {
+      EXPECT_EQ(shown.left, c.left) << c.saved;
+      EXPECT_EQ(shown.top, c.top) << c.saved;
+    }
+    EXPECT_EQ(shown.right - shown.left, before.right - before.left) << "the frame keeps its own size";
+    app_.reset();
+    ui::MSG quit;  // the main window going ended the loop: not the next one
+    ui::PeekMessage(&quit, nullptr, ui::WM_QUIT, ui::WM_QUIT, ui::PM_REMOVE);
+  }
+}
+
+TEST_F(DesktopSession, AnUnattendedRunShowsNothingAndWritesNoPlacement) {
+  app_ = std::make_unique<CBrivenApp>();
+  ASSERT_TRUE(app_->Start({"briven", data_ + "binary_cast.raw", out_ + "unattended.dat", data_ + "NMBP0417.tdf"}));
+  EXPECT_FALSE(app_->m_pMainWnd->IsWindowVisible());
+  EXPECT_EQ(app_->m_pMainWnd->GetMenu(), nullptr);  // a frame never shown gets no menu
+  EXPECT_EQ(app_->Run(), 0);
+  EXPECT_EQ(app_->m_pMainWnd, nullptr);  // it went when its conversion ended
+  EXPECT_EQ(apptest::ReadFile(out_ + "unattended.dat"),
+            CommandLineOutput("binary_cast.raw", "NMBP0417.tdf", "cli.dat"));
+  EXPECT_EQ(profile_->GetString("Window Position", "Rect", "none"), "none");
+}
+
+TEST_F(DesktopSession, ClosingTheMainWindowSavesItsPlaceAndTheLists) {
+  Start();
+  app_->m_pMainWnd->SetWindowPos(nullptr, 120, 80, 0, 0, ui::SWP_NOSIZE | ui::SWP_NOZORDER);
+  Select(CListProperties::kLogList, {"binary_cast.raw"});
+  const ui::HWND frame = app_->m_pMainWnd->m_hWnd;
+  ui::SendMessage(frame, ui::WM_CLOSE, 0, 0);
+  EXPECT_FALSE(ui::IsWindow(frame));
+  ui::RECT saved;
+  const std::string rect = profile_->GetString("Window Position", "Rect", "");
+  ASSERT_TRUE(app::ParseWindowRect(rect, saved)) << rect;
+  EXPECT_EQ(saved.left, 120);
+  EXPECT_EQ(saved.top, 80);
+  EXPECT_EQ(profile_->GetString("Log View", "File Selected", ""), "binary_cast.raw");
+}
+
+}  // namespace
