@@ -4,6 +4,7 @@
 namespace app {
 
 void RegisterDialogResources();
+void RegisterSettingsDialogResources();
 void RegisterMenuResources();
 void RegisterStringResources();
 void RegisterImageResources();
