@@ -1,6 +1,7 @@
 #include "app/OverwriteDlg.h"
 
 #include "app/SettingsDlgIds.h"
+#include "platform/ui/DialogTemplate.h"
 #include "platform/ui/GdiObjects.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
@@ -29,16 +30,22 @@ afx::BOOL COverwriteDlg::OnInitDialog() {
   // Escape and the window manager's close both arrive as Cancel: the
   // close box is left out so that nobody takes it for "skip this file".
   ModifyStyle(::ui::WS_SYSMENU, 0);
+  // A bold copy of the dialog's font: of the one it was given, else of
+  // the one its template names.
   afx::LOGFONT font{};
-  const auto dialog_font = reinterpret_cast<::ui::HGDIOBJ>(SendMessage(::ui::WM_GETFONT));
-  if (dialog_font && ::ui::GetObject(dialog_font, sizeof font, &font) > 0) {
-    font.lfWeight = kBold;
-    if (m_boldFont.CreateFontIndirect(&font)) {
-      for (afx::HWND child = ::ui::GetWindow(m_hWnd, ::ui::GW_CHILD); child;
-           child = ::ui::GetWindow(child, ::ui::GW_HWNDNEXT))
-        ::ui::SendMessage(child, ::ui::WM_SETFONT, reinterpret_cast<afx::WPARAM>(static_cast<afx::HFONT>(m_boldFont)),
-                          TRUE);
+  const auto given = reinterpret_cast<::ui::HGDIOBJ>(SendMessage(::ui::WM_GETFONT));
+  if (!given || ::ui::GetObject(given, sizeof font, &font) <= 0) {
+    font = afx::LOGFONT{};
+    if (const ::ui::DialogTemplate* dialog = FindTemplate()) {
+      constexpr int kPointsPerInch = 72, kPixelsPerInch = 96;
+      font.lfHeight = -(dialog->point_size * kPixelsPerInch + kPointsPerInch / 2) / kPointsPerInch;
+      dialog->font_name.copy(font.lfFaceName, sizeof font.lfFaceName - 1);
     }
+  }
+  font.lfWeight = kBold;
+  if (m_boldFont.CreateFontIndirect(&font)) {
+    for (afx::HWND child = ::ui::GetWindow(m_hWnd, ::ui::GW_CHILD); child; child = ::ui::GetWindow(child, ::ui::GW_HWNDNEXT))
+      ::ui::SendMessage(child, ::ui::WM_SETFONT, reinterpret_cast<afx::WPARAM>(static_cast<afx::HFONT>(m_boldFont)), TRUE);
   }
   // The whole question, however long the path: cut short, it would lose
   // what it asks.

@@ -44,7 +44,7 @@ DialogItemTemplate Edit(int id, short x, short y, short cx, bool group = false) 
 }
 
 DialogItemTemplate DropList(int id, short x, short y, short cx, std::vector<std::string> items) {
-  return {"ComboBox", "", id, kTab | ui::WS_GROUP | ui::WS_VSCROLL | ui::CBS_DROPDOWNLIST, 0, x, y, cx, 60,
+  return {"ComboBox", "", id, kTab | ui::WS_GROUP | ui::CBS_DROPDOWNLIST, 0, x, y, cx, 60,
           std::move(items)};
 }
 
@@ -72,38 +72,38 @@ void AddButtonRow(DialogTemplate& t) {
 
 DialogTemplate Parameters() {
   using namespace parameters;
-  DialogTemplate t = Modal("Conversion Parameters", 300, 206);
+  DialogTemplate t = Modal("Conversion Parameters", 360, 206);
   t.items = {
-      Group("Output Field Delimiter", 7, 4, 140, 44),
-      Radio("Selec&t:", kSelectRadio, 14, 17, 44, true),
-      DropList(kDelimiterCombo, 62, 15, 78, {"TAB", "SPACE"}),
-      Radio("Specif&y:", kSpecifyRadio, 14, 32, 44, true),
-      Edit(kDelimiterEdit, 62, 30, 78),
-      Group("Output Values", 7, 52, 140, 122),
-      Check("&Extra output heading information", kExtraHeading, 14, 64, 128),
-      Check("&Convert to physical values", kPhysicalValues, 14, 78, 128),
-      Check("&Apply immersion coefficients", kImmersion, 24, 92, 118),
-      Check("&Process Time Tags", kProcessTimeTags, 14, 106, 128),
-      Check("&Format Time Tags", kFormatTimeTags, 24, 120, 118),
-      Check("&Suppress non-numerical output values", kSuppressStrings, 14, 134, 130),
-      Check("He&xadecimal output values", kHexadecimal, 14, 148, 128),
-      Group("Floating Point Output", 153, 4, 140, 62),
-      DropList(kFloatTypeCombo, 160, 15, 126, {"Decimal", "Exponential", "Best Fit"}),
-      Label("Floating point precisio&n:", 160, 34, 86),
-      Edit(kPrecisionEdit, 250, 32, 36, true),
-      Label("Output field &width:", 160, 50, 86),
-      Edit(kWidthEdit, 250, 48, 36, true),
-      Group("Frame Checks", 153, 70, 140, 52),
-      Check("F&rame Counter (if available)", kFrameCounter, 160, 82, 128),
-      Check("Chec&k Sum (if available)", kCheckSum, 160, 95, 128),
-      Check("&Include frames with sensor conversion errors", kErrorFrames, 160, 108, 130),
-      Group("Conversion Range", 153, 126, 140, 48),
-      Label("Conversion &Limit:", 160, 140, 64),
-      Edit(kLimitEdit, 226, 138, 30, true),
-      Label("frame(s)", 259, 140, 30),
-      Label("S&ubsampling Rate:", 160, 156, 64),
-      Edit(kSubsamplingEdit, 226, 154, 30, true),
-      Label("frame(s)", 259, 156, 30),
+      Group("Output Field Delimiter", 7, 4, 160, 44),
+      Radio("Selec&t:", kSelectRadio, 14, 17, 48, true),
+      DropList(kDelimiterCombo, 66, 15, 92, {"TAB", "SPACE"}),
+      Radio("Specif&y:", kSpecifyRadio, 14, 32, 48, true),
+      Edit(kDelimiterEdit, 66, 30, 92),
+      Group("Output Values", 7, 52, 160, 122),
+      Check("&Extra output heading information", kExtraHeading, 14, 64, 150),
+      Check("&Convert to physical values", kPhysicalValues, 14, 78, 150),
+      Check("&Apply immersion coefficients", kImmersion, 24, 92, 140),
+      Check("&Process Time Tags", kProcessTimeTags, 14, 106, 150),
+      Check("&Format Time Tags", kFormatTimeTags, 24, 120, 140),
+      Check("&Suppress non-numerical output values", kSuppressStrings, 14, 134, 150),
+      Check("He&xadecimal output values", kHexadecimal, 14, 148, 150),
+      Group("Floating Point Output", 173, 4, 180, 62),
+      DropList(kFloatTypeCombo, 180, 15, 166, {"Decimal", "Exponential", "Best Fit"}),
+      Label("Floating point precisio&n:", 180, 34, 100),
+      Edit(kPrecisionEdit, 310, 32, 36, true),
+      Label("Output field &width:", 180, 50, 100),
+      Edit(kWidthEdit, 310, 48, 36, true),
+      Group("Frame Checks", 173, 70, 180, 52),
+      Check("F&rame Counter (if available)", kFrameCounter, 180, 82, 170),
+      Check("Chec&k Sum (if available)", kCheckSum, 180, 95, 170),
+      Check("&Include frames with sensor conversion errors", kErrorFrames, 180, 108, 170),
+      Group("Conversion Range", 173, 126, 180, 48),
+      Label("Conversion &Limit:", 180, 140, 70),
+      Edit(kLimitEdit, 254, 138, 36, true),
+      Label("frame(s)", 294, 140, 34),
+      Label("S&ubsampling Rate:", 180, 156, 70),
+      Edit(kSubsamplingEdit, 254, 154, 36, true),
+      Label("frame(s)", 294, 156, 34),
   };
   AddButtonRow(t);
   return t;

@@ -11,6 +11,7 @@
 #include "app/SettingsDlgIds.h"
 #include "core/conversion/DocumentSettings.h"
 #include "platform/ui/FileChooser.h"
+#include "platform/ui/GdiObjects.h"
 #include "tests/app/SettingsDialogFixture.h"
 
 namespace {
@@ -336,6 +337,14 @@ TEST_F(SettingsDialogsTest, OverwriteAnswersAndYesToAllOnlyInASeries) {
     EXPECT_EQ(Enabled(d, kYesToAll), c.series);
     EXPECT_EQ(d.GetDlgItemText(kQuestionText), d.m_strQuestion);
     EXPECT_EQ(d.GetStyle() & ui::WS_SYSMENU, 0u);
+    // The question and the answers are in bold.
+    for (int id : {kQuestionText, kYes, kCancel}) {
+      ui::LOGFONT font{};
+      const auto handle = reinterpret_cast<ui::HGDIOBJ>(ui::SendDlgItemMessage(d.m_hWnd, id, ui::WM_GETFONT, 0, 0));
+      ASSERT_NE(handle, nullptr) << id;
+      ASSERT_GT(ui::GetObject(handle, sizeof font, &font), 0) << id;
+      EXPECT_EQ(font.lfWeight, 700) << id;
+    }
     Press(d, c.button);
     EXPECT_FALSE(StillOpen(d));
     const afx::INT_PTR result = c.button == kYes || c.button == kYesToAll ? afx::IDOK : afx::IDCANCEL;
