@@ -92,7 +92,9 @@ std::vector<unsigned long> HelpContextsInUse() {
     contexts.push_back(DialogHelpContext(dialog));
     for (int control : controls) contexts.push_back(ControlHelpContext(dialog, control));
   }
-  contexts.push_back(DialogHelpContext(kOverwriteDialog));
+  // Dialogs without a Help button or control topics: F1 in them opens their page.
+  for (int dialog : {kOverwriteDialog, kConversionDialog, kConversionLogDialog})
+    contexts.push_back(DialogHelpContext(dialog));
   return contexts;
 }
 
