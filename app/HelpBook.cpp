@@ -14,7 +14,6 @@
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/NonClient.h"
-#include "platform/ui/RawInput.h"
 #include "platform/ui/Window.h"
 
 namespace app {
@@ -132,8 +131,9 @@ bool RunHelpMode(ui::HWND top, HelpContextOfWindow context_of) {
       return false;
     }
     if (msg.message == ui::WM_LBUTTONDOWN) {
-      ui::POINT point{};
-      ui::GetCursorPos(&point);
+      // Where the click was, on the screen: the pointer may have moved since.
+      ui::POINT point{ui::GET_X_LPARAM(msg.lParam), ui::GET_Y_LPARAM(msg.lParam)};
+      if (msg.hwnd) ui::ClientToScreen(msg.hwnd, &point);
       ui::ReleaseCapture();
       const ui::HWND clicked = ui::WindowFromPoint(point);
       const unsigned long context = context_of && clicked ? context_of(clicked) : 0;

@@ -161,3 +161,27 @@ TEST_F(HelpBookTest, WithoutAViewerTheUserIsTold) {
 }
 
 }  // namespace
+
+namespace {
+
+ui::HWND g_labelled = nullptr;
+unsigned long ContextOfClicked(ui::HWND clicked) { return clicked == g_labelled ? 0x203EF : 0; }
+
+TEST_F(HelpBookTest, HelpModeShowsTheTopicOfTheWindowClickedAndEscapeLeavesIt) {
+  const ui::HWND top = ui::CreateWindowEx(0, "Static", "main", ui::WS_POPUP | ui::WS_VISIBLE, 0, 0, 300, 200,
+                                          nullptr, nullptr, nullptr);
+  ASSERT_NE(top, nullptr);
+  g_labelled = ui::CreateWindowEx(0, "Static", "list", ui::WS_CHILD | ui::WS_VISIBLE, 10, 10, 100, 100, top,
+                                  nullptr, nullptr);
+  ui::PostMessage(g_labelled, ui::WM_LBUTTONDOWN, 0, ui::MAKELPARAM(5, 5));
+  EXPECT_TRUE(app::RunHelpMode(top, &ContextOfClicked));
+  ui::PostMessage(top, ui::WM_LBUTTONDOWN, 0, ui::MAKELPARAM(200, 150));
+  EXPECT_TRUE(app::RunHelpMode(top, &ContextOfClicked));
+  ui::PostMessage(top, ui::WM_KEYDOWN, ui::VK_ESCAPE, 0);
+  EXPECT_FALSE(app::RunHelpMode(top, &ContextOfClicked));
+  // The form's control, then the main window's own topic for the rest.
+  EXPECT_EQ(viewer.contexts, (std::vector<unsigned long>{0x203EF, app::kHelpMainWindow}));
+  ui::DestroyWindow(top);
+}
+
+}  // namespace

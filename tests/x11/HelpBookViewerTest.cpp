@@ -23,7 +23,8 @@ TEST(HelpBookViewer, OpensTheProgramsBookAtADialogsPageAndAControlsAnchor) {
     const char* page;
   };
   const Case cases[] = {
-      {0x20087, "parameters.html"},
+      // (The other viewer test's book, open in the same viewer, has 0x20087.)
+      {0x20092, "program-properties.html"},
       {1003UL * 65536 + 135, "parameters.html#limit"},
       {0x2008F, "file-naming.html"},
       {0x20080, "main-window.html"},
@@ -39,10 +40,18 @@ TEST(HelpBookViewer, OpensTheProgramsBookAtADialogsPageAndAControlsAnchor) {
     const std::string page = local.substr(0, local.find('#'));
     const std::string anchor = local.find('#') == std::string::npos ? "" : local.substr(local.find('#') + 1);
     wxHtmlWindow* html = frame->GetHelpWindow()->GetHtmlWindow();
-    EXPECT_TRUE(html->GetOpenedPage().EndsWith(page)) << html->GetOpenedPage();
-    EXPECT_EQ(html->GetOpenedAnchor().utf8_string(), anchor);
+    // The page opened may carry the anchor, or report it apart.
+    std::string opened = html->GetOpenedPage().utf8_string();
+    std::string opened_anchor = html->GetOpenedAnchor().utf8_string();
+    if (opened.find('#') != std::string::npos) {
+      opened_anchor = opened.substr(opened.find('#') + 1);
+      opened.resize(opened.find('#'));
+    }
+    EXPECT_TRUE(opened.size() >= page.size() && opened.compare(opened.size() - page.size(), page.size(), page) == 0)
+        << opened;
+    EXPECT_EQ(opened_anchor, anchor);
   }
-  ASSERT_TRUE(ui::ShowHelp(nullptr, kBook, 0x20087));
+  ASSERT_TRUE(ui::ShowHelp(nullptr, kBook, 0x2008F));
   x11test::PumpUntil([] { return false; }, 500);
   x11test::RunHelper({"import", "-window", "root", x11test::ScreenshotFolder() + "/help-book.png"});
   frame->Close(true);
