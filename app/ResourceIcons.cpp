@@ -25,7 +25,7 @@ namespace {
 constexpr int kIconSize = 32;
 constexpr std::uint32_t kTransparent = 0;
 constexpr std::uint32_t kBlack = 0xFF000000u, kWhite = 0xFFFFFFFFu, kGrey = 0xFFC0C0C0u, kDarkGrey = 0xFF808080u;
-constexpr std::uint32_t kNavy = 0xFF000080u, kBlue = 0xFF2060E0u, kGreen = 0xFF008000u;
+constexpr std::uint32_t kBlue = 0xFF2060E0u, kGreen = 0xFF008000u;
 
 // The icon's page: its corner folded over.
 constexpr int kPageLeft = 5, kPageRight = 26, kPageTop = 1, kPageBottom = 30, kFold = 7;
