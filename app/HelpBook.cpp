@@ -10,6 +10,7 @@
 #include "platform/sys/Format.h"
 #include "platform/sys/Notify.h"
 #include "platform/sys/Version.h"
+#include "platform/ui/Dialog.h"
 #include "platform/ui/HelpViewer.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
@@ -80,6 +81,15 @@ unsigned long MapFrameHelpContext(unsigned long data, unsigned menu_bar_id) {
   if (data == kMenuBarHitBase + menu_bar_id) return kHelpMenuBar;
   if (data >= kBarHitFirst && data <= kBarHitLast) return kHelpBarsFirst + (data - kBarHitFirst);
   return data;
+}
+
+unsigned long HelpContextOfFormControl(ui::HWND form, ui::HWND clicked) {
+  while (clicked && ui::GetParent(clicked) != form) clicked = ui::GetParent(clicked);
+  if (!clicked || !form) return 0;
+  const int id = ui::GetDlgCtrlID(clicked);
+  constexpr int kNoId = 0xFFFF;
+  if (id <= 0 || id == kNoId) return 0;
+  return kHelpResourceBase + static_cast<unsigned long>(id);
 }
 
 std::vector<unsigned long> HelpContextsInUse() {

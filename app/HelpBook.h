@@ -39,6 +39,11 @@ unsigned long ControlHelpContextOrNone(int dialog, int control);
 // control id + 0x50000) become the bars' topics; the rest pass unchanged.
 unsigned long MapFrameHelpContext(unsigned long data, unsigned menu_bar_id);
 
+// The context of a click on the main window's form: 0x20000 + the id of
+// the form's control under it (0 when it is the form itself, outside it,
+// or a control without an id, such as the headings).
+unsigned long HelpContextOfFormControl(ui::HWND form, ui::HWND clicked);
+
 // Every context the program can ask for, for checking the book.
 std::vector<unsigned long> HelpContextsInUse();
 

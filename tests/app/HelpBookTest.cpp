@@ -184,4 +184,23 @@ TEST_F(HelpBookTest, HelpModeShowsTheTopicOfTheWindowClickedAndEscapeLeavesIt) {
   ui::DestroyWindow(top);
 }
 
+TEST_F(HelpBookTest, AClickOnTheFormIsTheTopicOfItsControl) {
+  app::RegisterResources();
+  ui::DialogTemplate form = *app::LoadAppDialog(app::kFormView);
+  form.style = (form.style & ~ui::WS_CHILD) | ui::WS_POPUP;
+  const ui::HWND view = ui::CreateDialogIndirectParam(&form, nullptr, nullptr, 0);
+  ASSERT_NE(view, nullptr);
+  const std::pair<int, unsigned long> cases[] = {
+      {app::kLogList, 0x20000 + 1007}, {app::kInstrumentList, 0x20000 + 1008},
+      {app::kOutputList, 0x20000 + 1009}, {app::kNextOutputEdit, 0x20000 + 1017}};
+  for (const auto& [id, context] : cases)
+    EXPECT_EQ(app::HelpContextOfFormControl(view, ui::GetDlgItem(view, id)), context) << id;
+  EXPECT_EQ(app::HelpContextOfFormControl(view, view), 0u);
+  EXPECT_EQ(app::HelpContextOfFormControl(view, nullptr), 0u);
+  // The headings have no id.
+  const ui::HWND heading = ui::GetWindow(view, ui::GW_CHILD);
+  EXPECT_EQ(app::HelpContextOfFormControl(view, heading), 0u);
+  ui::DestroyWindow(view);
+}
+
 }  // namespace
