@@ -4,8 +4,12 @@
 namespace app {
 
 void RegisterDialogResources();
+void RegisterSettingsDialogResources();
 void RegisterMenuResources();
 void RegisterStringResources();
 void RegisterImageResources();
+// Drawn through the window system, so only in a run that shows windows
+// (once; later calls do nothing).
+void RegisterIconResources();
 
 }  // namespace app

@@ -39,6 +39,7 @@ void RegisterResources() {
   static std::once_flag once;
   std::call_once(once, [] {
     RegisterDialogResources();
+    RegisterSettingsDialogResources();
     RegisterMenuResources();
     RegisterStringResources();
     RegisterImageResources();

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs a build into a scratch prefix and checks what a packager gets:
-# the program in bin/, its data only in share/briven/, the manual page in
+# the program in bin/, its data (with the help book) only in share/briven/, the manual page in
 # share/man/man1/, and nothing else; the installed program finds its header
 # definition and converts the header example.
 #   install_layout.sh BUILD_DIR SOURCE_DIR
@@ -12,7 +12,8 @@ trap 'rm -rf "$work"' EXIT
 
 cmake --install "$build" --prefix "$work/prefix" >/dev/null
 actual=$(cd "$work/prefix" && find . -type f | sort)
-expected=$(printf '%s\n' ./bin/briven ./share/briven/qelhdr1.tdf ./share/man/man1/briven.1)
+help_book=$(cd "$source/app/help" && find . -type f | sed 's|^\./|./share/briven/help/|')
+expected=$( (printf '%s\n' ./bin/briven ./share/briven/qelhdr1.tdf ./share/man/man1/briven.1; echo "$help_book") | sort)
 if [ "$actual" != "$expected" ]; then
   echo "installed files differ from the expected layout:"
   diff <(echo "$expected") <(echo "$actual") || true
