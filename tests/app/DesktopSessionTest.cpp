@@ -15,6 +15,7 @@
 #include "app/BrivenApp.h"
 #include "app/ConversionDlg.h"
 #include "app/MainFrame.h"
+#include "app/SettingsDlgIds.h"
 #include "app/SavedWindowRect.h"
 #include "core/conversion/BrivenDoc.h"
 #include "platform/afx/WinApp.h"
@@ -231,27 +232,50 @@ TEST_F(DesktopSession, AFileDroppedOnAListIsTakenUnlessAConversionRuns) {
   EXPECT_TRUE(fs::exists(out_ + "during.dat"));
 }
 
+// The overwrite question of an interactive run is a dialog: a timer finds
+// it among the top-level windows, reads its question and presses a button.
+struct OverwriteAnswerer {
+  static inline int button = 0;
+  static inline std::vector<std::string> questions;
+  static void Tick(ui::HWND, ui::UINT, ui::UINT_PTR, ui::DWORD) {
+    for (ui::HWND top = ui::GetTopWindow(nullptr); top; top = ui::GetWindow(top, ui::GW_HWNDNEXT)) {
+      const ui::HWND question = ui::GetDlgItem(top, app::overwrite::kQuestionText);
+      if (!question || !ui::IsWindowVisible(top)) continue;
+      char text[1024] = {};
+      ui::GetWindowText(question, text, sizeof text);
+      questions.push_back(sys::FoldToOneLine(text));
+      ui::PostMessage(top, ui::WM_COMMAND, ui::MAKEWPARAM(static_cast<ui::WORD>(button), ui::BN_CLICKED),
+                      reinterpret_cast<ui::LPARAM>(ui::GetDlgItem(top, button)));
+    }
+  }
+};
+
 TEST_F(DesktopSession, AnExistingOutputIsReplacedOnlyWhenTheUserSaysSo) {
   apptest::WriteFile(out_ + "kept.dat", "the user's file\n");
   Start();
   Select(CListProperties::kLogList, {"binary_cast.raw"});
   Select(CListProperties::kInstrumentList, {"NMBP0417.tdf"});
   struct Case {
-    int answer;
+    int button;
     bool replaced;
   };
-  for (const Case& c : {Case{sys::kAnswerNo, false}, Case{sys::kAnswerYes, true}}) {
-    answer_ = c.answer;
-    notices_.clear();
+  const ui::UINT_PTR timer = ui::SetTimer(nullptr, 0, 50, &OverwriteAnswerer::Tick);
+  for (const Case& c : {Case{app::overwrite::kNo, false}, Case{app::overwrite::kYes, true}}) {
+    OverwriteAnswerer::button = c.button;
+    OverwriteAnswerer::questions.clear();
     view_->SetDlgItemText(app::kNextOutputEdit, "kept.dat");
     Command(app::kCmdConvert);
-    RunUntil([&] { return !notices_.empty() && (ProgressShowsOk() || view_->GetProgressWindow() == nullptr); });
-    ASSERT_FALSE(notices_.empty());
-    EXPECT_NE(notices_[0].find("kept.dat\" already exists."), std::string::npos) << notices_[0];
+    RunUntil([&] {
+      return !OverwriteAnswerer::questions.empty() && (ProgressShowsOk() || view_->GetProgressWindow() == nullptr);
+    });
+    ASSERT_FALSE(OverwriteAnswerer::questions.empty());
+    EXPECT_NE(OverwriteAnswerer::questions[0].find("kept.dat\" already exists."), std::string::npos)
+        << OverwriteAnswerer::questions[0];
     if (view_->GetProgressWindow() != nullptr) PressOk();
     const bool replaced = apptest::ReadFile(out_ + "kept.dat") != "the user's file\n";
-    EXPECT_EQ(replaced, c.replaced) << c.answer;
+    EXPECT_EQ(replaced, c.replaced) << c.button;
   }
+  ui::KillTimer(nullptr, timer);
 }
 
 TEST_F(DesktopSession, ASeriesOfTwoLogsByThreeInstrumentsTitlesEachStep) {
