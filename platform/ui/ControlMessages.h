@@ -131,6 +131,7 @@ constexpr UINT CB_RESETCONTENT = 0x014B;
 constexpr UINT CB_FINDSTRING = 0x014C;
 constexpr UINT CB_SELECTSTRING = 0x014D;
 constexpr UINT CB_SETCURSEL = 0x014E;
+constexpr UINT CB_SHOWDROPDOWN = 0x014F;
 constexpr UINT CB_GETITEMDATA = 0x0150;
 constexpr UINT CB_SETITEMDATA = 0x0151;
 constexpr UINT CB_GETITEMHEIGHT = 0x0154;
@@ -145,6 +146,10 @@ constexpr UINT CBN_SETFOCUS = 3;
 constexpr UINT CBN_KILLFOCUS = 4;
 constexpr UINT CBN_EDITCHANGE = 5;
 constexpr UINT CBN_EDITUPDATE = 6;
+constexpr UINT CBN_DROPDOWN = 7;
+constexpr UINT CBN_CLOSEUP = 8;
+constexpr UINT CBN_SELENDOK = 9;
+constexpr UINT CBN_SELENDCANCEL = 10;
 
 // List box.
 constexpr DWORD LBS_NOTIFY = 0x0001;

@@ -135,6 +135,7 @@ constexpr WPARAM VK_DOWN = 0x28;
 constexpr WPARAM VK_INSERT = 0x2D;
 constexpr WPARAM VK_DELETE = 0x2E;
 constexpr WPARAM VK_F1 = 0x70;
+constexpr WPARAM VK_F4 = 0x73;
 constexpr WPARAM VK_F10 = 0x79;
 
 // PeekMessage options.

@@ -20,10 +20,11 @@ bool HasCaption(ui::HWND hwnd) {
   return (static_cast<ui::DWORD>(ui::GetWindowLongPtr(hwnd, ui::GWL_STYLE)) & ui::WS_CAPTION) == ui::WS_CAPTION;
 }
 
-// Menus and tooltips never take the activation from the window they serve.
+// Menus, tooltips and dropped combo lists never take the activation from
+// the window they serve.
 bool NeverActivates(ui::HWND hwnd) {
   const std::string name = ui::GetClassName(hwnd);
-  return name == "#32768" || name == "tooltips_class32";
+  return name == "#32768" || name == "tooltips_class32" || name == "ComboLBox";
 }
 
 long FrameStyle(ui::HWND hwnd, bool decorated, bool owned) {
