@@ -1,5 +1,6 @@
 // A dropped combo list in a dialog: Enter and Esc end the drop and leave
 // the dialog's buttons alone; once it is closed they answer as before.
+#include <filesystem>
 #include <vector>
 
 #include "UiFixture.h"
@@ -47,6 +48,13 @@ TEST_F(ComboDialogTest, EnterAndEscEndTheDropBeforeTheyReachTheButtons) {
     };
     SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
     key(VK_DOWN);
+    if (kind == CBS_DROPDOWNLIST) {
+      // A picture of the open list over its dialog, for a person to look at.
+      MSG msg;
+      while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+      const std::filesystem::path png = std::filesystem::path(BRIVEN_TEST_BINARY_DIR) / "combo-dropped.png";
+      EXPECT_TRUE(GetHeadlessHost().DumpScreenPng(png.string()));
+    }
     key(VK_RETURN);  // takes Binary
     EXPECT_EQ(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0), FALSE);
     EXPECT_EQ(SendMessage(combo, CB_GETCURSEL, 0, 0), 1);
