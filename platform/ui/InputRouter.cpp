@@ -251,7 +251,9 @@ void RouteKey(internal::ThreadQueue& queue, const MSG& raw, std::vector<MSG>& ou
   const bool system = KeyDown(queue, VK_MENU) || key == VK_MENU || key == VK_F10 || !focus;
   const bool down = kind == RawInputKind::kKeyDown;
   const UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
-  const LPARAM flags = down ? 1 : static_cast<LPARAM>(0xC0000001);
+  // Bit 29 tells a key pressed with Alt held (menu mnemonics read it).
+  const bool alt = KeyDown(queue, VK_MENU) || key == VK_MENU;
+  const LPARAM flags = (down ? 1 : static_cast<LPARAM>(0xC0000001)) | (alt ? 0x20000000 : 0);
   out.push_back(Make(target, message, key, flags, raw));
 }
 
