@@ -366,7 +366,7 @@ void MenuLoop::OpenSubmenu(bool select_first) {
   const MenuItemView item = top.layout.items()[static_cast<std::size_t>(top.selected)];
   if (!item.has_popup() || item.grayed()) return;
   const RECT beside = ToScreen(top.window, top.layout.ItemRect(top.selected));
-  const POINT at{beside.right, beside.top - PopupMenuLayout::kFrame};
+  const POINT at{beside.right, beside.top - PopupMenuLayout::FrameWidth()};
   // Beside the item: to its right, or to its left where the screen ends.
   if (!OpenPopup(item.popup, at, TPM_VERTICAL, &beside, top.selected, top.system)) return;
   if (select_first) Select(levels_.size() - 1, levels_.back().layout.Next(-1, 1), false);

@@ -8,6 +8,7 @@
 #include "platform/ui/GdiObjects.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/MessageLoop.h"
+#include "platform/ui/StylePainter.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/Text.h"
 #include "platform/ui/Window.h"
@@ -57,6 +58,8 @@ char MenuMnemonic(const std::string& text) {
   return 0;
 }
 
+int PopupMenuLayout::FrameWidth() { return StylePainter::FrameThickness(StylePainter::Frame::kWindow); }
+
 int PopupMenuLayout::CheckColumn() { return GetSystemMetrics(SM_CXMENUCHECK) + 6; }
 
 PopupMenuLayout::PopupMenuLayout(HMENU menu, HWND owner) : menu_(menu), items_(MenuItems(menu)) {
@@ -94,13 +97,14 @@ PopupMenuLayout::PopupMenuLayout(HMENU menu, HWND owner) : menu_(menu), items_(M
   int width = text_width;
   for (std::size_t i = 0; i < items_.size(); ++i)
     if (items_[i].owner_drawn()) width = std::max<int>(width, CheckColumn() + sizes[i].cx);
-  int y = kFrame;
+  const int frame = FrameWidth();
+  int y = frame;
   rects_.reserve(items_.size());
   for (const SIZE& s : sizes) {
-    rects_.push_back(RECT{kFrame, y, kFrame + width, y + s.cy});
+    rects_.push_back(RECT{frame, y, frame + width, y + s.cy});
     y += s.cy;
   }
-  size_ = SIZE{width + 2 * kFrame, y + kFrame};
+  size_ = SIZE{width + 2 * frame, y + frame};
 }
 
 RECT PopupMenuLayout::ItemRect(int position) const {

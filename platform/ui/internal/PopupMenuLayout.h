@@ -14,8 +14,8 @@ class PopupMenuLayout {
   PopupMenuLayout() = default;
   PopupMenuLayout(HMENU menu, HWND owner);
 
-  // The raised frame around the items.
-  static constexpr int kFrame = 3;
+  // The raised window frame around the items, as the style painter draws it.
+  static int FrameWidth();
   // The column of check marks before the labels, and of sub-menu arrows
   // after them.
   static int CheckColumn();
