@@ -136,6 +136,8 @@ MenuLoop::Choice MenuLoop::Run() {
     }
     if (got < 0) break;
     idle_told = false;
+    // Mouse messages carry screen points in the loop, for the filter too.
+    if (IsMouseMessage(msg.message)) msg.lParam = ScreenLParam(msg);
     // The filter sees each message before the menu acts on it, and may take it.
     if (CallMsgFilter(&msg, MSGF_MENU)) continue;
     Handle(msg);
@@ -184,9 +186,11 @@ bool MenuLoop::HandleKey(WPARAM key) {
   switch (key) {
     case VK_ESCAPE:
       // One level at a time; the last popup of a bar leaves its title selected.
-      if (depth > 1 || (depth == 1 && bar_mode_)) {
-        CloseFrom(depth - 1);
-        if (bar_mode_ && levels_.empty()) DrawMenuBar(owner_);
+      if (depth > 1) {
+        CloseSubmenu();
+      } else if (depth == 1 && bar_mode_) {
+        CloseFrom(0);
+        DrawMenuBar(owner_);
       } else {
         Cancel();
       }
@@ -197,7 +201,7 @@ bool MenuLoop::HandleKey(WPARAM key) {
       else if (bar_mode_) DropBar(true);
       return true;
     case VK_LEFT:
-      if (depth > 1) CloseFrom(depth - 1);
+      if (depth > 1) CloseSubmenu();
       else if (bar_mode_) MoveBar(-1);
       return true;
     case VK_RIGHT: {
@@ -279,15 +283,15 @@ void MenuLoop::AnswerMenuChar(LRESULT answer) {
   }
 }
 
-POINT MenuLoop::ScreenPoint(const MSG& msg) const {
+LPARAM MenuLoop::ScreenLParam(const MSG& msg) {
   POINT p{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
   if (msg.message < WM_NCMOUSEMOVE || msg.message > WM_NCMBUTTONDBLCLK) ClientToScreen(msg.hwnd, &p);
-  return p;
+  return MAKELPARAM(static_cast<unsigned>(p.x) & 0xFFFF, static_cast<unsigned>(p.y) & 0xFFFF);
 }
 
 void MenuLoop::HandleMouse(const MSG& msg) {
   const UINT m = msg.message;
-  const POINT p = ScreenPoint(msg);
+  const POINT p{GET_X_LPARAM(msg.lParam), GET_Y_LPARAM(msg.lParam)};
   const bool move = m == WM_MOUSEMOVE || m == WM_NCMOUSEMOVE;
   const bool down = IsButtonDown(m), up = IsButtonUp(m);
   if (move) {
@@ -385,12 +389,26 @@ void MenuLoop::CloseFrom(std::size_t level) {
   }
 }
 
+// Back in the parent, whose item is selected again: the owner hears of it,
+// so a menu bar's filter can tell the arrow key was used by the menu.
+void MenuLoop::CloseSubmenu() {
+  CloseFrom(levels_.size() - 1);
+  NotifySelection(levels_.size() - 1, false);
+}
+
 void MenuLoop::Select(std::size_t level, int position, bool by_mouse) {
   if (level >= levels_.size() || levels_[level].selected == position) return;
   Level& l = levels_[level];
   l.selected = position;
   HighlightMenuItem(l.menu, position);
   InvalidateRect(l.window, nullptr, FALSE);
+  NotifySelection(level, by_mouse);
+}
+
+void MenuLoop::NotifySelection(std::size_t level, bool by_mouse) {
+  if (level >= levels_.size()) return;
+  const Level& l = levels_[level];
+  const int position = l.selected;
   if (position < 0) return;
   const MenuItemView& item = l.layout.items()[static_cast<std::size_t>(position)];
   constexpr UINT kShown = MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_POPUP | MF_OWNERDRAW | MF_DEFAULT;

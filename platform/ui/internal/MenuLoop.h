@@ -1,7 +1,8 @@
 // The modal loop of menus: a stack of popup windows (and, for a frame's
 // menu bar, the bar above them) driven by the mouse and the keyboard until
 // an item is chosen or the menu is dismissed. Every message it takes is
-// offered first to the message-filter hooks with MSGF_MENU; the owner gets
+// offered first to the message-filter hooks with MSGF_MENU (mouse messages
+// with screen coordinates in lParam, as the loop reads them); the owner gets
 // WM_INITMENU, WM_INITMENUPOPUP, WM_MENUSELECT, WM_MENUCHAR, WM_MEASUREITEM,
 // WM_DRAWITEM and WM_ENTERIDLE. One loop at a time per thread; it ends when
 // the owner goes, on WM_CANCELMODE, EndMenu, or when it loses the capture,
@@ -72,7 +73,9 @@ class MenuLoop {
   bool OpenPopup(HMENU menu, POINT at, UINT flags, const RECT* exclude, int index, bool system);
   void OpenSubmenu(bool select_first);
   void CloseFrom(std::size_t level);
+  void CloseSubmenu();
   void Select(std::size_t level, int position, bool by_mouse);
+  void NotifySelection(std::size_t level, bool by_mouse);
   void Execute(std::size_t level, int position);
   void Choose(UINT id, bool system);
 
@@ -84,7 +87,8 @@ class MenuLoop {
   int BarMnemonic(char ch) const;
   RECT SystemBoxOnScreen() const;
   RECT BarItemOnScreen(int position) const;
-  POINT ScreenPoint(const MSG& msg) const;
+  // A mouse message's point in screen coordinates, as its lParam.
+  static LPARAM ScreenLParam(const MSG& msg);
 
   HWND owner_;
   UINT flags_;

@@ -217,11 +217,14 @@ TEST_F(MenuLoopTest, WithoutReturnCmdTheChoiceComesAsAPostedCommand) {
 TEST_F(MenuLoopTest, TheOwnerHearsOfEachSelectionAndOfTheEnd) {
   std::string idle_window_class;
   on_idle = [&] { idle_window_class = GetClassName(reinterpret_cast<HWND>(seen.back().lParam)); };
+  const auto selects_of = [] {  // (item, flags)
+    std::vector<std::pair<unsigned, unsigned>> result;
+    for (const Seen& s : seen)
+      if (s.message == WM_MENUSELECT) result.emplace_back(LOWORD(s.wParam), HIWORD(s.wParam));
+    return result;
+  };
   EXPECT_EQ(Track({Key(VK_DOWN), Key(VK_DOWN), Key(VK_RIGHT), Key(VK_RETURN)}), kOne);
-  std::vector<std::pair<unsigned, unsigned>> selects;  // (item, flags)
-  for (const Seen& s : seen)
-    if (s.message == WM_MENUSELECT) selects.emplace_back(LOWORD(s.wParam), HIWORD(s.wParam));
-  EXPECT_EQ(selects, (std::vector<std::pair<unsigned, unsigned>>{
+  EXPECT_EQ(selects_of(), (std::vector<std::pair<unsigned, unsigned>>{
                          {kOpen, MF_HILITE}, {1, MF_HILITE | MF_POPUP}, {kOne, MF_HILITE}, {0, 0xFFFF}}));
   ASSERT_GE(seen.size(), 2u);
   EXPECT_EQ(seen.front().message, WM_INITMENU);
@@ -238,6 +241,16 @@ TEST_F(MenuLoopTest, TheOwnerHearsOfEachSelectionAndOfTheEnd) {
   ASSERT_NE(idle, seen.end());
   EXPECT_EQ(idle->wParam, static_cast<WPARAM>(MSGF_MENU));
   EXPECT_EQ(idle_window_class, "#32768");
+
+  // Back from a sub-menu the parent's item is told again: the owner sees the
+  // arrow key was the menu's own.
+  seen.clear();
+  EXPECT_EQ(Track({Key(VK_DOWN), Key(VK_DOWN), Key(VK_RIGHT), Key(VK_LEFT), Key(VK_ESCAPE)}), 0u);
+  EXPECT_EQ(selects_of(), (std::vector<std::pair<unsigned, unsigned>>{{kOpen, MF_HILITE},
+                                                                      {1, MF_HILITE | MF_POPUP},
+                                                                      {kOne, MF_HILITE},
+                                                                      {1, MF_HILITE | MF_POPUP},
+                                                                      {0, 0xFFFF}}));
 }
 
 TEST_F(MenuLoopTest, EveryMessageOfTheLoopPassesTheMessageFilterFirst) {
@@ -252,6 +265,20 @@ TEST_F(MenuLoopTest, EveryMessageOfTheLoopPassesTheMessageFilterFirst) {
   for (int code : filter_codes) EXPECT_EQ(code, MSGF_MENU);
   // Key ups and the characters made from the keys pass too.
   EXPECT_TRUE(std::any_of(filtered.begin(), filtered.end(), [](const MSG& m) { return m.message == WM_KEYUP || m.message == WM_SYSKEYUP; }));
+
+  // Mouse messages reach it with the screen point in lParam.
+  filtered.clear();
+  POINT clicked{};
+  EXPECT_EQ(Track({[&] {
+              clicked = RowPoint(Popups().front(), 0);
+              InjectMouseMove(clicked);
+              InjectClick(clicked);
+            }}),
+            kOpen);
+  const auto down = std::find_if(filtered.begin(), filtered.end(), [](const MSG& m) { return m.message == WM_LBUTTONDOWN; });
+  ASSERT_NE(down, filtered.end());
+  EXPECT_EQ(GET_X_LPARAM(down->lParam), clicked.x);
+  EXPECT_EQ(GET_Y_LPARAM(down->lParam), clicked.y);
 
   // A key the filter takes never reaches the menu: Right on "Recent" opens nothing.
   eaten_key = VK_RIGHT;
