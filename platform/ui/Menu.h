@@ -154,6 +154,18 @@ BOOL EndMenu();
 // Repaints the window's menu bar.
 BOOL DrawMenuBar(HWND hwnd);
 
+constexpr LONG OBJID_MENU = -3;
+struct MENUBARINFO {
+  DWORD cbSize = sizeof(MENUBARINFO);
+  RECT rcBar{};  // screen coordinates
+  HMENU hMenu = nullptr;
+  HWND hwndMenu = nullptr;
+  BOOL fBarFocused = FALSE;  // the menu loop has the bar selected
+};
+// The menu bar of `hwnd` (`object` OBJID_MENU, `item` 0 for the whole bar,
+// else the rectangle of title `item` - 1); FALSE when it has none.
+BOOL GetMenuBarInfo(HWND hwnd, LONG object, LONG item, MENUBARINFO* info);
+
 // A top-level window's menu.
 BOOL SetMenu(HWND hwnd, HMENU menu);
 HMENU GetMenu(HWND hwnd);

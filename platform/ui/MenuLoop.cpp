@@ -593,6 +593,23 @@ BOOL TrackPopupMenu(HMENU menu, UINT flags, int x, int y, int, HWND owner, const
   return TrackPopupMenuEx(menu, flags, x, y, owner, nullptr);
 }
 
+BOOL GetMenuBarInfo(HWND hwnd, LONG object, LONG item, MENUBARINFO* info) {
+  if (!info || object != OBJID_MENU || item < 0) return FALSE;
+  const internal::MenuBarLayout bar = internal::MenuBarLayout::Of(hwnd);
+  if (!bar.menu() || bar.bar().right <= bar.bar().left || item > bar.count()) return FALSE;
+  RECT window{};
+  GetWindowRect(hwnd, &window);
+  info->rcBar = item == 0 ? bar.bar() : bar.ItemRect(static_cast<int>(item) - 1);
+  OffsetRect(&info->rcBar, window.left, window.top);
+  info->hMenu = bar.menu();
+  info->hwndMenu = nullptr;
+  int selected = -1;
+  auto state = internal::MenuPainter::BarState::kNone;
+  const internal::MenuLoop* loop = internal::MenuLoop::Active();
+  info->fBarFocused = loop && loop->BarSelection(hwnd, &selected, &state) ? TRUE : FALSE;
+  return TRUE;
+}
+
 BOOL EndMenu() {
   internal::MenuLoop* loop = internal::MenuLoop::Active();
   if (!loop) return FALSE;
