@@ -11,6 +11,7 @@
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/Frame.h"
+#include "platform/ui/internal/InputRouter.h"
 #include "platform/ui/internal/MenuBarLayout.h"
 #include "platform/ui/internal/MenuLoop.h"
 #include "platform/ui/internal/Painting.h"
@@ -186,9 +187,16 @@ void KeyMenu(HWND hwnd, LPARAM lParam) {
   }
 }
 
-// Alt (or F10) pressed and released with no key between selects the menu
-// bar: the last key down of the thread tells.
+// Alt (or F10) pressed and released with no key and no click between
+// selects the menu bar (Alt+click or Alt+Shift does not): the last key down
+// of the thread, and the mouse presses since, tell.
 thread_local WPARAM last_key_down = 0;
+thread_local std::uint64_t presses_at_key_down = 0;
+
+void KeyDown(WPARAM key) {
+  last_key_down = key;
+  presses_at_key_down = internal::MousePressCount();
+}
 
 HWND FrameOfKey(HWND hwnd) {
   const HWND root = GetAncestor(hwnd, GA_ROOT);
@@ -196,7 +204,8 @@ HWND FrameOfKey(HWND hwnd) {
 }
 
 void SystemKeyUp(HWND hwnd, WPARAM key) {
-  const bool alone = (key == VK_MENU || key == VK_F10) && last_key_down == key;
+  const bool alone = (key == VK_MENU || key == VK_F10) && last_key_down == key &&
+                     presses_at_key_down == internal::MousePressCount();
   last_key_down = 0;
   if (alone) SendMessage(FrameOfKey(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);
 }
@@ -275,7 +284,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_CAPTURECHANGED: internal::CancelMenuLoopOf(hwnd); return 0;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: last_key_down = wParam; return 0;
+    case WM_SYSKEYDOWN: KeyDown(wParam); return 0;
     case WM_SYSKEYUP: SystemKeyUp(hwnd, wParam); return 0;
     case WM_SYSCHAR: SystemChar(hwnd, wParam, lParam); return 0;
     case WM_NCLBUTTONDOWN: NonClientButtonDown(hwnd, static_cast<int>(wParam), lParam); return 0;

@@ -54,6 +54,7 @@ struct LastClick {
   POINT at;
 };
 thread_local LastClick last_click;
+thread_local std::uint64_t mouse_presses = 0;
 
 struct WindowSnapshot {
   bool found = false;
@@ -199,6 +200,7 @@ void RouteMouse(internal::ThreadQueue& queue, const MSG& raw, std::vector<MSG>& 
       if (IsWindow(target)) out.push_back(MouseMessage(target, hit, WM_MOUSEMOVE, MouseKeys(queue), raw));
       return;
     case RawInputKind::kButtonDown: {
+      ++mouse_presses;
       {
         TableLock lock(WindowTable::Get().mutex());
         queue.key_state[buttons.key] = 0x80;
@@ -278,6 +280,8 @@ HWND HitTestScreen(POINT screen, int* hit) {
   }
   return nullptr;
 }
+
+std::uint64_t MousePressCount() { return mouse_presses; }
 
 void RouteWaitingInput(ThreadQueue& queue) {
   MSG raw;

@@ -157,6 +157,16 @@ TEST_F(MainMenuBarTest, TheKeyboardSelectsTitlesDropsPopupsAndChooses) {
        {2, 1},
        {{WM_COMMAND, app::kCmdParameters}}},
       {"Alt+letter of no title does nothing", {Key('Q', FALT)}, {}, {}, {}},
+      {"Alt+Shift does not select the bar", {Key(VK_SHIFT, FALT)}, {}, {}, {}},
+      {"Alt held across a click does not either",
+       {[] {
+         InjectKeyDown(VK_MENU);
+         InjectClick(POINT{250, 250});
+         InjectKeyUp(VK_MENU);
+       }},
+       {},
+       {},
+       {}},
   };
   for (const Case& c : cases) {
     seen.clear();
