@@ -102,8 +102,10 @@ wait_gone() {
 position() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9-]*,[0-9-]*\).*/\1/p'; }
 setting() { grep -A12 "\\\\$1\]" "$out/config/briven/current-user.settings" | grep "^\"$2\"=" | head -n 1; }
 
-# Rows of the lists and the "Next" box, in the main window's client area.
-log_x=60 instrument_x=220 row2_y=56 next_x=400 next_y=285
+# Rows of the lists and the "Next" box: the client area's points, below
+# the menu bar (SM_CYMENU) that the window shows above its client area.
+menu_bar=19
+log_x=60 instrument_x=220 row2_y=$((56 + menu_bar)) next_x=400 next_y=$((285 + menu_bar))
 
 say "1. start: $program"
 (cd "$out/data" && exec "$program") >"$out/run1.txt" 2>&1 &
