@@ -254,6 +254,12 @@ int CWnd::RunModalLoop() {
   LPARAM idle_count = 0;
   while (m_bContinueModal && ::ui::IsWindow(hwnd)) {
     if (!::ui::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      // The owner hears once per idle spell that a dialog's loop waits
+      // (a frame lays itself out then while its own loop is held up).
+      const HWND owner = ::ui::GetParent(hwnd);
+      if (idle_count == 0 && owner && !(::ui::GetWindowLongPtr(hwnd, GWL_STYLE) & ::ui::DS_NOIDLEMSG))
+        ::ui::SendMessage(owner, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(hwnd));
+      if (!m_bContinueModal || !::ui::IsWindow(hwnd)) break;
       ::ui::SendMessage(hwnd, WM_KICKIDLE, 0, idle_count++);
       if (!m_bContinueModal || !::ui::IsWindow(hwnd)) break;
     }

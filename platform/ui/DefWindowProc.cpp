@@ -267,6 +267,11 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH: return internal::DefaultText(hwnd, message, wParam, lParam);
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
+    case WM_HELP:
+      // Help a child does not give itself is asked of its parent.
+      if (internal::StyleOf(hwnd) & WS_CHILD)
+        if (const HWND parent = internal::ParentOf(hwnd)) return SendMessage(parent, WM_HELP, wParam, lParam);
+      return 0;
     case WM_PAINT: return Paint(hwnd);
     case WM_ERASEBKGND: return internal::EraseBackground(hwnd, reinterpret_cast<HDC>(wParam)) ? 1 : 0;
     case WM_NCPAINT: internal::PaintNonClient(hwnd); return 0;

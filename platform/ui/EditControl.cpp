@@ -276,7 +276,6 @@ void Paint(HWND hwnd, const EditData& data) {
   const HBRUSH background = ControlBackground(hwnd, hdc, face ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
                                               face ? COLOR_3DFACE : COLOR_WINDOW);
   FillRect(hdc, &scope.client(), background);
-  SetTextColor(hdc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
   SetBkMode(hdc, TRANSPARENT);
   if (IsMultiLine(hwnd)) PaintMultiLine(hwnd, hdc, scope.client(), data);
   else PaintSingleLine(hwnd, hdc, scope.client(), data);

@@ -438,7 +438,7 @@ void Paint(HWND hwnd, const ListBoxData& data) {
   FillRect(hdc, &client, background);
   SetBkMode(hdc, TRANSPARENT);
   const bool enabled = IsWindowEnabled(hwnd);
-  const COLORREF text_color = GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
+  const COLORREF text_color = enabled ? GetTextColor(hdc) : GetSysColor(COLOR_GRAYTEXT);
   const int count = static_cast<int>(data.items.size());
   const int height = data.item_height;
   for (int i = std::max(0, data.top), y = client.top; i < count && y < client.bottom; ++i, y += height) {

@@ -14,6 +14,7 @@
 #include "platform/ui/FileChooser.h"
 #include "platform/ui/HeadlessHost.h"
 #include "platform/ui/HeadlessInput.h"
+#include "platform/ui/HelpInfo.h"
 #include "platform/ui/HelpViewer.h"
 #include "platform/ui/Hooks.h"
 #include "platform/ui/Host.h"
