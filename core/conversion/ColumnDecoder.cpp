@@ -151,37 +151,86 @@ bool CColumnDecoder::FitValue(double x, double& value) const {
 }
 
 template <typename Raw>
-bool CColumnDecoder::AppendFitted(std::string& out, Raw raw, const CSensorFormat& format) const {
-  double value = 0.0;
-  if (output_ == Output::kSensorFit) {
-    if (sensor_->ApplyFit(&value, raw) != 0) return false;
-  } else if (!FitValue(static_cast<double>(raw), value)) {
-    return false;
-  }
-  AppendReal(out, value, format);
-  return true;
+bool CColumnDecoder::Fit(Raw raw, double& value) const {
+  if (output_ == Output::kSensorFit) return sensor_->ApplyFit(&value, raw) == 0;
+  return FitValue(static_cast<double>(raw), value);
 }
 
-bool CColumnDecoder::Append(std::string& out, const std::uint8_t* frame, std::size_t available,
-                            const CSensorFormat& format) const {
+// Prints into the text the conversion builds, with the shared writers for
+// the forms the fast ones do not take.
+class CColumnDecoder::StringPrinter {
+ public:
+  StringPrinter(std::string& out, const CSensorFormat& format) : out_(out), format_(format) {}
+  bool Real(double value) {
+    AppendReal(out_, value, format_);
+    return true;
+  }
+  template <typename Integer>
+  bool Count(Integer value) {
+    AppendInteger(out_, value, format_);
+    return true;
+  }
+
+ private:
+  std::string& out_;
+  const CSensorFormat& format_;
+};
+
+// Prints at a place with room for kLongestText, in a form WritesInPlace
+// takes; a real the fixed-point writer declines is left to StringPrinter.
+class CColumnDecoder::PlacePrinter {
+ public:
+  PlacePrinter(char* at, int precision) : at_(at), precision_(precision) {}
+  bool Real(double value) {
+    const std::size_t length = sys::WriteFixedPoint(at_, kLongestText, value, precision_);
+    at_ += length;
+    return length != 0;
+  }
+  template <typename Integer>
+  bool Count(Integer value) {
+    at_ = std::to_chars(at_, at_ + kLongestText, value).ptr;
+    return true;
+  }
+  char* End() const { return at_; }
+
+ private:
+  char* at_;
+  int precision_;
+};
+
+template <typename Printer>
+bool CColumnDecoder::Decode(const std::uint8_t* frame, std::size_t available, Printer& print) const {
   if (reader_ == Reader::kNone || end_ > available) return false;
   const std::uint8_t* field = frame + offset_;
+  double value = 0.0;
   if (reader_ == Reader::kSingle || reader_ == Reader::kDouble) {
     const double raw = reader_ == Reader::kSingle ? DecodeSingle(field) : DecodeDouble(field);
     if (!std::isfinite(raw)) return false;
-    if (output_ != Output::kRaw) return AppendFitted(out, raw, format);
-    AppendReal(out, raw, format);
-    return true;
+    if (output_ == Output::kRaw) return print.Real(raw);
+    return Fit(raw, value) && print.Real(value);
   }
   std::uint32_t image = 0;
   if (!ReadUnsigned(field, image)) return false;
   if (reader_ == Reader::kBigSigned || reader_ == Reader::kLittleSigned) {
-    const std::int32_t raw = SignedFieldValue(image, length_);
-    if (output_ != Output::kRaw) return AppendFitted(out, SignExtend(image, length_), format);
-    AppendInteger(out, raw, format);
-    return true;
+    if (output_ == Output::kRaw) return print.Count(SignedFieldValue(image, length_));
+    return Fit(SignExtend(image, length_), value) && print.Real(value);
   }
-  if (output_ != Output::kRaw) return AppendFitted(out, image, format);
-  AppendInteger(out, image, format);
-  return true;
+  if (output_ == Output::kRaw) return print.Count(image);
+  return Fit(image, value) && print.Real(value);
+}
+
+bool CColumnDecoder::Append(std::string& out, const std::uint8_t* frame, std::size_t available,
+                            const CSensorFormat& format) const {
+  StringPrinter print(out, format);
+  return Decode(frame, available, print);
+}
+
+bool CColumnDecoder::WritesInPlace(const CSensorFormat& format) {
+  return format.m_nDoubleType == 0 && format.m_nWidth <= 0 && format.m_nPrecision > 0;
+}
+
+char* CColumnDecoder::Write(char* at, const std::uint8_t* frame, std::size_t available,
+                            const CSensorFormat& format) const {
+  PlacePrinter print(at, format.m_nPrecision);
+  return Decode(frame, available, print) ? print.End() : nullptr;
 }

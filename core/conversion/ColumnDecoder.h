@@ -25,20 +25,39 @@ class CColumnDecoder {
   // format: the conversion's output format (fits applied, hexadecimal).
   CColumnDecoder(CSensor& sensor, const CSensorFormat& format);
 
+  // The most characters Write puts down.
+  static constexpr std::size_t kLongestText = 48;
+
   // Appends the value of the field in frame, of which available bytes may
   // be read, in format; false, with nothing appended, when the sensor's
   // path must print it.
   bool Append(std::string& out, const std::uint8_t* frame, std::size_t available,
               const CSensorFormat& format) const;
+  // Whether Write can print values in this format: reals in fixed digits
+  // without a width, counts without a width. Rows have that form unless the
+  // user asks for another.
+  static bool WritesInPlace(const CSensorFormat& format);
+  // The same text as Append, written at `at` (room for kLongestText) for a
+  // format WritesInPlace takes; its end, or null with nothing written when
+  // Append must print the value (or the sensor's path: Append says which).
+  char* Write(char* at, const std::uint8_t* frame, std::size_t available, const CSensorFormat& format) const;
 
  private:
+  class StringPrinter;
+  class PlacePrinter;
+
+  // Decodes and fits the field's value and hands it to print as a real or
+  // a count; false when the sensor's path must print it or print declined.
+  template <typename Printer>
+  bool Decode(const std::uint8_t* frame, std::size_t available, Printer& print) const;
+
   enum class Reader { kNone, kBigUnsigned, kLittleUnsigned, kBigSigned, kLittleSigned, kSingle, kDouble, kHex };
   enum class Output { kRaw, kPolyU, kOptic2, kSensorFit };
 
   bool ReadUnsigned(const std::uint8_t* field, std::uint32_t& value) const;
   bool FitValue(double x, double& value) const;
   template <typename Raw>
-  bool AppendFitted(std::string& out, Raw raw, const CSensorFormat& format) const;
+  bool Fit(Raw raw, double& value) const;
 
   CSensor* sensor_ = nullptr;
   Reader reader_ = Reader::kNone;

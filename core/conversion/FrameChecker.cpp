@@ -12,36 +12,6 @@
 
 namespace {
 
-// Reads a check field: unsigned for BU (or when asked), else signed.
-// The form nearly every frame counter and check sum has, a fixed binary
-// unsigned field inside the frame, read in place: the value the sensor's
-// reader gives, without its checks of kind and its record of the last value.
-bool ReadFixedUnsigned(const CSensor& sensor, const CFrameData& frame, long& value) {
-  if (sensor.GetDataType() != instrument::kDataBU || sensor.IsVariable() || !sensor.HasValue() ||
-      sensor.GetFitType() == instrument::kFitOptic3)
-    return false;
-  const CFrameData::Bytes& bytes = frame.GetBytes();
-  const std::uint64_t end = std::uint64_t{sensor.GetOffset()} + sensor.GetFieldLength();
-  const std::uint64_t size = static_cast<std::uint64_t>(std::max(frame.GetFrameSize(), 0));
-  if (end > std::min<std::uint64_t>(size, bytes.size())) return false;
-  value = static_cast<long>(instrument::DecodeBigEndian(bytes.data() + sensor.GetOffset(), sensor.GetFieldLength()));
-  return true;
-}
-
-int ReadCheckValue(CSensor& sensor, const CFrameData& frame, bool force_unsigned, long& value) {
-  if (ReadFixedUnsigned(sensor, frame, value)) return 0;
-  if (force_unsigned || sensor.GetDataType() == instrument::kDataBU) {
-    std::uint32_t raw = 0;
-    const int result = sensor.ExtractUnsigned(&raw, &frame);
-    value = static_cast<long>(raw);
-    return result;
-  }
-  std::int32_t raw = 0;
-  const int result = sensor.ExtractSigned(&raw, &frame);
-  value = raw;
-  return result;
-}
-
 void LogFrameMessage(CQelTelemetryDoc& doc, const char* format, const CFrameData& frame) {
   doc.LogMessage(sys::Format(format, static_cast<unsigned>(frame.GetFrameNumber())));
 }
@@ -54,6 +24,40 @@ std::string MissingSensorText(const char* kind, const std::string& file_type, co
 
 }  // namespace
 
+CFrameChecker::FixedField CFrameChecker::PlanFixedField(const CSensor* sensor) {
+  FixedField field;
+  if (sensor == nullptr || sensor->GetDataType() != instrument::kDataBU || sensor->IsVariable() ||
+      !sensor->HasValue() || sensor->GetFitType() == instrument::kFitOptic3)
+    return field;
+  field.fixed = true;
+  field.offset = sensor->GetOffset();
+  field.length = sensor->GetFieldLength();
+  return field;
+}
+
+// Reads a check field: unsigned for BU (or when asked), else signed. A
+// fixed binary unsigned field inside the frame is read in place: the value
+// the sensor's reader gives, without its checks of kind and its record of
+// the last value.
+int CFrameChecker::ReadCheckValue(CSensor& sensor, const FixedField& field, const CFrameData& frame,
+                                  bool force_unsigned, long& value) {
+  const CFrameData::Bytes& bytes = frame.GetBytes();
+  if (field.fixed && field.offset + field.length <= std::min<std::size_t>(std::max(frame.GetFrameSize(), 0), bytes.size())) {
+    value = static_cast<long>(instrument::DecodeBigEndian(bytes.data() + field.offset, field.length));
+    return 0;
+  }
+  if (force_unsigned || sensor.GetDataType() == instrument::kDataBU) {
+    std::uint32_t raw = 0;
+    const int result = sensor.ExtractUnsigned(&raw, &frame);
+    value = static_cast<long>(raw);
+    return result;
+  }
+  std::int32_t raw = 0;
+  const int result = sensor.ExtractSigned(&raw, &frame);
+  value = raw;
+  return result;
+}
+
 void CFrameChecker::Reset() { *this = CFrameChecker(); }
 
 std::string CFrameChecker::FindFrameCounterCheck(CQelTelemetryDoc& doc, const CBrivenParameters& params,
@@ -62,6 +66,7 @@ std::string CFrameChecker::FindFrameCounterCheck(CQelTelemetryDoc& doc, const CB
   m_nFrameCounterIndex = doc.FindFrameCounterSensor(0);
   if (m_nFrameCounterIndex != -1) {
     m_pFrameCounter = doc.GetSensor(0, m_nFrameCounterIndex);
+    m_frameCounterField = PlanFixedField(m_pFrameCounter);
     return {};
   }
   std::string text = MissingSensorText("FRAME COUNTER", file_type, header, "frame counter");
@@ -75,6 +80,8 @@ std::string CFrameChecker::FindCheckSumCheck(CQelTelemetryDoc& doc, const CBrive
   m_nCheckSumIndex = doc.FindCheckSumSensor(0);
   m_nNmeaCheckSumIndex = doc.FindNmeaCheckSumSensor(0);
   if (m_nCheckSumIndex != -1) m_pCheckSum = doc.GetSensor(0, m_nCheckSumIndex);
+  m_checkSumField = PlanFixedField(m_pCheckSum);
+  m_nmeaCheckSumField = PlanFixedField(m_pNmeaCheckSum);
   if (m_nNmeaCheckSumIndex != -1) m_pNmeaCheckSum = doc.GetSensor(0, m_nNmeaCheckSumIndex);
   if (m_nCheckSumIndex != -1 || m_nNmeaCheckSumIndex != -1) return {};
   std::string text = MissingSensorText("CHECK SUM", file_type, header, "check sum");
@@ -103,7 +110,7 @@ bool CFrameChecker::CheckFrameCounter(CQelTelemetryDoc& doc, const CFrameData& f
   CSensor* sensor = m_pFrameCounter;
   if (sensor == nullptr) return true;
   long value = 0;
-  if (ReadCheckValue(*sensor, frame, false, value) != 0) {
+  if (ReadCheckValue(*sensor, m_frameCounterField, frame, false, value) != 0) {
     LogFrameMessage(doc, "Frame counter sensor error for frame index %u.\r\n", frame);
     ++counters.frame_counter_errors;
     return false;
@@ -125,7 +132,7 @@ bool CFrameChecker::CheckSum(CQelTelemetryDoc& doc, const CFrameData& frame, Con
   CSensor* sensor = m_pCheckSum;
   if (sensor == nullptr) return true;
   long value = 0;
-  const int result = ReadCheckValue(*sensor, frame, false, value);
+  const int result = ReadCheckValue(*sensor, m_checkSumField, frame, false, value);
   if (result != 0) {
     LogFrameMessage(doc, "Check sum sensor error for frame index %u.\r\n", frame);
     m_nResidueError = result;
@@ -134,7 +141,8 @@ bool CFrameChecker::CheckSum(CQelTelemetryDoc& doc, const CFrameData& frame, Con
   }
   // The sum never reaches past the frame, whatever offset the field has.
   const CFrameData::Bytes& bytes = frame.GetBytes();
-  const std::size_t end = std::min<std::size_t>(sensor->GetOffset(), bytes.size());
+  const std::size_t offset = m_checkSumField.fixed ? m_checkSumField.offset : sensor->GetOffset();
+  const std::size_t end = std::min<std::size_t>(offset, bytes.size());
   unsigned long sum = static_cast<unsigned long>(value);
   for (std::size_t i = 0; i < end; ++i) sum += bytes[i];
   m_nCheckSumResidue = static_cast<int>(sum & 0xFFu);
@@ -151,7 +159,7 @@ bool CFrameChecker::CheckNmeaSum(CQelTelemetryDoc& doc, const CFrameData& frame,
   CSensor* sensor = m_pNmeaCheckSum;
   if (sensor == nullptr) return true;
   long value = 0;
-  const int result = ReadCheckValue(*sensor, frame, true, value);
+  const int result = ReadCheckValue(*sensor, m_nmeaCheckSumField, frame, true, value);
   if (result != 0) {
     LogFrameMessage(doc, "NMEA Check sum sensor error for frame index %u.\r\n", frame);
     // The plain sum, when there is one, was read and tested before: its

@@ -56,6 +56,18 @@ class CFrameChecker {
   bool CheckNmeaSum(CQelTelemetryDoc& doc, const CFrameData& frame, ConversionCounters& counters);
   void StepDepth(const CBrivenParameters& params);
 
+  // Where a check sensor's value stands when it is the form nearly every
+  // frame counter and check sum has, a fixed binary unsigned field: settled
+  // when the sensor is found, so a frame's value is read in place.
+  struct FixedField {
+    bool fixed = false;
+    std::size_t offset = 0;
+    std::size_t length = 0;
+  };
+  static FixedField PlanFixedField(const CSensor* sensor);
+  static int ReadCheckValue(CSensor& sensor, const FixedField& field, const CFrameData& frame, bool force_unsigned,
+                            long& value);
+
   int m_nFrameCounterIndex = -1;
   int m_nCheckSumIndex = -1;
   int m_nNmeaCheckSumIndex = -1;
@@ -64,6 +76,9 @@ class CFrameChecker {
   CSensor* m_pFrameCounter = nullptr;
   CSensor* m_pCheckSum = nullptr;
   CSensor* m_pNmeaCheckSum = nullptr;
+  FixedField m_frameCounterField;
+  FixedField m_checkSumField;
+  FixedField m_nmeaCheckSumField;
   bool m_bResynchronize = true;
   int m_nExpectedFrameCounter = 0;
   int m_nCheckSumResidue = 0;

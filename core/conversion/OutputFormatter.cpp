@@ -1,6 +1,7 @@
 #include "core/conversion/OutputFormatter.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <cstring>
 
@@ -189,8 +190,46 @@ void COutputFormatter::AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrame
   // it really holds.
   const std::size_t available =
       std::min(static_cast<std::size_t>(std::max(frame.GetFrameSize(), 0)), frame.GetBytes().size());
-  for (const Column& column : m_columns) AppendValueColumn(out, doc, frame, available, column, checks, format);
+  if (CColumnDecoder::WritesInPlace(format)) {
+    WriteValueColumns(out, doc, frame, available, checks, format);
+  } else {
+    for (const Column& column : m_columns) AppendValueColumn(out, doc, frame, available, column, checks, format);
+  }
   if (!p.m_nTimeTags) EndLine(out, start);
+}
+
+void COutputFormatter::WriteValueColumns(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame,
+                                         std::size_t available, const CFrameChecker& checks,
+                                         const CSensorFormat& format) const {
+  // The decoded values and the check sum's residue are written straight
+  // into the text's own storage, with room for every column made at once;
+  // the room is handed back before a column that takes the general road,
+  // and made again after it.
+  const std::string& d = m_pParams->m_strDelimiter;
+  const std::size_t room = CColumnDecoder::kLongestText + d.size();
+  const std::uint8_t* bytes = frame.GetBytes().data();
+  std::size_t used = out.size();
+  out.resize(used + room * m_columns.size());
+  for (std::size_t i = 0; i < m_columns.size(); ++i) {
+    const Column& column = m_columns[i];
+    char* at = out.data() + used;
+    char* end = column.index == m_nCheckSumIndex
+                    ? (checks.ResidueKnown() ? std::to_chars(at, at + room, static_cast<std::uint32_t>(checks.GetResidue())).ptr
+                                             : nullptr)
+                    : column.decoder.Write(at, bytes, available, format);
+    if (end != nullptr) {
+      // Nearly always one character (a tab): stored, not copied by a call.
+      if (d.size() == 1) *end = d[0];
+      else std::memcpy(end, d.data(), d.size());
+      used = static_cast<std::size_t>(end - out.data()) + d.size();
+      continue;
+    }
+    out.resize(used);
+    AppendValueColumn(out, doc, frame, available, column, checks, format);
+    used = out.size();
+    out.resize(used + room * (m_columns.size() - i - 1));
+  }
+  out.resize(used);
 }
 
 void COutputFormatter::AppendValueColumn(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame,

@@ -58,6 +58,9 @@ class COutputFormatter {
   void AppendYesNo(std::string& out, bool yes, bool last) const;
   // Takes a trailing delimiter off the text from start on, and ends the line.
   void EndLine(std::string& out, std::size_t start = 0) const;
+  // Every value column, for a format the column decoders write in place.
+  void WriteValueColumns(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, std::size_t available,
+                         const CFrameChecker& checks, const CSensorFormat& format) const;
   void AppendValueColumn(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, std::size_t available,
                          const Column& column, const CFrameChecker& checks, const CSensorFormat& format) const;
   void AppendIso8601(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, const Column& column,

@@ -8,6 +8,14 @@ CFrameData::CFrameData(Bytes&& bytes, CFrameInfo&& info) : bytes_(std::move(byte
 
 CFrameData::CFrameData(const CFrameData& other) : CFrameData(other.bytes_, other.info_) {}
 
+CFrameInfo& CFrameData::Refill(const std::uint8_t* bytes, std::size_t length) {
+  bytes_.assign(bytes, bytes + length);
+  std::lock_guard guard(index_lock_);
+  index_.reset();
+  indexed_layout_.reset();
+  return info_;
+}
+
 int CFrameData::GetFrameSize() const {
   if (!info_.m_strTerminator.empty()) return static_cast<int>(bytes_.size());
   return info_.m_nFixedFrameSize;

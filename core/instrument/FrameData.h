@@ -42,6 +42,11 @@ class CFrameData {
   int IsContiguous() const { return info_.m_bContiguous; }
   const CFrameInfo& GetInfo() const { return info_; }
 
+  // Makes this frame the next one in place, for a receiver that hands its
+  // frames back: the bytes replaced without a new allocation and the field
+  // index dropped. The info is the caller's to fill in again.
+  CFrameInfo& Refill(const std::uint8_t* bytes, std::size_t length);
+
   // Where this frame's variable-length fields lie under an instrument's
   // layout: found on the first field's read, then shared by the others.
   std::shared_ptr<const instrument::VariableFieldIndex> GetVariableFieldIndex(

@@ -5,20 +5,27 @@
 
 namespace telemetry {
 
-std::unique_ptr<CFrameData> MakeFrameData(const std::uint8_t* bytes, std::size_t length,
-                                          const FrameDescription& description) {
-  CFrameInfo info;
+void FillFrameInfo(CFrameInfo& info, const FrameDescription& description) {
   info.m_strResourceName = description.resource_name;
   info.m_strHeader = description.header;
   info.m_strTerminator = description.terminator;
   info.m_strSpecialKind = description.special_kind;
   info.m_nSyncByteCount = std::clamp(description.sync_count, 0, CFrameInfo::kMaxSyncBytes);
-  std::memcpy(info.m_SyncBytes.data(), description.sync_bytes, static_cast<std::size_t>(info.m_nSyncByteCount));
+  const auto count = static_cast<std::size_t>(info.m_nSyncByteCount);
+  std::memcpy(info.m_SyncBytes.data(), description.sync_bytes, count);
+  std::fill(info.m_SyncBytes.begin() + static_cast<std::ptrdiff_t>(count), info.m_SyncBytes.end(), 0);
   info.m_nFixedFrameSize = static_cast<int>(description.frame_size);
   info.m_nFrameNumber = description.frame_number;
+  info.m_nErrorWord = 0;
   info.m_bAcquisitionEnabled = description.enabled ? 1 : 0;
   info.m_bContiguous = description.contiguous ? 1 : 0;
   info.m_TimeStamp = description.time_stamp;
+}
+
+std::unique_ptr<CFrameData> MakeFrameData(const std::uint8_t* bytes, std::size_t length,
+                                          const FrameDescription& description) {
+  CFrameInfo info;
+  FillFrameInfo(info, description);
   return std::make_unique<CFrameData>(CFrameData::Bytes(bytes, bytes + length), std::move(info));
 }
 

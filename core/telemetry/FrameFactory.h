@@ -27,6 +27,10 @@ struct FrameDescription {
   sys::TimeStamp time_stamp;
 };
 
+// The record's info for a frame of this description: every field set, as
+// a new record has them, into strings that keep their capacity.
+void FillFrameInfo(CFrameInfo& info, const FrameDescription& description);
+
 // A new frame record holding `length` bytes and a copy of the description;
 // the bytes are copied once, straight into the record.
 std::unique_ptr<CFrameData> MakeFrameData(const std::uint8_t* bytes, std::size_t length,

@@ -181,3 +181,7 @@ std::uint32_t CQelTelemetryDoc::RetrieveFrame(int resource) {
   if (!m_bControl) return telemetry::kNoControl;
   return m_pTelemControl->RetrieveFrame(resource);
 }
+
+void CQelTelemetryDoc::RecycleFrame(std::unique_ptr<CFrameData> frame, int resource) {
+  if (m_bControl) m_pTelemControl->RecycleFrame(resource, std::move(frame));
+}

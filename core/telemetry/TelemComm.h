@@ -15,6 +15,7 @@
 
 #include "core/telemetry/CommandSink.h"
 #include "core/telemetry/FrameFactory.h"
+#include "core/telemetry/FramePool.h"
 #include "core/telemetry/FrameTimeStamp.h"
 #include "core/telemetry/ReceivedBytes.h"
 #include "core/telemetry/ResourceSettings.h"
@@ -91,6 +92,8 @@ class CTelemComm {
   std::size_t GetReceivedSize() const { return m_received.Size(); }
   void ProcessReceived();
   std::unique_ptr<CFrameData> GetNextFrame();
+  // A frame of this resource its receiver has read, refilled for a later one.
+  void RecycleFrame(std::unique_ptr<CFrameData> frame);
   void ReadFileResource();
 
   // Serial ports.
@@ -224,6 +227,10 @@ class CTelemComm {
   ScanMark m_lineScan;   // the line search (its scanned bytes are also clean)
   std::deque<std::unique_ptr<CFrameData>> m_frames;
   FrameTimeStamp m_frameClock;  // stamps the frames as they are cut
+  // A file's frames carry the time of the read that brought their bytes:
+  // one clock read per chunk, not one per frame.
+  sys::TimeStamp m_readStamp;
+  FramePool m_framePool;
   std::vector<std::string> m_searchCandidates;  // the headers one search looks for
   std::vector<std::unique_ptr<InstrumentSlot>> m_instruments;
   SerialSettings m_serialSettings;

@@ -98,6 +98,7 @@ void CTelemComm::ReadFileResource() {
   }
   if (reached_end && got > 0)
     ReportMessage(sys::Format("End of file resource reached for %s.\r\n", m_strName.c_str()), 0);
+  if (got > 0) m_readStamp = m_frameClock.Now();
   AppendBytes(m_readBuffer.data(), got);
 }
 

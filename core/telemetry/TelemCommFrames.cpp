@@ -180,7 +180,7 @@ void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std
                             bool drop_notifies, bool& notify, bool contiguous) {
   FrameDescription& d = slot.description;
   ++d.frame_number;
-  d.time_stamp = m_frameClock.Now();
+  d.time_stamp = IsFile() ? m_readStamp : m_frameClock.Now();
   d.contiguous = contiguous;
   if (m_frames.size() > static_cast<std::size_t>(m_nMaxDepth)) {
     ReportMessage(sys::Format("%s frame buffer exceeded maximum depth.\r\n", m_strName.c_str()), 0);
@@ -198,7 +198,7 @@ void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std
     slot.found = true;
     notify = true;
   }
-  m_frames.push_back(MakeFrameData(bytes, length, d));
+  m_frames.push_back(m_framePool.Make(bytes, length, d));
   m_bFramesReady = true;
 }
 
@@ -269,6 +269,11 @@ std::unique_ptr<CFrameData> CTelemComm::GetNextFrame() {
   std::unique_ptr<CFrameData> frame = std::move(m_frames.front());
   m_frames.pop_front();
   return frame;
+}
+
+void CTelemComm::RecycleFrame(std::unique_ptr<CFrameData> frame) {
+  Lock list(m_listLock);
+  m_framePool.Give(std::move(frame));
 }
 
 }  // namespace telemetry

@@ -60,6 +60,10 @@ class CTelemControl : public CommandSink {
   int GetResourceCount();
   int FindResource(const std::string& name);
   std::uint32_t RetrieveFrame(int index);
+  // Hands a delivered frame, read and no longer needed, back to the
+  // resource at index, which refills it for a later frame; without that
+  // resource it is freed.
+  void RecycleFrame(int index, std::unique_ptr<CFrameData> frame);
 
   // Instruments.
   // `stop_requested` (may be empty) can end the loading of the definition.

@@ -219,4 +219,9 @@ std::uint32_t CTelemControl::RetrieveFrame(int index) {
   return 0;
 }
 
+void CTelemControl::RecycleFrame(int index, std::unique_ptr<CFrameData> frame) {
+  Lock resources(m_resourceLock);
+  if (CTelemComm* resource = ResourceAt(index)) resource->RecycleFrame(std::move(frame));
+}
+
 }  // namespace telemetry
