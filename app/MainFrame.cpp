@@ -1,6 +1,7 @@
 #include "app/MainFrame.h"
 
 #include "app/AppResources.h"
+#include "app/CommandFile.h"
 #include "app/RunMode.h"
 #include "app/SavedWindowRect.h"
 #include "app/SettingsCommands.h"
@@ -34,6 +35,8 @@ constexpr const char kPlacementKey[] = "Rect";
 constexpr int kStatusHeight = 20;
 constexpr UINT_PTR kPlacementTimerId = 1;
 constexpr UINT kPlacementDelayMs = 300;
+constexpr UINT_PTR kCommandFileTimerId = 2;
+constexpr UINT kCommandFileMs = 200;
 // The two fixed panes, wide enough for " CONVERTING... ".
 constexpr int kHeaderPaneWidth = 30;
 constexpr int kConvertingPaneWidth = 110;
@@ -60,6 +63,8 @@ int CMainFrame::OnCreate(CREATESTRUCT* create) {
   if (m_menu.LoadMenu(app::kMainResource)) SetMenu(&m_menu);
   if (!CreateStatusPanes()) return -1;
   RecalcLayout();
+  m_strCommandFile = app::CommandFilePath();
+  if (!m_strCommandFile.empty()) SetTimer(kCommandFileTimerId, kCommandFileMs);
   return 0;
 }
 
@@ -141,6 +146,10 @@ void CMainFrame::ApplySavedPlacement() {
 }
 
 void CMainFrame::OnTimer(UINT_PTR id) {
+  if (id == kCommandFileTimerId) {
+    for (const unsigned command : app::TakeCommands(m_strCommandFile)) PostMessage(WM_COMMAND, command, 0);
+    return;
+  }
   if (id != kPlacementTimerId) {
     Default();
     return;

@@ -57,6 +57,7 @@ class CMainFrame : public afx::CFrameWnd {
   void LayOutStatusPanes(const afx::RECT& client, int height);
 
   afx::CMenu m_menu;
+  std::string m_strCommandFile;  // commands a script gives, when it names a file
   afx::CStatic m_panes[kPaneCount];
   bool m_bFirstActivation = true;
   bool m_bInLayout = false;

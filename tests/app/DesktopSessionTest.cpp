@@ -341,6 +341,69 @@ TEST_F(DesktopSession, TheMainFrameHasAFixedSizeTheMenuAndTheHelpMapping) {
   EXPECT_TRUE(List(CListProperties::kInstrumentList).IsWindowEnabled());
 }
 
+// Each command of the menu opens its window over the main window, and Esc
+// closes it: a timer takes the caption of the window that is up and
+// presses Esc in it.
+struct EscapePresser {
+  static inline std::vector<std::string> captions;
+  static void Tick(ui::HWND, ui::UINT, ui::UINT_PTR, ui::DWORD) {
+    const ui::HWND active = ui::GetActiveWindow();
+    const std::string caption = active ? ui::GetWindowTextString(active) : "";
+    if (caption == "Briven" || caption.empty()) return;  // the main window: nothing is up yet
+    captions.push_back(caption);
+    ui::PostMessage(ui::GetFocus() ? ui::GetFocus() : active, ui::WM_KEYDOWN, ui::VK_ESCAPE, 0);
+  }
+};
+
+TEST_F(DesktopSession, EachMenuCommandOpensItsDialogAndEscapeClosesIt) {
+  Start();
+  struct Case {
+    unsigned command;
+    const char* caption;
+  };
+  const Case cases[] = {
+      {app::kCmdDocumentProperties, "Briven Properties"},
+      {app::kCmdParameters, "Conversion Parameters"},
+      {app::kCmdFileNaming, "Output File Naming"},
+      {app::kCmdViewProperties, "File List Properties"},
+      {app::kCmdAppAbout, "About Briven"},
+  };
+  const ui::UINT_PTR timer = ui::SetTimer(nullptr, 0, 50, &EscapePresser::Tick);
+  for (const Case& c : cases) {
+    EscapePresser::captions.clear();
+    Command(c.command);  // returns when the modal dialog has gone
+    EXPECT_EQ(EscapePresser::captions, std::vector<std::string>{c.caption}) << c.command;
+    EXPECT_TRUE(app_->m_pMainWnd->IsWindowEnabled()) << c.command;
+  }
+  ui::KillTimer(nullptr, timer);
+  // Escape left every setting as it was: Cancel hands nothing back.
+  EXPECT_EQ(view_->GetDocument()->GetSettings().overwrite_prompt, 1);
+  // The form's headings and the About box's icon are the program's pictures.
+  int pictures = 0;
+  for (ui::HWND child = ui::GetWindow(view_->m_hWnd, ui::GW_CHILD); child;
+       child = ui::GetWindow(child, ui::GW_HWNDNEXT)) {
+    if (ui::GetClassName(child) != "Static") continue;
+    EXPECT_NE(ui::SendMessage(child, ui::STM_GETIMAGE, 0, 0), 0);
+    ++pictures;
+  }
+  EXPECT_EQ(pictures, 4);
+  EXPECT_EQ(notices_, std::vector<std::string>{});
+}
+
+TEST_F(DesktopSession, AScriptsCommandFileReachesTheMainWindow) {
+  const std::string commands = folder_.Path("commands");
+  ::setenv("BRIVEN_COMMAND_FILE", commands.c_str(), 1);
+  Start();
+  ::unsetenv("BRIVEN_COMMAND_FILE");
+  EXPECT_FALSE(view_->GetConversionLog().IsShown());
+  apptest::WriteFile(commands, std::to_string(app::kCmdConversionLog) + "\n");
+  const std::int64_t written_at = clock_.NowMs();
+  RunUntil([&] { return clock_.NowMs() >= written_at + 500; });
+  EXPECT_TRUE(view_->GetConversionLog().IsShown());
+  EXPECT_NE(view_->GetConversionLog().m_hWnd, nullptr);
+  EXPECT_FALSE(fs::exists(commands));
+}
+
 TEST_F(DesktopSession, TheMainWindowComesBackWhereItWasKeptOnTheScreen) {
   struct Case {
     std::string saved;
