@@ -165,8 +165,13 @@ TEST_F(DesktopSession, ConvertingFromTheFormGivesTheCommandLinesOutput) {
   Select(CListProperties::kLogList, {"binary_cast.raw"});
   Select(CListProperties::kInstrumentList, {"NMBP0417.tdf"});
   view_->SetDlgItemText(app::kNextOutputEdit, "desktop");
+  const fs::path working_folder = fs::current_path();
   Command(app::kCmdConvert);
   RunUntil([&] { return view_->GetProgressWindow() != nullptr; });
+  // The typed name is joined to the output folder, which never becomes
+  // the process's current folder.
+  EXPECT_EQ(view_->GetDocument()->GetOutputFileName(), out_ + "desktop.dat");
+  EXPECT_EQ(fs::current_path(), working_folder);
   // While it runs, idle time greys the lists and says so in pane 2.
   auto* frame = dynamic_cast<CMainFrame*>(app_->m_pMainWnd);
   frame->SendMessage(afx::WM_IDLEUPDATECMDUI, ui::TRUE, 0);
