@@ -18,6 +18,7 @@
 #include "app/SettingsDlgIds.h"
 #include "app/SavedWindowRect.h"
 #include "core/conversion/BrivenDoc.h"
+#include "docking/QVTStatusBar.h"
 #include "platform/afx/WinApp.h"
 #include "platform/sys/Notify.h"
 #include "platform/sys/Profile.h"
@@ -176,6 +177,9 @@ TEST_F(DesktopSession, ConvertingFromTheFormGivesTheCommandLinesOutput) {
   auto* frame = dynamic_cast<CMainFrame*>(app_->m_pMainWnd);
   frame->SendMessage(afx::WM_IDLEUPDATECMDUI, ui::TRUE, 0);
   EXPECT_EQ(frame->GetPaneText(CMainFrame::kConvertingPane), " CONVERTING... ");
+  const auto* status = dynamic_cast<docking::QVTStatusBar*>(frame->GetDlgItem(static_cast<int>(afx::AFX_IDW_STATUS_BAR)));
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->PartText(CMainFrame::kConvertingPane), " CONVERTING... ");
   EXPECT_FALSE(List(CListProperties::kLogList).IsWindowEnabled());
   RunUntil([&] { return ProgressShowsOk(); });
   CConversionDlg* progress = view_->GetProgressWindow();
@@ -317,11 +321,41 @@ TEST_F(DesktopSession, TheMainFrameHasAFixedSizeTheMenuAndTheHelpMapping) {
   EXPECT_EQ(frame->GetStyle() & (ui::WS_THICKFRAME | ui::WS_MAXIMIZEBOX), 0u);
   ASSERT_NE(frame->GetMenu(), nullptr);
   EXPECT_EQ(frame->GetMenu()->GetMenuItemCount(), 4u);
-  // The frame follows the form: its client area is the form and the panes.
-  ui::RECT view_rect;
-  view_->GetClientRect(&view_rect);
-  EXPECT_EQ(view_rect.right, view_->GetTotalSize().cx);
-  EXPECT_EQ(view_rect.bottom, view_->GetTotalSize().cy);
+  // The frame follows the form: its client area is the form and the
+  // status bar below it; a size given to it from outside does not stay.
+  auto* main = dynamic_cast<CMainFrame*>(frame);
+  ASSERT_NE(main, nullptr);
+  const auto* status = dynamic_cast<docking::QVTStatusBar*>(frame->GetDlgItem(static_cast<int>(afx::AFX_IDW_STATUS_BAR)));
+  ASSERT_NE(status, nullptr);
+  ui::RECT fitted;
+  frame->GetWindowRect(&fitted);
+  for (const int grow : {0, 120}) {
+    SCOPED_TRACE(grow);
+    if (grow != 0)
+      frame->SetWindowPos(nullptr, 0, 0, fitted.right - fitted.left + grow, fitted.bottom - fitted.top + grow,
+                          ui::SWP_NOMOVE | ui::SWP_NOZORDER);
+    ui::RECT now, client, view_rect, status_rect;
+    frame->GetWindowRect(&now);
+    EXPECT_EQ(now, fitted);
+    frame->GetClientRect(&client);
+    view_->GetClientRect(&view_rect);
+    EXPECT_EQ(view_rect.right, view_->GetTotalSize().cx);
+    EXPECT_EQ(view_rect.bottom, view_->GetTotalSize().cy);
+    status->GetWindowRect(&status_rect);
+    frame->ScreenToClient(&status_rect);
+    EXPECT_EQ(status_rect, (ui::RECT{0, view_rect.bottom, client.right, client.bottom}));
+    EXPECT_GT(status_rect.bottom - status_rect.top, 0);
+  }
+  // The status bar: a stretching pane, then one as wide as " H " and one
+  // as wide as " CONVERTING... "; no size grip on a frame of fixed size.
+  ASSERT_EQ(status->GetCount(), 3);
+  EXPECT_EQ(status->GetItemID(CMainFrame::kHeaderPane), app::kStringHeaderPane);
+  EXPECT_EQ(status->GetItemID(CMainFrame::kConvertingPane), app::kStringConvertingPane);
+  ui::RECT header_part, converting_part;
+  status->GetItemRect(CMainFrame::kHeaderPane, &header_part);
+  status->GetItemRect(CMainFrame::kConvertingPane, &converting_part);
+  EXPECT_GT(converting_part.right - converting_part.left, 2 * (header_part.right - header_part.left));
+  EXPECT_FALSE(status->HasSizeGrip());
   // The system menu's Size and Maximize are grey once it opens.
   afx::CMenu* system = frame->GetSystemMenu(ui::FALSE);
   ASSERT_NE(system, nullptr);
@@ -336,10 +370,10 @@ TEST_F(DesktopSession, TheMainFrameHasAFixedSizeTheMenuAndTheHelpMapping) {
     EXPECT_EQ(CMainFrame::MapHelpContext(c.asked), c.shown) << std::hex << c.asked;
   // Header conversion shows " H " in pane 1; a conversion " CONVERTING... "
   // in pane 2 (at the next idle update).
-  auto* main = dynamic_cast<CMainFrame*>(frame);
-  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(status->PartText(CMainFrame::kHeaderPane), "");
   Command(app::kCmdHeader);
   EXPECT_EQ(main->GetPaneText(CMainFrame::kHeaderPane), " H ");
+  EXPECT_EQ(status->PartText(CMainFrame::kHeaderPane), " H ");
   EXPECT_FALSE(List(CListProperties::kInstrumentList).IsWindowEnabled());
   Command(app::kCmdHeader);
   EXPECT_EQ(main->GetPaneText(CMainFrame::kHeaderPane), "");
