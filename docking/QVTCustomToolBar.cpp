@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "docking/QVTCustomToolCmdUI.h"
+#include "docking/QVTToolBarManager.h"
 #include "platform/afx/ControlBarStyles.h"
 #include "platform/afx/Dc.h"
 #include "platform/afx/FrameWnd.h"
@@ -21,6 +22,7 @@ BEGIN_MESSAGE_MAP(QVTCustomToolBar, QVTControlBar)
   ON_WM_TIMER()
   ON_WM_CANCELMODE()
   ON_WM_DESTROY()
+  ON_WM_SHOWWINDOW()
 END_MESSAGE_MAP()
 
 BOOL QVTCustomToolBar::s_bSendingCommand = FALSE;
@@ -55,6 +57,7 @@ BOOL QVTCustomToolBar::CreateEx(DWORD ex_style, CWnd* parent, DWORD style, UINT 
   if (!QVTControlBar::Create(parent, title, style, ex_style & ~QVT_BARSTYLE_SIZABLE, id)) return FALSE;
   m_dwStyle = style & kBarStyleMask;
   m_bStaleHorz = m_bStaleVert = m_bStaleFloat = TRUE;
+  NotifyManager(QVTToolBarManager::kCreated);
   return TRUE;
 }
 
@@ -366,7 +369,17 @@ void QVTCustomToolBar::UpdateButtonCmdUI(int index) {
   state.DoUpdate(target, !(button->m_dwStyle & kTBNeverDisable));
 }
 
+void QVTCustomToolBar::NotifyManager(UINT code) const {
+  if (m_pManager && m_hWnd) m_pManager->Notify(static_cast<UINT>(GetDlgCtrlID()), code);
+}
+
+void QVTCustomToolBar::OnShowWindow(BOOL show, UINT) {
+  Default();
+  NotifyManager(show ? QVTToolBarManager::kShown : QVTToolBarManager::kHidden);
+}
+
 QVTButtonDrawContext& QVTCustomToolBar::DrawingContext() {
+  if (m_pManager) return m_pManager->DrawingContext();
   if (!context_) context_ = std::make_unique<QVTButtonDrawContext>();
   return *context_;
 }
@@ -509,6 +522,7 @@ void QVTCustomToolBar::OnTimer(UINT_PTR id) {
 }
 
 void QVTCustomToolBar::OnDestroy() {
+  NotifyManager(QVTToolBarManager::kDestroyed);
   KillTimer(kHotTimer);
   m_nHot = -1;
   CControlBar::OnDestroy();

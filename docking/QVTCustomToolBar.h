@@ -24,6 +24,8 @@ constexpr DWORD QVT_TBSTYLE_COOLLOOK = 0x100;
 constexpr DWORD QVT_TBSTYLE_LEADING_GAP = 0x400;
 constexpr DWORD QVT_TBSTYLE_TRANSPARENT = 0x1000;
 
+class QVTToolBarManager;
+
 class QVTCustomToolBar : public QVTControlBar {
   DECLARE_DYNCREATE(QVTCustomToolBar)
  public:
@@ -76,6 +78,11 @@ class QVTCustomToolBar : public QVTControlBar {
   // Shares another store: the new one is kept before the old one goes.
   void SetBmpMgr(QVTBmpMgr* store);
   HFONT GetButtonFont() const { return m_hFont; }
+  // The manager whose store, drawing context and settings the bar shares,
+  // and which it tells when it is made, shown, hidden and destroyed.
+  void SetManager(QVTToolBarManager* manager) { m_pManager = manager; }
+  QVTToolBarManager* GetManager() const { return m_pManager; }
+  virtual BOOL IsMenuBar() const { return FALSE; }
 
   // The button at a client point, -1 for none or a separator.
   virtual int HitTest(POINT point) const;
@@ -100,6 +107,7 @@ class QVTCustomToolBar : public QVTControlBar {
   void OnTimer(UINT_PTR id);
   void OnCancelMode();
   void OnDestroy();
+  void OnShowWindow(BOOL show, UINT status);
 
  protected:
   // The buttons' layout helper, filled from every button (with the hot
@@ -114,7 +122,11 @@ class QVTCustomToolBar : public QVTControlBar {
   void SetHot(int index);
   QVTButtonDrawContext& DrawingContext();
 
+  // Tells the manager, which passes it on as "WM_BARNOTIFY".
+  void NotifyManager(UINT code) const;
+
   std::vector<std::unique_ptr<QVTStdBtn>> buttons_;
+  QVTToolBarManager* m_pManager = nullptr;
   QVTBmpMgr* m_pBmpMgr = nullptr;
   int m_nSeparatorWidth = 8;
   BOOL m_bCustomizeMode = FALSE;
