@@ -178,6 +178,12 @@ main=$(find_window Briven 150) || { echo "desktop-demo: the main window did not 
 sleep 0.5
 shot "$main" main-window
 say "   main window at $(position "$main")"
+# The frame fits the form: a size given from outside does not stay.
+size() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*x[0-9]*\).*/\1/p'; }
+fitted=$(size "$main")
+xdotool windowsize --sync "$main" 900 700 2>/dev/null
+sleep 0.5
+check test "$(size "$main")" = "$fitted" && say "   the frame keeps its size $fitted"
 say "   the conversion log window (View > Conversion Log, command 32790)"
 command_file 32790
 log_window=$(find_window "Conversion Log Output" 50)
