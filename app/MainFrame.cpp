@@ -4,6 +4,7 @@
 
 #include "app/AppResources.h"
 #include "app/CommandFile.h"
+#include "app/HelpBook.h"
 #include "app/RunMode.h"
 #include "app/SavedWindowRect.h"
 #include "app/SettingsCommands.h"
@@ -165,22 +166,7 @@ void CMainFrame::OnInitMenu(CMenu* menu) {
 }
 
 unsigned long CMainFrame::MapHelpContext(UINT_PTR data) {
-  // The menu bar's own context, and the four items of its system menu.
-  constexpr UINT_PTR kMenuBarContext = 0x50000 + kMenuBarId;
-  switch (data) {
-    case kMenuBarContext:
-      return 0x1006A;
-    case 0x80010001:
-      return 0x10066;
-    case 0x80010002:
-      return 0x10067;
-    case 0x80010003:
-      return 0x10068;
-    case 0x80010004:
-      return 0x10069;
-    default:
-      return static_cast<unsigned long>(data);
-  }
+  return app::MapFrameHelpContext(static_cast<unsigned long>(data), kMenuBarId);
 }
 
 void CMainFrame::WinHelp(UINT_PTR data, UINT) {

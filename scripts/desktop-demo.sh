@@ -3,15 +3,17 @@
 # drive it: the main window with its three lists, a click on a log and on
 # an instrument, a name typed into "Next", Ctrl+C to convert, the progress
 # window, OK; the output must equal the command line's for the same files.
-# Then the conversion log window and every dialog are opened, each shot and
-# closed with Esc: by their keys (Ctrl+P, Ctrl+F, Ctrl+O, F1, Ctrl+C again
-# for the overwrite question) and, where a command has no key (About, the
+# The main window keeps the size of its form when it is given another.
+# The conversion log window and every dialog are opened, each shot and
+# closed with Esc: by their keys (Ctrl+P, Ctrl+F, Ctrl+O, Ctrl+C again for
+# the overwrite question) and, where a command has no key (About, the
 # program's properties, the log window), through the program's command file
 # (BRIVEN_COMMAND_FILE: the ids are written there, since the menus are not
-# opened from outside). Then the window is closed, the program started
-# again with one log named on its command line, and it must come back where
-# it was with that log selected. Screenshots of each step go to the output
-# folder.
+# opened from outside); F1 shows the help book, closed with Alt+F4 like any
+# other top-level window of the display. Then the window is closed, the
+# program started again with one log named on its command line, and it must
+# come back where it was with that log selected. Screenshots of each step
+# go to the output folder.
 #
 #   scripts/desktop-demo.sh [--build DIR] [--out DIR]
 #
@@ -180,6 +182,12 @@ main=$(find_window Briven 150) || { echo "desktop-demo: the main window did not 
 sleep 0.5
 shot "$main" main-window
 say "   main window at $(position "$main")"
+# The frame fits the form: a size given from outside does not stay.
+size() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*x[0-9]*\).*/\1/p'; }
+fitted=$(size "$main")
+xdotool windowsize --sync "$main" 900 700 2>/dev/null
+sleep 0.5
+check test "$(size "$main")" = "$fitted" && say "   the frame keeps its size $fitted"
 say "   the conversion log window (View > Conversion Log, command 32790)"
 command_file 32790
 log_window=$(find_window "Conversion Log Output" 50)
