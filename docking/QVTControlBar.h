@@ -20,6 +20,8 @@
 
 namespace docking {
 
+class QVTControlBarInfo;
+
 using afx::CDC;
 using afx::CFrameWnd;
 using ui::BOOL;
@@ -74,6 +76,16 @@ class QVTControlBar : public afx::CControlBar {
   afx::CDockContext* NewDockContext() override;
   void DoPaint(CDC* dc) override;
   void DrawBorders(CDC* dc, RECT& rect) override;
+
+  // The bar's part of a saved layout: id, visibility, place, sizes,
+  // styles, share of its row, its dock context's memory and, through the
+  // hooks, a derived bar's own extension record.
+  virtual void GetBarInfoEx(QVTControlBarInfo* info);
+  // Takes a record back: sizes, styles and the dock context's memory; the
+  // window shown or hidden as the record says.
+  virtual void SetBarInfo(const QVTControlBarInfo& info, afx::CFrameWnd* frame);
+  virtual void GetBarInfoExHook(QVTControlBarInfo*) {}
+  virtual void SetBarInfoExHook(const QVTControlBarInfo&) {}
 
   // Notifications around docking and floating, for derived bars.
   virtual void OnBarBeginDock() {}

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "docking/QVTControlBarInfo.h"
+#include "docking/QVTCustomToolBarInfoEx.h"
 #include "docking/QVTCustomToolCmdUI.h"
 #include "docking/QVTToolBarManager.h"
 #include "platform/afx/ControlBarStyles.h"
@@ -406,6 +408,22 @@ void QVTCustomToolBar::DrawBorders(CDC* dc, RECT& rect) {
 INT_PTR QVTCustomToolBar::OnToolHitTest(POINT client) const {
   const int index = HitTest(client);
   return index < 0 ? -1 : static_cast<INT_PTR>(GetButtonID(index));
+}
+
+void QVTCustomToolBar::GetBarInfoExHook(QVTControlBarInfo* info) {
+  auto extension = std::make_unique<QVTCustomToolBarInfoEx>();
+  extension->title = GetWindowTextString();
+  for (const auto& button : buttons_) extension->buttons.push_back(QVTBtnInfo{button->IsSeparator() ? 0 : button->m_nID, {}});
+  info->m_pInfoEx = std::move(extension);
+}
+
+void QVTCustomToolBar::SetBarInfoExHook(const QVTControlBarInfo& info) {
+  const auto* extension = dynamic_cast<const QVTCustomToolBarInfoEx*>(info.m_pInfoEx.get());
+  if (!extension) return;
+  if (!extension->title.empty()) SetWindowText(extension->title);
+  std::vector<UINT> ids;
+  for (const QVTBtnInfo& button : extension->buttons) ids.push_back(button.id);
+  SetButtons(ids.data(), static_cast<int>(ids.size()));
 }
 
 void QVTCustomToolBar::PressButton(int index) {
