@@ -370,7 +370,17 @@ class OwnerDrawnMenuTest : public MenuLoopTest {
 };
 
 TEST_F(OwnerDrawnMenuTest, OwnerDrawnItemsAreMeasuredAndDrawnWithTheirData) {
+  // The selected item is marked MFS_HILITE, where an owner answering
+  // WM_MENUCHAR reads it.
+  std::vector<int> highlighted;
+  on_idle = [&] {
+    int at = -1;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+      if (GetMenuState(menu, i, MF_BYPOSITION) & MF_HILITE) at = i;
+    highlighted.push_back(at);
+  };
   EXPECT_EQ(Track({Key(VK_DOWN), Key(VK_DOWN), Key(VK_RETURN)}), 302u);
+  EXPECT_EQ(highlighted, (std::vector<int>{-1, 0, 1}));
   ASSERT_EQ(measured.size(), 3u);
   for (UINT i = 0; i < 3; ++i) {
     EXPECT_EQ(measured[i].CtlType, ODT_MENU);
