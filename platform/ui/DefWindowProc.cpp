@@ -204,7 +204,9 @@ HWND FrameOfKey(HWND hwnd) {
 }
 
 void SystemKeyUp(HWND hwnd, WPARAM key) {
-  const bool alone = (key == VK_MENU || key == VK_F10) && last_key_down == key &&
+  // Shift+F10 and Ctrl+F10 are other keys (the context menu, for one).
+  const bool modified = key == VK_F10 && (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0);
+  const bool alone = (key == VK_MENU || key == VK_F10) && last_key_down == key && !modified &&
                      presses_at_key_down == internal::MousePressCount();
   last_key_down = 0;
   if (alone) SendMessage(FrameOfKey(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);

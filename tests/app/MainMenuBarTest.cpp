@@ -158,6 +158,7 @@ TEST_F(MainMenuBarTest, TheKeyboardSelectsTitlesDropsPopupsAndChooses) {
        {{WM_COMMAND, app::kCmdParameters}}},
       {"Alt+letter of no title does nothing", {Key('Q', FALT)}, {}, {}, {}},
       {"Alt+Shift does not select the bar", {Key(VK_SHIFT, FALT)}, {}, {}, {}},
+      {"Shift+F10 does not either", {Key(VK_F10, FSHIFT)}, {}, {}, {}},
       {"Alt held across a click does not either",
        {[] {
          InjectKeyDown(VK_MENU);
