@@ -166,7 +166,10 @@ void NonClientButtonUp(HWND hwnd, int hit, LPARAM lParam) {
 
 void NonClientDoubleClick(HWND hwnd, int hit, LPARAM lParam) {
   const DWORD style = static_cast<DWORD>(GetWindowLongPtr(hwnd, GWL_STYLE));
-  if (hit == HTSYSMENU) SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
+  // Quick clicks on the menu bar are clicks each: the one that closed a
+  // popup and the next that opens one again make no double click.
+  if (hit == HTMENU) NonClientButtonDown(hwnd, hit, lParam);
+  else if (hit == HTSYSMENU) SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
   else if (hit == HTCAPTION && (style & WS_MAXIMIZEBOX))
     SendMessage(hwnd, WM_SYSCOMMAND, (style & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE, lParam);
 }
