@@ -290,6 +290,55 @@ TEST_F(MenuLoopTest, EveryMessageOfTheLoopPassesTheMessageFilterFirst) {
   ExpectNothingLeft();
 }
 
+// A menu bar made of buttons moves to the next popup this way: its filter
+// sees Right, posts itself a note, and when the menu did not use the key
+// (no WM_MENUSELECT since), ends the loop with WM_CANCELMODE and drops the
+// next popup.
+UINT prod_message = 0;
+HWND prod_target = nullptr;
+int selects_since_prod = 0;
+LRESULT ProdFilter(int, WPARAM, LPARAM lParam) {
+  const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_RIGHT) {
+    selects_since_prod = 0;
+    PostMessage(prod_target, prod_message, 0, 0);
+  }
+  return 0;  // the key still reaches the menu
+}
+
+TEST_F(MenuLoopTest, AFilterMovesToTheNextPopupWhenTheMenuDidNotUseTheKey) {
+  prod_message = RegisterWindowMessage("BrivenTestMenuProd");
+  prod_target = owner;
+  int prods = 0;
+  bool pending_drop = false;
+  const Handler plain = handler;
+  handler = [&, plain](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    if (message == WM_MENUSELECT) ++selects_since_prod;
+    if (message == prod_message) {
+      ++prods;
+      if (selects_since_prod == 0) {
+        pending_drop = true;
+        SendMessage(owner, WM_CANCELMODE, 0, 0);
+      }
+      return 0;
+    }
+    return plain(hwnd, message, wParam, lParam);
+  };
+  hook = SetWindowsHookEx(WH_MSGFILTER, ProdFilter, nullptr, 0);
+  // Right on "Recent" opens its sub-menu: the menu used the key.
+  EXPECT_EQ(Track({Key(VK_DOWN), Key(VK_DOWN), Key(VK_RIGHT), Key(VK_RETURN)}), kOne);
+  EXPECT_EQ(prods, 1);
+  EXPECT_FALSE(pending_drop);
+  // Right on "Open", a leaf: the loop ends and the next popup drops.
+  EXPECT_EQ(Track({Key(VK_DOWN), Key(VK_RIGHT)}), 0u);
+  EXPECT_EQ(prods, 2);
+  ASSERT_TRUE(pending_drop);
+  EXPECT_EQ(Track({Key(VK_UP), Key(VK_RETURN)}), kExit);
+  UnhookWindowsHookEx(hook);
+  hook = nullptr;
+  ExpectNothingLeft();
+}
+
 TEST_F(MenuLoopTest, CancelModeEndMenuLostCaptureAndTheOwnersEndEndTheLoop) {
   const HWND other = MakeWindow(WS_POPUP | WS_VISIBLE, nullptr, 0, RECT{600, 600, 650, 650});
   const HWND hwnd = owner;
