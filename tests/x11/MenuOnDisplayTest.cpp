@@ -77,6 +77,10 @@ class MenuOnDisplay : public ::testing::Test {
     // Set on a shown window: the host shows the bar above the client area.
     SetMenu(frame, bar);
     x11test::PumpUntil([] { return false; }, 200);
+    RECT client{};
+    GetClientRect(frame, &client);
+    const wxSize shown = host->Find(frame)->frame()->GetClientSize();
+    EXPECT_EQ(shown.y, client.bottom + GetSystemMetrics(SM_CYMENU));  // the bar and the whole client area
     x11test::RunHelper({"sh", "-c", "xdotool search --sync --name '^Briven menu demo$' windowactivate --sync %1"});
     ASSERT_TRUE(x11test::PumpUntil([&] { return GetActiveWindow() == frame; }));
     SetFocus(frame);
