@@ -504,6 +504,28 @@ TEST_F(MenuLoopTest, ThePopupStaysOffTheExclusionRectangle) {
   }
 }
 
+TEST_F(MenuLoopTest, ContextMenusAreAskedForByRightClicksAndKeys) {
+  std::vector<std::pair<WPARAM, LPARAM>> asked;
+  const HWND child = MakeWindow(WS_CHILD | WS_VISIBLE, owner, 5, RECT{10, 10, 110, 60});
+  handler = [&](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    if (message == WM_CONTEXTMENU && hwnd == owner) asked.emplace_back(wParam, lParam);
+    return kDefault;  // the child passes it to its parent
+  };
+  POINT at{30, 20};
+  ClientToScreen(child, &at);
+  SetFocus(child);
+  InjectClick(at, MouseButton::kRight);
+  InjectKeyPress(VK_F10, FSHIFT);
+  InjectKeyPress(0x5D);  // the menu key
+  InjectKeyPress(VK_F10);  // F10 alone is the menu bar's key (the owner has none)
+  Pump();
+  const LPARAM keyboard = MAKELPARAM(0xFFFF, 0xFFFF);
+  const auto from_child = reinterpret_cast<WPARAM>(child);
+  EXPECT_EQ(asked, (std::vector<std::pair<WPARAM, LPARAM>>{{from_child, MAKELPARAM(at.x, at.y)},
+                                                           {from_child, keyboard},
+                                                           {from_child, keyboard}}));
+}
+
 TEST(PopupPlacementTest, AlignmentScreenEdgesAndExclusion) {
   const RECT screen{0, 0, 1024, 768};
   const SIZE size{100, 80};
