@@ -342,6 +342,8 @@ void QVTControlBar::OnContextMenu(afx::CWnd* wnd, POINT screen) {
   }
   UINT command = 0;
   if (Tracker()) command = Tracker()(menu, screen, this);
+  else command = static_cast<UINT>(ui::TrackPopupMenuEx(menu, ui::TPM_RIGHTBUTTON | ui::TPM_RETURNCMD, screen.x,
+                                                        screen.y, m_hWnd, nullptr));
   ui::DestroyMenu(menu);
   if (command) SendMessage(ui::WM_COMMAND, command, 0);
 }

@@ -111,9 +111,9 @@ class QVTControlBar : public afx::CControlBar {
   static BOOL HasUniqueBarIDs(const CFrameWnd* frame);
   static BOOL IsBarIDFree(const CFrameWnd* frame, UINT id);
 
-  // The popup menu tracker the context menu uses (the window system's
-  // TrackPopupMenu); tests put a scripted choice in its place. It answers
-  // the chosen command, 0 for none.
+  // The popup menu tracker the context menu uses (by default the window
+  // system's TrackPopupMenuEx, with the right button); tests may put a
+  // scripted choice in its place. It answers the chosen command, 0 for none.
   using MenuTracker = std::function<UINT(HMENU menu, POINT screen, afx::CWnd* owner)>;
   static void SetMenuTracker(MenuTracker tracker);
 
