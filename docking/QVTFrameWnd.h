@@ -61,6 +61,7 @@ class QVTFrameWnd : public afx::CFrameWnd {
 
   // Set before the window is created.
   void SetMenuBar(afx::CWnd* menu_bar) { m_pMenuBar = menu_bar; }
+  afx::CWnd* GetMenuBar() const { return m_pMenuBar; }
   // The manager a saved layout asks for extension records and for bars
   // the frame lacks (the toolbar manager); not owned, may be null.
   void SetControlBarManager(QVTControlBarInfoExFactory* manager) { m_pControlBarManager = manager; }
