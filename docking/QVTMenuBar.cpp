@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 
+#include "docking/QVTMenuBarFeature.h"
 #include "platform/afx/FrameWnd.h"
 #include "platform/afx/MessageMap.h"
 #include "platform/ui/GdiObjects.h"
@@ -18,7 +19,12 @@ BEGIN_MESSAGE_MAP(QVTMenuBar, QVTCustomToolBar)
   ON_MESSAGE(ui::WM_SETTINGCHANGE, OnSettingChange)
 END_MESSAGE_MAP()
 
-QVTMenuBar::QVTMenuBar() { CreateMenuFont(); }
+QVTMenuBar::QVTMenuBar() {
+  // The frame finds the feature that runs the bar's menu loop by its class
+  // name: whatever program has a menu bar must have the feature built in.
+  (void)RUNTIME_CLASS(QVTMenuBarFeature);
+  CreateMenuFont();
+}
 
 QVTMenuBar::~QVTMenuBar() {
   if (m_hMenuFont) ui::DeleteObject(m_hMenuFont);
