@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "docking/QVTMenuBarFeature.h"
+#include "platform/afx/ControlBarStyles.h"
 #include "platform/afx/FrameWnd.h"
 #include "platform/afx/MessageMap.h"
 #include "platform/ui/GdiObjects.h"
@@ -42,7 +43,7 @@ void QVTMenuBar::CreateMenuFont() {
 }
 
 BOOL QVTMenuBar::CreateEx(DWORD ex_style, CWnd* parent, DWORD style, UINT id, const char* title) {
-  return QVTCustomToolBar::CreateEx(ex_style | 0x08, parent, style | 0x80, id, title);
+  return QVTCustomToolBar::CreateEx(ex_style, parent, style | afx::CBRS_HIDE_INPLACE, id, title);
 }
 
 BOOL QVTMenuBar::LoadMenus(const std::vector<UINT>& menu_ids) {

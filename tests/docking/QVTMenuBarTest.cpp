@@ -211,6 +211,7 @@ TEST_F(QVTMenuBarTest, TheMenuLoopFollowsKeysAndTheMouse) {
   using Steps = std::vector<std::function<void()>>;
   const auto escape = Key(VK_ESCAPE);
   const auto alt = Key(VK_MENU);
+  const auto nothing = [] { PostMessage(nullptr, WM_NULL, 0, 0); };
   struct Case {
     const char* what;
     Steps steps;
@@ -259,17 +260,29 @@ TEST_F(QVTMenuBarTest, TheMenuLoopFollowsKeysAndTheMouse) {
         })},
        {"hot 0 h2"}, {}, {}},
       {"Alt released after an Alt-drag does nothing",
-       {[] { InjectKeyDown(VK_MENU); }, [] { InjectDrag(POINT{300, 300}, POINT{340, 320}); },
-        [] { InjectKeyUp(VK_MENU); }, Then([] { PostMessage(nullptr, WM_NULL, 0, 0); })},
-       {"idle h0"}, {}, {}},
+       {[] {
+          InjectKeyDown(VK_MENU);
+          InjectDrag(POINT{300, 300}, POINT{340, 320});
+          InjectKeyUp(VK_MENU);
+        },
+        Then(nothing), Then(nothing)},
+       {"idle h0", "idle h0"}, {}, {}},
       {"Alt released after Alt+Shift does nothing",
-       {[] { InjectKeyDown(VK_MENU); }, [] { InjectKeyPress(VK_SHIFT); }, [] { InjectKeyUp(VK_MENU); },
-        Then([] { PostMessage(nullptr, WM_NULL, 0, 0); })},
-       {"idle h0"}, {}, {}},
+       {[] {
+          InjectKeyDown(VK_MENU);
+          InjectKeyPress(VK_SHIFT);
+          InjectKeyUp(VK_MENU);
+        },
+        Then(nothing), Then(nothing)},
+       {"idle h0", "idle h0"}, {}, {}},
       {"Alt released after Alt+click does nothing",
-       {[] { InjectKeyDown(VK_MENU); }, [] { InjectClick(POINT{300, 300}); }, [] { InjectKeyUp(VK_MENU); },
-        Then([] { PostMessage(nullptr, WM_NULL, 0, 0); })},
-       {"idle h0"}, {}, {}},
+       {[] {
+          InjectKeyDown(VK_MENU);
+          InjectClick(POINT{300, 300});
+          InjectKeyUp(VK_MENU);
+        },
+        Then(nothing), Then(nothing)},
+       {"idle h0", "idle h0"}, {}, {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
