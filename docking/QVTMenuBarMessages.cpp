@@ -354,19 +354,11 @@ void QVTMenuBarMessages::OnInitMenuPopup() {
   if (afx::CWnd* frame = GetFrame()) ui::PostMessage(frame->m_hWnd, ui::WM_KEYDOWN, ui::VK_DOWN, 0);
 }
 
-BOOL QVTMenuBarMessages::OnSysCommand(UINT command, ui::LPARAM lParam) {
-  if ((command & 0xFFF0) == 0xF090 && command == 0xF093) {
+BOOL QVTMenuBarMessages::OnSysCommand(UINT command, ui::LPARAM) {
+  // A click on the system-menu icon.
+  if (command == 0xF093) {
     if (m_pMenuBar) m_pMenuBar->DropSystemMenu();
     return TRUE;
-  }
-  if ((command & 0xFFF0) == ui::SC_KEYMENU && m_pMenuBar) {
-    // Sent rather than typed: the same answer as a typed Alt+key.
-    ui::MSG msg{};
-    msg.hwnd = GetFrame() ? GetFrame()->m_hWnd : nullptr;
-    msg.message = ui::WM_SYSCOMMAND;
-    msg.wParam = ui::SC_KEYMENU;
-    msg.lParam = lParam;
-    return PreTranslateMessage(&msg);
   }
   return FALSE;
 }

@@ -12,6 +12,7 @@
 #include "docking/QVTMenuBar.h"
 #include "docking/QVTMenuBarFeature.h"
 #include "platform/afx/MessageMap.h"
+#include "platform/afx/View.h"
 #include "platform/afx/Wnd.h"
 #include "platform/ui/HeadlessHost.h"
 #include "platform/ui/HeadlessInput.h"
@@ -303,6 +304,28 @@ TEST_F(QVTMenuBarTest, TheMenuLoopFollowsKeysAndTheMouse) {
     EXPECT_EQ(GetCapture(), nullptr);
     for (int i = 0; i < bar->GetButtonCount(); ++i) EXPECT_FALSE(bar->GetButtonStyle(i) & (kTBPressed | kTBHot)) << i;
   }
+}
+
+class PlainView : public afx::CView {};
+
+TEST_F(QVTMenuBarTest, AFormControlsMnemonicWinsOverATitles) {
+  auto* view = new PlainView;
+  ASSERT_TRUE(view->Create(nullptr, "", WS_CHILD | WS_VISIBLE, RECT{0, 40, 300, 200}, frame, afx::AFX_IDW_PANE_FIRST));
+  const HWND button = CreateWindowEx(0, "Button", "&Convert now", WS_CHILD | WS_VISIBLE, 10, 10, 100, 24, view->m_hWnd,
+                                     nullptr, nullptr);
+  frame->SetActiveView(view, FALSE);
+  SetFocus(frame_hwnd);
+  struct Case {
+    BYTE letter;
+    std::vector<std::string> popups;
+  };
+  const Case cases[] = {{'C', {}}, {'V', {"&Toolbar"}}};
+  for (const Case& c : cases) {
+    frame->popups.clear();
+    Run({Key(c.letter, FALT), Then(Key(VK_ESCAPE))});
+    EXPECT_EQ(frame->popups, c.popups) << c.letter;
+  }
+  DestroyWindow(button);
 }
 
 TEST_F(QVTMenuBarTest, MenuCharAnswersTheNextItemWithTheLetterWrappingRound) {
