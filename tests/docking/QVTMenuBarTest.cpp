@@ -33,8 +33,13 @@ class MenuFrame : public QVTFrameWnd {
  public:
   std::vector<UINT> commands;
   std::vector<std::string> popups;  // the first item's text of each popup opened
+  std::vector<WPARAM> closes;       // SC_CLOSE asked for, and not carried out
   void OnCommandRange(UINT id) { commands.push_back(id); }
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_CLOSE) {
+      closes.push_back(wParam);
+      return 0;
+    }
     if (message == WM_INITMENUPOPUP)
       popups.push_back(GetMenuStringText(reinterpret_cast<HMENU>(wParam), 0, MF_BYPOSITION));
     return QVTFrameWnd::WindowProc(message, wParam, lParam);
@@ -331,6 +336,17 @@ TEST_F(QVTMenuBarTest, AFormControlsMnemonicWinsOverATitles) {
     EXPECT_EQ(frame->popups, c.popups) << c.letter;
   }
   DestroyWindow(button);
+}
+
+TEST_F(QVTMenuBarTest, ADoubleClickOnTheSystemMenuBoxRunsItsDefaultCommand) {
+  RECT window;
+  GetWindowRect(frame_hwnd, &window);
+  const POINT box{window.left + GetSystemMetrics(SM_CXFRAME) + GetSystemMetrics(SM_CXSIZE) / 2,
+                  window.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYSIZE) / 2};
+  Run({Key(VK_SPACE, FALT), Then([box] { InjectDoubleClick(box); })});
+  EXPECT_EQ(states, std::vector<std::string>{"open &Restore h1"});
+  EXPECT_EQ(frame->closes, std::vector<WPARAM>{SC_CLOSE});
+  EXPECT_TRUE(OpenPopups().empty());
 }
 
 TEST_F(QVTMenuBarTest, MenuCharAnswersTheNextItemWithTheLetterWrappingRound) {
