@@ -256,6 +256,33 @@ void QVTMenuBar::ResetPressed() {
   m_nCurrent = -1;
 }
 
+void QVTMenuBar::OnBarStyleChange(DWORD old_style, DWORD new_style) {
+  QVTCustomToolBar::OnBarStyleChange(old_style, new_style);
+  if (!(old_style & afx::CBRS_FLOATING) && (new_style & afx::CBRS_FLOATING)) {
+    m_bFloatingStyle = TRUE;
+    RemoveFloatingCloseBox();
+  }
+}
+
+void QVTMenuBar::RemoveFloatingCloseBox() {
+  if (!m_bFloatingStyle || !m_hWnd) return;
+  CFrameWnd* floating = GetParentFrame();
+  if (!floating || floating == GetDockingFrame()) return;  // not in its floating frame yet
+  m_bFloatingStyle = FALSE;
+  floating->ModifyStyle(ui::WS_SYSMENU, 0, 0);
+  ui::SetWindowPos(floating->m_hWnd, nullptr, 0, 0, 0, 0,
+                   ui::SWP_FRAMECHANGED | ui::SWP_NOMOVE | ui::SWP_NOSIZE | ui::SWP_NOZORDER | ui::SWP_NOACTIVATE);
+}
+
+void QVTMenuBar::DelayShow(BOOL show) {
+  if (m_bSkipDelayShow && !show) {
+    m_bSkipDelayShow = FALSE;
+    return;
+  }
+  QVTCustomToolBar::DelayShow(show);
+  if (show) RemoveFloatingCloseBox();
+}
+
 void QVTMenuBar::OnTimer(UINT_PTR id) {
   // The keyboard's hot title is not the mouse's to take away.
   if (id == kHotTimer && m_bMenuTracking) return;

@@ -101,6 +101,13 @@ class QVTMenuBar : public QVTCustomToolBar {
   // Sends a drop notification for the system menu.
   void DropSystemMenu();
 
+  // Floating, the bar's frame has no close box: a menu is not closed.
+  void OnBarStyleChange(DWORD old_style, DWORD new_style) override;
+  void DelayShow(BOOL show) override;
+  void OnBarEndFloat() override { RemoveFloatingCloseBox(); }
+  // The next delayed hiding is skipped once.
+  void SkipNextDelayHide() { m_bSkipDelayShow = TRUE; }
+
   LRESULT OnSettingChange(ui::WPARAM wParam, ui::LPARAM lParam);
   void OnTimer(UINT_PTR id);
 
@@ -108,6 +115,7 @@ class QVTMenuBar : public QVTCustomToolBar {
   bool IsMenuButton(int index) const;
   void Notify(int code, int index, UINT menu_id, int popup_index);
   void CreateMenuFont();
+  void RemoveFloatingCloseBox();
 
   std::map<UINT, DWORD> m_menuMap;  // menu resource id to its bit
   std::vector<ButtonDef> m_defs;
@@ -117,6 +125,7 @@ class QVTMenuBar : public QVTCustomToolBar {
   UINT m_nCurrentMenuId = 0;
   UINT m_nMainMenuId = 0;
   BOOL m_bFullWidth = FALSE;
+  BOOL m_bSkipDelayShow = FALSE;
   BOOL m_bMenuTracking = FALSE;
   int m_nTracked = -1;
 

@@ -349,6 +349,17 @@ TEST_F(QVTMenuBarTest, ADoubleClickOnTheSystemMenuBoxRunsItsDefaultCommand) {
   EXPECT_TRUE(OpenPopups().empty());
 }
 
+TEST_F(QVTMenuBarTest, AFloatingMenuBarHasNoCloseBox) {
+  frame->FloatControlBar(bar, POINT{300, 250});
+  Pump();
+  afx::CFrameWnd* floating = bar->GetParentFrame();
+  ASSERT_NE(floating, nullptr);
+  ASSERT_NE(floating, frame);
+  EXPECT_FALSE(floating->GetStyle() & WS_SYSMENU);
+  EXPECT_TRUE(bar->IsWindowVisible());
+  EXPECT_TRUE(GetHeadlessHost().DumpScreenPng(std::string(BRIVEN_TEST_BINARY_DIR) + "/menubar_floating.png"));
+}
+
 TEST_F(QVTMenuBarTest, MenuCharAnswersTheNextItemWithTheLetterWrappingRound) {
   HMENU menu = CreatePopupMenu();
   for (const char* text : {"&Apple", "&Banana", "&Avocado", "&Cherry", "Plain"}) AppendMenu(menu, MF_STRING, 1, text);
