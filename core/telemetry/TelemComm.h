@@ -195,14 +195,17 @@ class CTelemComm {
   bool m_bExclusiveAttached = false;
   bool m_bWaitingReported = false;
   bool m_bSearchPassDone = false;
-  bool m_bReadFailed = false;  // a failed read stops the file for good
+  // A failed read stops the file for good. The failure and its cause are
+  // set under the state lock but read without it as each frame goes out.
+  std::atomic<bool> m_bReadFailed{false};
   std::atomic<int> m_dwLastError{0};  // written by the reader, read for reason texts
   std::uint32_t m_nAbortCode = 0;
-  std::uint32_t m_nBytesDiscarded = 0;
+  // Added to under the list lock; taken without it, once per frame.
+  std::atomic<std::uint32_t> m_nBytesDiscarded{0};
   std::int64_t m_nFileLength = 0;
   std::uint32_t m_nSearchWindow = 1024;
   std::uint32_t m_nBsiFrameLength = 0;
-  int m_nFileErrorCause = 0;
+  std::atomic<int> m_nFileErrorCause{0};
   int m_nInstrumentCount = 0;
   // Read by the searches without the list lock, changed by enabling and
   // detaching under it.

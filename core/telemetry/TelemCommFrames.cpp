@@ -256,13 +256,14 @@ std::unique_ptr<CFrameData> CTelemComm::GetNextFrame() {
   // message and queue locks that come after these.
   Lock list(m_listLock);
   if (IsFile()) {
-    Lock state(m_stateLock);
     // Frames cut in an earlier pass are handed out first, in order.
     if (m_frames.empty()) {
+      Lock state(m_stateLock);
       m_bSearchPassDone = false;
       if (Synchronize()) SearchFrames();
       if (!m_frames.empty()) CutContiguousFrames();
     }
+    // A failed read holds back the frames cut before it too.
     if (m_nFileErrorCause != 0 || m_bReadFailed) return nullptr;
   }
   if (m_frames.empty()) return nullptr;

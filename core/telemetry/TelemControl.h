@@ -156,6 +156,9 @@ class CTelemControl : public CommandSink {
   std::vector<std::unique_ptr<CTelemComm>> m_resources;
   std::vector<std::unique_ptr<CInstrument>> m_instruments;
   std::deque<CProcessCommand> m_commands;
+  // The size of m_commands, set with it under m_queueLock, for a look
+  // without the lock.
+  std::atomic<std::size_t> m_nQueuedCommands{0};
   // Name strings of delivered commands, kept for the next ones: a
   // conversion queues a request per frame, and a path copied into a kept
   // string costs no allocation. Guarded by m_queueLock.
