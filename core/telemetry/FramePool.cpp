@@ -12,7 +12,7 @@ std::unique_ptr<CFrameData> FramePool::Make(const std::uint8_t* bytes, std::size
 }
 
 void FramePool::Give(std::unique_ptr<CFrameData> frame) {
-  if (frame && spare_.size() < kMaxSpare) spare_.push_back(std::move(frame));
+  if (frame && spare_.size() < kFramesKept) spare_.push_back(std::move(frame));
 }
 
 }  // namespace telemetry

@@ -24,8 +24,10 @@ class FramePool {
   // only a few frames ahead of their delivery.
   void Give(std::unique_ptr<CFrameData> frame);
 
+  // The most records kept spare.
+  static constexpr std::size_t kFramesKept = 64;
+
  private:
-  static constexpr std::size_t kMaxSpare = 16;
   std::vector<std::unique_ptr<CFrameData>> spare_;
 };
 

@@ -80,10 +80,10 @@ void CTelemComm::CutContiguousFrames() {
   const FrameDescription& d = slot->description;
   if (!d.special_kind.empty() || !d.terminator.empty() || d.header.empty() || d.frame_size < d.header.size())
     return;
-  // A few frames ahead are enough to spare the searches: they are freed
-  // before the next pass cuts more, so the allocator hands the same blocks
-  // back instead of growing a list of hundreds.
-  constexpr std::size_t kFramesAhead = 7;
+  // A few dozen frames ahead spare nearly every search pass; their records
+  // come back to the frame pool before the next pass cuts more, so memory
+  // stays flat.
+  constexpr std::size_t kFramesAhead = FramePool::kFramesKept - 1;
   const std::size_t depth = std::min(static_cast<std::size_t>(std::max(m_nMaxDepth, 0)), kFramesAhead);
   bool notify = false;
   while (m_frames.size() < depth && m_received.Size() >= d.frame_size &&
