@@ -2,12 +2,10 @@
 
 namespace telemetry {
 
-std::unique_ptr<CFrameData> FramePool::Make(const std::uint8_t* bytes, std::size_t length,
-                                            const FrameDescription& description) {
-  if (spare_.empty()) return MakeFrameData(bytes, length, description);
+std::unique_ptr<CFrameData> FramePool::Take() {
+  if (spare_.empty()) return nullptr;
   std::unique_ptr<CFrameData> frame = std::move(spare_.back());
   spare_.pop_back();
-  FillFrameInfo(frame->Refill(bytes, length), description);
   return frame;
 }
 

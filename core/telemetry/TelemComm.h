@@ -15,7 +15,6 @@
 
 #include "core/telemetry/CommandSink.h"
 #include "core/telemetry/FrameFactory.h"
-#include "core/telemetry/FramePool.h"
 #include "core/telemetry/FrameTimeStamp.h"
 #include "core/telemetry/ReceivedBytes.h"
 #include "core/telemetry/ResourceSettings.h"
@@ -92,8 +91,6 @@ class CTelemComm {
   std::size_t GetReceivedSize() const { return m_received.Size(); }
   void ProcessReceived();
   std::unique_ptr<CFrameData> GetNextFrame();
-  // A frame of this resource its receiver has read, refilled for a later one.
-  void RecycleFrame(std::unique_ptr<CFrameData> frame);
   void ReadFileResource();
 
   // Serial ports.
@@ -233,7 +230,6 @@ class CTelemComm {
   // A file's frames carry the time of the read that brought their bytes:
   // one clock read per chunk, not one per frame.
   sys::TimeStamp m_readStamp;
-  FramePool m_framePool;
   std::vector<std::string> m_searchCandidates;  // the headers one search looks for
   std::vector<std::unique_ptr<InstrumentSlot>> m_instruments;
   SerialSettings m_serialSettings;

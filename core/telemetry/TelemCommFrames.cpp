@@ -81,9 +81,9 @@ void CTelemComm::CutContiguousFrames() {
   if (!d.special_kind.empty() || !d.terminator.empty() || d.header.empty() || d.frame_size < d.header.size())
     return;
   // A few dozen frames ahead spare nearly every search pass; their records
-  // come back to the frame pool before the next pass cuts more, so memory
-  // stays flat.
-  constexpr std::size_t kFramesAhead = FramePool::kFramesKept - 1;
+  // come back to the control's frame pool (which keeps as many) before the
+  // next pass cuts more, so memory stays flat.
+  constexpr std::size_t kFramesAhead = 63;
   const std::size_t depth = std::min(static_cast<std::size_t>(std::max(m_nMaxDepth, 0)), kFramesAhead);
   bool notify = false;
   while (m_frames.size() < depth && m_received.Size() >= d.frame_size &&
@@ -198,7 +198,8 @@ void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std
     slot.found = true;
     notify = true;
   }
-  m_frames.push_back(m_framePool.Make(bytes, length, d));
+  // A record the control got back from the frame's receiver is refilled.
+  m_frames.push_back(RefillFrameData(m_pControl != nullptr ? m_pControl->TakeSpareFrame() : nullptr, bytes, length, d));
   m_bFramesReady = true;
 }
 
@@ -270,11 +271,6 @@ std::unique_ptr<CFrameData> CTelemComm::GetNextFrame() {
   std::unique_ptr<CFrameData> frame = std::move(m_frames.front());
   m_frames.pop_front();
   return frame;
-}
-
-void CTelemComm::RecycleFrame(std::unique_ptr<CFrameData> frame) {
-  Lock list(m_listLock);
-  m_framePool.Give(std::move(frame));
 }
 
 }  // namespace telemetry

@@ -18,6 +18,7 @@
 
 #include "core/instrument/Instrument.h"
 #include "core/telemetry/CommandSink.h"
+#include "core/telemetry/FramePool.h"
 #include "core/telemetry/ProcessCommand.h"
 #include "core/telemetry/ResourceSettings.h"
 #include "core/telemetry/TelemComm.h"
@@ -60,10 +61,11 @@ class CTelemControl : public CommandSink {
   int GetResourceCount();
   int FindResource(const std::string& name);
   std::uint32_t RetrieveFrame(int index);
-  // Hands a delivered frame, read and no longer needed, back to the
-  // resource at index, which refills it for a later frame; without that
-  // resource it is freed.
-  void RecycleFrame(int index, std::unique_ptr<CFrameData> frame);
+  // Hands a delivered frame, read and no longer needed, back for a later
+  // frame to be cut into. Only the processing thread, where the frames are
+  // delivered, keeps it; elsewhere it is freed.
+  void RecycleFrame(std::unique_ptr<CFrameData> frame);
+  std::unique_ptr<CFrameData> TakeSpareFrame() override;
 
   // Instruments.
   // `stop_requested` (may be empty) can end the loading of the definition.
@@ -164,6 +166,8 @@ class CTelemControl : public CommandSink {
   // string costs no allocation. Guarded by m_queueLock.
   std::vector<std::string> m_spareNames;
   std::uint64_t m_nNextResourceId = 1;
+  // Frames handed back; used on the processing thread alone.
+  FramePool m_framePool;
 };
 
 }  // namespace telemetry
