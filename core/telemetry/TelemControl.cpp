@@ -165,12 +165,19 @@ CTelemComm* CTelemControl::FindCommandResource(const CProcessCommand& command) {
 void CTelemControl::DeliverFrame(const CProcessCommand& command) {
   m_bDelivering = true;
   m_nDeliveringId = command.m_nResourceId;
+  // Looked up once for all the requests answered in place: a resource
+  // removed meanwhile stays, as the removed one, until the pass ends, and
+  // the lookup would only find it again.
+  CTelemComm* resource = nullptr;
+  bool looked_up = false;
   do {
     m_bRequestInPlace = false;
     std::unique_ptr<CFrameData> frame;
     {
       Lock lock(m_resourceLock);
-      if (CTelemComm* resource = FindCommandResource(command)) frame = resource->GetNextFrame();
+      if (!looked_up) resource = FindCommandResource(command);
+      looked_up = true;
+      if (resource != nullptr) frame = resource->GetNextFrame();
     }
     m_pDocument->OnFrameReceived(command.m_strResourceName, std::move(frame));
   } while (m_bRequestInPlace);
