@@ -61,7 +61,8 @@ CFrameChecker::FixedField CFrameChecker::PlanFixedField(const CSensor* sensor) {
 int CFrameChecker::ReadCheckValue(CSensor& sensor, const FixedField& field, const CFrameData& frame,
                                   bool force_unsigned, long& value) {
   const CFrameData::Bytes& bytes = frame.GetBytes();
-  if (field.fixed && field.offset + field.length <= std::min<std::size_t>(std::max(frame.GetFrameSize(), 0), bytes.size())) {
+  const std::size_t readable = std::min<std::size_t>(std::max(frame.GetFrameSize(), 0), bytes.size());
+  if (field.fixed && field.offset + field.length <= readable) {
     value = static_cast<long>(instrument::DecodeBigEndian(bytes.data() + field.offset, field.length));
     return 0;
   }

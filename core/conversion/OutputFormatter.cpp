@@ -108,9 +108,16 @@ void COutputFormatter::AppendYesNo(std::string& out, bool yes, bool last) const 
 
 void COutputFormatter::EndLine(std::string& out, std::size_t start) const {
   // Only a delimiter that is there is taken off: an empty line has none.
+  // Compared in place, as every row ends here.
   const std::string& d = m_pParams->m_strDelimiter;
-  if (!d.empty() && out.size() - start >= d.size() && out.compare(out.size() - d.size(), d.size(), d) == 0)
+  const auto tail = out.end() - static_cast<std::ptrdiff_t>(std::min(d.size(), out.size()));
+  if (!d.empty() && out.size() - start >= d.size() && std::equal(d.begin(), d.end(), tail)) {
+    if (d.size() == 1) {
+      out.back() = '\n';  // the delimiter's place takes the line end
+      return;
+    }
     out.resize(out.size() - d.size());
+  }
   out += '\n';
 }
 
@@ -219,10 +226,11 @@ void COutputFormatter::WriteValueColumns(std::string& out, CQelTelemetryDoc& doc
   char* at = out.data() + used;
   for (std::size_t i = 0; i < count; ++i) {
     const Column& column = columns[i];
-    char* end = column.index == check_sum_index
-                    ? (checks.ResidueKnown() ? std::to_chars(at, at + room, static_cast<std::uint32_t>(checks.GetResidue())).ptr
-                                             : nullptr)
-                    : column.decoder.Write(at, bytes, available, format);
+    char* end = nullptr;
+    if (column.index != check_sum_index)
+      end = column.decoder.Write(at, bytes, available, format);
+    else if (checks.ResidueKnown())
+      end = std::to_chars(at, at + room, static_cast<std::uint32_t>(checks.GetResidue())).ptr;
     if (end != nullptr) {
       // Nearly always one character (a tab): stored, not copied by a call.
       if (delimiter.size() == 1) *end = delimiter[0];

@@ -37,8 +37,6 @@ void CTelemComm::TakeMessage(std::string& out) {
   m_messages.pop_front();
 }
 
-int CTelemComm::GetKind() const { return m_nKind; }
-
 int CTelemComm::GetState() const {
   Lock lock(m_stateLock);
   if (m_nAbortCode != 0) return kStateAborted;

@@ -63,7 +63,7 @@ class CTelemComm {
   std::uint32_t EnableAcquisition(const std::string& header);
   std::uint32_t DisableAcquisition(const std::string& header);
 
-  int GetKind() const;
+  int GetKind() const { return m_nKind; }
   int GetState() const;
   int GetInstrumentState(const std::string& header) const;
   int GetInstrumentCount() const;
