@@ -276,7 +276,10 @@ LRESULT DefDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     state.msg_result = 0;
   }
   if (proc) {
-    if (const INT_PTR answer = proc(hwnd, message, wParam, lParam)) {
+    const INT_PTR answer = proc(hwnd, message, wParam, lParam);
+    // FALSE from WM_INITDIALOG means the procedure placed the focus itself.
+    if (message == WM_INITDIALOG) return answer;
+    if (answer) {
       if (AnswersDirectly(message)) return answer;
       return GetWindowLongPtr(hwnd, DWLP_MSGRESULT);
     }

@@ -22,6 +22,7 @@
 #include "platform/ui/Resources.h"
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/Menu.h"
+#include "platform/ui/MessageBox.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/RawInput.h"
