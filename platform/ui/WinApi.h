@@ -26,6 +26,7 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/RawInput.h"
+#include "platform/ui/Tooltip.h"
 #include "platform/ui/Types.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
