@@ -100,7 +100,14 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   return result;
 }
 
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
+
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  // An owner-drawn framework control draws itself.
+  if (message == WM_DRAWITEM && lParam) {
+    CWnd* control = FromHandlePermanent(reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem);
+    if (control && control != this && control->OnChildNotify(message, wParam, lParam, result)) return TRUE;
+  }
   if (message == WM_COMMAND) {
     if (!OnCommand(wParam, lParam)) return FALSE;
     if (result) *result = 0;

@@ -54,6 +54,9 @@ class CWnd : public CCmdTarget {
                                 BOOL only_permanent = FALSE);
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  // A control's own share of what its parent hears about it (WM_DRAWITEM):
+  // TRUE when it answered, with the answer in `result`.
+  virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
   virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
   virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   // The current message, to its default handling.

@@ -374,6 +374,29 @@ void Key(HWND hwnd, ListBoxData& data, WPARAM key) {
   UpdateScrollBars(hwnd, data);
 }
 
+// An owner-drawn list leaves each visible row to its parent, which hears
+// the row's rectangle, item, data and state.
+void PaintOwnerDrawn(HWND hwnd, HDC hdc, const RECT& client, const ListBoxData& data, bool enabled) {
+  const HWND parent = ParentOf(hwnd);
+  const int count = static_cast<int>(data.items.size());
+  const int caret = data.caret < 0 ? 0 : data.caret;
+  for (int i = std::max(0, data.top), y = client.top; i < count && y < client.bottom; ++i, y += kItemHeight) {
+    const ListItem& item = data.items[static_cast<std::size_t>(i)];
+    DRAWITEMSTRUCT draw;
+    draw.CtlType = ODT_LISTBOX;
+    draw.CtlID = static_cast<UINT>(IdOf(hwnd));
+    draw.itemID = static_cast<UINT>(i);
+    draw.itemAction = ODA_DRAWENTIRE;
+    draw.itemState = (item.selected ? ODS_SELECTED : 0) | (data.focused && i == caret ? ODS_FOCUS : 0) |
+                     (enabled ? 0 : ODS_DISABLED);
+    draw.hwndItem = hwnd;
+    draw.hDC = hdc;
+    draw.rcItem = RECT{client.left - data.x_offset, y, client.right, y + kItemHeight};
+    draw.itemData = static_cast<UINT_PTR>(item.data);
+    if (parent) SendMessage(parent, WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+  }
+}
+
 void Paint(HWND hwnd, const ListBoxData& data) {
   ControlPaintScope scope(hwnd);
   if (!scope.dc()) return;
@@ -385,6 +408,10 @@ void Paint(HWND hwnd, const ListBoxData& data) {
   const bool enabled = IsWindowEnabled(hwnd);
   const COLORREF text_color = enabled ? GetTextColor(hdc) : GetSysColor(COLOR_GRAYTEXT);
   const int count = static_cast<int>(data.items.size());
+  if (StyleOf(hwnd) & LBS_OWNERDRAWFIXED) {
+    PaintOwnerDrawn(hwnd, hdc, client, data, enabled);
+    return;
+  }
   for (int i = std::max(0, data.top), y = client.top; i < count && y < client.bottom; ++i, y += kItemHeight) {
     const ListItem& item = data.items[static_cast<std::size_t>(i)];
     RECT row{client.left, y, client.right, y + kItemHeight};
