@@ -179,9 +179,11 @@ void CCheckListBox::DrawItem(const DRAWITEMSTRUCT& draw) {
   std::string label;
   GetText(static_cast<int>(draw.itemID), label);
   ::ui::SetBkMode(hdc, TRANSPARENT);
-  ::ui::SetTextColor(hdc, ::ui::GetSysColor(!enabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  const int ink = !enabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT;
+  ::ui::SetTextColor(hdc, ::ui::GetSysColor(ink));
   RECT label_rect{text.left + 1, text.top, text.right, text.bottom};
-  ::ui::DrawText(hdc, label.c_str(), static_cast<int>(label.size()), &label_rect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+  ::ui::DrawText(hdc, label.c_str(), static_cast<int>(label.size()), &label_rect,
+                 DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
   if (draw.itemState & ODS_FOCUS) ::ui::StylePainter::PaintFocusRect(hdc, text);
 }
 

@@ -142,7 +142,8 @@ LRESULT DefaultDialogMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
                   reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDCANCEL)));
       return 0;
     case WM_NEXTDLGCTL:
-      internal::FocusDialogControl(lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0));
+      internal::FocusDialogControl(lParam ? reinterpret_cast<HWND>(wParam)
+                                          : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0));
       return 0;
     case DM_GETDEFID: {
       internal::LockedWindow record(hwnd);

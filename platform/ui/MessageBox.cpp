@@ -78,8 +78,9 @@ DialogTemplate Layout(const std::string& text, const std::string& caption, UINT 
   const int y = kMargin + body_height + kMargin;
   for (std::size_t i = 0; i < buttons.size(); ++i) {
     const DWORD group = i == 0 ? WS_GROUP : 0;
-    dialog.items.push_back({"Button", ButtonText(buttons[i]), buttons[i], WS_VISIBLE | WS_TABSTOP | group | BS_PUSHBUTTON,
-                            0, static_cast<short>(x), static_cast<short>(y), kButtonWidth, kButtonHeight});
+    const DWORD style = WS_VISIBLE | WS_TABSTOP | group | BS_PUSHBUTTON;
+    dialog.items.push_back({"Button", ButtonText(buttons[i]), buttons[i], style, 0, static_cast<short>(x),
+                            static_cast<short>(y), kButtonWidth, kButtonHeight});
     x += kButtonWidth + kButtonGap;
   }
   return dialog;
@@ -90,7 +91,9 @@ struct BoxState {
   std::vector<int> buttons;
 };
 
-bool Has(const std::vector<int>& buttons, int id) { return std::find(buttons.begin(), buttons.end(), id) != buttons.end(); }
+bool Has(const std::vector<int>& buttons, int id) {
+  return std::find(buttons.begin(), buttons.end(), id) != buttons.end();
+}
 
 INT_PTR MessageBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {

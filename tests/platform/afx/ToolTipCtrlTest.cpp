@@ -12,7 +12,8 @@ class ToolTipCtrlTest : public AfxFixture {};
 
 TEST_F(ToolTipCtrlTest, ToolsByWindowAndIdCarryTheirTextsAndShowAfterTheDelay) {
   CWnd owner;
-  ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200, nullptr, nullptr));
+  ASSERT_TRUE(
+      owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 300, 200, nullptr, nullptr));
   CToolTipCtrl tips;
   ASSERT_TRUE(tips.Create(&owner, TTS_ALWAYSTIP));
   const RECT tab{10, 10, 60, 30};

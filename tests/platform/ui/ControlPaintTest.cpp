@@ -184,7 +184,8 @@ TEST_F(ControlPaintTest, DialogOfEveryControlKindIsWrittenForAPersonToLookAt) {
 TEST_F(ControlPaintTest, EachControlStateShowsAtItsProbe) {
   const HWND edit = Control("Edit", ES_AUTOHSCROLL, RECT{10, 10, 200, 31}, "convert");
   const HWND list = Control("ListBox", LBS_NOTIFY, RECT{10, 40, 150, 120});
-  for (const char* item : {"Altitude", "Heading", "Pressure"}) SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  for (const char* item : {"Altitude", "Heading", "Pressure"})
+    SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
   const HWND label = Control("Static", SS_LEFT, RECT{160, 40, 300, 60}, "Header");
   const HWND push = Control("Button", BS_PUSHBUTTON, RECT{160, 70, 235, 93}, "Apply");
   const HWND check = Control("Button", BS_AUTOCHECKBOX, RECT{160, 100, 300, 120}, "Append");
@@ -209,7 +210,11 @@ TEST_F(ControlPaintTest, EachControlStateShowsAtItsProbe) {
       {"selected text in the highlight text colour", [] {}, list, {2, 14, 60, 26}, Sys(COLOR_HIGHLIGHTTEXT)},
       {"the focused list's caret row: the dotted outline over the highlight", [&] { SetFocus(list); }, list,
        {0, 13, 139, 14}, Sys(COLOR_HIGHLIGHT) ^ 0xFFFFFF},
-      {"a disabled list's text is grey", [&] { SendMessage(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0); EnableWindow(list, FALSE); },
+      {"a disabled list's text is grey",
+       [&] {
+         SendMessage(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+         EnableWindow(list, FALSE);
+       },
        list, row0, Sys(COLOR_GRAYTEXT)},
       {"a disabled label is embossed: its highlight", [&] { EnableWindow(label, FALSE); }, label, {0, 0, 60, 20},
        Sys(COLOR_3DHIGHLIGHT)},
