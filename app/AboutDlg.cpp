@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/AppResources.h"
+#include "app/DialogPictures.h"
 #include "app/BrivenApp.h"
 #include "platform/sys/Format.h"
 
@@ -21,6 +22,7 @@ void CAboutDlg::SetFieldWhenGiven(int id, const std::string& text) {
 
 afx::BOOL CAboutDlg::OnInitDialog() {
   afx::CDialog::OnInitDialog();
+  app::LoadDialogPictures(m_hWnd);
   if (m_pApp == nullptr) return TRUE;
   SetFieldWhenGiven(app::kAboutProductName, m_pApp->GetProductName());
   if (!m_pApp->GetProductVersion().empty())

@@ -3,6 +3,7 @@
 
 #include "app/AppResources.h"
 #include "app/ConversionDlg.h"
+#include "app/DialogPictures.h"
 #include "app/InstrumentPackage.h"
 #include "app/MainFrame.h"
 #include "app/OverwriteMessageBox.h"
@@ -57,6 +58,7 @@ BEGIN_MESSAGE_MAP(CBrivenView, afx::CFormView)
   ON_UPDATE_COMMAND_UI(app::kCmdParameters, OnUpdateWhenIdle)
   ON_COMMAND(app::kCmdFileNaming, OnConversionFileNaming)
   ON_UPDATE_COMMAND_UI(app::kCmdFileNaming, OnUpdateWhenIdle)
+  ON_COMMAND(app::kCmdDocumentProperties, OnDocumentProperties)
 END_MESSAGE_MAP()
 
 namespace {
@@ -142,6 +144,8 @@ void CBrivenView::OnDestroy() {
 
 void CBrivenView::OnInitialUpdate() {
   afx::CFormView::OnInitialUpdate();
+  // The headings over the lists (a windowless run's view has no controls).
+  if (!app::IsWindowlessRun()) app::LoadDialogPictures(m_hWnd);
   LoadListSettings();
   m_instrumentNaming.LoadSettings(CFileNaming::kInstrumentSection);
   m_headerNaming.LoadSettings(CFileNaming::kHeaderSection);
@@ -271,6 +275,12 @@ void CBrivenView::OnViewProperties() {
 
 void CBrivenView::OnConversionParameters() {
   RunParametersDialog(this, GetDocument()->GetParameters(), m_bHeaderConversion);
+}
+
+// The program's properties are the document's settings; the document
+// knows no windows, so the view lends it the dialog.
+void CBrivenView::OnDocumentProperties() {
+  GetDocument()->OnProperties([this](DocumentSettings& settings) { return RunProgramPropertiesDialog(this, settings); });
 }
 
 void CBrivenView::OnConversionFileNaming() {

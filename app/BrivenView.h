@@ -162,6 +162,7 @@ class CBrivenView : public afx::CFormView {
   void OnOutputSelectionChanged();
   void OnConversionParameters();
   void OnConversionFileNaming();
+  void OnDocumentProperties();
 
   DECLARE_MESSAGE_MAP()
 

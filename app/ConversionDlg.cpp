@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "app/AppResources.h"
+#include "app/DialogPictures.h"
+#include "app/RunMode.h"
 #include "app/SavedWindowRect.h"
 #include "core/conversion/BrivenDoc.h"
 #include "fsutil/QVTFileSystem.h"
@@ -90,6 +92,7 @@ void CConversionDlg::OnTimer(UINT_PTR id) {
 
 BOOL CConversionDlg::OnInitDialog() {
   afx::CDialog::OnInitDialog();
+  if (!app::IsWindowlessRun()) app::LoadDialogPictures(m_hWnd);
   PlaceWindow();
   if (afx::CMenu* system = GetSystemMenu(FALSE)) {
     system->EnableMenuItem(static_cast<afx::UINT>(ui::SC_SIZE), ui::MF_BYCOMMAND | ui::MF_GRAYED);

@@ -1,7 +1,5 @@
 #include "app/HelpBook.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <map>
 
@@ -60,8 +58,6 @@ constexpr unsigned kHelpCommands[] = {kCmdViewProperties, kCmdDocumentProperties
 // The controls of the main window's form.
 constexpr int kFormControls[] = {kLogList, kInstrumentList, kOutputList, kNextOutputEdit};
 
-bool Readable(const std::string& path) { return !path.empty() && ::access(path.c_str(), R_OK) == 0; }
-
 }  // namespace
 
 const std::vector<int>& HelpControlsOf(int dialog) {
@@ -107,15 +103,7 @@ std::vector<unsigned long> HelpContextsInUse() {
   return contexts;
 }
 
-std::string HelpBookPath() {
-  std::string path = sys::FindDataFile(kBookName);
-  if (!path.empty()) return path;
-  // The desktop program is installed one level deeper, in libexec/briven/.
-  const std::string folder = sys::GetProgramFolder();
-  if (folder.empty()) return {};
-  path = folder + "/../../share/briven/" + kBookName;
-  return Readable(path) ? path : std::string();
-}
+std::string HelpBookPath() { return sys::FindDataFile(kBookName); }
 
 bool ShowHelpContext(ui::HWND owner, unsigned long context) {
   const std::string book = HelpBookPath();

@@ -1,6 +1,10 @@
 #include "app/MainFrame.h"
 
+#include <iterator>
+
 #include "app/AppResources.h"
+#include "app/CommandFile.h"
+#include "app/HelpBook.h"
 #include "app/RunMode.h"
 #include "app/SavedWindowRect.h"
 #include "app/SettingsCommands.h"
@@ -13,9 +17,9 @@
 
 using namespace afx;
 
-IMPLEMENT_DYNCREATE(CMainFrame, CFrameWnd)
+IMPLEMENT_DYNCREATE(CMainFrame, docking::QVTFrameWnd)
 
-BEGIN_MESSAGE_MAP(CMainFrame, CFrameWnd)
+BEGIN_MESSAGE_MAP(CMainFrame, docking::QVTFrameWnd)
   ON_WM_CREATE()
   ON_WM_DESTROY()
   {WM_INITMENU, 0, 0, 0,
@@ -31,18 +35,20 @@ namespace {
 
 constexpr const char kPlacementSection[] = "Window Position";
 constexpr const char kPlacementKey[] = "Rect";
-constexpr int kStatusHeight = 20;
 constexpr UINT_PTR kPlacementTimerId = 1;
 constexpr UINT kPlacementDelayMs = 300;
-// The two fixed panes, wide enough for " CONVERTING... ".
-constexpr int kHeaderPaneWidth = 30;
-constexpr int kConvertingPaneWidth = 110;
-constexpr DWORD kPaneStyle = WS_CHILD | WS_VISIBLE | SS_LEFT | SS_SUNKEN;
+constexpr UINT_PTR kCommandFileTimerId = 2;
+constexpr UINT kCommandFileMs = 200;
+// The stretching message pane, then header mode and a running conversion,
+// each as wide as its text.
+constexpr UINT kIndicators[] = {ID_SEPARATOR, app::kStringHeaderPane, app::kStringConvertingPane};
 
 }  // namespace
 
+CMainFrame::CMainFrame() { EnableBitmapMenus(TRUE, TRUE); }
+
 BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& create) {
-  if (!CFrameWnd::PreCreateWindow(create)) return FALSE;
+  if (!QVTFrameWnd::PreCreateWindow(create)) return FALSE;
   // A fixed size (the frame follows the form), no maximise box, and a
   // title that is the program's alone.
   create.style &= ~(WS_THICKFRAME | WS_MAXIMIZEBOX | FWS_PREFIXTITLE);
@@ -50,63 +56,46 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCT& create) {
 }
 
 int CMainFrame::OnCreate(CREATESTRUCT* create) {
-  // A windowless run's frame is never shown: it gets no menu, panes or
+  // A windowless run's frame is never shown: it gets no menu, bars or
   // layout, so nothing of it is ever drawn.
   if (app::IsWindowlessRun()) {
     if (CWnd::OnCreate(create) == -1) return -1;
     return OnCreateClient(create, static_cast<CCreateContext*>(create->lpCreateParams)) ? 0 : -1;
   }
-  if (CFrameWnd::OnCreate(create) == -1) return -1;
+  if (QVTFrameWnd::OnCreate(create) == -1) return -1;
   if (m_menu.LoadMenu(app::kMainResource)) SetMenu(&m_menu);
-  if (!CreateStatusPanes()) return -1;
+  if (!CreateStatusBar()) return -1;
+  EnableDocking(CBRS_ALIGN_ANY);
   RecalcLayout();
+  m_strCommandFile = app::CommandFilePath();
+  if (!m_strCommandFile.empty()) SetTimer(kCommandFileTimerId, kCommandFileMs);
   return 0;
 }
 
-bool CMainFrame::CreateStatusPanes() {
-  const RECT none{0, 0, 0, 0};
-  for (int pane = 0; pane < kPaneCount; ++pane) {
-    if (!m_panes[pane].Create("", kPaneStyle, none, this, static_cast<UINT>(AFX_IDW_STATUS_BAR + pane)))
-      return false;
-  }
-  return true;
+bool CMainFrame::CreateStatusBar() {
+  return m_wndStatusBar.Create(this, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, AFX_IDW_STATUS_BAR) &&
+         m_wndStatusBar.SetIndicators(kIndicators, static_cast<int>(std::size(kIndicators)));
 }
 
 void CMainFrame::SetPaneText(int pane, const std::string& text) {
-  if (pane < 0 || pane >= kPaneCount || !m_panes[pane].m_hWnd) return;
-  if (m_panes[pane].GetWindowTextString() != text) m_panes[pane].SetWindowText(text);
+  if (pane < 0 || pane >= m_wndStatusBar.GetCount() || !m_wndStatusBar.m_hWnd) return;
+  m_wndStatusBar.SetPaneText(pane, text.c_str());
 }
 
 std::string CMainFrame::GetPaneText(int pane) const {
-  if (pane < 0 || pane >= kPaneCount || !m_panes[pane].m_hWnd) return {};
-  return m_panes[pane].GetWindowTextString();
+  if (pane < 0 || pane >= m_wndStatusBar.GetCount() || !m_wndStatusBar.m_hWnd) return {};
+  return m_wndStatusBar.GetPaneText(pane);
 }
 
-void CMainFrame::LayOutStatusPanes(const RECT& client, int height) {
-  const int top = client.bottom - height;
-  const int converting_left = client.right - kConvertingPaneWidth;
-  const int header_left = converting_left - kHeaderPaneWidth;
-  if (m_panes[0].m_hWnd) m_panes[0].MoveWindow(0, top, header_left, height);
-  if (m_panes[kHeaderPane].m_hWnd) m_panes[kHeaderPane].MoveWindow(header_left, top, kHeaderPaneWidth, height);
-  if (m_panes[kConvertingPane].m_hWnd)
-    m_panes[kConvertingPane].MoveWindow(converting_left, top, kConvertingPaneWidth, height);
-}
-
-void CMainFrame::RecalcLayout(BOOL) {
+void CMainFrame::RecalcLayout(BOOL notify) {
   if (m_bInLayout || !m_hWnd || app::IsWindowlessRun()) return;
   m_bInLayout = true;
-  RECT client;
-  GetClientRect(&client);
-  const int status = m_panes[0].m_hWnd ? kStatusHeight : 0;
-  if (CWnd* pane = GetDlgItem(static_cast<int>(AFX_IDW_PANE_FIRST)))
-    pane->MoveWindow(0, 0, client.right, std::max<int>(0, client.bottom - status));
-  LayOutStatusPanes(client, status);
-  // The frame follows the form's size exactly, growing or shrinking.
+  QVTFrameWnd::RecalcLayout(notify);
+  // The frame follows the form's size exactly, growing or shrinking; the
+  // bars and the view then take their places in the new size.
   if (CView* view = GetActiveView(); view && view->IsKindOf(RUNTIME_CLASS(CScrollView))) {
     static_cast<CScrollView*>(view)->ResizeParentToFit(FALSE);
-    GetClientRect(&client);
-    view->MoveWindow(0, 0, client.right, std::max<int>(0, client.bottom - status));
-    LayOutStatusPanes(client, status);
+    QVTFrameWnd::RecalcLayout(notify);
   }
   m_bInLayout = false;
 }
@@ -118,7 +107,7 @@ void CMainFrame::ActivateFrame(int show_command) {
     // The view is active by now: the frame takes the form's size.
     RecalcLayout();
   }
-  CFrameWnd::ActivateFrame(show_command);
+  QVTFrameWnd::ActivateFrame(show_command);
   // The saved place is given a moment after the window is first shown: a
   // window manager decides where a window it has not mapped yet goes, and
   // a display host learns where that was only after it is on the screen.
@@ -141,6 +130,10 @@ void CMainFrame::ApplySavedPlacement() {
 }
 
 void CMainFrame::OnTimer(UINT_PTR id) {
+  if (id == kCommandFileTimerId) {
+    for (const unsigned command : app::TakeCommands(m_strCommandFile)) PostMessage(WM_COMMAND, command, 0);
+    return;
+  }
   if (id != kPlacementTimerId) {
     Default();
     return;
@@ -160,7 +153,7 @@ void CMainFrame::OnDestroy() {
       sys::AppProfile().WriteString(kPlacementSection, kPlacementKey,
                                     app::FormatWindowRect(placement.rcNormalPosition));
   }
-  CFrameWnd::OnDestroy();
+  QVTFrameWnd::OnDestroy();
 }
 
 void CMainFrame::OnInitMenu(CMenu* menu) {
@@ -173,22 +166,7 @@ void CMainFrame::OnInitMenu(CMenu* menu) {
 }
 
 unsigned long CMainFrame::MapHelpContext(UINT_PTR data) {
-  // The menu bar's own context, and the four items of its system menu.
-  constexpr UINT_PTR kMenuBarContext = 0x50000 + kMenuBarId;
-  switch (data) {
-    case kMenuBarContext:
-      return 0x1006A;
-    case 0x80010001:
-      return 0x10066;
-    case 0x80010002:
-      return 0x10067;
-    case 0x80010003:
-      return 0x10068;
-    case 0x80010004:
-      return 0x10069;
-    default:
-      return static_cast<unsigned long>(data);
-  }
+  return app::MapFrameHelpContext(static_cast<unsigned long>(data), kMenuBarId);
 }
 
 void CMainFrame::WinHelp(UINT_PTR data, UINT) {
@@ -197,7 +175,7 @@ void CMainFrame::WinHelp(UINT_PTR data, UINT) {
 }
 
 LRESULT CMainFrame::OnIdleUpdate(WPARAM wParam, LPARAM lParam) {
-  const LRESULT result = CFrameWnd::OnIdleUpdateCmdUI(wParam, lParam);
+  const LRESULT result = QVTFrameWnd::OnIdleUpdateCmdUI(wParam, lParam);
   // The Convert command's update rule also keeps the lists and pane 2 in
   // step with a running conversion, so it runs at every idle time, as the
   // toolbar's update would run it.

@@ -1,9 +1,9 @@
-// The program's top-level window: the frame of the form view, with menu
-// 128, accelerator table 128, two status panes (header mode and a running
-// conversion), a fixed size that follows the view, the placement saved
-// between runs, and the mapping of help requests to the help book. An
-// unattended run creates it hidden and never shows it, so it saves no
-// placement.
+// The program's top-level window: the docking frame of the form view, with
+// menu 128, accelerator table 128, the status bar with its message pane and
+// two indicator panes (header mode and a running conversion), a fixed size
+// that follows the view, the placement saved between runs, and the mapping
+// of help requests to the help book. An unattended run creates it hidden
+// and never shows it, so it has no bars and saves no placement.
 //
 // Kept small on purpose: what the view asks of it is the pane texts and
 // its title.
@@ -11,21 +11,20 @@
 
 #include <string>
 
-#include "platform/afx/Controls.h"
-#include "platform/afx/FrameWnd.h"
+#include "docking/QVTFrameWnd.h"
+#include "docking/QVTStatusBar.h"
 #include "platform/afx/Menu.h"
 
-class CMainFrame : public afx::CFrameWnd {
+class CMainFrame : public docking::QVTFrameWnd {
   DECLARE_DYNCREATE(CMainFrame)
  public:
-  // The panes after the stretching message pane.
+  // The status bar's panes after the stretching message pane.
   static constexpr int kHeaderPane = 1;
   static constexpr int kConvertingPane = 2;
-  static constexpr int kPaneCount = 3;
   // The control id of the docking menu bar, whose help requests carry it.
   static constexpr afx::UINT kMenuBarId = 0xE81A;
 
-  CMainFrame() = default;
+  CMainFrame();
 
   void SetPaneText(int pane, const std::string& text);
   std::string GetPaneText(int pane) const;
@@ -53,11 +52,11 @@ class CMainFrame : public afx::CFrameWnd {
 
  private:
   void ApplySavedPlacement();
-  bool CreateStatusPanes();
-  void LayOutStatusPanes(const afx::RECT& client, int height);
+  bool CreateStatusBar();
 
   afx::CMenu m_menu;
-  afx::CStatic m_panes[kPaneCount];
+  docking::QVTStatusBar m_wndStatusBar;
+  std::string m_strCommandFile;  // commands a script gives, when it names a file
   bool m_bFirstActivation = true;
   bool m_bInLayout = false;
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "docking/QVTControlBarInfoEx.h"
+#include "platform/afx/ControlBar.h"
 
 namespace docking {
 
@@ -17,6 +18,11 @@ class QVTControlBarInfoExFactory {
   // A new, empty extension record for the record's type id; null for a
   // type without one.
   virtual std::unique_ptr<QVTControlBarInfoEx> CreateBarInfoEx(QVTControlBarInfo* info) = 0;
+  // The bar type id of a bar, 0 for a bar without an extension record.
+  virtual UINT GetBarTypeID(const afx::CControlBar*) const { return 0; }
+  // A bar, window and all, for a saved record whose bar the frame does not
+  // have; null when the manager does not make bars of that type.
+  virtual afx::CControlBar* CreateBar(QVTControlBarInfo*) { return nullptr; }
 };
 
 }  // namespace docking

@@ -47,6 +47,15 @@ class QVTDockState : public CObject {
   // state empty.
   virtual void Serialize(CArchive& ar);
 
+  // A frame's layout into records: every framework bar and dock bar of its
+  // bar list, in order. FALSE without a frame.
+  virtual BOOL GetDockState(afx::CFrameWnd* frame);
+  // The records back onto a frame: bars found by id, else made by the
+  // manager or by class name (a record whose bar cannot be had is
+  // dropped), given their sizes and styles, docked in the rows and columns
+  // their dock bars list or floated where they floated, shown or hidden.
+  virtual BOOL SetDockState(afx::CFrameWnd* frame);
+
   virtual std::unique_ptr<QVTControlBarInfo> CreateBarInfo(QVTControlBarInfoExFactory* manager);
   // A class that a stored class name may create: registered, creatable and
   // derived from the bar base class. Null for any other, so a stored name
@@ -84,6 +93,11 @@ class QVTDockState : public CObject {
 
  private:
   static std::string SummarySection(const std::string& profile_name);
+  // The bar a record stands for, found or made; null when there is none.
+  afx::CControlBar* ResolveBar(afx::CFrameWnd* frame, QVTControlBarInfo& info);
+  afx::CControlBar* CreateBarFromInfo(afx::CFrameWnd* frame, const QVTControlBarInfo& info);
+  void PlaceDockedBars(afx::CFrameWnd* frame, const QVTControlBarInfo& dock_bar);
+  void PlaceFloatingBars(afx::CFrameWnd* frame, const QVTControlBarInfo& dock_bar);
   bool NeedsScaling() const;
   void LoadRecords(CArchive& ar);
 

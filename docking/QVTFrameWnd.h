@@ -6,8 +6,11 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "docking/QVTControlBar.h"
+#include "docking/QVTControlBarInfoExFactory.h"
 #include "docking/QVTFramePlugIn.h"
 #include "platform/afx/FrameWnd.h"
 
@@ -58,6 +61,16 @@ class QVTFrameWnd : public afx::CFrameWnd {
 
   // Set before the window is created.
   void SetMenuBar(afx::CWnd* menu_bar) { m_pMenuBar = menu_bar; }
+  // The manager a saved layout asks for extension records and for bars
+  // the frame lacks (the toolbar manager); not owned, may be null.
+  void SetControlBarManager(QVTControlBarInfoExFactory* manager) { m_pControlBarManager = manager; }
+  QVTControlBarInfoExFactory* GetControlBarManager() const { return m_pControlBarManager; }
+  // The bar layout in the profile under `name`: loaded and applied (bars
+  // a record names and the frame lacks are made, and owned by the frame),
+  // or taken from the frame and saved; nothing is written when the frame
+  // cannot give its layout.
+  BOOL LoadBarState(const std::string& name);
+  BOOL SaveBarState(const std::string& name);
   void EnableBitmapMenus(BOOL enable, BOOL second) {
     m_bBitmapMenus = enable;
     m_bSecondMenuOption = second;
@@ -85,6 +98,9 @@ class QVTFrameWnd : public afx::CFrameWnd {
   BOOL m_bCustomCaption = FALSE;
   BOOL m_bCaptionActive = FALSE;
   afx::CWnd* m_pMenuBar = nullptr;
+  QVTControlBarInfoExFactory* m_pControlBarManager = nullptr;
+  // Bars a loaded layout made by class name.
+  std::vector<std::unique_ptr<afx::CObject>> m_listCreatedObjects;
   BOOL m_bBitmapMenus = FALSE;
   BOOL m_bSecondMenuOption = FALSE;
   std::unique_ptr<QVTFramePlugIn> m_pMenuPlugIn;

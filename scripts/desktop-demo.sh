@@ -3,9 +3,17 @@
 # drive it: the main window with its three lists, a click on a log and on
 # an instrument, a name typed into "Next", Ctrl+C to convert, the progress
 # window, OK; the output must equal the command line's for the same files.
-# Then the window is closed, the program started again with one log named
-# on its command line, and it must come back where it was with that log
-# selected. Screenshots of each step go to the output folder.
+# The main window keeps the size of its form when it is given another.
+# The conversion log window and every dialog are opened, each shot and
+# closed with Esc: by their keys (Ctrl+P, Ctrl+F, Ctrl+O, Ctrl+C again for
+# the overwrite question) and, where a command has no key (About, the
+# program's properties, the log window), through the program's command file
+# (BRIVEN_COMMAND_FILE: the ids are written there, since the menus are not
+# opened from outside); F1 shows the help book, closed with Alt+F4 like any
+# other top-level window of the display. Then the window is closed, the
+# program started again with one log named on its command line, and it must
+# come back where it was with that log selected. Screenshots of each step
+# go to the output folder.
 #
 #   scripts/desktop-demo.sh [--build DIR] [--out DIR]
 #
@@ -32,7 +40,7 @@ build=$(cd "$build" && pwd) || exit 2
 if [ -z "${DISPLAY:-}" ]; then
   exec "$here/x11-run.sh" --timeout 240 -- "$0" --build "$build" --out "$out"
 fi
-for tool in xdotool import cmp; do
+for tool in xdotool xwininfo import cmp; do
   command -v "$tool" >/dev/null 2>&1 || { echo "desktop-demo: skipped: $tool is not installed" >&2; exit 77; }
 done
 
@@ -43,6 +51,7 @@ rm -rf "$out"
 mkdir -p "$out/data" "$out/config/briven" "$out/cache"
 cp "$root"/examples/*.raw "$root"/examples/*.tdf "$out/data/"
 export XDG_CONFIG_HOME="$out/config" XDG_CACHE_HOME="$out/cache" GSETTINGS_BACKEND=memory
+export BRIVEN_COMMAND_FILE="$out/commands"
 # The settings a person would have chosen in File List Properties: the
 # examples' folder, and their instruments' extension (.tdf).
 cat >"$out/config/briven/current-user.settings" <<EOF
@@ -55,7 +64,7 @@ cat >"$out/config/briven/current-user.settings" <<EOF
 [Software\\Harwendel\\Briven\\Output View]
 "Working Directory"=sz:"$out/data/"
 [Software\\Harwendel\\Briven\\Conversion Log Window]
-"Show Window"=dword:00000001
+"Show Window"=dword:00000000
 EOF
 
 failures=0
@@ -67,6 +76,18 @@ check() {
 }
 say() { echo "desktop-demo: $*"; }
 shot() { import -window "$1" "$out/$2.png" && say "screenshot $out/$2.png"; }
+# A top-level window with the window manager's frame around it, so its
+# caption shows: cut from the screen (a window's own picture leaves out
+# what the toolkit drew into it).
+framed_shot() {
+  local x y width height
+  read -r x y width height < <(xwininfo -id "$1" | awk '
+    /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+    /^ *Width:/ { w = $NF } /^ *Height:/ { h = $NF } END { print x, y, w, h }')
+  local left=$((x > 8 ? x - 8 : 0)) top=$((y > 30 ? y - 30 : 0))
+  import -window root -crop "$((width + 16))x$((height + 38))+$left+$top" +repage "$out/$2.png" &&
+    say "screenshot $out/$2.png"
+}
 pid=
 finish() {
   if [ -n "$pid" ] && kill -0 "$pid" 2>/dev/null; then
@@ -91,6 +112,38 @@ find_window() {
   done
   return 1
 }
+# Waits until no window whose whole name is `name` is shown (other than
+# `except`).
+window_gone() {
+  local name=$1 except=${2:-}
+  for _ in $(seq 50); do
+    xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | grep -qvx "${except:-none}" || return 0
+    sleep 0.1
+  done
+  return 1
+}
+# Gives the main window a command that has no key (see the header).
+command_file() {
+  echo "$1" >"$out/commands.new" && mv "$out/commands.new" "$out/commands"
+}
+# Opens a window by a key or a command id, takes its picture, closes it with
+# Esc and checks that it went: dialog NAME CAPTION key KEYS | command ID
+dialog() {
+  local name=$1 caption=$2 how=$3 what=$4 id
+  say "   $caption ($how $what)"
+  if [ "$how" = key ]; then
+    xdotool windowactivate --sync "$main" key --clearmodifiers "$what"
+  else
+    command_file "$what"
+  fi
+  id=$(find_other_window "$caption" "$main" 50)
+  check test -n "$id" || return 1
+  # A dialog's first picture takes a moment on a busy machine.
+  sleep 1.5
+  framed_shot "$id" "$name"
+  xdotool windowactivate --sync "$id" key --clearmodifiers Escape
+  check window_gone "$caption" "$main"
+}
 gone() { ! kill -0 "$pid" 2>/dev/null; }
 wait_gone() {
   for _ in $(seq "${1:-100}"); do
@@ -99,11 +152,28 @@ wait_gone() {
   done
   return 1
 }
+# The same, for a window other than `except` (the overwrite question has
+# the main window's caption).
+find_other_window() {
+  local name=$1 except=$2 limit=${3:-100}
+  for _ in $(seq "$limit"); do
+    local id
+    id=$(xdotool search --onlyvisible --name "^${name}\$" 2>/dev/null | grep -vx "$except" | head -n 1)
+    if [ -n "$id" ]; then
+      echo "$id"
+      return 0
+    fi
+    sleep 0.1
+  done
+  return 1
+}
 position() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9-]*,[0-9-]*\).*/\1/p'; }
 setting() { grep -A12 "\\\\$1\]" "$out/config/briven/current-user.settings" | grep "^\"$2\"=" | head -n 1; }
 
-# Rows of the lists and the "Next" box, in the main window's client area.
-log_x=60 instrument_x=220 row2_y=56 next_x=400 next_y=285
+# Rows of the lists and the "Next" box: the client area's points, below
+# the menu bar (SM_CYMENU) that the window shows above its client area.
+menu_bar=19
+log_x=60 instrument_x=220 row2_y=$((56 + menu_bar)) next_x=400 next_y=$((285 + menu_bar))
 
 say "1. start: $program"
 (cd "$out/data" && exec "$program") >"$out/run1.txt" 2>&1 &
@@ -112,6 +182,17 @@ main=$(find_window Briven 150) || { echo "desktop-demo: the main window did not 
 sleep 0.5
 shot "$main" main-window
 say "   main window at $(position "$main")"
+# The frame fits the form: a size given from outside does not stay.
+size() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: \([0-9]*x[0-9]*\).*/\1/p'; }
+fitted=$(size "$main")
+xdotool windowsize --sync "$main" 900 700 2>/dev/null
+sleep 0.5
+check test "$(size "$main")" = "$fitted" && say "   the frame keeps its size $fitted"
+say "   the conversion log window (View > Conversion Log, command 32790)"
+command_file 32790
+log_window=$(find_window "Conversion Log Output" 50)
+# It opens over the form; moved aside as a person would, to see the lists.
+check test -n "$log_window" && xdotool windowmove --sync "$log_window" 620 80 && sleep 0.3
 
 say "2. click binary_cast.raw and NMBP0417.tdf, type the output name, Ctrl+C"
 xdotool mousemove --window "$main" $log_x $row2_y click 1
@@ -138,8 +219,29 @@ check test -s "$out/data/desktop.dat"
 say "4. the same conversion from the command line"
 env -u DISPLAY "$program" "$out/data/binary_cast.raw" "$out/cli.dat" "$out/data/NMBP0417.tdf" 2>"$out/cli.txt"
 check cmp "$out/data/desktop.dat" "$out/cli.dat" && say "   desktop.dat equals the command line's output"
+[ -n "$log_window" ] && framed_shot "$log_window" log-window
 
-say "5. move the main window, close it"
+say "5. every dialog, each closed with Esc"
+dialog dialog-parameters "Conversion Parameters" key ctrl+p
+dialog dialog-file-naming "Output File Naming" key ctrl+f
+dialog dialog-file-lists "File List Properties" key ctrl+o
+dialog dialog-program-properties "Briven Properties" command 32772
+dialog dialog-about "About Briven" command 57664
+# Converting to desktop.dat again asks first; Esc is Cancel, which keeps it.
+dialog dialog-overwrite "Briven" key ctrl+c
+sleep 1
+check cmp "$out/data/desktop.dat" "$out/cli.dat"
+say "   the help book (Help Topics, F1)"
+xdotool windowactivate --sync "$main" key --clearmodifiers F1
+help=$(find_window "Help: .*" 100)
+if check test -n "$help"; then
+  sleep 1
+  framed_shot "$help" help-book
+  xdotool windowactivate --sync "$help" key --clearmodifiers alt+F4
+  check window_gone "Help: .*"
+fi
+
+say "6. move the main window, close it"
 xdotool windowmove --sync "$main" 300 200
 sleep 0.5
 moved=$(position "$main")
@@ -150,7 +252,7 @@ saved=$(setting "Window Position" Rect)
 say "   saved: $saved"
 check test -n "$saved"
 
-say "6. start again with ascii_cast.raw named"
+say "7. start again with ascii_cast.raw named"
 (cd "$out/data" && exec "$program" ascii_cast.raw) >"$out/run2.txt" 2>&1 &
 pid=$!
 main=$(find_window Briven 150) || { echo "desktop-demo: the main window did not come back" >&2; exit 1; }

@@ -3,6 +3,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/afx/Wnd.h"
 #include "platform/ui/Menu.h"
 
 namespace afx {
@@ -48,6 +49,14 @@ HMENU CMenu::Detach() {
 BOOL CMenu::CreateMenu() { return m_hMenu ? FALSE : Attach(::ui::CreateMenu()); }
 BOOL CMenu::CreatePopupMenu() { return m_hMenu ? FALSE : Attach(::ui::CreatePopupMenu()); }
 BOOL CMenu::LoadMenu(UINT id) { return m_hMenu ? FALSE : Attach(::ui::LoadMenu(id)); }
+
+BOOL CMenu::TrackPopupMenu(UINT flags, int x, int y, CWnd* wnd, const RECT* exclude) const {
+  const HWND owner = wnd ? wnd->GetSafeHwnd() : nullptr;
+  if (!exclude) return ::ui::TrackPopupMenuEx(m_hMenu, flags, x, y, owner, nullptr);
+  ::ui::TPMPARAMS params;
+  params.rcExclude = *exclude;
+  return ::ui::TrackPopupMenuEx(m_hMenu, flags, x, y, owner, &params);
+}
 
 BOOL CMenu::DestroyMenu() {
   if (!m_hMenu) return FALSE;

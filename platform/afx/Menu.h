@@ -5,8 +5,11 @@
 #include <string>
 
 #include "platform/afx/Object.h"
+#include "platform/ui/Menu.h"
 
 namespace afx {
+
+class CWnd;
 
 class CMenu : public CObject {
   DECLARE_DYNCREATE(CMenu)
@@ -42,6 +45,30 @@ class CMenu : public CObject {
     return static_cast<int>(text.size());
   }
   CMenu* GetSubMenu(int position) const { return FromHandle(::ui::GetSubMenu(m_hMenu, position)); }
+  BOOL InsertMenu(UINT position, UINT flags, UINT_PTR id_or_popup = 0, const char* text = nullptr) {
+    return ::ui::InsertMenu(m_hMenu, position, flags, id_or_popup, text);
+  }
+  BOOL ModifyMenu(UINT position, UINT flags, UINT_PTR id_or_popup = 0, const char* text = nullptr) {
+    return ::ui::ModifyMenu(m_hMenu, position, flags, id_or_popup, text);
+  }
+  BOOL RemoveMenu(UINT position, UINT flags) { return ::ui::RemoveMenu(m_hMenu, position, flags); }
+  BOOL DeleteMenu(UINT position, UINT flags) { return ::ui::DeleteMenu(m_hMenu, position, flags); }
+  BOOL GetMenuItemInfo(UINT item, ::ui::MENUITEMINFO* info, BOOL by_position = FALSE) const {
+    return ::ui::GetMenuItemInfo(m_hMenu, item, by_position, info);
+  }
+  BOOL SetMenuItemInfo(UINT item, const ::ui::MENUITEMINFO* info, BOOL by_position = FALSE) {
+    return ::ui::SetMenuItemInfo(m_hMenu, item, by_position, info);
+  }
+  BOOL SetDefaultItem(UINT item, BOOL by_position = FALSE) {
+    return ::ui::SetMenuDefaultItem(m_hMenu, item, by_position);
+  }
+  UINT GetDefaultItem(UINT flags, BOOL by_position = FALSE) const {
+    return ::ui::GetMenuDefaultItem(m_hMenu, by_position, flags);
+  }
+  // Shows the popup at the screen point with `wnd` as its owner; `exclude`
+  // is the screen area it must not cover. With TPM_RETURNCMD the chosen id
+  // (0 for none), else nonzero on success, the command going to `wnd`.
+  BOOL TrackPopupMenu(UINT flags, int x, int y, CWnd* wnd, const RECT* exclude = nullptr) const;
 };
 
 }  // namespace afx

@@ -107,7 +107,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
     return TRUE;
   }
   const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(GetMessageMap(), message);
-  if (!entry) return FALSE;
+  if (!entry) return ReflectToControl(message, wParam, lParam, result);
   AFX_CALL call;
   call.message = message;
   call.wParam = wParam;
@@ -116,6 +116,22 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result)
   if (result) *result = call.result;
   return TRUE;
 }
+
+BOOL CWnd::ReflectToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  HWND control = nullptr;
+  if (message == WM_DRAWITEM && lParam) control = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)->hwndItem;
+  else if (message == WM_DELETEITEM && lParam) control = reinterpret_cast<const DELETEITEMSTRUCT*>(lParam)->hwndItem;
+  else if (message == WM_MEASUREITEM && lParam)
+    control = ::ui::GetDlgItem(m_hWnd, static_cast<int>(reinterpret_cast<const MEASUREITEMSTRUCT*>(lParam)->CtlID));
+  CWnd* object = control ? FromHandlePermanent(control) : nullptr;
+  if (!object || object == this) return FALSE;
+  LRESULT answer = 0;
+  if (!object->OnChildNotify(message, wParam, lParam, &answer)) return FALSE;
+  if (result) *result = answer;
+  return TRUE;
+}
+
+BOOL CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) { return FALSE; }
 
 BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
   const UINT id = LOWORD(wParam);
@@ -238,6 +254,12 @@ int CWnd::RunModalLoop() {
   LPARAM idle_count = 0;
   while (m_bContinueModal && ::ui::IsWindow(hwnd)) {
     if (!::ui::PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      // The owner hears once per idle spell that a dialog's loop waits
+      // (a frame lays itself out then while its own loop is held up).
+      const HWND owner = ::ui::GetParent(hwnd);
+      if (idle_count == 0 && owner && !(::ui::GetWindowLongPtr(hwnd, GWL_STYLE) & ::ui::DS_NOIDLEMSG))
+        ::ui::SendMessage(owner, WM_ENTERIDLE, MSGF_DIALOGBOX, reinterpret_cast<LPARAM>(hwnd));
+      if (!m_bContinueModal || !::ui::IsWindow(hwnd)) break;
       ::ui::SendMessage(hwnd, WM_KICKIDLE, 0, idle_count++);
       if (!m_bContinueModal || !::ui::IsWindow(hwnd)) break;
     }

@@ -54,6 +54,11 @@ class CWnd : public CCmdTarget {
                                 BOOL only_permanent = FALSE);
   virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+  // An owner-drawn control's WM_DRAWITEM, WM_MEASUREITEM and WM_DELETEITEM
+  // that its parent did not handle come back to the control's object here,
+  // so a control class can draw its own items; FALSE leaves them to the
+  // parent's default handling.
+  virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
   virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
   virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   // The current message, to its default handling.
@@ -63,6 +68,8 @@ class CWnd : public CCmdTarget {
   // top-level window); TRUE when one took it.
   static BOOL WalkPreTranslateTree(HWND stop, MSG* msg);
   virtual BOOL PreCreateWindow(CREATESTRUCT& create);
+  // Runs when an existing window joins this object by subclassing.
+  virtual void PreSubclassWindow() {}
   virtual void WinHelp(UINT_PTR data, UINT command = HELP_CONTEXT);
 
   // State.
@@ -199,6 +206,8 @@ class CWnd : public CCmdTarget {
 
  private:
   friend struct WndCreationHook;
+  // Offers an owner-drawn item message to the control it is about.
+  BOOL ReflectToControl(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
 };
 
 }  // namespace afx

@@ -119,6 +119,7 @@ BOOL CWnd::SubclassWindow(HWND hwnd) {
   const auto old = reinterpret_cast<WNDPROC>(
       ::ui::SetWindowLongPtr(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CWnd::AfxWndProc)));
   m_pfnSuper = old == &CWnd::AfxWndProc ? nullptr : old;
+  PreSubclassWindow();
   return TRUE;
 }
 

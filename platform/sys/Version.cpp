@@ -33,7 +33,10 @@ std::string GetProgramFolder() {
 std::string FindDataFile(const std::string& name) {
   const std::string folder = GetProgramFolder();
   if (folder.empty()) return {};
-  for (const std::string& candidate : {folder + "/" + name, folder + "/../share/briven/" + name}) {
+  // Beside the program; or in the installation's shared data, one level up
+  // from bin/, or two from libexec/briven/ where the desktop program lies.
+  for (const std::string& candidate :
+       {folder + "/" + name, folder + "/../share/briven/" + name, folder + "/../../share/briven/" + name}) {
     if (::access(candidate.c_str(), R_OK) == 0) return candidate;
   }
   return {};

@@ -20,8 +20,9 @@ const VersionBlock& GetVersionBlock();
 // empty when it cannot be found.
 std::string GetProgramFolder();
 
-// A data file shipped with the program: beside it, else in ../share/briven/.
-// Empty when neither exists.
+// A data file shipped with the program: beside it, else in ../share/briven/
+// (from bin/) or ../../share/briven/ (from libexec/briven/). Empty when
+// none exists.
 std::string FindDataFile(const std::string& name);
 
 }  // namespace sys

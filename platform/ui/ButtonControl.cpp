@@ -12,6 +12,7 @@
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/ControlPaint.h"
+#include "platform/ui/internal/DialogNavigation.h"
 #include "platform/ui/internal/StandardClasses.h"
 #include "platform/ui/internal/WindowAccess.h"
 
@@ -85,7 +86,7 @@ void PaintPushButton(HWND hwnd, HDC hdc, const RECT& client, const ButtonData& d
   state.pressed = data.pushed;
   state.is_default = TypeOf(hwnd) == BS_DEFPUSHBUTTON;
   const RECT label = StylePainter::PaintButtonFace(hdc, client, state);
-  StylePainter::PaintLabel(hdc, label, GetWindowTextString(hwnd), DT_SINGLELINE | DT_CENTER | DT_VCENTER, enabled);
+  PaintControlLabel(hdc, label, GetWindowTextString(hwnd), DT_SINGLELINE | DT_CENTER | DT_VCENTER, enabled);
   if (data.focused) {
     // The dotted outline sits inside the edges, whatever the label's size.
     RECT focus = client;
@@ -107,7 +108,7 @@ void PaintCheckKind(HWND hwnd, HDC hdc, const RECT& client, const ButtonData& da
   const int height = extent.bottom - extent.top;
   label.top = client.top + (client.bottom - client.top - height) / 2;
   label.bottom = label.top + height;
-  StylePainter::PaintLabel(hdc, label, text, DT_SINGLELINE, enabled);
+  PaintControlLabel(hdc, label, text, DT_SINGLELINE, enabled);
   if (data.focused && !text.empty()) PaintFocusAround(hdc, label);
 }
 
@@ -125,7 +126,7 @@ void PaintGroupBox(HWND hwnd, HDC hdc, const RECT& client, bool enabled, HBRUSH 
                    client.top + line_height};
   FillRect(hdc, &label, background);
   RECT inside{label.left + 2, label.top, label.right - 2, label.bottom};
-  StylePainter::PaintLabel(hdc, inside, text, DT_SINGLELINE, enabled);
+  PaintControlLabel(hdc, inside, text, DT_SINGLELINE, enabled);
 }
 
 void Paint(HWND hwnd) {
@@ -145,6 +146,18 @@ void Paint(HWND hwnd) {
   if (push) PaintPushButton(hwnd, hdc, client, *data, enabled);
   else if (type == BS_GROUPBOX) PaintGroupBox(hwnd, hdc, client, enabled, background);
   else PaintCheckKind(hwnd, hdc, client, *data, enabled);
+}
+
+// In a dialog, a focused push button is the one Enter presses and shows
+// the default look; when the focus leaves for anything but another push
+// button of the dialog, the dialog's default button takes the look back.
+void DefaultFollowsFocus(HWND hwnd, bool gained, HWND other) {
+  const DWORD type = TypeOf(hwnd);
+  if (type != BS_PUSHBUTTON && type != BS_DEFPUSHBUTTON) return;
+  const HWND dialog = ParentOf(hwnd);
+  if (!dialog) return;
+  if (gained) ShowDefaultButton(dialog, hwnd);
+  else if (!(other && ParentOf(other) == dialog && IsPushButton(other))) ShowDefaultButton(dialog, nullptr);
 }
 
 void SetPushed(HWND hwnd, bool pushed) {
@@ -222,6 +235,7 @@ LRESULT ButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_KILLFOCUS:
       ControlState<ButtonData>(hwnd)->focused = message == WM_SETFOCUS;
       InvalidateRect(hwnd, nullptr, FALSE);
+      DefaultFollowsFocus(hwnd, message == WM_SETFOCUS, reinterpret_cast<HWND>(wParam));
       return 0;
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
     case WM_GETDLGCODE: return DialogCode(hwnd);

@@ -1,8 +1,8 @@
 // The combo box control: a drop list (a field showing the selected item)
-// or a drop-down (an edit field). Its items live in a list box child of
-// its own, so sorting, searching and item data behave as a list box's do;
-// the CB_ messages are passed to it and CBN_ notifications come only from
-// what the user does, as in Win32.
+// or a drop-down (an edit field). Its items live in a list box popup of
+// its own, the list it drops, so sorting, searching and item data behave
+// as a list box's do; the CB_ messages are passed to it and CBN_
+// notifications come only from what the user does, as in Win32.
 #include <algorithm>
 #include <string>
 
@@ -14,6 +14,8 @@
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/internal/ComboData.h"
+#include "platform/ui/internal/ComboDropList.h"
 #include "platform/ui/internal/ControlPaint.h"
 #include "platform/ui/internal/StandardClasses.h"
 #include "platform/ui/internal/WindowAccess.h"
@@ -22,18 +24,9 @@ namespace ui::internal {
 
 namespace {
 
-constexpr int kListId = 1000;
 constexpr int kEditId = 1001;
 // The field of the classic dialog font: its line and the sunken edge around it.
 constexpr int kFieldHeight = 21;
-
-struct ComboData : ControlData {
-  HWND list = nullptr;
-  HWND edit = nullptr;
-  int drop_height = 0;     // the height the template gave: field and dropped list together
-  bool setting_edit = false;  // the combo itself is writing the edit field
-  bool focused = false;
-};
 
 DWORD TypeOf(HWND hwnd) { return StyleOf(hwnd) & CBS_TYPEMASK; }
 bool IsDropList(HWND hwnd) { return TypeOf(hwnd) == CBS_DROPDOWNLIST; }
@@ -59,23 +52,11 @@ std::string ItemText(const ComboData& data, int index) {
   return text;
 }
 
-// The edit field of a drop-down shows the selected item, selected whole.
-void ShowSelection(HWND hwnd, ComboData& data) {
-  if (data.edit) {
-    const LRESULT current = SendMessage(data.list, LB_GETCURSEL, 0, 0);
-    data.setting_edit = true;
-    SetWindowText(data.edit, current < 0 ? "" : ItemText(data, static_cast<int>(current)).c_str());
-    SendMessage(data.edit, EM_SETSEL, 0, -1);
-    data.setting_edit = false;
-  }
-  InvalidateRect(hwnd, nullptr, FALSE);
-}
-
 void Create(HWND hwnd, ComboData& data, const CREATESTRUCT& create) {
-  const DWORD list_style = WS_CHILD | WS_VSCROLL | LBS_NOTIFY | ((create.style & CBS_SORT) ? LBS_SORT : 0);
-  data.list = CreateWindowEx(0, "ListBox", "", list_style, 0, kFieldHeight, create.cx,
-                             std::max(0, create.cy - kFieldHeight), hwnd,
-                             reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kListId)), nullptr);
+  // The list tells nobody of its changes: the combo reports what the user chose.
+  const DWORD list_style = WS_POPUP | WS_BORDER | WS_VSCROLL | ((create.style & CBS_SORT) ? LBS_SORT : 0);
+  data.list = CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "ComboLBox", "", list_style, 0, 0, create.cx,
+                             std::max(0, create.cy - kFieldHeight), hwnd, nullptr, nullptr);
   data.drop_height = create.cy;
   if (TypeOf(hwnd) == CBS_DROPDOWN) {
     const RECT inside = InsideFrame(hwnd);
@@ -91,7 +72,7 @@ void Create(HWND hwnd, ComboData& data, const CREATESTRUCT& create) {
 
 LRESULT SetCurrent(HWND hwnd, ComboData& data, WPARAM index) {
   const LRESULT result = SendMessage(data.list, LB_SETCURSEL, index, 0);
-  ShowSelection(hwnd, data);
+  ShowComboSelection(hwnd, data);
   return static_cast<std::int64_t>(index) < 0 ? CB_ERR : result;
 }
 
@@ -124,7 +105,7 @@ LRESULT ComboMessage(HWND hwnd, ComboData& data, UINT message, WPARAM wParam, LP
     }
     case CB_RESETCONTENT:
       SendMessage(data.list, LB_RESETCONTENT, 0, 0);
-      ShowSelection(hwnd, data);
+      ShowComboSelection(hwnd, data);
       return CB_OKAY;
     case CB_DELETESTRING: {
       const LRESULT result = SendMessage(data.list, LB_DELETESTRING, wParam, 0);
@@ -140,16 +121,24 @@ LRESULT ComboMessage(HWND hwnd, ComboData& data, UINT message, WPARAM wParam, LP
       SendMessage(data.edit, EM_SETSEL, static_cast<WPARAM>(static_cast<short>(LOWORD(static_cast<std::uint64_t>(lParam)))),
                   static_cast<LPARAM>(static_cast<short>(HIWORD(static_cast<std::uint64_t>(lParam)))));
       return TRUE;
-    case CB_GETDROPPEDSTATE: return FALSE;
+    case CB_GETDROPPEDSTATE: return data.dropped ? TRUE : FALSE;
+    case CB_SHOWDROPDOWN:
+      if (wParam) DropComboList(hwnd, data);
+      else CloseComboList(hwnd, data, false);
+      return TRUE;
   }
   const UINT list_message = ListMessageFor(message);
   return list_message ? SendMessage(data.list, list_message, wParam, lParam) : CB_ERR;
 }
 
-// Up, Down, Home, End, Page Up and Page Down move the selection of a
-// closed combo, telling the parent; a typed character selects the next
-// item it starts.
+// F4 drops the list. Up, Down, Home, End, Page Up and Page Down move the
+// selection of a closed combo, telling the parent; a typed character
+// selects the next item it starts.
 void Key(HWND hwnd, ComboData& data, WPARAM key) {
+  if (key == VK_F4) {
+    DropComboList(hwnd, data);
+    return;
+  }
   const LRESULT count = SendMessage(data.list, LB_GETCOUNT, 0, 0);
   if (count <= 0) return;
   const LRESULT current = SendMessage(data.list, LB_GETCURSEL, 0, 0);
@@ -187,7 +176,7 @@ void Paint(HWND hwnd, const ComboData& data) {
   const RECT inside = StylePainter::PaintFrame(hdc, scope.client(), StylePainter::Frame::kSunken);
   FillRect(hdc, &inside, enabled ? background : GetSysColorBrush(COLOR_3DFACE));
   const RECT button = ButtonRect(inside);
-  StylePainter::PaintScrollArrow(hdc, button, StylePainter::Arrow::kDown, false, enabled);
+  StylePainter::PaintScrollArrow(hdc, button, StylePainter::Arrow::kDown, data.dropped, enabled);
   if (!IsDropList(hwnd)) return;  // the edit child shows the text
   const LRESULT current = SendMessage(data.list, LB_GETCURSEL, 0, 0);
   RECT field{inside.left + 1, inside.top + 1, button.left - 1, inside.bottom - 1};
@@ -209,7 +198,28 @@ void EditNotification(HWND hwnd, const ComboData& data, UINT code) {
   else if (code == EN_UPDATE) NotifyParent(hwnd, CBN_EDITUPDATE);
 }
 
+// A press drops the list: anywhere on a drop list, on the button of a
+// drop-down (its edit takes the other presses).
+void ButtonDown(HWND hwnd, ComboData& data, LPARAM lParam) {
+  if (GetFocus() != hwnd && GetFocus() != data.edit) SetFocus(hwnd);
+  const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  const RECT button = ButtonRect(InsideFrame(hwnd));
+  const bool on_button = at.x >= button.left && at.x < button.right && at.y >= button.top && at.y < button.bottom;
+  if (IsDropList(hwnd) || on_button) DropComboList(hwnd, data);
+}
+
 }  // namespace
+
+void ShowComboSelection(HWND hwnd, ComboData& data) {
+  if (data.edit) {
+    const LRESULT current = SendMessage(data.list, LB_GETCURSEL, 0, 0);
+    data.setting_edit = true;
+    SetWindowText(data.edit, current < 0 ? "" : ItemText(data, static_cast<int>(current)).c_str());
+    SendMessage(data.edit, EM_SETSEL, 0, -1);
+    data.setting_edit = false;
+  }
+  InvalidateRect(hwnd, nullptr, FALSE);
+}
 
 LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   auto state = ControlState<ComboData>(hwnd);
@@ -219,8 +229,18 @@ LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (!data.list) return CB_ERR;
     return ComboMessage(hwnd, data, message, wParam, lParam);
   }
+  if (DroppedComboMessage(hwnd, data, message, wParam, lParam)) return 0;
   switch (message) {
+    case WM_NCCREATE:
+      // The scroll bar styles are the dropped list's: the field has none.
+      SetWindowLongPtr(hwnd, GWL_STYLE, static_cast<LONG_PTR>(StyleOf(hwnd) & ~(WS_VSCROLL | WS_HSCROLL)));
+      break;
     case WM_CREATE: Create(hwnd, data, *reinterpret_cast<const CREATESTRUCT*>(lParam)); return 0;
+    case WM_DESTROY:
+      // The list is a popup, not a child: it goes with the combo.
+      if (data.list && IsWindow(data.list)) DestroyWindow(data.list);
+      data.list = nullptr;
+      return 0;
     case WM_PAINT: Paint(hwnd, data); return 0;
     case WM_ERASEBKGND: return 1;  // WM_PAINT fills the whole control
     case WM_ENABLE:
@@ -244,10 +264,12 @@ LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       InvalidateRect(hwnd, nullptr, FALSE);
       NotifyParent(hwnd, CBN_KILLFOCUS);
       return 0;
-    case WM_LBUTTONDOWN:
-      if (GetFocus() != hwnd && GetFocus() != data.edit) SetFocus(hwnd);
-      return 0;
+    case WM_LBUTTONDOWN: ButtonDown(hwnd, data, lParam); return 0;
     case WM_KEYDOWN: Key(hwnd, data, wParam); return 0;
+    case WM_SYSKEYDOWN:
+      if (wParam != VK_UP && wParam != VK_DOWN) break;
+      DropComboList(hwnd, data);
+      return 0;
     case WM_CHAR:
       if (IsDropList(hwnd)) TypeToSelect(hwnd, data, static_cast<char>(wParam));
       return 0;
@@ -268,7 +290,7 @@ LRESULT ComboBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         return static_cast<LRESULT>(count);
       }
       break;
-    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS | (data.dropped ? DLGC_WANTALLKEYS : 0);
   }
   return DefWindowProc(hwnd, message, wParam, lParam);
 }

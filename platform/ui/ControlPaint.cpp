@@ -4,6 +4,7 @@
 #include "platform/ui/Gdi.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/StylePainter.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/internal/WindowAccess.h"
 
@@ -23,8 +24,7 @@ ControlPaintScope::~ControlPaintScope() {
 }
 
 HBRUSH ControlBackground(HWND hwnd, HDC hdc, UINT ctlcolor_message, int default_color) {
-  const bool window_colours = default_color == COLOR_WINDOW;
-  SetTextColor(hdc, GetSysColor(IsWindowEnabled(hwnd) || !window_colours ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
+  SetTextColor(hdc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
   SetBkColor(hdc, GetSysColor(default_color));
   const HWND parent = ParentOf(hwnd);
   if (parent) {
@@ -32,6 +32,17 @@ HBRUSH ControlBackground(HWND hwnd, HDC hdc, UINT ctlcolor_message, int default_
     if (brush) return reinterpret_cast<HBRUSH>(brush);
   }
   return GetSysColorBrush(default_color);
+}
+
+void PaintControlLabel(HDC hdc, const RECT& rect, const std::string& text, UINT draw_text_flags, bool enabled) {
+  if (!enabled) {
+    StylePainter::PaintLabel(hdc, rect, text, draw_text_flags, false);
+    return;
+  }
+  const int mode = SetBkMode(hdc, TRANSPARENT);
+  RECT r = rect;
+  DrawText(hdc, text.c_str(), static_cast<int>(text.size()), &r, draw_text_flags);
+  SetBkMode(hdc, mode);
 }
 
 }  // namespace ui::internal

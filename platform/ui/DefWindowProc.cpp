@@ -11,6 +11,9 @@
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/Frame.h"
+#include "platform/ui/internal/InputRouter.h"
+#include "platform/ui/internal/MenuBarLayout.h"
+#include "platform/ui/internal/MenuLoop.h"
 #include "platform/ui/internal/Painting.h"
 #include "platform/ui/internal/ScrollBarWindows.h"
 #include "platform/ui/internal/SizeMoveLoop.h"
@@ -131,7 +134,13 @@ thread_local HWND pressed_window = nullptr;
 thread_local int pressed_button = HTNOWHERE;
 
 void NonClientButtonDown(HWND hwnd, int hit, LPARAM lParam) {
-  if (hit == HTCAPTION) {
+  if (hit == HTMENU) {
+    RECT window;
+    GetWindowRect(hwnd, &window);
+    const POINT at{GET_X_LPARAM(lParam) - window.left, GET_Y_LPARAM(lParam) - window.top};
+    const int item = internal::MenuBarLayout::Of(hwnd).HitTest(at);
+    if (item >= 0) internal::TrackMenuBar(hwnd, internal::MenuLoop::BarStart::kDrop, item);
+  } else if (hit == HTCAPTION) {
     SendMessage(hwnd, WM_SYSCOMMAND, SC_MOVE | static_cast<WPARAM>(HTCAPTION), lParam);
   } else if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) {
     SendMessage(hwnd, WM_SYSCOMMAND, SC_SIZE | static_cast<WPARAM>(hit - HTLEFT + 1), lParam);
@@ -157,13 +166,90 @@ void NonClientButtonUp(HWND hwnd, int hit, LPARAM lParam) {
 
 void NonClientDoubleClick(HWND hwnd, int hit, LPARAM lParam) {
   const DWORD style = static_cast<DWORD>(GetWindowLongPtr(hwnd, GWL_STYLE));
-  if (hit == HTSYSMENU) SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
+  // Quick clicks on the menu bar are clicks each: the one that closed a
+  // popup and the next that opens one again make no double click.
+  if (hit == HTMENU) NonClientButtonDown(hwnd, hit, lParam);
+  else if (hit == HTSYSMENU) SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
   else if (hit == HTCAPTION && (style & WS_MAXIMIZEBOX))
     SendMessage(hwnd, WM_SYSCOMMAND, (style & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE, lParam);
 }
 
-LRESULT SystemCommand(HWND hwnd, WPARAM wParam) {
+// SC_KEYMENU: 0 selects the menu bar (Alt, F10), a space drops the system
+// menu, a letter the bar title it is the mnemonic of.
+void KeyMenu(HWND hwnd, LPARAM lParam) {
+  using Start = internal::MenuLoop::BarStart;
+  const char ch = static_cast<char>(lParam & 0xFF);
+  if (ch == 0) {
+    // Without a menu bar there is nothing to show selected: the keys go on.
+    if (GetMenu(hwnd)) internal::TrackMenuBar(hwnd, Start::kSelect, 0);
+  } else if (ch == ' ') {
+    internal::TrackMenuBar(hwnd, Start::kSystemMenu, -1);
+  } else {
+    const int item = internal::MenuBarItemForMnemonic(hwnd, ch);
+    if (item >= 0) internal::TrackMenuBar(hwnd, Start::kDropByKey, item);
+  }
+}
+
+// Alt (or F10) pressed and released with no key and no click between
+// selects the menu bar (Alt+click or Alt+Shift does not): the last key down
+// of the thread, and the mouse presses since, tell.
+thread_local WPARAM last_key_down = 0;
+thread_local std::uint64_t presses_at_key_down = 0;
+
+void KeyDown(WPARAM key) {
+  last_key_down = key;
+  presses_at_key_down = internal::MousePressCount();
+}
+
+HWND FrameOfKey(HWND hwnd) {
+  const HWND root = GetAncestor(hwnd, GA_ROOT);
+  return root ? root : hwnd;
+}
+
+void SystemKeyUp(HWND hwnd, WPARAM key) {
+  // Shift+F10 and Ctrl+F10 are other keys (the context menu, for one).
+  const bool modified = key == VK_F10 && (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0);
+  const bool alone = (key == VK_MENU || key == VK_F10) && last_key_down == key && !modified &&
+                     presses_at_key_down == internal::MousePressCount();
+  last_key_down = 0;
+  if (alone) SendMessage(FrameOfKey(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);
+}
+
+// The context menu is asked for by a right click (at its screen point) or
+// from the keyboard, Shift+F10 or the menu key (at -1, -1); a child that
+// leaves it to the default passes it to its parent.
+constexpr WPARAM kAppsKey = 0x5D;  // VK_APPS
+
+void AskContextMenu(HWND hwnd, POINT screen) {
+  SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
+              MAKELPARAM(static_cast<unsigned>(screen.x) & 0xFFFF, static_cast<unsigned>(screen.y) & 0xFFFF));
+}
+
+void RightButtonUp(HWND hwnd, LPARAM lParam) {
+  POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ClientToScreen(hwnd, &screen);
+  AskContextMenu(hwnd, screen);
+}
+
+void ContextMenuDefault(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  if (!(GetWindowLongPtr(hwnd, GWL_STYLE) & WS_CHILD)) return;
+  if (const HWND parent = GetParent(hwnd)) SendMessage(parent, WM_CONTEXTMENU, wParam, lParam);
+}
+
+bool AsksContextMenu(WPARAM key) {
+  return key == kAppsKey || (key == VK_F10 && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0);
+}
+
+// A character typed with Alt held (bit 29 of the key data) is a menu mnemonic.
+void SystemChar(HWND hwnd, WPARAM ch, LPARAM lParam) {
+  constexpr LPARAM kAltHeld = 0x20000000;
+  if (!(lParam & kAltHeld)) return;
+  SendMessage(FrameOfKey(hwnd), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(ch & 0xFF));
+}
+
+LRESULT SystemCommand(HWND hwnd, WPARAM wParam, LPARAM lParam) {
   switch (wParam & 0xFFF0) {
+    case SC_KEYMENU: KeyMenu(hwnd, lParam); break;
     case SC_CLOSE: SendMessage(hwnd, WM_CLOSE, 0, 0); break;
     case SC_MOVE:
     case SC_SIZE: internal::RunSizeMoveLoop(hwnd, wParam); break;
@@ -211,6 +297,11 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH: return internal::DefaultText(hwnd, message, wParam, lParam);
     case WM_CLOSE: DestroyWindow(hwnd); return 0;
+    case WM_HELP:
+      // Help a child does not give itself is asked of its parent.
+      if (internal::StyleOf(hwnd) & WS_CHILD)
+        if (const HWND parent = internal::ParentOf(hwnd)) return SendMessage(parent, WM_HELP, wParam, lParam);
+      return 0;
     case WM_PAINT: return Paint(hwnd);
     case WM_ERASEBKGND: return internal::EraseBackground(hwnd, reinterpret_cast<HDC>(wParam)) ? 1 : 0;
     case WM_NCPAINT: internal::PaintNonClient(hwnd); return 0;
@@ -223,12 +314,26 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SETCURSOR: return SetCursorDefault(hwnd, lParam);
     case WM_MOUSEACTIVATE: return MouseActivate(hwnd, wParam, lParam);
     case WM_CANCELMODE:
+      internal::CancelMenuLoopOf(hwnd);
       if (GetCapture() == hwnd) ReleaseCapture();
       return 0;
+    case WM_CAPTURECHANGED: internal::CancelMenuLoopOf(hwnd); return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: KeyDown(wParam); return 0;
+    case WM_KEYUP:
+      if (AsksContextMenu(wParam)) AskContextMenu(hwnd, POINT{-1, -1});
+      return 0;
+    case WM_SYSKEYUP:
+      if (AsksContextMenu(wParam)) AskContextMenu(hwnd, POINT{-1, -1});
+      else SystemKeyUp(hwnd, wParam);
+      return 0;
+    case WM_RBUTTONUP: RightButtonUp(hwnd, lParam); return 0;
+    case WM_CONTEXTMENU: ContextMenuDefault(hwnd, wParam, lParam); return 0;
+    case WM_SYSCHAR: SystemChar(hwnd, wParam, lParam); return 0;
     case WM_NCLBUTTONDOWN: NonClientButtonDown(hwnd, static_cast<int>(wParam), lParam); return 0;
     case WM_NCLBUTTONUP: NonClientButtonUp(hwnd, static_cast<int>(wParam), lParam); return 0;
     case WM_NCLBUTTONDBLCLK: NonClientDoubleClick(hwnd, static_cast<int>(wParam), lParam); return 0;
-    case WM_SYSCOMMAND: return SystemCommand(hwnd, wParam);
+    case WM_SYSCOMMAND: return SystemCommand(hwnd, wParam, lParam);
     case WM_SETFONT: {
       internal::LockedWindow record(hwnd);
       if (record) record->font = reinterpret_cast<HFONT>(wParam);

@@ -3,14 +3,18 @@
 #include "platform/ui/Dialog.h"
 
 #include <algorithm>
+#include <cctype>
 
 #include "platform/ui/ControlMessages.h"
+#include "platform/ui/Gdi.h"
+#include "platform/ui/Hooks.h"
 #include "platform/ui/Host.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/internal/DialogNavigation.h"
 #include "platform/ui/internal/DialogState.h"
 #include "platform/ui/internal/StandardClasses.h"
 #include "platform/ui/internal/WindowAccess.h"
@@ -57,6 +61,12 @@ RECT DialogRect(const DialogTemplate& dialog, HWND parent) {
   return RECT{x, y, x + width, y + height};
 }
 
+bool IsButtonClass(const std::string& name) {
+  return name.size() == 6 && std::equal(name.begin(), name.end(), "button", [](char a, char b) {
+           return std::tolower(static_cast<unsigned char>(a)) == b;
+         });
+}
+
 bool CreateItems(HWND hdlg, const DialogTemplate& dialog) {
   for (const DialogItemTemplate& item : dialog.items) {
     const int x = internal::DialogUnitsToPixelsX(item.x), y = internal::DialogUnitsToPixelsY(item.y);
@@ -67,6 +77,14 @@ bool CreateItems(HWND hdlg, const DialogTemplate& dialog) {
     if (!control) return false;
     for (const std::string& entry : item.items)
       SendMessage(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+  }
+  // The template's default push button is the default id Enter presses.
+  for (const DialogItemTemplate& item : dialog.items) {
+    if (IsButtonClass(item.class_name) && (item.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
+      internal::LockedWindow record(hdlg);
+      if (record) internal::DialogOf(*record).default_id = static_cast<UINT>(item.id);
+      break;
+    }
   }
   return true;
 }
@@ -99,10 +117,22 @@ bool IsEnabledVisible(HWND hwnd) {
   return (style & WS_VISIBLE) && !(style & WS_DISABLED);
 }
 
-void FocusControl(HWND control) {
-  if (!control) return;
-  SetFocus(control);
-  if (SendMessage(control, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL) SendMessage(control, EM_SETSEL, 0, -1);
+// The brush the dialog's procedure picks for its background (it may
+// answer WM_CTLCOLORDLG), else the face colour.
+BOOL EraseDialog(HWND hwnd, HDC hdc) {
+  if (!hdc) return FALSE;
+  HBRUSH brush = reinterpret_cast<HBRUSH>(SendMessage(hwnd, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(hdc),
+                                                      reinterpret_cast<LPARAM>(hwnd)));
+  if (!brush) brush = GetSysColorBrush(COLOR_3DFACE);
+  RECT client;
+  GetClientRect(hwnd, &client);
+  FillRect(hdc, &client, brush);
+  return TRUE;
+}
+
+HWND FocusedPushButton(HWND dialog) {
+  const HWND focus = GetFocus();
+  return focus && internal::ParentOf(focus) == dialog && internal::IsPushButton(focus) ? focus : nullptr;
 }
 
 LRESULT DefaultDialogMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -112,17 +142,25 @@ LRESULT DefaultDialogMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
                   reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDCANCEL)));
       return 0;
     case WM_NEXTDLGCTL:
-      FocusControl(lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0));
+      internal::FocusDialogControl(lParam ? reinterpret_cast<HWND>(wParam)
+                                          : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0));
       return 0;
     case DM_GETDEFID: {
       internal::LockedWindow record(hwnd);
       return record ? MAKELRESULT(internal::DialogOf(*record).default_id, static_cast<unsigned>(DC_HASDEFID)) : 0;
     }
     case DM_SETDEFID: {
-      internal::LockedWindow record(hwnd);
-      if (record) internal::DialogOf(*record).default_id = static_cast<UINT>(wParam);
+      {
+        internal::LockedWindow record(hwnd);
+        if (!record) return FALSE;
+        internal::DialogOf(*record).default_id = static_cast<UINT>(wParam);
+      }
+      // The new default shows as such unless a focused push button holds
+      // the look for now.
+      internal::ShowDefaultButton(hwnd, FocusedPushButton(hwnd));
       return TRUE;
     }
+    case WM_ERASEBKGND: return EraseDialog(hwnd, reinterpret_cast<HDC>(wParam));
     case WM_INITDIALOG: return TRUE;  // without a procedure the first tab stop takes the focus
   }
   return DefWindowProc(hwnd, message, wParam, lParam);
@@ -134,6 +172,33 @@ bool DialogEnded(HWND hwnd, INT_PTR* result) {
   const internal::DialogState& state = internal::DialogOf(*record);
   if (result) *result = state.result;
   return state.ended;
+}
+
+// The modal loop: each time the queue runs empty the owner hears
+// WM_ENTERIDLE (MSGF_DIALOGBOX, the dialog) once, unless the dialog has
+// DS_NOIDLEMSG.
+void RunDialogLoop(HWND hdlg, HWND owner) {
+  const bool tell_owner = owner && !(internal::StyleOf(hdlg) & DS_NOIDLEMSG);
+  bool idle_told = false;
+  MSG msg;
+  while (!DialogEnded(hdlg, nullptr)) {
+    if (tell_owner && !idle_told && IsWindow(owner) && !PeekMessage(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+      idle_told = true;
+      SendMessage(owner, WM_ENTERIDLE, static_cast<WPARAM>(MSGF_DIALOGBOX), reinterpret_cast<LPARAM>(hdlg));
+      continue;  // the owner may have ended the dialog or posted something
+    }
+    const int got = GetMessage(&msg, nullptr, 0, 0);
+    if (got == 0) {
+      PostQuitMessage(static_cast<int>(msg.wParam));  // the outer loop ends too
+      return;
+    }
+    if (got < 0) return;
+    idle_told = false;
+    if (CallMsgFilter(&msg, MSGF_DIALOGBOX)) continue;
+    if (IsWindow(hdlg) && IsDialogMessage(hdlg, &msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessage(&msg);
+  }
 }
 
 }  // namespace
@@ -159,7 +224,7 @@ HWND CreateDialogIndirectParam(const DialogTemplate* dialog, HWND parent, DLGPRO
   }
   const HWND first = GetNextDlgTabItem(hdlg, nullptr, FALSE);
   if (SendMessage(hdlg, WM_INITDIALOG, reinterpret_cast<WPARAM>(first), init_param) && IsWindow(hdlg))
-    FocusControl(GetNextDlgTabItem(hdlg, nullptr, FALSE));
+    internal::FocusDialogControl(GetNextDlgTabItem(hdlg, nullptr, FALSE));
   if (!IsWindow(hdlg)) return nullptr;
   if ((dialog->style & WS_VISIBLE) && !DialogEnded(hdlg, nullptr)) ShowWindow(hdlg, SW_SHOW);
   return hdlg;
@@ -171,7 +236,7 @@ INT_PTR RunModalDialog(HWND hdlg, HWND owner) {
   if (disable_owner) EnableWindow(owner, FALSE);
   if (!DialogEnded(hdlg, nullptr) && !IsWindowVisible(hdlg)) ShowWindow(hdlg, SW_SHOW);
   INT_PTR result = IDCANCEL;
-  RunNestedLoop([&] { return DialogEnded(hdlg, nullptr); }, hdlg);
+  RunDialogLoop(hdlg, owner);
   if (!DialogEnded(hdlg, &result)) result = IDCANCEL;
   if (disable_owner && IsWindow(owner)) EnableWindow(owner, TRUE);
   if (IsWindow(hdlg)) ShowWindow(hdlg, SW_HIDE);
@@ -212,7 +277,10 @@ LRESULT DefDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     state.msg_result = 0;
   }
   if (proc) {
-    if (const INT_PTR answer = proc(hwnd, message, wParam, lParam)) {
+    const INT_PTR answer = proc(hwnd, message, wParam, lParam);
+    // FALSE from WM_INITDIALOG means the procedure placed the focus itself.
+    if (message == WM_INITDIALOG) return answer;
+    if (answer) {
       if (AnswersDirectly(message)) return answer;
       return GetWindowLongPtr(hwnd, DWLP_MSGRESULT);
     }
@@ -223,28 +291,7 @@ LRESULT DefDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
 BOOL IsDialogMessage(HWND dialog, MSG* msg) {
   if (!msg || !IsWindow(dialog) || !msg->hwnd || (msg->hwnd != dialog && !IsChild(dialog, msg->hwnd)))
     return FALSE;
-  if (msg->message == WM_KEYDOWN) {
-    const LRESULT code = SendMessage(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg));
-    if (code & DLGC_WANTALLKEYS) {
-      // The control takes every key itself.
-    } else if (msg->wParam == VK_TAB && !(code & DLGC_WANTTAB)) {
-      FocusControl(GetNextDlgTabItem(dialog, GetFocus(), GetKeyState(static_cast<int>(VK_SHIFT)) < 0));
-      return TRUE;
-    } else if (msg->wParam == VK_ESCAPE) {
-      SendMessage(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
-      return TRUE;
-    } else if (msg->wParam == VK_RETURN) {
-      // A focused push button answers Enter; otherwise the default button.
-      int id = LOWORD(static_cast<std::uint64_t>(SendMessage(dialog, DM_GETDEFID, 0, 0)));
-      if (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) id = GetDlgCtrlID(msg->hwnd);
-      const HWND button = GetDlgItem(dialog, id);
-      if (!button || IsWindowEnabled(button))
-        SendMessage(dialog, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), BN_CLICKED),
-                    reinterpret_cast<LPARAM>(button));
-      return TRUE;
-    }
-  }
+  if (internal::HandleDialogKey(dialog, *msg)) return TRUE;
   TranslateMessage(msg);
   DispatchMessage(msg);
   return TRUE;

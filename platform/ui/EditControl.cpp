@@ -276,7 +276,6 @@ void Paint(HWND hwnd, const EditData& data) {
   const HBRUSH background = ControlBackground(hwnd, hdc, face ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT,
                                               face ? COLOR_3DFACE : COLOR_WINDOW);
   FillRect(hdc, &scope.client(), background);
-  SetTextColor(hdc, GetSysColor(IsWindowEnabled(hwnd) ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT));
   SetBkMode(hdc, TRANSPARENT);
   if (IsMultiLine(hwnd)) PaintMultiLine(hwnd, hdc, scope.client(), data);
   else PaintSingleLine(hwnd, hdc, scope.client(), data);
@@ -354,6 +353,30 @@ void MouseDown(HWND hwnd, EditData& data, WPARAM keys, LPARAM lParam) {
   MoveCaret(hwnd, data, MouseOffset(hwnd, data, lParam), (keys & MK_SHIFT) != 0);
 }
 
+bool InCombo(HWND hwnd) { return ParentOf(hwnd) && GetClassName(ParentOf(hwnd)) == "ComboBox"; }
+bool ComboDropped(HWND hwnd) { return InCombo(hwnd) && SendMessage(ParentOf(hwnd), CB_GETDROPPEDSTATE, 0, 0); }
+
+// The field of a drop-down combo leaves the list keys to its combo: those
+// that move the selection, F4 and Alt+Up or Down that drop the list, and
+// while it is down the keys that end the drop.
+bool ComboWantsKey(HWND hwnd, UINT message, WPARAM key) {
+  if (!InCombo(hwnd)) return false;
+  if (message == WM_SYSKEYDOWN) return key == VK_UP || key == VK_DOWN;
+  switch (key) {
+    case VK_UP:
+    case VK_DOWN:
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_F4: return true;
+    case VK_RETURN:
+    case VK_ESCAPE:
+    case VK_TAB:
+    case VK_HOME:
+    case VK_END: return ComboDropped(hwnd);
+  }
+  return false;
+}
+
 }  // namespace
 
 LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -377,12 +400,12 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       }
       return 0;
     case WM_KEYDOWN:
-      // The field of a drop-down combo leaves the list keys to its combo.
-      if ((wParam == VK_UP || wParam == VK_DOWN || wParam == VK_PRIOR || wParam == VK_NEXT) && ParentOf(hwnd) &&
-          GetClassName(ParentOf(hwnd)) == "ComboBox")
-        return SendMessage(ParentOf(hwnd), message, wParam, lParam);
+      if (ComboWantsKey(hwnd, message, wParam)) return SendMessage(ParentOf(hwnd), message, wParam, lParam);
       KeyDown(hwnd, data, wParam);
       return 0;
+    case WM_SYSKEYDOWN:
+      if (ComboWantsKey(hwnd, message, wParam)) return SendMessage(ParentOf(hwnd), message, wParam, lParam);
+      break;
     case WM_PAINT: Paint(hwnd, data); return 0;
     case WM_ERASEBKGND: return 1;  // WM_PAINT fills the whole control
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
@@ -462,6 +485,7 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+      if (message == WM_KILLFOCUS && ComboDropped(hwnd)) SendMessage(ParentOf(hwnd), CB_SHOWDROPDOWN, FALSE, 0);
       data.focused = message == WM_SETFOCUS;
       InvalidateRect(hwnd, nullptr, FALSE);
       NotifyParent(hwnd, data.focused ? EN_SETFOCUS : EN_KILLFOCUS);
@@ -470,6 +494,7 @@ LRESULT EditProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       LRESULT code = DLGC_HASSETSEL | DLGC_WANTCHARS | DLGC_WANTARROWS;
       if ((StyleOf(hwnd) & (ES_MULTILINE | ES_WANTRETURN)) == (ES_MULTILINE | ES_WANTRETURN))
         code |= DLGC_WANTALLKEYS;
+      if (ComboDropped(hwnd)) code |= DLGC_WANTALLKEYS;  // Enter and Esc end the drop, not the dialog
       return code;
     }
   }

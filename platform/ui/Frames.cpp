@@ -74,18 +74,12 @@ BOOL DrawFrameControl(HDC hdc, RECT* rect, UINT type, UINT state) {
         case DFCS_MENUARROW:
           StylePainter::PaintArrowGlyph(hdc, box, Arrow::kRight, ink);
           return TRUE;
-        case DFCS_MENUCHECK: {
-          static constexpr int kTop[7] = {2, 3, 4, 3, 2, 1, 0};
-          const int x = box.left + (box.right - box.left - 7) / 2, y = box.top + (box.bottom - box.top - 7) / 2;
-          for (int i = 0; i < 7; ++i) StylePainter::FillSolid(hdc, RECT{x + i, y + kTop[i], x + i + 1, y + kTop[i] + 3}, ink);
+        case DFCS_MENUCHECK:
+          StylePainter::PaintMenuCheck(hdc, box, false, ink);
           return TRUE;
-        }
-        case DFCS_MENUBULLET: {
-          const int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
-          StylePainter::FillSolid(hdc, RECT{cx - 2, cy - 1, cx + 2, cy + 1}, ink);
-          StylePainter::FillSolid(hdc, RECT{cx - 1, cy - 2, cx + 1, cy + 2}, ink);
+        case DFCS_MENUBULLET:
+          StylePainter::PaintMenuCheck(hdc, box, true, ink);
           return TRUE;
-        }
         default:
           return FALSE;
       }

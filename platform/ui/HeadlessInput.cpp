@@ -32,8 +32,9 @@ BOOL PostKeyPress(WPARAM virtual_key, BYTE modifiers) {
   if (!target) return FALSE;
   PostModifiers(target, modifiers, WM_KEYDOWN);
   const bool alt = (modifiers & FALT) != 0;
-  PostMessage(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtual_key, 1);
-  PostMessage(target, alt ? WM_SYSKEYUP : WM_KEYUP, virtual_key, static_cast<LPARAM>(0xC0000001));
+  const LPARAM alt_held = alt ? 0x20000000 : 0;  // the key data's Alt bit
+  PostMessage(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, virtual_key, 1 | alt_held);
+  PostMessage(target, alt ? WM_SYSKEYUP : WM_KEYUP, virtual_key, static_cast<LPARAM>(0xC0000001) | alt_held);
   PostModifiers(target, modifiers, WM_KEYUP);
   return TRUE;
 }

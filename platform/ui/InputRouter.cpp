@@ -54,6 +54,7 @@ struct LastClick {
   POINT at;
 };
 thread_local LastClick last_click;
+thread_local std::uint64_t mouse_presses = 0;
 
 struct WindowSnapshot {
   bool found = false;
@@ -199,6 +200,7 @@ void RouteMouse(internal::ThreadQueue& queue, const MSG& raw, std::vector<MSG>& 
       if (IsWindow(target)) out.push_back(MouseMessage(target, hit, WM_MOUSEMOVE, MouseKeys(queue), raw));
       return;
     case RawInputKind::kButtonDown: {
+      ++mouse_presses;
       {
         TableLock lock(WindowTable::Get().mutex());
         queue.key_state[buttons.key] = 0x80;
@@ -251,7 +253,9 @@ void RouteKey(internal::ThreadQueue& queue, const MSG& raw, std::vector<MSG>& ou
   const bool system = KeyDown(queue, VK_MENU) || key == VK_MENU || key == VK_F10 || !focus;
   const bool down = kind == RawInputKind::kKeyDown;
   const UINT message = down ? (system ? WM_SYSKEYDOWN : WM_KEYDOWN) : (system ? WM_SYSKEYUP : WM_KEYUP);
-  const LPARAM flags = down ? 1 : static_cast<LPARAM>(0xC0000001);
+  // Bit 29 tells a key pressed with Alt held (menu mnemonics read it).
+  const bool alt = KeyDown(queue, VK_MENU) || key == VK_MENU;
+  const LPARAM flags = (down ? 1 : static_cast<LPARAM>(0xC0000001)) | (alt ? 0x20000000 : 0);
   out.push_back(Make(target, message, key, flags, raw));
 }
 
@@ -276,6 +280,8 @@ HWND HitTestScreen(POINT screen, int* hit) {
   }
   return nullptr;
 }
+
+std::uint64_t MousePressCount() { return mouse_presses; }
 
 void RouteWaitingInput(ThreadQueue& queue) {
   MSG raw;

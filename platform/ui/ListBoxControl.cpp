@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/ui/ControlMessages.h"
+#include "platform/ui/Dialog.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/StylePainter.h"
 #include "platform/ui/MessageLoop.h"
@@ -22,7 +23,7 @@ namespace ui::internal {
 
 namespace {
 
-constexpr int kItemHeight = 13;  // the classic dialog font's line height
+constexpr int kDefaultItemHeight = 13;  // the classic dialog font's line height
 
 struct ListItem {
   std::string text;
@@ -42,7 +43,39 @@ struct ListBoxData : ControlData {
   // by dropping its style, so the style alone cannot say it may come back.
   DWORD bars = 0;
   bool focused = false;
+  int item_height = kDefaultItemHeight;  // an owner-drawn list asks its owner at creation
 };
+
+bool IsOwnerDrawn(HWND hwnd) { return (StyleOf(hwnd) & LBS_OWNERDRAWFIXED) != 0; }
+
+// The owner of an owner-drawn list frees what it hung on an item when the
+// item goes.
+void TellItemDeleted(HWND hwnd, const ListBoxData& data, std::size_t index) {
+  if (!IsOwnerDrawn(hwnd) || !GetParent(hwnd)) return;
+  DELETEITEMSTRUCT deleted;
+  deleted.CtlType = ODT_LISTBOX;
+  deleted.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
+  deleted.itemID = static_cast<UINT>(index);
+  deleted.hwndItem = hwnd;
+  deleted.itemData = static_cast<UINT_PTR>(data.items[index].data);
+  SendMessage(GetParent(hwnd), WM_DELETEITEM, deleted.CtlID, reinterpret_cast<LPARAM>(&deleted));
+}
+
+void DeleteAll(HWND hwnd, ListBoxData& data) {
+  for (std::size_t i = data.items.size(); i-- > 0;) TellItemDeleted(hwnd, data, i);
+  data.items.clear();
+}
+
+// The height an owner-drawn list's owner gives its rows.
+void MeasureItems(HWND hwnd, ListBoxData& data) {
+  if (!IsOwnerDrawn(hwnd) || !GetParent(hwnd)) return;
+  MEASUREITEMSTRUCT measure;
+  measure.CtlType = ODT_LISTBOX;
+  measure.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
+  measure.itemHeight = static_cast<UINT>(data.item_height);
+  SendMessage(GetParent(hwnd), WM_MEASUREITEM, measure.CtlID, reinterpret_cast<LPARAM>(&measure));
+  if (measure.itemHeight > 0 && measure.itemHeight < 256) data.item_height = static_cast<int>(measure.itemHeight);
+}
 
 bool IsMultiple(HWND hwnd) { return (StyleOf(hwnd) & (LBS_MULTIPLESEL | LBS_EXTENDEDSEL)) != 0; }
 
@@ -88,6 +121,7 @@ LRESULT Insert(HWND hwnd, ListBoxData& data, std::int64_t index, const char* tex
 LRESULT Delete(HWND hwnd, ListBoxData& data, WPARAM index) {
   if (!ValidIndex(data, index)) return LB_ERR;
   const int position = static_cast<int>(index);
+  TellItemDeleted(hwnd, data, index);
   data.items.erase(data.items.begin() + position);
   auto shift = [&](int& value) {
     if (value == position) value = -1;
@@ -219,7 +253,7 @@ LRESULT ItemMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, L
     case LB_INSERTSTRING: return Insert(hwnd, data, static_cast<std::int64_t>(wParam) < 0 ? -1 : static_cast<std::int64_t>(wParam), reinterpret_cast<const char*>(lParam));
     case LB_DELETESTRING: return Delete(hwnd, data, wParam);
     case LB_RESETCONTENT:
-      data.items.clear();
+      DeleteAll(hwnd, data);
       data.current = data.caret = data.anchor = -1;
       data.top = 0;
       InvalidateRect(hwnd, nullptr, TRUE);
@@ -247,7 +281,12 @@ LRESULT ItemMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, L
       data.top = static_cast<int>(wParam);
       InvalidateRect(hwnd, nullptr, TRUE);
       return LB_OKAY;
-    case LB_GETITEMHEIGHT: return kItemHeight;
+    case LB_GETITEMHEIGHT: return data.item_height;
+    case LB_SETITEMHEIGHT:
+      if (lParam <= 0 || lParam > 255) return LB_ERR;
+      data.item_height = static_cast<int>(lParam);
+      InvalidateRect(hwnd, nullptr, TRUE);
+      return LB_OKAY;
     case LB_GETHORIZONTALEXTENT: return data.extent;
     case LB_SETHORIZONTALEXTENT:
       data.extent = std::max(0, static_cast<int>(wParam));
@@ -260,16 +299,16 @@ LRESULT ItemMessage(HWND hwnd, ListBoxData& data, UINT message, WPARAM wParam, L
   return SelectionMessage(hwnd, data, message, wParam, lParam);
 }
 
-int VisibleRows(HWND hwnd) {
+int VisibleRows(HWND hwnd, const ListBoxData& data) {
   RECT client;
   GetClientRect(hwnd, &client);
-  return std::max(1, static_cast<int>(client.bottom - client.top) / kItemHeight);
+  return std::max(1, static_cast<int>(client.bottom - client.top) / data.item_height);
 }
 
 // Scrolls so the caret item is in view.
 void ShowCaret(HWND hwnd, ListBoxData& data) {
   if (data.caret < 0) return;
-  const int rows = VisibleRows(hwnd);
+  const int rows = VisibleRows(hwnd, data);
   if (data.caret < data.top) data.top = data.caret;
   else if (data.caret >= data.top + rows) data.top = data.caret - rows + 1;
 }
@@ -289,7 +328,7 @@ void UpdateScrollBars(HWND hwnd, const ListBoxData& data) {
   info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | ((style & LBS_DISABLENOSCROLL) ? SIF_DISABLENOSCROLL : 0);
   if (data.bars & WS_VSCROLL) {
     info.nMax = std::max(0, static_cast<int>(data.items.size()) - 1);
-    info.nPage = static_cast<UINT>(VisibleRows(hwnd));
+    info.nPage = static_cast<UINT>(VisibleRows(hwnd, data));
     info.nPos = data.top;
     SetScrollInfo(hwnd, SB_VERT, &info, TRUE);
   }
@@ -303,7 +342,7 @@ void UpdateScrollBars(HWND hwnd, const ListBoxData& data) {
 
 // Moves the top row and the left edge within what the items allow.
 void ScrollTo(HWND hwnd, ListBoxData& data, long long top, long long x) {
-  const int max_top = std::max(0, static_cast<int>(data.items.size()) - VisibleRows(hwnd));
+  const int max_top = std::max(0, static_cast<int>(data.items.size()) - VisibleRows(hwnd, data));
   const int max_x = std::max(0, data.extent - ClientWidth(hwnd));
   const int new_top = static_cast<int>(std::clamp<long long>(top, 0, max_top));
   const int new_x = static_cast<int>(std::clamp<long long>(x, 0, max_x));
@@ -317,7 +356,7 @@ void ScrollTo(HWND hwnd, ListBoxData& data, long long top, long long x) {
 void ScrollRequest(HWND hwnd, ListBoxData& data, bool vertical, int code) {
   const long long current = vertical ? data.top : data.x_offset;
   const long long line = vertical ? 1 : 8;
-  const long long page = vertical ? std::max(1, VisibleRows(hwnd) - 1) : ClientWidth(hwnd);
+  const long long page = vertical ? std::max(1, VisibleRows(hwnd, data) - 1) : ClientWidth(hwnd);
   long long to = current;
   switch (code) {
     case SB_LINEUP: to -= line; break;
@@ -343,7 +382,7 @@ void ScrollRequest(HWND hwnd, ListBoxData& data, bool vertical, int code) {
 void Key(HWND hwnd, ListBoxData& data, WPARAM key) {
   if (data.items.empty()) return;
   const int last = static_cast<int>(data.items.size()) - 1;
-  const int page = std::max(1, VisibleRows(hwnd) - 1);
+  const int page = std::max(1, VisibleRows(hwnd, data) - 1);
   int target = data.caret < 0 ? 0 : data.caret;
   const bool shift = GetKeyState(static_cast<int>(VK_SHIFT)) < 0;
   const bool control = GetKeyState(static_cast<int>(VK_CONTROL)) < 0;
@@ -374,6 +413,22 @@ void Key(HWND hwnd, ListBoxData& data, WPARAM key) {
   UpdateScrollBars(hwnd, data);
 }
 
+void DrawOwnerItem(HWND hwnd, const ListBoxData& data, HDC hdc, int index, const RECT& row) {
+  const ListItem& item = data.items[static_cast<std::size_t>(index)];
+  DRAWITEMSTRUCT draw;
+  draw.CtlType = ODT_LISTBOX;
+  draw.CtlID = static_cast<UINT>(GetDlgCtrlID(hwnd));
+  draw.itemID = static_cast<UINT>(index);
+  draw.itemAction = ODA_DRAWENTIRE;
+  draw.itemState = (item.selected ? ODS_SELECTED : 0) | (IsWindowEnabled(hwnd) ? 0 : ODS_DISABLED) |
+                   (data.focused && index == (data.caret < 0 ? 0 : data.caret) ? ODS_FOCUS : 0);
+  draw.hwndItem = hwnd;
+  draw.hDC = hdc;
+  draw.rcItem = row;
+  draw.itemData = static_cast<UINT_PTR>(item.data);
+  if (GetParent(hwnd)) SendMessage(GetParent(hwnd), WM_DRAWITEM, draw.CtlID, reinterpret_cast<LPARAM>(&draw));
+}
+
 void Paint(HWND hwnd, const ListBoxData& data) {
   ControlPaintScope scope(hwnd);
   if (!scope.dc()) return;
@@ -383,11 +438,16 @@ void Paint(HWND hwnd, const ListBoxData& data) {
   FillRect(hdc, &client, background);
   SetBkMode(hdc, TRANSPARENT);
   const bool enabled = IsWindowEnabled(hwnd);
-  const COLORREF text_color = GetSysColor(enabled ? COLOR_WINDOWTEXT : COLOR_GRAYTEXT);
+  const COLORREF text_color = enabled ? GetTextColor(hdc) : GetSysColor(COLOR_GRAYTEXT);
   const int count = static_cast<int>(data.items.size());
-  for (int i = std::max(0, data.top), y = client.top; i < count && y < client.bottom; ++i, y += kItemHeight) {
+  const int height = data.item_height;
+  for (int i = std::max(0, data.top), y = client.top; i < count && y < client.bottom; ++i, y += height) {
     const ListItem& item = data.items[static_cast<std::size_t>(i)];
-    RECT row{client.left, y, client.right, y + kItemHeight};
+    RECT row{client.left, y, client.right, y + height};
+    if (IsOwnerDrawn(hwnd)) {
+      DrawOwnerItem(hwnd, data, hdc, i, row);
+      continue;
+    }
     if (item.selected) StylePainter::FillSolid(hdc, row, GetSysColor(COLOR_HIGHLIGHT));
     SetTextColor(hdc, item.selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : text_color);
     RECT text = row;
@@ -396,7 +456,7 @@ void Paint(HWND hwnd, const ListBoxData& data) {
              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (data.focused && i == (data.caret < 0 ? 0 : data.caret)) StylePainter::PaintFocusRect(hdc, row);
   }
-  if (data.focused && count == 0) StylePainter::PaintFocusRect(hdc, RECT{client.left, client.top, client.right, client.top + kItemHeight});
+  if (data.focused && count == 0) StylePainter::PaintFocusRect(hdc, RECT{client.left, client.top, client.right, client.top + height});
 }
 
 }  // namespace
@@ -413,18 +473,20 @@ LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       case LB_DELETESTRING:
       case LB_RESETCONTENT:
       case LB_SETTOPINDEX:
-      case LB_SETHORIZONTALEXTENT: UpdateScrollBars(hwnd, data);
+      case LB_SETHORIZONTALEXTENT:
+      case LB_SETITEMHEIGHT: UpdateScrollBars(hwnd, data);
     }
     return result;
   }
   switch (message) {
     case WM_CREATE:
+      MeasureItems(hwnd, data);
       data.bars = StyleOf(hwnd) & (WS_VSCROLL | WS_HSCROLL);
       UpdateScrollBars(hwnd, data);
       return 0;
     case WM_LBUTTONDOWN:
       if (GetFocus() != hwnd) SetFocus(hwnd);
-      ClickItem(hwnd, data, data.top + GET_Y_LPARAM(lParam) / kItemHeight, wParam);
+      ClickItem(hwnd, data, data.top + GET_Y_LPARAM(lParam) / data.item_height, wParam);
       return 0;
     case WM_VSCROLL:
     case WM_HSCROLL: ScrollRequest(hwnd, data, message == WM_VSCROLL, LOWORD(wParam)); return 0;
@@ -445,6 +507,7 @@ LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       Notify(hwnd, data.focused ? LBN_SETFOCUS : LBN_KILLFOCUS);
       return 0;
     case WM_PAINT: Paint(hwnd, data); return 0;
+    case WM_DESTROY: DeleteAll(hwnd, data); return 0;
     case WM_ERASEBKGND: return 1;  // WM_PAINT fills the whole control
     case WM_ENABLE: InvalidateRect(hwnd, nullptr, FALSE); return 0;
     case WM_GETDLGCODE: return DLGC_WANTARROWS | DLGC_WANTCHARS;

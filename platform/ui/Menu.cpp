@@ -10,18 +10,18 @@
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
-#include "platform/ui/internal/WindowAccess.h"
 #include "platform/ui/internal/HandleTable.h"
+#include "platform/ui/internal/MenuAccess.h"
+#include "platform/ui/internal/Painting.h"
+#include "platform/ui/internal/WindowAccess.h"
 
 namespace ui {
 
 namespace {
 
-struct MenuItem {
-  UINT id = 0;
-  std::string text;
-  UINT flags = 0;  // MF_ state and kind flags
-  HMENU popup = nullptr;
+// What the loop and the painters see, and the item's own bitmap.
+struct MenuItem : internal::MenuItemView {
+  HBITMAP bitmap = nullptr;
 };
 
 struct MenuRecord {
@@ -87,7 +87,9 @@ MenuItem* FindItem(HMENU menu, UINT item, UINT flags, HMENU* owner = nullptr, st
 MenuItem MakeItem(UINT flags, UINT_PTR id_or_popup, const char* text) {
   MenuItem item;
   item.flags = flags & ~MF_BYPOSITION;
-  item.text = (flags & MF_SEPARATOR) || !text ? "" : text;
+  // An owner-drawn item's "text" is the owner's data for it.
+  if (flags & MF_OWNERDRAW) item.data = reinterpret_cast<UINT_PTR>(text);
+  else item.text = (flags & MF_SEPARATOR) || !text ? "" : text;
   if (flags & MF_POPUP) item.popup = reinterpret_cast<HMENU>(id_or_popup);
   else item.id = static_cast<UINT>(id_or_popup);
   return item;
@@ -259,6 +261,159 @@ UINT CheckMenuItem(HMENU menu, UINT item, UINT check) {
   entry->flags = (entry->flags & ~MF_CHECKED) | (check & MF_CHECKED);
   return previous;
 }
+
+namespace {
+
+constexpr UINT kTypeBits = MFT_OWNERDRAW | MFT_SEPARATOR | MFT_RADIOCHECK | MFT_MENUBREAK | MFT_MENUBARBREAK;
+constexpr UINT kStateBits = MFS_GRAYED | MFS_CHECKED | MFS_HILITE | MFS_DEFAULT;
+
+MenuItem* FindItemInfo(HMENU menu, UINT item, BOOL by_position, const MENUITEMINFO* info) {
+  if (!info || info->cbSize < sizeof(MENUITEMINFO)) return nullptr;
+  return FindItem(menu, item, by_position ? MF_BYPOSITION : MF_BYCOMMAND);
+}
+
+// A string item's text; owner-drawn items and separators have none.
+bool HasText(const MenuItem& item) { return !(item.flags & (MFT_OWNERDRAW | MFT_SEPARATOR)); }
+
+bool ApplyItemInfo(MenuItem& item, const MENUITEMINFO& info) {
+  const UINT mask = info.fMask;
+  if ((mask & MIIM_SUBMENU) && info.hSubMenu && !Table().Find(info.hSubMenu)) return false;
+  if (mask & (MIIM_TYPE | MIIM_FTYPE)) item.flags = (item.flags & ~kTypeBits) | (info.fType & kTypeBits);
+  if ((mask & MIIM_STRING) || ((mask & MIIM_TYPE) && HasText(item)))
+    item.text = info.dwTypeData ? info.dwTypeData : "";
+  if (mask & MIIM_STATE) item.flags = (item.flags & ~kStateBits) | (info.fState & kStateBits);
+  if (mask & MIIM_ID) item.id = info.wID;
+  if (mask & MIIM_SUBMENU) {
+    item.popup = info.hSubMenu;
+    item.flags = info.hSubMenu ? (item.flags | MF_POPUP) : (item.flags & ~MF_POPUP);
+  }
+  if (mask & MIIM_DATA) item.data = info.dwItemData;
+  if (mask & MIIM_CHECKMARKS) {
+    item.checked_bitmap = info.hbmpChecked;
+    item.unchecked_bitmap = info.hbmpUnchecked;
+  }
+  if (mask & MIIM_BITMAP) item.bitmap = info.hbmpItem;
+  return true;
+}
+
+}  // namespace
+
+BOOL GetMenuItemInfo(HMENU menu, UINT item, BOOL by_position, MENUITEMINFO* info) {
+  Lock lock(Table().mutex);
+  const MenuItem* entry = FindItemInfo(menu, item, by_position, info);
+  if (!entry) return Refuse();
+  const UINT mask = info->fMask;
+  if (mask & (MIIM_TYPE | MIIM_FTYPE)) info->fType = entry->flags & kTypeBits;
+  if (mask & MIIM_STATE) info->fState = entry->flags & kStateBits;
+  if (mask & MIIM_ID) info->wID = (entry->flags & MF_POPUP) ? 0 : entry->id;
+  if (mask & MIIM_SUBMENU) info->hSubMenu = (entry->flags & MF_POPUP) ? entry->popup : nullptr;
+  if (mask & MIIM_DATA) info->dwItemData = entry->data;
+  if (mask & MIIM_CHECKMARKS) {
+    info->hbmpChecked = entry->checked_bitmap;
+    info->hbmpUnchecked = entry->unchecked_bitmap;
+  }
+  if (mask & MIIM_BITMAP) info->hbmpItem = entry->bitmap;
+  if (mask & (MIIM_TYPE | MIIM_STRING)) {
+    const std::string& text = entry->text;
+    if (info->dwTypeData && info->cch > 0) {
+      const std::size_t count = std::min<std::size_t>(text.size(), info->cch - 1);
+      std::memcpy(info->dwTypeData, text.data(), count);
+      info->dwTypeData[count] = '\0';
+      info->cch = static_cast<UINT>(count);
+    } else {
+      info->cch = static_cast<UINT>(text.size());
+    }
+  }
+  return TRUE;
+}
+
+BOOL SetMenuItemInfo(HMENU menu, UINT item, BOOL by_position, const MENUITEMINFO* info) {
+  Lock lock(Table().mutex);
+  MenuItem* entry = FindItemInfo(menu, item, by_position, info);
+  if (!entry) return Refuse();
+  MenuItem changed = *entry;
+  if (!ApplyItemInfo(changed, *info)) return Refuse();
+  *entry = std::move(changed);
+  return TRUE;
+}
+
+BOOL InsertMenuItem(HMENU menu, UINT item, BOOL by_position, const MENUITEMINFO* info) {
+  Lock lock(Table().mutex);
+  if (!info || info->cbSize < sizeof(MENUITEMINFO) || !Table().Find(menu)) return Refuse();
+  MenuItem entry;
+  if (!ApplyItemInfo(entry, *info)) return Refuse();
+  HMENU owner = menu;
+  std::size_t index = Table().Find(menu)->items.size();
+  if (!FindItem(menu, item, by_position ? MF_BYPOSITION : MF_BYCOMMAND, &owner, &index) && !by_position)
+    return Refuse();
+  auto& items = Table().Find(owner)->items;
+  items.insert(items.begin() + static_cast<std::ptrdiff_t>(std::min(index, items.size())), std::move(entry));
+  return TRUE;
+}
+
+BOOL SetMenuDefaultItem(HMENU menu, UINT item, UINT by_position) {
+  Lock lock(Table().mutex);
+  MenuRecord* record = Table().Find(menu);
+  if (!record) return Refuse();
+  MenuItem* chosen = nullptr;
+  if (item != kNoItem) {
+    const bool position = by_position != 0;
+    if (position && item < record->items.size()) chosen = &record->items[item];
+    for (std::size_t i = 0; !position && i < record->items.size(); ++i)
+      if (!(record->items[i].flags & MF_POPUP) && record->items[i].id == item) chosen = &record->items[i];
+    if (!chosen) return Refuse();
+  }
+  for (MenuItem& entry : record->items) entry.flags &= ~MF_DEFAULT;
+  if (chosen) chosen->flags |= MF_DEFAULT;
+  return TRUE;
+}
+
+UINT GetMenuDefaultItem(HMENU menu, UINT by_position, UINT) {
+  Lock lock(Table().mutex);
+  MenuRecord* record = Table().Find(menu);
+  if (!record) return kNoItem;
+  for (std::size_t i = 0; i < record->items.size(); ++i) {
+    const MenuItem& entry = record->items[i];
+    if (!(entry.flags & MF_DEFAULT)) continue;
+    if (by_position) return static_cast<UINT>(i);
+    return (entry.flags & MF_POPUP) ? kNoItem : entry.id;
+  }
+  return kNoItem;
+}
+
+BOOL DrawMenuBar(HWND hwnd) {
+  if (!IsWindow(hwnd)) {
+    SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+    return FALSE;
+  }
+  const RECT none{0, 0, 0, 0};
+  internal::RedrawRegion(hwnd, &none, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+  return TRUE;
+}
+
+namespace internal {
+
+std::vector<MenuItemView> MenuItems(HMENU menu) {
+  Lock lock(Table().mutex);
+  std::vector<MenuItemView> views;
+  MenuRecord* record = Table().Find(menu);
+  if (!record) return views;
+  views.reserve(record->items.size());
+  for (const MenuItemView& item : record->items) views.push_back(item);
+  return views;
+}
+
+void HighlightMenuItem(HMENU menu, int position) {
+  Lock lock(Table().mutex);
+  MenuRecord* record = Table().Find(menu);
+  if (!record) return;
+  for (std::size_t i = 0; i < record->items.size(); ++i) {
+    UINT& flags = record->items[i].flags;
+    flags = static_cast<int>(i) == position ? (flags | MF_HILITE) : (flags & ~MF_HILITE);
+  }
+}
+
+}  // namespace internal
 
 namespace internal {
 bool AttachMenu(HWND hwnd, HMENU menu) {

@@ -6,6 +6,7 @@
 #include "platform/ui/Host.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
+#include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/InputRouter.h"
 #include "platform/ui/internal/Painting.h"
 #include "platform/ui/internal/WindowAccess.h"
@@ -40,21 +41,32 @@ internal::MessageFilter MakeFilter(HWND hwnd, UINT filter_min, UINT filter_max) 
   };
 }
 
-// The first window of this thread with a pending paint.
+bool PaintIsDue(HWND hwnd, DWORD thread, const internal::MessageFilter& filter) {
+  bool due;
+  {
+    internal::LockedWindow record(hwnd);
+    due = record && record->thread_id == thread && record->PaintDue() && !record->destroying;
+  }
+  return due && IsWindowVisible(hwnd) && !internal::IsUpdateLocked(hwnd) && filter(hwnd, WM_PAINT);
+}
+
+// A window of this thread with a pending paint: the outermost one of its
+// line, since a parent that erases its background after its children have
+// painted wipes them out (the table's order is no creation order: a new
+// dialog's controls may take older slots than the dialog).
 bool FindPaint(MSG& out, const internal::MessageFilter& filter) {
   const DWORD thread = internal::CurrentQueue().thread_id();
   for (HWND hwnd : WindowTable::Get().AllWindows()) {
-    bool due;
-    {
-      internal::LockedWindow record(hwnd);
-      due = record && record->thread_id == thread && record->PaintDue() && !record->destroying;
+    if (!PaintIsDue(hwnd, thread, filter)) continue;
+    HWND outermost = hwnd;
+    for (HWND parent = GetParent(hwnd); parent && (GetWindowLongPtr(hwnd, GWL_STYLE) & WS_CHILD);
+         hwnd = parent, parent = GetParent(parent)) {
+      if (PaintIsDue(parent, thread, filter)) outermost = parent;
     }
-    if (due && IsWindowVisible(hwnd) && !internal::IsUpdateLocked(hwnd) && filter(hwnd, WM_PAINT)) {
-      out = MSG{};
-      out.hwnd = hwnd;
-      out.message = WM_PAINT;
-      return true;
-    }
+    out = MSG{};
+    out.hwnd = outermost;
+    out.message = WM_PAINT;
+    return true;
   }
   return false;
 }

@@ -17,6 +17,7 @@
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/BackBuffer.h"
 #include "platform/ui/internal/Frame.h"
+#include "platform/ui/internal/MenuLoop.h"
 #include "platform/ui/internal/ScrollBarWindows.h"
 #include "platform/ui/internal/Painting.h"
 #include "platform/ui/internal/WindowAccess.h"
@@ -279,8 +280,10 @@ void PaintNonClient(HWND hwnd) {
     paint_button(frame.HelpButton(width), Button::kHelp);
   }
   if (frame.menu_bar()) {
-    const RECT bar = frame.MenuBarRect(width);
-    FillRect(hdc, &bar, GetSysColorBrush(COLOR_MENU));
+    int selected = -1;
+    auto state = MenuPainter::BarState::kNone;
+    if (const MenuLoop* loop = MenuLoop::Active()) loop->BarSelection(hwnd, &selected, &state);
+    MenuPainter::PaintBar(hdc, MenuBarLayout(GetMenu(hwnd), frame.MenuBarRect(width)), selected, state);
   }
   const RECT inside{client.left - frame.edge(), client.top - frame.edge(),
                     client.right + frame.edge() + frame.vertical_scroll(),

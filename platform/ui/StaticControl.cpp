@@ -93,7 +93,7 @@ void Paint(HWND hwnd) {
   if (style & SS_SUNKEN) client = StylePainter::PaintFrame(hdc, client, StylePainter::Frame::kSunkenThin);
   if (PaintShape(hwnd, hdc, client, type)) return;
   SetBkMode(hdc, TRANSPARENT);
-  StylePainter::PaintLabel(hdc, client, GetWindowTextString(hwnd), TextFormat(style), IsWindowEnabled(hwnd));
+  PaintControlLabel(hdc, client, GetWindowTextString(hwnd), TextFormat(style), IsWindowEnabled(hwnd));
 }
 
 }  // namespace

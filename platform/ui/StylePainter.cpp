@@ -399,4 +399,22 @@ void StylePainter::PaintDragOutline(HDC hdc, const RECT& rect, int thickness) {
   SetBkColor(hdc, bk);
 }
 
+void StylePainter::PaintMenuCheck(HDC hdc, const RECT& box, bool bullet, COLORREF color) {
+  const int cx = (box.left + box.right) / 2, cy = (box.top + box.bottom) / 2;
+  if (bullet) {
+    FillSolid(hdc, RECT{cx - 2, cy - 1, cx + 2, cy + 1}, color);
+    FillSolid(hdc, RECT{cx - 1, cy - 2, cx + 1, cy + 2}, color);
+    return;
+  }
+  static constexpr int kTop[7] = {2, 3, 4, 3, 2, 1, 0};
+  const int x = box.left + (box.right - box.left - 7) / 2, y = box.top + (box.bottom - box.top - 7) / 2;
+  for (int i = 0; i < 7; ++i) FillSolid(hdc, RECT{x + i, y + kTop[i], x + i + 1, y + kTop[i] + 3}, color);
+}
+
+void StylePainter::PaintMenuSeparator(HDC hdc, const RECT& rect) {
+  const int y = (rect.top + rect.bottom) / 2 - 1;
+  FillSolid(hdc, RECT{rect.left + 1, y, rect.right - 1, y + 1}, Sys(COLOR_BTNSHADOW));
+  FillSolid(hdc, RECT{rect.left + 1, y + 1, rect.right - 1, y + 2}, Sys(COLOR_BTNHIGHLIGHT));
+}
+
 }  // namespace ui

@@ -78,6 +78,11 @@ class StylePainter {
   // A drag outline of `thickness` pixels in the screen-aligned halftone,
   // by PATINVERT: drawing it twice erases it.
   static void PaintDragOutline(HDC hdc, const RECT& rect, int thickness);
+
+  // A menu item's check mark (or the dot of a radio item) centred in `box`.
+  static void PaintMenuCheck(HDC hdc, const RECT& box, bool bullet, COLORREF color);
+  // A menu separator: an etched line across the middle of `rect`.
+  static void PaintMenuSeparator(HDC hdc, const RECT& rect);
 };
 
 }  // namespace ui

@@ -30,9 +30,12 @@ struct ClassRegistry {
     Add("Edit", internal::EditProc);
     Add("ListBox", internal::ListBoxProc);
     Add("ComboBox", internal::ComboBoxProc);
+    // A combo box's dropped list: a list box as a popup.
+    Add("ComboLBox", internal::ListBoxProc);
     Add("ScrollBar", internal::ScrollBarProc);
     Add("msctls_statusbar32", internal::StatusBarProc);
     Add("msctls_progress32", internal::ProgressProc);
+    Add("tooltips_class32", internal::TooltipProc);
     Add(internal::kDialogClassName, DefDlgProc, SysColorBrushValue(COLOR_3DFACE));
   }
   void Add(const char* name, WNDPROC proc, HBRUSH background = nullptr) {

@@ -47,6 +47,7 @@ constexpr DWORD DS_MODALFRAME = 0x0080;
 constexpr DWORD DS_SETFONT = 0x0040;
 constexpr DWORD DS_CENTER = 0x0800;
 constexpr DWORD DS_CONTROL = 0x0400;
+constexpr DWORD DS_NOIDLEMSG = 0x0100;  // a modal run sends its owner no WM_ENTERIDLE
 
 constexpr int SW_HIDE = 0;
 constexpr int SW_SHOWNORMAL = 1;

@@ -1,5 +1,6 @@
 #include "platform/wxhost/HostWindow.h"
 
+#include "platform/ui/Menu.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Window.h"
@@ -20,10 +21,11 @@ bool HasCaption(ui::HWND hwnd) {
   return (static_cast<ui::DWORD>(ui::GetWindowLongPtr(hwnd, ui::GWL_STYLE)) & ui::WS_CAPTION) == ui::WS_CAPTION;
 }
 
-// Menus and tooltips never take the activation from the window they serve.
+// Menus, tooltips and dropped combo lists never take the activation from
+// the window they serve.
 bool NeverActivates(ui::HWND hwnd) {
   const std::string name = ui::GetClassName(hwnd);
-  return name == "#32768" || name == "tooltips_class32";
+  return name == "#32768" || name == "tooltips_class32" || name == "ComboLBox";
 }
 
 long FrameStyle(ui::HWND hwnd, bool decorated, bool owned) {
@@ -42,9 +44,8 @@ long FrameStyle(ui::HWND hwnd, bool decorated, bool owned) {
 
 HostWindow::HostWindow(ui::HWND hwnd, const ui::RECT& screen_rect, HostWindow* owner, KeyTranslator& keys)
     : hwnd_(hwnd), decorated_(HasCaption(hwnd)), activates_(!NeverActivates(hwnd)) {
-  const ui::RECT client = ClientScreenRect();
-  offset_ = decorated_ ? ui::POINT{client.left - screen_rect.left, client.top - screen_rect.top} : ui::POINT{0, 0};
-  const ui::RECT shown = decorated_ ? client : screen_rect;
+  const ui::RECT shown = ShownRect(screen_rect);
+  offset_ = ui::POINT{shown.left - screen_rect.left, shown.top - screen_rect.top};
   frame_ = new wxFrame(owner ? owner->frame() : nullptr, wxID_ANY, wxString::FromUTF8(ui::GetWindowTextString(hwnd)),
                        wxPoint(screen_rect.left, screen_rect.top), wxDefaultSize,
                        FrameStyle(hwnd, decorated_, owner != nullptr));
@@ -101,6 +102,16 @@ ui::RECT HostWindow::ClientScreenRect() const {
   return ui::RECT{origin.x, origin.y, origin.x + client.right, origin.y + client.bottom};
 }
 
+ui::RECT HostWindow::ShownRect(const ui::RECT& screen_rect) const {
+  if (!decorated_) return screen_rect;
+  ui::RECT shown = ClientScreenRect();
+  // A menu bar is ours to paint, between the window manager's caption and
+  // our client area.
+  ui::MENUBARINFO bar;
+  if (ui::GetMenuBarInfo(hwnd_, ui::OBJID_MENU, 0, &bar)) shown.top = bar.rcBar.top;
+  return shown;
+}
+
 void HostWindow::Show() {
   if (activates_ && decorated_)
     frame_->Show();
@@ -112,9 +123,8 @@ void HostWindow::Hide() { frame_->Hide(); }
 
 void HostWindow::Place(const ui::RECT& screen_rect) {
   if (following_) return;  // our own echo of the display's move
-  const ui::RECT client = ClientScreenRect();
-  offset_ = decorated_ ? ui::POINT{client.left - screen_rect.left, client.top - screen_rect.top} : ui::POINT{0, 0};
-  const ui::RECT shown = decorated_ ? client : screen_rect;
+  const ui::RECT shown = ShownRect(screen_rect);
+  offset_ = ui::POINT{shown.left - screen_rect.left, shown.top - screen_rect.top};
   frame_->SetClientSize(shown.right - shown.left, shown.bottom - shown.top);
   // Move the frame by as much as its client area is off from ours; the
   // window manager's frame sizes never enter our geometry.

@@ -3,7 +3,7 @@
 // mouse, keys and file drops back to the window system as raw input.
 //
 // A window with a caption is decorated by the window manager, and the
-// canvas shows only our client area; every other window (tool windows,
+// canvas shows only our client area and the menu bar above it; every other window (tool windows,
 // floating frames, popups, menus, tooltips) is borderless and shows the
 // whole back buffer, its own non-client area included. Where the window
 // manager puts the client area is the truth: our window rectangle is that
@@ -49,6 +49,8 @@ class HostWindow {
 
  private:
   ui::RECT ClientScreenRect() const;
+  // The part of the window the canvas shows, screen coordinates.
+  ui::RECT ShownRect(const ui::RECT& screen_rect) const;
   void OnClose(wxCloseEvent& event);
   void OnActivate(bool active);
 

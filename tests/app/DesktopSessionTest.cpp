@@ -18,6 +18,7 @@
 #include "app/SettingsDlgIds.h"
 #include "app/SavedWindowRect.h"
 #include "core/conversion/BrivenDoc.h"
+#include "docking/QVTStatusBar.h"
 #include "platform/afx/WinApp.h"
 #include "platform/sys/Notify.h"
 #include "platform/sys/Profile.h"
@@ -165,12 +166,20 @@ TEST_F(DesktopSession, ConvertingFromTheFormGivesTheCommandLinesOutput) {
   Select(CListProperties::kLogList, {"binary_cast.raw"});
   Select(CListProperties::kInstrumentList, {"NMBP0417.tdf"});
   view_->SetDlgItemText(app::kNextOutputEdit, "desktop");
+  const fs::path working_folder = fs::current_path();
   Command(app::kCmdConvert);
   RunUntil([&] { return view_->GetProgressWindow() != nullptr; });
+  // The typed name is joined to the output folder, which never becomes
+  // the process's current folder.
+  EXPECT_EQ(view_->GetDocument()->GetOutputFileName(), out_ + "desktop.dat");
+  EXPECT_EQ(fs::current_path(), working_folder);
   // While it runs, idle time greys the lists and says so in pane 2.
   auto* frame = dynamic_cast<CMainFrame*>(app_->m_pMainWnd);
   frame->SendMessage(afx::WM_IDLEUPDATECMDUI, ui::TRUE, 0);
   EXPECT_EQ(frame->GetPaneText(CMainFrame::kConvertingPane), " CONVERTING... ");
+  const auto* status = dynamic_cast<docking::QVTStatusBar*>(frame->GetDlgItem(static_cast<int>(afx::AFX_IDW_STATUS_BAR)));
+  ASSERT_NE(status, nullptr);
+  EXPECT_EQ(status->PartText(CMainFrame::kConvertingPane), " CONVERTING... ");
   EXPECT_FALSE(List(CListProperties::kLogList).IsWindowEnabled());
   RunUntil([&] { return ProgressShowsOk(); });
   CConversionDlg* progress = view_->GetProgressWindow();
@@ -312,11 +321,41 @@ TEST_F(DesktopSession, TheMainFrameHasAFixedSizeTheMenuAndTheHelpMapping) {
   EXPECT_EQ(frame->GetStyle() & (ui::WS_THICKFRAME | ui::WS_MAXIMIZEBOX), 0u);
   ASSERT_NE(frame->GetMenu(), nullptr);
   EXPECT_EQ(frame->GetMenu()->GetMenuItemCount(), 4u);
-  // The frame follows the form: its client area is the form and the panes.
-  ui::RECT view_rect;
-  view_->GetClientRect(&view_rect);
-  EXPECT_EQ(view_rect.right, view_->GetTotalSize().cx);
-  EXPECT_EQ(view_rect.bottom, view_->GetTotalSize().cy);
+  // The frame follows the form: its client area is the form and the
+  // status bar below it; a size given to it from outside does not stay.
+  auto* main = dynamic_cast<CMainFrame*>(frame);
+  ASSERT_NE(main, nullptr);
+  const auto* status = dynamic_cast<docking::QVTStatusBar*>(frame->GetDlgItem(static_cast<int>(afx::AFX_IDW_STATUS_BAR)));
+  ASSERT_NE(status, nullptr);
+  ui::RECT fitted;
+  frame->GetWindowRect(&fitted);
+  for (const int grow : {0, 120}) {
+    SCOPED_TRACE(grow);
+    if (grow != 0)
+      frame->SetWindowPos(nullptr, 0, 0, fitted.right - fitted.left + grow, fitted.bottom - fitted.top + grow,
+                          ui::SWP_NOMOVE | ui::SWP_NOZORDER);
+    ui::RECT now, client, view_rect, status_rect;
+    frame->GetWindowRect(&now);
+    EXPECT_EQ(now, fitted);
+    frame->GetClientRect(&client);
+    view_->GetClientRect(&view_rect);
+    EXPECT_EQ(view_rect.right, view_->GetTotalSize().cx);
+    EXPECT_EQ(view_rect.bottom, view_->GetTotalSize().cy);
+    status->GetWindowRect(&status_rect);
+    frame->ScreenToClient(&status_rect);
+    EXPECT_EQ(status_rect, (ui::RECT{0, view_rect.bottom, client.right, client.bottom}));
+    EXPECT_GT(status_rect.bottom - status_rect.top, 0);
+  }
+  // The status bar: a stretching pane, then one as wide as " H " and one
+  // as wide as " CONVERTING... "; no size grip on a frame of fixed size.
+  ASSERT_EQ(status->GetCount(), 3);
+  EXPECT_EQ(status->GetItemID(CMainFrame::kHeaderPane), app::kStringHeaderPane);
+  EXPECT_EQ(status->GetItemID(CMainFrame::kConvertingPane), app::kStringConvertingPane);
+  ui::RECT header_part, converting_part;
+  status->GetItemRect(CMainFrame::kHeaderPane, &header_part);
+  status->GetItemRect(CMainFrame::kConvertingPane, &converting_part);
+  EXPECT_GT(converting_part.right - converting_part.left, 2 * (header_part.right - header_part.left));
+  EXPECT_FALSE(status->HasSizeGrip());
   // The system menu's Size and Maximize are grey once it opens.
   afx::CMenu* system = frame->GetSystemMenu(ui::FALSE);
   ASSERT_NE(system, nullptr);
@@ -331,14 +370,77 @@ TEST_F(DesktopSession, TheMainFrameHasAFixedSizeTheMenuAndTheHelpMapping) {
     EXPECT_EQ(CMainFrame::MapHelpContext(c.asked), c.shown) << std::hex << c.asked;
   // Header conversion shows " H " in pane 1; a conversion " CONVERTING... "
   // in pane 2 (at the next idle update).
-  auto* main = dynamic_cast<CMainFrame*>(frame);
-  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(status->PartText(CMainFrame::kHeaderPane), "");
   Command(app::kCmdHeader);
   EXPECT_EQ(main->GetPaneText(CMainFrame::kHeaderPane), " H ");
+  EXPECT_EQ(status->PartText(CMainFrame::kHeaderPane), " H ");
   EXPECT_FALSE(List(CListProperties::kInstrumentList).IsWindowEnabled());
   Command(app::kCmdHeader);
   EXPECT_EQ(main->GetPaneText(CMainFrame::kHeaderPane), "");
   EXPECT_TRUE(List(CListProperties::kInstrumentList).IsWindowEnabled());
+}
+
+// Each command of the menu opens its window over the main window, and Esc
+// closes it: a timer takes the caption of the window that is up and
+// presses Esc in it.
+struct EscapePresser {
+  static inline std::vector<std::string> captions;
+  static void Tick(ui::HWND, ui::UINT, ui::UINT_PTR, ui::DWORD) {
+    const ui::HWND active = ui::GetActiveWindow();
+    const std::string caption = active ? ui::GetWindowTextString(active) : "";
+    if (caption == "Briven" || caption.empty()) return;  // the main window: nothing is up yet
+    captions.push_back(caption);
+    ui::PostMessage(ui::GetFocus() ? ui::GetFocus() : active, ui::WM_KEYDOWN, ui::VK_ESCAPE, 0);
+  }
+};
+
+TEST_F(DesktopSession, EachMenuCommandOpensItsDialogAndEscapeClosesIt) {
+  Start();
+  struct Case {
+    unsigned command;
+    const char* caption;
+  };
+  const Case cases[] = {
+      {app::kCmdDocumentProperties, "Briven Properties"},
+      {app::kCmdParameters, "Conversion Parameters"},
+      {app::kCmdFileNaming, "Output File Naming"},
+      {app::kCmdViewProperties, "File List Properties"},
+      {app::kCmdAppAbout, "About Briven"},
+  };
+  const ui::UINT_PTR timer = ui::SetTimer(nullptr, 0, 50, &EscapePresser::Tick);
+  for (const Case& c : cases) {
+    EscapePresser::captions.clear();
+    Command(c.command);  // returns when the modal dialog has gone
+    EXPECT_EQ(EscapePresser::captions, std::vector<std::string>{c.caption}) << c.command;
+    EXPECT_TRUE(app_->m_pMainWnd->IsWindowEnabled()) << c.command;
+  }
+  ui::KillTimer(nullptr, timer);
+  // Escape left every setting as it was: Cancel hands nothing back.
+  EXPECT_EQ(view_->GetDocument()->GetSettings().overwrite_prompt, 1);
+  // The form's headings and the About box's icon are the program's pictures.
+  int pictures = 0;
+  for (ui::HWND child = ui::GetWindow(view_->m_hWnd, ui::GW_CHILD); child;
+       child = ui::GetWindow(child, ui::GW_HWNDNEXT)) {
+    if (ui::GetClassName(child) != "Static") continue;
+    EXPECT_NE(ui::SendMessage(child, ui::STM_GETIMAGE, 0, 0), 0);
+    ++pictures;
+  }
+  EXPECT_EQ(pictures, 4);
+  EXPECT_EQ(notices_, std::vector<std::string>{});
+}
+
+TEST_F(DesktopSession, AScriptsCommandFileReachesTheMainWindow) {
+  const std::string commands = folder_.Path("commands");
+  ::setenv("BRIVEN_COMMAND_FILE", commands.c_str(), 1);
+  Start();
+  ::unsetenv("BRIVEN_COMMAND_FILE");
+  EXPECT_FALSE(view_->GetConversionLog().IsShown());
+  apptest::WriteFile(commands, std::to_string(app::kCmdConversionLog) + "\n");
+  const std::int64_t written_at = clock_.NowMs();
+  RunUntil([&] { return clock_.NowMs() >= written_at + 500; });
+  EXPECT_TRUE(view_->GetConversionLog().IsShown());
+  EXPECT_NE(view_->GetConversionLog().m_hWnd, nullptr);
+  EXPECT_FALSE(fs::exists(commands));
 }
 
 TEST_F(DesktopSession, TheMainWindowComesBackWhereItWasKeptOnTheScreen) {

@@ -130,6 +130,20 @@ TEST_F(InstrumentPackageTest, ADamagedPackageKeepsTheFilesOfTheLastGoodOne) {
     EXPECT_EQ(entry.path().filename().string().find("TEMP.new"), std::string::npos) << entry.path();
 }
 
+TEST_F(InstrumentPackageTest, AFileTheSystemRefusesIsToldAndTheFolderKeepsWhatItHeld) {
+  const std::map<std::string, std::string> before = Contents(target_);
+  // A name longer than a folder entry can be: its file cannot be made.
+  const std::string long_name = std::string(300, 'n') + ".cal";
+  const std::string package = MakePackage(folder_.Path("long.hip"), {{"a.cal", "A\n"}, {long_name, "L\n"}});
+  EXPECT_EQ(app::ExtractInstrumentPackage(package, target_), "");
+  EXPECT_EQ(notices_, std::vector<std::string>{"The file " + long_name +
+                                               " could not be extractedfrom the Instrument Package file."});
+  EXPECT_EQ(Contents(target_), before);
+  // The program goes on: the next good package is taken.
+  const std::string good = MakePackage(folder_.Path("good.hip"), {{"b.cal", "B\n"}});
+  EXPECT_EQ(app::ExtractInstrumentPackage(good, target_), "b.cal");
+}
+
 TEST_F(InstrumentPackageTest, APackageBeyondTheLimitsIsRefusedAndTheFolderKeepsWhatItHeld) {
   CZipExtractLimits limits;
   limits.max_entry_size = 8000;

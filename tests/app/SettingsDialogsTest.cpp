@@ -114,6 +114,8 @@ TEST_F(SettingsDialogsTest, ListPropertiesRefuseInTheirOrder) {
       {"package source skips the folder", [](CListPropertiesDlg& d) { d.SetDlgItemText(kInstrumentFolder, "/no/such"); Click(d, kFromPackage); }, nullptr, 0},
       {"output folder a file", text(kOutputFolder, folder.Write("file.txt", "x")), "The specified Output Files Working Directory is invalid or does not exist.", kOutputFolder},
       {"output filter empty", text(kOutputFilter, ""), "No Output File Filter has been specified.", kOutputFilter},
+      {"the root folder", text(kLogFolder, "/"), nullptr, 0},
+      {"a folder without its last separator", text(kOutputFolder, good), nullptr, 0},
       {"all good", [](CListPropertiesDlg&) {}, nullptr, 0},
   };
   for (const ListCase& c : cases) {

@@ -3,6 +3,8 @@
 // chooses through WM_CTLCOLOR*.
 #pragma once
 
+#include <string>
+
 #include "platform/ui/Types.h"
 #include "platform/ui/Window.h"
 
@@ -30,5 +32,9 @@ class ControlPaintScope {
 // Asks the parent for the background brush with `ctlcolor_message` (it may
 // also set the text colours on `hdc`); falls back to `default_color`.
 HBRUSH ControlBackground(HWND hwnd, HDC hdc, UINT ctlcolor_message, int default_color);
+
+// A control's label in the text colour the parent chose (embossed grey
+// when disabled, whatever the parent said).
+void PaintControlLabel(HDC hdc, const RECT& rect, const std::string& text, UINT draw_text_flags, bool enabled);
 
 }  // namespace ui::internal

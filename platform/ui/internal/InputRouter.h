@@ -2,6 +2,7 @@
 // activation, cursors, double clicks and the disabled-window rule.
 #pragma once
 
+#include <cstdint>
 #include <vector>
 
 #include "platform/ui/Types.h"
@@ -17,5 +18,9 @@ void RouteWaitingInput(ThreadQueue& queue);
 // code it answered (HTERROR for a disabled top-level window); null over
 // the desktop.
 HWND HitTestScreen(POINT screen, int* hit);
+
+// How many mouse buttons were pressed on this thread so far: a key that
+// was held across a click tells it by the count.
+std::uint64_t MousePressCount();
 
 }  // namespace ui::internal

@@ -72,6 +72,9 @@ struct WindowRecord {
   // Top-level windows: the back buffer they paint into, made when first
   // shown (BackBuffer.cpp).
   std::shared_ptr<cairo_surface_t> back_buffer;
+
+  // The help context WM_HELP reports for the window.
+  DWORD help_context = 0;
 };
 
 }  // namespace ui::internal

@@ -54,6 +54,24 @@ BEGIN_MESSAGE_MAP(CExchangeDialog, CDialog)
   ON_COMMAND(601, OnHandled)
 END_MESSAGE_MAP()
 
+// A main window that counts the idle notices of the dialogs it owns.
+class CIdleOwner : public CWnd {
+ public:
+  std::vector<std::pair<WPARAM, HWND>> idles;
+  LRESULT OnEnterIdle(WPARAM why, LPARAM dialog) {
+    idles.emplace_back(why, reinterpret_cast<HWND>(dialog));
+    // The first idle spell gives the dialog work; the second closes it.
+    if (idles.size() == 1) ::ui::PostMessage(reinterpret_cast<HWND>(dialog), WM_NULL, 0, 0);
+    else ::ui::PostMessage(reinterpret_cast<HWND>(dialog), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    return 0;
+  }
+  DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CIdleOwner, CWnd)
+  ON_MESSAGE(WM_ENTERIDLE, OnEnterIdle)
+END_MESSAGE_MAP()
+
 namespace {
 
 class DialogTest : public AfxFixture {
@@ -176,6 +194,24 @@ TEST_F(DialogTest, AModelessDialogLivesUntilDestroyedAndItsButtonsFollowCommandU
   EXPECT_FALSE(dlg.IsWindowVisible());
   EXPECT_TRUE(dlg.DestroyWindow());
   EXPECT_EQ(dlg.m_hWnd, nullptr);
+}
+
+TEST_F(DialogTest, TheOwnerHearsEnterIdleOncePerIdleSpellOfTheModalRun) {
+  CIdleOwner owner;
+  ASSERT_TRUE(owner.CreateEx(0, nullptr, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr));
+  CWinApp app("Dialog Test");
+  app.m_pMainWnd = &owner;
+  CDialog dlg(kDialogTemplate);
+  HWND running = nullptr;
+  EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+  app.m_pMainWnd = nullptr;
+  ASSERT_EQ(owner.idles.size(), 2u);
+  running = owner.idles[0].second;
+  for (const auto& [why, from] : owner.idles) {
+    EXPECT_EQ(why, static_cast<WPARAM>(::ui::MSGF_DIALOGBOX));
+    EXPECT_EQ(from, running);
+  }
+  EXPECT_NE(running, nullptr);
 }
 
 }  // namespace

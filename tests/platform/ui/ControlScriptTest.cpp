@@ -282,5 +282,90 @@ TEST_F(ControlScriptTest, ComboMessagesAnswerForDropListAndDropDown) {
   }
 }
 
+
+// What the parent hears of a drop, leaving out focus and edit changes.
+std::vector<int> DropCodes(const std::vector<std::pair<int, int>>& notifications, int id) {
+  std::vector<int> codes;
+  for (const auto& [from, code] : notifications)
+    if (from == id && code != CBN_SETFOCUS && code != CBN_KILLFOCUS && code != CBN_EDITCHANGE && code != CBN_EDITUPDATE)
+      codes.push_back(code);
+  return codes;
+}
+
+TEST_F(ControlScriptTest, ComboListDropsChoosesAndCancels) {
+  for (const DWORD kind : {CBS_DROPDOWNLIST, CBS_DROPDOWN}) {
+    SCOPED_TRACE(kind == CBS_DROPDOWN ? "drop-down" : "drop list");
+    notifications.clear();
+    const HWND combo = Control("ComboBox", kind | WS_VSCROLL, 60, RECT{10, 10, 160, 110});
+    for (const char* name : {"Ascii", "Binary", "Hex"})
+      SendMessage(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    SendMessage(combo, CB_SETCURSEL, 0, 0);
+    SetFocus(combo);
+    RECT field;
+    GetWindowRect(combo, &field);
+    const POINT button{field.right - 10, field.top + 10};
+    const auto item_at = [&](int index) {
+      HWND list = nullptr;
+      for (HWND top = GetTopWindow(nullptr); top; top = GetWindow(top, GW_HWNDNEXT))
+        if (GetClassName(top) == "ComboLBox" && IsWindowVisible(top)) list = top;
+      RECT r{};
+      if (list) GetWindowRect(list, &r);
+      const int row = static_cast<int>(SendMessage(combo, CB_GETITEMHEIGHT, 0, 0));
+      return POINT{r.left + 20, r.top + 1 + index * row + row / 2};
+    };
+    const POINT outside = OnScreen(parent, POINT{350, 250});
+    enum Action { kKey, kClickButton, kClickItem, kClickOutside };
+    struct Step {
+      const char* what;
+      Action action;
+      WPARAM key_or_item;
+      BYTE modifiers;
+      bool dropped;
+      int selected;
+      std::vector<int> codes;  // the drop notifications of this step
+    };
+    const Step steps[] = {
+        {"Alt+Down drops", kKey, VK_DOWN, FALT, true, 0, {CBN_DROPDOWN}},
+        {"Down moves in the list", kKey, VK_DOWN, 0, true, 1, {}},
+        {"Enter takes it", kKey, VK_RETURN, 0, false, 1, {CBN_SELENDOK, CBN_SELCHANGE, CBN_CLOSEUP}},
+        {"F4 drops", kKey, VK_F4, 0, true, 1, {CBN_DROPDOWN}},
+        {"End moves", kKey, VK_END, 0, true, 2, {}},
+        {"Esc puts the choice back", kKey, VK_ESCAPE, 0, false, 1, {CBN_SELENDCANCEL, CBN_CLOSEUP}},
+        {"Alt+Up drops", kKey, VK_UP, FALT, true, 1, {CBN_DROPDOWN}},
+        {"Alt+Up takes, unchanged", kKey, VK_UP, FALT, false, 1, {CBN_SELENDOK, CBN_CLOSEUP}},
+        {"a click on the button drops", kClickButton, 0, 0, true, 1, {CBN_DROPDOWN}},
+        {"a click on an item takes it", kClickItem, 0, 0, false, 0, {CBN_SELENDOK, CBN_SELCHANGE, CBN_CLOSEUP}},
+        {"drop again", kClickButton, 0, 0, true, 0, {CBN_DROPDOWN}},
+        {"a click outside cancels", kClickOutside, 0, 0, false, 0, {CBN_SELENDCANCEL, CBN_CLOSEUP}},
+    };
+    for (const Step& step : steps) {
+      SCOPED_TRACE(step.what);
+      const std::size_t before = DropCodes(notifications, 60).size();
+      switch (step.action) {
+        case kKey: Press(step.key_or_item, step.modifiers); break;
+        case kClickButton: InjectClick(button); break;
+        case kClickItem: InjectClick(item_at(static_cast<int>(step.key_or_item))); break;
+        case kClickOutside: InjectClick(outside); break;
+      }
+      Pump();
+      EXPECT_EQ(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0), step.dropped ? TRUE : FALSE);
+      EXPECT_EQ(SendMessage(combo, CB_GETCURSEL, 0, 0), step.selected);
+      const std::vector<int> codes = DropCodes(notifications, 60);
+      EXPECT_EQ(std::vector<int>(codes.begin() + static_cast<std::ptrdiff_t>(before), codes.end()), step.codes);
+      EXPECT_EQ(GetCapture() != nullptr, step.dropped);  // the combo holds the mouse only while dropped
+    }
+    EXPECT_EQ(GetWindowTextString(combo), "Ascii");
+    // A dropped list lies under the field, as wide as it; the message closes it as a cancel.
+    EXPECT_EQ(SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0), TRUE);
+    const POINT first = item_at(0);
+    EXPECT_GE(first.y, field.bottom);
+    EXPECT_LT(first.y, field.bottom + 20);
+    SendMessage(combo, CB_SHOWDROPDOWN, FALSE, 0);
+    EXPECT_EQ(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0), FALSE);
+    EXPECT_EQ(GetCapture(), nullptr);
+    DestroyWindow(combo);
+  }
+}
+
 }  // namespace
 }  // namespace ui::test

@@ -212,6 +212,29 @@ TEST_F(PaintTest, ClipSiblingsKeepsAWindowOffTheSiblingAboveIt) {
   }
 }
 
+// A parent that erases its background after its children have painted
+// would wipe them out, so the parent's paint comes first, even when the
+// child's slot in the window table is older than its parent's (a dialog
+// made after another one went).
+TEST_F(PaintTest, AParentPaintsBeforeItsChildrenWhateverTheirAge) {
+  std::vector<HWND> earlier;
+  for (int i = 0; i < 3; ++i) earlier.push_back(Make(WS_POPUP, RECT{0, 0, 10, 10}));
+  const HWND parent = Make(WS_POPUP, RECT{0, 0, 200, 200}, nullptr, kRedClass);
+  for (HWND gone : earlier) DestroyWindow(gone);
+  const HWND child = Make(WS_CHILD | WS_VISIBLE, RECT{10, 10, 60, 60}, parent);
+  std::vector<HWND> order;
+  handler = [&](HWND target, UINT message, WPARAM, LPARAM) -> LRESULT {
+    if (message == WM_PAINT && (target == parent || target == child)) order.push_back(target);
+    return kDefault;
+  };
+  ShowWindow(parent, SW_SHOW);
+  MSG msg;
+  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+  EXPECT_EQ(order, (std::vector<HWND>{parent, child}));
+  handler = nullptr;
+  DestroyWindow(parent);
+}
+
 TEST_F(PaintTest, AFrozenWindowPaintsOnlyOnceItThaws) {
   const HWND hwnd = Make(WS_POPUP | WS_VISIBLE, RECT{0, 0, 100, 100});
   MSG msg;

@@ -1,0 +1,151 @@
+// QVTCustomToolBar: the framework's toolbar. A control bar whose buttons
+// are objects (QVTStdBtn) it places in one or more rows, draws through one
+// off-screen drawing context, updates through command UI and presses with
+// the mouse: a press holds the mouse, the pressed look follows it, and a
+// release on the button sends its command to the owner. In cool look the
+// buttons are flat and the one under the mouse is raised, checked on a
+// 100 ms timer until the mouse leaves.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "docking/QVTButtonDrawContext.h"
+#include "docking/QVTControlBar.h"
+#include "docking/QVTStdBtn.h"
+#include "docking/QVTToolBarImages.h"
+#include "docking/QVTToolBarLayout.h"
+
+namespace docking {
+
+// Extended bar styles the toolbar reads.
+constexpr DWORD QVT_TBSTYLE_STRETCH = 0x80;
+constexpr DWORD QVT_TBSTYLE_COOLLOOK = 0x100;
+constexpr DWORD QVT_TBSTYLE_LEADING_GAP = 0x400;
+constexpr DWORD QVT_TBSTYLE_TRANSPARENT = 0x1000;
+
+class QVTToolBarManager;
+
+class QVTCustomToolBar : public QVTControlBar {
+  DECLARE_DYNCREATE(QVTCustomToolBar)
+ public:
+  // The hot-tracking timer and its period.
+  static constexpr UINT_PTR kHotTimer = 0xE002;
+  static constexpr UINT kHotTimerMs = 100;
+
+  QVTCustomToolBar();
+  ~QVTCustomToolBar() override;
+
+  virtual BOOL Create(CWnd* parent, DWORD style, UINT id, const char* title = nullptr);
+  virtual BOOL CreateEx(DWORD ex_style, CWnd* parent, DWORD style, UINT id, const char* title = nullptr);
+  // The toolbar resource's buttons (0 a separator) with its bitmap's images.
+  BOOL LoadToolBar(UINT resource);
+  // Empties the bar, then a button for each id and a separator for each 0.
+  virtual BOOL SetButtons(const UINT* ids, int count);
+  virtual void InsertButton(int index, UINT id, BOOL separator, BOOL no_recalc = FALSE);
+  // TRUE while buttons remain; a user bar (id above 0xE81F) left empty
+  // destroys its window.
+  virtual BOOL RemoveButton(int index, BOOL no_recalc = FALSE);
+  virtual void RemoveAllButtons();
+  virtual QVTStdBtn* CreateButton(UINT id);
+  virtual QVTStdBtn* CreateSeparator();
+
+  int GetButtonCount() const { return static_cast<int>(buttons_.size()); }
+  QVTStdBtn* GetButton(int index) const;
+  UINT GetButtonID(int index) const;
+  int CommandToIndex(UINT id) const;
+  DWORD GetButtonStyle(int index) const;
+  // Repaints the button when the style changes.
+  void SetButtonStyle(int index, DWORD style);
+  void HideButton(int index, BOOL hide);
+  void GetItemRect(int index, RECT* rect) const;
+
+  virtual int GetImageWidth() const;
+  virtual int GetImageHeight() const;
+  virtual int GetButtonWidth() const { return GetImageWidth() + 7; }
+  virtual int GetButtonHeight() const { return GetImageHeight() + 7; }
+  virtual int GetSeparatorWidth() const { return m_nSeparatorWidth; }
+  virtual int GetSeparatorHeight() const { return GetImageHeight() + 7; }
+  virtual void RecalcButtonSizes();
+  // Raised by each button as it measures itself.
+  void RaiseLargestButton(int cx, int cy);
+  SIZE GetLargestButton() const { return SIZE{m_cxLargest, m_cyLargest}; }
+
+  virtual BOOL IsCoolLook() const { return (GetBarStyleEx() & QVT_TBSTYLE_COOLLOOK) != 0; }
+  BOOL IsCustomizeMode() const { return m_bCustomizeMode; }
+  void SetCustomizeMode(BOOL on);
+  QVTBmpMgr* GetBmpMgr() const { return m_pBmpMgr; }
+  // Shares another store: the new one is kept before the old one goes.
+  void SetBmpMgr(QVTBmpMgr* store);
+  HFONT GetButtonFont() const { return m_hFont; }
+  // The manager whose store, drawing context and settings the bar shares,
+  // and which it tells when it is made, shown, hidden and destroyed.
+  void SetManager(QVTToolBarManager* manager) { m_pManager = manager; }
+  QVTToolBarManager* GetManager() const { return m_pManager; }
+  virtual BOOL IsMenuBar() const { return FALSE; }
+
+  // The button at a client point, -1 for none or a separator.
+  virtual int HitTest(POINT point) const;
+  virtual void InvalidateButton(int index) const;
+  virtual void UpdateButtonCmdUI(int index);
+
+  SIZE CalcFixedLayout(BOOL stretch, BOOL horizontal) override;
+  SIZE CalcDynamicLayout(int length, DWORD mode) override;
+  virtual SIZE CalcLayout(int length, DWORD mode);
+  void OnUpdateCmdUI(CFrameWnd* target, BOOL disable_if_no_handler) override;
+  void DoPaint(CDC* dc) override;
+  void DrawBorders(CDC* dc, RECT& rect) override;
+  INT_PTR OnToolHitTest(POINT client) const override;
+  // The saved layout keeps the bar's title and buttons.
+  void GetBarInfoExHook(QVTControlBarInfo* info) override;
+  void SetBarInfoExHook(const QVTControlBarInfo& info) override;
+
+  int m_nCurrent = -1;  // the pressed button
+  int m_nHot = -1;      // the raised button of cool look
+
+  void OnLButtonDown(UINT flags, POINT point);
+  void OnLButtonUp(UINT flags, POINT point);
+  void OnLButtonDblClk(UINT flags, POINT point);
+  void OnMouseMove(UINT flags, POINT point);
+  void OnTimer(UINT_PTR id);
+  void OnCancelMode();
+  void OnDestroy();
+  void OnShowWindow(BOOL show, UINT status);
+
+ protected:
+  // The buttons' layout helper, filled from every button (with the hot
+  // index) or from the visible ones.
+  QVTToolBarLayout LayoutOfAllButtons() const;
+  QVTToolBarLayout LayoutOfVisibleButtons(std::vector<QVTStdBtn*>& visible) const;
+  SIZE BorderSize(BOOL horizontal) const;
+  void PressButton(int index);
+  void ReleaseButton(POINT point);
+  // Cool look: raises the button under the cursor, if any.
+  void UpdateHotButton();
+  void SetHot(int index);
+  QVTButtonDrawContext& DrawingContext();
+
+  // Tells the manager, which passes it on as "WM_BARNOTIFY".
+  void NotifyManager(UINT code) const;
+
+  std::vector<std::unique_ptr<QVTStdBtn>> buttons_;
+  QVTToolBarManager* m_pManager = nullptr;
+  QVTBmpMgr* m_pBmpMgr = nullptr;
+  int m_nSeparatorWidth = 8;
+  BOOL m_bCustomizeMode = FALSE;
+  HFONT m_hFont = nullptr;
+  int m_cxLargest = 0;
+  int m_cyLargest = 0;
+  DWORD m_dwOrientation = 0;
+  // Remembered layouts and whether each must be made again.
+  BOOL m_bStaleHorz = TRUE;
+  BOOL m_bStaleVert = TRUE;
+  BOOL m_bStaleFloat = TRUE;
+  std::unique_ptr<QVTButtonDrawContext> context_;
+  // A command is on its way from a button: no presses and no hot look meanwhile.
+  static BOOL s_bSendingCommand;
+
+  DECLARE_MESSAGE_MAP()
+};
+
+}  // namespace docking

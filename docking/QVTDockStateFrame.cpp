@@ -1,0 +1,141 @@
+// A bar layout taken from a frame and put back onto one.
+#include <utility>
+
+#include "docking/QVTControlBar.h"
+#include "docking/QVTDialogBar.h"
+#include "docking/QVTDockBar.h"
+#include "docking/QVTDockState.h"
+#include "docking/QVTFrameWnd.h"
+#include "platform/afx/ControlBarStyles.h"
+
+namespace docking {
+
+namespace {
+
+// The side a frame's dock bar holds its bars on.
+DWORD AlignmentOfDockBar(UINT dock_bar_id) {
+  switch (dock_bar_id) {
+    case kDockBarTop: return afx::CBRS_ALIGN_TOP;
+    case kDockBarLeft: return afx::CBRS_ALIGN_LEFT;
+    case kDockBarRight: return afx::CBRS_ALIGN_RIGHT;
+    case kDockBarBottom: return afx::CBRS_ALIGN_BOTTOM;
+  }
+  return 0;
+}
+
+// A bar a dock bar's list names: a framework bar of the frame, never a dock bar.
+afx::CControlBar* ListedBar(afx::CFrameWnd* frame, DWORD id) {
+  if (id == 0 || (id & QVTControlBarInfo::kPlaceholder)) return nullptr;
+  afx::CControlBar* bar = frame->GetControlBar(id);
+  return dynamic_cast<QVTControlBar*>(bar) ? bar : nullptr;
+}
+
+}  // namespace
+
+BOOL QVTDockState::GetDockState(afx::CFrameWnd* frame) {
+  if (!frame) return FALSE;
+  Clear();
+  for (afx::CControlBar* bar : frame->GetControlBars()) {
+    if (auto* dock_bar = dynamic_cast<QVTDockBar*>(bar)) {
+      std::unique_ptr<QVTControlBarInfo> info = CreateBarInfo(m_pManager);
+      dock_bar->GetBarInfo(info.get());
+      m_arrBarInfo.push_back(std::move(info));
+    } else if (auto* framework_bar = dynamic_cast<QVTControlBar*>(bar)) {
+      std::unique_ptr<QVTControlBarInfo> info = CreateBarInfo(m_pManager);
+      framework_bar->GetBarInfoEx(info.get());
+      m_arrBarInfo.push_back(std::move(info));
+    }
+  }
+  return TRUE;
+}
+
+afx::CControlBar* QVTDockState::CreateBarFromInfo(afx::CFrameWnd* frame, const QVTControlBarInfo& info) {
+  auto* bar = dynamic_cast<QVTControlBar*>(CreateBarObject(info));
+  if (!bar) return nullptr;
+  const DWORD style = ui::WS_CHILD | ui::WS_VISIBLE | (info.m_dwStyle & afx::CBRS_ALL);
+  // A dialog bar is made again from its template.
+  auto* dialog_bar = dynamic_cast<QVTDialogBar*>(bar);
+  const BOOL made = dialog_bar ? dialog_bar->Create(frame, info.m_nResourceID & 0xFFFF, style, info.m_dwExStyle, info.m_nBarID)
+                               : bar->Create(frame, info.m_strWindowName.c_str(), style, info.m_dwExStyle, info.m_nBarID);
+  if (!made) return nullptr;
+  bar->SetWindowText(info.m_strWindowName);
+  bar->EnableDocking(afx::CBRS_ALIGN_ANY);
+  return bar;
+}
+
+afx::CControlBar* QVTDockState::ResolveBar(afx::CFrameWnd* frame, QVTControlBarInfo& info) {
+  afx::CControlBar* bar = frame->GetControlBar(info.m_nBarID);
+  if (bar && dynamic_cast<afx::CDockBar*>(bar)) bar = nullptr;  // an id that is a dock bar's is no bar's
+  if (!bar && m_pManager) bar = m_pManager->CreateBar(&info);
+  if (!bar) bar = CreateBarFromInfo(frame, info);
+  return bar;
+}
+
+void QVTDockState::PlaceDockedBars(afx::CFrameWnd* frame, const QVTControlBarInfo& dock_bar) {
+  auto* framework_frame = dynamic_cast<QVTFrameWnd*>(frame);
+  const DWORD side = AlignmentOfDockBar(dock_bar.m_nBarID);
+  if (!framework_frame || !side) return;
+  const bool horizontal = (side & afx::CBRS_ORIENT_HORZ) != 0;
+  int row = 0, column = 0;
+  for (const DWORD id : dock_bar.m_arrBarID) {
+    if (id == 0) {
+      if (column > 0) ++row;
+      column = 0;
+      continue;
+    }
+    auto* bar = static_cast<QVTControlBar*>(ListedBar(frame, id));
+    if (!bar) continue;
+    // Laid out for the side it goes to, at the size it had there.
+    bar->m_dwStyle = (bar->m_dwStyle & ~(afx::CBRS_ALIGN_ANY | afx::CBRS_FLOATING)) | side;
+    const int size = horizontal ? bar->m_szHorz.cy : bar->m_szVert.cx;
+    framework_frame->DockControlBarAt(bar, dock_bar.m_nBarID, row, column, bar->GetPctWidth(), size);
+    ++column;
+  }
+}
+
+void QVTDockState::PlaceFloatingBars(afx::CFrameWnd* frame, const QVTControlBarInfo& dock_bar) {
+  afx::CControlBar* first = nullptr;
+  for (const DWORD id : dock_bar.m_arrBarID) {
+    afx::CControlBar* bar = ListedBar(frame, id);
+    if (!bar) continue;
+    if (!first) {
+      frame->FloatControlBar(bar, dock_bar.m_pointPos, dock_bar.m_bHorz ? afx::CBRS_ALIGN_TOP : afx::CBRS_ALIGN_LEFT);
+      first = bar;
+    } else if (first->m_pDockBar) {
+      frame->DockControlBar(bar, first->m_pDockBar);
+    }
+  }
+}
+
+BOOL QVTDockState::SetDockState(afx::CFrameWnd* frame) {
+  if (!frame) return FALSE;
+  std::vector<std::pair<QVTControlBarInfo*, QVTControlBar*>> bars;
+  for (auto it = m_arrBarInfo.begin(); it != m_arrBarInfo.end();) {
+    QVTControlBarInfo& info = **it;
+    if (info.m_bDockBar) {
+      ++it;
+      continue;
+    }
+    auto* bar = dynamic_cast<QVTControlBar*>(ResolveBar(frame, info));
+    if (!bar) {
+      it = m_arrBarInfo.erase(it);  // neither found nor made: left out
+      continue;
+    }
+    bars.emplace_back(&info, bar);
+    ++it;
+  }
+  for (auto& [info, bar] : bars) bar->SetBarInfo(*info, frame);
+  for (const auto& info : m_arrBarInfo) {
+    if (!info->m_bDockBar) continue;
+    if (info->m_bFloating) PlaceFloatingBars(frame, *info);
+    else PlaceDockedBars(frame, *info);
+  }
+  for (auto& [info, bar] : bars) {
+    bar->SetBarStyleEx(info->m_dwExStyle, FALSE);
+    if (!info->m_bVisible) frame->ShowControlBar(bar, FALSE, FALSE);
+  }
+  frame->RecalcLayout(TRUE);
+  return TRUE;
+}
+
+}  // namespace docking

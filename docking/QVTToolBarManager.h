@@ -1,0 +1,126 @@
+// QVTToolBarManager: what the toolbars of one frame share. The default
+// toolbars the frame starts with the first time, the image store and the
+// drawing context of their buttons, the tooltip, fly-by, cool-look and
+// large-button settings with their saved form, the customise mode, and the
+// windows that want to hear "WM_BARNOTIFY" when a bar is shown, hidden,
+// made or destroyed.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "docking/QVTButtonDrawContext.h"
+#include "docking/QVTControlBarInfoExFactory.h"
+#include "docking/QVTToolBarImages.h"
+#include "docking/QVTToolBarManagerSettings.h"
+#include "platform/afx/ControlBar.h"
+#include "platform/afx/FrameWnd.h"
+
+namespace docking {
+
+class QVTCustomToolBar;
+
+class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory, public QVTToolBarSettingsTarget {
+  DECLARE_DYNAMIC(QVTToolBarManager)
+ public:
+  // The codes "WM_BARNOTIFY" carries in its lParam (wParam: the bar's id).
+  enum BarNotification : UINT { kShown = 0, kHidden = 1, kCreated = 2, kDestroyed = 3, kSelectionChanged = 4 };
+
+  struct Definition {
+    UINT barId = 0;
+    std::string title;
+    std::vector<UINT> ids;  // 0 for a separator
+    DWORD alignStyle = afx::CBRS_ALIGN_ANY;
+    UINT dockBarId = afx::AFX_IDW_DOCKBAR_TOP;
+    UINT dockNextToId = 0;
+    BOOL docked = TRUE;
+    BOOL visible = TRUE;
+  };
+
+  explicit QVTToolBarManager(afx::CFrameWnd* frame = nullptr, afx::CWnd* owner = nullptr);
+  ~QVTToolBarManager() override;
+  QVTToolBarManager(const QVTToolBarManager&) = delete;
+  QVTToolBarManager& operator=(const QVTToolBarManager&) = delete;
+
+  void SetFrameWnd(afx::CFrameWnd* frame) { frame_ = frame; }
+  afx::CFrameWnd* GetFrameWnd() const { return frame_; }
+
+  void AddDefaultToolBarDefinition(UINT barId, const std::string& title, int count, const UINT* ids, DWORD alignStyle,
+                                   UINT dockBarId, UINT dockNextToId, BOOL docked, BOOL visible);
+  const std::vector<Definition>& GetDefinitions() const { return definitions_; }
+  // The toolbar resource's images (and the large ones) into the shared store.
+  BOOL LoadToolBarResource(UINT id, UINT largeId = 0);
+  QVTBmpMgr* GetBmpMgr() const { return store_; }
+  QVTButtonDrawContext& DrawingContext() { return context_; }
+
+  void SetToolTips(BOOL on) { settings_.SetToolTips(on); }
+  void SetFlyBy(BOOL on) { settings_.SetFlyBy(on); }
+  void SetCoolLook(BOOL on, DWORD exStyleBits = QVTToolBarManagerSettings::kCoolLookBits) {
+    settings_.SetCoolLook(on, exStyleBits);
+  }
+  void SetLargeButtons(BOOL large) { settings_.SetLargeButtons(large); }
+  BOOL GetToolTips() const { return settings_.GetToolTips(); }
+  BOOL GetFlyBy() const { return settings_.GetFlyBy(); }
+  BOOL GetCoolLook() const { return settings_.GetCoolLook(); }
+  BOOL GetLargeButtons() const { return settings_.GetLargeButtons(); }
+
+  // The frame's customisable toolbars, in its bar list's order.
+  std::vector<QVTCustomToolBar*> GetToolBars() const;
+  virtual QVTCustomToolBar* GetToolBar(UINT id) const;
+  // The toolbars of the definitions, docked or floated and shown as they
+  // say; stops at the first that cannot be made.
+  virtual BOOL CreateDefaultToolBars();
+  // The frame's toolbars join the manager; without any, the default ones are made.
+  virtual void AttachToolBars();
+  // A user toolbar with the lowest free id from 0xE820; null when none is free.
+  QVTCustomToolBar* CreateNewToolBar(const char* title);
+
+  void SetCustomizeMode(BOOL on);
+  BOOL GetCustomizeMode() const { return customize_; }
+  // While the Toolbars dialog is up: the frame is enabled for its bars,
+  // its other children disabled; leaving gives them back.
+  void EnterConfigMode();
+  void ExitConfigMode();
+  BOOL IsConfigMode() const { return config_; }
+
+  void AddNotifyWnd(afx::CWnd* wnd);
+  void RemoveNotifyWnd(afx::CWnd* wnd);
+  void Notify(UINT barId, UINT code) const;
+  static UINT BarNotifyMessage();
+
+  // Profile form under "<prefix>-ToolBarManager"; loading then attaches the toolbars.
+  BOOL LoadState(const std::string& prefix);
+  BOOL SaveState(const std::string& prefix) const;
+
+  UINT GetBarTypeID(const afx::CControlBar* bar) const override;
+  std::unique_ptr<QVTControlBarInfoEx> CreateBarInfoEx(QVTControlBarInfo* info) override;
+  // A toolbar for a saved layout's record of type 14946 (the menu bar,
+  // 14947, belongs to its frame); null for other types.
+  virtual QVTCustomToolBar* CreateBar(UINT typeId, UINT barId);
+  afx::CControlBar* CreateBar(QVTControlBarInfo* info) override;
+
+  // The settings as the bars get them.
+  void ApplyToolTips(BOOL on) override;
+  void ApplyFlyBy(BOOL on) override;
+  void ApplyCoolLook(BOOL on, DWORD exStyleBits) override;
+  void ApplyLargeButtons(BOOL large) override;
+
+ protected:
+  // A toolbar joined to the manager and created with its styles.
+  QVTCustomToolBar* MakeToolBar(UINT id, const std::string& title);
+  void Join(QVTCustomToolBar* bar);
+
+  afx::CFrameWnd* frame_ = nullptr;
+  afx::CWnd* owner_ = nullptr;
+  std::vector<Definition> definitions_;
+  std::vector<afx::CWnd*> notify_;
+  std::vector<HWND> disabled_;  // children disabled by the configuration mode
+  BOOL config_ = FALSE;
+  BOOL customize_ = FALSE;
+  QVTToolBarManagerSettings settings_;
+  QVTBmpMgr* store_;
+  QVTButtonDrawContext context_;
+};
+
+}  // namespace docking
