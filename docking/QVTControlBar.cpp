@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "docking/QVTControlBarInfo.h"
 #include "docking/QVTDockBar.h"
 #include "docking/QVTDockContext.h"
 #include "platform/afx/Dc.h"
@@ -360,6 +361,64 @@ void QVTControlBar::OnHideBar() {
   if (!m_pDockSite) return;
   m_pDockSite->ShowControlBar(this, FALSE, FALSE);
   m_pDockSite->SetFocus();
+}
+
+void QVTControlBar::GetBarInfo(QVTControlBarInfo& info) const {
+  info.m_nBarID = m_hWnd ? static_cast<UINT>(GetDlgCtrlID()) : 0;
+  info.m_bVisible = IsVisible();
+  info.m_bFloating = IsFloating();
+  info.m_bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
+  info.m_bDockBar = FALSE;
+  info.m_pointPos = POINT{-1, -1};
+  if (m_pDockBar && m_hWnd && m_pDockBar->m_hWnd) {
+    RECT rect;
+    GetWindowRect(&rect);
+    POINT corner{rect.left, rect.top};
+    ::ui::ScreenToClient(m_pDockBar->m_hWnd, &corner);
+    info.m_pointPos = corner;
+  }
+  info.m_nMRUWidth = static_cast<UINT>(m_nMRUWidth);
+  info.m_bDocking = m_pDockContext != nullptr;
+  if (m_pDockContext) {
+    info.m_uMRUDockID = m_pDockContext->m_uMRUDockID;
+    info.m_rectMRUDockPos = m_pDockContext->m_rectMRUDockPos;
+    info.m_dwMRUFloatStyle = m_pDockContext->m_dwMRUFloatStyle;
+    info.m_ptMRUFloatPos = m_pDockContext->m_ptMRUFloatPos;
+  }
+  info.m_szMRUHorzDock = m_szHorz;
+  info.m_szMRUVertDock = m_szVert;
+  info.m_szMRUFloat = m_szFloat;
+  info.m_dwDockingStyle = m_dwDockStyle;
+  info.m_fPctWidth = m_fPctWidth;
+  info.m_dwStyle = m_dwStyle;
+  info.m_dwExStyle = m_dwExStyle;
+  info.m_strClassName = GetRuntimeClass()->m_lpszClassName;
+  info.m_strWindowName = m_hWnd ? GetWindowTextString() : std::string();
+  SaveExtraState(info);
+}
+
+void QVTControlBar::SetBarInfo(const QVTControlBarInfo& info) {
+  // A stored size of 0 is one never measured: the bar keeps its own.
+  const auto keep_or_take = [](SIZE& mine, SIZE stored) {
+    if (stored.cx > 0 && stored.cy > 0) mine = stored;
+  };
+  keep_or_take(m_szHorz, info.m_szMRUHorzDock);
+  keep_or_take(m_szVert, info.m_szMRUVertDock);
+  keep_or_take(m_szFloat, info.m_szMRUFloat);
+  if (info.m_fPctWidth > 0.0f) m_fPctWidth = info.m_fPctWidth;
+  if (info.m_nMRUWidth > 0 && info.m_nMRUWidth <= 32767) m_nMRUWidth = static_cast<int>(info.m_nMRUWidth);
+  constexpr DWORD kPlacement = CBRS_ALIGN_ANY | CBRS_BORDER_ANY | CBRS_FLOATING;
+  if (info.m_dwStyle) SetBarStyle((m_dwStyle & kPlacement) | (info.m_dwStyle & ~kPlacement));
+  if (info.m_dwDockingStyle & CBRS_ALIGN_ANY) EnableDocking(info.m_dwDockingStyle);
+  if (m_pDockContext && info.m_bDocking) {
+    m_pDockContext->m_uMRUDockID = info.m_uMRUDockID;
+    m_pDockContext->m_rectMRUDockPos = info.m_rectMRUDockPos;
+    m_pDockContext->m_dwMRUFloatStyle = info.m_dwMRUFloatStyle;
+    m_pDockContext->m_ptMRUFloatPos = info.m_ptMRUFloatPos;
+    m_pDockContext->m_bMRUFloatPosValid = TRUE;
+  }
+  if (m_hWnd && !info.m_strWindowName.empty()) SetWindowText(info.m_strWindowName);
+  RestoreExtraState(info);
 }
 
 }  // namespace docking

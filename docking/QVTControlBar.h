@@ -44,6 +44,8 @@ constexpr DWORD QVT_BARSTYLE_EXPAND_BUTTON = 0x800;
 constexpr UINT ID_QVT_ALLOW_DOCKING = 43040;
 constexpr UINT ID_QVT_HIDE_BAR = 43041;
 
+class QVTControlBarInfo;
+
 class QVTControlBar : public afx::CControlBar {
   DECLARE_DYNCREATE(QVTControlBar)
  public:
@@ -81,6 +83,15 @@ class QVTControlBar : public afx::CControlBar {
   virtual void OnBarBeginFloat() {}
   virtual void OnBarEndFloat() {}
   virtual BOOL QueryCanClose() { return TRUE; }
+
+  // The bar's record of a saved layout: id, visibility, sizes, share,
+  // styles, the places it was docked and floated last, class and title,
+  // then what the kind of bar keeps of its own. Applying it leaves the
+  // side and floating bits to the dock bar the layout puts the bar in.
+  virtual void GetBarInfo(QVTControlBarInfo& info) const;
+  virtual void SetBarInfo(const QVTControlBarInfo& info);
+  virtual void SaveExtraState(QVTControlBarInfo&) const {}
+  virtual void RestoreExtraState(const QVTControlBarInfo&) {}
   virtual BOOL QueryCanExpand() { return TRUE; }
   // Asks the dock bar whether the bar has its row (the button then offers
   // to contract) and whether there is anything to expand over.

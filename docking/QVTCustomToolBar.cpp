@@ -2,10 +2,13 @@
 
 #include <algorithm>
 
+#include "docking/QVTControlBarInfo.h"
+#include "docking/QVTCustomToolBarInfoEx.h"
 #include "docking/QVTCustomToolCmdUI.h"
 #include "docking/QVTToolBarManager.h"
 #include "platform/afx/ControlBarStyles.h"
 #include "platform/afx/Dc.h"
+#include "platform/afx/DockBar.h"
 #include "platform/afx/FrameWnd.h"
 #include "platform/afx/MessageMap.h"
 #include "platform/ui/ImageResources.h"
@@ -268,7 +271,13 @@ SIZE QVTCustomToolBar::CalcFixedLayout(BOOL, BOOL horizontal) {
 SIZE QVTCustomToolBar::CalcDynamicLayout(int length, DWORD mode) {
   using namespace afx;
   const bool horz_dock = (mode & LM_HORZDOCK) != 0, vert_dock = (mode & LM_VERTDOCK) != 0;
-  const BOOL stale = horz_dock ? m_bStaleHorz : vert_dock ? m_bStaleVert : (mode & LM_MRUWIDTH) ? m_bStaleFloat : FALSE;
+  // A bar stretched along its row follows the row's length, which changes
+  // without the bar being told: its docked size is never taken as known.
+  const bool stretched = horz_dock && (GetBarStyleEx() & QVT_TBSTYLE_STRETCH);
+  const BOOL stale = horz_dock ? (m_bStaleHorz || stretched)
+                     : vert_dock ? m_bStaleVert
+                     : (mode & LM_MRUWIDTH) ? m_bStaleFloat
+                                            : FALSE;
   if (!(mode & LM_COMMIT) && stale) return CalcLayout(vert_dock ? 0 : 0x7FFF, mode | LM_COMMIT);
   if (!(mode & LM_COMMIT) || (horz_dock && (mode & LM_LENGTHY)) || (vert_dock && !(mode & LM_LENGTHY)))
     return QVTControlBar::CalcDynamicLayout(length, mode);
@@ -304,9 +313,7 @@ SIZE QVTCustomToolBar::CalcLayout(int length, DWORD mode) {
   int docked_length = 0;
   const bool stretch = (GetBarStyleEx() & QVT_TBSTYLE_STRETCH) && horz_dock && GetParent();
   if (stretch) {
-    RECT parent;
-    ::ui::GetClientRect(GetParent()->m_hWnd, &parent);
-    docked_length = parent.right - parent.left;
+    docked_length = StretchedLength();
     wrap = docked_length - borders.cx;
   }
   std::vector<QVTStdBtn*> visible;
@@ -343,6 +350,20 @@ SIZE QVTCustomToolBar::CalcLayout(int length, DWORD mode) {
     size.cy -= 2;
   }
   return size;
+}
+
+int QVTCustomToolBar::StretchedLength() const {
+  // A dock bar along the top or bottom spans the frame's client area. That
+  // area has its new size while the frame lays its bars out again, the
+  // dock bar only once the layout has moved it: the frame's is the length
+  // to take.
+  RECT client{0, 0, 0, 0};
+  CFrameWnd* frame = GetDockingFrame();
+  if (frame && frame->m_hWnd && m_pDockBar && !m_pDockBar->m_bFloating && GetParent() == static_cast<CWnd*>(m_pDockBar))
+    ::ui::GetClientRect(frame->m_hWnd, &client);
+  else
+    ::ui::GetClientRect(GetParent()->m_hWnd, &client);
+  return client.right - client.left;
 }
 
 void QVTCustomToolBar::OnUpdateCmdUI(CFrameWnd* target, BOOL disable_if_no_handler) {
@@ -406,6 +427,24 @@ void QVTCustomToolBar::DrawBorders(CDC* dc, RECT& rect) {
 INT_PTR QVTCustomToolBar::OnToolHitTest(POINT client) const {
   const int index = HitTest(client);
   return index < 0 ? -1 : static_cast<INT_PTR>(GetButtonID(index));
+}
+
+void QVTCustomToolBar::SaveExtraState(QVTControlBarInfo& info) const {
+  auto extra = std::make_unique<QVTCustomToolBarInfoEx>();
+  extra->title = m_hWnd ? GetWindowTextString() : std::string();
+  for (const auto& button : buttons_) extra->buttons.push_back(QVTBtnInfo{button->IsSeparator() ? 0 : button->m_nID, {}});
+  info.m_pInfoEx = std::move(extra);
+}
+
+void QVTCustomToolBar::RestoreExtraState(const QVTControlBarInfo& info) {
+  const auto* extra = dynamic_cast<const QVTCustomToolBarInfoEx*>(info.m_pInfoEx.get());
+  if (!extra) return;
+  RemoveAllButtons();
+  if (m_hWnd && !extra->title.empty()) SetWindowText(extra->title);
+  for (const QVTBtnInfo& saved : extra->buttons)
+    InsertButton(GetButtonCount(), static_cast<UINT>(saved.id), saved.id == 0, TRUE);
+  m_bStaleHorz = m_bStaleVert = m_bStaleFloat = TRUE;
+  if (m_hWnd) Invalidate();
 }
 
 void QVTCustomToolBar::PressButton(int index) {

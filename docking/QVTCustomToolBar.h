@@ -96,6 +96,10 @@ class QVTCustomToolBar : public QVTControlBar {
   void DoPaint(CDC* dc) override;
   void DrawBorders(CDC* dc, RECT& rect) override;
   INT_PTR OnToolHitTest(POINT client) const override;
+  // A saved layout keeps the bar's title and its buttons in order, so a
+  // bar the user changed comes back as it was.
+  void SaveExtraState(QVTControlBarInfo& info) const override;
+  void RestoreExtraState(const QVTControlBarInfo& info) override;
 
   int m_nCurrent = -1;  // the pressed button
   int m_nHot = -1;      // the raised button of cool look
@@ -115,6 +119,8 @@ class QVTCustomToolBar : public QVTControlBar {
   QVTToolBarLayout LayoutOfAllButtons() const;
   QVTToolBarLayout LayoutOfVisibleButtons(std::vector<QVTStdBtn*>& visible) const;
   SIZE BorderSize(BOOL horizontal) const;
+  // The length a bar stretched along its docked row takes.
+  int StretchedLength() const;
   void PressButton(int index);
   void ReleaseButton(POINT point);
   // Cool look: raises the button under the cursor, if any.

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "docking/QVTControlBar.h"
 #include "docking/QVTFramePlugIn.h"
@@ -18,6 +20,7 @@ class CFont;
 namespace docking {
 
 class QVTDockBar;
+class QVTToolBarManager;
 
 class QVTFrameWnd : public afx::CFrameWnd {
   DECLARE_DYNCREATE(QVTFrameWnd)
@@ -56,6 +59,18 @@ class QVTFrameWnd : public afx::CFrameWnd {
   virtual BOOL CreateCaptionFont(afx::CFont& font);
   virtual BOOL CreateItalicCaptionFont(afx::CFont& font);
 
+  // The manager of the frame's toolbars; the frame owns it. A saved bar
+  // layout asks it for the toolbars' records and for toolbars it must make.
+  void SetToolBarManager(std::unique_ptr<QVTToolBarManager> manager);
+  QVTToolBarManager* GetToolBarManager() const { return m_pToolBarManager.get(); }
+
+  // The bar layout in the profile under `profile_name`: which bars there
+  // are, where each is docked or floating, and what each keeps. Loading
+  // makes the bars the frame lacks (through the toolbar manager or by
+  // class name) and lays the frame out; a name never saved changes nothing.
+  BOOL SaveBarState(const std::string& profile_name) const;
+  BOOL LoadBarState(const std::string& profile_name);
+
   // Set before the window is created.
   void SetMenuBar(afx::CWnd* menu_bar) { m_pMenuBar = menu_bar; }
   void EnableBitmapMenus(BOOL enable, BOOL second) {
@@ -88,6 +103,9 @@ class QVTFrameWnd : public afx::CFrameWnd {
   BOOL m_bBitmapMenus = FALSE;
   BOOL m_bSecondMenuOption = FALSE;
   std::unique_ptr<QVTFramePlugIn> m_pMenuPlugIn;
+  // Bars a loaded layout made by class name.
+  std::vector<std::unique_ptr<afx::CObject>> m_listCreatedBars;
+  std::unique_ptr<QVTToolBarManager> m_pToolBarManager;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -196,6 +196,10 @@ QVTCustomToolBar* QVTToolBarManager::CreateBar(UINT typeId, UINT barId) {
   return bar;
 }
 
+afx::CControlBar* QVTToolBarManager::CreateBar(QVTControlBarInfo* info) {
+  return info ? CreateBar(info->m_nTypeID, info->m_nBarID) : nullptr;
+}
+
 void QVTToolBarManager::ApplyToolTips(BOOL on) {
   for (QVTCustomToolBar* bar : GetToolBars()) {
     const DWORD style = bar->GetBarStyle();

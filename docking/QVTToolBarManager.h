@@ -93,11 +93,12 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
   BOOL LoadState(const std::string& prefix);
   BOOL SaveState(const std::string& prefix) const;
 
-  UINT GetBarTypeID(const afx::CControlBar* bar) const;
+  UINT GetBarTypeID(const afx::CControlBar* bar) const override;
   std::unique_ptr<QVTControlBarInfoEx> CreateBarInfoEx(QVTControlBarInfo* info) override;
   // A toolbar for a saved layout's record of type 14946 (the menu bar,
   // 14947, belongs to its frame); null for other types.
   virtual QVTCustomToolBar* CreateBar(UINT typeId, UINT barId);
+  afx::CControlBar* CreateBar(QVTControlBarInfo* info) override;
 
   // The settings as the bars get them.
   void ApplyToolTips(BOOL on) override;
