@@ -432,7 +432,8 @@ INT_PTR QVTCustomToolBar::OnToolHitTest(POINT client) const {
 void QVTCustomToolBar::SaveExtraState(QVTControlBarInfo& info) const {
   auto extra = std::make_unique<QVTCustomToolBarInfoEx>();
   extra->title = m_hWnd ? GetWindowTextString() : std::string();
-  for (const auto& button : buttons_) extra->buttons.push_back(QVTBtnInfo{button->IsSeparator() ? 0 : button->m_nID, {}});
+  for (const auto& button : buttons_)
+    extra->buttons.push_back(QVTBtnInfo{button->IsSeparator() ? 0 : button->m_nID, {}});
   info.m_pInfoEx = std::move(extra);
 }
 

@@ -126,7 +126,8 @@ void QVTDockState::DockListedBars(CControlBar* dock_bar, const QVTControlBarInfo
 void QVTDockState::PlaceFloatingBars(const std::vector<CControlBar*>& bars) {
   for (std::size_t i = 0; i < m_arrBarInfo.size(); ++i) {
     const QVTControlBarInfo& info = *m_arrBarInfo[i];
-    if (auto* framework_bar = dynamic_cast<QVTControlBar*>(bars[i])) framework_bar->SetBarStyleEx(info.m_dwExStyle, FALSE);
+    if (auto* framework_bar = dynamic_cast<QVTControlBar*>(bars[i]))
+      framework_bar->SetBarStyleEx(info.m_dwExStyle, FALSE);
     if (!info.m_bDockBar || !info.m_bFloating) continue;
     auto* dock_bar = static_cast<CDockBar*>(bars[i]);
     auto* floating = dynamic_cast<CMiniDockFrameWnd*>(dock_bar->GetParentFrame());

@@ -17,6 +17,7 @@
 #include "core/conversion/BrivenDoc.h"
 #include "docking/QVTCustomToolBar.h"
 #include "docking/QVTToolBarManager.h"
+#include "platform/afx/CmdUI.h"
 #include "platform/afx/DockBar.h"
 #include "platform/afx/WinApp.h"
 #include "platform/sys/Notify.h"
@@ -188,6 +189,37 @@ TEST_F(MainToolBar, ElevenEntriesDockedAtTheTopAboveTheForm) {
   const std::string pictures = BRIVEN_TEST_BINARY_DIR;
   EXPECT_TRUE(ui::GetHeadlessHost().DumpWindowPng(frame_->m_hWnd, pictures + "/desktop_main_toolbar.png"));
   EXPECT_EQ(notices_, std::vector<std::string>{});
+}
+
+// The check mark an update gives a menu item.
+class CheckProbe : public afx::CCmdUI {
+ public:
+  int check = -1;
+  void SetCheck(int value) override { check = value; }
+};
+
+TEST_F(MainToolBar, TheViewMenusTogglesHideAndShowTheBarsAndTheFrameRefits) {
+  Start();
+  struct Case {
+    unsigned command;
+    ui::UINT bar;
+  };
+  const Case cases[] = {{app::kCmdViewToolbar, CMainFrame::kToolBarId},
+                        {app::kCmdViewStatusBar, afx::AFX_IDW_STATUS_BAR}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.command);
+    afx::CControlBar* bar = frame_->GetControlBar(c.bar);
+    ASSERT_NE(bar, nullptr);
+    for (const bool shown : {false, true}) {
+      frame_->SendMessage(ui::WM_COMMAND, c.command, 0);
+      EXPECT_EQ(bar->IsWindowVisible() != 0, shown);
+      CheckProbe probe;
+      probe.m_nID = c.command;
+      probe.DoUpdate(frame_, ui::TRUE);
+      EXPECT_EQ(probe.check, shown ? 1 : 0);
+      ExpectFrameFitsForm();
+    }
+  }
 }
 
 TEST_F(MainToolBar, ItsConvertButtonConvertsAndIsGreyWhileTheConversionRuns) {
