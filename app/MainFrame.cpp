@@ -9,7 +9,6 @@
 #include "app/SavedWindowRect.h"
 #include "app/SettingsCommands.h"
 #include "docking/QVTCustomToolBar.h"
-#include "docking/QVTToolBarManager.h"
 #include "platform/afx/CmdUI.h"
 #include "platform/afx/ScrollView.h"
 #include "platform/afx/WinApp.h"
@@ -95,8 +94,9 @@ int CMainFrame::OnCreate(CREATESTRUCT* create) {
 void CMainFrame::DefineToolBar() {
   // Made here, not with the frame: a windowless run's frame has no bars,
   // and the manager's drawing context is never made for it.
-  SetToolBarManager(std::make_unique<docking::QVTToolBarManager>(this));
-  docking::QVTToolBarManager& manager = *GetToolBarManager();
+  m_pToolBarManager = std::make_unique<docking::QVTToolBarManager>(this);
+  SetControlBarManager(m_pToolBarManager.get());
+  docking::QVTToolBarManager& manager = *m_pToolBarManager;
   manager.LoadToolBarResource(app::kMainResource);
   manager.AddDefaultToolBarDefinition(kToolBarId, kToolBarTitle, static_cast<int>(std::size(kToolBarButtons)),
                                       kToolBarButtons, CBRS_ALIGN_ANY, AFX_IDW_DOCKBAR_TOP, 0, TRUE, TRUE);

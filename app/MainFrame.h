@@ -11,10 +11,12 @@
 // its title.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "docking/QVTFrameWnd.h"
 #include "docking/QVTStatusBar.h"
+#include "docking/QVTToolBarManager.h"
 #include "platform/afx/Menu.h"
 
 class CMainFrame : public docking::QVTFrameWnd {
@@ -47,6 +49,8 @@ class CMainFrame : public docking::QVTFrameWnd {
   void OnUpdateFrameTitle(afx::BOOL) override {}
 
   bool WasActivated() const { return !m_bFirstActivation; }
+  // The manager of the toolbar; null in a windowless run.
+  docking::QVTToolBarManager* GetToolBarManager() const { return m_pToolBarManager.get(); }
 
  protected:
   int OnCreate(afx::CREATESTRUCT* create);
@@ -65,6 +69,7 @@ class CMainFrame : public docking::QVTFrameWnd {
   void DefineToolBar();
 
   afx::CMenu m_menu;
+  std::unique_ptr<docking::QVTToolBarManager> m_pToolBarManager;
   docking::QVTStatusBar m_wndStatusBar;
   std::string m_strCommandFile;  // commands a script gives, when it names a file
   bool m_bFirstActivation = true;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "docking/QVTControlBarInfo.h"
 #include "docking/QVTDockBar.h"
 #include "docking/QVTDockContext.h"
 #include "platform/afx/Dc.h"
@@ -77,12 +76,50 @@ BOOL QVTControlBar::Create(afx::CWnd* parent, const char* window_name, DWORD sty
   m_dwStyle = style & afx::CBRS_ALL;
   m_dwExStyle = ex_style;
   m_szHorz = m_szVert = m_szFloat = kDefaultSize;
-  return CreateBar(0, nullptr, window_name, style & ~afx::CBRS_ALL, RECT{0, 0, 0, 0}, parent, id);
+  if (!CreateBar(0, nullptr, window_name, style & ~afx::CBRS_ALL, RECT{0, 0, 0, 0}, parent, id)) return FALSE;
+  if (m_dwExStyle & QVT_BARSTYLE_CHILD_LAYOUT) RecordChildLayout();
+  return TRUE;
+}
+
+void QVTControlBar::RecordChildLayout() {
+  m_childLayout.clear();
+  RECT client;
+  GetClientRect(&client);
+  m_sizeLayoutClient = SIZE{client.right - client.left, client.bottom - client.top};
+  for (HWND child = ui::GetWindow(m_hWnd, GW_CHILD); child; child = ui::GetWindow(child, GW_HWNDNEXT)) {
+    RECT rect;
+    ui::GetWindowRect(child, &rect);
+    ScreenToClient(&rect);
+    m_childLayout.emplace_back(child, rect);
+  }
+}
+
+// Each child keeps its share of the inside area: its recorded edges
+// scaled from the recorded client size to the inside size now.
+void QVTControlBar::ApplyChildLayout() {
+  if (m_sizeLayoutClient.cx <= 0 || m_sizeLayoutClient.cy <= 0) return;
+  RECT inside;
+  GetInsideRect(inside);
+  const int cx = inside.right - inside.left, cy = inside.bottom - inside.top;
+  const auto scale = [](int value, int now, int then) { return static_cast<int>(static_cast<long long>(value) * now / then); };
+  for (const auto& [child, was] : m_childLayout) {
+    if (!ui::IsWindow(child)) continue;
+    const int left = inside.left + scale(was.left, cx, m_sizeLayoutClient.cx);
+    const int top = inside.top + scale(was.top, cy, m_sizeLayoutClient.cy);
+    const int right = inside.left + scale(was.right, cx, m_sizeLayoutClient.cx);
+    const int bottom = inside.top + scale(was.bottom, cy, m_sizeLayoutClient.cy);
+    ui::SetWindowPos(child, nullptr, left, top, right - left, bottom - top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (IsFloating()) Invalidate();
 }
 
 void QVTControlBar::SetBarStyleEx(DWORD ex_style, BOOL redraw) {
   const DWORD old = m_dwExStyle;
   m_dwExStyle = ex_style;
+  if ((old ^ ex_style) & QVT_BARSTYLE_CHILD_LAYOUT) {
+    if ((ex_style & QVT_BARSTYLE_CHILD_LAYOUT) && m_hWnd) RecordChildLayout();
+    else m_childLayout.clear();
+  }
   if (IsFloating() && ((old ^ ex_style) & QVT_BARSTYLE_SIZABLE)) {
     if (CFrameWnd* frame = GetParentFrame()) {
       if (IsSizable()) frame->ModifyStyle(afx::MFS_4THICKFRAME, afx::kSizableFloatFrame, SWP_FRAMECHANGED);
@@ -307,6 +344,7 @@ void QVTControlBar::OnLButtonDblClk(UINT flags, POINT point) {
 
 void QVTControlBar::OnSize(UINT kind, int cx, int cy) {
   if (kind == SIZE_MINIMIZED || cx <= 0 || cy <= 0) return;
+  if ((m_dwExStyle & QVT_BARSTYLE_CHILD_LAYOUT) && !m_childLayout.empty()) ApplyChildLayout();
   if (m_dwExStyle & QVT_BARSTYLE_FILL_CHILD) {
     if (const HWND child = ui::GetWindow(m_hWnd, GW_CHILD)) {
       RECT inside;
@@ -343,6 +381,8 @@ void QVTControlBar::OnContextMenu(afx::CWnd* wnd, POINT screen) {
   }
   UINT command = 0;
   if (Tracker()) command = Tracker()(menu, screen, this);
+  else command = static_cast<UINT>(ui::TrackPopupMenuEx(menu, ui::TPM_RIGHTBUTTON | ui::TPM_RETURNCMD, screen.x,
+                                                        screen.y, m_hWnd, nullptr));
   ui::DestroyMenu(menu);
   if (command) SendMessage(ui::WM_COMMAND, command, 0);
 }
@@ -361,64 +401,6 @@ void QVTControlBar::OnHideBar() {
   if (!m_pDockSite) return;
   m_pDockSite->ShowControlBar(this, FALSE, FALSE);
   m_pDockSite->SetFocus();
-}
-
-void QVTControlBar::GetBarInfo(QVTControlBarInfo& info) const {
-  info.m_nBarID = m_hWnd ? static_cast<UINT>(GetDlgCtrlID()) : 0;
-  info.m_bVisible = IsVisible();
-  info.m_bFloating = IsFloating();
-  info.m_bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
-  info.m_bDockBar = FALSE;
-  info.m_pointPos = POINT{-1, -1};
-  if (m_pDockBar && m_hWnd && m_pDockBar->m_hWnd) {
-    RECT rect;
-    GetWindowRect(&rect);
-    POINT corner{rect.left, rect.top};
-    ::ui::ScreenToClient(m_pDockBar->m_hWnd, &corner);
-    info.m_pointPos = corner;
-  }
-  info.m_nMRUWidth = static_cast<UINT>(m_nMRUWidth);
-  info.m_bDocking = m_pDockContext != nullptr;
-  if (m_pDockContext) {
-    info.m_uMRUDockID = m_pDockContext->m_uMRUDockID;
-    info.m_rectMRUDockPos = m_pDockContext->m_rectMRUDockPos;
-    info.m_dwMRUFloatStyle = m_pDockContext->m_dwMRUFloatStyle;
-    info.m_ptMRUFloatPos = m_pDockContext->m_ptMRUFloatPos;
-  }
-  info.m_szMRUHorzDock = m_szHorz;
-  info.m_szMRUVertDock = m_szVert;
-  info.m_szMRUFloat = m_szFloat;
-  info.m_dwDockingStyle = m_dwDockStyle;
-  info.m_fPctWidth = m_fPctWidth;
-  info.m_dwStyle = m_dwStyle;
-  info.m_dwExStyle = m_dwExStyle;
-  info.m_strClassName = GetRuntimeClass()->m_lpszClassName;
-  info.m_strWindowName = m_hWnd ? GetWindowTextString() : std::string();
-  SaveExtraState(info);
-}
-
-void QVTControlBar::SetBarInfo(const QVTControlBarInfo& info) {
-  // A stored size of 0 is one never measured: the bar keeps its own.
-  const auto keep_or_take = [](SIZE& mine, SIZE stored) {
-    if (stored.cx > 0 && stored.cy > 0) mine = stored;
-  };
-  keep_or_take(m_szHorz, info.m_szMRUHorzDock);
-  keep_or_take(m_szVert, info.m_szMRUVertDock);
-  keep_or_take(m_szFloat, info.m_szMRUFloat);
-  if (info.m_fPctWidth > 0.0f) m_fPctWidth = info.m_fPctWidth;
-  if (info.m_nMRUWidth > 0 && info.m_nMRUWidth <= 32767) m_nMRUWidth = static_cast<int>(info.m_nMRUWidth);
-  constexpr DWORD kPlacement = CBRS_ALIGN_ANY | CBRS_BORDER_ANY | CBRS_FLOATING;
-  if (info.m_dwStyle) SetBarStyle((m_dwStyle & kPlacement) | (info.m_dwStyle & ~kPlacement));
-  if (info.m_dwDockingStyle & CBRS_ALIGN_ANY) EnableDocking(info.m_dwDockingStyle);
-  if (m_pDockContext && info.m_bDocking) {
-    m_pDockContext->m_uMRUDockID = info.m_uMRUDockID;
-    m_pDockContext->m_rectMRUDockPos = info.m_rectMRUDockPos;
-    m_pDockContext->m_dwMRUFloatStyle = info.m_dwMRUFloatStyle;
-    m_pDockContext->m_ptMRUFloatPos = info.m_ptMRUFloatPos;
-    m_pDockContext->m_bMRUFloatPosValid = TRUE;
-  }
-  if (m_hWnd && !info.m_strWindowName.empty()) SetWindowText(info.m_strWindowName);
-  RestoreExtraState(info);
 }
 
 }  // namespace docking

@@ -13,12 +13,16 @@
 #pragma once
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "docking/QVTBarInsideRect.h"
 #include "docking/QVTBarStyles.h"
 #include "platform/afx/ControlBar.h"
 
 namespace docking {
+
+class QVTControlBarInfo;
 
 using afx::CDC;
 using afx::CFrameWnd;
@@ -35,6 +39,8 @@ using ui::UINT;
 
 // Extended style bits beyond those the layout reads (QVTBarStyles.h).
 constexpr DWORD QVT_BARSTYLE_CONTEXTMENU = 0x1;
+// Child windows keep their proportional place and size when the bar is resized.
+constexpr DWORD QVT_BARSTYLE_CHILD_LAYOUT = 0x2;
 constexpr DWORD QVT_BARSTYLE_DARK_BORDERS = 0x8;
 constexpr DWORD QVT_BARSTYLE_FILL_CHILD = 0x40;
 constexpr DWORD QVT_BARSTYLE_CLOSE_BUTTON = 0x400;
@@ -43,8 +49,6 @@ constexpr DWORD QVT_BARSTYLE_EXPAND_BUTTON = 0x800;
 // The context menu's commands.
 constexpr UINT ID_QVT_ALLOW_DOCKING = 43040;
 constexpr UINT ID_QVT_HIDE_BAR = 43041;
-
-class QVTControlBarInfo;
 
 class QVTControlBar : public afx::CControlBar {
   DECLARE_DYNCREATE(QVTControlBar)
@@ -77,21 +81,22 @@ class QVTControlBar : public afx::CControlBar {
   void DoPaint(CDC* dc) override;
   void DrawBorders(CDC* dc, RECT& rect) override;
 
+  // The bar's part of a saved layout: id, visibility, place, sizes,
+  // styles, share of its row, its dock context's memory and, through the
+  // hooks, a derived bar's own extension record.
+  virtual void GetBarInfoEx(QVTControlBarInfo* info);
+  // Takes a record back: sizes, styles and the dock context's memory; the
+  // window shown or hidden as the record says.
+  virtual void SetBarInfo(const QVTControlBarInfo& info, afx::CFrameWnd* frame);
+  virtual void GetBarInfoExHook(QVTControlBarInfo*) {}
+  virtual void SetBarInfoExHook(const QVTControlBarInfo&) {}
+
   // Notifications around docking and floating, for derived bars.
   virtual void OnBarBeginDock() {}
   virtual void OnBarEndDock() {}
   virtual void OnBarBeginFloat() {}
   virtual void OnBarEndFloat() {}
   virtual BOOL QueryCanClose() { return TRUE; }
-
-  // The bar's record of a saved layout: id, visibility, sizes, share,
-  // styles, the places it was docked and floated last, class and title,
-  // then what the kind of bar keeps of its own. Applying it leaves the
-  // side and floating bits to the dock bar the layout puts the bar in.
-  virtual void GetBarInfo(QVTControlBarInfo& info) const;
-  virtual void SetBarInfo(const QVTControlBarInfo& info);
-  virtual void SaveExtraState(QVTControlBarInfo&) const {}
-  virtual void RestoreExtraState(const QVTControlBarInfo&) {}
   virtual BOOL QueryCanExpand() { return TRUE; }
   // Asks the dock bar whether the bar has its row (the button then offers
   // to contract) and whether there is anything to expand over.
@@ -110,9 +115,9 @@ class QVTControlBar : public afx::CControlBar {
   static BOOL HasUniqueBarIDs(const CFrameWnd* frame);
   static BOOL IsBarIDFree(const CFrameWnd* frame, UINT id);
 
-  // The popup menu tracker the context menu uses (the window system's
-  // TrackPopupMenu); tests put a scripted choice in its place. It answers
-  // the chosen command, 0 for none.
+  // The popup menu tracker the context menu uses (by default the window
+  // system's TrackPopupMenuEx, with the right button); tests may put a
+  // scripted choice in its place. It answers the chosen command, 0 for none.
   using MenuTracker = std::function<UINT(HMENU menu, POINT screen, afx::CWnd* owner)>;
   static void SetMenuTracker(MenuTracker tracker);
 
@@ -131,6 +136,11 @@ class QVTControlBar : public afx::CControlBar {
   void OnHideBar();
 
  protected:
+  // Where the children are now, against the client area: what resizing
+  // keeps in proportion under QVT_BARSTYLE_CHILD_LAYOUT.
+  void RecordChildLayout();
+  void ApplyChildLayout();
+
   // The square of the gripper's `slot`-th button.
   RECT GripperButtonRect(int slot) const;
   void DrawGripper(CDC* dc, const RECT& rect);
@@ -142,6 +152,10 @@ class QVTControlBar : public afx::CControlBar {
   BOOL m_bExpandPressed = FALSE;
   BOOL m_bExpandEnabled = TRUE;
   BOOL m_bNotExpanded = TRUE;
+  // The recorded child layout: the client size it was taken at, and each
+  // child with its rectangle then. Empty when none is recorded.
+  SIZE m_sizeLayoutClient{0, 0};
+  std::vector<std::pair<ui::HWND, RECT>> m_childLayout;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -1,8 +1,6 @@
-// What a saved layout asks of the frame's control-bar manager: the type id
-// of a bar it saves, the extension record for a bar record's type id while
-// it reads, and a bar for a record whose bar the frame does not have. The
-// manager implements it; a layout without a manager reads no extensions
-// and makes no bars of its own.
+// What a saved layout asks of the frame's control-bar manager while it
+// reads: the extension record for a bar record's type id. The manager
+// implements it; a layout without a manager reads no extensions.
 #pragma once
 
 #include <memory>
@@ -20,10 +18,10 @@ class QVTControlBarInfoExFactory {
   // A new, empty extension record for the record's type id; null for a
   // type without one.
   virtual std::unique_ptr<QVTControlBarInfoEx> CreateBarInfoEx(QVTControlBarInfo* info) = 0;
-  // The manager's code for the kind of bar, 0 for bars it does not know.
-  virtual ui::UINT GetBarTypeID(const afx::CControlBar*) const { return 0; }
-  // A new bar (a window of the frame, not yet docked) for the record; null
-  // when the manager makes no bar of its type.
+  // The bar type id of a bar, 0 for a bar without an extension record.
+  virtual UINT GetBarTypeID(const afx::CControlBar*) const { return 0; }
+  // A bar, window and all, for a saved record whose bar the frame does not
+  // have; null when the manager does not make bars of that type.
   virtual afx::CControlBar* CreateBar(QVTControlBarInfo*) { return nullptr; }
 };
 

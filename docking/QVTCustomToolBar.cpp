@@ -429,23 +429,20 @@ INT_PTR QVTCustomToolBar::OnToolHitTest(POINT client) const {
   return index < 0 ? -1 : static_cast<INT_PTR>(GetButtonID(index));
 }
 
-void QVTCustomToolBar::SaveExtraState(QVTControlBarInfo& info) const {
-  auto extra = std::make_unique<QVTCustomToolBarInfoEx>();
-  extra->title = m_hWnd ? GetWindowTextString() : std::string();
-  for (const auto& button : buttons_)
-    extra->buttons.push_back(QVTBtnInfo{button->IsSeparator() ? 0 : button->m_nID, {}});
-  info.m_pInfoEx = std::move(extra);
+void QVTCustomToolBar::GetBarInfoExHook(QVTControlBarInfo* info) {
+  auto extension = std::make_unique<QVTCustomToolBarInfoEx>();
+  extension->title = GetWindowTextString();
+  for (const auto& button : buttons_) extension->buttons.push_back(QVTBtnInfo{button->IsSeparator() ? 0 : button->m_nID, {}});
+  info->m_pInfoEx = std::move(extension);
 }
 
-void QVTCustomToolBar::RestoreExtraState(const QVTControlBarInfo& info) {
-  const auto* extra = dynamic_cast<const QVTCustomToolBarInfoEx*>(info.m_pInfoEx.get());
-  if (!extra) return;
-  RemoveAllButtons();
-  if (m_hWnd && !extra->title.empty()) SetWindowText(extra->title);
-  for (const QVTBtnInfo& saved : extra->buttons)
-    InsertButton(GetButtonCount(), static_cast<UINT>(saved.id), saved.id == 0, TRUE);
-  m_bStaleHorz = m_bStaleVert = m_bStaleFloat = TRUE;
-  if (m_hWnd) Invalidate();
+void QVTCustomToolBar::SetBarInfoExHook(const QVTControlBarInfo& info) {
+  const auto* extension = dynamic_cast<const QVTCustomToolBarInfoEx*>(info.m_pInfoEx.get());
+  if (!extension) return;
+  if (!extension->title.empty()) SetWindowText(extension->title);
+  std::vector<UINT> ids;
+  for (const QVTBtnInfo& button : extension->buttons) ids.push_back(button.id);
+  SetButtons(ids.data(), static_cast<int>(ids.size()));
 }
 
 void QVTCustomToolBar::PressButton(int index) {

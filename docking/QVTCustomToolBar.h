@@ -96,10 +96,9 @@ class QVTCustomToolBar : public QVTControlBar {
   void DoPaint(CDC* dc) override;
   void DrawBorders(CDC* dc, RECT& rect) override;
   INT_PTR OnToolHitTest(POINT client) const override;
-  // A saved layout keeps the bar's title and its buttons in order, so a
-  // bar the user changed comes back as it was.
-  void SaveExtraState(QVTControlBarInfo& info) const override;
-  void RestoreExtraState(const QVTControlBarInfo& info) override;
+  // The saved layout keeps the bar's title and buttons.
+  void GetBarInfoExHook(QVTControlBarInfo* info) override;
+  void SetBarInfoExHook(const QVTControlBarInfo& info) override;
 
   int m_nCurrent = -1;  // the pressed button
   int m_nHot = -1;      // the raised button of cool look

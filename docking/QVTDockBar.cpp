@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "docking/QVTControlBar.h"
+#include "docking/QVTControlBarInfo.h"
 #include "docking/QVTRowProportions.h"
 #include "platform/afx/Dc.h"
 #include "platform/afx/DockContext.h"
@@ -533,6 +534,33 @@ void QVTDockBar::OnLButtonDown(ui::UINT, ui::POINT point) {
     return;
   }
   Default();
+}
+
+void QVTDockBar::GetBarInfo(QVTControlBarInfo* info) const {
+  info->m_nBarID = static_cast<ui::UINT>(GetDlgCtrlID());
+  info->m_bDockBar = ui::TRUE;
+  info->m_bVisible = IsVisible();
+  info->m_bFloating = m_bFloating;
+  info->m_bHorz = (m_dwStyle & afx::CBRS_ORIENT_HORZ) != 0;
+  info->m_nMRUWidth = static_cast<ui::UINT>(m_nMRUWidth);
+  info->m_pointPos = ui::POINT{-1, -1};
+  if (m_bFloating) {
+    // Where its floating frame is on the screen.
+    if (const afx::CWnd* frame = GetParentFrame()) {
+      ui::RECT rect;
+      frame->GetWindowRect(&rect);
+      info->m_pointPos = ui::POINT{rect.left, rect.top};
+    }
+  }
+  info->m_arrBarID.clear();
+  const std::vector<QVTDockArray::Entry>& entries = m_array.Entries();
+  // The leading row end is every list's: it is not stored.
+  for (std::size_t i = 1; i < entries.size(); ++i) {
+    const QVTDockArray::Entry& entry = entries[i];
+    if (entry.IsBar()) info->m_arrBarID.push_back(static_cast<ui::DWORD>(BarOf(entry.bar)->GetDlgCtrlID()));
+    else if (entry.placeholder) info->m_arrBarID.push_back(QVTControlBarInfo::kPlaceholder + entry.placeholder);
+    else info->m_arrBarID.push_back(0);
+  }
 }
 
 }  // namespace docking

@@ -14,6 +14,7 @@
 namespace docking {
 
 class QVTControlBar;
+class QVTControlBarInfo;
 
 class QVTDockBar : public afx::CDockBar {
   DECLARE_DYNAMIC(QVTDockBar)
@@ -46,6 +47,9 @@ class QVTDockBar : public afx::CDockBar {
   void ExpandBar(afx::CControlBar* bar, int mode);
 
   const QVTDockArray& Array() const { return m_array; }
+  // The dock bar's record: its id, where a floating one's frame is, and its
+  // list of bar ids (a placeholder as 0x10000 plus the id, 0 ending a row).
+  void GetBarInfo(QVTControlBarInfo* info) const;
   QVTDockSide Side() const;
   // The last layout, in this dock bar's client coordinates.
   const QVTDockRowLayout::Result& LastLayout() const { return m_layout; }

@@ -12,8 +12,6 @@
 #include "docking/QVTControlBarInfo.h"
 #include "docking/QVTControlBarInfoExFactory.h"
 #include "platform/afx/Archive.h"
-#include "platform/afx/ControlBar.h"
-#include "platform/afx/FrameWnd.h"
 #include "platform/afx/Object.h"
 
 namespace docking {
@@ -49,16 +47,15 @@ class QVTDockState : public CObject {
   // state empty.
   virtual void Serialize(CArchive& ar);
 
-  // A record for every framework bar and dock bar of the frame, in the
-  // frame's bar order. Without a manager of its own the state takes the
-  // frame's toolbar manager. FALSE for no frame.
-  virtual BOOL GetDockState(CFrameWnd* frame);
-  // Finds or makes the bar of every record (a floating frame for a
-  // floating dock bar; the manager's or a class's new bar for one the
-  // frame lacks; a record with neither is dropped), gives each bar its
-  // record, docks the bars in the rows the dock bars list, places the
-  // floating frames and lays the frame out. FALSE for no frame.
-  virtual BOOL SetDockState(CFrameWnd* frame);
+  // A frame's layout into records: every framework bar and dock bar of its
+  // bar list, in order. FALSE without a frame.
+  virtual BOOL GetDockState(afx::CFrameWnd* frame);
+  // The records back onto a frame: bars found by id, else made by the
+  // manager or by class name (a record whose bar cannot be had is
+  // dropped), given their sizes and styles, docked in the rows and columns
+  // their dock bars list or floated where they floated, shown or hidden.
+  virtual BOOL SetDockState(afx::CFrameWnd* frame);
+
   virtual std::unique_ptr<QVTControlBarInfo> CreateBarInfo(QVTControlBarInfoExFactory* manager);
   // A class that a stored class name may create: registered, creatable and
   // derived from the bar base class. Null for any other, so a stored name
@@ -68,10 +65,6 @@ class QVTDockState : public CObject {
   // created-object list when there is one; null when FindRuntimeClass
   // refuses the name or nothing would own the object.
   CObject* CreateBarObject(const QVTControlBarInfo& info);
-  // The bar of the record's class, created as a window of the frame with
-  // the record's title, styles and id, docking on every side; null when
-  // it cannot be made.
-  virtual CControlBar* CreateBarFromInfo(CFrameWnd* frame, const QVTControlBarInfo& info);
 
   void Clear() { m_arrBarInfo.clear(); }
   // Before saving: a placeholder stays only in the dock bar its bar was
@@ -100,12 +93,13 @@ class QVTDockState : public CObject {
 
  private:
   static std::string SummarySection(const std::string& profile_name);
+  // The bar a record stands for, found or made; null when there is none.
+  afx::CControlBar* ResolveBar(afx::CFrameWnd* frame, QVTControlBarInfo& info);
+  afx::CControlBar* CreateBarFromInfo(afx::CFrameWnd* frame, const QVTControlBarInfo& info);
+  void PlaceDockedBars(afx::CFrameWnd* frame, const QVTControlBarInfo& dock_bar);
+  void PlaceFloatingBars(afx::CFrameWnd* frame, const QVTControlBarInfo& dock_bar);
   bool NeedsScaling() const;
   void LoadRecords(CArchive& ar);
-  CControlBar* ResolveBar(CFrameWnd* frame, const QVTControlBarInfo& info);
-  // The bars a dock bar's record lists, docked in it row by row.
-  void DockListedBars(CControlBar* dock_bar, const QVTControlBarInfo& info, const std::vector<CControlBar*>& bars);
-  void PlaceFloatingBars(const std::vector<CControlBar*>& bars);
 
   QVTControlBarInfoExFactory* m_pManager = nullptr;
   std::vector<std::unique_ptr<CObject>>* m_pObjectList = nullptr;

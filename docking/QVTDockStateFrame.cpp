@@ -1,173 +1,139 @@
-// A layout taken from a frame and given back to one: the records of the
-// framework's bars and dock bars, the bars found or made again, docked in
-// the rows their dock bars list, floating frames where they were.
-#include <algorithm>
+// A bar layout taken from a frame and put back onto one.
+#include <utility>
 
 #include "docking/QVTControlBar.h"
+#include "docking/QVTDialogBar.h"
 #include "docking/QVTDockBar.h"
 #include "docking/QVTDockState.h"
 #include "docking/QVTFrameWnd.h"
-#include "docking/QVTToolBarManager.h"
-#include "platform/afx/MiniDockFrameWnd.h"
+#include "platform/afx/ControlBarStyles.h"
 
 namespace docking {
 
 namespace {
 
-QVTControlBarInfoExFactory* ManagerOf(CFrameWnd* frame) {
-  auto* docking_frame = dynamic_cast<QVTFrameWnd*>(frame);
-  return docking_frame ? docking_frame->GetToolBarManager() : nullptr;
+// The side a frame's dock bar holds its bars on.
+DWORD AlignmentOfDockBar(UINT dock_bar_id) {
+  switch (dock_bar_id) {
+    case kDockBarTop: return afx::CBRS_ALIGN_TOP;
+    case kDockBarLeft: return afx::CBRS_ALIGN_LEFT;
+    case kDockBarRight: return afx::CBRS_ALIGN_RIGHT;
+    case kDockBarBottom: return afx::CBRS_ALIGN_BOTTOM;
+  }
+  return 0;
 }
 
-UINT BarId(const CControlBar* bar) { return bar && bar->m_hWnd ? static_cast<UINT>(bar->GetDlgCtrlID()) : 0; }
-
-void FillFromDockBar(QVTControlBarInfo& info, const QVTDockBar& dock_bar) {
-  info.m_nBarID = BarId(&dock_bar);
-  info.m_bDockBar = TRUE;
-  info.m_bFloating = dock_bar.m_bFloating;
-  info.m_bHorz = (dock_bar.m_dwStyle & CBRS_ORIENT_HORZ) != 0;
-  info.m_bVisible = TRUE;
-  info.m_pointPos = POINT{-1, -1};
-  info.m_nMRUWidth = 32767;
-  if (dock_bar.m_bFloating) {
-    // A floating dock bar stands for its floating frame: where that is.
-    if (CFrameWnd* floating = dock_bar.GetParentFrame(); floating && floating->m_hWnd) {
-      RECT rect;
-      floating->GetWindowRect(&rect);
-      info.m_pointPos = POINT{rect.left, rect.top};
-      info.m_bVisible = floating->IsWindowVisible();
-    }
-  }
-  for (const QVTDockArray::Entry& entry : dock_bar.Array().Entries()) {
-    if (entry.IsBar()) info.m_arrBarID.push_back(BarId(static_cast<const CControlBar*>(entry.bar)));
-    else if (entry.placeholder) info.m_arrBarID.push_back(entry.placeholder + QVTControlBarInfo::kPlaceholder);
-    else info.m_arrBarID.push_back(0);
-  }
+// A bar a dock bar's list names: a framework bar of the frame, never a dock bar.
+afx::CControlBar* ListedBar(afx::CFrameWnd* frame, DWORD id) {
+  if (id == 0 || (id & QVTControlBarInfo::kPlaceholder)) return nullptr;
+  afx::CControlBar* bar = frame->GetControlBar(id);
+  return dynamic_cast<QVTControlBar*>(bar) ? bar : nullptr;
 }
 
 }  // namespace
 
-BOOL QVTDockState::GetDockState(CFrameWnd* frame) {
+BOOL QVTDockState::GetDockState(afx::CFrameWnd* frame) {
   if (!frame) return FALSE;
   Clear();
-  if (!m_pManager) m_pManager = ManagerOf(frame);
-  for (CControlBar* bar : frame->GetControlBars()) {
-    if (!bar->m_hWnd) continue;
+  for (afx::CControlBar* bar : frame->GetControlBars()) {
     if (auto* dock_bar = dynamic_cast<QVTDockBar*>(bar)) {
       std::unique_ptr<QVTControlBarInfo> info = CreateBarInfo(m_pManager);
-      FillFromDockBar(*info, *dock_bar);
+      dock_bar->GetBarInfo(info.get());
       m_arrBarInfo.push_back(std::move(info));
     } else if (auto* framework_bar = dynamic_cast<QVTControlBar*>(bar)) {
       std::unique_ptr<QVTControlBarInfo> info = CreateBarInfo(m_pManager);
-      framework_bar->GetBarInfo(*info);
-      info->m_nTypeID = m_pManager ? m_pManager->GetBarTypeID(bar) : 0;
+      framework_bar->GetBarInfoEx(info.get());
       m_arrBarInfo.push_back(std::move(info));
     }
   }
   return TRUE;
 }
 
-CControlBar* QVTDockState::CreateBarFromInfo(CFrameWnd* frame, const QVTControlBarInfo& info) {
+afx::CControlBar* QVTDockState::CreateBarFromInfo(afx::CFrameWnd* frame, const QVTControlBarInfo& info) {
   auto* bar = dynamic_cast<QVTControlBar*>(CreateBarObject(info));
-  if (!bar || !bar->Create(frame, info.m_strWindowName.c_str(), info.m_dwStyle, info.m_dwExStyle, info.m_nBarID))
-    return nullptr;
+  if (!bar) return nullptr;
+  const DWORD style = ui::WS_CHILD | ui::WS_VISIBLE | (info.m_dwStyle & afx::CBRS_ALL);
+  // A dialog bar is made again from its template.
+  auto* dialog_bar = dynamic_cast<QVTDialogBar*>(bar);
+  const BOOL made = dialog_bar ? dialog_bar->Create(frame, info.m_nResourceID & 0xFFFF, style, info.m_dwExStyle, info.m_nBarID)
+                               : bar->Create(frame, info.m_strWindowName.c_str(), style, info.m_dwExStyle, info.m_nBarID);
+  if (!made) return nullptr;
   bar->SetWindowText(info.m_strWindowName);
-  bar->EnableDocking(CBRS_ALIGN_ANY);
+  bar->EnableDocking(afx::CBRS_ALIGN_ANY);
   return bar;
 }
 
-CControlBar* QVTDockState::ResolveBar(CFrameWnd* frame, const QVTControlBarInfo& info) {
-  if (info.m_bDockBar && info.m_bFloating) {
-    // Toolbars float in frames that size to them; the listed bars' styles
-    // say whether that is wanted.
-    DWORD style = info.m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT;
-    for (const auto& other : m_arrBarInfo)
-      if (!other->m_bDockBar && std::find(info.m_arrBarID.begin(), info.m_arrBarID.end(), other->m_nBarID) !=
-                                    info.m_arrBarID.end())
-        style |= other->m_dwStyle & CBRS_SIZE_DYNAMIC;
-    CMiniDockFrameWnd* floating = frame->CreateFloatingFrame(style);
-    return floating ? floating->GetDockBar() : nullptr;
-  }
-  if (!info.m_nBarID) return nullptr;
-  if (CControlBar* found = frame->GetControlBar(info.m_nBarID)) return found;
-  if (info.m_bDockBar) return nullptr;  // a side the frame does not dock on
-  if (m_pManager)
-    if (CControlBar* made = m_pManager->CreateBar(const_cast<QVTControlBarInfo*>(&info))) return made;
-  return CreateBarFromInfo(frame, info);
+afx::CControlBar* QVTDockState::ResolveBar(afx::CFrameWnd* frame, QVTControlBarInfo& info) {
+  afx::CControlBar* bar = frame->GetControlBar(info.m_nBarID);
+  if (bar && dynamic_cast<afx::CDockBar*>(bar)) bar = nullptr;  // an id that is a dock bar's is no bar's
+  if (!bar && m_pManager) bar = m_pManager->CreateBar(&info);
+  if (!bar) bar = CreateBarFromInfo(frame, info);
+  return bar;
 }
 
-void QVTDockState::DockListedBars(CControlBar* dock_bar, const QVTControlBarInfo& info,
-                                  const std::vector<CControlBar*>& bars) {
-  auto* framework_dock_bar = dynamic_cast<QVTDockBar*>(dock_bar);
-  auto* plain_dock_bar = dynamic_cast<CDockBar*>(dock_bar);
-  if (!plain_dock_bar) return;
-  int row = -1, column = 0;
-  for (const DWORD entry : info.m_arrBarID) {
-    if (entry == 0) {
-      ++row;
+void QVTDockState::PlaceDockedBars(afx::CFrameWnd* frame, const QVTControlBarInfo& dock_bar) {
+  auto* framework_frame = dynamic_cast<QVTFrameWnd*>(frame);
+  const DWORD side = AlignmentOfDockBar(dock_bar.m_nBarID);
+  if (!framework_frame || !side) return;
+  const bool horizontal = (side & afx::CBRS_ORIENT_HORZ) != 0;
+  int row = 0, column = 0;
+  for (const DWORD id : dock_bar.m_arrBarID) {
+    if (id == 0) {
+      if (column > 0) ++row;
       column = 0;
       continue;
     }
-    // A place kept for a bar that is elsewhere is made again when the bar
-    // comes back; the layout needs only the bars that are here.
-    if (entry >= QVTControlBarInfo::kPlaceholder) continue;
-    CControlBar* bar = nullptr;
-    for (std::size_t i = 0; i < m_arrBarInfo.size() && !bar; ++i)
-      if (!m_arrBarInfo[i]->m_bDockBar && m_arrBarInfo[i]->m_nBarID == entry) bar = bars[i];
-    if (!bar || bar->IsDockBar()) continue;
-    auto* framework_bar = dynamic_cast<QVTControlBar*>(bar);
-    if (framework_bar) framework_bar->OnBarBeginDock();
-    if (framework_dock_bar) framework_dock_bar->DockControlBarAt(bar, std::max(row, 0), column++);
-    else plain_dock_bar->DockControlBar(bar, nullptr);
-    if (framework_bar) framework_bar->OnBarEndDock();
+    auto* bar = static_cast<QVTControlBar*>(ListedBar(frame, id));
+    if (!bar) continue;
+    // Laid out for the side it goes to, at the size it had there.
+    bar->m_dwStyle = (bar->m_dwStyle & ~(afx::CBRS_ALIGN_ANY | afx::CBRS_FLOATING)) | side;
+    const int size = horizontal ? bar->m_szHorz.cy : bar->m_szVert.cx;
+    framework_frame->DockControlBarAt(bar, dock_bar.m_nBarID, row, column, bar->GetPctWidth(), size);
+    ++column;
   }
 }
 
-void QVTDockState::PlaceFloatingBars(const std::vector<CControlBar*>& bars) {
-  for (std::size_t i = 0; i < m_arrBarInfo.size(); ++i) {
-    const QVTControlBarInfo& info = *m_arrBarInfo[i];
-    if (auto* framework_bar = dynamic_cast<QVTControlBar*>(bars[i]))
-      framework_bar->SetBarStyleEx(info.m_dwExStyle, FALSE);
-    if (!info.m_bDockBar || !info.m_bFloating) continue;
-    auto* dock_bar = static_cast<CDockBar*>(bars[i]);
-    auto* floating = dynamic_cast<CMiniDockFrameWnd*>(dock_bar->GetParentFrame());
-    if (!floating) continue;
-    if (dock_bar->GetDockedCount() == 0) {
-      // None of its bars is left: a floating frame with nothing in it goes.
-      floating->DestroyWindow();
-      continue;
-    }
-    POINT corner = info.m_pointPos;
-    ScalePoint(corner);
-    floating->MoveTo(corner);
-    if (dock_bar->GetDockedVisibleCount() > 0 && info.m_bVisible) {
-      floating->RecalcLayout(TRUE);
-      floating->ShowWindow(SW_SHOWNA);
+void QVTDockState::PlaceFloatingBars(afx::CFrameWnd* frame, const QVTControlBarInfo& dock_bar) {
+  afx::CControlBar* first = nullptr;
+  for (const DWORD id : dock_bar.m_arrBarID) {
+    afx::CControlBar* bar = ListedBar(frame, id);
+    if (!bar) continue;
+    if (!first) {
+      frame->FloatControlBar(bar, dock_bar.m_pointPos, dock_bar.m_bHorz ? afx::CBRS_ALIGN_TOP : afx::CBRS_ALIGN_LEFT);
+      first = bar;
+    } else if (first->m_pDockBar) {
+      frame->DockControlBar(bar, first->m_pDockBar);
     }
   }
 }
 
-BOOL QVTDockState::SetDockState(CFrameWnd* frame) {
+BOOL QVTDockState::SetDockState(afx::CFrameWnd* frame) {
   if (!frame) return FALSE;
-  if (!m_pManager) m_pManager = ManagerOf(frame);
-  std::vector<CControlBar*> bars;
+  std::vector<std::pair<QVTControlBarInfo*, QVTControlBar*>> bars;
   for (auto it = m_arrBarInfo.begin(); it != m_arrBarInfo.end();) {
-    CControlBar* bar = ResolveBar(frame, **it);
-    if (!bar) {
-      it = m_arrBarInfo.erase(it);
+    QVTControlBarInfo& info = **it;
+    if (info.m_bDockBar) {
+      ++it;
       continue;
     }
-    bars.push_back(bar);
+    auto* bar = dynamic_cast<QVTControlBar*>(ResolveBar(frame, info));
+    if (!bar) {
+      it = m_arrBarInfo.erase(it);  // neither found nor made: left out
+      continue;
+    }
+    bars.emplace_back(&info, bar);
     ++it;
   }
-  for (std::size_t i = 0; i < bars.size(); ++i)
-    if (auto* framework_bar = dynamic_cast<QVTControlBar*>(bars[i])) framework_bar->SetBarInfo(*m_arrBarInfo[i]);
-  for (std::size_t i = 0; i < bars.size(); ++i)
-    if (m_arrBarInfo[i]->m_bDockBar) DockListedBars(bars[i], *m_arrBarInfo[i], bars);
-  // Hidden bars are hidden once they stand in their places.
-  for (std::size_t i = 0; i < bars.size(); ++i)
-    if (!m_arrBarInfo[i]->m_bDockBar && !m_arrBarInfo[i]->m_bVisible) frame->ShowControlBar(bars[i], FALSE, FALSE);
-  PlaceFloatingBars(bars);
+  for (auto& [info, bar] : bars) bar->SetBarInfo(*info, frame);
+  for (const auto& info : m_arrBarInfo) {
+    if (!info->m_bDockBar) continue;
+    if (info->m_bFloating) PlaceFloatingBars(frame, *info);
+    else PlaceDockedBars(frame, *info);
+  }
+  for (auto& [info, bar] : bars) {
+    bar->SetBarStyleEx(info->m_dwExStyle, FALSE);
+    if (!info->m_bVisible) frame->ShowControlBar(bar, FALSE, FALSE);
+  }
   frame->RecalcLayout(TRUE);
   return TRUE;
 }

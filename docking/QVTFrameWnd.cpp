@@ -5,10 +5,8 @@
 #include "docking/QVTCaptionLayout.h"
 #include "docking/QVTDockBar.h"
 #include "docking/QVTDockSides.h"
-#include "docking/QVTDockState.h"
 #include "docking/QVTFloatPosition.h"
 #include "docking/QVTMiniDockFrameWnd.h"
-#include "docking/QVTToolBarManager.h"
 #include "platform/afx/Bitmap.h"
 #include "platform/afx/Dc.h"
 #include "platform/afx/Font.h"
@@ -43,34 +41,6 @@ QVTControlBar* AsQVT(CControlBar* bar) { return bar ? dynamic_cast<QVTControlBar
 QVTFrameWnd::QVTFrameWnd() = default;
 
 QVTFrameWnd::~QVTFrameWnd() = default;
-
-void QVTFrameWnd::SetToolBarManager(std::unique_ptr<QVTToolBarManager> manager) {
-  m_pToolBarManager = std::move(manager);
-  if (m_pToolBarManager) m_pToolBarManager->SetFrameWnd(this);
-}
-
-namespace {
-
-SIZE ScreenSize() { return SIZE{GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}; }
-
-}  // namespace
-
-BOOL QVTFrameWnd::SaveBarState(const std::string& profile_name) const {
-  QVTDockState state(m_pToolBarManager.get());
-  state.SetCurrentScreenSize(ScreenSize());
-  if (!state.GetDockState(const_cast<QVTFrameWnd*>(this))) return FALSE;
-  state.CleanUpBarLists();
-  return state.SaveState(profile_name);
-}
-
-BOOL QVTFrameWnd::LoadBarState(const std::string& profile_name) {
-  QVTDockState state(m_pToolBarManager.get());
-  state.SetObjectList(&m_listCreatedBars);
-  state.SetBarBaseClass(RUNTIME_CLASS(QVTControlBar));
-  state.SetCurrentScreenSize(ScreenSize());
-  if (!state.LoadState(profile_name)) return FALSE;
-  return state.SetDockState(this);
-}
 
 QVTDockBar* QVTFrameWnd::NewDockBar() { return new QVTDockBar(FALSE); }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "docking/QVTControlBar.h"
+#include "docking/QVTControlBarInfoExFactory.h"
 #include "docking/QVTFramePlugIn.h"
 #include "platform/afx/FrameWnd.h"
 
@@ -20,7 +21,6 @@ class CFont;
 namespace docking {
 
 class QVTDockBar;
-class QVTToolBarManager;
 
 class QVTFrameWnd : public afx::CFrameWnd {
   DECLARE_DYNCREATE(QVTFrameWnd)
@@ -59,20 +59,18 @@ class QVTFrameWnd : public afx::CFrameWnd {
   virtual BOOL CreateCaptionFont(afx::CFont& font);
   virtual BOOL CreateItalicCaptionFont(afx::CFont& font);
 
-  // The manager of the frame's toolbars; the frame owns it. A saved bar
-  // layout asks it for the toolbars' records and for toolbars it must make.
-  void SetToolBarManager(std::unique_ptr<QVTToolBarManager> manager);
-  QVTToolBarManager* GetToolBarManager() const { return m_pToolBarManager.get(); }
-
-  // The bar layout in the profile under `profile_name`: which bars there
-  // are, where each is docked or floating, and what each keeps. Loading
-  // makes the bars the frame lacks (through the toolbar manager or by
-  // class name) and lays the frame out; a name never saved changes nothing.
-  BOOL SaveBarState(const std::string& profile_name) const;
-  BOOL LoadBarState(const std::string& profile_name);
-
   // Set before the window is created.
   void SetMenuBar(afx::CWnd* menu_bar) { m_pMenuBar = menu_bar; }
+  // The manager a saved layout asks for extension records and for bars
+  // the frame lacks (the toolbar manager); not owned, may be null.
+  void SetControlBarManager(QVTControlBarInfoExFactory* manager) { m_pControlBarManager = manager; }
+  QVTControlBarInfoExFactory* GetControlBarManager() const { return m_pControlBarManager; }
+  // The bar layout in the profile under `name`: loaded and applied (bars
+  // a record names and the frame lacks are made, and owned by the frame),
+  // or taken from the frame and saved; nothing is written when the frame
+  // cannot give its layout.
+  BOOL LoadBarState(const std::string& name);
+  BOOL SaveBarState(const std::string& name);
   void EnableBitmapMenus(BOOL enable, BOOL second) {
     m_bBitmapMenus = enable;
     m_bSecondMenuOption = second;
@@ -100,12 +98,12 @@ class QVTFrameWnd : public afx::CFrameWnd {
   BOOL m_bCustomCaption = FALSE;
   BOOL m_bCaptionActive = FALSE;
   afx::CWnd* m_pMenuBar = nullptr;
+  QVTControlBarInfoExFactory* m_pControlBarManager = nullptr;
+  // Bars a loaded layout made by class name.
+  std::vector<std::unique_ptr<afx::CObject>> m_listCreatedObjects;
   BOOL m_bBitmapMenus = FALSE;
   BOOL m_bSecondMenuOption = FALSE;
   std::unique_ptr<QVTFramePlugIn> m_pMenuPlugIn;
-  // Bars a loaded layout made by class name.
-  std::vector<std::unique_ptr<afx::CObject>> m_listCreatedBars;
-  std::unique_ptr<QVTToolBarManager> m_pToolBarManager;
 
   DECLARE_MESSAGE_MAP()
 };

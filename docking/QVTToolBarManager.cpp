@@ -5,6 +5,7 @@
 #include "docking/QVTControlBarInfo.h"
 #include "docking/QVTCustomToolBar.h"
 #include "docking/QVTCustomToolBarInfoEx.h"
+#include "docking/QVTFrameWnd.h"
 #include "platform/afx/DockBar.h"
 #include "platform/afx/DockContext.h"
 #include "platform/ui/NonClient.h"
@@ -14,9 +15,15 @@ namespace docking {
 IMPLEMENT_DYNAMIC(QVTToolBarManager, CObject)
 
 QVTToolBarManager::QVTToolBarManager(afx::CFrameWnd* frame, afx::CWnd* owner)
-    : frame_(frame), owner_(owner), settings_(this), store_(new QVTBmpMgr) {}
+    : frame_(frame), owner_(owner), settings_(this), store_(new QVTBmpMgr) {
+  // The frame's saved layout asks this manager for the toolbars it lacks.
+  if (auto* framework_frame = dynamic_cast<QVTFrameWnd*>(frame)) framework_frame->SetControlBarManager(this);
+}
 
 QVTToolBarManager::~QVTToolBarManager() {
+  if (auto* framework_frame = dynamic_cast<QVTFrameWnd*>(frame_);
+      framework_frame && framework_frame->GetControlBarManager() == this)
+    framework_frame->SetControlBarManager(nullptr);
   // Bars that outlive the manager keep the store through their own share.
   for (QVTCustomToolBar* bar : GetToolBars())
     if (bar->GetManager() == this) bar->SetManager(nullptr);

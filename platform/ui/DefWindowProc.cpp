@@ -166,7 +166,10 @@ void NonClientButtonUp(HWND hwnd, int hit, LPARAM lParam) {
 
 void NonClientDoubleClick(HWND hwnd, int hit, LPARAM lParam) {
   const DWORD style = static_cast<DWORD>(GetWindowLongPtr(hwnd, GWL_STYLE));
-  if (hit == HTSYSMENU) SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
+  // Quick clicks on the menu bar are clicks each: the one that closed a
+  // popup and the next that opens one again make no double click.
+  if (hit == HTMENU) NonClientButtonDown(hwnd, hit, lParam);
+  else if (hit == HTSYSMENU) SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, lParam);
   else if (hit == HTCAPTION && (style & WS_MAXIMIZEBOX))
     SendMessage(hwnd, WM_SYSCOMMAND, (style & WS_MAXIMIZE) ? SC_RESTORE : SC_MAXIMIZE, lParam);
 }
@@ -204,10 +207,37 @@ HWND FrameOfKey(HWND hwnd) {
 }
 
 void SystemKeyUp(HWND hwnd, WPARAM key) {
-  const bool alone = (key == VK_MENU || key == VK_F10) && last_key_down == key &&
+  // Shift+F10 and Ctrl+F10 are other keys (the context menu, for one).
+  const bool modified = key == VK_F10 && (GetKeyState(VK_SHIFT) < 0 || GetKeyState(VK_CONTROL) < 0);
+  const bool alone = (key == VK_MENU || key == VK_F10) && last_key_down == key && !modified &&
                      presses_at_key_down == internal::MousePressCount();
   last_key_down = 0;
   if (alone) SendMessage(FrameOfKey(hwnd), WM_SYSCOMMAND, SC_KEYMENU, 0);
+}
+
+// The context menu is asked for by a right click (at its screen point) or
+// from the keyboard, Shift+F10 or the menu key (at -1, -1); a child that
+// leaves it to the default passes it to its parent.
+constexpr WPARAM kAppsKey = 0x5D;  // VK_APPS
+
+void AskContextMenu(HWND hwnd, POINT screen) {
+  SendMessage(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd),
+              MAKELPARAM(static_cast<unsigned>(screen.x) & 0xFFFF, static_cast<unsigned>(screen.y) & 0xFFFF));
+}
+
+void RightButtonUp(HWND hwnd, LPARAM lParam) {
+  POINT screen{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ClientToScreen(hwnd, &screen);
+  AskContextMenu(hwnd, screen);
+}
+
+void ContextMenuDefault(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+  if (!(GetWindowLongPtr(hwnd, GWL_STYLE) & WS_CHILD)) return;
+  if (const HWND parent = GetParent(hwnd)) SendMessage(parent, WM_CONTEXTMENU, wParam, lParam);
+}
+
+bool AsksContextMenu(WPARAM key) {
+  return key == kAppsKey || (key == VK_F10 && GetKeyState(VK_SHIFT) < 0 && GetKeyState(VK_CONTROL) >= 0);
 }
 
 // A character typed with Alt held (bit 29 of the key data) is a menu mnemonic.
@@ -290,7 +320,15 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED: internal::CancelMenuLoopOf(hwnd); return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: KeyDown(wParam); return 0;
-    case WM_SYSKEYUP: SystemKeyUp(hwnd, wParam); return 0;
+    case WM_KEYUP:
+      if (AsksContextMenu(wParam)) AskContextMenu(hwnd, POINT{-1, -1});
+      return 0;
+    case WM_SYSKEYUP:
+      if (AsksContextMenu(wParam)) AskContextMenu(hwnd, POINT{-1, -1});
+      else SystemKeyUp(hwnd, wParam);
+      return 0;
+    case WM_RBUTTONUP: RightButtonUp(hwnd, lParam); return 0;
+    case WM_CONTEXTMENU: ContextMenuDefault(hwnd, wParam, lParam); return 0;
     case WM_SYSCHAR: SystemChar(hwnd, wParam, lParam); return 0;
     case WM_NCLBUTTONDOWN: NonClientButtonDown(hwnd, static_cast<int>(wParam), lParam); return 0;
     case WM_NCLBUTTONUP: NonClientButtonUp(hwnd, static_cast<int>(wParam), lParam); return 0;

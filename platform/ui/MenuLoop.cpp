@@ -114,6 +114,7 @@ MenuLoop::Choice MenuLoop::RunBar(BarStart start, int item) {
     case BarStart::kDropByKey: SelectBar(item, true, true); break;
     case BarStart::kSystemMenu: SelectBar(kSystemEntry, true, true); break;
   }
+  if (bar_selected_ == kNoEntry) ending_ = true;  // nothing there to select
   return Run();
 }
 

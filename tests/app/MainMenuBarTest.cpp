@@ -1,6 +1,7 @@
 // The main window's menu (128) as the menu bar of a plain frame, driven
 // from the keyboard and the mouse: Alt, F10, Alt+letter, Left and Right
-// across the titles, Alt+Space for the system menu, a click on a title.
+// across the titles, Alt+Space for the system menu, clicks on titles and
+// items (main_menu.png shows it open).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -44,6 +45,7 @@ class MainMenuBarTest : public ::testing::Test {
     WNDCLASS wc;
     wc.lpfnWndProc = FrameProc;
     wc.lpszClassName = "BrivenMenuBarTestFrame";
+    wc.hbrBackground = SysColorBrushValue(COLOR_WINDOW);
     RegisterClass(wc);
     seen.clear();
     frame = CreateWindowEx(0, "BrivenMenuBarTestFrame", "Briven", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 40, 500,
@@ -158,6 +160,7 @@ TEST_F(MainMenuBarTest, TheKeyboardSelectsTitlesDropsPopupsAndChooses) {
        {{WM_COMMAND, app::kCmdParameters}}},
       {"Alt+letter of no title does nothing", {Key('Q', FALT)}, {}, {}, {}},
       {"Alt+Shift does not select the bar", {Key(VK_SHIFT, FALT)}, {}, {}, {}},
+      {"Shift+F10 does not either", {Key(VK_F10, FSHIFT)}, {}, {}, {}},
       {"Alt held across a click does not either",
        {[] {
          InjectKeyDown(VK_MENU);
@@ -177,7 +180,7 @@ TEST_F(MainMenuBarTest, TheKeyboardSelectsTitlesDropsPopupsAndChooses) {
   }
 }
 
-TEST_F(MainMenuBarTest, AClickOnATitleDropsItsPopupAndAClickChoosesAnItem) {
+TEST_F(MainMenuBarTest, TheMouseDropsTitlesAndChoosesItems) {
   RECT window;
   GetWindowRect(frame, &window);
   RECT client;
@@ -198,6 +201,14 @@ TEST_F(MainMenuBarTest, AClickOnATitleDropsItsPopupAndAClickChoosesAnItem) {
   seen.clear();
   Play({[=] { InjectClick(second_title); }, [=] { InjectClick(second_title); }});
   EXPECT_EQ(Dropped(), std::vector<int>{1});
+  EXPECT_TRUE(Commands().empty());
+  // With a popup dropped, the mouse over another title drops that one.
+  seen.clear();
+  const POINT first_title{client_origin.x + 20, bar_y};
+  Play({[=] { InjectClick(second_title); }, [=] { InjectMouseMove(first_title); },
+        [] { EXPECT_TRUE(GetHeadlessHost().DumpScreenPng(std::string(BRIVEN_TEST_BINARY_DIR) + "/main_menu.png")); },
+        Key(VK_ESCAPE), Key(VK_ESCAPE)});
+  EXPECT_EQ(Dropped(), (std::vector<int>{1, 0}));
   EXPECT_TRUE(Commands().empty());
 }
 

@@ -108,6 +108,17 @@ TEST_F(QVTFrameWndTest, TheContextMenuHidesTheBarAndSwitchesDockingOffAndOn) {
   EXPECT_EQ(checked, (std::vector<bool>{true, false, true}));
 }
 
+TEST_F(QVTFrameWndTest, ARightClickOnTheBarDropsItsContextMenu) {
+  // The window system's own popup: Down, Down, Return picks "Hide".
+  for (WPARAM key : {VK_DOWN, VK_DOWN, VK_RETURN}) GetHeadlessHost().AddScriptStep([key] { InjectKeyPress(key); });
+  const POINT at = Centre(ScreenRect(output));
+  InjectClick(at, MouseButton::kRight);
+  Pump();
+  EXPECT_EQ(GetHeadlessHost().PendingScriptSteps(), 0u);
+  EXPECT_FALSE(output->IsWindowVisible());
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
 TEST_F(QVTFrameWndTest, PlugInsAreCreatedByClassNameWhenTheWindowIs) {
   QVTBmpMenuPlugIn::attached = 0;
   auto* plugged = new QVTFrameWnd;

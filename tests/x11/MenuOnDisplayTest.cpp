@@ -59,7 +59,6 @@ class MenuOnDisplay : public ::testing::Test {
     const HMENU bar = CreateMenu();
     AppendMenu(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(CreatePopupMenu()), "&Briven");
     AppendMenu(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(conversion), "&Conversion");
-    SetMenu(frame, bar);
     ShowWindow(frame, SW_SHOW);
     UpdateWindow(frame);
     wxhost::WxHost* host = x11test::Host();
@@ -75,6 +74,13 @@ class MenuOnDisplay : public ::testing::Test {
       last = now;
       return steady >= 20;
     }));
+    // Set on a shown window: the host shows the bar above the client area.
+    SetMenu(frame, bar);
+    x11test::PumpUntil([] { return false; }, 200);
+    RECT client{};
+    GetClientRect(frame, &client);
+    const wxSize shown = host->Find(frame)->frame()->GetClientSize();
+    EXPECT_EQ(shown.y, client.bottom + GetSystemMetrics(SM_CYMENU));  // the bar and the whole client area
     x11test::RunHelper({"sh", "-c", "xdotool search --sync --name '^Briven menu demo$' windowactivate --sync %1"});
     ASSERT_TRUE(x11test::PumpUntil([&] { return GetActiveWindow() == frame; }));
     SetFocus(frame);

@@ -62,6 +62,7 @@ class MenuLoop {
     bool system = false;
   };
   static constexpr int kSystemEntry = -1;  // the bar position of the system menu
+  static constexpr int kNoEntry = -2;
 
   Choice Run();
   void Handle(MSG& msg);
@@ -96,7 +97,7 @@ class MenuLoop {
   std::vector<Level> levels_;
   bool bar_mode_ = false;
   MenuBarLayout bar_;
-  int bar_selected_ = 0;
+  int bar_selected_ = kNoEntry;
   bool ending_ = false;
   bool closing_popup_ = false;  // a popup the loop itself destroys
   bool mouse_armed_ = false;    // a release may choose: the mouse moved or pressed in the menu

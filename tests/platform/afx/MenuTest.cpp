@@ -41,6 +41,9 @@ class MenuTest : public AfxFixture {
  protected:
   void SetUp() override {
     AfxFixture::SetUp();
+    // An earlier test's main window may have left its WM_QUIT, which would
+    // end the menu loop at once.
+    Pump();
     frame = new CMenuFrame;
     ASSERT_TRUE(frame->Create(nullptr, "Briven", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{20, 20, 420, 320}));
     ASSERT_TRUE(popup.CreatePopupMenu());

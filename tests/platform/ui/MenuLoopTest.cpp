@@ -290,6 +290,55 @@ TEST_F(MenuLoopTest, EveryMessageOfTheLoopPassesTheMessageFilterFirst) {
   ExpectNothingLeft();
 }
 
+// A menu bar made of buttons moves to the next popup this way: its filter
+// sees Right, posts itself a note, and when the menu did not use the key
+// (no WM_MENUSELECT since), ends the loop with WM_CANCELMODE and drops the
+// next popup.
+UINT prod_message = 0;
+HWND prod_target = nullptr;
+int selects_since_prod = 0;
+LRESULT ProdFilter(int, WPARAM, LPARAM lParam) {
+  const MSG& msg = *reinterpret_cast<const MSG*>(lParam);
+  if (msg.message == WM_KEYDOWN && msg.wParam == VK_RIGHT) {
+    selects_since_prod = 0;
+    PostMessage(prod_target, prod_message, 0, 0);
+  }
+  return 0;  // the key still reaches the menu
+}
+
+TEST_F(MenuLoopTest, AFilterMovesToTheNextPopupWhenTheMenuDidNotUseTheKey) {
+  prod_message = RegisterWindowMessage("BrivenTestMenuProd");
+  prod_target = owner;
+  int prods = 0;
+  bool pending_drop = false;
+  const Handler plain = handler;
+  handler = [&, plain](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    if (message == WM_MENUSELECT) ++selects_since_prod;
+    if (message == prod_message) {
+      ++prods;
+      if (selects_since_prod == 0) {
+        pending_drop = true;
+        SendMessage(owner, WM_CANCELMODE, 0, 0);
+      }
+      return 0;
+    }
+    return plain(hwnd, message, wParam, lParam);
+  };
+  hook = SetWindowsHookEx(WH_MSGFILTER, ProdFilter, nullptr, 0);
+  // Right on "Recent" opens its sub-menu: the menu used the key.
+  EXPECT_EQ(Track({Key(VK_DOWN), Key(VK_DOWN), Key(VK_RIGHT), Key(VK_RETURN)}), kOne);
+  EXPECT_EQ(prods, 1);
+  EXPECT_FALSE(pending_drop);
+  // Right on "Open", a leaf: the loop ends and the next popup drops.
+  EXPECT_EQ(Track({Key(VK_DOWN), Key(VK_RIGHT)}), 0u);
+  EXPECT_EQ(prods, 2);
+  ASSERT_TRUE(pending_drop);
+  EXPECT_EQ(Track({Key(VK_UP), Key(VK_RETURN)}), kExit);
+  UnhookWindowsHookEx(hook);
+  hook = nullptr;
+  ExpectNothingLeft();
+}
+
 TEST_F(MenuLoopTest, CancelModeEndMenuLostCaptureAndTheOwnersEndEndTheLoop) {
   const HWND other = MakeWindow(WS_POPUP | WS_VISIBLE, nullptr, 0, RECT{600, 600, 650, 650});
   const HWND hwnd = owner;
@@ -370,7 +419,17 @@ class OwnerDrawnMenuTest : public MenuLoopTest {
 };
 
 TEST_F(OwnerDrawnMenuTest, OwnerDrawnItemsAreMeasuredAndDrawnWithTheirData) {
+  // The selected item is marked MFS_HILITE, where an owner answering
+  // WM_MENUCHAR reads it.
+  std::vector<int> highlighted;
+  on_idle = [&] {
+    int at = -1;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i)
+      if (GetMenuState(menu, i, MF_BYPOSITION) & MF_HILITE) at = i;
+    highlighted.push_back(at);
+  };
   EXPECT_EQ(Track({Key(VK_DOWN), Key(VK_DOWN), Key(VK_RETURN)}), 302u);
+  EXPECT_EQ(highlighted, (std::vector<int>{-1, 0, 1}));
   ASSERT_EQ(measured.size(), 3u);
   for (UINT i = 0; i < 3; ++i) {
     EXPECT_EQ(measured[i].CtlType, ODT_MENU);
@@ -443,6 +502,28 @@ TEST_F(MenuLoopTest, ThePopupStaysOffTheExclusionRectangle) {
     EXPECT_FALSE(IntersectRect(&overlap, &placed, &c.exclude)) << c.name;
     EXPECT_TRUE(placed.left >= 0 && placed.top >= 0 && placed.right <= 1024 && placed.bottom <= 768) << c.name;
   }
+}
+
+TEST_F(MenuLoopTest, ContextMenusAreAskedForByRightClicksAndKeys) {
+  std::vector<std::pair<WPARAM, LPARAM>> asked;
+  const HWND child = MakeWindow(WS_CHILD | WS_VISIBLE, owner, 5, RECT{10, 10, 110, 60});
+  handler = [&](HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+    if (message == WM_CONTEXTMENU && hwnd == owner) asked.emplace_back(wParam, lParam);
+    return kDefault;  // the child passes it to its parent
+  };
+  POINT at{30, 20};
+  ClientToScreen(child, &at);
+  SetFocus(child);
+  InjectClick(at, MouseButton::kRight);
+  InjectKeyPress(VK_F10, FSHIFT);
+  InjectKeyPress(0x5D);  // the menu key
+  InjectKeyPress(VK_F10);  // F10 alone is the menu bar's key (the owner has none)
+  Pump();
+  const LPARAM keyboard = MAKELPARAM(0xFFFF, 0xFFFF);
+  const auto from_child = reinterpret_cast<WPARAM>(child);
+  EXPECT_EQ(asked, (std::vector<std::pair<WPARAM, LPARAM>>{{from_child, MAKELPARAM(at.x, at.y)},
+                                                           {from_child, keyboard},
+                                                           {from_child, keyboard}}));
 }
 
 TEST(PopupPlacementTest, AlignmentScreenEdgesAndExclusion) {

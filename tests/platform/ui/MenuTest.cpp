@@ -61,6 +61,70 @@ TEST_F(MenuTest, DestroyedMenusAreRefusedWithTheirPopups) {
   EXPECT_FALSE(IsMenu(reinterpret_cast<HMENU>(&local)));
 }
 
+TEST_F(MenuTest, ItemInfoReadsAndWritesTheMembersItsMaskNames) {
+  const HMENU menu = LoadMenu(128);
+  const HMENU conversion = GetSubMenu(menu, 1);
+  char text[8];
+  MENUITEMINFO info;
+  info.fMask = MIIM_TYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU;
+  info.dwTypeData = text;
+  info.cch = sizeof(text);
+  ASSERT_TRUE(GetMenuItemInfo(menu, 32786, FALSE, &info));  // found inside a popup
+  EXPECT_STREQ(text, "&Header");                            // cut to the buffer
+  EXPECT_EQ(info.cch, 7u);
+  EXPECT_EQ(info.fType, MFT_STRING);
+  EXPECT_EQ(info.fState, MFS_CHECKED);
+  EXPECT_EQ(info.wID, 32786u);
+  EXPECT_EQ(info.hSubMenu, nullptr);
+  info.dwTypeData = nullptr;
+  ASSERT_TRUE(GetMenuItemInfo(menu, 1, TRUE, &info));
+  EXPECT_EQ(info.cch, 11u);  // the length of "&Conversion" only
+  EXPECT_EQ(info.hSubMenu, conversion);
+
+  // Owner-drawn with the owner's data: the text stays for a later plain item.
+  MENUITEMINFO owner_drawn;
+  owner_drawn.fMask = MIIM_FTYPE | MIIM_DATA;
+  owner_drawn.fType = MFT_OWNERDRAW;
+  owner_drawn.dwItemData = 0xBEEF;
+  ASSERT_TRUE(SetMenuItemInfo(conversion, 0, TRUE, &owner_drawn));
+  EXPECT_EQ(GetMenuState(conversion, 0, MF_BYPOSITION) & MF_OWNERDRAW, MF_OWNERDRAW);
+  MENUITEMINFO back;
+  back.fMask = MIIM_FTYPE | MIIM_DATA;
+  ASSERT_TRUE(GetMenuItemInfo(conversion, 32773, FALSE, &back));
+  EXPECT_EQ(back.fType, MFT_OWNERDRAW);
+  EXPECT_EQ(back.dwItemData, 0xBEEFu);
+  MENUITEMINFO plain;
+  plain.fMask = MIIM_TYPE;
+  plain.fType = MFT_STRING;
+  plain.dwTypeData = const_cast<char*>("&Parameters...");
+  ASSERT_TRUE(SetMenuItemInfo(conversion, 0, TRUE, &plain));
+  EXPECT_EQ(GetMenuStringText(conversion, 0, MF_BYPOSITION), "&Parameters...");
+  EXPECT_EQ(GetMenuState(conversion, 0, MF_BYPOSITION) & MF_OWNERDRAW, 0u);
+
+  // One default item per menu.
+  EXPECT_EQ(GetMenuDefaultItem(conversion, FALSE, 0), static_cast<UINT>(-1));
+  ASSERT_TRUE(SetMenuDefaultItem(conversion, 32786, FALSE));
+  ASSERT_TRUE(SetMenuDefaultItem(conversion, 0, TRUE));
+  EXPECT_EQ(GetMenuDefaultItem(conversion, FALSE, 0), 32773u);
+  EXPECT_EQ(GetMenuState(conversion, 32786, MF_BYCOMMAND) & MF_DEFAULT, 0u);
+  ASSERT_TRUE(SetMenuDefaultItem(conversion, static_cast<UINT>(-1), FALSE));
+  EXPECT_EQ(GetMenuDefaultItem(conversion, TRUE, 0), static_cast<UINT>(-1));
+
+  // Bad requests are refused.
+  MENUITEMINFO bad;
+  bad.fMask = MIIM_ID;
+  EXPECT_FALSE(GetMenuItemInfo(menu, 4711, FALSE, &bad));
+  EXPECT_FALSE(GetMenuItemInfo(menu, 0, TRUE, nullptr));
+  bad.cbSize = 4;
+  EXPECT_FALSE(GetMenuItemInfo(menu, 0, TRUE, &bad));
+  MENUITEMINFO stale;
+  stale.fMask = MIIM_SUBMENU;
+  stale.hSubMenu = reinterpret_cast<HMENU>(&stale);
+  EXPECT_FALSE(SetMenuItemInfo(menu, 0, TRUE, &stale));
+  EXPECT_EQ(GetSubMenu(menu, 0) != nullptr, true);  // unchanged
+  EXPECT_FALSE(SetMenuDefaultItem(conversion, 4711, FALSE));
+}
+
 TEST_F(MenuTest, EachWindowHasItsSystemMenuAndAWindowMenu) {
   const HWND a = MakeWindow();
   const HWND b = MakeWindow();
