@@ -11,6 +11,7 @@
 #include "platform/afx/DockBar.h"
 #include "platform/afx/FrameWnd.h"
 #include "platform/afx/MessageMap.h"
+#include "platform/ui/Resources.h"
 #include "platform/ui/ImageResources.h"
 
 namespace docking {
@@ -487,6 +488,7 @@ void QVTCustomToolBar::OnMouseMove(UINT flags, POINT point) {
     }
     return;
   }
+  UpdateToolTip(flags, point);
   UpdateHotButton();
   CControlBar::OnMouseMove(flags, point);  // fly-by text
 }
@@ -558,7 +560,46 @@ void QVTCustomToolBar::OnTimer(UINT_PTR id) {
   else Default();
 }
 
+std::string QVTCustomToolBar::ToolTipText(UINT command) {
+  std::string text;
+  if (!command || !::ui::LoadStringResource(command, text)) return {};
+  const std::size_t newline = text.find('\n');
+  return newline == std::string::npos ? std::string() : text.substr(newline + 1);
+}
+
+void QVTCustomToolBar::UpdateToolTip(UINT flags, POINT point) {
+  const int index = (m_dwStyle & CBRS_TOOLTIPS) && !m_bCustomizeMode ? HitTest(point) : -1;
+  const UINT command = GetButtonID(index);
+  if (command == m_nTipTool) return;
+  if (m_pToolTip && m_nTipTool) m_pToolTip->DelTool(this, m_nTipTool);
+  m_nTipTool = 0;
+  const std::string text = ToolTipText(command);
+  if (text.empty()) return;
+  if (!m_pToolTip) {
+    auto tip = std::make_unique<afx::CToolTipCtrl>();
+    if (!tip->Create(this)) return;
+    m_pToolTip = std::move(tip);
+  }
+  RECT rect;
+  GetItemRect(index, &rect);
+  if (!m_pToolTip->AddTool(this, text.c_str(), &rect, command)) return;
+  m_nTipTool = command;
+  // The tool sees the bar's mouse from now on; the move that reached it
+  // is the first it sees.
+  MSG move{};
+  move.hwnd = m_hWnd;
+  move.message = WM_MOUSEMOVE;
+  move.wParam = flags;
+  move.lParam = MAKELPARAM(point.x, point.y);
+  m_pToolTip->RelayEvent(&move);
+}
+
 void QVTCustomToolBar::OnDestroy() {
+  if (m_pToolTip) {
+    m_pToolTip->DestroyWindow();
+    m_pToolTip.reset();
+  }
+  m_nTipTool = 0;
   NotifyManager(QVTToolBarManager::kDestroyed);
   KillTimer(kHotTimer);
   m_nHot = -1;

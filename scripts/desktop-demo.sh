@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The desktop program from the files of examples/, driven as a person would
-# drive it: the main window with its toolbar and three lists, a click on a
-# log and on an instrument, a name typed into "Next", a click on the
-# toolbar's Convert button, the progress window, OK; the output must equal
-# the command line's for the same files.
+# drive it: the main window with its toolbar (the mouse resting on Convert
+# shows its tip) and three lists, a click on a log and on an instrument, a
+# name typed into "Next", a click on the toolbar's Convert button, the
+# progress window, OK; the output must equal the command line's for the
+# same files.
 # The main window keeps the size of its form when it is given another.
 # The conversion log window and every dialog are opened, each shot and
 # closed with Esc: by their keys (Ctrl+P, Ctrl+F, Ctrl+O, Ctrl+C again for
@@ -42,7 +43,7 @@ build=$(cd "$build" && pwd) || exit 2
 if [ -z "${DISPLAY:-}" ]; then
   exec "$here/x11-run.sh" --timeout 240 -- "$0" --build "$build" --out "$out"
 fi
-for tool in xdotool xwininfo import cmp; do
+for tool in xdotool xwininfo import compare cmp; do
   command -v "$tool" >/dev/null 2>&1 || { echo "desktop-demo: skipped: $tool is not installed" >&2; exit 77; }
 done
 
@@ -194,6 +195,22 @@ fitted=$(size "$main")
 xdotool windowsize --sync "$main" 900 700 2>/dev/null
 sleep 0.5
 check test "$(size "$main")" = "$fitted" && say "   the frame keeps its size $fitted"
+say "   the mouse resting on the toolbar's Convert shows its tip"
+# Below the toolbar, where the tip comes: compared before and after.
+below_toolbar() {
+  xwininfo -id "$main" | awk -v dx=$((convert_x - 10)) -v dy=$((menu_bar + toolbar + 1)) '
+    /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+    END { printf "220x30+%d+%d\n", x + dx, y + dy }'
+}
+import -window root -crop "$(below_toolbar)" +repage "$out/toolbar-no-tip.png"
+xdotool mousemove --window "$main" $convert_x $toolbar_y
+sleep 0.2
+xdotool mousemove --window "$main" $((convert_x + 1)) $toolbar_y
+sleep 1.5
+import -window root -crop "$(below_toolbar)" +repage "$out/toolbar-tip.png" && say "screenshot $out/toolbar-tip.png"
+check test "$(compare -metric AE "$out/toolbar-no-tip.png" "$out/toolbar-tip.png" null: 2>&1)" != 0
+xdotool mousemove --window "$main" 250 200
+sleep 0.3
 say "   the conversion log window (View > Conversion Log, command 32790)"
 command_file 32790
 log_window=$(find_window "Conversion Log Output" 50)

@@ -19,6 +19,7 @@
 #include "docking/QVTToolBarManager.h"
 #include "platform/afx/CmdUI.h"
 #include "platform/afx/DockBar.h"
+#include "platform/afx/ToolTipCtrl.h"
 #include "platform/afx/WinApp.h"
 #include "platform/sys/Notify.h"
 #include "platform/sys/Profile.h"
@@ -248,6 +249,34 @@ TEST_F(MainToolBar, ItsConvertButtonConvertsAndIsGreyWhileTheConversionRuns) {
   EXPECT_FALSE(ConvertGreyed());
   EXPECT_FALSE(apptest::ReadFile(out_ + "toolbar.dat").empty());
   EXPECT_EQ(notices_, std::vector<std::string>{});
+}
+
+TEST_F(MainToolBar, AButtonsTipShowsOnceTheMouseRestsOnItForTheDelay) {
+  Start();
+  Settle();
+  ui::InjectMouseMove(ButtonCentre(app::kCmdConvert));
+  Settle();
+  afx::CToolTipCtrl* tip = toolbar_->GetToolTip();
+  ASSERT_NE(tip, nullptr);
+  const int delay = tip->GetDelayTime(ui::TTDT_INITIAL);
+  ASSERT_GT(delay, 1);
+  clock_.Advance(delay - 1);
+  Settle();
+  EXPECT_FALSE(tip->IsWindowVisible());
+  clock_.Advance(1);
+  Settle();
+  EXPECT_TRUE(tip->IsWindowVisible());
+  EXPECT_EQ(tip->GetText(toolbar_, app::kCmdConvert), "Begin Conversion (Ctrl+C)");
+  const std::string pictures = BRIVEN_TEST_BINARY_DIR;
+  EXPECT_TRUE(ui::GetHeadlessHost().DumpWindowPng(tip->m_hWnd, pictures + "/desktop_toolbar_tip.png"));
+  // Off the buttons, onto the bar's gripper: no tip.
+  ui::RECT bar;
+  toolbar_->GetWindowRect(&bar);
+  ui::InjectMouseMove(ui::POINT{bar.left + 3, bar.top + 10});
+  Settle();
+  clock_.Advance(delay * 2);
+  Settle();
+  EXPECT_FALSE(tip->IsWindowVisible());
 }
 
 TEST_F(MainToolBar, DraggedOffItsRowItFloatsAndComesBackFloatingAfterARestart) {
