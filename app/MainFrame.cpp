@@ -46,11 +46,11 @@ constexpr UINT kCommandFileMs = 200;
 constexpr UINT kIndicators[] = {ID_SEPARATOR, app::kStringHeaderPane, app::kStringConvertingPane};
 
 constexpr const char kToolBarTitle[] = "Briven Toolbar";
-// 0 is a separator. The manager keeps a pointer to the list.
-constexpr UINT kToolBarButtons[] = {app::kCmdParameters,     app::kCmdFileNaming, app::kCmdHeader,
-                                    app::kCmdConvert,        0,                   app::kCmdViewProperties,
-                                    app::kCmdRefresh,        app::kCmdConversionLog, 0,
-                                    app::kCmdAppAbout,       app::kCmdContextHelp};
+// The conversion's commands, the lists' and the log window's, then help; 0
+// is a separator.
+constexpr UINT kToolBarButtons[] = {app::kCmdParameters, app::kCmdFileNaming, app::kCmdHeader, app::kCmdConvert, 0,
+                                    app::kCmdViewProperties, app::kCmdRefresh, app::kCmdConversionLog, 0,
+                                    app::kCmdAppAbout, app::kCmdContextHelp};
 // Cool look: flat buttons, the one under the mouse raised.
 constexpr DWORD kCoolLookStyle = 0x300;
 

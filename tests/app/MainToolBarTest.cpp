@@ -155,10 +155,9 @@ class MainToolBar : public ::testing::Test {
 
 TEST_F(MainToolBar, ElevenEntriesDockedAtTheTopAboveTheForm) {
   Start();
-  const std::vector<ui::UINT> expected = {app::kCmdParameters, app::kCmdFileNaming, app::kCmdHeader,
-                                          app::kCmdConvert,    0,                   app::kCmdViewProperties,
-                                          app::kCmdRefresh,    app::kCmdConversionLog, 0,
-                                          app::kCmdAppAbout,   app::kCmdContextHelp};
+  const std::vector<ui::UINT> expected = {app::kCmdParameters, app::kCmdFileNaming, app::kCmdHeader, app::kCmdConvert,
+                                          0, app::kCmdViewProperties, app::kCmdRefresh, app::kCmdConversionLog,
+                                          0, app::kCmdAppAbout, app::kCmdContextHelp};
   std::vector<ui::UINT> ids;
   for (int i = 0; i < toolbar_->GetButtonCount(); ++i) ids.push_back(toolbar_->GetButtonID(i));
   EXPECT_EQ(ids, expected);
