@@ -258,7 +258,12 @@ void CBrivenView::OnUpdateConversionHeader(afx::CCmdUI* item) {
   item->Enable(!IsConverting());
 }
 
-void CBrivenView::OnUpdateConversionLog(afx::CCmdUI* item) { item->SetCheck(m_conversionLog.IsShown() ? 1 : 0); }
+void CBrivenView::OnUpdateConversionLog(afx::CCmdUI* item) {
+  // Always available: said outright, since a toolbar button made before
+  // the view was active starts out disabled for want of a handler.
+  item->Enable(TRUE);
+  item->SetCheck(m_conversionLog.IsShown() ? 1 : 0);
+}
 
 void CBrivenView::OnViewProperties() {
   CListProperties lists[3] = {m_listSettings[0], m_listSettings[1], m_listSettings[2]};

@@ -8,6 +8,7 @@
 #include "app/RunMode.h"
 #include "app/SavedWindowRect.h"
 #include "app/SettingsCommands.h"
+#include "docking/QVTCustomToolBar.h"
 #include "platform/afx/CmdUI.h"
 #include "platform/afx/ScrollView.h"
 #include "platform/afx/WinApp.h"
@@ -21,6 +22,7 @@ IMPLEMENT_DYNCREATE(CMainFrame, docking::QVTFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMainFrame, docking::QVTFrameWnd)
   ON_WM_CREATE()
+  ON_WM_CLOSE()
   ON_WM_DESTROY()
   {WM_INITMENU, 0, 0, 0,
    AFX_THUNK(self_->OnInitMenu(CMenu::FromHandle(reinterpret_cast<HMENU>(c_.wParam))); return true)},
@@ -43,6 +45,15 @@ constexpr UINT kCommandFileMs = 200;
 // each as wide as its text.
 constexpr UINT kIndicators[] = {ID_SEPARATOR, app::kStringHeaderPane, app::kStringConvertingPane};
 
+constexpr const char kToolBarTitle[] = "Briven Toolbar";
+// The conversion's commands, the lists' and the log window's, then help; 0
+// is a separator.
+constexpr UINT kToolBarButtons[] = {app::kCmdParameters, app::kCmdFileNaming, app::kCmdHeader, app::kCmdConvert, 0,
+                                    app::kCmdViewProperties, app::kCmdRefresh, app::kCmdConversionLog, 0,
+                                    app::kCmdAppAbout, app::kCmdContextHelp};
+// Cool look: flat buttons, the one under the mouse raised.
+constexpr DWORD kCoolLookStyle = 0x300;
+
 }  // namespace
 
 CMainFrame::CMainFrame() { EnableBitmapMenus(TRUE, TRUE); }
@@ -63,13 +74,33 @@ int CMainFrame::OnCreate(CREATESTRUCT* create) {
     return OnCreateClient(create, static_cast<CCreateContext*>(create->lpCreateParams)) ? 0 : -1;
   }
   if (QVTFrameWnd::OnCreate(create) == -1) return -1;
+  DefineToolBar();
   if (m_menu.LoadMenu(app::kMainResource)) SetMenu(&m_menu);
   if (!CreateStatusBar()) return -1;
   EnableDocking(CBRS_ALIGN_ANY);
+  // The saved layout brings back the toolbar where the user left it; the
+  // manager then makes it from its definition when it did not.
+  LoadBarState(kBarStateName);
+  GetToolBarManager()->LoadState(kBarStateName);
+  // Docked along the top or bottom, the toolbar takes the frame's width.
+  if (docking::QVTCustomToolBar* toolbar = GetToolBarManager()->GetToolBar(kToolBarId))
+    toolbar->ModifyBarStyleEx(0, docking::QVT_TBSTYLE_STRETCH, FALSE);
   RecalcLayout();
   m_strCommandFile = app::CommandFilePath();
   if (!m_strCommandFile.empty()) SetTimer(kCommandFileTimerId, kCommandFileMs);
   return 0;
+}
+
+void CMainFrame::DefineToolBar() {
+  // Made here, not with the frame: a windowless run's frame has no bars,
+  // and the manager's drawing context is never made for it.
+  m_pToolBarManager = std::make_unique<docking::QVTToolBarManager>(this);
+  SetControlBarManager(m_pToolBarManager.get());
+  docking::QVTToolBarManager& manager = *m_pToolBarManager;
+  manager.LoadToolBarResource(app::kMainResource);
+  manager.AddDefaultToolBarDefinition(kToolBarId, kToolBarTitle, static_cast<int>(std::size(kToolBarButtons)),
+                                      kToolBarButtons, CBRS_ALIGN_ANY, AFX_IDW_DOCKBAR_TOP, 0, TRUE, TRUE);
+  manager.SetCoolLook(TRUE, kCoolLookStyle);
 }
 
 bool CMainFrame::CreateStatusBar() {
@@ -142,6 +173,13 @@ void CMainFrame::OnTimer(UINT_PTR id) {
   ApplySavedPlacement();
 }
 
+void CMainFrame::OnClose() {
+  if (GetToolBarManager()) {
+    SaveBarState(kBarStateName);
+    GetToolBarManager()->SaveState(kBarStateName);
+  }
+  QVTFrameWnd::OnClose();
+}
 
 void CMainFrame::OnDestroy() {
   // A frame that was never shown (an unattended run) leaves the stored

@@ -1,18 +1,22 @@
 // The program's top-level window: the docking frame of the form view, with
-// menu 128, accelerator table 128, the status bar with its message pane and
-// two indicator panes (header mode and a running conversion), a fixed size
-// that follows the view, the placement saved between runs, and the mapping
-// of help requests to the help book. An unattended run creates it hidden
-// and never shows it, so it has no bars and saves no placement.
+// menu 128, accelerator table 128, the toolbar of the program's commands
+// (images of toolbar resource 128, docked at the top, movable to any side
+// or floating), the status bar with its message pane and two indicator
+// panes (header mode and a running conversion), a fixed size that follows
+// the view, the bar layout and placement saved between runs, and the
+// mapping of help requests to the help book. An unattended run creates it
+// hidden and never shows it, so it has no bars and saves nothing.
 //
 // Kept small on purpose: what the view asks of it is the pane texts and
 // its title.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "docking/QVTFrameWnd.h"
 #include "docking/QVTStatusBar.h"
+#include "docking/QVTToolBarManager.h"
 #include "platform/afx/Menu.h"
 
 class CMainFrame : public docking::QVTFrameWnd {
@@ -23,6 +27,10 @@ class CMainFrame : public docking::QVTFrameWnd {
   static constexpr int kConvertingPane = 2;
   // The control id of the docking menu bar, whose help requests carry it.
   static constexpr afx::UINT kMenuBarId = 0xE81A;
+  // The toolbar's bar id.
+  static constexpr afx::UINT kToolBarId = afx::AFX_IDW_TOOLBAR;
+  // The name the bar layout and the toolbar settings are saved under.
+  static constexpr const char* kBarStateName = "Control Bars";
 
   CMainFrame();
 
@@ -41,9 +49,12 @@ class CMainFrame : public docking::QVTFrameWnd {
   void OnUpdateFrameTitle(afx::BOOL) override {}
 
   bool WasActivated() const { return !m_bFirstActivation; }
+  // The manager of the toolbar; null in a windowless run.
+  docking::QVTToolBarManager* GetToolBarManager() const { return m_pToolBarManager.get(); }
 
  protected:
   int OnCreate(afx::CREATESTRUCT* create);
+  void OnClose();
   void OnDestroy();
   void OnInitMenu(afx::CMenu* menu);
   void OnHelpFinder();
@@ -53,8 +64,12 @@ class CMainFrame : public docking::QVTFrameWnd {
  private:
   void ApplySavedPlacement();
   bool CreateStatusBar();
+  // The toolbar's images and definition, for the manager to make it from
+  // when no saved layout brings it back.
+  void DefineToolBar();
 
   afx::CMenu m_menu;
+  std::unique_ptr<docking::QVTToolBarManager> m_pToolBarManager;
   docking::QVTStatusBar m_wndStatusBar;
   std::string m_strCommandFile;  // commands a script gives, when it names a file
   bool m_bFirstActivation = true;

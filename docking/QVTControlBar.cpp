@@ -76,12 +76,50 @@ BOOL QVTControlBar::Create(afx::CWnd* parent, const char* window_name, DWORD sty
   m_dwStyle = style & afx::CBRS_ALL;
   m_dwExStyle = ex_style;
   m_szHorz = m_szVert = m_szFloat = kDefaultSize;
-  return CreateBar(0, nullptr, window_name, style & ~afx::CBRS_ALL, RECT{0, 0, 0, 0}, parent, id);
+  if (!CreateBar(0, nullptr, window_name, style & ~afx::CBRS_ALL, RECT{0, 0, 0, 0}, parent, id)) return FALSE;
+  if (m_dwExStyle & QVT_BARSTYLE_CHILD_LAYOUT) RecordChildLayout();
+  return TRUE;
+}
+
+void QVTControlBar::RecordChildLayout() {
+  m_childLayout.clear();
+  RECT client;
+  GetClientRect(&client);
+  m_sizeLayoutClient = SIZE{client.right - client.left, client.bottom - client.top};
+  for (HWND child = ui::GetWindow(m_hWnd, GW_CHILD); child; child = ui::GetWindow(child, GW_HWNDNEXT)) {
+    RECT rect;
+    ui::GetWindowRect(child, &rect);
+    ScreenToClient(&rect);
+    m_childLayout.emplace_back(child, rect);
+  }
+}
+
+// Each child keeps its share of the inside area: its recorded edges
+// scaled from the recorded client size to the inside size now.
+void QVTControlBar::ApplyChildLayout() {
+  if (m_sizeLayoutClient.cx <= 0 || m_sizeLayoutClient.cy <= 0) return;
+  RECT inside;
+  GetInsideRect(inside);
+  const int cx = inside.right - inside.left, cy = inside.bottom - inside.top;
+  const auto scale = [](int value, int now, int then) { return static_cast<int>(static_cast<long long>(value) * now / then); };
+  for (const auto& [child, was] : m_childLayout) {
+    if (!ui::IsWindow(child)) continue;
+    const int left = inside.left + scale(was.left, cx, m_sizeLayoutClient.cx);
+    const int top = inside.top + scale(was.top, cy, m_sizeLayoutClient.cy);
+    const int right = inside.left + scale(was.right, cx, m_sizeLayoutClient.cx);
+    const int bottom = inside.top + scale(was.bottom, cy, m_sizeLayoutClient.cy);
+    ui::SetWindowPos(child, nullptr, left, top, right - left, bottom - top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (IsFloating()) Invalidate();
 }
 
 void QVTControlBar::SetBarStyleEx(DWORD ex_style, BOOL redraw) {
   const DWORD old = m_dwExStyle;
   m_dwExStyle = ex_style;
+  if ((old ^ ex_style) & QVT_BARSTYLE_CHILD_LAYOUT) {
+    if ((ex_style & QVT_BARSTYLE_CHILD_LAYOUT) && m_hWnd) RecordChildLayout();
+    else m_childLayout.clear();
+  }
   if (IsFloating() && ((old ^ ex_style) & QVT_BARSTYLE_SIZABLE)) {
     if (CFrameWnd* frame = GetParentFrame()) {
       if (IsSizable()) frame->ModifyStyle(afx::MFS_4THICKFRAME, afx::kSizableFloatFrame, SWP_FRAMECHANGED);
@@ -306,6 +344,7 @@ void QVTControlBar::OnLButtonDblClk(UINT flags, POINT point) {
 
 void QVTControlBar::OnSize(UINT kind, int cx, int cy) {
   if (kind == SIZE_MINIMIZED || cx <= 0 || cy <= 0) return;
+  if ((m_dwExStyle & QVT_BARSTYLE_CHILD_LAYOUT) && !m_childLayout.empty()) ApplyChildLayout();
   if (m_dwExStyle & QVT_BARSTYLE_FILL_CHILD) {
     if (const HWND child = ui::GetWindow(m_hWnd, GW_CHILD)) {
       RECT inside;

@@ -13,6 +13,8 @@
 #pragma once
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "docking/QVTBarInsideRect.h"
 #include "docking/QVTBarStyles.h"
@@ -37,6 +39,8 @@ using ui::UINT;
 
 // Extended style bits beyond those the layout reads (QVTBarStyles.h).
 constexpr DWORD QVT_BARSTYLE_CONTEXTMENU = 0x1;
+// Child windows keep their proportional place and size when the bar is resized.
+constexpr DWORD QVT_BARSTYLE_CHILD_LAYOUT = 0x2;
 constexpr DWORD QVT_BARSTYLE_DARK_BORDERS = 0x8;
 constexpr DWORD QVT_BARSTYLE_FILL_CHILD = 0x40;
 constexpr DWORD QVT_BARSTYLE_CLOSE_BUTTON = 0x400;
@@ -132,6 +136,11 @@ class QVTControlBar : public afx::CControlBar {
   void OnHideBar();
 
  protected:
+  // Where the children are now, against the client area: what resizing
+  // keeps in proportion under QVT_BARSTYLE_CHILD_LAYOUT.
+  void RecordChildLayout();
+  void ApplyChildLayout();
+
   // The square of the gripper's `slot`-th button.
   RECT GripperButtonRect(int slot) const;
   void DrawGripper(CDC* dc, const RECT& rect);
@@ -143,6 +152,10 @@ class QVTControlBar : public afx::CControlBar {
   BOOL m_bExpandPressed = FALSE;
   BOOL m_bExpandEnabled = TRUE;
   BOOL m_bNotExpanded = TRUE;
+  // The recorded child layout: the client size it was taken at, and each
+  // child with its rectangle then. Empty when none is recorded.
+  SIZE m_sizeLayoutClient{0, 0};
+  std::vector<std::pair<ui::HWND, RECT>> m_childLayout;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -8,8 +8,10 @@
 #include "docking/QVTToolBarManager.h"
 #include "platform/afx/ControlBarStyles.h"
 #include "platform/afx/Dc.h"
+#include "platform/afx/DockBar.h"
 #include "platform/afx/FrameWnd.h"
 #include "platform/afx/MessageMap.h"
+#include "platform/ui/Resources.h"
 #include "platform/ui/ImageResources.h"
 
 namespace docking {
@@ -270,7 +272,13 @@ SIZE QVTCustomToolBar::CalcFixedLayout(BOOL, BOOL horizontal) {
 SIZE QVTCustomToolBar::CalcDynamicLayout(int length, DWORD mode) {
   using namespace afx;
   const bool horz_dock = (mode & LM_HORZDOCK) != 0, vert_dock = (mode & LM_VERTDOCK) != 0;
-  const BOOL stale = horz_dock ? m_bStaleHorz : vert_dock ? m_bStaleVert : (mode & LM_MRUWIDTH) ? m_bStaleFloat : FALSE;
+  // A bar stretched along its row follows the row's length, which changes
+  // without the bar being told: its docked size is never taken as known.
+  const bool stretched = horz_dock && (GetBarStyleEx() & QVT_TBSTYLE_STRETCH);
+  const BOOL stale = horz_dock ? (m_bStaleHorz || stretched)
+                     : vert_dock ? m_bStaleVert
+                     : (mode & LM_MRUWIDTH) ? m_bStaleFloat
+                                            : FALSE;
   if (!(mode & LM_COMMIT) && stale) return CalcLayout(vert_dock ? 0 : 0x7FFF, mode | LM_COMMIT);
   if (!(mode & LM_COMMIT) || (horz_dock && (mode & LM_LENGTHY)) || (vert_dock && !(mode & LM_LENGTHY)))
     return QVTControlBar::CalcDynamicLayout(length, mode);
@@ -306,9 +314,7 @@ SIZE QVTCustomToolBar::CalcLayout(int length, DWORD mode) {
   int docked_length = 0;
   const bool stretch = (GetBarStyleEx() & QVT_TBSTYLE_STRETCH) && horz_dock && GetParent();
   if (stretch) {
-    RECT parent;
-    ::ui::GetClientRect(GetParent()->m_hWnd, &parent);
-    docked_length = parent.right - parent.left;
+    docked_length = StretchedLength();
     wrap = docked_length - borders.cx;
   }
   std::vector<QVTStdBtn*> visible;
@@ -345,6 +351,20 @@ SIZE QVTCustomToolBar::CalcLayout(int length, DWORD mode) {
     size.cy -= 2;
   }
   return size;
+}
+
+int QVTCustomToolBar::StretchedLength() const {
+  // A dock bar along the top or bottom spans the frame's client area. That
+  // area has its new size while the frame lays its bars out again, the
+  // dock bar only once the layout has moved it: the frame's is the length
+  // to take.
+  RECT client{0, 0, 0, 0};
+  CFrameWnd* frame = GetDockingFrame();
+  if (frame && frame->m_hWnd && m_pDockBar && !m_pDockBar->m_bFloating && GetParent() == static_cast<CWnd*>(m_pDockBar))
+    ::ui::GetClientRect(frame->m_hWnd, &client);
+  else
+    ::ui::GetClientRect(GetParent()->m_hWnd, &client);
+  return client.right - client.left;
 }
 
 void QVTCustomToolBar::OnUpdateCmdUI(CFrameWnd* target, BOOL disable_if_no_handler) {
@@ -468,6 +488,7 @@ void QVTCustomToolBar::OnMouseMove(UINT flags, POINT point) {
     }
     return;
   }
+  UpdateToolTip(flags, point);
   UpdateHotButton();
   CControlBar::OnMouseMove(flags, point);  // fly-by text
 }
@@ -539,7 +560,46 @@ void QVTCustomToolBar::OnTimer(UINT_PTR id) {
   else Default();
 }
 
+std::string QVTCustomToolBar::ToolTipText(UINT command) {
+  std::string text;
+  if (!command || !::ui::LoadStringResource(command, text)) return {};
+  const std::size_t newline = text.find('\n');
+  return newline == std::string::npos ? std::string() : text.substr(newline + 1);
+}
+
+void QVTCustomToolBar::UpdateToolTip(UINT flags, POINT point) {
+  const int index = (m_dwStyle & CBRS_TOOLTIPS) && !m_bCustomizeMode ? HitTest(point) : -1;
+  const UINT command = GetButtonID(index);
+  if (command == m_nTipTool) return;
+  if (m_pToolTip && m_nTipTool) m_pToolTip->DelTool(this, m_nTipTool);
+  m_nTipTool = 0;
+  const std::string text = ToolTipText(command);
+  if (text.empty()) return;
+  if (!m_pToolTip) {
+    auto tip = std::make_unique<afx::CToolTipCtrl>();
+    if (!tip->Create(this)) return;
+    m_pToolTip = std::move(tip);
+  }
+  RECT rect;
+  GetItemRect(index, &rect);
+  if (!m_pToolTip->AddTool(this, text.c_str(), &rect, command)) return;
+  m_nTipTool = command;
+  // The tool sees the bar's mouse from now on; the move that reached it
+  // is the first it sees.
+  MSG move{};
+  move.hwnd = m_hWnd;
+  move.message = WM_MOUSEMOVE;
+  move.wParam = flags;
+  move.lParam = MAKELPARAM(point.x, point.y);
+  m_pToolTip->RelayEvent(&move);
+}
+
 void QVTCustomToolBar::OnDestroy() {
+  if (m_pToolTip) {
+    m_pToolTip->DestroyWindow();
+    m_pToolTip.reset();
+  }
+  m_nTipTool = 0;
   NotifyManager(QVTToolBarManager::kDestroyed);
   KillTimer(kHotTimer);
   m_nHot = -1;

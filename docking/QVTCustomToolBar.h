@@ -15,6 +15,7 @@
 #include "docking/QVTStdBtn.h"
 #include "docking/QVTToolBarImages.h"
 #include "docking/QVTToolBarLayout.h"
+#include "platform/afx/ToolTipCtrl.h"
 
 namespace docking {
 
@@ -78,6 +79,8 @@ class QVTCustomToolBar : public QVTControlBar {
   // Shares another store: the new one is kept before the old one goes.
   void SetBmpMgr(QVTBmpMgr* store);
   HFONT GetButtonFont() const { return m_hFont; }
+  // The tip's window, once the bar has had a tip to show.
+  afx::CToolTipCtrl* GetToolTip() const { return m_pToolTip.get(); }
   // The manager whose store, drawing context and settings the bar shares,
   // and which it tells when it is made, shown, hidden and destroyed.
   void SetManager(QVTToolBarManager* manager) { m_pManager = manager; }
@@ -118,6 +121,8 @@ class QVTCustomToolBar : public QVTControlBar {
   QVTToolBarLayout LayoutOfAllButtons() const;
   QVTToolBarLayout LayoutOfVisibleButtons(std::vector<QVTStdBtn*>& visible) const;
   SIZE BorderSize(BOOL horizontal) const;
+  // The length a bar stretched along its docked row takes.
+  int StretchedLength() const;
   void PressButton(int index);
   void ReleaseButton(POINT point);
   // Cool look: raises the button under the cursor, if any.
@@ -125,6 +130,13 @@ class QVTCustomToolBar : public QVTControlBar {
   void SetHot(int index);
   QVTButtonDrawContext& DrawingContext();
 
+  // With CBRS_TOOLTIPS, the button under the mouse is the tip's tool: its
+  // command's tip (the string after the prompt's newline) shows once the
+  // mouse rests on it for the tip's delay.
+  void UpdateToolTip(UINT flags, POINT point);
+  // The tip of a command: its string's part after the newline, empty when
+  // it has none.
+  static std::string ToolTipText(UINT command);
   // Tells the manager, which passes it on as "WM_BARNOTIFY".
   void NotifyManager(UINT code) const;
 
@@ -142,6 +154,8 @@ class QVTCustomToolBar : public QVTControlBar {
   BOOL m_bStaleVert = TRUE;
   BOOL m_bStaleFloat = TRUE;
   std::unique_ptr<QVTButtonDrawContext> context_;
+  std::unique_ptr<afx::CToolTipCtrl> m_pToolTip;
+  UINT m_nTipTool = 0;  // the command whose button is the tip's tool, 0 for none
   // A command is on its way from a button: no presses and no hot look meanwhile.
   static BOOL s_bSendingCommand;
 

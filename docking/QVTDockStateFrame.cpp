@@ -2,6 +2,7 @@
 #include <utility>
 
 #include "docking/QVTControlBar.h"
+#include "docking/QVTDialogBar.h"
 #include "docking/QVTDockBar.h"
 #include "docking/QVTDockState.h"
 #include "docking/QVTFrameWnd.h"
@@ -52,7 +53,11 @@ afx::CControlBar* QVTDockState::CreateBarFromInfo(afx::CFrameWnd* frame, const Q
   auto* bar = dynamic_cast<QVTControlBar*>(CreateBarObject(info));
   if (!bar) return nullptr;
   const DWORD style = ui::WS_CHILD | ui::WS_VISIBLE | (info.m_dwStyle & afx::CBRS_ALL);
-  if (!bar->Create(frame, info.m_strWindowName.c_str(), style, info.m_dwExStyle, info.m_nBarID)) return nullptr;
+  // A dialog bar is made again from its template.
+  auto* dialog_bar = dynamic_cast<QVTDialogBar*>(bar);
+  const BOOL made = dialog_bar ? dialog_bar->Create(frame, info.m_nResourceID & 0xFFFF, style, info.m_dwExStyle, info.m_nBarID)
+                               : bar->Create(frame, info.m_strWindowName.c_str(), style, info.m_dwExStyle, info.m_nBarID);
+  if (!made) return nullptr;
   bar->SetWindowText(info.m_strWindowName);
   bar->EnableDocking(afx::CBRS_ALIGN_ANY);
   return bar;

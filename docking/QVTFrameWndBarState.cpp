@@ -8,6 +8,7 @@ namespace docking {
 BOOL QVTFrameWnd::LoadBarState(const std::string& name) {
   QVTDockState state(m_pControlBarManager);
   state.SetObjectList(&m_listCreatedObjects);
+  state.SetBarBaseClass(RUNTIME_CLASS(QVTControlBar));
   if (!state.LoadState(name)) return FALSE;
   // Bars made while the layout is applied look for the program's main window.
   if (afx::CWinApp* app = afx::AfxGetApp(); app && !app->m_pMainWnd) app->m_pMainWnd = this;

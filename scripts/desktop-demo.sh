@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The desktop program from the files of examples/, driven as a person would
-# drive it: the main window with its three lists, a click on a log and on
-# an instrument, a name typed into "Next", Ctrl+C to convert, the progress
-# window, OK; the output must equal the command line's for the same files.
+# drive it: the main window with its toolbar (the mouse resting on Convert
+# shows its tip) and three lists, a click on a log and on an instrument, a
+# name typed into "Next", a click on the toolbar's Convert button, the
+# progress window, OK; the output must equal the command line's for the
+# same files.
 # The main window keeps the size of its form when it is given another.
 # The conversion log window and every dialog are opened, each shot and
 # closed with Esc: by their keys (Ctrl+P, Ctrl+F, Ctrl+O, Ctrl+C again for
@@ -10,10 +12,11 @@
 # program's properties, the log window), through the program's command file
 # (BRIVEN_COMMAND_FILE: the ids are written there, since the menus are not
 # opened from outside); F1 shows the help book, closed with Alt+F4 like any
-# other top-level window of the display. Then the window is closed, the
+# other top-level window of the display. The toolbar is dragged by its
+# gripper off its row, so that it floats. Then the window is closed, the
 # program started again with one log named on its command line, and it must
-# come back where it was with that log selected. Screenshots of each step
-# go to the output folder.
+# come back where it was with that log selected, its toolbar floating where
+# it was left. Screenshots of each step go to the output folder.
 #
 #   scripts/desktop-demo.sh [--build DIR] [--out DIR]
 #
@@ -40,7 +43,7 @@ build=$(cd "$build" && pwd) || exit 2
 if [ -z "${DISPLAY:-}" ]; then
   exec "$here/x11-run.sh" --timeout 240 -- "$0" --build "$build" --out "$out"
 fi
-for tool in xdotool xwininfo import cmp; do
+for tool in xdotool xwininfo import compare cmp; do
   command -v "$tool" >/dev/null 2>&1 || { echo "desktop-demo: skipped: $tool is not installed" >&2; exit 77; }
 done
 
@@ -171,9 +174,13 @@ position() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9-]*,[0
 setting() { grep -A12 "\\\\$1\]" "$out/config/briven/current-user.settings" | grep "^\"$2\"=" | head -n 1; }
 
 # Rows of the lists and the "Next" box: the client area's points, below
-# the menu bar (SM_CYMENU) that the window shows above its client area.
-menu_bar=19
-log_x=60 instrument_x=220 row2_y=$((56 + menu_bar)) next_x=400 next_y=$((285 + menu_bar))
+# the menu bar (SM_CYMENU) that the window shows above its client area and
+# the toolbar docked at its top (buttons of 23 by 22 between borders of 3
+# and the dock bar's edges: 30 high).
+menu_bar=19 toolbar=30
+log_x=60 instrument_x=220 row2_y=$((56 + menu_bar + toolbar)) next_x=400 next_y=$((285 + menu_bar + toolbar))
+# The toolbar's Convert button (the fourth) and its gripper at the left end.
+convert_x=98 toolbar_y=$((15 + menu_bar)) gripper_x=4
 
 say "1. start: $program"
 (cd "$out/data" && exec "$program") >"$out/run1.txt" 2>&1 &
@@ -188,13 +195,29 @@ fitted=$(size "$main")
 xdotool windowsize --sync "$main" 900 700 2>/dev/null
 sleep 0.5
 check test "$(size "$main")" = "$fitted" && say "   the frame keeps its size $fitted"
+say "   the mouse resting on the toolbar's Convert shows its tip"
+# Below the toolbar, where the tip comes: compared before and after.
+below_toolbar() {
+  xwininfo -id "$main" | awk -v dx=$((convert_x - 10)) -v dy=$((menu_bar + toolbar + 1)) '
+    /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+    END { printf "220x30+%d+%d\n", x + dx, y + dy }'
+}
+import -window root -crop "$(below_toolbar)" +repage "$out/toolbar-no-tip.png"
+xdotool mousemove --window "$main" $convert_x $toolbar_y
+sleep 0.2
+xdotool mousemove --window "$main" $((convert_x + 1)) $toolbar_y
+sleep 1.5
+import -window root -crop "$(below_toolbar)" +repage "$out/toolbar-tip.png" && say "screenshot $out/toolbar-tip.png"
+check test "$(compare -metric AE "$out/toolbar-no-tip.png" "$out/toolbar-tip.png" null: 2>&1)" != 0
+xdotool mousemove --window "$main" 250 200
+sleep 0.3
 say "   the conversion log window (View > Conversion Log, command 32790)"
 command_file 32790
 log_window=$(find_window "Conversion Log Output" 50)
 # It opens over the form; moved aside as a person would, to see the lists.
 check test -n "$log_window" && xdotool windowmove --sync "$log_window" 620 80 && sleep 0.3
 
-say "2. click binary_cast.raw and NMBP0417.tdf, type the output name, Ctrl+C"
+say "2. click binary_cast.raw and NMBP0417.tdf, type the output name, click the toolbar's Convert"
 xdotool mousemove --window "$main" $log_x $row2_y click 1
 sleep 0.2
 xdotool mousemove --window "$main" $instrument_x $row2_y click 1
@@ -203,7 +226,7 @@ xdotool mousemove --window "$main" $next_x $next_y click 1
 xdotool type --delay 30 desktop
 sleep 0.2
 shot root selected
-xdotool key --clearmodifiers ctrl+c
+xdotool mousemove --window "$main" $convert_x $toolbar_y click 1
 progress=$(find_window "Briven Conversion" 100)
 check test -n "$progress" || progress=""
 sleep 1.5
@@ -241,7 +264,24 @@ if check test -n "$help"; then
   check window_gone "Help: .*"
 fi
 
-say "6. move the main window, close it"
+say "6. drag the toolbar by its gripper off its row: it floats"
+xdotool windowactivate --sync "$main"
+xdotool mousemove --window "$main" $gripper_x $toolbar_y mousedown 1
+for step in 1 2 3 4 5 6; do
+  xdotool mousemove --window "$main" $((gripper_x + 20 * step)) $((toolbar_y + 60 * step))
+  sleep 0.1
+done
+xdotool mouseup 1
+floating=$(find_window "Briven Toolbar" 50)
+if check test -n "$floating"; then
+  sleep 0.5
+  framed_shot "$floating" toolbar-floating
+  floated_at=$(position "$floating")
+  say "   floating at $floated_at"
+fi
+shot "$main" main-window-toolbar-floating
+
+say "7. move the main window, close it"
 xdotool windowmove --sync "$main" 300 200
 sleep 0.5
 moved=$(position "$main")
@@ -252,7 +292,7 @@ saved=$(setting "Window Position" Rect)
 say "   saved: $saved"
 check test -n "$saved"
 
-say "7. start again with ascii_cast.raw named"
+say "8. start again with ascii_cast.raw named"
 (cd "$out/data" && exec "$program" ascii_cast.raw) >"$out/run2.txt" 2>&1 &
 pid=$!
 main=$(find_window Briven 150) || { echo "desktop-demo: the main window did not come back" >&2; exit 1; }
@@ -262,6 +302,12 @@ sleep 0.5
 back=$(position "$main")
 say "   main window at $back"
 check test "$moved" = "$back"
+floating=$(find_window "Briven Toolbar" 50)
+if check test -n "$floating"; then
+  say "   the toolbar floats at $(position "$floating")"
+  check test "$(position "$floating")" = "${floated_at:-}"
+  framed_shot "$floating" toolbar-floating-restarted
+fi
 xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4
 check wait_gone 100
 # Back where it was: closing it again saves the same place.

@@ -6,9 +6,12 @@
 
 #include "app/CommandLine.h"
 #include "app/ProgramMain.h"
+#include "app/RunMode.h"
 #include "platform/sys/DisplayProbe.h"
 #include "platform/sys/Notify.h"
+#include "platform/afx/WinApp.h"
 #include "platform/ui/Host.h"
+#include "platform/ui/MessageBoxNotifier.h"
 #include "platform/wxhost/WxHost.h"
 
 int main(int argc, char** argv) {
@@ -25,7 +28,19 @@ int main(int argc, char** argv) {
     return app::kExitUsage;
   }
   ui::SetHost(host.get());
-  const int status = app::RunApplication(std::vector<std::string>(argv, argv + argc), true);
+  int status = 0;
+  {
+    // Every notice of the interactive program is a message box on this
+    // thread, titled with the application's name; a conversion run from
+    // the command line still shows no window.
+    ui::MessageBoxNotifier notifier(
+        [] {
+          const afx::CWinApp* app = afx::AfxGetApp();
+          return app ? app->m_pszAppName : std::string();
+        },
+        [] { return app::IsWindowlessRun(); });
+    status = app::RunApplication(std::vector<std::string>(argv, argv + argc), true);
+  }
   ui::SetHost(nullptr);
   return status;
 }

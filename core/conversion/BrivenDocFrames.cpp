@@ -23,9 +23,9 @@ void CBrivenDoc::OnFrameReceived(const std::string& /*resource*/, std::unique_pt
     }
     if (!was_done && m_nDone && m_bRunning && m_endListener) m_endListener();
   }
-  // Read and done with: the conversion's resource refills it for a later
-  // frame. Outside the document's lock, which comes after the control's.
-  if (frame) RecycleFrame(std::move(frame), 0);
+  // Read and done with: refilled for a later frame. Outside the document's
+  // lock, which comes after the control's.
+  if (frame) RecycleFrame(std::move(frame));
 }
 
 void CBrivenDoc::SetEndListener(std::function<void()> listener) {

@@ -101,7 +101,8 @@ CColumnDecoder::CColumnDecoder(CSensor& sensor, const CSensorFormat& format) {
   end_ = offset_ + bytes;
 }
 
-bool CColumnDecoder::ReadUnsigned(const std::uint8_t* field, std::uint32_t& value) const {
+// Inline: it runs for every value of a conversion.
+inline bool CColumnDecoder::ReadUnsigned(const std::uint8_t* field, std::uint32_t& value) const {
   switch (reader_) {
     case Reader::kBigUnsigned:
     case Reader::kBigSigned:
@@ -125,7 +126,8 @@ bool CColumnDecoder::ReadUnsigned(const std::uint8_t* field, std::uint32_t& valu
   }
 }
 
-bool CColumnDecoder::FitValue(double x, double& value) const {
+// Inline: it runs for every value of a conversion.
+inline bool CColumnDecoder::FitValue(double x, double& value) const {
   switch (output_) {
     case Output::kPolyU: {
       // Summed in the sensor's order, so every bit of the value is its.
@@ -199,7 +201,7 @@ class CColumnDecoder::PlacePrinter {
 };
 
 template <typename Printer>
-bool CColumnDecoder::Decode(const std::uint8_t* frame, std::size_t available, Printer& print) const {
+inline bool CColumnDecoder::Decode(const std::uint8_t* frame, std::size_t available, Printer& print) const {
   if (reader_ == Reader::kNone || end_ > available) return false;
   const std::uint8_t* field = frame + offset_;
   double value = 0.0;

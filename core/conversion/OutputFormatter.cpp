@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cstdint>
 #include <cstring>
+#include <string_view>
 
 #include "core/conversion/FrameChecker.h"
 #include "core/instrument/FrameData.h"
@@ -107,9 +108,16 @@ void COutputFormatter::AppendYesNo(std::string& out, bool yes, bool last) const 
 
 void COutputFormatter::EndLine(std::string& out, std::size_t start) const {
   // Only a delimiter that is there is taken off: an empty line has none.
+  // Compared in place, as every row ends here.
   const std::string& d = m_pParams->m_strDelimiter;
-  if (!d.empty() && out.size() - start >= d.size() && out.compare(out.size() - d.size(), d.size(), d) == 0)
+  const auto tail = out.end() - static_cast<std::ptrdiff_t>(std::min(d.size(), out.size()));
+  if (!d.empty() && out.size() - start >= d.size() && std::equal(d.begin(), d.end(), tail)) {
+    if (d.size() == 1) {
+      out.back() = '\n';  // the delimiter's place takes the line end
+      return;
+    }
     out.resize(out.size() - d.size());
+  }
   out += '\n';
 }
 
@@ -204,32 +212,39 @@ void COutputFormatter::WriteValueColumns(std::string& out, CQelTelemetryDoc& doc
   // The decoded values and the check sum's residue are written straight
   // into the text's own storage, with room for every column made at once;
   // the room is handed back before a column that takes the general road,
-  // and made again after it.
-  const std::string& d = m_pParams->m_strDelimiter;
-  const std::size_t room = CColumnDecoder::kLongestText + d.size();
+  // and made again after it. What the loop reads is held in locals: the
+  // characters it stores could otherwise be any member, read again after
+  // each of them.
+  const std::string_view delimiter = m_pParams->m_strDelimiter;
+  const std::size_t room = CColumnDecoder::kLongestText + delimiter.size();
   const std::uint8_t* bytes = frame.GetBytes().data();
+  const Column* const columns = m_columns.data();
+  const std::size_t count = m_columns.size();
+  const int check_sum_index = m_nCheckSumIndex;
   std::size_t used = out.size();
-  out.resize(used + room * m_columns.size());
-  for (std::size_t i = 0; i < m_columns.size(); ++i) {
-    const Column& column = m_columns[i];
-    char* at = out.data() + used;
-    char* end = column.index == m_nCheckSumIndex
-                    ? (checks.ResidueKnown() ? std::to_chars(at, at + room, static_cast<std::uint32_t>(checks.GetResidue())).ptr
-                                             : nullptr)
-                    : column.decoder.Write(at, bytes, available, format);
+  out.resize(used + room * count);
+  char* at = out.data() + used;
+  for (std::size_t i = 0; i < count; ++i) {
+    const Column& column = columns[i];
+    char* end = nullptr;
+    if (column.index != check_sum_index)
+      end = column.decoder.Write(at, bytes, available, format);
+    else if (checks.ResidueKnown())
+      end = std::to_chars(at, at + room, static_cast<std::uint32_t>(checks.GetResidue())).ptr;
     if (end != nullptr) {
       // Nearly always one character (a tab): stored, not copied by a call.
-      if (d.size() == 1) *end = d[0];
-      else std::memcpy(end, d.data(), d.size());
-      used = static_cast<std::size_t>(end - out.data()) + d.size();
+      if (delimiter.size() == 1) *end = delimiter[0];
+      else std::memcpy(end, delimiter.data(), delimiter.size());
+      at = end + delimiter.size();
       continue;
     }
-    out.resize(used);
+    out.resize(static_cast<std::size_t>(at - out.data()));
     AppendValueColumn(out, doc, frame, available, column, checks, format);
     used = out.size();
-    out.resize(used + room * (m_columns.size() - i - 1));
+    out.resize(used + room * (count - i - 1));
+    at = out.data() + used;
   }
-  out.resize(used);
+  out.resize(static_cast<std::size_t>(at - out.data()));
 }
 
 void COutputFormatter::AppendValueColumn(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame,

@@ -5,7 +5,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
+
+#include "core/instrument/FrameData.h"
 
 namespace telemetry {
 
@@ -21,6 +24,10 @@ class CommandSink {
  public:
   virtual ~CommandSink() = default;
   virtual void QueueCommand(const std::string& resource_name, std::uint64_t resource_id, int type) = 0;
+  // A delivered frame record its receiver handed back, for the resource to
+  // refill with the next frame it cuts; null when there is none to give on
+  // the calling thread.
+  virtual std::unique_ptr<CFrameData> TakeSpareFrame() { return nullptr; }
 };
 
 }  // namespace telemetry

@@ -29,6 +29,13 @@ std::unique_ptr<CFrameData> MakeFrameData(const std::uint8_t* bytes, std::size_t
   return std::make_unique<CFrameData>(CFrameData::Bytes(bytes, bytes + length), std::move(info));
 }
 
+std::unique_ptr<CFrameData> RefillFrameData(std::unique_ptr<CFrameData> spare, const std::uint8_t* bytes,
+                                            std::size_t length, const FrameDescription& description) {
+  if (!spare) return MakeFrameData(bytes, length, description);
+  FillFrameInfo(spare->Refill(bytes, length), description);
+  return spare;
+}
+
 std::uint32_t FrameDataSize(const CFrameData& frame) {
   return static_cast<std::uint32_t>(std::max(frame.GetFrameSize(), 0));
 }

@@ -36,6 +36,11 @@ void FillFrameInfo(CFrameInfo& info, const FrameDescription& description);
 std::unique_ptr<CFrameData> MakeFrameData(const std::uint8_t* bytes, std::size_t length,
                                           const FrameDescription& description);
 
+// The same record made from a spare one, refilled in place; a new one
+// when spare is null.
+std::unique_ptr<CFrameData> RefillFrameData(std::unique_ptr<CFrameData> spare, const std::uint8_t* bytes,
+                                            std::size_t length, const FrameDescription& description);
+
 // The byte count a frame stands for in the discarded-byte account.
 std::uint32_t FrameDataSize(const CFrameData& frame);
 

@@ -2,17 +2,15 @@
 
 namespace telemetry {
 
-std::unique_ptr<CFrameData> FramePool::Make(const std::uint8_t* bytes, std::size_t length,
-                                            const FrameDescription& description) {
-  if (spare_.empty()) return MakeFrameData(bytes, length, description);
+std::unique_ptr<CFrameData> FramePool::Take() {
+  if (spare_.empty()) return nullptr;
   std::unique_ptr<CFrameData> frame = std::move(spare_.back());
   spare_.pop_back();
-  FillFrameInfo(frame->Refill(bytes, length), description);
   return frame;
 }
 
 void FramePool::Give(std::unique_ptr<CFrameData> frame) {
-  if (frame && spare_.size() < kMaxSpare) spare_.push_back(std::move(frame));
+  if (frame && spare_.size() < kFramesKept) spare_.push_back(std::move(frame));
 }
 
 }  // namespace telemetry

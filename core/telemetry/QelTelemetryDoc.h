@@ -88,9 +88,9 @@ class CQelTelemetryDoc : public afx::CDocument, public telemetry::TelemetryCallb
   virtual std::uint32_t TakeBytesDiscarded(std::uint32_t& count, int resource);
   // Queues a frame request; exactly one OnFrameReceived follows.
   virtual std::uint32_t RetrieveFrame(int resource);
-  // Gives a received frame that has been read back to its resource, to be
-  // refilled for a later frame instead of freed.
-  void RecycleFrame(std::unique_ptr<CFrameData> frame, int resource);
+  // Gives a received frame that has been read back, to be refilled for a
+  // later frame instead of freed; on the processing thread.
+  void RecycleFrame(std::unique_ptr<CFrameData> frame);
   // Queues text for the conversion log; it arrives in OnTelemetryMessage on
   // the processing thread, in queue order. A text without a final line end
   // gets one, so it is neither dropped nor glued to the next message.

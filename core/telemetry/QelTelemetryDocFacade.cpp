@@ -182,6 +182,6 @@ std::uint32_t CQelTelemetryDoc::RetrieveFrame(int resource) {
   return m_pTelemControl->RetrieveFrame(resource);
 }
 
-void CQelTelemetryDoc::RecycleFrame(std::unique_ptr<CFrameData> frame, int resource) {
-  if (m_bControl) m_pTelemControl->RecycleFrame(resource, std::move(frame));
+void CQelTelemetryDoc::RecycleFrame(std::unique_ptr<CFrameData> frame) {
+  if (m_bControl) m_pTelemControl->RecycleFrame(std::move(frame));
 }

@@ -37,8 +37,6 @@ void CTelemComm::TakeMessage(std::string& out) {
   m_messages.pop_front();
 }
 
-int CTelemComm::GetKind() const { return m_nKind; }
-
 int CTelemComm::GetState() const {
   Lock lock(m_stateLock);
   if (m_nAbortCode != 0) return kStateAborted;
@@ -83,21 +81,15 @@ CTelemComm::InstrumentSlot* CTelemComm::CurrentSlot() const {
   return m_instruments[static_cast<std::size_t>(index)].get();
 }
 
-std::uint32_t CTelemComm::GetBytesDiscarded() const {
-  Lock lock(m_listLock);
-  return m_nBytesDiscarded;
-}
+std::uint32_t CTelemComm::GetBytesDiscarded() const { return m_nBytesDiscarded; }
 
-void CTelemComm::ResetBytesDiscarded() {
-  Lock lock(m_listLock);
-  m_nBytesDiscarded = 0;
-}
+void CTelemComm::ResetBytesDiscarded() { m_nBytesDiscarded = 0; }
 
 std::uint32_t CTelemComm::TakeBytesDiscarded() {
-  Lock lock(m_listLock);
-  const std::uint32_t count = m_nBytesDiscarded;
-  m_nBytesDiscarded = 0;
-  return count;
+  // The count and its reset in one exchange, taken only when there is a
+  // count: nearly every frame follows the last one without a gap.
+  if (m_nBytesDiscarded.load(std::memory_order_relaxed) == 0) return 0;
+  return m_nBytesDiscarded.exchange(0);
 }
 
 std::uint32_t CTelemComm::TakeAbortCode() {

@@ -15,7 +15,6 @@
 
 #include "core/telemetry/CommandSink.h"
 #include "core/telemetry/FrameFactory.h"
-#include "core/telemetry/FramePool.h"
 #include "core/telemetry/FrameTimeStamp.h"
 #include "core/telemetry/ReceivedBytes.h"
 #include "core/telemetry/ResourceSettings.h"
@@ -64,7 +63,7 @@ class CTelemComm {
   std::uint32_t EnableAcquisition(const std::string& header);
   std::uint32_t DisableAcquisition(const std::string& header);
 
-  int GetKind() const;
+  int GetKind() const { return m_nKind; }
   int GetState() const;
   int GetInstrumentState(const std::string& header) const;
   int GetInstrumentCount() const;
@@ -92,8 +91,6 @@ class CTelemComm {
   std::size_t GetReceivedSize() const { return m_received.Size(); }
   void ProcessReceived();
   std::unique_ptr<CFrameData> GetNextFrame();
-  // A frame of this resource its receiver has read, refilled for a later one.
-  void RecycleFrame(std::unique_ptr<CFrameData> frame);
   void ReadFileResource();
 
   // Serial ports.
@@ -195,14 +192,17 @@ class CTelemComm {
   bool m_bExclusiveAttached = false;
   bool m_bWaitingReported = false;
   bool m_bSearchPassDone = false;
-  bool m_bReadFailed = false;  // a failed read stops the file for good
+  // A failed read stops the file for good. The failure and its cause are
+  // set under the state lock but read without it as each frame goes out.
+  std::atomic<bool> m_bReadFailed{false};
   std::atomic<int> m_dwLastError{0};  // written by the reader, read for reason texts
   std::uint32_t m_nAbortCode = 0;
-  std::uint32_t m_nBytesDiscarded = 0;
+  // Added to under the list lock; taken without it, once per frame.
+  std::atomic<std::uint32_t> m_nBytesDiscarded{0};
   std::int64_t m_nFileLength = 0;
   std::uint32_t m_nSearchWindow = 1024;
   std::uint32_t m_nBsiFrameLength = 0;
-  int m_nFileErrorCause = 0;
+  std::atomic<int> m_nFileErrorCause{0};
   int m_nInstrumentCount = 0;
   // Read by the searches without the list lock, changed by enabling and
   // detaching under it.
@@ -230,7 +230,6 @@ class CTelemComm {
   // A file's frames carry the time of the read that brought their bytes:
   // one clock read per chunk, not one per frame.
   sys::TimeStamp m_readStamp;
-  FramePool m_framePool;
   std::vector<std::string> m_searchCandidates;  // the headers one search looks for
   std::vector<std::unique_ptr<InstrumentSlot>> m_instruments;
   SerialSettings m_serialSettings;

@@ -80,10 +80,10 @@ void CTelemComm::CutContiguousFrames() {
   const FrameDescription& d = slot->description;
   if (!d.special_kind.empty() || !d.terminator.empty() || d.header.empty() || d.frame_size < d.header.size())
     return;
-  // A few frames ahead are enough to spare the searches: they are freed
-  // before the next pass cuts more, so the allocator hands the same blocks
-  // back instead of growing a list of hundreds.
-  constexpr std::size_t kFramesAhead = 7;
+  // A few dozen frames ahead spare nearly every search pass; their records
+  // come back to the control's frame pool (which keeps as many) before the
+  // next pass cuts more, so memory stays flat.
+  constexpr std::size_t kFramesAhead = 63;
   const std::size_t depth = std::min(static_cast<std::size_t>(std::max(m_nMaxDepth, 0)), kFramesAhead);
   bool notify = false;
   while (m_frames.size() < depth && m_received.Size() >= d.frame_size &&
@@ -198,7 +198,8 @@ void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std
     slot.found = true;
     notify = true;
   }
-  m_frames.push_back(m_framePool.Make(bytes, length, d));
+  // A record the control got back from the frame's receiver is refilled.
+  m_frames.push_back(RefillFrameData(m_pControl != nullptr ? m_pControl->TakeSpareFrame() : nullptr, bytes, length, d));
   m_bFramesReady = true;
 }
 
@@ -256,24 +257,20 @@ std::unique_ptr<CFrameData> CTelemComm::GetNextFrame() {
   // message and queue locks that come after these.
   Lock list(m_listLock);
   if (IsFile()) {
-    Lock state(m_stateLock);
     // Frames cut in an earlier pass are handed out first, in order.
     if (m_frames.empty()) {
+      Lock state(m_stateLock);
       m_bSearchPassDone = false;
       if (Synchronize()) SearchFrames();
       if (!m_frames.empty()) CutContiguousFrames();
     }
+    // A failed read holds back the frames cut before it too.
     if (m_nFileErrorCause != 0 || m_bReadFailed) return nullptr;
   }
   if (m_frames.empty()) return nullptr;
   std::unique_ptr<CFrameData> frame = std::move(m_frames.front());
   m_frames.pop_front();
   return frame;
-}
-
-void CTelemComm::RecycleFrame(std::unique_ptr<CFrameData> frame) {
-  Lock list(m_listLock);
-  m_framePool.Give(std::move(frame));
 }
 
 }  // namespace telemetry

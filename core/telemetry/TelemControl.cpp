@@ -41,6 +41,7 @@ void CTelemControl::QueueCommand(const std::string& resource_name, std::uint64_t
     }
     name.assign(resource_name);
     m_commands.push_back({std::move(name), resource_id, type});
+    m_nQueuedCommands = m_commands.size();
   }
   // A command queued by a callback is taken by the pass it runs in, which
   // goes on until the queue is empty: waking the thread would only cost a
@@ -133,6 +134,7 @@ bool CTelemControl::ProcessCommands() {
         if (m_commands.empty()) break;
         command = std::move(m_commands.front());
         m_commands.pop_front();
+        m_nQueuedCommands = m_commands.size();
       }
       Dispatch(command);
     }
@@ -163,12 +165,19 @@ CTelemComm* CTelemControl::FindCommandResource(const CProcessCommand& command) {
 void CTelemControl::DeliverFrame(const CProcessCommand& command) {
   m_bDelivering = true;
   m_nDeliveringId = command.m_nResourceId;
+  // Looked up once for all the requests answered in place: a resource
+  // removed meanwhile stays, as the removed one, until the pass ends, and
+  // the lookup would only find it again.
+  CTelemComm* resource = nullptr;
+  bool looked_up = false;
   do {
     m_bRequestInPlace = false;
     std::unique_ptr<CFrameData> frame;
     {
       Lock lock(m_resourceLock);
-      if (CTelemComm* resource = FindCommandResource(command)) frame = resource->GetNextFrame();
+      if (!looked_up) resource = FindCommandResource(command);
+      looked_up = true;
+      if (resource != nullptr) frame = resource->GetNextFrame();
     }
     m_pDocument->OnFrameReceived(command.m_strResourceName, std::move(frame));
   } while (m_bRequestInPlace);
@@ -177,9 +186,11 @@ void CTelemControl::DeliverFrame(const CProcessCommand& command) {
 
 bool CTelemControl::TakeRequestInPlace(std::uint64_t id) {
   if (!m_thread.IsCurrentThread() || !m_bDelivering || m_nDeliveringId != id || m_bRequestInPlace) return false;
-  Lock lock(m_queueLock);
+  // Both are set under the queue lock; read here without it, once per
+  // frame. A command queued just after the look waits for the next frame,
+  // as it would had it come just after the lock.
   if (m_bStopRequested) return true;  // refused, as QueueCommand refuses it
-  if (!m_commands.empty()) return false;  // it waits behind those
+  if (m_nQueuedCommands != 0) return false;  // it waits behind those
   m_bRequestInPlace = true;
   return true;
 }

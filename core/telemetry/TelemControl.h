@@ -18,6 +18,7 @@
 
 #include "core/instrument/Instrument.h"
 #include "core/telemetry/CommandSink.h"
+#include "core/telemetry/FramePool.h"
 #include "core/telemetry/ProcessCommand.h"
 #include "core/telemetry/ResourceSettings.h"
 #include "core/telemetry/TelemComm.h"
@@ -60,10 +61,11 @@ class CTelemControl : public CommandSink {
   int GetResourceCount();
   int FindResource(const std::string& name);
   std::uint32_t RetrieveFrame(int index);
-  // Hands a delivered frame, read and no longer needed, back to the
-  // resource at index, which refills it for a later frame; without that
-  // resource it is freed.
-  void RecycleFrame(int index, std::unique_ptr<CFrameData> frame);
+  // Hands a delivered frame, read and no longer needed, back for a later
+  // frame to be cut into. Only the processing thread, where the frames are
+  // delivered, keeps it; elsewhere it is freed.
+  void RecycleFrame(std::unique_ptr<CFrameData> frame);
+  std::unique_ptr<CFrameData> TakeSpareFrame() override;
 
   // Instruments.
   // `stop_requested` (may be empty) can end the loading of the definition.
@@ -156,11 +158,16 @@ class CTelemControl : public CommandSink {
   std::vector<std::unique_ptr<CTelemComm>> m_resources;
   std::vector<std::unique_ptr<CInstrument>> m_instruments;
   std::deque<CProcessCommand> m_commands;
+  // The size of m_commands, set with it under m_queueLock, for a look
+  // without the lock.
+  std::atomic<std::size_t> m_nQueuedCommands{0};
   // Name strings of delivered commands, kept for the next ones: a
   // conversion queues a request per frame, and a path copied into a kept
   // string costs no allocation. Guarded by m_queueLock.
   std::vector<std::string> m_spareNames;
   std::uint64_t m_nNextResourceId = 1;
+  // Frames handed back; used on the processing thread alone.
+  FramePool m_framePool;
 };
 
 }  // namespace telemetry

@@ -219,9 +219,14 @@ std::uint32_t CTelemControl::RetrieveFrame(int index) {
   return 0;
 }
 
-void CTelemControl::RecycleFrame(int index, std::unique_ptr<CFrameData> frame) {
-  Lock resources(m_resourceLock);
-  if (CTelemComm* resource = ResourceAt(index)) resource->RecycleFrame(std::move(frame));
+void CTelemControl::RecycleFrame(std::unique_ptr<CFrameData> frame) {
+  if (m_thread.IsCurrentThread()) m_framePool.Give(std::move(frame));
+}
+
+std::unique_ptr<CFrameData> CTelemControl::TakeSpareFrame() {
+  // A serial reader cuts its frames on its own thread: it makes new ones.
+  if (!m_thread.IsCurrentThread()) return nullptr;
+  return m_framePool.Take();
 }
 
 }  // namespace telemetry

@@ -25,6 +25,10 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
              return true)},
   ON_COMMAND(ID_HELP, OnHelp)
   ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
+  ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
+  ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+  ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+  ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
 END_MESSAGE_MAP()
 
 const RECT CFrameWnd::rectDefault = {CW_USEDEFAULT, CW_USEDEFAULT, 0, 0};
@@ -218,6 +222,22 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam) {
   for (HWND frame : floating)
     if (::ui::IsWindow(frame) && ::ui::IsWindowVisible(frame)) ::ui::SendMessage(frame, WM_IDLEUPDATECMDUI, wParam, lParam);
   return 0;
+}
+
+BOOL CFrameWnd::OnBarCheck(UINT id) {
+  CControlBar* bar = GetControlBar(id);
+  if (!bar || !bar->m_hWnd) return FALSE;
+  ShowControlBar(bar, (bar->GetStyle() & WS_VISIBLE) == 0, FALSE);
+  return TRUE;
+}
+
+void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* item) {
+  CControlBar* bar = GetControlBar(item->m_nID);
+  if (!bar || !bar->m_hWnd) {
+    item->ContinueRouting();
+    return;
+  }
+  item->SetCheck((bar->GetStyle() & WS_VISIBLE) != 0 ? 1 : 0);
 }
 
 }  // namespace afx

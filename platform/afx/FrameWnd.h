@@ -63,6 +63,10 @@ class CFrameWnd : public CWnd {
   void OnHelp();
   // Shift+F1 help mode needs the pointer; the headless host has none.
   void OnContextHelp() {}
+  // The framework's bar toggles (View > Toolbar, View > Status Bar): the
+  // command's id is the bar's; the item is checked while the bar shows.
+  BOOL OnBarCheck(UINT id);
+  void OnUpdateControlBarMenu(CCmdUI* item);
 
   HACCEL m_hAccelTable = nullptr;
   UINT m_nIDHelp = 0;

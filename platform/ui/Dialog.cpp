@@ -142,7 +142,8 @@ LRESULT DefaultDialogMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
                   reinterpret_cast<LPARAM>(GetDlgItem(hwnd, IDCANCEL)));
       return 0;
     case WM_NEXTDLGCTL:
-      internal::FocusDialogControl(lParam ? reinterpret_cast<HWND>(wParam) : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0));
+      internal::FocusDialogControl(lParam ? reinterpret_cast<HWND>(wParam)
+                                          : GetNextDlgTabItem(hwnd, GetFocus(), wParam != 0));
       return 0;
     case DM_GETDEFID: {
       internal::LockedWindow record(hwnd);
@@ -276,7 +277,10 @@ LRESULT DefDlgProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     state.msg_result = 0;
   }
   if (proc) {
-    if (const INT_PTR answer = proc(hwnd, message, wParam, lParam)) {
+    const INT_PTR answer = proc(hwnd, message, wParam, lParam);
+    // FALSE from WM_INITDIALOG means the procedure placed the focus itself.
+    if (message == WM_INITDIALOG) return answer;
+    if (answer) {
       if (AnswersDirectly(message)) return answer;
       return GetWindowLongPtr(hwnd, DWLP_MSGRESULT);
     }

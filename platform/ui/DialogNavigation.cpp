@@ -151,7 +151,12 @@ void Escape(HWND dialog) {
 // button reached this way is clicked, so an automatic one becomes checked.
 void MoveInGroup(HWND dialog, HWND focus, bool previous) {
   const HWND item = ItemOf(dialog, focus);
-  const HWND next = GetNextDlgGroupItem(dialog, item, previous);
+  // Labels and group boxes in the group are passed over: they take no focus.
+  HWND next = GetNextDlgGroupItem(dialog, item, previous);
+  for (std::size_t passed = Controls(dialog).size(); next && next != item && passed && (DialogCode(next) & DLGC_STATIC);
+       --passed)
+    next = GetNextDlgGroupItem(dialog, next, previous);
+  if (next && (DialogCode(next) & DLGC_STATIC)) return;
   if (!next || next == item) return;
   FocusDialogControl(next);
   if (IsRadio(next)) SendMessage(next, BM_CLICK, 0, 0);

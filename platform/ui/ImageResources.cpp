@@ -4,7 +4,9 @@
 
 #include <map>
 #include <mutex>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/ui/Drawing.h"
 #include "platform/ui/GdiObjects.h"
@@ -33,7 +35,15 @@ ImageStore& Store() {
 
 // An icon from rows of text: 'X' black, 'o' white, '#' the dark grey,
 // ' ' transparent.
+template <typename Rows>
+HICON DrawnRows(const Rows& rows, POINT hotspot, bool is_icon);
+
 HICON Drawn(std::initializer_list<std::string_view> rows, POINT hotspot, bool is_icon) {
+  return DrawnRows(rows, hotspot, is_icon);
+}
+
+template <typename Rows>
+HICON DrawnRows(const Rows& rows, POINT hotspot, bool is_icon) {
   const int height = static_cast<int>(rows.size());
   int width = 0;
   for (std::string_view row : rows) width = std::max(width, static_cast<int>(row.size()));
@@ -49,7 +59,12 @@ HICON Drawn(std::initializer_list<std::string_view> rows, POINT hotspot, bool is
     for (int x = 0; x < width; ++x) {
       const char ch = x < static_cast<int>(row.size()) ? row[x] : ' ';
       m[x] = ch == ' ' ? kWhitePixel : kBlackPixel;
-      c[x] = ch == 'o' ? kWhitePixel : ch == '#' ? 0xFF808080u : ch == 'b' ? 0xFF000080u : kBlackPixel;
+      c[x] = ch == 'o' ? kWhitePixel
+             : ch == '#' ? 0xFF808080u
+             : ch == 'b' ? 0xFF000080u
+             : ch == 'r' ? 0xFFFF0000u
+             : ch == 'y' ? 0xFFFFFF00u
+                         : kBlackPixel;
     }
     ++y;
   }
@@ -111,6 +126,67 @@ HCURSOR SystemCursor(UINT id) {
   }
 }
 
+// The message-box pictures on a 32-pixel square: a red disc with a white
+// cross (stop), a yellow triangle with "!" (exclamation), a white disc
+// with a navy "?" or "i".
+using Picture = std::vector<std::string>;
+
+Picture Disc(char fill) {
+  Picture rows(32, std::string(32, ' '));
+  for (int y = 0; y < 32; ++y)
+    for (int x = 0; x < 32; ++x) {
+      const int dx = 2 * x - 31, dy = 2 * y - 31, d = dx * dx + dy * dy;
+      if (d <= 30 * 30) rows[y][x] = d >= 27 * 27 ? 'X' : fill;
+    }
+  return rows;
+}
+
+void Stamp(Picture& picture, int left, int top, std::initializer_list<std::string_view> glyph, char ink) {
+  int y = top;
+  for (std::string_view row : glyph) {
+    for (int x = 0; x < static_cast<int>(row.size()); ++x)
+      if (row[x] == '*') picture[y][left + x] = ink;
+    ++y;
+  }
+}
+
+Picture StopPicture() {
+  Picture rows = Disc('r');
+  for (int i = 9; i <= 22; ++i)
+    for (int w = -1; w <= 1; ++w) {
+      rows[i][i + w] = 'o';
+      rows[i][31 - i + w] = 'o';
+    }
+  return rows;
+}
+
+Picture ExclamationPicture() {
+  Picture rows(32, std::string(32, ' '));
+  for (int y = 2; y < 30; ++y) {
+    const int half = (y - 2) / 2 + 1;
+    for (int x = 16 - half; x < 16 + half; ++x)
+      rows[y][x] = (y == 29 || x == 16 - half || x == 15 + half) ? 'X' : 'y';
+  }
+  Stamp(rows, 14, 10, {"****", "****", "****", "****", " ** ", " ** ", " ** ", "    ", " ** ", " ** "}, 'X');
+  return rows;
+}
+
+Picture QuestionPicture() {
+  Picture rows = Disc('o');
+  Stamp(rows, 11, 7,
+        {" ******** ", "**********", "***    ***", "       ***", "      *** ", "    ****  ", "    ***   ", "    ***   ",
+         "          ", "    ***   ", "    ***   "},
+        'b');
+  return rows;
+}
+
+Picture InformationPicture() {
+  Picture rows = Disc('o');
+  Stamp(rows, 13, 7,
+        {"  ***", "  ***", "     ", "*****", "  ***", "  ***", "  ***", "  ***", "  ***", "  ***", "*******"}, 'b');
+  return rows;
+}
+
 HICON SystemIcon(UINT id) {
   switch (id) {
     case IDI_APPLICATION:
@@ -121,6 +197,10 @@ HICON SystemIcon(UINT id) {
                     "XooooooooooooooX", "XooooooooooooooX", "XooooooooooooooX", "XooooooooooooooX", "XooooooooooooooX",
                     "XXXXXXXXXXXXXXXX"},
                    POINT{8, 8}, true);
+    case IDI_HAND: return DrawnRows(StopPicture(), POINT{16, 16}, true);
+    case IDI_EXCLAMATION: return DrawnRows(ExclamationPicture(), POINT{16, 16}, true);
+    case IDI_QUESTION: return DrawnRows(QuestionPicture(), POINT{16, 16}, true);
+    case IDI_ASTERISK: return DrawnRows(InformationPicture(), POINT{16, 16}, true);
     default:
       return nullptr;
   }

@@ -51,6 +51,11 @@ void RegisterIconResource(UINT id, HICON icon);
 HICON LoadIcon(UINT id);  // the application's icons, or the system icons below
 constexpr UINT IDI_APPLICATION = 32512;
 constexpr UINT IDI_WINLOGO = 32517;
+// The message-box icons, 32 by 32.
+constexpr UINT IDI_HAND = 32513;
+constexpr UINT IDI_QUESTION = 32514;
+constexpr UINT IDI_EXCLAMATION = 32515;
+constexpr UINT IDI_ASTERISK = 32516;
 
 constexpr UINT IDC_ARROW = 32512;
 constexpr UINT IDC_IBEAM = 32513;

@@ -35,6 +35,7 @@ struct ClassRegistry {
     Add("ScrollBar", internal::ScrollBarProc);
     Add("msctls_statusbar32", internal::StatusBarProc);
     Add("msctls_progress32", internal::ProgressProc);
+    Add("tooltips_class32", internal::TooltipProc);
     Add(internal::kDialogClassName, DefDlgProc, SysColorBrushValue(COLOR_3DFACE));
   }
   void Add(const char* name, WNDPROC proc, HBRUSH background = nullptr) {

@@ -321,8 +321,9 @@ TEST_F(DesktopSession, TheMainFrameHasAFixedSizeTheMenuAndTheHelpMapping) {
   EXPECT_EQ(frame->GetStyle() & (ui::WS_THICKFRAME | ui::WS_MAXIMIZEBOX), 0u);
   ASSERT_NE(frame->GetMenu(), nullptr);
   EXPECT_EQ(frame->GetMenu()->GetMenuItemCount(), 4u);
-  // The frame follows the form: its client area is the form and the
-  // status bar below it; a size given to it from outside does not stay.
+  // The frame follows the form: its client area is the toolbar, the form
+  // and the status bar below it; a size given to it from outside does not
+  // stay.
   auto* main = dynamic_cast<CMainFrame*>(frame);
   ASSERT_NE(main, nullptr);
   const auto* status = dynamic_cast<docking::QVTStatusBar*>(frame->GetDlgItem(static_cast<int>(afx::AFX_IDW_STATUS_BAR)));
@@ -341,9 +342,14 @@ TEST_F(DesktopSession, TheMainFrameHasAFixedSizeTheMenuAndTheHelpMapping) {
     view_->GetClientRect(&view_rect);
     EXPECT_EQ(view_rect.right, view_->GetTotalSize().cx);
     EXPECT_EQ(view_rect.bottom, view_->GetTotalSize().cy);
+    // Below the form (which stands below the toolbar), the status bar.
+    ui::RECT form;
+    view_->GetWindowRect(&form);
+    frame->ScreenToClient(&form);
+    EXPECT_EQ(form.bottom - form.top, view_rect.bottom);
     status->GetWindowRect(&status_rect);
     frame->ScreenToClient(&status_rect);
-    EXPECT_EQ(status_rect, (ui::RECT{0, view_rect.bottom, client.right, client.bottom}));
+    EXPECT_EQ(status_rect, (ui::RECT{0, form.bottom, client.right, client.bottom}));
     EXPECT_GT(status_rect.bottom - status_rect.top, 0);
   }
   // The status bar: a stretching pane, then one as wide as " H " and one

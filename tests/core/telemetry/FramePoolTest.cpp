@@ -5,6 +5,8 @@
 #include <cstring>
 #include <string>
 
+#include "core/telemetry/FrameFactory.h"
+
 namespace {
 
 using telemetry::FrameDescription;
@@ -55,8 +57,8 @@ TEST(FramePool, ARefilledFrameIsTheFrameANewRecordWouldBe) {
   const std::uint8_t sync[] = {0xFF, 0x00, 0xFF, 0x00};
   std::memcpy(first.sync_bytes, sync, sizeof sync);
   const std::string long_bytes(40, 'A');
-  std::unique_ptr<CFrameData> used =
-      pool.Make(reinterpret_cast<const std::uint8_t*>(long_bytes.data()), long_bytes.size(), first);
+  std::unique_ptr<CFrameData> used = telemetry::RefillFrameData(
+      pool.Take(), reinterpret_cast<const std::uint8_t*>(long_bytes.data()), long_bytes.size(), first);
   used->SetErrorFlag(3);
   const CFrameData* address = used.get();
   pool.Give(std::move(used));
@@ -64,23 +66,22 @@ TEST(FramePool, ARefilledFrameIsTheFrameANewRecordWouldBe) {
   const FrameDescription second = Description("NMBP0417", "\r\n", 2);
   const std::string bytes = "NMBP0417 short\r\n";
   const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
-  std::unique_ptr<CFrameData> refilled = pool.Make(data, bytes.size(), second);
+  std::unique_ptr<CFrameData> refilled = telemetry::RefillFrameData(pool.Take(), data, bytes.size(), second);
   EXPECT_EQ(refilled.get(), address);
   ExpectSameFrame(*refilled, *telemetry::MakeFrameData(data, bytes.size(), second));
 }
 
-TEST(FramePool, MakesNewFramesWhenNoneIsSpareAndKeepsOnlyAFew) {
+TEST(FramePool, KeepsAtMostItsShareAndNothingForNull) {
   FramePool pool;
+  EXPECT_EQ(pool.Take(), nullptr);
+  pool.Give(nullptr);
+  EXPECT_EQ(pool.Take(), nullptr);
   const FrameDescription d = Description("H", "", 1);
   const std::uint8_t byte = 'H';
-  std::unique_ptr<CFrameData> a = pool.Make(&byte, 1, d);
-  std::unique_ptr<CFrameData> b = pool.Make(&byte, 1, d);
-  ASSERT_NE(a, nullptr);
-  ASSERT_NE(b, nullptr);
-  EXPECT_NE(a.get(), b.get());
-  pool.Give(nullptr);  // nothing to keep
-  for (int i = 0; i < 100; ++i) pool.Give(pool.Make(&byte, 1, d));
-  EXPECT_EQ(pool.Make(&byte, 1, d)->GetText(), "H");
+  for (std::size_t i = 0; i < FramePool::kFramesKept + 5; ++i) pool.Give(telemetry::MakeFrameData(&byte, 1, d));
+  std::size_t kept = 0;
+  while (pool.Take() != nullptr) ++kept;
+  EXPECT_EQ(kept, FramePool::kFramesKept);
 }
 
 }  // namespace

@@ -3,7 +3,10 @@
 // per control, and a dialog of every kind written as a PNG for a person.
 #include <cairo.h>
 
+#include <cstdlib>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "UiFixture.h"
 #include "platform/ui/HeadlessHost.h"
@@ -45,6 +48,20 @@ class ControlPaintTest : public UiFixture {
     const unsigned char* row = cairo_image_surface_get_data(buffer) + y * cairo_image_surface_get_stride(buffer);
     const std::uint32_t pixel = reinterpret_cast<const std::uint32_t*>(row)[x];
     return RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF);
+  }
+  // Whether any pixel of `area` (client coordinates of `hwnd`) has
+  // `colour`, give or take the blending of smoothed glyph edges: for text,
+  // whose glyphs no test should pin down.
+  bool Has(HWND hwnd, RECT area, COLORREF colour) const {
+    const auto channel = [](COLORREF c, int shift) { return static_cast<int>((c >> shift) & 0xFF); };
+    for (LONG y = area.top; y < area.bottom; ++y)
+      for (LONG x = area.left; x < area.right; ++x) {
+        const COLORREF seen = At(hwnd, POINT{x, y});
+        int distance = 0;
+        for (int shift : {0, 8, 16}) distance += std::abs(channel(seen, shift) - channel(colour, shift));
+        if (distance <= 48) return true;
+      }
+    return false;
   }
   static COLORREF Sys(int index) { return GetSysColor(index); }
   HWND frame = nullptr;
@@ -162,6 +179,112 @@ TEST_F(ControlPaintTest, DialogOfEveryControlKindIsWrittenForAPersonToLookAt) {
   ASSERT_TRUE(GetHeadlessHost().DumpWindowPng(frame, path));
   EXPECT_EQ(At(list, POINT{170, 13 + 6}), Sys(COLOR_HIGHLIGHT));  // the selected second row
   EXPECT_EQ(At(ascii, POINT{6, 9}), Sys(COLOR_WINDOWTEXT));  // the radio inside the group box shows its dot
+}
+
+TEST_F(ControlPaintTest, EachControlStateShowsAtItsProbe) {
+  const HWND edit = Control("Edit", ES_AUTOHSCROLL, RECT{10, 10, 200, 31}, "convert");
+  const HWND list = Control("ListBox", LBS_NOTIFY, RECT{10, 40, 150, 120});
+  for (const char* item : {"Altitude", "Heading", "Pressure"})
+    SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+  const HWND label = Control("Static", SS_LEFT, RECT{160, 40, 300, 60}, "Header");
+  const HWND push = Control("Button", BS_PUSHBUTTON, RECT{160, 70, 235, 93}, "Apply");
+  const HWND check = Control("Button", BS_AUTOCHECKBOX, RECT{160, 100, 300, 120}, "Append");
+  const HWND progress = Control("msctls_progress32", 0, RECT{10, 130, 210, 146});
+  const HWND smooth = Control("msctls_progress32", PBS_SMOOTH, RECT{10, 150, 210, 166});
+  struct Probe {
+    const char* what;
+    std::function<void()> set;
+    HWND control;
+    RECT area;  // one pixel, or a region for text
+    COLORREF colour;
+  };
+  const RECT row0{1, 1, 139, 14};
+  const std::vector<Probe> probes = {
+      {"an edit at rest: window colour", [] {}, edit, {150, 5, 151, 6}, Sys(COLOR_WINDOW)},
+      {"selected text in the highlight", [&] { SetFocus(edit); SendMessage(edit, EM_SETSEL, 0, -1); }, edit,
+       {2, 2, 40, 18}, Sys(COLOR_HIGHLIGHT)},
+      {"a disabled edit: face colour", [&] { EnableWindow(edit, FALSE); }, edit, {150, 5, 151, 6}, Sys(COLOR_3DFACE)},
+      {"a selected list row", [&] { SendMessage(list, LB_SETCURSEL, 1, 0); }, list, {130, 20, 131, 21},
+       Sys(COLOR_HIGHLIGHT)},
+      {"an unselected row", [] {}, list, {130, 6, 131, 7}, Sys(COLOR_WINDOW)},
+      {"selected text in the highlight text colour", [] {}, list, {2, 14, 60, 26}, Sys(COLOR_HIGHLIGHTTEXT)},
+      {"the focused list's caret row: the dotted outline over the highlight", [&] { SetFocus(list); }, list,
+       {0, 13, 139, 14}, Sys(COLOR_HIGHLIGHT) ^ 0xFFFFFF},
+      {"a disabled list's text is grey",
+       [&] {
+         SendMessage(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+         EnableWindow(list, FALSE);
+       },
+       list, row0, Sys(COLOR_GRAYTEXT)},
+      {"a disabled label is embossed: its highlight", [&] { EnableWindow(label, FALSE); }, label, {0, 0, 60, 20},
+       Sys(COLOR_3DHIGHLIGHT)},
+      {"and its shadow", [] {}, label, {0, 0, 60, 20}, Sys(COLOR_3DSHADOW)},
+      {"a disabled push button's label is embossed", [&] { EnableWindow(push, FALSE); }, push, {10, 4, 65, 19},
+       Sys(COLOR_3DHIGHLIGHT)},
+      {"a checked box shows its tick", [&] { SendMessage(check, BM_SETCHECK, BST_CHECKED, 0); }, check, {3, 6, 10, 13},
+       Sys(COLOR_WINDOWTEXT)},
+      {"half way: blocks in the first half", [&] { SendMessage(progress, PBM_SETPOS, 50, 0); }, progress,
+       {40, 8, 41, 9}, Sys(COLOR_HIGHLIGHT)},
+      {"and none in the second", [] {}, progress, {150, 8, 151, 9}, Sys(COLOR_3DFACE)},
+      {"blocks have gaps", [] {}, progress, {1, 8, 99, 9}, Sys(COLOR_3DFACE)},
+      {"a smooth bar at the end is one band", [&] { SendMessage(smooth, PBM_SETPOS, 100, 0); }, smooth,
+       {197, 8, 198, 9}, Sys(COLOR_HIGHLIGHT)},
+  };
+  for (const Probe& p : probes) {
+    p.set();
+    EXPECT_TRUE(Has(p.control, p.area, p.colour)) << p.what;
+  }
+  PaintAll();
+  const std::string path = std::string(BRIVEN_TEST_BINARY_DIR) + "/control_states.png";
+  ASSERT_TRUE(GetHeadlessHost().DumpWindowPng(frame, path));
+}
+
+TEST_F(ControlPaintTest, TheParentsControlColoursAreObeyed) {
+  const COLORREF yellow = RGB(255, 255, 0), red = RGB(255, 0, 0), cyan = RGB(0, 255, 255), blue = RGB(0, 0, 255),
+                 black = RGB(0, 0, 0), green = RGB(0, 255, 0);
+  const HBRUSH yellow_brush = CreateSolidBrush(yellow), cyan_brush = CreateSolidBrush(cyan),
+               black_brush = CreateSolidBrush(black);
+  handler = [&](HWND hwnd, UINT message, WPARAM wParam, LPARAM) -> LRESULT {
+    const HDC dc = reinterpret_cast<HDC>(wParam);
+    switch (message) {
+      case WM_CTLCOLORSTATIC: SetTextColor(dc, red); return reinterpret_cast<LRESULT>(yellow_brush);
+      case WM_CTLCOLOREDIT: SetTextColor(dc, blue); return reinterpret_cast<LRESULT>(cyan_brush);
+      case WM_CTLCOLORLISTBOX: SetTextColor(dc, green); return reinterpret_cast<LRESULT>(black_brush);
+      case WM_ERASEBKGND: {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        FillRect(dc, &client, GetSysColorBrush(COLOR_3DFACE));
+        return 1;
+      }
+    }
+    return kDefault;
+  };
+  const HWND label = Control("Static", SS_LEFT, RECT{10, 10, 150, 30}, "Warning");
+  const HWND box = Control("Button", BS_AUTOCHECKBOX, RECT{10, 40, 150, 60}, "Append");
+  const HWND edit = Control("Edit", ES_AUTOHSCROLL, RECT{10, 70, 200, 91}, "flight");
+  const HWND list = Control("ListBox", 0, RECT{10, 100, 200, 160});
+  SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Altitude"));
+  struct Probe {
+    const char* what;
+    HWND control;
+    RECT area;
+    COLORREF colour;
+  };
+  const Probe probes[] = {
+      {"a static's background", label, {130, 15, 131, 16}, yellow},
+      {"a static's text", label, {0, 0, 60, 20}, red},
+      {"a check box's background", box, {130, 5, 131, 6}, yellow},
+      {"a check box's label", box, {17, 0, 70, 20}, red},
+      {"an edit's background", edit, {180, 5, 181, 6}, cyan},
+      {"an edit's text", edit, {1, 1, 40, 20}, blue},
+      {"a list's background", list, {150, 40, 151, 41}, black},
+      {"a list's text", list, {1, 0, 60, 13}, green},
+  };
+  for (const Probe& p : probes) EXPECT_TRUE(Has(p.control, p.area, p.colour)) << p.what;
+  PaintAll();
+  const std::string path = std::string(BRIVEN_TEST_BINARY_DIR) + "/control_colours.png";
+  ASSERT_TRUE(GetHeadlessHost().DumpWindowPng(frame, path));
+  for (HBRUSH brush : {yellow_brush, cyan_brush, black_brush}) DeleteObject(brush);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The dialog manager's keyboard driven as a user drives it: keys through
 // the loop and IsDialogMessage, each behaviour as a table of steps with the
 // state after each (focus, checks, default look, commands so far).
+#include <cairo.h>
+
 #include <string>
 #include <vector>
 
@@ -29,6 +31,7 @@ DialogTemplate OptionsDialog(DWORD extra_style = 0) {
       {"Button", "&Raw", kRaw, WS_VISIBLE | BS_AUTORADIOBUTTON, 0, 12, 62, 80, 10},
       {"Button", "&Log", kLog, WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 120, 34, 80, 10},
       {"Button", "&Lines", kLines, WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 120, 48, 80, 10},
+      {"Static", "Both go to the log.", -1, WS_VISIBLE, 0, 120, 62, 100, 8},
       {"Button", "&Apply", kApply, WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_PUSHBUTTON, 0, 6, 126, 50, 14},
       {"Button", "OK", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 62, 126, 50, 14},
       {"Button", "Cancel", IDCANCEL, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 118, 126, 50, 14},
@@ -135,7 +138,7 @@ TEST_F(DialogKeysTest, TabArrowsEnterAndEscapeMoveThroughGroupsAndPressButtons) 
       {"tab leaves the group for the next tab stop", VK_TAB, 0, kLog, kExact, "--", IDOK, {kRaw, kFast, kRaw, kExact}},
       {"right moves within the check box group", VK_RIGHT, 0, kLines, kExact, "--", IDOK, {kRaw, kFast, kRaw, kExact}},
       {"space ticks the focused box", VK_SPACE, 0, kLines, kExact, "-L", IDOK, {kRaw, kFast, kRaw, kExact, kLines}},
-      {"right stays inside the group's two boxes", VK_RIGHT, 0, kLog, kExact, "-L", IDOK,
+      {"right stays inside the group's two boxes, past its label", VK_RIGHT, 0, kLog, kExact, "-L", IDOK,
        {kRaw, kFast, kRaw, kExact, kLines}},
       {"shift+tab goes back to the checked radio", VK_TAB, FSHIFT, kExact, kExact, "-L", IDOK,
        {kRaw, kFast, kRaw, kExact, kLines}},
@@ -292,6 +295,45 @@ TEST_F(DialogIdleTest, TheOwnerHearsEnterIdleEachTimeTheModalQueueRunsEmpty) {
     DestroyWindow(owner);
     keys_handler = nullptr;
   }
+}
+
+class DialogColourTest : public UiFixture {};
+
+TEST_F(DialogColourTest, TheDialogsBackgroundIsTheBrushItsProcedureGives) {
+  struct Case {
+    const char* what;
+    bool answer;
+    COLORREF expected;
+  };
+  const COLORREF teal = RGB(0, 128, 128);
+  const HBRUSH brush = CreateSolidBrush(teal);
+  const Case cases[] = {{"the face colour by default", false, GetSysColor(COLOR_3DFACE)},
+                        {"the procedure's brush for WM_CTLCOLORDLG", true, teal}};
+  for (const Case& c : cases) {
+    keys_handler = [&](HWND, UINT message, WPARAM, LPARAM) -> INT_PTR {
+      if (message == WM_CTLCOLORDLG && c.answer) return reinterpret_cast<INT_PTR>(brush);
+      return FALSE;
+    };
+    const DialogTemplate dialog = OptionsDialog(WS_VISIBLE);
+    const HWND hdlg = CreateDialogIndirectParam(&dialog, nullptr, KeysDialogProc, 0);
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+    // A client point no control covers: right of the group box, above the buttons.
+    POINT client{300, 150};
+    ClientToScreen(hdlg, &client);
+    RECT window;
+    GetWindowRect(hdlg, &window);
+    cairo_surface_t* buffer = GetBackBuffer(hdlg);
+    ASSERT_TRUE(buffer) << c.what;
+    cairo_surface_flush(buffer);
+    const unsigned char* row =
+        cairo_image_surface_get_data(buffer) + (client.y - window.top) * cairo_image_surface_get_stride(buffer);
+    const std::uint32_t pixel = reinterpret_cast<const std::uint32_t*>(row)[client.x - window.left];
+    EXPECT_EQ(RGB((pixel >> 16) & 0xFF, (pixel >> 8) & 0xFF, pixel & 0xFF), c.expected) << c.what;
+    DestroyWindow(hdlg);
+    keys_handler = nullptr;
+  }
+  DeleteObject(brush);
 }
 
 }  // namespace
