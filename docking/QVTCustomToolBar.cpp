@@ -27,6 +27,11 @@ BEGIN_MESSAGE_MAP(QVTCustomToolBar, QVTControlBar)
   ON_WM_CANCELMODE()
   ON_WM_DESTROY()
   ON_WM_SHOWWINDOW()
+  ON_MESSAGE(QVT_TB_ADDBUTTONS, OnAddButtons)
+  ON_MESSAGE(QVT_TB_DELETEBUTTON, OnDeleteButton)
+  ON_MESSAGE(afx::WM_SIZEPARENT, OnSizeParentMessage)
+  ON_MESSAGE(NoDelayHideMessage(), OnNoDelayHide)
+  ON_MESSAGE(ui::WM_SYSCOLORCHANGE, OnSysColorChangeMessage)
 END_MESSAGE_MAP()
 
 BOOL QVTCustomToolBar::s_bSendingCommand = FALSE;
@@ -604,6 +609,90 @@ void QVTCustomToolBar::OnDestroy() {
   KillTimer(kHotTimer);
   m_nHot = -1;
   CControlBar::OnDestroy();
+}
+
+UINT QVTCustomToolBar::NoDelayHideMessage() {
+  static const UINT message = ui::RegisterWindowMessage("WM_NODELAYHIDE");
+  return message;
+}
+
+LRESULT QVTCustomToolBar::OnAddButtons(WPARAM count, LPARAM records) {
+  const auto* buttons = reinterpret_cast<const QVTTBButton*>(records);
+  if (!buttons) return FALSE;
+  const int n = static_cast<int>(count);
+  for (int i = 0; i < n; ++i) {
+    const QVTTBButton& record = buttons[i];
+    const int at = GetButtonCount();
+    // Only the last one lays the bar out again.
+    InsertButton(at, static_cast<UINT>(record.command), record.command == 0, i + 1 < n);
+    if (QVTStdBtn* button = GetButton(at))
+      button->SetStyle(button->GetStyle() | (static_cast<DWORD>(record.state) << 16) | record.style);
+  }
+  return TRUE;
+}
+
+LRESULT QVTCustomToolBar::OnDeleteButton(WPARAM index, LPARAM) {
+  RemoveButton(static_cast<int>(index), FALSE);
+  return TRUE;
+}
+
+void QVTCustomToolBar::FitToParent() {
+  if (m_pDockContext || !GetParent()) return;
+  RECT parent, bar;
+  ::ui::GetClientRect(GetParent()->m_hWnd, &parent);
+  GetWindowRect(&bar);
+  const bool vertical = (m_dwStyle & (afx::CBRS_ORIENT_VERT | afx::CBRS_ALIGN_LEFT | afx::CBRS_ALIGN_RIGHT)) != 0;
+  const int cx = vertical ? bar.right - bar.left : parent.right - parent.left;
+  const int cy = vertical ? parent.bottom - parent.top : bar.bottom - bar.top;
+  ::ui::SetWindowPos(m_hWnd, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT QVTCustomToolBar::OnSizeParentMessage(WPARAM wParam, LPARAM lParam) {
+  FitToParent();
+  return OnSizeParent(wParam, lParam);
+}
+
+void QVTCustomToolBar::DelayShow(BOOL show) {
+  // While the Toolbars dialog is up a floating bar goes at once, not at the next idle layout.
+  if (!show && IsFloating() && m_pManager && m_pManager->IsConfigMode()) {
+    if (!m_bDelayedHidePosted) {
+      m_bDelayedHidePosted = TRUE;
+      PostMessage(NoDelayHideMessage());
+    }
+    return;
+  }
+  QVTControlBar::DelayShow(show);
+}
+
+LRESULT QVTCustomToolBar::OnNoDelayHide(WPARAM, LPARAM) {
+  m_bDelayedHidePosted = FALSE;
+  if (m_bCustomizeMode && IsFloating())
+    if (CFrameWnd* frame = GetDockingFrame()) frame->ShowControlBar(this, FALSE, FALSE);
+  return 0;
+}
+
+LRESULT QVTCustomToolBar::OnSysColorChangeMessage(WPARAM, LPARAM) {
+  // The dither brushes and the images take the new colours.
+  if (context_) context_->RebuildDitherBrush();
+  if (m_pManager) m_pManager->DrawingContext().RebuildDitherBrush();
+  if (m_pBmpMgr) m_pBmpMgr->ReloadAll(TRUE);
+  Invalidate();
+  return 0;
+}
+
+void QVTCustomToolBar::SendButtonNotify(const QVTStdBtn& button, int code, int a, int b) {
+  CWnd* owner = GetDockingFrame() ? static_cast<CWnd*>(GetDockingFrame()) : GetParent();
+  if (!owner) return;
+  QVTTBNotify notify;
+  notify.header.hwndFrom = m_hWnd;
+  notify.header.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
+  notify.header.code = static_cast<UINT>(code);
+  notify.command = button.m_nID;
+  for (int i = 0; i < GetButtonCount(); ++i)
+    if (GetButton(i) == &button) notify.index = i;
+  notify.a = a;
+  notify.b = b;
+  owner->SendMessage(ui::WM_NOTIFY, notify.header.idFrom, reinterpret_cast<LPARAM>(&notify));
 }
 
 }  // namespace docking

@@ -16,6 +16,7 @@
 #include "docking/QVTToolBarImages.h"
 #include "docking/QVTToolBarLayout.h"
 #include "platform/afx/ToolTipCtrl.h"
+#include "platform/ui/Tooltip.h"
 
 namespace docking {
 
@@ -24,6 +25,30 @@ constexpr DWORD QVT_TBSTYLE_STRETCH = 0x80;
 constexpr DWORD QVT_TBSTYLE_COOLLOOK = 0x100;
 constexpr DWORD QVT_TBSTYLE_LEADING_GAP = 0x400;
 constexpr DWORD QVT_TBSTYLE_TRANSPARENT = 0x1000;
+
+// The common-control toolbar's button record, as TB_ADDBUTTONS takes it.
+struct QVTTBButton {
+  int image = 0;
+  int command = 0;  // 0 for a separator
+  BYTE state = 0;
+  BYTE style = 0;
+  BYTE reserved[2] = {0, 0};
+  DWORD data = 0;
+  int text = 0;
+};
+static_assert(sizeof(QVTTBButton) == 20);
+constexpr UINT QVT_TB_ADDBUTTONS = 0x0400 + 20;    // WM_USER + 20: count, records
+constexpr UINT QVT_TB_DELETEBUTTON = 0x0400 + 22;  // WM_USER + 22: index
+
+// What a button tells the bar's owner through WM_NOTIFY.
+struct QVTTBNotify {
+  ui::NMHDR header;       // the bar, its id and the code
+  UINT command = 0;       // the button's command id
+  int index = -1;         // the button's place in the bar
+  int a = 0, b = 0;       // the code's own values
+};
+// The code of a drop-down button's press.
+constexpr int QVT_TBN_DROPDOWN = -710;
 
 class QVTToolBarManager;
 
@@ -114,6 +139,16 @@ class QVTCustomToolBar : public QVTControlBar {
   void OnCancelMode();
   void OnDestroy();
   void OnShowWindow(BOOL show, UINT status);
+  void DelayShow(BOOL show) override;
+  // A bar with no dock context spans its parent: its height when it
+  // stands vertically, else its width.
+  virtual void FitToParent();
+  // WM_NOTIFY to the owner: the button, its index and the code's values.
+  void SendButtonNotify(const QVTStdBtn& button, int code, int a = 0, int b = 0);
+  // A command of a button is on its way to the owner.
+  static BOOL IsSendingCommand() { return s_bSendingCommand; }
+  static void SetSendingCommand(BOOL sending) { s_bSendingCommand = sending; }
+  static UINT NoDelayHideMessage();
 
  protected:
   // The buttons' layout helper, filled from every button (with the hot
@@ -137,6 +172,13 @@ class QVTCustomToolBar : public QVTControlBar {
   // The tip of a command: its string's part after the newline, empty when
   // it has none.
   static std::string ToolTipText(UINT command);
+  LRESULT OnAddButtons(WPARAM count, LPARAM records);
+  LRESULT OnDeleteButton(WPARAM index, LPARAM);
+  LRESULT OnSizeParentMessage(WPARAM wParam, LPARAM lParam);
+  LRESULT OnNoDelayHide(WPARAM, LPARAM);
+  LRESULT OnSysColorChangeMessage(WPARAM, LPARAM);
+  BOOL m_bDelayedHidePosted = FALSE;
+
   // Tells the manager, which passes it on as "WM_BARNOTIFY".
   void NotifyManager(UINT code) const;
 

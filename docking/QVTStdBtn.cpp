@@ -60,7 +60,16 @@ void QVTStdBtn::Draw(afx::CDC* dc, QVTButtonDrawContext& context) {
 BOOL QVTStdBtn::OnPress(POINT) {
   if (m_dwStyle & kTBDisabled) return FALSE;
   m_dwStyle |= kTBPressed;
-  return TRUE;
+  if (!(m_dwStyle & kTBDropDown) || !m_pBar) return TRUE;
+  // A drop-down button holds no mouse: the owner hears of the press and
+  // shows what drops.
+  RepaintNow();
+  QVTCustomToolBar::SetSendingCommand(TRUE);
+  m_pBar->SendButtonNotify(*this, QVT_TBN_DROPDOWN);
+  QVTCustomToolBar::SetSendingCommand(FALSE);
+  m_dwStyle &= ~kTBPressed;
+  Invalidate();
+  return FALSE;
 }
 
 void QVTStdBtn::OnTrack(POINT point) {

@@ -183,6 +183,36 @@ BOOL QVTToolBarManager::LoadState(const std::string& prefix) {
 
 BOOL QVTToolBarManager::SaveState(const std::string& prefix) const { return settings_.SaveState(prefix); }
 
+BOOL QVTToolBarManager::LoadState(QVTPersistentTreeNode* node) {
+  const BOOL loaded = settings_.LoadState(node);
+  AttachToolBars();
+  return loaded;
+}
+
+BOOL QVTToolBarManager::SaveState(QVTPTNFactory* factory, QVTPersistentTreeNode* parent) const {
+  return settings_.SaveState(factory, parent);
+}
+
+QVTCustomToolBar* QVTToolBarManager::BarFromRect(const RECT& screen) const {
+  std::vector<QVTCustomToolBar*> found;
+  for (QVTCustomToolBar* bar : GetToolBars()) {
+    if (!bar->m_hWnd || !ui::IsWindowVisible(bar->m_hWnd)) continue;
+    RECT rect, overlap;
+    ui::GetWindowRect(bar->IsFloating() ? ui::GetAncestor(bar->m_hWnd, ui::GA_ROOT) : bar->m_hWnd, &rect);
+    if (ui::IntersectRect(&overlap, &rect, &screen)) found.push_back(bar);
+  }
+  if (found.size() <= 1) return found.empty() ? nullptr : found.front();
+  for (auto it = found.begin(); it != found.end() && found.size() > 1;) {
+    if (!(*it)->IsFloating()) it = found.erase(it);
+    else ++it;
+  }
+  if (found.size() == 1) return found.front();
+  for (HWND top = ui::GetTopWindow(nullptr); top; top = ui::GetWindow(top, ui::GW_HWNDNEXT))
+    for (QVTCustomToolBar* bar : found)
+      if (ui::GetAncestor(bar->m_hWnd, ui::GA_ROOT) == top) return bar;
+  return nullptr;
+}
+
 UINT QVTToolBarManager::GetBarTypeID(const afx::CControlBar* bar) const {
   const auto* toolbar = dynamic_cast<const QVTCustomToolBar*>(bar);
   if (!toolbar) return 0;

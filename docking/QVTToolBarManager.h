@@ -92,6 +92,13 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
   // Profile form under "<prefix>-ToolBarManager"; loading then attaches the toolbars.
   BOOL LoadState(const std::string& prefix);
   BOOL SaveState(const std::string& prefix) const;
+  // Settings-tree form, in the node's "ToolBarMgr" child; loading then attaches the toolbars.
+  BOOL LoadState(QVTPersistentTreeNode* node);
+  BOOL SaveState(QVTPTNFactory* factory, QVTPersistentTreeNode* parent) const;
+
+  // The visible toolbar a screen rectangle lies on: of several, a
+  // floating one before a docked one, the topmost window first; null for none.
+  virtual QVTCustomToolBar* BarFromRect(const RECT& screen) const;
 
   UINT GetBarTypeID(const afx::CControlBar* bar) const override;
   std::unique_ptr<QVTControlBarInfoEx> CreateBarInfoEx(QVTControlBarInfo* info) override;

@@ -6,6 +6,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <utility>
 #include <vector>
 
 #include "docking/QVTCustomToolBar.h"
@@ -30,7 +31,13 @@ class CommandFrame : public QVTFrameWnd {
  public:
   std::vector<UINT> commands;
   bool saved = false;
+  std::vector<std::pair<UINT, int>> notes;  // command, code
   void OnCommandRange(UINT id) { commands.push_back(id); }
+  LRESULT OnNotifyMessage(WPARAM, LPARAM lParam) {
+    const auto* note = reinterpret_cast<const QVTTBNotify*>(lParam);
+    notes.emplace_back(note->command, static_cast<int>(note->header.code));
+    return 0;
+  }
   void OnUpdateDisabled(afx::CCmdUI* ui) { ui->Enable(FALSE); }
   void OnUpdateSave(afx::CCmdUI* ui) { ui->SetCheck(saved ? 1 : 0); }
   DECLARE_MESSAGE_MAP()
@@ -40,6 +47,7 @@ BEGIN_MESSAGE_MAP(CommandFrame, QVTFrameWnd)
   ON_COMMAND_RANGE(kOpen, kDisabled, OnCommandRange)
   ON_UPDATE_COMMAND_UI(kDisabled, OnUpdateDisabled)
   ON_UPDATE_COMMAND_UI(kSave, OnUpdateSave)
+  ON_MESSAGE(WM_NOTIFY, OnNotifyMessage)
 END_MESSAGE_MAP()
 
 namespace {
@@ -228,6 +236,32 @@ TEST_F(QVTCustomToolBarTest, AnEmptiedUserBarGoesAndADefaultBarStays) {
   while (bar->GetButtonCount() > 0) bar->RemoveButton(0);
   EXPECT_TRUE(IsWindow(bar->m_hWnd));
   EXPECT_FALSE(bar->RemoveButton(0));
+}
+
+TEST_F(QVTCustomToolBarTest, CommonControlMessagesAddAndDeleteButtons) {
+  const QVTTBButton records[] = {
+      {0, 200, 0x04, 0x02, {0, 0}, 0, 0},  // greyed (state 0x04 << 16) check button
+      {0, 0, 0, 0, {0, 0}, 0, 0},          // a zero command is a separator
+      {0, 201, 0, 0, {0, 0}, 0, 0},
+  };
+  EXPECT_EQ(bar->SendMessage(QVT_TB_ADDBUTTONS, 3, reinterpret_cast<LPARAM>(records)), TRUE);
+  ASSERT_EQ(bar->GetButtonCount(), 8);
+  EXPECT_EQ(bar->GetButtonID(5), 200u);
+  EXPECT_EQ(bar->GetButtonStyle(5) & (kTBCheck | kTBDisabled), static_cast<DWORD>(kTBCheck | kTBDisabled));
+  EXPECT_TRUE(bar->GetButton(6)->IsSeparator());
+  EXPECT_EQ(bar->SendMessage(QVT_TB_DELETEBUTTON, 7), TRUE);
+  EXPECT_EQ(bar->GetButtonCount(), 6);  // the separator left last went with it
+  EXPECT_EQ(bar->GetButtonID(5), 200u);
+}
+
+TEST_F(QVTCustomToolBarTest, ADropDownButtonTellsItsOwnerAndHoldsNoMouse) {
+  bar->SetButtonStyle(0, bar->GetButtonStyle(0) | kTBDropDown);
+  InjectClick(OnScreen(0));
+  Pump();
+  EXPECT_EQ(frame->notes, (std::vector<std::pair<UINT, int>>{{kOpen, QVT_TBN_DROPDOWN}}));
+  EXPECT_TRUE(frame->commands.empty());
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_FALSE(bar->GetButtonStyle(0) & kTBPressed);
 }
 
 TEST_F(QVTCustomToolBarTest, FacesAreDrawnForAPersonToLookAt) {

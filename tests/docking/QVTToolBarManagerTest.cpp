@@ -9,6 +9,8 @@
 
 #include "docking/QVTCustomToolBar.h"
 #include "docking/QVTFrameWnd.h"
+#include "docking/QVTPTNFactory.h"
+#include "docking/QVTPersistentTreeNode.h"
 #include "docking/QVTToolBarManager.h"
 #include "platform/afx/MessageMap.h"
 #include "tests/platform/afx/AfxFixture.h"
@@ -118,6 +120,53 @@ TEST_F(QVTToolBarManagerTest, ConfigurationModeDisablesTheOtherWindowsOnceAndGiv
   EXPECT_TRUE(IsWindowEnabled(view));
   manager->ExitConfigMode();  // already out: nothing
   EXPECT_TRUE(IsWindowEnabled(view));
+  EnableWindow(frame_hwnd, TRUE);
+}
+
+TEST_F(QVTToolBarManagerTest, ARectangleFindsTheFloatingBarOverTheDockedOne) {
+  manager->CreateDefaultToolBars();
+  QVTCustomToolBar* docked = manager->GetToolBar(0xE800);
+  QVTCustomToolBar* floating = manager->CreateNewToolBar("Floating");
+  ASSERT_TRUE(docked && floating);
+  floating->SetButtons(kButtons, 4);
+  frame->RecalcLayout();
+  RECT over;
+  GetWindowRect(docked->m_hWnd, &over);
+  frame->FloatControlBar(floating, POINT{over.left, over.top});
+  EXPECT_EQ(manager->BarFromRect(over), floating);
+  const RECT nowhere{2, 2, 4, 4};
+  EXPECT_EQ(manager->BarFromRect(nowhere), nullptr);
+  const RECT below_docked{over.left + 300, over.top + 1, over.left + 301, over.top + 2};
+  EXPECT_EQ(manager->BarFromRect(below_docked), over.right > over.left + 300 ? docked : nullptr);
+}
+
+TEST_F(QVTToolBarManagerTest, SettingsRoundTripThroughASettingsTree) {
+  QVTPTNFactory factory;
+  QVTPersistentTreeNode* root = factory.CreateNode("Frame", nullptr);
+  manager->SetCoolLook(TRUE);
+  manager->SetLargeButtons(TRUE);
+  ASSERT_TRUE(manager->SaveState(nullptr, root));
+  QVTToolBarManager loaded(frame);
+  EXPECT_TRUE(loaded.LoadState(root));
+  EXPECT_TRUE(loaded.GetCoolLook());
+  EXPECT_TRUE(loaded.GetLargeButtons());
+  EXPECT_FALSE(manager->SaveState(nullptr, nullptr));
+}
+
+TEST_F(QVTToolBarManagerTest, AFloatingBarHidesAtOnceWhileTheToolbarsDialogIsUp) {
+  QVTCustomToolBar* bar = manager->CreateNewToolBar("Floating");
+  ASSERT_NE(bar, nullptr);
+  bar->SetButtons(kButtons, 4);
+  frame->FloatControlBar(bar, POINT{300, 300});
+  manager->EnterConfigMode();
+  manager->SetCustomizeMode(TRUE);
+  bar->DelayShow(FALSE);
+  bar->DelayShow(FALSE);  // posted once
+  MSG msg;
+  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+  EXPECT_FALSE(bar->IsVisible());
+  manager->SetCustomizeMode(FALSE);
+  manager->ExitConfigMode();
   EnableWindow(frame_hwnd, TRUE);
 }
 
