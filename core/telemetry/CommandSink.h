@@ -28,6 +28,10 @@ class CommandSink {
   // refill with the next frame it cuts; null when there is none to give on
   // the calling thread.
   virtual std::unique_ptr<CFrameData> TakeSpareFrame() { return nullptr; }
+  // Takes a message line of a resource into the sink's own stream of log
+  // text, so that it keeps its place among the lines the sink and its other
+  // resources report; false leaves the line with the resource.
+  virtual bool TakeResourceMessage(std::string& /*line*/) { return false; }
 };
 
 }  // namespace telemetry

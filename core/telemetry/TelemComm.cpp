@@ -20,13 +20,17 @@ void CTelemComm::Queue(int type) {
 }
 
 void CTelemComm::ReportMessage(const std::string& text, std::uint32_t code, int current_error) {
-  {
+  const bool with_control = m_nKind == kKindFileWithControl || m_nKind == kKindSerialWithControl;
+  std::string line = text;
+  line += ResourceReasonText(code, m_dwLastError, m_bConnecting, m_nFileErrorCause, current_error);
+  // Kept by the control in the order of reporting: a line held here would
+  // reach the log whenever the processing thread next looked, before or
+  // after the control's own lines reported around it.
+  if (!with_control || m_pControl == nullptr || !m_pControl->TakeResourceMessage(line)) {
     Lock lock(m_messageLock);
-    std::string line = text;
-    line += ResourceReasonText(code, m_dwLastError, m_bConnecting, m_nFileErrorCause, current_error);
     m_messages.push_back(std::move(line));
   }
-  if (m_nKind == kKindFileWithControl || m_nKind == kKindSerialWithControl) Queue(kCommandMessages);
+  if (with_control) Queue(kCommandMessages);
 }
 
 void CTelemComm::TakeMessage(std::string& out) {

@@ -52,10 +52,19 @@ void CTelemControl::QueueCommand(const std::string& resource_name, std::uint64_t
 void CTelemControl::ReportMessage(const std::string& text, std::uint32_t code) {
   {
     Lock lock(m_queueLock);
-    m_strMessages += text;
-    m_strMessages += ControlReasonText(code);
+    if (m_pendingMessages.empty() || !m_bLastPendingIsOwn) m_pendingMessages.emplace_back();
+    m_pendingMessages.back() += text;
+    m_pendingMessages.back() += ControlReasonText(code);
+    m_bLastPendingIsOwn = true;
   }
   QueueCommand(std::string(), 0, kCommandMessages);
+}
+
+bool CTelemControl::TakeResourceMessage(std::string& line) {
+  Lock lock(m_queueLock);
+  m_pendingMessages.push_back(std::move(line));
+  m_bLastPendingIsOwn = false;
+  return true;
 }
 
 void CTelemControl::Shutdown() {
@@ -257,16 +266,21 @@ void CTelemControl::DeliverState(CTelemComm& resource) {
   }
 }
 
+// Every messages command delivers all the log text waiting, the control's
+// and its resources' alike, in the order it was reported: which command
+// comes first, and whether its resource is still listed, then changes only
+// how the text is split between calls, never the order of the lines.
 void CTelemControl::DeliverMessages(CTelemComm* resource) {
-  if (resource == nullptr) {
-    std::string text;
-    {
-      Lock lock(m_queueLock);
-      text.swap(m_strMessages);
-    }
-    m_pDocument->OnTelemetryMessage(text);
-    return;
+  std::deque<std::string> pending;
+  {
+    Lock lock(m_queueLock);
+    pending.swap(m_pendingMessages);
+    m_bLastPendingIsOwn = false;
   }
+  if (pending.empty() && resource == nullptr) pending.emplace_back();
+  for (std::string& text : pending) m_pDocument->OnTelemetryMessage(text);
+  if (resource == nullptr) return;
+  // Lines a resource kept itself (reported before it had this control).
   for (;;) {
     std::string line;
     {

@@ -66,6 +66,7 @@ class CTelemControl : public CommandSink {
   // delivered, keeps it; elsewhere it is freed.
   void RecycleFrame(std::unique_ptr<CFrameData> frame);
   std::unique_ptr<CFrameData> TakeSpareFrame() override;
+  bool TakeResourceMessage(std::string& line) override;
 
   // Instruments.
   // `stop_requested` (may be empty) can end the loading of the definition.
@@ -141,7 +142,11 @@ class CTelemControl : public CommandSink {
   std::vector<int> m_resourceOfInstrument;
   std::vector<std::string> m_resourceNames;
   std::vector<std::string> m_instrumentHeaders;
-  std::string m_strMessages;
+  // The log text waiting for the processing thread, oldest first, under
+  // the queue lock: a resource's line per entry, the control's own lines
+  // reported one after another gathered into one entry.
+  std::deque<std::string> m_pendingMessages;
+  bool m_bLastPendingIsOwn = false;
   TelemetryCallbacks* m_pDocument;
   std::unique_ptr<CTelemComm> m_pRemovedResource;
   // Removed resources a shutdown on the processing thread could not wait

@@ -60,6 +60,28 @@ TEST(ConversionLogTest, CompleteConversion) {
             "\tFrame counter errors: 1\r\n\tCheck sum errors: 1\r\n");
 }
 
+// The lines of the preparation, reported on this thread and written on the
+// processing thread, come in the order they were reported, in every run.
+TEST(ConversionLogTest, PreparationLinesKeepTheirOrderFromRunToRun) {
+  std::string first_log;
+  for (int run_index = 0; run_index < 20; ++run_index) {
+    TempFolder folder;
+    std::string log = RunConversion(folder, {"good.raw", "binary.cal", nullptr, nullptr, false}).log;
+    // Each run has a folder of its own.
+    for (std::size_t at; (at = log.find(folder.Path(""))) != std::string::npos;)
+      log.replace(at, folder.Path("").size(), "<folder>/");
+    if (run_index == 0) first_log = log;
+    ASSERT_EQ(log, first_log) << "run " << run_index;
+  }
+  std::size_t at = 0;
+  for (const char* line : {"Begin instrument conversion.\r\n", "Initializing file resource: ",
+                           " read successfully.\r\n", "Attaching ", "Enabling telemetry acquisition for ",
+                           "Conversion complete.\r\n"}) {
+    at = first_log.find(line, at);
+    ASSERT_NE(at, std::string::npos) << line << " out of place in\n" << first_log;
+  }
+}
+
 TEST(ConversionLogTest, NotFoundAndHeaderModeBlocks) {
   TempFolder folder, header_folder;
   ConversionRun run = RunConversion(folder, {"nofound.raw", "binary.cal", nullptr, nullptr, false});

@@ -290,6 +290,32 @@ TEST_F(TelemControlTest, AShutdownAskedForFromACallbackEndsTheThreadWithoutHangi
   EXPECT_TRUE(shut);
 }
 
+// Lines reported from a callback are all taken in the pass that runs it,
+// whichever command comes first: the control's own lines and a resource's,
+// reported one after another, reach the log in that order. The resource's
+// command even comes before it is listed.
+TEST_F(TelemControlTest, ControlAndResourceLinesReachTheLogInTheOrderReported) {
+  sys::CFile file(dir_.WriteFile("log.raw", kFrames), sys::CFile::modeRead);
+  const std::string name = file.GetFilePath();
+  CTelemControl control(&doc_);
+  doc_.on_message = [&](const std::string& text) {
+    if (text != "go\r\n") return;
+    control.ReportMessage("before\r\n", 0);
+    control.AddFileResource({&file, 8});
+    control.ReportMessage("after\r\n", 0);
+  };
+  control.ReportMessage("go\r\n", 0);
+  ASSERT_TRUE(doc_.WaitFor([](const std::vector<Callback>& calls) {
+    return std::any_of(calls.begin(), calls.end(),
+                       [](const Callback& c) { return c.text.find("after\r\n") != std::string::npos; });
+  }));
+  control.Shutdown();
+  std::string log;
+  for (const Callback& c : doc_.Snapshot())
+    if (c.kind == "message") log += c.text;
+  EXPECT_EQ(log.rfind("go\r\nbefore\r\nInitializing file resource: " + name + ".\r\nafter\r\n", 0), 0u) << log;
+}
+
 // The resource whose lines are being delivered goes with the shutdown; the
 // delivery must not reach into it afterwards.
 TEST_F(TelemControlTest, AShutdownFromAResourceMessageLeavesThatResourceAliveUntilThePassEnds) {
