@@ -654,7 +654,7 @@ LRESULT QVTCustomToolBar::OnSizeParentMessage(WPARAM wParam, LPARAM lParam) {
 
 void QVTCustomToolBar::DelayShow(BOOL show) {
   // While the Toolbars dialog is up a floating bar goes at once, not at the next idle layout.
-  if (!show && IsFloating() && m_pManager && m_pManager->IsConfigMode()) {
+  if (!show && !m_bHidingNow && IsFloating() && m_pManager && m_pManager->IsConfigMode()) {
     if (!m_bDelayedHidePosted) {
       m_bDelayedHidePosted = TRUE;
       PostMessage(NoDelayHideMessage());
@@ -666,8 +666,13 @@ void QVTCustomToolBar::DelayShow(BOOL show) {
 
 LRESULT QVTCustomToolBar::OnNoDelayHide(WPARAM, LPARAM) {
   m_bDelayedHidePosted = FALSE;
-  if (m_bCustomizeMode && IsFloating())
-    if (CFrameWnd* frame = GetDockingFrame()) frame->ShowControlBar(this, FALSE, FALSE);
+  if (m_bCustomizeMode && IsFloating()) {
+    if (CFrameWnd* frame = GetDockingFrame()) {
+      m_bHidingNow = TRUE;  // the frame's hide comes back through DelayShow
+      frame->ShowControlBar(this, FALSE, FALSE);
+      m_bHidingNow = FALSE;
+    }
+  }
   return 0;
 }
 

@@ -178,6 +178,7 @@ class QVTCustomToolBar : public QVTControlBar {
   LRESULT OnNoDelayHide(WPARAM, LPARAM);
   LRESULT OnSysColorChangeMessage(WPARAM, LPARAM);
   BOOL m_bDelayedHidePosted = FALSE;
+  BOOL m_bHidingNow = FALSE;
 
   // Tells the manager, which passes it on as "WM_BARNOTIFY".
   void NotifyManager(UINT code) const;
