@@ -25,6 +25,7 @@ std::string TempDir::WriteFile(const std::string& name, const std::string& bytes
 }
 
 int RecordingSink::Count(int type) const {
+  std::lock_guard lock(mutex);
   int n = 0;
   for (const QueuedCommand& c : commands) n += c.type == type ? 1 : 0;
   return n;

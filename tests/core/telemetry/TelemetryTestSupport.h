@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -31,12 +32,16 @@ struct QueuedCommand {
   int type;
 };
 
+// A serial resource's reader thread queues commands while the test's
+// thread does: like a real control, the sink takes them under a lock.
 class RecordingSink : public telemetry::CommandSink {
  public:
   void QueueCommand(const std::string& name, std::uint64_t id, int type) override {
+    std::lock_guard lock(mutex);
     commands.push_back({name, id, type});
   }
   int Count(int type) const;
+  mutable std::mutex mutex;  // guards commands
   std::vector<QueuedCommand> commands;
 };
 
