@@ -8,6 +8,7 @@
 #include "platform/wxhost/HostCanvas.h"
 // GTK's headers define TRUE and FALSE as macros: they come after ours.
 #include <wx/frame.h>
+#include <wx/popupwin.h>
 
 namespace wxhost {
 
@@ -42,15 +43,29 @@ long FrameStyle(ui::HWND hwnd, bool decorated, bool owned) {
 
 }  // namespace
 
+wxWindow* HostWindow::NewFrame(ui::HWND hwnd, const ui::RECT& screen_rect, HostWindow* owner) const {
+  return new wxFrame(owner ? owner->frame() : nullptr, wxID_ANY, wxString::FromUTF8(ui::GetWindowTextString(hwnd)),
+                     wxPoint(screen_rect.left, screen_rect.top), wxDefaultSize,
+                     FrameStyle(hwnd, decorated_, owner != nullptr));
+}
+
+// Menus, tooltips and dropped lists are the display's popups, out of the
+// window manager's hands: a manager that keeps new windows from taking the
+// focus would otherwise stack them under the active window or place them
+// where it likes, and they must stand exactly where we put them.
+wxWindow* HostWindow::NewPopup(const ui::RECT& screen_rect, HostWindow* owner) {
+  auto* popup = new wxPopupWindow(owner ? owner->frame() : nullptr, wxBORDER_NONE);
+  popup->Move(screen_rect.left, screen_rect.top);
+  return popup;
+}
+
 HostWindow::HostWindow(ui::HWND hwnd, const ui::RECT& screen_rect, HostWindow* owner, KeyTranslator& keys)
     : hwnd_(hwnd), decorated_(HasCaption(hwnd)), activates_(!NeverActivates(hwnd)) {
   const ui::RECT shown = ShownRect(screen_rect);
   offset_ = ui::POINT{shown.left - screen_rect.left, shown.top - screen_rect.top};
-  frame_ = new wxFrame(owner ? owner->frame() : nullptr, wxID_ANY, wxString::FromUTF8(ui::GetWindowTextString(hwnd)),
-                       wxPoint(screen_rect.left, screen_rect.top), wxDefaultSize,
-                       FrameStyle(hwnd, decorated_, owner != nullptr));
+  frame_ = activates_ ? NewFrame(hwnd, screen_rect, owner) : NewPopup(screen_rect, owner);
   canvas_ = new HostCanvas(frame_, *this, keys);
-  frame_->SetClientSize(shown.right - shown.left, shown.bottom - shown.top);
+  Resize(shown);
   // The frame is deleted in idle time, after we are gone: its handlers
   // reach us only while we exist.
   const std::shared_ptr<HostWindow*> self = self_;
@@ -113,10 +128,10 @@ ui::RECT HostWindow::ShownRect(const ui::RECT& screen_rect) const {
 }
 
 void HostWindow::Show() {
-  if (activates_ && decorated_)
-    frame_->Show();
+  if (!activates_ || decorated_)
+    frame_->Show();  // a popup never takes the activation
   else
-    frame_->ShowWithoutActivating();
+    static_cast<wxFrame*>(frame_)->ShowWithoutActivating();
 }
 
 void HostWindow::Hide() { frame_->Hide(); }
@@ -125,13 +140,20 @@ void HostWindow::Place(const ui::RECT& screen_rect) {
   if (following_) return;  // our own echo of the display's move
   const ui::RECT shown = ShownRect(screen_rect);
   offset_ = ui::POINT{shown.left - screen_rect.left, shown.top - screen_rect.top};
-  frame_->SetClientSize(shown.right - shown.left, shown.bottom - shown.top);
+  Resize(shown);
   // Move the frame by as much as its client area is off from ours; the
   // window manager's frame sizes never enter our geometry.
   const wxPoint real = canvas_->GetScreenPosition();
   const wxPoint outer = frame_->GetPosition();
   frame_->Move(outer.x + (shown.left - real.x), outer.y + (shown.top - real.y));
   canvas_->Refresh(false);
+}
+
+void HostWindow::Resize(const ui::RECT& shown) {
+  const wxSize size(shown.right - shown.left, shown.bottom - shown.top);
+  frame_->SetClientSize(size);
+  // A frame fills itself with its only child; a popup leaves that to us.
+  canvas_->SetSize(wxRect(wxPoint(0, 0), size));
 }
 
 void HostWindow::Painted(const ui::RECT& area) {
@@ -141,7 +163,10 @@ void HostWindow::Painted(const ui::RECT& area) {
 }
 
 void HostWindow::FollowDisplay() {
-  if (following_ || !frame_->IsShown()) return;
+  // Only the window manager's own frames are moved by it; our undecorated
+  // windows stand where we put them. Just after mapping one, the display
+  // may still report it at the screen's origin, which is not a move.
+  if (!decorated_ || following_ || !frame_->IsShown()) return;
   const wxPoint real = canvas_->GetScreenPosition();
   ui::RECT window{};
   ui::GetWindowRect(hwnd_, &window);

@@ -15,7 +15,7 @@
 #include "platform/ui/Types.h"
 
 class wxCloseEvent;
-class wxFrame;
+class wxWindow;
 
 namespace wxhost {
 
@@ -38,7 +38,9 @@ class HostWindow {
 
   ui::HWND hwnd() const { return hwnd_; }
   bool decorated() const { return decorated_; }
-  wxFrame* frame() const { return frame_; }
+  // The display's top-level window: a frame, or a popup for windows that
+  // never take the activation.
+  wxWindow* frame() const { return frame_; }
   // Where the client area (decorated) or the whole window (borderless)
   // begins within the back buffer.
   ui::POINT buffer_offset() const { return offset_; }
@@ -51,6 +53,10 @@ class HostWindow {
   ui::RECT ClientScreenRect() const;
   // The part of the window the canvas shows, screen coordinates.
   ui::RECT ShownRect(const ui::RECT& screen_rect) const;
+  wxWindow* NewFrame(ui::HWND hwnd, const ui::RECT& screen_rect, HostWindow* owner) const;
+  // The frame's client area and the canvas filling it.
+  void Resize(const ui::RECT& shown);
+  static wxWindow* NewPopup(const ui::RECT& screen_rect, HostWindow* owner);
   void OnClose(wxCloseEvent& event);
   void OnActivate(bool active);
 
@@ -59,7 +65,7 @@ class HostWindow {
   bool activates_ = true;
   bool following_ = false;
   ui::POINT offset_{};
-  wxFrame* frame_ = nullptr;    // wx owns and deletes it
+  wxWindow* frame_ = nullptr;   // wx owns and deletes it
   HostCanvas* canvas_ = nullptr;
   std::shared_ptr<HostWindow*> self_ = std::make_shared<HostWindow*>(this);
 };
