@@ -277,5 +277,37 @@ TEST_F(QVTCustomToolBarTest, FacesAreDrawnForAPersonToLookAt) {
   EXPECT_GT(std::filesystem::file_size(path), 0u);
 }
 
+// A bar whose button 7 is taller than the others.
+class TallButtonBar : public QVTCustomToolBar {
+ public:
+  static constexpr UINT kTall = 7;
+  QVTStdBtn* CreateButton(UINT id) override {
+    QVTStdBtn* button = QVTCustomToolBar::CreateButton(id);
+    if (id == kTall) button->m_cy = 40;
+    return button;
+  }
+};
+
+// Filling a bar in one go fits its separators as inserting the buttons one
+// by one does.
+TEST(QVTCustomToolBarFillTest, SeparatorsTakeTheHeightsOneByOneInsertionGives) {
+  const std::vector<std::vector<UINT>> cases = {
+      {0, 1, 0, TallButtonBar::kTall, 0},
+      {TallButtonBar::kTall, 0, 1},
+      {0, 0},
+      {1, 0, 2},
+      {0, TallButtonBar::kTall},
+  };
+  for (const std::vector<UINT>& ids : cases) {
+    SCOPED_TRACE(::testing::PrintToString(ids));
+    TallButtonBar filled, inserted;
+    ASSERT_TRUE(filled.SetButtons(ids.data(), static_cast<int>(ids.size())));
+    for (const UINT id : ids) inserted.InsertButton(inserted.GetButtonCount(), id, id == 0, TRUE);
+    ASSERT_EQ(filled.GetButtonCount(), inserted.GetButtonCount());
+    for (int i = 0; i < filled.GetButtonCount(); ++i)
+      EXPECT_EQ(filled.GetButton(i)->m_cy, inserted.GetButton(i)->m_cy) << i;
+  }
+}
+
 }  // namespace
 }  // namespace docking::test
