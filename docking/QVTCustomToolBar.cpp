@@ -112,12 +112,28 @@ void QVTCustomToolBar::FitNewSeparators() {
   }
 }
 
+namespace {
+
+// The last entry of a map for the id: a later entry overrides an earlier one.
+const QVTButtonMapEntry* FindEntry(const QVTButtonMapEntry* map, UINT id) {
+  const QVTButtonMapEntry* found = nullptr;
+  for (; map && map->create; ++map)
+    if (map->id == id) found = map;
+  return found;
+}
+
+}  // namespace
+
 QVTStdBtn* QVTCustomToolBar::CreateButton(UINT id) {
-  auto* button = new QVTStdBtn;
+  const QVTButtonMapEntry* entry = FindEntry(m_pManager ? m_pManager->GetButtonMap() : m_pButtonMap, id);
+  if (!entry) entry = FindEntry(m_pManager ? m_pManager->GetSecondButtonTable() : m_pSecondTable, id);
+  QVTStdBtn* button = entry ? entry->create() : new QVTStdBtn;
+  if (entry) button->m_dwStyle = entry->style;
   button->m_nID = id;
   HBITMAP bitmap = nullptr;
-  if (m_pBmpMgr) m_pBmpMgr->GetImage(id, &bitmap, &button->m_nImage);
-  button->Attach(this, nullptr);
+  if (button->m_nType == 3) button->m_nImage = 0;
+  else if (m_pBmpMgr) m_pBmpMgr->GetImage(id, &bitmap, &button->m_nImage);
+  button->Attach(this, entry ? entry->extra : nullptr);
   button->SetOrientation(m_dwOrientation);
   return button;
 }

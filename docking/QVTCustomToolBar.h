@@ -55,6 +55,16 @@ constexpr int QVT_TBN_DROPDOWN = -710;
 
 class QVTToolBarManager;
 
+// One entry of a button map: the buttons made for a command id are of the
+// entry's kind, with its style and extra data. A map ends with an entry
+// whose create is null.
+struct QVTButtonMapEntry {
+  QVTStdBtn* (*create)() = nullptr;
+  UINT id = 0;
+  DWORD style = 0;
+  const void* extra = nullptr;
+};
+
 class QVTCustomToolBar : public QVTControlBar {
   DECLARE_DYNCREATE(QVTCustomToolBar)
  public:
@@ -78,6 +88,12 @@ class QVTCustomToolBar : public QVTControlBar {
   virtual void RemoveAllButtons();
   virtual QVTStdBtn* CreateButton(UINT id);
   virtual QVTStdBtn* CreateSeparator();
+
+  // The button map of a bar without a manager (the manager's otherwise),
+  // and the second table looked in after it.
+  void SetButtonMap(const QVTButtonMapEntry* map) { m_pButtonMap = map; }
+  void SetSecondButtonTable(const QVTButtonMapEntry* table) { m_pSecondTable = table; }
+  virtual HFONT GetFont() const { return m_hFont; }
 
   int GetButtonCount() const { return static_cast<int>(buttons_.size()); }
   QVTStdBtn* GetButton(int index) const;
@@ -195,6 +211,8 @@ class QVTCustomToolBar : public QVTControlBar {
 
   std::vector<std::unique_ptr<QVTStdBtn>> buttons_;
   QVTToolBarManager* m_pManager = nullptr;
+  const QVTButtonMapEntry* m_pButtonMap = nullptr;
+  const QVTButtonMapEntry* m_pSecondTable = nullptr;
   QVTBmpMgr* m_pBmpMgr = nullptr;
   int m_nSeparatorWidth = 8;
   BOOL m_bCustomizeMode = FALSE;

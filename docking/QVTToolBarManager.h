@@ -20,6 +20,7 @@
 namespace docking {
 
 class QVTCustomToolBar;
+struct QVTButtonMapEntry;
 
 // The screen rectangle of the toolbar button whose command is being sent.
 // Shared: the bar sending the command holds it too, so clearing it after
@@ -97,6 +98,12 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
   BOOL GetCommandButtonRect(RECT* rect) const;
   std::shared_ptr<QVTCommandButtonRect> CommandButtonRecord() const { return commandRect_; }
 
+  // The button maps every bar of the manager makes its buttons from.
+  void SetButtonMap(const QVTButtonMapEntry* map) { buttonMap_ = map; }
+  void SetSecondButtonTable(const QVTButtonMapEntry* table) { secondTable_ = table; }
+  const QVTButtonMapEntry* GetButtonMap() const { return buttonMap_; }
+  const QVTButtonMapEntry* GetSecondButtonTable() const { return secondTable_; }
+
   // Dragged buttons are not dropped over this window.
   void SetNoDropWnd(afx::CWnd* wnd) { noDrop_ = wnd; }
   afx::CWnd* GetNoDropWnd() const { return noDrop_; }
@@ -142,6 +149,8 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
   std::vector<Definition> definitions_;
   std::vector<afx::CWnd*> notify_;
   afx::CWnd* noDrop_ = nullptr;
+  const QVTButtonMapEntry* buttonMap_ = nullptr;
+  const QVTButtonMapEntry* secondTable_ = nullptr;
   std::shared_ptr<QVTCommandButtonRect> commandRect_ = std::make_shared<QVTCommandButtonRect>();
   std::vector<HWND> disabled_;  // children disabled by the configuration mode
   BOOL config_ = FALSE;

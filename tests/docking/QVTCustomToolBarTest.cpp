@@ -309,5 +309,46 @@ TEST(QVTCustomToolBarFillTest, SeparatorsTakeTheHeightsOneByOneInsertionGives) {
   }
 }
 
+// A kind of button a map names.
+class MappedButton : public QVTStdBtn {
+ public:
+  static QVTStdBtn* Make() { return new MappedButton; }
+  void Attach(QVTCustomToolBar* bar, const void* extra) override {
+    QVTStdBtn::Attach(bar, extra);
+    given = extra;
+  }
+  const void* given = nullptr;
+};
+
+TEST(QVTCustomToolBarMapTest, ButtonsAreMadeAsTheLastEntryForTheirIdSays) {
+  static const int extra = 0;
+  const QVTButtonMapEntry map[] = {{&MappedButton::Make, 5, kTBCheck, nullptr},
+                                   {&MappedButton::Make, 5, kTBNeverDisable, &extra},  // the later one wins
+                                   {}};
+  const QVTButtonMapEntry second[] = {{&MappedButton::Make, 5, kTBCheck, nullptr},
+                                      {&MappedButton::Make, 6, kTBCentred, nullptr},
+                                      {}};
+  struct Case {
+    UINT id;
+    bool mapped;
+    DWORD style;
+    const void* extra;
+  } cases[] = {{5, true, kTBNeverDisable, &extra}, {6, true, kTBCentred, nullptr}, {8, false, 0, nullptr}};
+  QVTCustomToolBar bar;
+  bar.SetButtonMap(map);
+  bar.SetSecondButtonTable(second);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    std::unique_ptr<QVTStdBtn> button(bar.CreateButton(c.id));
+    const auto* mapped = dynamic_cast<const MappedButton*>(button.get());
+    EXPECT_EQ(mapped != nullptr, c.mapped);
+    EXPECT_EQ(button->m_nID, c.id);
+    EXPECT_EQ(button->m_dwStyle, c.style);
+    if (mapped) {
+      EXPECT_EQ(mapped->given, c.extra);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace docking::test
