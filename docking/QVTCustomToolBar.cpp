@@ -13,6 +13,7 @@
 #include "platform/afx/MessageMap.h"
 #include "platform/ui/Resources.h"
 #include "platform/ui/ImageResources.h"
+#include "platform/ui/NonClient.h"
 
 namespace docking {
 
@@ -25,6 +26,7 @@ BEGIN_MESSAGE_MAP(QVTCustomToolBar, QVTControlBar)
   ON_WM_MOUSEMOVE()
   ON_WM_TIMER()
   ON_WM_CANCELMODE()
+  ON_WM_MOUSEACTIVATE()
   ON_WM_DESTROY()
   ON_WM_SHOWWINDOW()
   ON_MESSAGE(QVT_TB_ADDBUTTONS, OnAddButtons)
@@ -79,18 +81,59 @@ BOOL QVTCustomToolBar::LoadToolBar(UINT resource) {
 
 BOOL QVTCustomToolBar::SetButtons(const UINT* ids, int count) {
   RemoveAllButtons();
-  for (int i = 0; ids && i < count; ++i) InsertButton(GetButtonCount(), ids[i], ids[i] == 0, TRUE);
+  // The whole list is one batch: the buttons are made first and the
+  // separators fitted to them once, rather than the row being measured
+  // again for every button.
+  buttons_.reserve(static_cast<std::size_t>(std::max(count, 0)));
+  for (int i = 0; ids && i < count; ++i) {
+    buttons_.emplace_back(ids[i] == 0 ? CreateSeparator() : CreateButton(ids[i]));
+    m_nMRUWidth += buttons_.back()->m_cx;
+  }
+  FitNewSeparators();
+  if (m_hWnd)
+    for (int i = 0; i < GetButtonCount(); ++i) UpdateButtonCmdUI(i);
   m_bStaleHorz = m_bStaleVert = m_bStaleFloat = TRUE;
   if (m_hWnd) Invalidate();
   return TRUE;
 }
 
+void QVTCustomToolBar::FitNewSeparators() {
+  // A new bar has one row. A separator takes the height of the tallest
+  // button before it and is raised by every taller one after it; one that
+  // no button precedes keeps its own height unless a button is taller.
+  int tallest = 0;
+  for (const auto& button : buttons_)
+    if (!button->IsSeparator()) tallest = std::max(tallest, button->m_cy);
+  if (tallest == 0) return;
+  bool after_button = false;
+  for (const auto& button : buttons_) {
+    if (!button->IsSeparator()) after_button = true;
+    else button->m_cy = after_button ? tallest : std::max(button->m_cy, tallest);
+  }
+}
+
+namespace {
+
+// The last entry of a map for the id: a later entry overrides an earlier one.
+const QVTButtonMapEntry* FindEntry(const QVTButtonMapEntry* map, UINT id) {
+  const QVTButtonMapEntry* found = nullptr;
+  for (; map && map->create; ++map)
+    if (map->id == id) found = map;
+  return found;
+}
+
+}  // namespace
+
 QVTStdBtn* QVTCustomToolBar::CreateButton(UINT id) {
-  auto* button = new QVTStdBtn;
+  const QVTButtonMapEntry* entry = FindEntry(m_pManager ? m_pManager->GetButtonMap() : m_pButtonMap, id);
+  if (!entry) entry = FindEntry(m_pManager ? m_pManager->GetSecondButtonTable() : m_pSecondTable, id);
+  QVTStdBtn* button = entry ? entry->create() : new QVTStdBtn;
+  if (entry) button->m_dwStyle = entry->style;
   button->m_nID = id;
   HBITMAP bitmap = nullptr;
-  if (m_pBmpMgr) m_pBmpMgr->GetImage(id, &bitmap, &button->m_nImage);
-  button->Attach(this, nullptr);
+  if (button->m_nType == 3) button->m_nImage = 0;
+  else if (m_pBmpMgr) m_pBmpMgr->GetImage(id, &bitmap, &button->m_nImage);
+  button->Attach(this, entry ? entry->extra : nullptr);
   button->SetOrientation(m_dwOrientation);
   return button;
 }
@@ -188,6 +231,12 @@ QVTStdBtn* QVTCustomToolBar::GetButton(int index) const {
 UINT QVTCustomToolBar::GetButtonID(int index) const {
   const QVTStdBtn* button = GetButton(index);
   return button ? button->m_nID : 0;
+}
+
+int QVTCustomToolBar::ButtonToIndex(const QVTStdBtn* button) const {
+  for (int i = 0; i < GetButtonCount(); ++i)
+    if (buttons_[static_cast<std::size_t>(i)].get() == button) return i;
+  return -1;
 }
 
 int QVTCustomToolBar::CommandToIndex(UINT id) const {
@@ -510,9 +559,20 @@ void QVTCustomToolBar::ReleaseButton(POINT point) {
   if (!command) return;
   CWnd* owner = frame ? static_cast<CWnd*>(frame) : GetParent();
   if (!owner) return;
+  // The handler may place a popup under the button through the manager.
+  // The record is held here, not reached through the manager afterwards:
+  // the command may close the frame, and the manager with it.
+  std::shared_ptr<QVTCommandButtonRect> record = m_pManager ? m_pManager->CommandButtonRecord() : nullptr;
+  if (record && button) {
+    record->rect = button->GetRect();
+    ui::ClientToScreen(m_hWnd, reinterpret_cast<POINT*>(&record->rect.left));
+    ui::ClientToScreen(m_hWnd, reinterpret_cast<POINT*>(&record->rect.right));
+    record->valid = TRUE;
+  }
   s_bSendingCommand = TRUE;
   owner->SendMessage(ui::WM_COMMAND, command, 0);
   s_bSendingCommand = FALSE;
+  if (record) record->valid = FALSE;
 }
 
 void QVTCustomToolBar::OnLButtonUp(UINT flags, POINT point) {
@@ -527,6 +587,11 @@ void QVTCustomToolBar::OnCancelMode() {
   if (QVTStdBtn* button = GetButton(m_nCurrent)) button->OnCancel();
   m_nCurrent = -1;
   if (ui::GetCapture() == m_hWnd) ui::ReleaseCapture();
+}
+
+int QVTCustomToolBar::OnMouseActivate(CWnd* desktop, UINT hit, UINT message) {
+  if (m_bCustomizeMode && !IsFloating()) return static_cast<int>(ui::MA_NOACTIVATE);
+  return QVTControlBar::OnMouseActivate(desktop, hit, message);
 }
 
 void QVTCustomToolBar::SetHot(int index) {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "docking/QVTBarStyles.h"
 #include "docking/QVTButtonDrawContext.h"
 #include "docking/QVTControlBar.h"
 #include "docking/QVTStdBtn.h"
@@ -20,8 +21,10 @@
 
 namespace docking {
 
-// Extended bar styles the toolbar reads.
-constexpr DWORD QVT_TBSTYLE_STRETCH = 0x80;
+// Extended bar styles the toolbar reads. Stretching is the control bar's
+// alone-in-row bit: one bit keeps the bar alone in its dock row and makes
+// the toolbar fill that row, so it has one value, never two.
+constexpr DWORD QVT_TBSTYLE_STRETCH = QVT_BARSTYLE_ALONE_IN_ROW;
 constexpr DWORD QVT_TBSTYLE_COOLLOOK = 0x100;
 constexpr DWORD QVT_TBSTYLE_LEADING_GAP = 0x400;
 constexpr DWORD QVT_TBSTYLE_TRANSPARENT = 0x1000;
@@ -52,6 +55,16 @@ constexpr int QVT_TBN_DROPDOWN = -710;
 
 class QVTToolBarManager;
 
+// One entry of a button map: the buttons made for a command id are of the
+// entry's kind, with its style and extra data. A map ends with an entry
+// whose create is null.
+struct QVTButtonMapEntry {
+  QVTStdBtn* (*create)() = nullptr;
+  UINT id = 0;
+  DWORD style = 0;
+  const void* extra = nullptr;
+};
+
 class QVTCustomToolBar : public QVTControlBar {
   DECLARE_DYNCREATE(QVTCustomToolBar)
  public:
@@ -76,10 +89,18 @@ class QVTCustomToolBar : public QVTControlBar {
   virtual QVTStdBtn* CreateButton(UINT id);
   virtual QVTStdBtn* CreateSeparator();
 
+  // The button map of a bar without a manager (the manager's otherwise),
+  // and the second table looked in after it.
+  void SetButtonMap(const QVTButtonMapEntry* map) { m_pButtonMap = map; }
+  void SetSecondButtonTable(const QVTButtonMapEntry* table) { m_pSecondTable = table; }
+  virtual HFONT GetFont() const { return m_hFont; }
+
   int GetButtonCount() const { return static_cast<int>(buttons_.size()); }
   QVTStdBtn* GetButton(int index) const;
   UINT GetButtonID(int index) const;
   int CommandToIndex(UINT id) const;
+  // The index of a button of this bar, -1 for another.
+  int ButtonToIndex(const QVTStdBtn* button) const;
   DWORD GetButtonStyle(int index) const;
   // Repaints the button when the style changes.
   void SetButtonStyle(int index, DWORD style);
@@ -137,6 +158,9 @@ class QVTCustomToolBar : public QVTControlBar {
   void OnMouseMove(UINT flags, POINT point);
   void OnTimer(UINT_PTR id);
   void OnCancelMode();
+  // In customise mode a docked bar is not activated by a click: its frame
+  // keeps its state while buttons are picked up.
+  int OnMouseActivate(CWnd* desktop, UINT hit, UINT message);
   void OnDestroy();
   void OnShowWindow(BOOL show, UINT status);
   void DelayShow(BOOL show) override;
@@ -182,9 +206,13 @@ class QVTCustomToolBar : public QVTControlBar {
 
   // Tells the manager, which passes it on as "WM_BARNOTIFY".
   void NotifyManager(UINT code) const;
+  // The separators of a freshly filled bar take the height of its buttons.
+  void FitNewSeparators();
 
   std::vector<std::unique_ptr<QVTStdBtn>> buttons_;
   QVTToolBarManager* m_pManager = nullptr;
+  const QVTButtonMapEntry* m_pButtonMap = nullptr;
+  const QVTButtonMapEntry* m_pSecondTable = nullptr;
   QVTBmpMgr* m_pBmpMgr = nullptr;
   int m_nSeparatorWidth = 8;
   BOOL m_bCustomizeMode = FALSE;

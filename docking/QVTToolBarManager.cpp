@@ -163,6 +163,18 @@ void QVTToolBarManager::ExitConfigMode() {
   disabled_.clear();
 }
 
+BOOL QVTToolBarManager::GetCommandButtonRect(RECT* rect) const {
+  if (!commandRect_->valid) return FALSE;
+  if (rect) *rect = commandRect_->rect;
+  return TRUE;
+}
+
+RECT QVTToolBarManager::GetNoDropRect() const {
+  RECT rect{0, 0, 0, 0};
+  if (noDrop_ && noDrop_->m_hWnd) noDrop_->GetWindowRect(&rect);
+  return rect;
+}
+
 void QVTToolBarManager::AddNotifyWnd(afx::CWnd* wnd) {
   if (wnd && std::find(notify_.begin(), notify_.end(), wnd) == notify_.end()) notify_.push_back(wnd);
 }

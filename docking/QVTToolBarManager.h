@@ -20,6 +20,15 @@
 namespace docking {
 
 class QVTCustomToolBar;
+struct QVTButtonMapEntry;
+
+// The screen rectangle of the toolbar button whose command is being sent.
+// Shared: the bar sending the command holds it too, so clearing it after
+// the command is safe even when the command closed the frame.
+struct QVTCommandButtonRect {
+  RECT rect{0, 0, 0, 0};
+  BOOL valid = FALSE;
+};
 
 class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory, public QVTToolBarSettingsTarget {
   DECLARE_DYNAMIC(QVTToolBarManager)
@@ -84,6 +93,23 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
   void ExitConfigMode();
   BOOL IsConfigMode() const { return config_; }
 
+  // While a toolbar button's command is being sent: TRUE and the button's
+  // screen rectangle, so its handler can place a popup under it.
+  BOOL GetCommandButtonRect(RECT* rect) const;
+  std::shared_ptr<QVTCommandButtonRect> CommandButtonRecord() const { return commandRect_; }
+
+  // The button maps every bar of the manager makes its buttons from.
+  void SetButtonMap(const QVTButtonMapEntry* map) { buttonMap_ = map; }
+  void SetSecondButtonTable(const QVTButtonMapEntry* table) { secondTable_ = table; }
+  const QVTButtonMapEntry* GetButtonMap() const { return buttonMap_; }
+  const QVTButtonMapEntry* GetSecondButtonTable() const { return secondTable_; }
+
+  // Dragged buttons are not dropped over this window.
+  void SetNoDropWnd(afx::CWnd* wnd) { noDrop_ = wnd; }
+  afx::CWnd* GetNoDropWnd() const { return noDrop_; }
+  // Its screen rectangle, empty when there is none.
+  RECT GetNoDropRect() const;
+
   void AddNotifyWnd(afx::CWnd* wnd);
   void RemoveNotifyWnd(afx::CWnd* wnd);
   void Notify(UINT barId, UINT code) const;
@@ -122,6 +148,10 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
   afx::CWnd* owner_ = nullptr;
   std::vector<Definition> definitions_;
   std::vector<afx::CWnd*> notify_;
+  afx::CWnd* noDrop_ = nullptr;
+  const QVTButtonMapEntry* buttonMap_ = nullptr;
+  const QVTButtonMapEntry* secondTable_ = nullptr;
+  std::shared_ptr<QVTCommandButtonRect> commandRect_ = std::make_shared<QVTCommandButtonRect>();
   std::vector<HWND> disabled_;  // children disabled by the configuration mode
   BOOL config_ = FALSE;
   BOOL customize_ = FALSE;

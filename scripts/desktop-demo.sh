@@ -330,6 +330,64 @@ say "   saved again: $resaved"
 check test "$saved" = "$resaved"
 check test "$(setting 'Log View' 'File Selected')" = '"File Selected"=sz:"ascii_cast.raw"'
 
+say "9. start again, drag the floating toolbar to the window's left edge: it docks there and is found there after a restart"
+# The left dock bar (0xE81C) lists the toolbar (0xE800) among its bars.
+docked_left() {
+  awk '
+    { $0 = tolower($0) }
+    /^\[/ { if (left && listed) found = 1; left = 0; listed = 0; next }
+    /^"barid"=dword:0000e81c$/ { left = 1 }
+    /^"bar#[0-9]+"=dword:0000e800$/ { listed = 1 }
+    END { if (left && listed) found = 1; exit !found }' "$out/config/briven/current-user.settings"
+}
+# The window's left strip below the menu bar, where a toolbar docked at
+# the left stands.
+left_strip() { import -window "$main" -crop "40x240+0+$menu_bar" +repage "$out/$1.png"; }
+(cd "$out/data" && exec "$program") >"$out/run3.txt" 2>&1 &
+pid=$!
+main=$(find_window Briven 150) || { echo "desktop-demo: the main window did not come back" >&2; exit 1; }
+floating=$(find_window "Briven Toolbar" 50)
+if check test -n "$floating"; then
+  sleep 0.5
+  left_strip toolbar-not-left
+  # Pressed on its first separator (after four buttons of 23), not on a
+  # button, the bar itself is dragged; let go over the frame's left edge.
+  xdotool windowactivate --sync "$floating" 2>/dev/null
+  xdotool mousemove --window "$floating" 98 12 mousedown 1
+  read -r from_x from_y < <(xdotool getmouselocation | sed -n 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/p')
+  read -r to_x to_y < <(xwininfo -id "$main" | awk '
+    /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF } END { print x + 6, y + 160 }')
+  for step in 1 2 3 4 5 6 7 8; do
+    xdotool mousemove $((from_x + (to_x - from_x) * step / 8)) $((from_y + (to_y - from_y) * step / 8))
+    sleep 0.1
+  done
+  xdotool mouseup 1
+  sleep 0.5
+  check window_gone "Briven Toolbar" && say "   the toolbar no longer floats"
+  xdotool mousemove --window "$main" 250 200
+  sleep 0.5
+  shot "$main" main-window-toolbar-left
+  left_strip toolbar-left
+fi
+xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4
+check wait_gone 100
+check docked_left && say "   saved docked at the left"
+say "   saved place in its row: $(setting 'Control Bars-Bar2' XPos) $(setting 'Control Bars-Bar2' YPos)"
+(cd "$out/data" && exec "$program") >"$out/run4.txt" 2>&1 &
+pid=$!
+main=$(find_window Briven 150) || { echo "desktop-demo: the main window did not come back" >&2; exit 1; }
+xdotool mousemove --window "$main" 250 200
+sleep 1
+shot "$main" main-window-toolbar-left-restarted
+check window_gone "Briven Toolbar"
+left_strip toolbar-left-restarted
+# The strip shows the toolbar again, not the form that stood there before.
+check test "$(compare -metric AE "$out/toolbar-not-left.png" "$out/toolbar-left-restarted.png" null: 2>&1)" != 0 &&
+  say "   the toolbar is docked at the left again"
+xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4
+check wait_gone 100
+check docked_left
+
 if [ "$failures" -ne 0 ]; then
   echo "desktop-demo: $failures check(s) failed; screenshots in $out" >&2
   exit 1

@@ -29,7 +29,7 @@
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
-#include "tests/app/AppTestFolder.h"
+#include "tests/app/DesktopProgramFixture.h"
 #include "tests/app/ProgramRun.h"
 
 namespace {
@@ -38,50 +38,21 @@ namespace fs = std::filesystem;
 
 const std::string kExamples = BRIVEN_EXAMPLES;
 
-class DesktopSession : public ::testing::Test {
+class DesktopSession : public apptest::DesktopProgramFixture {
  protected:
-  void SetUp() override {
-    ui::SetClock(&clock_);
-    ui::GetHeadlessHost().SetStallLimit(20000);
-    fs::create_directories(data_);
-    fs::create_directories(out_);
-    for (const char* name : {"binary_cast.raw", "ascii_cast.raw", "NMAC0093.tdf", "NMBP0417.tdf"})
-      fs::copy_file(kExamples + "/" + name, data_ + name);
-    fs::copy_file(kExamples + "/NMBP0417.tdf", data_ + "ZZ0417.tdf");
-    // The settings a user would have chosen: the examples' folder, their
-    // instruments' extension, and the outputs beside them.
-    afx::CWinApp::SetProfileFactory([this](const std::string&, const std::string&) {
-      auto profile = std::make_unique<sys::MemoryProfile>();
-      profile->WriteString("Log View", "Working Directory", data_);
-      profile->WriteString("Instrument View", "Working Directory", data_);
-      profile->WriteString("Instrument View", "File Filter", "*.tdf");
-      profile->WriteString("Output View", "Working Directory", out_);
-      for (const auto& [key, value] : seeded_) profile->WriteInt("Settings", key, value);
-      if (!seeded_rect_.empty()) profile->WriteString("Window Position", "Rect", seeded_rect_);
-      profile_ = profile.get();
-      return std::unique_ptr<sys::Profile>(std::move(profile));
-    });
-    previous_sink_ = sys::SetNoticeSink([this](const sys::Notice& notice) {
-      notices_.push_back(sys::FoldToOneLine(notice.text));
-      if (notice.buttons == sys::NoticeButtons::yesNo && answer_ != 0) return answer_;
-      return sys::DefaultAnswer(notice);
-    });
-  }
-  void TearDown() override {
-    app_.reset();
-    ui::MSG msg;
-    while (ui::PeekMessage(&msg, nullptr, 0, 0, ui::PM_REMOVE)) {
-    }
-    sys::SetNoticeSink(previous_sink_);
-    afx::CWinApp::SetProfileFactory(nullptr);
-    ui::SetClock(nullptr);
-  }
+  DesktopSession() : DesktopProgramFixture({"binary_cast.raw", "ascii_cast.raw", "NMAC0093.tdf", "NMBP0417.tdf"}) {}
 
+  void SetUp() override {
+    DesktopProgramFixture::SetUp();
+    fs::copy_file(kExamples + "/NMBP0417.tdf", data_ + "ZZ0417.tdf");
+  }
+  // The settings a test chose, over the user's folders and extension.
+  void Seed(sys::MemoryProfile& profile) override {
+    for (const auto& [key, value] : seeded_) profile.WriteInt("Settings", key, value);
+    if (!seeded_rect_.empty()) profile.WriteString("Window Position", "Rect", seeded_rect_);
+  }
   void Start() {
-    app_ = std::make_unique<CBrivenApp>();
-    app_->SetInteractiveHost(true);
-    ASSERT_TRUE(app_->Start({"briven"}));
-    view_ = app_->GetView();
+    DesktopProgramFixture::Start();
     ASSERT_NE(view_, nullptr);
     view_->GetDocument()->SetProgramDirectory(std::string(BRIVEN_APP_SOURCE) + "/");
   }
@@ -96,23 +67,7 @@ class DesktopSession : public ::testing::Test {
     }
     return names;
   }
-  // Selects the named items as clicks would (the last one with the caret)
-  // and tells the view, as the list does.
-  void Select(int kind, const std::vector<std::string>& names) {
-    CFileListBox& list = List(kind);
-    list.SetSel(-1, ui::FALSE);
-    for (const std::string& name : names) {
-      const int index = list.FindStringExact(-1, name);
-      ASSERT_GE(index, 0) << name;
-      list.SetSel(index, ui::TRUE);
-      list.SendMessage(ui::LB_SETCARETINDEX, static_cast<ui::WPARAM>(index), ui::FALSE);
-    }
-    const int ids[3] = {app::kLogList, app::kInstrumentList, app::kOutputList};
-    view_->SendMessage(ui::WM_COMMAND, ui::MAKEWPARAM(static_cast<ui::WORD>(ids[kind]), ui::LBN_SELCHANGE),
-                       reinterpret_cast<ui::LPARAM>(list.m_hWnd));
-  }
   void Command(unsigned id) { app_->m_pMainWnd->SendMessage(ui::WM_COMMAND, id, 0); }
-  void RunUntil(const std::function<bool()>& done) { ui::RunNestedLoop(done, nullptr); }
   bool ProgressShowsOk() {
     CConversionDlg* progress = view_->GetProgressWindow();
     return progress != nullptr && progress->GetItemText(1) == "OK";
@@ -135,18 +90,8 @@ class DesktopSession : public ::testing::Test {
     return apptest::ReadFile(out);
   }
 
-  apptest::TempFolder folder_;
-  std::string data_ = folder_.Path("data") + "/";
-  std::string out_ = folder_.Path("out") + "/";
   std::vector<std::pair<std::string, int>> seeded_ = {{"Conversion Log", 0}};
   std::string seeded_rect_;
-  int answer_ = 0;  // to a Yes/No question; 0: the default answer
-  ui::VirtualClock clock_;
-  sys::MemoryProfile* profile_ = nullptr;  // the application's
-  std::unique_ptr<CBrivenApp> app_;
-  CBrivenView* view_ = nullptr;
-  std::vector<std::string> notices_;
-  sys::NoticeSink previous_sink_;
 };
 
 TEST_F(DesktopSession, TheListsShowTheFoldersFilesSortedAndTheFirstSelected) {

@@ -30,76 +30,27 @@
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
-#include "tests/app/AppTestFolder.h"
+#include "tests/app/DesktopProgramFixture.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using docking::QVTCustomToolBar;
 
-const std::string kExamples = BRIVEN_EXAMPLES;
-
-class MainToolBar : public ::testing::Test {
+class MainToolBar : public apptest::DesktopProgramFixture {
  protected:
-  void SetUp() override {
-    ui::SetClock(&clock_);
-    ui::GetHeadlessHost().SetStallLimit(20000);
-    fs::create_directories(data_);
-    fs::create_directories(out_);
-    for (const char* name : {"binary_cast.raw", "NMBP0417.tdf"}) fs::copy_file(kExamples + "/" + name, data_ + name);
-    kept_.WriteString("Log View", "Working Directory", data_);
-    kept_.WriteString("Instrument View", "Working Directory", data_);
-    kept_.WriteString("Instrument View", "File Filter", "*.tdf");
-    kept_.WriteString("Output View", "Working Directory", out_);
-    kept_.WriteInt("Settings", "Conversion Log", 0);
-    // Each start reads what the last run left.
-    afx::CWinApp::SetProfileFactory([this](const std::string&, const std::string&) {
-      auto profile = std::make_unique<sys::MemoryProfile>(kept_);
-      profile_ = profile.get();
-      return std::unique_ptr<sys::Profile>(std::move(profile));
-    });
-    previous_sink_ = sys::SetNoticeSink([this](const sys::Notice& notice) {
-      notices_.push_back(sys::FoldToOneLine(notice.text));
-      return sys::DefaultAnswer(notice);
-    });
-  }
-  void TearDown() override {
-    app_.reset();
-    Drain();
-    sys::SetNoticeSink(previous_sink_);
-    afx::CWinApp::SetProfileFactory(nullptr);
-    ui::SetClock(nullptr);
-  }
-  static void Drain() {
-    ui::MSG msg;
-    while (ui::PeekMessage(&msg, nullptr, 0, 0, ui::PM_REMOVE)) {
-    }
-  }
+  MainToolBar() : DesktopProgramFixture({"binary_cast.raw", "NMBP0417.tdf"}) {}
 
   void Start() {
-    app_ = std::make_unique<CBrivenApp>();
-    app_->SetInteractiveHost(true);
-    ASSERT_TRUE(app_->Start({"briven"}));
-    view_ = app_->GetView();
-    ASSERT_NE(view_, nullptr);
-    frame_ = dynamic_cast<CMainFrame*>(app_->m_pMainWnd);
+    DesktopProgramFixture::Start();
     ASSERT_NE(frame_, nullptr);
     ASSERT_NE(frame_->GetToolBarManager(), nullptr);
     toolbar_ = frame_->GetToolBarManager()->GetToolBar(CMainFrame::kToolBarId);
     ASSERT_NE(toolbar_, nullptr);
   }
-  // Closing the window saves; the next start reads what it saved.
-  void Close() {
-    ui::SendMessage(frame_->m_hWnd, ui::WM_CLOSE, 0, 0);
-    kept_ = *profile_;
-    app_.reset();
-    Drain();  // the main window going ended the loop: not the next one
-  }
   void Restart() {
     Close();
     Start();
   }
-  void RunUntil(const std::function<bool()>& done) { ui::RunNestedLoop(done, nullptr); }
   void Settle() {
     RunUntil([] { return true; });
     ui::MSG msg;
@@ -117,17 +68,6 @@ class MainToolBar : public ::testing::Test {
     ui::ClientToScreen(toolbar_->m_hWnd, &centre);
     return centre;
   }
-  void Select(int kind, const std::string& name) {
-    CFileListBox& list = view_->GetList(kind);
-    list.SetSel(-1, ui::FALSE);
-    const int index = list.FindStringExact(-1, name);
-    ASSERT_GE(index, 0) << name;
-    list.SetSel(index, ui::TRUE);
-    list.SendMessage(ui::LB_SETCARETINDEX, static_cast<ui::WPARAM>(index), ui::FALSE);
-    const int ids[3] = {app::kLogList, app::kInstrumentList, app::kOutputList};
-    view_->SendMessage(ui::WM_COMMAND, ui::MAKEWPARAM(static_cast<ui::WORD>(ids[kind]), ui::LBN_SELCHANGE),
-                       reinterpret_cast<ui::LPARAM>(list.m_hWnd));
-  }
   ui::UINT DockBarId() const {
     return toolbar_->m_pDockBar ? static_cast<ui::UINT>(toolbar_->m_pDockBar->GetDlgCtrlID()) : 0;
   }
@@ -139,18 +79,7 @@ class MainToolBar : public ::testing::Test {
     EXPECT_EQ(view_rect.bottom, view_->GetTotalSize().cy);
   }
 
-  apptest::TempFolder folder_;
-  std::string data_ = folder_.Path("data") + "/";
-  std::string out_ = folder_.Path("out") + "/";
-  ui::VirtualClock clock_;
-  sys::MemoryProfile kept_;
-  sys::MemoryProfile* profile_ = nullptr;  // the running application's
-  std::unique_ptr<CBrivenApp> app_;
-  CBrivenView* view_ = nullptr;
-  CMainFrame* frame_ = nullptr;
   QVTCustomToolBar* toolbar_ = nullptr;
-  std::vector<std::string> notices_;
-  sys::NoticeSink previous_sink_;
 };
 
 TEST_F(MainToolBar, ElevenEntriesDockedAtTheTopAboveTheForm) {
@@ -224,8 +153,8 @@ TEST_F(MainToolBar, TheViewMenusTogglesHideAndShowTheBarsAndTheFrameRefits) {
 
 TEST_F(MainToolBar, ItsConvertButtonConvertsAndIsGreyWhileTheConversionRuns) {
   Start();
-  Select(CListProperties::kLogList, "binary_cast.raw");
-  Select(CListProperties::kInstrumentList, "NMBP0417.tdf");
+  Select(CListProperties::kLogList, {"binary_cast.raw"});
+  Select(CListProperties::kInstrumentList, {"NMBP0417.tdf"});
   view_->SetDlgItemText(app::kNextOutputEdit, "toolbar");
   Settle();
   IdleUpdate();

@@ -277,5 +277,78 @@ TEST_F(QVTCustomToolBarTest, FacesAreDrawnForAPersonToLookAt) {
   EXPECT_GT(std::filesystem::file_size(path), 0u);
 }
 
+// A bar whose button 7 is taller than the others.
+class TallButtonBar : public QVTCustomToolBar {
+ public:
+  static constexpr UINT kTall = 7;
+  QVTStdBtn* CreateButton(UINT id) override {
+    QVTStdBtn* button = QVTCustomToolBar::CreateButton(id);
+    if (id == kTall) button->m_cy = 40;
+    return button;
+  }
+};
+
+// Filling a bar in one go fits its separators as inserting the buttons one
+// by one does.
+TEST(QVTCustomToolBarFillTest, SeparatorsTakeTheHeightsOneByOneInsertionGives) {
+  const std::vector<std::vector<UINT>> cases = {
+      {0, 1, 0, TallButtonBar::kTall, 0},
+      {TallButtonBar::kTall, 0, 1},
+      {0, 0},
+      {1, 0, 2},
+      {0, TallButtonBar::kTall},
+  };
+  for (const std::vector<UINT>& ids : cases) {
+    SCOPED_TRACE(::testing::PrintToString(ids));
+    TallButtonBar filled, inserted;
+    ASSERT_TRUE(filled.SetButtons(ids.data(), static_cast<int>(ids.size())));
+    for (const UINT id : ids) inserted.InsertButton(inserted.GetButtonCount(), id, id == 0, TRUE);
+    ASSERT_EQ(filled.GetButtonCount(), inserted.GetButtonCount());
+    for (int i = 0; i < filled.GetButtonCount(); ++i)
+      EXPECT_EQ(filled.GetButton(i)->m_cy, inserted.GetButton(i)->m_cy) << i;
+  }
+}
+
+// A kind of button a map names.
+class MappedButton : public QVTStdBtn {
+ public:
+  static QVTStdBtn* Make() { return new MappedButton; }
+  void Attach(QVTCustomToolBar* bar, const void* extra) override {
+    QVTStdBtn::Attach(bar, extra);
+    given = extra;
+  }
+  const void* given = nullptr;
+};
+
+TEST(QVTCustomToolBarMapTest, ButtonsAreMadeAsTheLastEntryForTheirIdSays) {
+  static const int extra = 0;
+  const QVTButtonMapEntry map[] = {{&MappedButton::Make, 5, kTBCheck, nullptr},
+                                   {&MappedButton::Make, 5, kTBNeverDisable, &extra},  // the later one wins
+                                   {}};
+  const QVTButtonMapEntry second[] = {{&MappedButton::Make, 5, kTBCheck, nullptr},
+                                      {&MappedButton::Make, 6, kTBCentred, nullptr},
+                                      {}};
+  struct Case {
+    UINT id;
+    bool mapped;
+    DWORD style;
+    const void* extra;
+  } cases[] = {{5, true, kTBNeverDisable, &extra}, {6, true, kTBCentred, nullptr}, {8, false, 0, nullptr}};
+  QVTCustomToolBar bar;
+  bar.SetButtonMap(map);
+  bar.SetSecondButtonTable(second);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.id);
+    std::unique_ptr<QVTStdBtn> button(bar.CreateButton(c.id));
+    const auto* mapped = dynamic_cast<const MappedButton*>(button.get());
+    EXPECT_EQ(mapped != nullptr, c.mapped);
+    EXPECT_EQ(button->m_nID, c.id);
+    EXPECT_EQ(button->m_dwStyle, c.style);
+    if (mapped) {
+      EXPECT_EQ(mapped->given, c.extra);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace docking::test

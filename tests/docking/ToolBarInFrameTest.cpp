@@ -12,6 +12,7 @@
 #include "docking/QVTToolBarManager.h"
 #include "platform/afx/DockBar.h"
 #include "platform/afx/MessageMap.h"
+#include "platform/ui/NonClient.h"
 #include "tests/platform/afx/AfxFixture.h"
 
 namespace docking::test {
@@ -22,7 +23,11 @@ constexpr UINT kHandled = 100, kUnhandled = 101;
 
 class LayoutFrame : public QVTFrameWnd {
  public:
-  void OnHandled() {}
+  // What the command's handler learns of the button that sent it.
+  void OnHandled() { button_rect_valid = manager && manager->GetCommandButtonRect(&button_rect); }
+  QVTToolBarManager* manager = nullptr;
+  BOOL button_rect_valid = FALSE;
+  RECT button_rect{0, 0, 0, 0};
   DECLARE_MESSAGE_MAP()
 };
 
@@ -48,6 +53,7 @@ class ToolBarInFrameTest : public afx::test::AfxFixture {
     ASSERT_TRUE(frame->Create(nullptr, "Layout", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{100, 60, 900, 660}));
     owned_manager = std::make_unique<QVTToolBarManager>(frame);
     manager = owned_manager.get();
+    frame->manager = manager;
     frame->SetControlBarManager(manager);
     manager->AddDefaultToolBarDefinition(afx::AFX_IDW_TOOLBAR, "Main", 3, kButtons, afx::CBRS_ALIGN_ANY,
                                          afx::AFX_IDW_DOCKBAR_TOP, 0, TRUE, TRUE);
@@ -134,6 +140,46 @@ TEST_F(ToolBarInFrameTest, AStretchedToolBarFollowsTheFramesWidth) {
     frame->GetClientRect(&client);
     GetWindowRect(main_bar->m_hWnd, &bar);
     EXPECT_EQ(bar.right - bar.left, client.right);
+  }
+}
+
+TEST_F(ToolBarInFrameTest, TheCommandsHandlerFindsTheButtonItCameFrom) {
+  OpenFrame();
+  RECT item;
+  main_bar->GetItemRect(0, &item);
+  const POINT centre{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+  main_bar->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(centre.x, centre.y));
+  main_bar->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(centre.x, centre.y));
+  ASSERT_TRUE(frame->button_rect_valid);
+  POINT corner{item.left, item.top};
+  ClientToScreen(main_bar->m_hWnd, &corner);
+  EXPECT_EQ(frame->button_rect.left, corner.x);
+  EXPECT_EQ(frame->button_rect.top, corner.y);
+  EXPECT_EQ(frame->button_rect.right - frame->button_rect.left, item.right - item.left);
+  EXPECT_EQ(frame->button_rect.bottom - frame->button_rect.top, item.bottom - item.top);
+  // Only while the command is on its way.
+  RECT after;
+  EXPECT_FALSE(manager->GetCommandButtonRect(&after));
+}
+
+TEST_F(ToolBarInFrameTest, InCustomiseModeAClickDoesNotActivateThroughADockedBar) {
+  struct Case {
+    const char* what;
+    bool customise, floating, activates;
+  };
+  const Case cases[] = {
+      {"docked", false, false, true},
+      {"docked, customising", true, false, false},
+      {"floating, customising", true, true, true},
+  };
+  OpenFrame();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    manager->SetCustomizeMode(c.customise ? TRUE : FALSE);
+    if (c.floating) frame->FloatControlBar(main_bar, POINT{300, 400}, afx::CBRS_ALIGN_TOP);
+    const LRESULT answer = main_bar->SendMessage(WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(frame->m_hWnd),
+                                                 MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+    EXPECT_EQ(answer == MA_NOACTIVATE, !c.activates) << answer;
   }
 }
 
