@@ -97,6 +97,7 @@ class QVTDockState : public CObject {
   afx::CControlBar* ResolveBar(afx::CFrameWnd* frame, QVTControlBarInfo& info);
   afx::CControlBar* CreateBarFromInfo(afx::CFrameWnd* frame, const QVTControlBarInfo& info);
   void PlaceDockedBars(afx::CFrameWnd* frame, const QVTControlBarInfo& dock_bar);
+  void PutAtSavedPlace(afx::CControlBar* bar) const;
   void PlaceFloatingBars(afx::CFrameWnd* frame, const QVTControlBarInfo& dock_bar);
   bool NeedsScaling() const;
   void LoadRecords(CArchive& ar);

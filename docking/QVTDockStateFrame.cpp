@@ -1,4 +1,5 @@
 // A bar layout taken from a frame and put back onto one.
+#include <algorithm>
 #include <utility>
 
 #include "docking/QVTControlBar.h"
@@ -89,7 +90,21 @@ void QVTDockState::PlaceDockedBars(afx::CFrameWnd* frame, const QVTControlBarInf
     bar->m_dwStyle = (bar->m_dwStyle & ~(afx::CBRS_ALIGN_ANY | afx::CBRS_FLOATING)) | side;
     const int size = horizontal ? bar->m_szHorz.cy : bar->m_szVert.cx;
     framework_frame->DockControlBarAt(bar, dock_bar.m_nBarID, row, column, bar->GetPctWidth(), size);
+    PutAtSavedPlace(bar);
     ++column;
+  }
+}
+
+// A toolbar stands in its row where the user left it: the row layout keeps
+// a bar's own place when that is further along, so the bar is put back there.
+void QVTDockState::PutAtSavedPlace(afx::CControlBar* bar) const {
+  const auto id = static_cast<DWORD>(bar->GetDlgCtrlID());
+  for (const auto& info : m_arrBarInfo) {
+    if (info->m_bDockBar || info->m_nBarID != id) continue;
+    if (info->m_pointPos.x == -1 && info->m_pointPos.y == -1) return;
+    bar->SetWindowPos(nullptr, std::max(0, info->m_pointPos.x), std::max(0, info->m_pointPos.y), 0, 0,
+                      ui::SWP_NOSIZE | ui::SWP_NOZORDER | ui::SWP_NOACTIVATE);
+    return;
   }
 }
 

@@ -384,6 +384,9 @@ left_strip toolbar-left-restarted
 # The strip shows the toolbar again, not the form that stood there before.
 check test "$(compare -metric AE "$out/toolbar-not-left.png" "$out/toolbar-left-restarted.png" null: 2>&1)" != 0 &&
   say "   the toolbar is docked at the left again"
+# At the same place in its row as before the restart, not at the row's start.
+check test "$(compare -metric AE "$out/toolbar-left.png" "$out/toolbar-left-restarted.png" null: 2>&1)" = 0 &&
+  say "   where it was left"
 xdotool windowactivate --sync "$main" key --clearmodifiers alt+F4
 check wait_gone 100
 check docked_left

@@ -1,5 +1,5 @@
 // A frame's bar layout saved to the profile and put back onto a new frame:
-// bars return to their sides, rows and floating places, a user toolbar the
+// bars return to their sides, rows, places along their rows and floating places, a user toolbar the
 // new frame lacks is made again with its title and buttons, and a record
 // whose bar cannot be had is dropped while the others are placed.
 #include <gtest/gtest.h>
@@ -98,6 +98,27 @@ TEST_F(DockStateFrameTest, BarsComeBackToTheirSidesAndFloatingPlaces) {
   GetWindowRect(GetAncestor(toolbar->m_hWnd, GA_ROOT), &floating);
   EXPECT_EQ(floating.left, 300);
   EXPECT_EQ(floating.top, 320);
+  Close(second);
+}
+
+TEST_F(DockStateFrameTest, AToolBarLeftPartWayAlongItsRowComesBackThere) {
+  QVTFrameWnd* first = MakeFrame();
+  afx::CControlBar* toolbar = first->GetControlBar(kToolBarId);
+  toolbar->SetWindowPos(nullptr, 150, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  first->RecalcLayout();
+  RECT before;
+  GetWindowRect(toolbar->m_hWnd, &before);
+  ASSERT_GT(before.left, 100 + 150 - 10);  // the row keeps it where it was put
+  ASSERT_TRUE(first->SaveBarState("Layout"));
+  Close(first);
+
+  QVTFrameWnd* second = MakeFrame();
+  ASSERT_TRUE(second->LoadBarState("Layout"));
+  Pump();
+  RECT after;
+  GetWindowRect(second->GetControlBar(kToolBarId)->m_hWnd, &after);
+  EXPECT_EQ(after.left, before.left);
+  EXPECT_EQ(after.top, before.top);
   Close(second);
 }
 
