@@ -29,6 +29,7 @@ BEGIN_MESSAGE_MAP(QVTCustomToolBar, QVTControlBar)
   ON_WM_MOUSEACTIVATE()
   ON_WM_DESTROY()
   ON_WM_SHOWWINDOW()
+  ON_WM_WINDOWPOSCHANGING()
   ON_MESSAGE(QVT_TB_ADDBUTTONS, OnAddButtons)
   ON_MESSAGE(QVT_TB_DELETEBUTTON, OnDeleteButton)
   ON_MESSAGE(afx::WM_SIZEPARENT, OnSizeParentMessage)
@@ -452,6 +453,19 @@ void QVTCustomToolBar::NotifyManager(UINT code) const {
 void QVTCustomToolBar::OnShowWindow(BOOL show, UINT) {
   Default();
   NotifyManager(show ? QVTToolBarManager::kShown : QVTToolBarManager::kHidden);
+}
+
+// The border bits are the bar's own painting, not the window's: the move
+// runs without them. A dynamic bar given a new size has its rows rewrapped,
+// so it is painted again whole.
+void QVTCustomToolBar::OnWindowPosChanging(WINDOWPOS* pos) {
+  const DWORD style = m_dwStyle;
+  m_dwStyle &= ~CBRS_BORDER_ANY;
+  Default();
+  m_dwStyle = style;
+  if ((m_dwStyle & CBRS_SIZE_DYNAMIC) && !(pos->flags & SWP_NOSIZE)) Invalidate();
+  if (pos->flags & SWP_SHOWWINDOW) NotifyManager(QVTToolBarManager::kShown);
+  if (pos->flags & SWP_HIDEWINDOW) NotifyManager(QVTToolBarManager::kHidden);
 }
 
 QVTButtonDrawContext& QVTCustomToolBar::DrawingContext() {

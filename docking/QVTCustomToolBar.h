@@ -163,6 +163,7 @@ class QVTCustomToolBar : public QVTControlBar {
   int OnMouseActivate(CWnd* desktop, UINT hit, UINT message);
   void OnDestroy();
   void OnShowWindow(BOOL show, UINT status);
+  void OnWindowPosChanging(WINDOWPOS* pos);
   void DelayShow(BOOL show) override;
   // A bar with no dock context spans its parent: its height when it
   // stands vertically, else its width.

@@ -121,6 +121,8 @@ struct AFX_CMDHANDLERINFO {
    AFX_THUNK(self_->OnMove(::ui::GET_X_LPARAM(c_.lParam), ::ui::GET_Y_LPARAM(c_.lParam)); return true)},
 #define ON_WM_SHOWWINDOW() \
   {::ui::WM_SHOWWINDOW, 0, 0, 0, AFX_THUNK(self_->OnShowWindow(static_cast<::ui::BOOL>(c_.wParam), static_cast<UINT>(c_.lParam)); return true)},
+#define ON_WM_WINDOWPOSCHANGING() \
+  {::ui::WM_WINDOWPOSCHANGING, 0, 0, 0, AFX_THUNK(self_->OnWindowPosChanging(reinterpret_cast<::ui::WINDOWPOS*>(c_.lParam)); return true)},
 #define ON_WM_PAINT() {::ui::WM_PAINT, 0, 0, 0, AFX_THUNK(self_->OnPaint(); return true)},
 #define ON_WM_ENABLE() \
   {::ui::WM_ENABLE, 0, 0, 0, AFX_THUNK(self_->OnEnable(static_cast<::ui::BOOL>(c_.wParam)); return true)},
