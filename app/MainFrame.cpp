@@ -73,15 +73,19 @@ int CMainFrame::OnCreate(CREATESTRUCT* create) {
     if (CWnd::OnCreate(create) == -1) return -1;
     return OnCreateClient(create, static_cast<CCreateContext*>(create->lpCreateParams)) ? 0 : -1;
   }
+  // The menu is a bar of the frame: the frame looks for the plug-in that
+  // runs its menu loop as its window is made.
+  m_pMenuBar = std::make_unique<docking::QVTMenuBar>();
+  SetMenuBar(m_pMenuBar.get());
   if (QVTFrameWnd::OnCreate(create) == -1) return -1;
   DefineToolBar();
-  if (m_menu.LoadMenu(app::kMainResource)) SetMenu(&m_menu);
   if (!CreateStatusBar()) return -1;
   EnableDocking(CBRS_ALIGN_ANY);
-  // The saved layout brings back the toolbar where the user left it; the
-  // manager then makes it from its definition when it did not.
+  // The saved layout brings back the bars where the user left them; the
+  // manager then makes those it did not bring from their definitions.
   LoadBarState(kBarStateName);
   GetToolBarManager()->LoadState(kBarStateName);
+  m_pMenuBar->SwitchMenu(app::kMainResource);
   // Docked along the top or bottom, the toolbar takes the frame's width.
   if (docking::QVTCustomToolBar* toolbar = GetToolBarManager()->GetToolBar(kToolBarId))
     toolbar->ModifyBarStyleEx(0, docking::QVT_TBSTYLE_STRETCH, FALSE);
@@ -98,6 +102,7 @@ void CMainFrame::DefineToolBar() {
   SetControlBarManager(m_pToolBarManager.get());
   docking::QVTToolBarManager& manager = *m_pToolBarManager;
   manager.LoadToolBarResource(app::kMainResource);
+  docking::LoadMenuBarMenus(&manager, {static_cast<UINT>(app::kMainResource)});
   manager.AddDefaultToolBarDefinition(kToolBarId, kToolBarTitle, static_cast<int>(std::size(kToolBarButtons)),
                                       kToolBarButtons, CBRS_ALIGN_ANY, AFX_IDW_DOCKBAR_TOP, 0, TRUE, TRUE);
   manager.SetCoolLook(TRUE, kCoolLookStyle);

@@ -1,5 +1,7 @@
 // The program's top-level window: the docking frame of the form view, with
-// menu 128, accelerator table 128, the toolbar of the program's commands
+// menu 128 as a docking menu bar (a row of its own at the top, above the
+// toolbar, as wide as the frame), accelerator table 128, the toolbar of
+// the program's commands
 // (images of toolbar resource 128, docked at the top, movable to any side
 // or floating), the status bar with its message pane and two indicator
 // panes (header mode and a running conversion), a fixed size that follows
@@ -15,6 +17,7 @@
 #include <string>
 
 #include "docking/QVTFrameWnd.h"
+#include "docking/QVTMenuBar.h"
 #include "docking/QVTStatusBar.h"
 #include "docking/QVTToolBarManager.h"
 #include "platform/afx/Menu.h"
@@ -26,7 +29,7 @@ class CMainFrame : public docking::QVTFrameWnd {
   static constexpr int kHeaderPane = 1;
   static constexpr int kConvertingPane = 2;
   // The control id of the docking menu bar, whose help requests carry it.
-  static constexpr afx::UINT kMenuBarId = 0xE81A;
+  static constexpr afx::UINT kMenuBarId = docking::QVTToolBarManager::kMenuBarId;
   // The toolbar's bar id.
   static constexpr afx::UINT kToolBarId = afx::AFX_IDW_TOOLBAR;
   // The name the bar layout and the toolbar settings are saved under.
@@ -51,6 +54,8 @@ class CMainFrame : public docking::QVTFrameWnd {
   bool WasActivated() const { return !m_bFirstActivation; }
   // The manager of the toolbar; null in a windowless run.
   docking::QVTToolBarManager* GetToolBarManager() const { return m_pToolBarManager.get(); }
+  // The menu bar; null in a windowless run.
+  docking::QVTMenuBar* GetMenuBarOfFrame() const { return m_pMenuBar.get(); }
 
  protected:
   int OnCreate(afx::CREATESTRUCT* create);
@@ -64,12 +69,13 @@ class CMainFrame : public docking::QVTFrameWnd {
  private:
   void ApplySavedPlacement();
   bool CreateStatusBar();
-  // The toolbar's images and definition, for the manager to make it from
-  // when no saved layout brings it back.
+  // The toolbar's images and definition and the menu bar's titles, for the
+  // manager to make the bars from when no saved layout brings them back.
   void DefineToolBar();
 
-  afx::CMenu m_menu;
   std::unique_ptr<docking::QVTToolBarManager> m_pToolBarManager;
+  // Gone before the manager: a bar leaves the frame's list as it goes.
+  std::unique_ptr<docking::QVTMenuBar> m_pMenuBar;
   docking::QVTStatusBar m_wndStatusBar;
   std::string m_strCommandFile;  // commands a script gives, when it names a file
   bool m_bFirstActivation = true;

@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <cctype>
 
+#include "docking/QVTControlBarInfo.h"
+#include "docking/QVTCustomToolBarInfoEx.h"
+#include "docking/QVTFrameWnd.h"
 #include "docking/QVTMenuBarFeature.h"
+#include "docking/QVTToolBarManager.h"
 #include "platform/afx/ControlBarStyles.h"
 #include "platform/afx/FrameWnd.h"
 #include "platform/afx/MessageMap.h"
@@ -43,7 +47,8 @@ void QVTMenuBar::CreateMenuFont() {
 }
 
 BOOL QVTMenuBar::CreateEx(DWORD ex_style, CWnd* parent, DWORD style, UINT id, const char* title) {
-  return QVTCustomToolBar::CreateEx(ex_style, parent, style | afx::CBRS_HIDE_INPLACE, id, title);
+  // Docked along the top or bottom, the menu takes its row's whole length.
+  return QVTCustomToolBar::CreateEx(ex_style | QVT_TBSTYLE_STRETCH, parent, style | afx::CBRS_HIDE_INPLACE, id, title);
 }
 
 BOOL QVTMenuBar::LoadMenus(const std::vector<UINT>& menu_ids) {
@@ -86,12 +91,23 @@ QVTStdBtn* QVTMenuBar::CreateButton(UINT id) {
   return button;
 }
 
+BOOL QVTMenuBar::SetButtons(const UINT* ids, int count) {
+  const BOOL set = QVTCustomToolBar::SetButtons(ids, count);
+  SetMenuMask(m_dwMenuMask, FALSE);
+  return set;
+}
+
+void QVTMenuBar::SetBarInfoExHook(const QVTControlBarInfo& info) {
+  const auto* extension = dynamic_cast<const QVTCustomToolBarInfoEx*>(info.m_pInfoEx.get());
+  if (extension && !extension->title.empty()) SetWindowText(extension->title);
+  ResetButtons(TRUE);
+}
+
 void QVTMenuBar::ResetButtons(BOOL no_layout) {
   EndMenuTracking();
   std::vector<UINT> ids;
   for (const ButtonDef& def : m_defs) ids.push_back(def.commandId);
   SetButtons(ids.data(), static_cast<int>(ids.size()));
-  SetMenuMask(m_dwMenuMask, FALSE);
   if (no_layout || !m_hWnd) return;
   if (CFrameWnd* frame = GetDockingFrame()) frame->RecalcLayout(TRUE);
   Invalidate();
@@ -256,6 +272,14 @@ void QVTMenuBar::ResetPressed() {
   m_nCurrent = -1;
 }
 
+void QVTMenuBar::MarkDropped(int index) {
+  m_nTracked = index;
+  QVTStdBtn* button = GetButton(index);
+  if (!button) return;
+  button->m_dwStyle |= kTBPressed;
+  button->Invalidate();
+}
+
 void QVTMenuBar::OnBarStyleChange(DWORD old_style, DWORD new_style) {
   QVTCustomToolBar::OnBarStyleChange(old_style, new_style);
   if (!(old_style & afx::CBRS_FLOATING) && (new_style & afx::CBRS_FLOATING)) {
@@ -295,6 +319,17 @@ LRESULT QVTMenuBar::OnSettingChange(ui::WPARAM, ui::LPARAM) {
   if (CFrameWnd* frame = GetDockingFrame()) frame->RecalcLayout(TRUE);
   if (m_hWnd) Invalidate();
   return 0;
+}
+
+BOOL LoadMenuBarMenus(QVTToolBarManager* manager, const std::vector<UINT>& menu_ids) {
+  auto* frame = manager ? dynamic_cast<QVTFrameWnd*>(manager->GetFrameWnd()) : nullptr;
+  auto* bar = frame ? dynamic_cast<QVTMenuBar*>(frame->GetMenuBar()) : nullptr;
+  if (!bar) return FALSE;
+  const BOOL loaded = bar->LoadMenus(menu_ids);
+  std::vector<UINT> ids;
+  for (const QVTMenuBar::ButtonDef& def : bar->GetButtonDefs()) ids.push_back(def.commandId);
+  manager->SetMenuBarButtons(static_cast<int>(ids.size()), ids.data());
+  return loaded;
 }
 
 }  // namespace docking

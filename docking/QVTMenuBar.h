@@ -15,6 +15,8 @@
 
 namespace docking {
 
+class QVTToolBarManager;
+
 // The drop notifications the bar sends its frame through WM_NOTIFY.
 constexpr int QVTN_DROPMENU = -2120;     // drop a popup (menu id 0, index -1: the system menu)
 constexpr int QVTN_CLOSEMENU = -2121;    // close the open popup
@@ -76,6 +78,11 @@ class QVTMenuBar : public QVTCustomToolBar {
 
   BOOL IsMenuBar() const override { return TRUE; }
   QVTStdBtn* CreateButton(UINT id) override;
+  // The titles of the ids, the current menu's shown, the others hidden.
+  BOOL SetButtons(const UINT* ids, int count) override;
+  // A saved layout gives the bar its place and its title; its titles are
+  // those of the menus loaded now, not of the menus it was saved with.
+  void SetBarInfoExHook(const QVTControlBarInfo& info) override;
 
   // Menu tracking. The tracked title is the hot one in keyboard mode and
   // the pressed one while its popup is open.
@@ -98,6 +105,9 @@ class QVTMenuBar : public QVTCustomToolBar {
   void HotTrackAt(POINT client);
   // The popup closed: no title looks pressed any more.
   void ResetPressed();
+  // The title whose popup opens next (-1: the system menu's) is the
+  // tracked one, and looks pressed while it is open.
+  void MarkDropped(int index);
   // Sends a drop notification for the system menu.
   void DropSystemMenu();
 
@@ -131,5 +141,10 @@ class QVTMenuBar : public QVTCustomToolBar {
 
   DECLARE_MESSAGE_MAP()
 };
+
+// Fills the menu bar of the manager's frame from the listed menus; the
+// manager makes the bar with these titles. FALSE when the frame has no menu
+// bar, or as QVTMenuBar::LoadMenus.
+BOOL LoadMenuBarMenus(QVTToolBarManager* manager, const std::vector<UINT>& menu_ids);
 
 }  // namespace docking

@@ -324,11 +324,8 @@ BOOL QVTMenuBarMessages::OnNotify(const QVTMenuBarNotify& first, LRESULT* result
     notify = *state.pending;
     state.pending.reset();
     m_pMenuBar->ResetPressed();
-    // The next title looks pressed while its popup is open.
-    if (QVTStdBtn* button = m_pMenuBar->GetButton(notify.buttonIndex)) {
-      button->m_dwStyle |= kTBPressed;
-      button->Invalidate();
-    }
+    // The next title is the open one: the next arrow or click starts there.
+    m_pMenuBar->MarkDropped(notify.buttonIndex);
   }
 }
 

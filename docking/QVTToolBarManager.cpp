@@ -84,8 +84,28 @@ QVTCustomToolBar* QVTToolBarManager::MakeToolBar(UINT id, const std::string& tit
   return bar;
 }
 
+void QVTToolBarManager::SetMenuBarButtons(int count, const UINT* ids) {
+  menuBarIds_.clear();
+  if (ids && count > 0) menuBarIds_.assign(ids, ids + count);
+}
+
+QVTCustomToolBar* QVTToolBarManager::CreateMenuBar(UINT barId) {
+  auto* frame = dynamic_cast<QVTFrameWnd*>(frame_);
+  auto* bar = frame ? dynamic_cast<QVTCustomToolBar*>(frame->GetMenuBar()) : nullptr;
+  if (!bar || bar->m_hWnd) return nullptr;
+  Join(bar);
+  if (!bar->CreateEx(settings_.BarExStyle(), frame_, settings_.BarStyle(), barId, kMenuBarTitle)) return nullptr;
+  bar->RecalcButtonSizes();
+  if (!menuBarIds_.empty()) bar->SetButtons(menuBarIds_.data(), static_cast<int>(menuBarIds_.size()));
+  bar->EnableDocking(afx::CBRS_ALIGN_ANY);
+  // The menu comes first: row -1 is a new row before the top's first.
+  frame->DockControlBarAt(bar, afx::AFX_IDW_DOCKBAR_TOP, -1, 0, 1.0F, bar->m_szHorz.cy);
+  return bar;
+}
+
 BOOL QVTToolBarManager::CreateDefaultToolBars() {
   if (!frame_) return FALSE;
+  CreateMenuBar();
   std::vector<QVTCustomToolBar*> made;
   for (const Definition& definition : definitions_) {
     QVTCustomToolBar* bar = MakeToolBar(definition.barId, definition.title);
@@ -120,6 +140,7 @@ void QVTToolBarManager::AttachToolBars() {
     if (bar->m_hWnd) bar->Invalidate();
   }
   if (bars.empty()) CreateDefaultToolBars();
+  else if (CreateMenuBar()) frame_->RecalcLayout(TRUE);
 }
 
 QVTCustomToolBar* QVTToolBarManager::CreateNewToolBar(const char* title) {
@@ -239,6 +260,8 @@ std::unique_ptr<QVTControlBarInfoEx> QVTToolBarManager::CreateBarInfoEx(QVTContr
 }
 
 QVTCustomToolBar* QVTToolBarManager::CreateBar(UINT typeId, UINT barId) {
+  // The menu bar is the frame's own: a layout only says where it goes.
+  if (typeId == QVTControlBarInfo::kMenuBarTypeID) return CreateMenuBar(barId);
   if (typeId != QVTControlBarInfo::kCustomToolBarTypeID) return nullptr;
   QVTCustomToolBar* bar = MakeToolBar(barId, "");
   if (bar) bar->EnableDocking(afx::CBRS_ALIGN_ANY);

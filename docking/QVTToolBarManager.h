@@ -35,6 +35,9 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
  public:
   // The codes "WM_BARNOTIFY" carries in its lParam (wParam: the bar's id).
   enum BarNotification : UINT { kShown = 0, kHidden = 1, kCreated = 2, kDestroyed = 3, kSelectionChanged = 4 };
+  // The control id and the title of the frame's menu bar.
+  static constexpr UINT kMenuBarId = 0xE8FF;
+  static constexpr const char* kMenuBarTitle = "Menu bar";
 
   struct Definition {
     UINT barId = 0;
@@ -80,8 +83,18 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
   // The toolbars of the definitions, docked or floated and shown as they
   // say; stops at the first that cannot be made.
   virtual BOOL CreateDefaultToolBars();
-  // The frame's toolbars join the manager; without any, the default ones are made.
+  // The frame's toolbars join the manager; without any, the default ones
+  // are made. A layout saved before the frame had its menu bar brings no
+  // menu bar back: it is then made on its own.
   virtual void AttachToolBars();
+  // The buttons the frame's menu bar is made with (its menus' titles).
+  void SetMenuBarButtons(int count, const UINT* ids);
+  const std::vector<UINT>& GetMenuBarButtons() const { return menuBarIds_; }
+  // The frame's menu bar, when it has one that is not made yet: joined,
+  // created with the manager's styles as bar `barId` and docked in a row
+  // of its own above the top's other rows. The bar; null when there is
+  // none to make or it cannot be made.
+  QVTCustomToolBar* CreateMenuBar(UINT barId = kMenuBarId);
   // A user toolbar with the lowest free id from 0xE820; null when none is free.
   QVTCustomToolBar* CreateNewToolBar(const char* title);
 
@@ -128,8 +141,8 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
 
   UINT GetBarTypeID(const afx::CControlBar* bar) const override;
   std::unique_ptr<QVTControlBarInfoEx> CreateBarInfoEx(QVTControlBarInfo* info) override;
-  // A toolbar for a saved layout's record of type 14946 (the menu bar,
-  // 14947, belongs to its frame); null for other types.
+  // A toolbar for a saved layout's record of type 14946; for 14947 the
+  // frame's own menu bar, made when it is not yet; null for other types.
   virtual QVTCustomToolBar* CreateBar(UINT typeId, UINT barId);
   afx::CControlBar* CreateBar(QVTControlBarInfo* info) override;
 
@@ -147,6 +160,7 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
   afx::CFrameWnd* frame_ = nullptr;
   afx::CWnd* owner_ = nullptr;
   std::vector<Definition> definitions_;
+  std::vector<UINT> menuBarIds_;
   std::vector<afx::CWnd*> notify_;
   afx::CWnd* noDrop_ = nullptr;
   const QVTButtonMapEntry* buttonMap_ = nullptr;

@@ -10,8 +10,8 @@
 # closed with Esc: by their keys (Ctrl+P, Ctrl+F, Ctrl+O, Ctrl+C again for
 # the overwrite question) and, where a command has no key (About, the
 # program's properties, the log window), through the program's command file
-# (BRIVEN_COMMAND_FILE: the ids are written there, since the menus are not
-# opened from outside); F1 shows the help book, closed with Alt+F4 like any
+# (BRIVEN_COMMAND_FILE: the ids are written there); the menu bar is opened
+# with Alt+C, moved along with Right, and runs a command with Enter; F1 shows the help book, closed with Alt+F4 like any
 # other top-level window of the display. The toolbar is dragged by its
 # gripper off its row, so that it floats. Then the window is closed, the
 # program started again with one log named on its command line, and it must
@@ -174,10 +174,10 @@ position() { xdotool getwindowgeometry "$1" | sed -n 's/.*Position: \([0-9-]*,[0
 setting() { grep -A12 "\\\\$1\]" "$out/config/briven/current-user.settings" | grep "^\"$2\"=" | head -n 1; }
 
 # Rows of the lists and the "Next" box: the client area's points, below
-# the menu bar (SM_CYMENU) that the window shows above its client area and
-# the toolbar docked at its top (buttons of 23 by 22 between borders of 3
-# and the dock bar's edges: 30 high).
-menu_bar=19 toolbar=30
+# the menu bar docked in the first row at the top (27 high) and the toolbar
+# in the row below it (buttons of 23 by 22 between borders of 3 and the
+# dock bar's edges: 30 high).
+menu_bar=27 toolbar=30
 log_x=60 instrument_x=220 row2_y=$((56 + menu_bar + toolbar)) next_x=400 next_y=$((285 + menu_bar + toolbar))
 # The toolbar's Convert button (the fourth) and its gripper at the left end.
 convert_x=98 toolbar_y=$((15 + menu_bar)) gripper_x=4
@@ -268,6 +268,38 @@ dialog dialog-about "About Briven" command 57664
 dialog dialog-overwrite "Briven" key ctrl+c
 sleep 1
 check cmp "$out/data/desktop.dat" "$out/cli.dat"
+say "   the menu: Alt+C opens Conversion, Right moves to View, Enter runs its Properties..."
+# The area below the menu bar, where the popups come: compared before and
+# after each key, looked at until it changed.
+below_menu() {
+  xwininfo -id "$main" | awk -v dy=$((menu_bar + 1)) '
+    /Absolute upper-left X:/ { x = $NF } /Absolute upper-left Y:/ { y = $NF }
+    END { printf "300x150+%d+%d\n", x, y + dy }'
+}
+menu_changed() {
+  local now=$1 before=$2
+  for _ in $(seq 30); do
+    import -window root -crop "$(below_menu)" +repage "$out/$now-area.png" &&
+      test "$(compare -metric AE "$out/$before-area.png" "$out/$now-area.png" null: 2>&1)" != 0 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+xdotool windowactivate --sync "$main"
+import -window root -crop "$(below_menu)" +repage "$out/menu-closed-area.png"
+xdotool key --clearmodifiers alt+c
+check menu_changed menu-conversion menu-closed && shot root menu-conversion
+xdotool key --clearmodifiers Right
+check menu_changed menu-view menu-conversion && shot root menu-view
+xdotool key --clearmodifiers Return
+lists=$(find_other_window "File List Properties" "$main" 50)
+if check test -n "$lists"; then
+  sleep 1
+  framed_shot "$lists" menu-view-properties
+  xdotool windowactivate --sync "$lists" key --clearmodifiers Escape
+  check window_gone "File List Properties" "$main"
+fi
+framed_shot "$main" main-window-whole
 say "   the help book (Help Topics, F1)"
 xdotool windowactivate --sync "$main" key --clearmodifiers F1
 help=$(find_window "Help: .*" 100)

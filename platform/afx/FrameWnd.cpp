@@ -204,7 +204,9 @@ void CFrameWnd::OnInitMenuPopup(CMenu* popup, UINT, BOOL system_menu) {
     if (id == 0 || id == static_cast<UINT>(-1)) continue;  // separators and popups
     state.m_nIndex = index;
     state.m_nID = id;
-    state.DoUpdate(this, m_bAutoMenuEnable);
+    // System commands have no handlers to look for: a system menu shown
+    // as a popup keeps its items.
+    state.DoUpdate(this, m_bAutoMenuEnable && id < 0xF000);
   }
 }
 

@@ -73,11 +73,26 @@ bool FindPaint(MSG& out, const internal::MessageFilter& filter) {
 
 // The next posted message that no keyboard or mouse hook swallows; a
 // swallowed one leaves the queue.
+bool IsKeyMessage(UINT message) {
+  return message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP;
+}
+
+// The key state follows a key as it leaves the queue, not as it is
+// dispatched: a key that a hook or a window's pre-translation takes (a
+// menu bar takes the release of Alt) is still down or up for GetKeyState.
+void NoteKeyTaken(const MSG& msg) {
+  if (!IsKeyMessage(msg.message)) return;
+  TableLock lock(WindowTable::Get().mutex());
+  internal::CurrentQueue().key_state[msg.wParam & 0xFF] =
+      (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) ? 0x80 : 0;
+}
+
 bool TakePostedPastHooks(ThreadQueue& queue, MSG& out, const internal::MessageFilter& filter, bool remove) {
   while (queue.TakePosted(out, filter, remove)) {
+    if (remove) NoteKeyTaken(out);
     if (!internal::HooksDiscard(out, remove)) return true;
     MSG dropped;
-    if (!remove) queue.TakePosted(dropped, filter, true);
+    if (!remove && queue.TakePosted(dropped, filter, true)) NoteKeyTaken(dropped);
   }
   return false;
 }

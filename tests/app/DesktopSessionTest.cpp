@@ -264,13 +264,15 @@ TEST_F(DesktopSession, TheMainFrameHasAFixedSizeTheMenuAndTheHelpMapping) {
   Start();
   afx::CWnd* frame = app_->m_pMainWnd;
   EXPECT_EQ(frame->GetStyle() & (ui::WS_THICKFRAME | ui::WS_MAXIMIZEBOX), 0u);
-  ASSERT_NE(frame->GetMenu(), nullptr);
-  EXPECT_EQ(frame->GetMenu()->GetMenuItemCount(), 4u);
-  // The frame follows the form: its client area is the toolbar, the form
-  // and the status bar below it; a size given to it from outside does not
-  // stay.
+  // The menu is the docking menu bar's four titles, not the window's.
   auto* main = dynamic_cast<CMainFrame*>(frame);
   ASSERT_NE(main, nullptr);
+  EXPECT_EQ(frame->GetMenu(), nullptr);
+  ASSERT_NE(main->GetMenuBarOfFrame(), nullptr);
+  EXPECT_EQ(main->GetMenuBarOfFrame()->GetButtonCount(), 4);
+  // The frame follows the form: its client area is the bars, the form and
+  // the status bar below it; a size given to it from outside does not
+  // stay.
   const auto* status = dynamic_cast<docking::QVTStatusBar*>(frame->GetDlgItem(static_cast<int>(afx::AFX_IDW_STATUS_BAR)));
   ASSERT_NE(status, nullptr);
   ui::RECT fitted;
