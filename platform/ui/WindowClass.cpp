@@ -37,6 +37,7 @@ struct ClassRegistry {
     Add("msctls_progress32", internal::ProgressProc);
     Add("tooltips_class32", internal::TooltipProc);
     Add(internal::kDialogClassName, DefDlgProc, SysColorBrushValue(COLOR_3DFACE));
+    Add("MDICLIENT", internal::MDIClientProc);
   }
   void Add(const char* name, WNDPROC proc, HBRUSH background = nullptr) {
     classes[Fold(name)] = internal::ClassInfo{name, CS_DBLCLKS, proc, background, nullptr};
