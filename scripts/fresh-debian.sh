@@ -70,6 +70,11 @@ inside='
   mkdir -p "$root/dev/pts" "$root/dev/shm"
   mount -t devpts -o newinstance,ptmxmode=0666 devpts "$root/dev/pts"
   ln -s pts/ptmx "$root/dev/ptmx"
+  # As a booted system has them: process substitution in bash needs /dev/fd.
+  ln -s /proc/self/fd "$root/dev/fd"
+  ln -s /proc/self/fd/0 "$root/dev/stdin"
+  ln -s /proc/self/fd/1 "$root/dev/stdout"
+  ln -s /proc/self/fd/2 "$root/dev/stderr"
   mount -t tmpfs tmpfs "$root/dev/shm"
   mount -t tmpfs -o size=4g tmpfs "$root/tmp"
   chroot "$root" /usr/bin/env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 TERM=dumb CI=true \
