@@ -80,6 +80,17 @@ BOOL QVTCustomToolBar::LoadToolBar(UINT resource) {
   return SetButtons(ids.data(), static_cast<int>(ids.size()));
 }
 
+BOOL QVTCustomToolBar::LoadToolBar(UINT resource, HBITMAP bitmap) {
+  const ui::ToolbarResource* toolbar = ui::FindToolbarResource(resource);
+  if (!toolbar || !bitmap || !m_pBmpMgr) return FALSE;
+  const std::vector<UINT> ids(toolbar->items.begin(), toolbar->items.end());
+  std::vector<UINT> images;  // the bitmap holds an image per button, none per separator
+  for (const UINT id : ids)
+    if (id != 0) images.push_back(id);
+  if (!m_pBmpMgr->AddBitmapHandles(bitmap, nullptr, images.data(), static_cast<int>(images.size()))) return FALSE;
+  return SetButtons(ids.data(), static_cast<int>(ids.size()));
+}
+
 BOOL QVTCustomToolBar::SetButtons(const UINT* ids, int count) {
   RemoveAllButtons();
   // The whole list is one batch: the buttons are made first and the

@@ -79,6 +79,9 @@ class QVTCustomToolBar : public QVTControlBar {
   virtual BOOL CreateEx(DWORD ex_style, CWnd* parent, DWORD style, UINT id, const char* title = nullptr);
   // The toolbar resource's buttons (0 a separator) with its bitmap's images.
   BOOL LoadToolBar(UINT resource);
+  // The resource's buttons with the images of a bitmap already loaded,
+  // which the caller keeps and frees.
+  BOOL LoadToolBar(UINT resource, HBITMAP bitmap);
   // Empties the bar, then a button for each id and a separator for each 0.
   virtual BOOL SetButtons(const UINT* ids, int count);
   virtual void InsertButton(int index, UINT id, BOOL separator, BOOL no_recalc = FALSE);

@@ -8,6 +8,7 @@
 #include "docking/QVTFrameWnd.h"
 #include "platform/afx/DockBar.h"
 #include "platform/afx/DockContext.h"
+#include "platform/ui/ImageResources.h"
 #include "platform/ui/NonClient.h"
 
 namespace docking {
@@ -50,7 +51,27 @@ void QVTToolBarManager::AddDefaultToolBarDefinition(UINT barId, const std::strin
   definitions_.push_back(std::move(definition));
 }
 
+BOOL QVTToolBarManager::AddDefaultToolBarDefinition(UINT barId, const std::string& title, UINT toolbarResource,
+                                                    DWORD alignStyle, UINT dockBarId, UINT dockNextToId, BOOL docked,
+                                                    BOOL visible) {
+  const ui::ToolbarResource* toolbar = ui::FindToolbarResource(toolbarResource);
+  if (!toolbar) return FALSE;
+  // Kept by the definition itself, so the resource's list need not outlive it.
+  const std::vector<UINT> ids(toolbar->items.begin(), toolbar->items.end());
+  AddDefaultToolBarDefinition(barId, title, static_cast<int>(ids.size()), ids.data(), alignStyle, dockBarId,
+                              dockNextToId, docked, visible);
+  return TRUE;
+}
+
 BOOL QVTToolBarManager::LoadToolBarResource(UINT id, UINT largeId) { return store_->AddToolBarResource(id, largeId, TRUE); }
+
+BOOL QVTToolBarManager::AddBitmap(UINT resource, UINT largeResource, const UINT* ids, int count) {
+  return store_->AddBitmap(resource, largeResource, ids, count, TRUE);
+}
+
+BOOL QVTToolBarManager::AddBitmapHandles(HBITMAP normal, HBITMAP large, const UINT* ids, int count) {
+  return store_->AddBitmapHandles(normal, large, ids, count);
+}
 
 std::vector<QVTCustomToolBar*> QVTToolBarManager::GetToolBars() const {
   std::vector<QVTCustomToolBar*> bars;
@@ -71,9 +92,18 @@ void QVTToolBarManager::Join(QVTCustomToolBar* bar) {
   bar->SetBmpMgr(store_);
 }
 
+const afx::CRuntimeClass* QVTToolBarManager::GetToolBarClass() const {
+  return toolbarClass_ ? toolbarClass_ : RUNTIME_CLASS(QVTCustomToolBar);
+}
+
 QVTCustomToolBar* QVTToolBarManager::MakeToolBar(UINT id, const std::string& title) {
   if (!frame_) return nullptr;
-  auto* bar = new QVTCustomToolBar;
+  afx::CObject* made = GetToolBarClass()->CreateObject();
+  auto* bar = dynamic_cast<QVTCustomToolBar*>(made);
+  if (!bar) {
+    delete made;
+    return nullptr;
+  }
   Join(bar);
   if (!bar->CreateEx(settings_.BarExStyle(), frame_, settings_.BarStyle(), id, title.c_str())) {
     delete bar;

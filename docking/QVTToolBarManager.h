@@ -60,9 +60,21 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
 
   void AddDefaultToolBarDefinition(UINT barId, const std::string& title, int count, const UINT* ids, DWORD alignStyle,
                                    UINT dockBarId, UINT dockNextToId, BOOL docked, BOOL visible);
+  // The same, with the ids (separators included) read from a toolbar
+  // resource; FALSE, and nothing added, when there is no such resource.
+  BOOL AddDefaultToolBarDefinition(UINT barId, const std::string& title, UINT toolbarResource, DWORD alignStyle,
+                                   UINT dockBarId, UINT dockNextToId, BOOL docked, BOOL visible);
   const std::vector<Definition>& GetDefinitions() const { return definitions_; }
   // The toolbar resource's images (and the large ones) into the shared store.
   BOOL LoadToolBarResource(UINT id, UINT largeId = 0);
+  // A bitmap resource's images for the given command ids; bitmap handles
+  // the caller keeps (and frees) for the given command ids.
+  BOOL AddBitmap(UINT resource, UINT largeResource, const UINT* ids, int count);
+  BOOL AddBitmapHandles(HBITMAP normal, HBITMAP large, const UINT* ids, int count);
+  // The class of the toolbars the manager makes; it must derive from the
+  // customisable toolbar, else the manager's bars cannot be made.
+  void SetToolBarClass(const afx::CRuntimeClass* toolbarClass) { toolbarClass_ = toolbarClass; }
+  const afx::CRuntimeClass* GetToolBarClass() const;
   QVTBmpMgr* GetBmpMgr() const { return store_; }
   QVTButtonDrawContext& DrawingContext() { return context_; }
 
@@ -161,6 +173,7 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
   afx::CWnd* owner_ = nullptr;
   std::vector<Definition> definitions_;
   std::vector<UINT> menuBarIds_;
+  const afx::CRuntimeClass* toolbarClass_ = nullptr;  // null: the customisable toolbar
   std::vector<afx::CWnd*> notify_;
   afx::CWnd* noDrop_ = nullptr;
   const QVTButtonMapEntry* buttonMap_ = nullptr;

@@ -1,7 +1,8 @@
 // The toolbar manager of a frame: default toolbars made from their
 // definitions on the shared store, new user toolbars with the lowest free
 // id, "WM_BARNOTIFY" to the windows that listen, settings reaching every
-// bar once, and the configuration mode disabling the frame's other windows.
+// bar once, the configuration mode disabling the frame's other windows, the
+// class its bars are made of, and definitions and bars from toolbar resources.
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -13,6 +14,7 @@
 #include "docking/QVTPersistentTreeNode.h"
 #include "docking/QVTToolBarManager.h"
 #include "platform/afx/MessageMap.h"
+#include "platform/ui/ImageResources.h"
 #include "tests/platform/afx/AfxFixture.h"
 
 namespace docking::test {
@@ -168,6 +170,50 @@ TEST_F(QVTToolBarManagerTest, AFloatingBarHidesAtOnceWhileTheToolbarsDialogIsUp)
   manager->SetCustomizeMode(FALSE);
   manager->ExitConfigMode();
   EnableWindow(frame_hwnd, TRUE);
+}
+
+// A toolbar class of the application's own, made by the manager.
+class OwnToolBar : public QVTCustomToolBar {
+  DECLARE_DYNCREATE(OwnToolBar)
+};
+IMPLEMENT_DYNCREATE(OwnToolBar, QVTCustomToolBar)
+
+TEST_F(QVTToolBarManagerTest, TheToolbarClassMakesTheBarsAndAClassThatIsNoToolbarMakesNone) {
+  EXPECT_EQ(manager->GetToolBarClass(), RUNTIME_CLASS(QVTCustomToolBar));
+  manager->SetToolBarClass(RUNTIME_CLASS(OwnToolBar));
+  EXPECT_NE(dynamic_cast<OwnToolBar*>(manager->CreateNewToolBar("Own")), nullptr);
+  manager->SetToolBarClass(RUNTIME_CLASS(afx::CWnd));
+  EXPECT_EQ(manager->CreateNewToolBar("Not a toolbar"), nullptr);
+  EXPECT_EQ(manager->GetToolBars().size(), 1u);
+}
+
+TEST_F(QVTToolBarManagerTest, AToolbarResourceGivesADefinitionItsIdsAndABarItsButtonsWithTheCallersBitmap) {
+  constexpr UINT kResource = 0x7A01, kMissing = 0x7A02;
+  ToolbarResource toolbar;
+  toolbar.items = {100, 0, 101};
+  RegisterToolbarResource(kResource, toolbar);
+  const std::size_t before = manager->GetDefinitions().size();
+  EXPECT_FALSE(manager->AddDefaultToolBarDefinition(0xE801, "None", kMissing, afx::CBRS_ALIGN_ANY,
+                                                    afx::AFX_IDW_DOCKBAR_TOP, 0, TRUE, TRUE));
+  EXPECT_EQ(manager->GetDefinitions().size(), before);
+  ASSERT_TRUE(manager->AddDefaultToolBarDefinition(0xE801, "Resource", kResource, afx::CBRS_ALIGN_ANY,
+                                                   afx::AFX_IDW_DOCKBAR_TOP, 0, TRUE, TRUE));
+  EXPECT_EQ(manager->GetDefinitions().back().ids, (std::vector<UINT>{100, 0, 101}));
+
+  HBITMAP bitmap = CreateBitmap(32, 15, 1, 32, nullptr);  // two images of 16
+  QVTCustomToolBar* bar = manager->CreateNewToolBar("Loaded");
+  ASSERT_NE(bar, nullptr);
+  EXPECT_FALSE(bar->LoadToolBar(kMissing, bitmap));
+  ASSERT_TRUE(bar->LoadToolBar(kResource, bitmap));
+  EXPECT_EQ(bar->GetButtonCount(), 3);
+  HBITMAP shown = nullptr;
+  int index = -1;
+  ASSERT_TRUE(manager->GetBmpMgr()->GetImage(101, &shown, &index));
+  EXPECT_EQ(index, 1);  // the separator takes no image
+  manager.reset();
+  DestroyWindow(frame_hwnd);
+  EXPECT_EQ(GetObjectType(bitmap), OBJ_BITMAP);  // still the caller's
+  DeleteObject(bitmap);
 }
 
 }  // namespace
