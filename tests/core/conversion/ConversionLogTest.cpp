@@ -93,8 +93,10 @@ TEST(ConversionLogTest, NotFoundAndHeaderModeBlocks) {
                                          "\"\r\n\tOutput File: \"" + header_folder.Path("out.dat") + "\"\r\n");
 }
 
-// A log long enough that a stop after the first frame comes before its end.
-std::string LongLog(const TempFolder& folder, int copies = 20000) {
+// A log long enough that a stop after the first frame comes before its end,
+// also on a loaded machine where the test's polling thread runs late.
+constexpr int kLongLogCopies = 200000;  // five frames each
+std::string LongLog(const TempFolder& folder, int copies = kLongLogCopies) {
   const std::string one = conversion_test::ReadFile(FixturePath("good.raw"));
   std::string text;
   for (int i = 0; i < copies; ++i) text += one;
@@ -110,7 +112,7 @@ TEST(ConversionLogTest, AbortedConversionCountsWhatWasDone) {
   EXPECT_EQ(summary.rfind("Conversion aborted.\r\n\tFrames processed: ", 0), 0u) << summary;
   EXPECT_NE(summary.find("\tResynchronizations required: 0\r\n"), std::string::npos);
   EXPECT_GT(run.state.counters.frames_processed, 0u);
-  EXPECT_LT(run.state.counters.frames_processed, 100000u);
+  EXPECT_LT(run.state.counters.frames_processed, 5u * kLongLogCopies);
 }
 
 TEST(ConversionLogTest, FailedPreparationLogsTheReasonAndUndoesTheResource) {
