@@ -468,15 +468,14 @@ void QVTCustomToolBar::OnShowWindow(BOOL show, UINT) {
 
 // The border bits are the bar's own painting, not the window's: the move
 // runs without them. A dynamic bar given a new size has its rows rewrapped,
-// so it is painted again whole.
+// so it is painted again whole. Showing and hiding through the window
+// position reach the manager through WM_SHOWWINDOW, which SetWindowPos sends.
 void QVTCustomToolBar::OnWindowPosChanging(WINDOWPOS* pos) {
   const DWORD style = m_dwStyle;
   m_dwStyle &= ~CBRS_BORDER_ANY;
   Default();
   m_dwStyle = style;
   if ((m_dwStyle & CBRS_SIZE_DYNAMIC) && !(pos->flags & SWP_NOSIZE)) Invalidate();
-  if (pos->flags & SWP_SHOWWINDOW) NotifyManager(QVTToolBarManager::kShown);
-  if (pos->flags & SWP_HIDEWINDOW) NotifyManager(QVTToolBarManager::kHidden);
 }
 
 QVTButtonDrawContext& QVTCustomToolBar::DrawingContext() {
