@@ -1,8 +1,12 @@
 #include "platform/wxhost/WxClipboard.h"
 
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
 // GTK's headers define TRUE and FALSE as macros: they come after ours.
 #include <wx/clipbrd.h>
 #include <wx/dataobj.h>
+#include <wx/evtloop.h>
 
 namespace wxhost {
 
@@ -15,7 +19,32 @@ wxString ToWx(const std::string& text) {
   return converted;
 }
 
+std::string ToUtf8(const wxString& text) {
+  const wxScopedCharBuffer utf8 = text.utf8_str();
+  return std::string(utf8.data(), utf8.length());
+}
+
+// wx keeps a pointer to the object a read fills and never lets go of it, and
+// a reply can come after the read has given up waiting (the wait also ends
+// when another program takes the clipboard from us). The object a reply
+// lands in must therefore outlive every read: it lives as long as the
+// program.
+wxTextDataObject& ReceivingObject() {
+  static wxTextDataObject* const received = new wxTextDataObject;
+  return *received;
+}
+
+// Handles the clipboard events already queued (losing the clipboard among
+// them) before a read starts to wait, so they cannot end its wait early.
+void HandleQueuedClipboardEvents() {
+  if (wxEventLoopBase* loop = wxEventLoopBase::GetActive()) loop->YieldFor(wxEVT_CATEGORY_CLIPBOARD);
+}
+
 }  // namespace
+
+WxClipboard::~WxClipboard() {
+  if (display_ != nullptr) XCloseDisplay(display_);
+}
 
 std::string WxClipboard::ToDisplayLines(const std::string& text) {
   std::string out;
@@ -37,23 +66,45 @@ std::string WxClipboard::FromDisplayLines(const std::string& text) {
   return out;
 }
 
+unsigned long WxClipboard::ClipboardOwner() {
+  if (!display_tried_) {
+    display_tried_ = true;
+    display_ = XOpenDisplay(nullptr);
+  }
+  if (display_ == nullptr) return None;
+  return XGetSelectionOwner(display_, XInternAtom(display_, "CLIPBOARD", False));
+}
+
+bool WxClipboard::StillOurs() { return our_owner_ != None && ClipboardOwner() == our_owner_; }
+
 bool WxClipboard::SetText(const std::string& text) {
   wxClipboardLocker lock(wxTheClipboard);
   if (!lock) return false;
   wxTheClipboard->UsePrimarySelection(false);
-  return wxTheClipboard->SetData(new wxTextDataObject(ToWx(ToDisplayLines(text))));
+  const wxString shown = ToWx(ToDisplayLines(text));
+  our_owner_ = None;
+  if (!wxTheClipboard->SetData(new wxTextDataObject(shown))) return false;
+  our_text_ = FromDisplayLines(ToUtf8(shown));
+  our_owner_ = ClipboardOwner();
+  return true;
 }
 
 bool WxClipboard::GetText(std::string& text) {
+  // Our own text needs no round trip through the display, and while we own
+  // the clipboard another program taking it could cut a read short.
+  if (StillOurs()) {
+    text = our_text_;
+    return true;
+  }
   wxClipboardLocker lock(wxTheClipboard);
   if (!lock) return false;
   wxTheClipboard->UsePrimarySelection(false);
+  HandleQueuedClipboardEvents();
   if (!wxTheClipboard->IsSupported(wxDF_UNICODETEXT) && !wxTheClipboard->IsSupported(wxDF_TEXT)) return false;
-  wxTextDataObject data;
-  if (!wxTheClipboard->GetData(data)) return false;
-  const wxString received = data.GetText();
-  const wxScopedCharBuffer utf8 = received.utf8_str();
-  text = FromDisplayLines(std::string(utf8.data(), utf8.length()));
+  wxTextDataObject& received = ReceivingObject();
+  received.SetText(wxString());
+  if (!wxTheClipboard->GetData(received)) return false;
+  text = FromDisplayLines(ToUtf8(received.GetText()));
   return true;
 }
 

@@ -32,6 +32,9 @@ TEST_F(ClipboardOnDisplay, TextCopiedFromAnEditControlReadsBackThroughXclip) {
 }
 
 TEST_F(ClipboardOnDisplay, TextCopiedByXclipPastesIntoAnEditControl) {
+  // We hold the clipboard when xclip takes it: losing it while a paste asks
+  // for the text must neither crash nor paste our old text.
+  ASSERT_TRUE(SetClipboardText("ours"));
   // In the foreground, xclip serves the selection until it is ended.
   x11test::ChildProcess owner({"xclip", "-i", "-selection", "clipboard", "-quiet"}, "pasted\nhere");
   // Once xclip owns the selection, the display's clipboard has its text.
