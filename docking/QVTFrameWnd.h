@@ -76,6 +76,7 @@ class QVTFrameWnd : public afx::CFrameWnd {
     m_bBitmapMenus = enable;
     m_bSecondMenuOption = second;
   }
+  BOOL BitmapMenusEnabled() const { return m_bBitmapMenus; }
   QVTFramePlugIn* GetMenuPlugIn() const { return m_pMenuPlugIn.get(); }
 
   LRESULT WindowProc(UINT message, ui::WPARAM wParam, ui::LPARAM lParam) override;

@@ -15,7 +15,18 @@ ui::BOOL QVTMenuBarFeature::Attach(QVTFrameWnd* frame) {
   if (!bar) return ui::FALSE;
   QVTFramePlugIn::Attach(frame);
   SetMenuBar(bar);
+  m_bmpMenus.Attach(frame);
   return ui::TRUE;
+}
+
+ui::BOOL QVTMenuBarFeature::OfferToBitmapMenus(ui::UINT message, ui::WPARAM wParam, ui::LPARAM lParam,
+                                               ui::LRESULT* result) {
+  if (!frame_ || !frame_->BitmapMenusEnabled()) return ui::FALSE;
+  return m_bmpMenus.OnFrameMessage(message, wParam, lParam, result);
+}
+
+void QVTMenuBarFeature::OnInitMenuPopup(ui::WPARAM wParam, ui::LPARAM lParam) {
+  if (frame_ && frame_->BitmapMenusEnabled()) m_bmpMenus.OnInitMenuPopup(wParam, lParam);
 }
 
 afx::CWnd* QVTMenuBarFeature::GetFrame() const { return frame_; }
@@ -46,6 +57,10 @@ ui::BOOL QVTMenuBarFeature::OnFrameMessage(ui::UINT message, ui::WPARAM wParam, 
     OnMenuProd();
     return ui::TRUE;
   }
+  // The bitmap menus answer first for the items they draw (their
+  // mnemonics among them); a popup is noted by the menu loop before they
+  // prepare it.
+  if (message != ui::WM_INITMENUPOPUP && OfferToBitmapMenus(message, wParam, lParam, result)) return ui::TRUE;
   switch (message) {
     case ui::WM_NOTIFY: {
       const auto* notify = reinterpret_cast<const QVTMenuBarNotify*>(lParam);
@@ -54,7 +69,10 @@ ui::BOOL QVTMenuBarFeature::OnFrameMessage(ui::UINT message, ui::WPARAM wParam, 
       return OnNotify(*notify, result);
     }
     case ui::WM_MENUSELECT: OnMenuSelect(); return ui::FALSE;
-    case ui::WM_INITMENUPOPUP: QVTMenuBarMessages::OnInitMenuPopup(); return ui::FALSE;
+    case ui::WM_INITMENUPOPUP:
+      QVTMenuBarMessages::OnInitMenuPopup();
+      OfferToBitmapMenus(message, wParam, lParam, result);
+      return ui::FALSE;
     case ui::WM_MENUCHAR:
       *result = AnswerMenuChar(reinterpret_cast<HMENU>(lParam), static_cast<char>(wParam & 0xFF));
       return *result != 0;

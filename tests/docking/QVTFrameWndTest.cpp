@@ -4,33 +4,14 @@
 // overlay (halftone while floating) and takes it away at the end.
 #include <cairo.h>
 
-#include "docking/QVTFramePlugIn.h"
+#include "docking/QVTBmpMenuPlugIn.h"
 #include "platform/afx/Dc.h"
 #include "platform/ui/DeviceContext.h"
 #include "platform/ui/HeadlessHost.h"
+#include "platform/ui/Menu.h"
 #include "tests/docking/DockingFrameFixture.h"
 
 namespace docking::test {
-
-// A plug-in class the frame finds by its name, as the menu bar's is found.
-class QVTBmpMenuPlugIn : public QVTFramePlugIn {
-  DECLARE_DYNCREATE(QVTBmpMenuPlugIn)
- public:
-  ui::BOOL Attach(QVTFrameWnd* frame) override {
-    ++attached;
-    return QVTFramePlugIn::Attach(frame);
-  }
-  ui::BOOL OnFrameMessage(ui::UINT message, ui::WPARAM, ui::LPARAM, ui::LRESULT* result) override {
-    if (message != kSwallowed) return ui::FALSE;
-    *result = 42;
-    return ui::TRUE;
-  }
-  static constexpr ui::UINT kSwallowed = 0x0400 + 77;
-  static int attached;
-};
-int QVTBmpMenuPlugIn::attached = 0;
-IMPLEMENT_DYNCREATE(QVTBmpMenuPlugIn, QVTFramePlugIn)
-
 namespace {
 
 using namespace ui;
@@ -120,15 +101,21 @@ TEST_F(QVTFrameWndTest, ARightClickOnTheBarDropsItsContextMenu) {
 }
 
 TEST_F(QVTFrameWndTest, PlugInsAreCreatedByClassNameWhenTheWindowIs) {
-  QVTBmpMenuPlugIn::attached = 0;
   auto* plugged = new QVTFrameWnd;
   plugged->EnableBitmapMenus(TRUE, TRUE);
   ASSERT_TRUE(plugged->Create(nullptr, "Plugged", WS_OVERLAPPEDWINDOW, RECT{10, 10, 300, 200}));
   const HWND hwnd = plugged->m_hWnd;
-  EXPECT_EQ(QVTBmpMenuPlugIn::attached, 1);
-  ASSERT_NE(plugged->GetMenuPlugIn(), nullptr);
-  EXPECT_EQ(plugged->SendMessage(QVTBmpMenuPlugIn::kSwallowed), 42);
+  auto* plug_in = dynamic_cast<QVTBmpMenuPlugIn*>(plugged->GetMenuPlugIn());
+  ASSERT_NE(plug_in, nullptr);
+  // The plug-in sees the frame's messages first: a popup the frame
+  // initialises becomes the plug-in's, and its answer is the frame's.
+  HMENU popup = CreatePopupMenu();
+  AppendMenu(popup, MF_STRING, 101, "&Open");
+  plugged->SendMessage(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(popup), 0);
+  EXPECT_EQ(plug_in->ItemInfoCount(), 1u);
+  EXPECT_EQ(plugged->SendMessage(WM_MENUCHAR, 'o', reinterpret_cast<LPARAM>(popup)), 0x20000);
   DestroyWindow(hwnd);
+  DestroyMenu(popup);
   // Without bitmap menus or a menu bar there is none.
   EXPECT_EQ(frame->GetMenuPlugIn(), nullptr);
 }
