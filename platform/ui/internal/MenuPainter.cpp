@@ -102,6 +102,13 @@ void MenuPainter::AskOwnerToPaint(HDC hdc, const PopupMenuLayout& layout, int po
   SelectObject(hdc, MenuFont(false));
   SendMessage(owner, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
   RestoreDC(hdc, saved);
+  // The owner draws its item; the arrow of a sub-menu is the menu's own.
+  if (item.has_popup()) {
+    const RECT arrow{draw.rcItem.right - PopupMenuLayout::kArrowColumn, draw.rcItem.top, draw.rcItem.right,
+                     draw.rcItem.bottom};
+    const int ink = item.grayed() ? COLOR_BTNSHADOW : selected ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT;
+    StylePainter::PaintArrowGlyph(hdc, arrow, StylePainter::Arrow::kRight, GetSysColor(ink));
+  }
 }
 
 void MenuPainter::PaintBar(HDC hdc, const MenuBarLayout& layout, int selected, BarState state) {

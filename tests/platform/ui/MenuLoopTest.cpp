@@ -1,5 +1,7 @@
 // The modal loop of popup menus under scripted input: keys and clicks move
 // through items and sub-menus, and the owner sees the loop's messages.
+#include <cairo.h>
+
 #include <algorithm>
 #include <functional>
 #include <string>
@@ -473,6 +475,40 @@ TEST_F(OwnerDrawnMenuTest, TheOwnersMenuCharAnswersAreObeyed) {
     EXPECT_EQ(reinterpret_cast<HMENU>(asked->lParam), menu) << c.name;
     ExpectNothingLeft();
   }
+}
+
+TEST_F(OwnerDrawnMenuTest, AnOwnerDrawnPopupItemKeepsTheMenusArrow) {
+  HMENU sub = CreatePopupMenu();
+  AppendMenu(sub, MF_STRING, 401, "&One");
+  MENUITEMINFO info;
+  info.fMask = MIIM_SUBMENU;
+  info.hSubMenu = sub;
+  ASSERT_TRUE(SetMenuItemInfo(menu, 0, TRUE, &info));
+  const std::string path = std::string(BRIVEN_TEST_BINARY_DIR) + "/owner_drawn_popup_arrow.png";
+  bool dumped = false;
+  EXPECT_EQ(Track({[&] { dumped = !Popups().empty() && GetHeadlessHost().DumpWindowPng(Popups()[0], path); },
+                   Key(VK_ESCAPE)}),
+            0u);
+  ASSERT_TRUE(dumped);
+  cairo_surface_t* png = cairo_image_surface_create_from_png(path.c_str());
+  ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
+  const int width = cairo_image_surface_get_width(png), stride = cairo_image_surface_get_stride(png);
+  const unsigned char* data = cairo_image_surface_get_data(png);
+  const COLORREF ink = GetSysColor(COLOR_MENUTEXT);
+  // Rows of the first item (the popup) and of the second, in the arrow
+  // column at the right; the owner itself draws nothing there.
+  const auto inked = [&](int top) {
+    int count = 0;
+    for (int y = top; y < top + 20; ++y)
+      for (int x = width - 3 - 16; x < width - 3; ++x) {
+        const std::uint32_t p = reinterpret_cast<const std::uint32_t*>(data + y * stride)[x];
+        if (RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF) == ink) ++count;
+      }
+    return count;
+  };
+  EXPECT_GT(inked(3), 0);
+  EXPECT_EQ(inked(23), 0);
+  cairo_surface_destroy(png);
 }
 
 TEST_F(MenuLoopTest, ThePopupStaysOffTheExclusionRectangle) {
