@@ -127,6 +127,11 @@ TEST_F(QVTBmpMenuPlugInTest, PlainItemsBecomeOwnerDrawnAndComeBackOnDestruction)
   Send(WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(system), MAKELPARAM(0, 1), &handled);
   EXPECT_FALSE(OwnerDrawn(system, 0)) << "a system menu stays native";
   EXPECT_EQ(plugIn->ItemInfoCount(), 4u);
+  // A settings change has the menu measure the items again; they stay the
+  // plug-in's, with the same infos.
+  Send(WM_SETTINGCHANGE, 0, 0, &handled);
+  EXPECT_FALSE(handled);
+  EXPECT_EQ(plugIn->ItemInfoCount(), 4u);
 
   for (int i = 0; i < static_cast<int>(std::size(cases)); ++i) {
     const Case& c = cases[i];

@@ -384,6 +384,23 @@ TEST_F(QVTMenuBarTest, MenuCharAnswersTheNextItemWithTheLetterWrappingRound) {
   DestroyMenu(menu);
 }
 
+TEST_F(QVTMenuBarTest, WithBitmapMenusThePopupsAreDrawnByThePlugInAndAnswerTheirLetters) {
+  frame->EnableBitmapMenus(TRUE, TRUE);
+  auto* feature = dynamic_cast<QVTMenuBarFeature*>(frame->GetMenuPlugIn());
+  ASSERT_NE(feature, nullptr);
+  std::size_t items = 0;
+  // Owner-drawn items carry no text the loop could match: the plug-in
+  // answers Exit's letter, and Exit runs.
+  Run({Key('F', FALT), Then([&] {
+         items = feature->GetBitmapMenus().ItemInfoCount();
+         InjectKeyPress('X');
+       })});
+  EXPECT_EQ(items, 3u);  // Open, Recent and Exit
+  EXPECT_EQ(states, std::vector<std::string>{"open &Open h1"});
+  EXPECT_EQ(frame->commands, std::vector<UINT>{kExit});
+  EXPECT_EQ(State(), "idle h0");
+}
+
 TEST_F(QVTMenuBarTest, ADroppedPopupHangsUnderItsPressedTitle) {
   RECT popup_rect{};
   Run({[this] { InjectClick(TitlePoint(1)); },
