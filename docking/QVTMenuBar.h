@@ -32,6 +32,9 @@ struct QVTMenuBarNotify {
   int buttonIndex = -1;
   UINT menuId = 0;
   int popupIndex = -1;
+  // The window whose system menu drops and receives its command: null for
+  // the frame's own; a maximised MDI child's when its icon in the bar drops.
+  HWND systemMenuOwner = nullptr;
 };
 
 class QVTMenuBar : public QVTCustomToolBar {
@@ -123,7 +126,7 @@ class QVTMenuBar : public QVTCustomToolBar {
 
  protected:
   bool IsMenuButton(int index) const;
-  void Notify(int code, int index, UINT menu_id, int popup_index);
+  void Notify(int code, int index, UINT menu_id, int popup_index, HWND system_menu_owner = nullptr);
   void CreateMenuFont();
   void RemoveFloatingCloseBox();
 
