@@ -14,6 +14,7 @@
 #include "platform/ui/ImageResources.h"
 #include "platform/ui/Mdi.h"
 #include "platform/ui/Menu.h"
+#include "platform/ui/MessageLoop.h"
 #include "platform/ui/NonClient.h"
 
 namespace docking {
@@ -236,7 +237,7 @@ void QVTMDIMenuBar::PressCaptionButtons(int index, POINT point) {
 }
 
 void QVTMDIMenuBar::OnLButtonDown(UINT flags, POINT point) {
-  m_dwPressTime = std::max<DWORD>(ui::GetTickCount(), 1);
+  m_dwPressTime = std::max<DWORD>(ui::GetMessageTime(), 1);
   const int index = HitTest(point);
   if (GetButton(index) == &m_btnCaption && !IsCustomizeMode() && !IsSendingCommand()) PressCaptionButtons(index, point);
   else QVTMenuBar::OnLButtonDown(flags, point);

@@ -52,6 +52,8 @@ class QVTMDIMenuBar : public QVTMenuBar {
   // Along a stretched row the caption buttons keep to its right end.
   SIZE CalcLayout(int length, DWORD mode) override;
 
+  DWORD GetPressTime() const override { return m_dwPressTime; }
+
   void OnLButtonDown(UINT flags, POINT point);
   void OnLButtonDblClk(UINT flags, POINT point);
 

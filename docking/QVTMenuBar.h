@@ -113,6 +113,9 @@ class QVTMenuBar : public QVTCustomToolBar {
   void MarkDropped(int index);
   // Sends a drop notification for the system menu.
   void DropSystemMenu();
+  // The tick count of the press whose popup is open, 0 when no press
+  // opened it: a second click soon after is that press's double click.
+  virtual DWORD GetPressTime() const { return 0; }
 
   // Floating, the bar's frame has no close box: a menu is not closed.
   void OnBarStyleChange(DWORD old_style, DWORD new_style) override;

@@ -219,7 +219,12 @@ BOOL QVTMenuBarMessages::SystemMenuClick(const ui::MSG& msg) {
   if (!frame || !owner || !ui::PtInRect(&box, at)) return FALSE;
   ui::PostMessage(frame->m_hWnd, ui::WM_CANCELMODE, 0, 0);
   // The default command is the menu owner's: a child's Close closes the child.
-  if (msg.message == ui::WM_LBUTTONDBLCLK) {
+  // The popup holds the mouse, so the second click of a double click on
+  // the box that opened it comes as a plain press, soon after the first.
+  const DWORD pressed = m_pMenuBar ? m_pMenuBar->GetPressTime() : 0;
+  const bool second_click =
+      msg.message == ui::WM_LBUTTONDOWN && pressed && msg.time - pressed <= ui::GetDoubleClickTime();
+  if (msg.message == ui::WM_LBUTTONDBLCLK || second_click) {
     const UINT command = ui::GetMenuDefaultItem(ui::GetSystemMenu(owner, FALSE), FALSE, 0);
     if (command != static_cast<UINT>(-1)) ui::PostMessage(owner, ui::WM_SYSCOMMAND, command, 0);
   }
