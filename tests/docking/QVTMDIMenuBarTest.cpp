@@ -343,6 +343,8 @@ TEST_F(QVTMDIMenuBarTest, TheCaptionButtonsSendTheirCommandsToTheChild) {
       {"without a minimise box, minimise does nothing", WS_MINIMIZEBOX, 0, 0, true, true},
       {"without a minimise box, restore still restores", WS_MINIMIZEBOX, 1, SC_RESTORE, false, true},
       {"without a minimise box, close still closes", WS_MINIMIZEBOX, 2, SC_CLOSE, false, false},
+      {"without a maximise box, restore does nothing", WS_MAXIMIZEBOX, 1, 0, true, true},
+      {"without a maximise box, minimise still minimises", WS_MAXIMIZEBOX, 0, SC_MINIMIZE, false, true},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -391,6 +393,36 @@ TEST_F(QVTMDIMenuBarTest, TheIconDropsTheChildsSystemMenuAndItsCommandsGoToTheCh
   EXPECT_FALSE(IsWindow(child));
   EXPECT_TRUE(IsWindow(frame_hwnd));
   EXPECT_EQ(Shown(), "&File &Help");
+}
+
+TEST_F(QVTMDIMenuBarTest, FromTheChildsSystemMenuRightMovesToTheFirstTitle) {
+  const HWND child = OpenChild(kTextMenu);
+  ASSERT_TRUE(child);
+  Send(child, WM_MDIMAXIMIZE);
+  const POINT icon = OnScreen(bar->GetIconButton(), 8);
+  Run({[icon] { InjectClick(icon); }, [] { InjectKeyPress(VK_RIGHT); }, [] { InjectKeyPress(VK_ESCAPE); }});
+  ASSERT_EQ(frame->popups.size(), 2u);
+  EXPECT_EQ(frame->popups[0], GetSystemMenu(child, FALSE));
+  EXPECT_EQ(GetMenuStringText(frame->popups[1], 0, MF_BYPOSITION), "&Open");
+  EXPECT_TRUE(IsWindow(child));
+}
+
+TEST_F(QVTMDIMenuBarTest, ButtonsAddedOrRemovedLeaveTheExtraButtonsAtTheEnds) {
+  const HWND child = OpenChild(kTextMenu);
+  ASSERT_TRUE(child);
+  Send(child, WM_MDIMAXIMIZE);
+  bar->InsertButton(0, 0, TRUE);
+  ExpectExtraButtonsAtTheEnds();
+  bar->InsertButton(bar->GetButtonCount(), 0, TRUE);
+  ExpectExtraButtonsAtTheEnds();
+  // Taken out, not deleted: the next button list has them back.
+  const int count = bar->GetButtonCount();
+  EXPECT_TRUE(bar->RemoveButton(0));
+  EXPECT_TRUE(bar->RemoveButton(bar->GetButtonCount() - 1));
+  EXPECT_EQ(bar->GetButtonCount(), count - 2);
+  bar->ResetButtons(FALSE);
+  ExpectExtraButtonsAtTheEnds();
+  EXPECT_EQ(Shown(), "[icon] &File &Edit &Window &Help [caption]");
 }
 
 TEST_F(QVTMDIMenuBarTest, ADoubleClickOnTheIconClosesTheChildNotTheFrame) {
