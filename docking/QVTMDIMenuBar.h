@@ -4,6 +4,8 @@
 // system menu, and its minimise, restore and close buttons at its end.
 // The two buttons belong to the bar, not to its button list: they are
 // never deleted with the list and never saved with the bar's layout.
+// An MDI frame makes it by its class name, so a program without it still
+// has a plain menu bar.
 #pragma once
 
 #include "docking/QVTBtnCaption.h"
@@ -13,7 +15,7 @@
 namespace docking {
 
 class QVTMDIMenuBar : public QVTMenuBar {
-  DECLARE_DYNAMIC(QVTMDIMenuBar)
+  DECLARE_DYNCREATE(QVTMDIMenuBar)
  public:
   // The command id of both extra buttons.
   static constexpr UINT kCaptionButtonId = 0x80000000;
