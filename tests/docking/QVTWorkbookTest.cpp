@@ -14,6 +14,7 @@
 #include "docking/QVTWorksheet.h"
 #include "platform/ui/HeadlessHost.h"
 #include "platform/ui/HeadlessInput.h"
+#include "platform/ui/ImageResources.h"
 #include "platform/ui/Mdi.h"
 #include "platform/ui/Resources.h"
 #include "tests/platform/afx/AfxFixture.h"
@@ -31,6 +32,7 @@ class QVTWorkbookTest : public afx::test::AfxFixture {
   void SetUp() override {
     AfxFixture::SetUp();
     RegisterStringResource(kSheetResource, "Sheet\nSheet");
+    RegisterIconResource(kSheetResource, LoadIcon(IDI_APPLICATION));
     workbook = new QVTWorkbook;
     ASSERT_TRUE(workbook->Create(nullptr, "Workbook", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{40, 40, 640, 480}));
     hwnd = workbook->m_hWnd;
@@ -201,6 +203,11 @@ TEST_F(QVTWorkbookTest, TheTabStripIsDrawnForAPersonToLookAt) {
   SetClientWidth(305);
   active->MDIActivate();
   Pump();
+  // Every sheet has its icon; a workbook that hides icons shows none.
+  for (int i = 0; i < workbook->GetSheetCount(); ++i) EXPECT_TRUE(workbook->GetSheetIcon(workbook->GetSheet(i)));
+  workbook->ShowIcons(FALSE);
+  EXPECT_FALSE(workbook->GetSheetIcon(active));
+  workbook->ShowIcons(TRUE);
   UpdateWindow(hwnd);
   const std::string path = std::string(BRIVEN_TEST_BINARY_DIR) + "/workbook_tabs.png";
   ASSERT_TRUE(GetHeadlessHost().DumpWindowPng(hwnd, path));
