@@ -24,9 +24,9 @@ using namespace ui;
 using namespace afx;
 using Layout = QVTWorkbookTabLayout;
 
-IMPLEMENT_DYNCREATE(QVTWorkbook, CMDIFrameWnd)
+IMPLEMENT_DYNCREATE(QVTWorkbook, QVTWorkbook::Base)
 
-BEGIN_MESSAGE_MAP(QVTWorkbook, CMDIFrameWnd)
+BEGIN_MESSAGE_MAP(QVTWorkbook, QVTWorkbook::Base)
   ON_WM_PAINT()
   ON_MESSAGE(WM_ERASEBKGND, OnEraseBackground)
   ON_WM_LBUTTONDOWN()
@@ -52,7 +52,7 @@ QVTWorkbook::QVTWorkbook() {
 QVTWorkbook::~QVTWorkbook() = default;
 
 BOOL QVTWorkbook::OnCreateClient(CREATESTRUCT* create, CCreateContext* context) {
-  if (!CMDIFrameWnd::OnCreateClient(create, context)) return FALSE;
+  if (!Base::OnCreateClient(create, context)) return FALSE;
   m_pClient = std::make_unique<QVTWorkbookClient>();
   return m_pClient->SubclassWindow(m_hWndMDIClient);
 }
@@ -62,7 +62,7 @@ void QVTWorkbook::OnDestroy() {
   m_pToolTip.reset();
   if (m_pClient && m_pClient->m_hWnd) m_pClient->UnsubclassWindow();
   m_pClient.reset();
-  CMDIFrameWnd::OnDestroy();
+  Base::OnDestroy();
 }
 
 // ---- Sheets ----------------------------------------------------------
@@ -230,7 +230,7 @@ void QVTWorkbook::InvalidateTab(QVTWorksheet* sheet, BOOL through_right_edge) {
 // ---- Layout ----------------------------------------------------------
 
 void QVTWorkbook::RecalcLayout(BOOL notify) {
-  CMDIFrameWnd::RecalcLayout(notify);
+  Base::RecalcLayout(notify);
   if (!m_bTabsShown || !m_hWnd) return;
   RECT area{};
   RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &area);

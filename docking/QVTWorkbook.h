@@ -39,6 +39,8 @@ class QVTWorksheet;
 class QVTWorkbook : public afx::CMDIFrameWnd {
   DECLARE_DYNCREATE(QVTWorkbook)
  public:
+  using Base = afx::CMDIFrameWnd;
+
   QVTWorkbook();
   ~QVTWorkbook() override;
 
