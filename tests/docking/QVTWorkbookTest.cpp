@@ -208,7 +208,7 @@ TEST_F(QVTWorkbookTest, TheTabStripIsDrawnForAPersonToLookAt) {
   workbook->ShowIcons(FALSE);
   EXPECT_FALSE(workbook->GetSheetIcon(active));
   workbook->ShowIcons(TRUE);
-  UpdateWindow(hwnd);
+  RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
   const std::string path = std::string(BRIVEN_TEST_BINARY_DIR) + "/workbook_tabs.png";
   ASSERT_TRUE(GetHeadlessHost().DumpWindowPng(hwnd, path));
   EXPECT_GT(std::filesystem::file_size(path), 0u);
