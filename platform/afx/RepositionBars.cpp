@@ -32,9 +32,12 @@ void CWnd::RepositionBars(UINT first, UINT last, UINT left_over, UINT flags, REC
       rect.right -= rect_param->right;
       rect.bottom -= rect_param->bottom;
     }
+    if (CWnd* pane = FromHandlePermanent(left_over_hwnd)) pane->CalcWindowRect(&rect);
     AfxRepositionWindow(&layout, left_over_hwnd, rect);
   }
   if (layout.hDWP) ::ui::EndDeferWindowPos(layout.hDWP);
 }
+
+void CWnd::CalcWindowRect(RECT*) {}
 
 }  // namespace afx

@@ -143,6 +143,10 @@ class CWnd : public CCmdTarget {
   enum RepositionFlags : UINT { reposDefault = 0, reposQuery = 1, reposExtra = 2 };
   void RepositionBars(UINT first, UINT last, UINT left_over, UINT flags = reposDefault, RECT* rect_param = nullptr,
                       const RECT* rect_client = nullptr, BOOL stretch = TRUE);
+  // The rectangle the frame layout gives this window as the pane that
+  // takes what the bars leave; a pane that keeps a margin of its own
+  // shrinks it. The window takes the rectangle as it is by default.
+  virtual void CalcWindowRect(RECT* rect);
 
   // Data exchange and command update of child controls.
   BOOL UpdateData(BOOL save_and_validate = TRUE);

@@ -417,4 +417,38 @@ void StylePainter::PaintMenuSeparator(HDC hdc, const RECT& rect) {
   FillSolid(hdc, RECT{rect.left + 1, y + 1, rect.right - 1, y + 2}, Sys(COLOR_BTNHIGHLIGHT));
 }
 
+namespace {
+
+// A polyline in one colour through `points`, each moved by (dx, dy); the
+// last point is left out, as LineTo leaves it.
+void PaintPolyline(HDC hdc, std::span<const POINT> points, int dx, int dy, COLORREF color) {
+  if (points.empty()) return;
+  const HPEN pen = CreatePen(PS_SOLID, 1, color);
+  const HGDIOBJ old = SelectObject(hdc, pen);
+  MoveToEx(hdc, points[0].x + dx, points[0].y + dy, nullptr);
+  for (size_t i = 1; i < points.size(); ++i) LineTo(hdc, points[i].x + dx, points[i].y + dy);
+  SelectObject(hdc, old);
+  DeleteObject(pen);
+}
+
+}  // namespace
+
+void StylePainter::PaintHangingTab(HDC hdc, std::span<const POINT> outline) {
+  // The outline's points: top left, the start of the lower left cut, the
+  // bottom's two ends, the start of the lower right cut and top right.
+  if (outline.size() < 6) return;
+  const HRGN region = CreatePolygonRgn(outline.data(), static_cast<int>(outline.size()), ALTERNATE);
+  const HBRUSH face = CreateSolidBrush(Sys(COLOR_3DFACE));
+  FillRgn(hdc, region, face);
+  DeleteObject(face);
+  DeleteObject(region);
+  // The region holds no pixel of its bottom and right edges, so the dark
+  // lines run one pixel inside them.
+  PaintPolyline(hdc, outline.subspan(0, 3), 0, 0, Sys(COLOR_BTNHIGHLIGHT));
+  const POINT bottom_right[] = {outline[2], outline[3], outline[4], outline[5]};
+  PaintPolyline(hdc, bottom_right, -1, -1, Sys(COLOR_3DDKSHADOW));
+  const POINT inner[] = {{outline[2].x + 1, outline[2].y}, outline[3], outline[4], outline[5]};
+  PaintPolyline(hdc, inner, -2, -2, Sys(COLOR_BTNSHADOW));
+}
+
 }  // namespace ui

@@ -4,6 +4,7 @@
 // so the whole desktop changes together when the table does.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "platform/ui/GdiTypes.h"
@@ -83,6 +84,12 @@ class StylePainter {
   static void PaintMenuCheck(HDC hdc, const RECT& box, bool bullet, COLORREF color);
   // A menu separator: an etched line across the middle of `rect`.
   static void PaintMenuSeparator(HDC hdc, const RECT& rect);
+
+  // A notebook tab hanging below its page: `outline` runs down the tab's
+  // left side, along its bottom and up its right side, and its open top
+  // joins the page. The face colour inside, the highlight on the left, the
+  // shadow and the dark shadow along the bottom and the right.
+  static void PaintHangingTab(HDC hdc, std::span<const POINT> outline);
 };
 
 }  // namespace ui
