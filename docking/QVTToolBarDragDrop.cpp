@@ -59,7 +59,10 @@ BOOL QVTToolBarDragDrop::Drag(int index, POINT point) {
   // leaves it.
   Raised<const QVTCustomToolBar*> source(s_source, &source_);
   QVTToolBarRectTracker tracker(button->GetRect(), copy);
-  if (!tracker.Track(&source_, point)) return TRUE;
+  const BOOL moved = tracker.Track(&source_, point);
+  // The mouse left the button's prompt behind while it was held.
+  if (afx::CFrameWnd* frame = source_.GetDockingFrame()) frame->SendMessage(WM_SETMESSAGESTRING, AFX_IDS_IDLEMESSAGE, 0);
+  if (!moved) return TRUE;
   RECT screen = tracker.m_rect;
   source_.ClientToScreen(&screen);
   if (QVTCustomToolBar* target = FindTarget(screen)) return DropOnTarget(*target, screen, button, copy);

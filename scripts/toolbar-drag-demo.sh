@@ -129,6 +129,11 @@ for step in 1 2 3 4 5 6 7 8; do
   xdotool mousemove $((from_x + (desk_x - from_x) * step / 8)) $((from_y + (desk_y - from_y) * step / 8))
   sleep 0.1
 done
+# While the mouse is held, the button's outline follows it over the desk.
+sleep 0.5
+import -window root "$out/dragging.png" && say "screenshot $out/dragging.png"
+import -window root -crop "50x50+$((desk_x - 25))+$((desk_y - 25))" +repage "$out/dragging-outline.png"
+check test "$(colours dragging-outline)" -gt 1 && say "   the outline is on the desk"
 xdotool mouseup 1
 sleep 0.2
 xdotool keyup alt ctrl

@@ -10,8 +10,11 @@
 #include "docking/QVTCustomToolBar.h"
 #include "docking/QVTFrameWnd.h"
 #include "docking/QVTToolBarManager.h"
+#include "docking/QVTToolBarRectTracker.h"
 #include "platform/afx/MiniDockFrameWnd.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/HeadlessInput.h"
+#include "platform/ui/ImageResources.h"
 #include "tests/platform/afx/AfxFixture.h"
 
 namespace docking::test {
@@ -290,6 +293,30 @@ TEST_F(ToolBarDragDropTest, AButtonOfABarKeptToItselfStaysOnIt) {
   const POINT after_c = Centre(ScreenRectOf(main_bar, 3));
   Gesture(Centre(ScreenRectOf(main_bar, 0)), POINT{after_c.x + 6, after_c.y});
   EXPECT_EQ(Letters(main_bar), "B | C A D");
+}
+
+// The cursor while the outline moves, and after it was let go.
+class WatchingTracker : public QVTToolBarRectTracker {
+ public:
+  using QVTToolBarRectTracker::QVTToolBarRectTracker;
+  void OnChangedRect(const RECT&) override { seen = GetCursor(); }
+  HCURSOR seen = nullptr;
+};
+
+TEST_F(ToolBarDragDropTest, ACopyShowsTheCopyCursorWhileTheMouseIsHeld) {
+  const HCURSOR arrow = LoadCursor(IDC_ARROW), copy_cursor = LoadCursor(IDC_CROSS);
+  RegisterCursorResource(QVT_IDC_COPY_BUTTON, copy_cursor);
+  for (const BOOL copy : {TRUE, FALSE}) {
+    SetCursor(arrow);
+    const RECT button = main_bar->GetButton(0)->GetRect();
+    const POINT from = Centre(ScreenRectOf(main_bar, 0));
+    InjectMouseMove(POINT{from.x + 30, from.y + 40});
+    InjectButtonUp(POINT{from.x + 30, from.y + 40});
+    WatchingTracker tracker(button, copy);
+    EXPECT_TRUE(tracker.Track(main_bar, Centre(button)));
+    EXPECT_EQ(tracker.seen, copy ? copy_cursor : arrow);
+    EXPECT_EQ(GetCursor(), arrow);
+  }
 }
 
 }  // namespace
