@@ -17,6 +17,9 @@ constexpr int kMainResource = 128;  // menu, accelerators, document string, icon
 constexpr int kConversionDialog = 130;
 constexpr int kConversionLogDialog = 147;
 
+// The cursor a toolbar button being copied shows.
+constexpr unsigned kCopyButtonCursor = 20691;
+
 // Strings.
 constexpr unsigned kStringHeaderPane = 129;
 constexpr unsigned kStringConvertingPane = 130;

@@ -43,6 +43,7 @@ void RegisterResources() {
     RegisterMenuResources();
     RegisterStringResources();
     RegisterImageResources();
+    RegisterCursorResources();
   });
 }
 

@@ -5,6 +5,7 @@
 #include "docking/QVTControlBarInfo.h"
 #include "docking/QVTCustomToolBarInfoEx.h"
 #include "docking/QVTCustomToolCmdUI.h"
+#include "docking/QVTToolBarDragDrop.h"
 #include "docking/QVTToolBarManager.h"
 #include "platform/afx/ControlBarStyles.h"
 #include "platform/afx/Dc.h"
@@ -35,6 +36,7 @@ BEGIN_MESSAGE_MAP(QVTCustomToolBar, QVTControlBar)
   ON_MESSAGE(afx::WM_SIZEPARENT, OnSizeParentMessage)
   ON_MESSAGE(NoDelayHideMessage(), OnNoDelayHide)
   ON_MESSAGE(ui::WM_SYSCOLORCHANGE, OnSysColorChangeMessage)
+  ON_MESSAGE(DestroyEmptiedMessage(), OnDestroyEmptied)
 END_MESSAGE_MAP()
 
 BOOL QVTCustomToolBar::s_bSendingCommand = FALSE;
@@ -92,6 +94,7 @@ BOOL QVTCustomToolBar::LoadToolBar(UINT resource, HBITMAP bitmap) {
 }
 
 BOOL QVTCustomToolBar::SetButtons(const UINT* ids, int count) {
+  ClearSelection(FALSE);
   RemoveAllButtons();
   // The whole list is one batch: the buttons are made first and the
   // separators fitted to them once, rather than the row being measured
@@ -182,10 +185,12 @@ void QVTCustomToolBar::InsertButton(int index, UINT id, BOOL separator, BOOL no_
   std::unique_ptr<QVTStdBtn> button(separator ? CreateSeparator() : CreateButton(id));
   // The layout fits the separator heights of the button's row to it.
   QVTToolBarLayout layout = LayoutOfAllButtons();
+  layout.selected = GetSelectedButton();
   layout.InsertButton(index, QVTToolBarItem{button->m_nID, button->m_dwStyle, button->m_cx, button->m_cy});
   buttons_.insert(buttons_.begin() + index, std::move(button));
   for (std::size_t i = 0; i < buttons_.size(); ++i) buttons_[i]->m_cy = layout.items[i].height;
   m_nHot = layout.hot;
+  if (m_bHoldsSelection) m_nCurrent = layout.selected;
   m_nMRUWidth += buttons_[static_cast<std::size_t>(index)]->m_cx;
   m_bStaleHorz = m_bStaleVert = m_bStaleFloat = TRUE;
   if (!separator && m_hWnd) UpdateButtonCmdUI(index);
@@ -199,6 +204,7 @@ BOOL QVTCustomToolBar::RemoveButton(int index, BOOL no_recalc) {
   if (index < 0 || index >= GetButtonCount()) return FALSE;
   QVTToolBarLayout layout = LayoutOfAllButtons();
   layout.barId = m_hWnd ? static_cast<UINT>(GetDlgCtrlID()) : 0;
+  layout.selected = GetSelectedButton();
   const QVTToolBarLayout::Removal removal = layout.RemoveButton(index);
   if (!removal.removed) return FALSE;
   // Keep the button objects the layout kept, in its order: the removed
@@ -214,13 +220,17 @@ BOOL QVTCustomToolBar::RemoveButton(int index, BOOL no_recalc) {
     }
   }
   buttons_.swap(kept);
+  if (m_bHoldsSelection) FollowSelection(layout.selected);
   if (m_nCurrent >= GetButtonCount()) m_nCurrent = -1;
   m_nHot = layout.hot;
   if (m_nHot < 0 && m_hWnd) KillTimer(kHotTimer);
   m_bStaleHorz = m_bStaleVert = m_bStaleFloat = TRUE;
   if (no_recalc || !m_hWnd) return GetButtonCount() > 0;
   if (removal.destroyBar) {
-    DestroyWindow();
+    // A bar whose own button is being dragged is still inside its mouse
+    // handler: it is not laid out again, and goes once that has returned.
+    if (QVTToolBarDragDrop::IsDragSource(this)) PostMessage(DestroyEmptiedMessage());
+    else DestroyWindow();
     return FALSE;
   }
   if (CFrameWnd* frame = GetDockingFrame()) frame->RecalcLayout(TRUE);
@@ -300,6 +310,7 @@ void QVTCustomToolBar::RecalcButtonSizes() {
 
 void QVTCustomToolBar::SetCustomizeMode(BOOL on) {
   if (on == m_bCustomizeMode) return;
+  ClearSelection(FALSE);
   m_bCustomizeMode = on;
   if (m_hWnd) Invalidate();
 }
@@ -540,6 +551,11 @@ void QVTCustomToolBar::PressButton(int index) {
 void QVTCustomToolBar::OnLButtonDown(UINT flags, POINT point) {
   const int index = HitTest(point);
   const QVTStdBtn* button = GetButton(index);
+  if (button && !s_bSendingCommand && m_pManager && (m_bCustomizeMode || AltIsDown())) {
+    if (m_bCustomizeMode) DragButton(index, point);
+    else QVTToolBarDragDrop(*this).AltDrag(index, point);
+    return;  // the bar may be gone: a drop can empty and end it
+  }
   if (!button || s_bSendingCommand || m_bCustomizeMode ||
       ((button->m_dwStyle & kTBDisabled) && !AltIsDown())) {
     QVTControlBar::OnLButtonDown(flags, point);  // dragging the bar
@@ -556,7 +572,8 @@ void QVTCustomToolBar::OnLButtonDblClk(UINT flags, POINT point) {
 }
 
 void QVTCustomToolBar::OnMouseMove(UINT flags, POINT point) {
-  if (QVTStdBtn* button = GetButton(m_nCurrent)) {
+  // The selected button is not pressed: the mouse leaves it selected.
+  if (QVTStdBtn* button = m_bHoldsSelection ? nullptr : GetButton(m_nCurrent)) {
     if (ui::GetCapture() == m_hWnd) {
       button->OnTrack(point);
     } else {
@@ -600,7 +617,7 @@ void QVTCustomToolBar::ReleaseButton(POINT point) {
 }
 
 void QVTCustomToolBar::OnLButtonUp(UINT flags, POINT point) {
-  if (m_nCurrent < 0) {
+  if (m_nCurrent < 0 || m_bHoldsSelection) {
     QVTControlBar::OnLButtonUp(flags, point);
     return;
   }
@@ -608,6 +625,7 @@ void QVTCustomToolBar::OnLButtonUp(UINT flags, POINT point) {
 }
 
 void QVTCustomToolBar::OnCancelMode() {
+  if (m_bHoldsSelection) return;  // nothing is pressed
   if (QVTStdBtn* button = GetButton(m_nCurrent)) button->OnCancel();
   m_nCurrent = -1;
   if (ui::GetCapture() == m_hWnd) ui::ReleaseCapture();
@@ -637,7 +655,9 @@ void QVTCustomToolBar::SetHot(int index) {
 }
 
 void QVTCustomToolBar::UpdateHotButton() {
-  if (!IsCoolLook() || s_bSendingCommand || m_nCurrent >= 0 || !ui::GetActiveWindow()) return;
+  if (!IsCoolLook() || s_bSendingCommand || QVTToolBarDragDrop::IsAltDragging() || m_nCurrent >= 0 ||
+      !ui::GetActiveWindow())
+    return;
   POINT cursor;
   ui::GetCursorPos(&cursor);
   int index = -1;
@@ -694,6 +714,7 @@ void QVTCustomToolBar::OnDestroy() {
     m_pToolTip.reset();
   }
   m_nTipTool = 0;
+  ClearSelection(FALSE);
   NotifyManager(QVTToolBarManager::kDestroyed);
   KillTimer(kHotTimer);
   m_nHot = -1;

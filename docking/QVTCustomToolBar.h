@@ -178,6 +178,30 @@ class QVTCustomToolBar : public QVTControlBar {
   static void SetSendingCommand(BOOL sending) { s_bSendingCommand = sending; }
   static UINT NoDelayHideMessage();
 
+  // Dragging buttons: in customise mode, or with Alt held, a button is
+  // picked up and dropped on a bar (or on nothing, which removes it; with
+  // Ctrl, which copies, it makes a new bar).
+  // Drag flag: buttons may be rearranged inside this bar only.
+  static constexpr DWORD kDragInsideOnly = 0x1;
+  DWORD m_dwDragFlags = 0;
+  // Makes the button the frame's one selection.
+  void SelectButton(int index, BOOL redraw);
+  // Only on the bar that holds the selection.
+  void ClearSelection(BOOL redraw);
+  BOOL HoldsSelection() const { return m_bHoldsSelection; }
+  // The selected button's index; -1 when this bar holds no selection.
+  int GetSelectedButton() const { return m_bHoldsSelection ? m_nCurrent : -1; }
+  // Drags the button at index (point in client coordinates); FALSE only
+  // when a drop failed.
+  virtual BOOL DragButton(int index, POINT point);
+  // The drop of `button` (of this bar or another one) at `rect`, in this
+  // bar's client coordinates.
+  virtual BOOL DropButton(const RECT& rect, QVTStdBtn* button, BOOL copy, BOOL no_recalc);
+  // Ctrl held: the drag copies.
+  virtual BOOL IsCopyDrag() const;
+  virtual BOOL AcceptsDrop() const { return TRUE; }
+  static UINT DestroyEmptiedMessage();
+
  protected:
   // The buttons' layout helper, filled from every button (with the hot
   // index) or from the visible ones.
@@ -233,6 +257,12 @@ class QVTCustomToolBar : public QVTControlBar {
   UINT m_nTipTool = 0;  // the command whose button is the tip's tool, 0 for none
   // A command is on its way from a button: no presses and no hot look meanwhile.
   static BOOL s_bSendingCommand;
+  BOOL m_bHoldsSelection = FALSE;
+  // A user bar emptied while its own button was dragged goes once its
+  // mouse handler has returned.
+  LRESULT OnDestroyEmptied(WPARAM, LPARAM);
+  // After a removal: the selection's new index, -1 when it went.
+  void FollowSelection(int index);
 
   DECLARE_MESSAGE_MAP()
 };

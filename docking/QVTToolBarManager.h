@@ -129,6 +129,11 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
   const QVTButtonMapEntry* GetButtonMap() const { return buttonMap_; }
   const QVTButtonMapEntry* GetSecondButtonTable() const { return secondTable_; }
 
+  // The bar that holds the customise selection: at most one button of
+  // the frame is selected, and the bar holding it is recorded here.
+  void SetSelectionBar(QVTCustomToolBar* bar) { selectionBar_ = bar; }
+  QVTCustomToolBar* GetSelectionBar() const { return selectionBar_; }
+
   // Dragged buttons are not dropped over this window.
   void SetNoDropWnd(afx::CWnd* wnd) { noDrop_ = wnd; }
   afx::CWnd* GetNoDropWnd() const { return noDrop_; }
@@ -185,6 +190,7 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
   QVTToolBarManagerSettings settings_;
   QVTBmpMgr* store_;
   QVTButtonDrawContext context_;
+  QVTCustomToolBar* selectionBar_ = nullptr;
 };
 
 }  // namespace docking
