@@ -83,6 +83,11 @@ class StylePainter {
   static void PaintMenuCheck(HDC hdc, const RECT& box, bool bullet, COLORREF color);
   // A menu separator: an etched line across the middle of `rect`.
   static void PaintMenuSeparator(HDC hdc, const RECT& rect);
+
+  // A tab of a tab control: the raised edge on the left, top and right
+  // with its upper corners cut, open at the bottom where it joins its
+  // panel; the face inside. Returns the area for its label.
+  static RECT PaintTab(HDC hdc, const RECT& rect);
 };
 
 }  // namespace ui
