@@ -29,7 +29,11 @@ class QVTToolBarsSnapshot {
 
  private:
   std::unique_ptr<QVTDockState> state_;
-  std::vector<ui::UINT> toolBars_;  // the ids of the toolbars that existed
+  struct ToolBar {
+    ui::UINT id;
+    bool visible;
+  };
+  std::vector<ToolBar> toolBars_;  // the toolbars that existed
 };
 
 }  // namespace docking
