@@ -1,140 +1,12 @@
-// The Toolbars dialog run modally over a frame with two default toolbars
-// and one of the user's: each flow (new, rename, reset, delete, showing and
-// hiding, the three options) is a row of actions and the toolbars it
-// leaves after Close, and after Cancel, which takes every change back.
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "docking/QVTCustomToolBar.h"
-#include "docking/QVTFrameWnd.h"
-#include "docking/QVTToolBarManager.h"
-#include "docking/QVTToolBarsDlg.h"
-#include "docking/QVTToolBarsResources.h"
-#include "platform/ui/ControlMessages.h"
-#include "platform/ui/HeadlessHost.h"
-#include "platform/ui/HeadlessInput.h"
-#include "tests/platform/afx/AfxFixture.h"
+// The Toolbars dialog (and its page on a property sheet) run modally over a
+// frame with two default toolbars and one of the user's: each flow (new,
+// rename, reset, delete, showing and hiding, the three options) is a row
+// of actions and the toolbars it leaves after Close or OK, and after
+// Cancel, which takes every change back.
+#include "tests/docking/ToolBarsDialogFixture.h"
 
 namespace docking::test {
 namespace {
-
-using namespace ui;
-using R = QVTToolBarsResources;
-
-constexpr UINT kStandardId = 0xE800, kConversionId = 0xE802, kMineId = 0xE820;
-constexpr UINT kStandard[] = {100, 101, 0, 102};
-constexpr UINT kConversion[] = {110, 111};
-
-class ToolBarsDialogFixture : public afx::test::AfxFixture {
- protected:
-  void SetUp() override {
-    AfxFixture::SetUp();
-    frame = new QVTFrameWnd;
-    ASSERT_TRUE(frame->Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{100, 60, 900, 660}));
-    frame_hwnd = frame->m_hWnd;
-    frame->EnableDocking(afx::CBRS_ALIGN_ANY);
-    manager = std::make_unique<QVTToolBarManager>(frame);
-    frame->SetControlBarManager(manager.get());
-    manager->AddDefaultToolBarDefinition(kStandardId, "Standard", 4, kStandard, afx::CBRS_ALIGN_ANY,
-                                         afx::AFX_IDW_DOCKBAR_TOP, 0, TRUE, TRUE);
-    manager->AddDefaultToolBarDefinition(kConversionId, "Conversion", 2, kConversion, afx::CBRS_ALIGN_ANY,
-                                         afx::AFX_IDW_DOCKBAR_TOP, 0, TRUE, TRUE);
-    ASSERT_TRUE(manager->CreateDefaultToolBars());
-    QVTCustomToolBar* mine = manager->CreateNewToolBar("Mine");
-    ASSERT_NE(mine, nullptr);
-    mine->SetButtons(kConversion, 1);
-    frame->DockControlBar(mine, afx::AFX_IDW_DOCKBAR_TOP);
-    // The user took a button off a default bar: its separator went with it.
-    manager->GetToolBar(kStandardId)->RemoveButton(3);
-    frame->RecalcLayout(TRUE);
-  }
-  // The fixture's frame again, for the next case of a table.
-  void Rebuild() {
-    TearDown();
-    SetUp();
-  }
-  void TearDown() override {
-    manager.reset();
-    if (IsWindow(frame_hwnd)) DestroyWindow(frame_hwnd);
-    AfxFixture::TearDown();
-  }
-
-  // The frame's toolbars in list order: "title:buttons", "-" when hidden.
-  std::string Bars() const {
-    std::string text;
-    for (QVTCustomToolBar* bar : manager->GetToolBars()) {
-      if (!text.empty()) text += ' ';
-      text += bar->GetWindowTextString() + ":" + std::to_string(bar->GetButtonCount());
-      if (!(bar->GetStyle() & WS_VISIBLE)) text += '-';
-    }
-    return text;
-  }
-  std::string Options() const {
-    return std::string(manager->GetToolTips() ? "tips" : "-tips") + (manager->GetCoolLook() ? " cool" : " -cool") +
-           (manager->GetLargeButtons() ? " large" : " -large");
-  }
-
-  // Actions on the open dialog, each run when its loop is idle.
-  using Action = std::function<void(QVTToolBarsDlg&)>;
-  static Action Select(int index) {
-    return [index](QVTToolBarsDlg& d) {
-      d.List().SetCurSel(index);
-      SendMessage(d.m_hWnd, WM_COMMAND, MAKEWPARAM(R::kToolBarList, LBN_SELCHANGE),
-                  reinterpret_cast<LPARAM>(d.List().m_hWnd));
-    };
-  }
-  static Action Click(int id) {
-    return [id](QVTToolBarsDlg& d) { PostMessage(GetDlgItem(d.m_hWnd, id), BM_CLICK, 0, 0); };
-  }
-  static Action ClickBox(int index) {
-    return [index](QVTToolBarsDlg& d) {
-      const int row = static_cast<int>(d.List().SendMessage(LB_GETITEMHEIGHT));
-      PostClick(d.List().m_hWnd, POINT{6, index * row + row / 2});
-    };
-  }
-  // Types a name into the edit and leaves it, as the user does.
-  static Action TypeName(const std::string& name) {
-    return [name](QVTToolBarsDlg& d) {
-      const HWND edit = GetDlgItem(d.m_hWnd, R::kNameEdit);
-      SetFocus(edit);
-      SetWindowText(edit, name.c_str());
-      SendMessage(edit, EM_SETMODIFY, TRUE, 0);
-      SetFocus(d.List().m_hWnd);
-    };
-  }
-  // Answers the New Toolbar dialog that the previous action opened.
-  static Action AnswerNewToolBar(const std::string& name, int button) {
-    return [name, button](QVTToolBarsDlg&) {
-      const HWND asking = GetActiveWindow();
-      ASSERT_EQ(GetWindowTextString(asking), "New Toolbar");
-      SetDlgItemText(asking, R::kNewNameEdit, name.c_str());
-      PostMessage(GetDlgItem(asking, button), BM_CLICK, 0, 0);
-    };
-  }
-  static Action Close(int result) {
-    return [result](QVTToolBarsDlg& d) {
-      PostMessage(d.m_hWnd, WM_COMMAND, MAKEWPARAM(result, BN_CLICKED), 0);
-    };
-  }
-
-  int Run(const std::vector<Action>& actions) {
-    QVTToolBarsDlg dialog(manager.get(), frame);
-    for (const Action& action : actions) GetHeadlessHost().AddScriptStep([&dialog, action] { action(dialog); });
-    const int result = static_cast<int>(dialog.DoModal());
-    EXPECT_EQ(GetHeadlessHost().PendingScriptSteps(), 0u);
-    return result;
-  }
-
-  QVTFrameWnd* frame = nullptr;
-  HWND frame_hwnd = nullptr;
-  std::unique_ptr<QVTToolBarManager> manager;
-};
-
-constexpr const char* kUntouched = "Standard:2 Conversion:2 Mine:1";
 
 TEST_F(ToolBarsDialogFixture, EveryFlowKeepsItsChangeOnCloseAndCancelTakesItBack) {
   struct Flow {
@@ -165,20 +37,145 @@ TEST_F(ToolBarsDialogFixture, EveryFlowKeepsItsChangeOnCloseAndCancelTakesItBack
         Click(R::kLargeButtonsCheck), Click(R::kNewButton), AnswerNewToolBar("Fresh", IDOK)},
        "Standard:2- Conversion:2 Fresh:0", "tips cool large"},
   };
-  for (const int closing : {IDOK, IDCANCEL}) {
-    for (const Flow& flow : flows) {
-      SCOPED_TRACE(std::string(flow.what) + (closing == IDOK ? ", closed" : ", cancelled"));
-      std::vector<Action> actions = flow.actions;
-      actions.push_back(Close(closing));
-      EXPECT_EQ(Run(actions), closing);
-      EXPECT_EQ(Bars(), closing == IDOK ? flow.after_close : kUntouched);
-      EXPECT_EQ(Options(), closing == IDOK ? flow.options_after_close : defaults);
-      EXPECT_FALSE(manager->GetCustomizeMode());
-      EXPECT_FALSE(manager->IsConfigMode());
-      EXPECT_EQ(manager->GetNoDropWnd(), nullptr);
-      Rebuild();
+  for (const bool on_page : {false, true}) {
+    for (const int closing : {IDOK, IDCANCEL}) {
+      for (const Flow& flow : flows) {
+        SCOPED_TRACE(std::string(flow.what) + (closing == IDOK ? ", closed" : ", cancelled") +
+                     (on_page ? ", on the page" : ", in the dialog"));
+        std::vector<Action> actions = flow.actions;
+        actions.push_back(Close(closing));
+        EXPECT_EQ(on_page ? RunOnPage(actions) : Run(actions), closing);
+        EXPECT_EQ(Bars(), closing == IDOK ? flow.after_close : kUntouched);
+        EXPECT_EQ(Options(), closing == IDOK ? flow.options_after_close : defaults);
+        EXPECT_FALSE(manager->GetCustomizeMode());
+        EXPECT_FALSE(manager->IsConfigMode());
+        EXPECT_EQ(manager->GetNoDropWnd(), nullptr);
+        Rebuild();
+      }
     }
   }
+}
+
+TEST_F(ToolBarsDialogFixture, TheSelectionDecidesBetweenResetAndDeleteAndWhetherTheNameCanBeEdited) {
+  struct Seen {
+    std::string name, button;
+    bool editable;
+  };
+  std::vector<Seen> seen;
+  const auto look = [&seen](HWND d) {
+    seen.push_back({GetDlgItemTextString(d, R::kNameEdit), GetDlgItemTextString(d, R::kResetButton),
+                    IsWindowEnabled(GetDlgItem(d, R::kNameEdit)) != FALSE});
+  };
+  Run({look, Select(1), look, Select(2), look, Close(IDOK)});
+  ASSERT_EQ(seen.size(), 3u);
+  const Seen expected[] = {{"Standard", "&Reset", false}, {"Conversion", "&Reset", false}, {"Mine", "&Delete", true}};
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(seen[i].name, expected[i].name);
+    EXPECT_EQ(seen[i].button, expected[i].button);
+    EXPECT_EQ(seen[i].editable, expected[i].editable);
+  }
+}
+
+TEST_F(ToolBarsDialogFixture, WhileOpenTheBarsAreCustomisedAndABarMadeElsewhereJoinsTheListInIdOrder) {
+  bool customising = false, configuring = false, frame_enabled = false;
+  std::vector<std::string> items;
+  std::vector<int> checks;
+  Run({[&](HWND d) {
+         customising = manager->GetCustomizeMode() && manager->GetToolBar(kMineId)->IsCustomizeMode();
+         configuring = manager->IsConfigMode();
+         frame_enabled = IsWindowEnabled(frame_hwnd);
+         EXPECT_EQ(manager->GetNoDropWnd()->m_hWnd, d);
+         // A copied button dropped on nothing makes a bar while the dialog is up.
+         manager->GetToolBar(kMineId)->DestroyWindow();
+         manager->CreateNewToolBar("Second");
+         manager->CreateNewToolBar("Dropped");
+         manager->GetToolBar(0xE821)->DestroyWindow();
+         manager->CreateNewToolBar("Again");
+         auto* list = static_cast<afx::CCheckListBox*>(afx::CWnd::FromHandlePermanent(GetDlgItem(d, R::kToolBarList)));
+         for (int i = 0; i < list->GetCount(); ++i) {
+           std::string text;
+           list->GetText(i, text);
+           items.push_back(text);
+           checks.push_back(list->GetCheck(i));
+         }
+       },
+       Close(IDOK)});
+  EXPECT_TRUE(customising);
+  EXPECT_TRUE(configuring);
+  EXPECT_TRUE(frame_enabled);
+  EXPECT_EQ(items, (std::vector<std::string>{"Standard", "Conversion", "Second", "Again"}));
+  EXPECT_EQ(checks, (std::vector<int>{1, 1, 1, 1}));
+}
+
+TEST_F(ToolBarsDialogFixture, ANewBarFloatsWhollyOnTheScreenAndStaysSelectedInTheOpenDialog) {
+  struct Case {
+    const char* what;
+    bool with_top_dock_bar;
+  };
+  for (const Case c : {Case{"below the top dock bar", true}, Case{"off the client area's corner", false}}) {
+    SCOPED_TRACE(c.what);
+    if (!c.with_top_dock_bar) {
+      // A frame docking only at its bottom: no top dock bar to place the new bar by.
+      TearDown();
+      AfxFixture::SetUp();
+      frame = new QVTFrameWnd;
+      ASSERT_TRUE(frame->Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{300, 200, 1024, 768}));
+      frame_hwnd = frame->m_hWnd;
+      frame->EnableDocking(afx::CBRS_ALIGN_BOTTOM);
+      manager = std::make_unique<QVTToolBarManager>(frame);
+    }
+    std::string selected;
+    bool open = false;
+    Run({Click(R::kNewButton), AnswerNewToolBar("Fresh", IDOK),
+         [&](HWND d) {
+           selected = GetDlgItemTextString(d, R::kNameEdit);
+           open = IsWindowVisible(d) != FALSE;
+         },
+         Close(IDOK)});
+    EXPECT_TRUE(open);
+    EXPECT_EQ(selected, "Fresh");
+    QVTCustomToolBar* fresh = nullptr;
+    for (QVTCustomToolBar* bar : manager->GetToolBars())
+      if (bar->GetWindowTextString() == "Fresh") fresh = bar;
+    ASSERT_NE(fresh, nullptr);
+    EXPECT_TRUE(fresh->IsFloating());
+    RECT floating{}, work{};
+    GetWindowRect(GetAncestor(fresh->m_hWnd, GA_ROOT), &floating);
+    SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_TRUE(floating.left >= work.left && floating.top >= work.top && floating.right <= work.right &&
+                floating.bottom <= work.bottom)
+        << floating.left << "," << floating.top << " " << floating.right << "," << floating.bottom;
+    if (c.with_top_dock_bar) {
+      RECT top{};
+      GetWindowRect(frame->GetControlBar(afx::AFX_IDW_DOCKBAR_TOP)->m_hWnd, &top);
+      EXPECT_EQ(floating.left, top.left + 5);
+      EXPECT_EQ(floating.top, top.bottom + 5);
+    }
+  }
+}
+
+TEST_F(ToolBarsDialogFixture, TheNewToolBarDialogOffersOkOnlyForANameAndCustomizeEndsTheDialog) {
+  std::vector<bool> ok_enabled;
+  const auto look = [&ok_enabled](HWND) {
+    const HWND asking = GetActiveWindow();
+    ok_enabled.push_back(IsWindowEnabled(GetDlgItem(asking, IDOK)) != FALSE);
+  };
+  const auto type = [](const char* text) {
+    return [text](HWND) { SetDlgItemText(GetActiveWindow(), R::kNewNameEdit, text); };
+  };
+  const int result = Run({Click(R::kNewButton), look, type("A"), look, type(""), look,
+                          AnswerNewToolBar("", IDCANCEL), Click(R::kCustomizeButton)});
+  EXPECT_EQ(result, QVTToolBarsDlg::kCustomizeResult);
+  EXPECT_EQ(ok_enabled, (std::vector<bool>{false, true, false}));
+  EXPECT_EQ(Bars(), kUntouched);
+  EXPECT_FALSE(manager->GetCustomizeMode());
+}
+
+TEST_F(ToolBarsDialogFixture, TheManagerRunsTheDialogWithItsCurrentOptions) {
+  manager->SetCoolLook(TRUE);
+  GetHeadlessHost().AddScriptStep([] { PostKeyPress(VK_ESCAPE); });
+  EXPECT_EQ(manager->ShowToolBarsDialog(), IDCANCEL);
+  EXPECT_TRUE(manager->GetCoolLook());
 }
 
 }  // namespace
