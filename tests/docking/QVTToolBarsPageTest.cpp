@@ -36,6 +36,12 @@ namespace {
 
 using ToolBarsPageTest = ToolBarsDialogFixture;
 
+// What is waiting to be painted, before a picture is taken.
+void PaintAll() {
+  MSG msg;
+  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+}
+
 // Chooses a tab of the sheet the page is on, with the mouse.
 Action ChooseTab(int index) {
   return [index](HWND page) {
@@ -84,16 +90,21 @@ TEST_F(ToolBarsPageTest, TheSheetAndTheDialogAreWrittenForAPersonToLookAt) {
                      r.bottom > page_rect.bottom)
                    outside.push_back(GetWindowTextString(child));
                }
+               PaintAll();
                sheet_written = GetHeadlessHost().DumpWindowPng(GetAncestor(page, GA_ROOT),
                                                                folder + "/toolbars_property_sheet.png");
              },
              Close(IDOK)},
             &other);
   Run({Select(1), [&](HWND dialog) {
+         PaintAll();
          dialog_written = GetHeadlessHost().DumpWindowPng(dialog, folder + "/toolbars_dialog.png");
        },
        Click(R::kNewButton),
-       [&](HWND) { GetHeadlessHost().DumpWindowPng(GetActiveWindow(), folder + "/new_toolbar_dialog.png"); },
+       [&](HWND) {
+         PaintAll();
+         GetHeadlessHost().DumpWindowPng(GetActiveWindow(), folder + "/new_toolbar_dialog.png");
+       },
        AnswerNewToolBar("", IDCANCEL), Close(IDOK)});
   EXPECT_TRUE(sheet_written);
   EXPECT_TRUE(dialog_written);
