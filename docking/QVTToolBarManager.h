@@ -110,6 +110,9 @@ class QVTToolBarManager : public afx::CObject, public QVTControlBarInfoExFactory
   // A user toolbar with the lowest free id from 0xE820; null when none is free.
   QVTCustomToolBar* CreateNewToolBar(const char* title);
 
+  // Runs the modal Toolbars dialog for the frame; its result.
+  int ShowToolBarsDialog();
+
   void SetCustomizeMode(BOOL on);
   BOOL GetCustomizeMode() const { return customize_; }
   // While the Toolbars dialog is up: the frame is enabled for its bars,

@@ -451,4 +451,18 @@ void StylePainter::PaintHangingTab(HDC hdc, std::span<const POINT> outline) {
   PaintPolyline(hdc, inner, -2, -2, Sys(COLOR_BTNSHADOW));
 }
 
+RECT StylePainter::PaintTab(HDC hdc, const RECT& r) {
+  if (IsRectEmpty(&r)) return r;
+  FillSolid(hdc, RECT{r.left + 1, r.top + 1, r.right - 1, r.bottom}, Sys(COLOR_BTNFACE));
+  // Left and top in the highlight, the corner pixel cut off diagonally.
+  FillSolid(hdc, RECT{r.left, r.top + 2, r.left + 1, r.bottom}, Sys(COLOR_BTNHIGHLIGHT));
+  FillSolid(hdc, RECT{r.left + 1, r.top + 1, r.left + 2, r.top + 2}, Sys(COLOR_BTNHIGHLIGHT));
+  FillSolid(hdc, RECT{r.left + 2, r.top, r.right - 2, r.top + 1}, Sys(COLOR_BTNHIGHLIGHT));
+  // Right: the dark shadow outside, the shadow inside it.
+  FillSolid(hdc, RECT{r.right - 2, r.top + 1, r.right - 1, r.top + 2}, Sys(COLOR_3DDKSHADOW));
+  FillSolid(hdc, RECT{r.right - 1, r.top + 2, r.right, r.bottom}, Sys(COLOR_3DDKSHADOW));
+  FillSolid(hdc, RECT{r.right - 2, r.top + 2, r.right - 1, r.bottom}, Sys(COLOR_BTNSHADOW));
+  return RECT{r.left + 2, r.top + 2, r.right - 2, r.bottom};
+}
+
 }  // namespace ui

@@ -90,6 +90,11 @@ class StylePainter {
   // joins the page. The face colour inside, the highlight on the left, the
   // shadow and the dark shadow along the bottom and the right.
   static void PaintHangingTab(HDC hdc, std::span<const POINT> outline);
+
+  // A tab of a tab control: the raised edge on the left, top and right
+  // with its upper corners cut, open at the bottom where it joins its
+  // panel; the face inside. Returns the area for its label.
+  static RECT PaintTab(HDC hdc, const RECT& rect);
 };
 
 }  // namespace ui

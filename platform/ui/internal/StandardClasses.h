@@ -15,6 +15,7 @@ LRESULT StatusBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT TooltipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT MDIClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT TabControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 constexpr const char* kDialogClassName = "#32770";
 

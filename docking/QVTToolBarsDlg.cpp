@@ -1,0 +1,88 @@
+#include "docking/QVTToolBarsDlg.h"
+
+#include "docking/QVTToolBarManager.h"
+#include "docking/QVTToolBarsResources.h"
+#include "platform/afx/MessageMap.h"
+
+namespace docking {
+
+using R = QVTToolBarsResources;
+
+BEGIN_MESSAGE_MAP(QVTToolBarsDlg, afx::CDialog)
+  ON_LBN_SELCHANGE(R::kToolBarList, UpdateSelection)
+  ON_CONTROL(afx::CLBN_CHKCHANGE, R::kToolBarList, ToggleVisibility)
+  ON_EN_KILLFOCUS(R::kNameEdit, Rename)
+  ON_BN_CLICKED(R::kResetButton, ResetOrDelete)
+  ON_BN_CLICKED(R::kNewButton, OnNew)
+  ON_BN_CLICKED(R::kCustomizeButton, OnCustomize)
+  ON_BN_CLICKED(R::kToolTipsCheck, OnOptionChanged)
+  ON_BN_CLICKED(R::kCoolLookCheck, OnOptionChanged)
+  ON_BN_CLICKED(R::kLargeButtonsCheck, OnOptionChanged)
+  ON_COMMAND(afx::ID_HELP, OnHelp)
+END_MESSAGE_MAP()
+
+QVTToolBarsDlg::QVTToolBarsDlg(QVTToolBarManager* manager, afx::CWnd* parent)
+    : afx::CDialog(R::kToolBarsDialog, parent), QVTToolBarsBase(this) {
+  Init(manager);
+}
+
+BOOL QVTToolBarsDlg::OnInitDialog() {
+  AttachList();
+  afx::CDialog::OnInitDialog();
+  CenterWindow();
+  TakeSnapshot();
+  FillList();
+  if (m_pManager) {
+    m_pManager->EnterConfigMode();
+    m_pManager->SetCustomizeMode(TRUE);
+    m_pManager->SetNoDropWnd(this);
+    m_pManager->AddNotifyWnd(this);
+  }
+  return TRUE;
+}
+
+LRESULT QVTToolBarsDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == QVTToolBarManager::BarNotifyMessage()) {
+    OnBarNotify(static_cast<UINT>(wParam), static_cast<UINT>(lParam));
+    return 0;
+  }
+  return afx::CDialog::WindowProc(message, wParam, lParam);
+}
+
+void QVTToolBarsDlg::DoDataExchange(afx::CDataExchange* dx) {
+  afx::CDialog::DoDataExchange(dx);
+  ExchangeOptions(dx);
+}
+
+void QVTToolBarsDlg::OnNew() { NewToolBar(); }
+
+void QVTToolBarsDlg::OnCustomize() { Close(kCustomizeResult); }
+
+void QVTToolBarsDlg::OnHelp() { WinHelp(0x20000 + R::kToolBarsDialog); }
+
+void QVTToolBarsDlg::OnOK() {
+  // A name still being typed counts: the edit may not have lost the focus yet.
+  Rename();
+  if (!UpdateData(TRUE)) return;
+  Close(ui::IDOK);
+}
+
+void QVTToolBarsDlg::OnCancel() { Close(ui::IDCANCEL); }
+
+void QVTToolBarsDlg::Close(int result) {
+  if (m_pManager) {
+    m_pManager->ExitConfigMode();
+    m_pManager->SetCustomizeMode(FALSE);
+    m_pManager->RemoveNotifyWnd(this);
+    m_pManager->SetNoDropWnd(nullptr);
+    if (result == ui::IDCANCEL) {
+      Revert();
+      RestoreSnapshot();
+    } else {
+      Apply();
+    }
+  }
+  EndDialog(result);
+}
+
+}  // namespace docking

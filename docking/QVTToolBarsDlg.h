@@ -1,0 +1,35 @@
+// QVTToolBarsDlg: the modal "Toolbars" dialog. While it is up every
+// toolbar of the frame is in customise mode, so buttons can be dragged
+// between bars, and the frame's other windows are disabled. Close keeps
+// what the user did; Cancel (Escape, the close box) takes all of it back.
+#pragma once
+
+#include "docking/QVTToolBarsBase.h"
+#include "platform/afx/Dialog.h"
+
+namespace docking {
+
+class QVTToolBarsDlg : public afx::CDialog, public QVTToolBarsBase {
+ public:
+  // The result of "C&ustomize...".
+  static constexpr int kCustomizeResult = 43099;
+
+  explicit QVTToolBarsDlg(QVTToolBarManager* manager, afx::CWnd* parent = nullptr);
+
+  BOOL OnInitDialog() override;
+  void OnOK() override;
+  void OnCancel() override;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ protected:
+  void DoDataExchange(afx::CDataExchange* dx) override;
+  void OnNew();
+  void OnCustomize();
+  void OnHelp();
+  // Leaves customisation and ends the dialog; Cancel restores what was.
+  void Close(int result);
+
+  DECLARE_MESSAGE_MAP()
+};
+
+}  // namespace docking
