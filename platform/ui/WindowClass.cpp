@@ -38,6 +38,8 @@ struct ClassRegistry {
     Add("tooltips_class32", internal::TooltipProc);
     Add(internal::kDialogClassName, DefDlgProc, SysColorBrushValue(COLOR_3DFACE));
     Add("MDICLIENT", internal::MDIClientProc);
+    Add("ToolbarWindow32", internal::ToolbarProc);
+    Add("ReBarWindow32", internal::RebarProc);
   }
   void Add(const char* name, WNDPROC proc, HBRUSH background = nullptr) {
     classes[Fold(name)] = internal::ClassInfo{name, CS_DBLCLKS, proc, background, nullptr};

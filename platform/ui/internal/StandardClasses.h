@@ -15,6 +15,8 @@ LRESULT StatusBarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT TooltipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT MDIClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT RebarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 constexpr const char* kDialogClassName = "#32770";
 
