@@ -6,6 +6,10 @@ namespace afx {
 
 IMPLEMENT_DYNAMIC(CReBar, CControlBar)
 
+BEGIN_MESSAGE_MAP(CReBar, CControlBar)
+  ON_MESSAGE(WM_PAINT, OnPaintMessage)
+END_MESSAGE_MAP()
+
 CReBar::CReBar() {
   // The bands draw their own edges; the bar adds none around them.
   m_cxLeftBorder = m_cxRightBorder = m_cyTopBorder = m_cyBottomBorder = 0;
@@ -18,6 +22,8 @@ BOOL CReBar::Create(CWnd* parent, DWORD rebar_style, DWORD style, UINT id) {
       (style & ~CBRS_ALL) | rebar_style | CCS_NODIVIDER | CCS_NOPARENTALIGN | CCS_NORESIZE;
   return CreateBar(0, "ReBarWindow32", nullptr, window_style, RECT{0, 0, 0, 0}, parent, id);
 }
+
+LRESULT CReBar::OnPaintMessage(WPARAM, LPARAM) { return Default(); }
 
 CReBarCtrl& CReBar::GetReBarCtrl() const {
   m_control.m_hWnd = m_hWnd;

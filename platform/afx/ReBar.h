@@ -27,10 +27,16 @@ class CReBar : public CControlBar {
   // The width on offer (or all of it when stretched) by the height of the rows.
   SIZE CalcFixedLayout(BOOL stretch, BOOL horizontal) override;
 
+ protected:
+  // The control paints its bands; the bar adds nothing of its own.
+  LRESULT OnPaintMessage(WPARAM wParam, LPARAM lParam);
+
  private:
   // A view on this bar's own window for the control's typed messages; it
   // never owns the window.
   mutable CReBarCtrl m_control;
+
+  DECLARE_MESSAGE_MAP()
 };
 
 }  // namespace afx

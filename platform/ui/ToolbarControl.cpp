@@ -1,5 +1,6 @@
 // The toolbar control: buttons side by side from the top-left corner, a
-// new row after each button that carries TBSTATE_WRAP, images cut from the
+// new row after each button that carries TBSTATE_WRAP (a separator that
+// carries it is a gap between the rows), images cut from the
 // bitmaps added to it in the order they were added, and a text under the
 // image for a button that names one of the control's strings. A press
 // holds the mouse; releasing it over the same enabled button toggles a
@@ -78,6 +79,14 @@ std::vector<RECT> Layout(HWND hwnd, const ToolbarData& data) {
       continue;
     }
     const int width = ItemWidth(data, button);
+    if (IsSeparator(button) && (button.fsState & TBSTATE_WRAP)) {
+      // A separator that ends a row is a gap under it, two thirds of its width high.
+      const int gap = width * 2 / 3;
+      rects.push_back(RECT{0, y + data.button_size.cy, x, y + data.button_size.cy + gap});
+      x = 0;
+      y += data.button_size.cy + gap;
+      continue;
+    }
     rects.push_back(RECT{x, y, x + width, y + data.button_size.cy});
     x += width;
     if (button.fsState & TBSTATE_WRAP) {
@@ -156,8 +165,14 @@ void PaintImage(HDC hdc, const ToolbarData& data, const TBBUTTON& button, int x,
   DeleteDC(memory);
 }
 
-void PaintSeparator(HDC hdc, const RECT& rect, bool flat) {
+void PaintSeparator(HDC hdc, const RECT& rect, bool flat, bool between_rows) {
   if (!flat) return;  // a classic toolbar's separator is only a gap
+  if (between_rows) {
+    const int middle = (rect.top + rect.bottom) / 2;
+    RECT line{rect.left + 1, middle - 1, rect.right - 1, middle + 1};
+    StylePainter::PaintEdge(hdc, line, EDGE_ETCHED, BF_TOP);
+    return;
+  }
   const int middle = (rect.left + rect.right) / 2;
   RECT line{middle - 1, rect.top + 1, middle + 1, rect.bottom - 1};
   StylePainter::PaintEdge(hdc, line, EDGE_ETCHED, BF_LEFT);
@@ -197,7 +212,7 @@ void Paint(HWND hwnd, const ToolbarData& data) {
   for (std::size_t i = 0; i < data.buttons.size(); ++i) {
     const TBBUTTON& button = data.buttons[i];
     if (!IsVisible(button)) continue;
-    if (IsSeparator(button)) PaintSeparator(hdc, rects[i], flat);
+    if (IsSeparator(button)) PaintSeparator(hdc, rects[i], flat, (button.fsState & TBSTATE_WRAP) != 0);
     else PaintButton(hdc, data, button, rects[i], flat, static_cast<int>(i) == data.pressed && data.pressed_inside);
   }
 }

@@ -64,12 +64,13 @@ TEST_F(ToolbarControlTest, ButtonsLieSideBySideAndRowsBreakAfterAWrap) {
   EXPECT_EQ(Item(1), (RECT{23, 0, 46, 22}));
   EXPECT_EQ(Item(2), (RECT{46, 0, 52, 22}));  // the separator's own width
   EXPECT_EQ(Item(3), (RECT{52, 0, 75, 22}));
-  // Id 0 names the first separator: a row ends after it.
+  // Id 0 names the first separator: ending a row, it is a gap of two
+  // thirds of its width under the row.
   ASSERT_TRUE(SendMessage(bar, TB_SETSTATE, 0, MAKELPARAM(TBSTATE_WRAP, 0)));
   ASSERT_TRUE(SendMessage(bar, TB_SETBUTTONSIZE, 0, MAKELPARAM(30, 28)));
   EXPECT_EQ(Item(1), (RECT{30, 0, 60, 28}));
-  EXPECT_EQ(Item(2), (RECT{60, 0, 66, 28}));
-  EXPECT_EQ(Item(3), (RECT{0, 28, 30, 56}));
+  EXPECT_EQ(Item(2), (RECT{0, 28, 60, 32}));
+  EXPECT_EQ(Item(3), (RECT{0, 32, 30, 60}));
   const LRESULT size = SendMessage(bar, TB_GETBUTTONSIZE, 0, 0);
   EXPECT_EQ(LOWORD(static_cast<DWORD>(size)), 30);
   EXPECT_EQ(HIWORD(static_cast<DWORD>(size)), 28);
