@@ -324,6 +324,24 @@ TEST_F(QVTToolBarTest, ACommittedLayoutWritesItsRowsToTheControlAndIsRemembered)
   EXPECT_EQ(bar->CalcDynamicLayout(-1, LM_HORZ | LM_HORZDOCK).cx, docked.cx - 23);
 }
 
+TEST_F(QVTToolBarTest, AWindowOverASeparatorMovesWithItWhenTheRowsChange) {
+  constexpr UINT kCombo = 500;
+  bar->SetButtonInfo(2, kCombo, QVT_TBBS_SEPARATOR, 40);
+  afx::CWnd combo;
+  ASSERT_TRUE(combo.Create(nullptr, "", WS_CHILD | WS_VISIBLE, RECT{0, 0, 40, 20}, bar, kCombo));
+  const SIZE across = Borders(bar, true);
+  for (const int width : {200, 60}) {
+    SCOPED_TRACE(width);
+    bar->CalcDynamicLayout(width + across.cx, LM_HORZ | LM_COMMIT);
+    RECT separator, placed;
+    bar->GetItemRect(2, &separator);
+    combo.GetWindowRect(&placed);
+    bar->ScreenToClient(&placed);
+    EXPECT_EQ(placed.left, separator.left);
+    EXPECT_EQ(placed.top, separator.top);
+  }
+}
+
 TEST_F(QVTToolBarTest, SetHeightSharesTheSpaceBetweenTheBorders) {
   // The bar is CBRS_TOP: one border line at the bottom (two pixels).
   struct Case {
@@ -417,6 +435,14 @@ TEST_F(QVTToolBarTest, ToolbarsAndARebarAreDrawnForAPersonToLookAt) {
   rebar->GetWindowRect(&rebar_rect);
   EXPECT_GT(rebar_rect.bottom - rebar_rect.top, 22);
   EXPECT_EQ(GetParent(banded->m_hWnd), rebar->m_hWnd);
+  // A band's toolbar still sends its commands to the frame.
+  RECT open;
+  banded->GetItemRect(0, &open);
+  POINT at{open.left + 5, open.top + 5};
+  ClientToScreen(banded->m_hWnd, &at);
+  InjectClick(at);
+  Pump();
+  EXPECT_EQ(frame->commands, std::vector<UINT>{kOpen});
   const std::string path = std::string(BRIVEN_TEST_BINARY_DIR) + "/common_toolbar.png";
   ASSERT_TRUE(GetHeadlessHost().DumpWindowPng(frame_hwnd, path));
   EXPECT_GT(std::filesystem::file_size(path), 0u);
