@@ -603,7 +603,7 @@ void QVTToolBar::OnLButtonDblClk(UINT flags, POINT point) {
   QVTControlBar::OnLButtonDblClk(flags, point);
 }
 
-LRESULT QVTToolBar::WithFlatStyles(UINT, ui::WPARAM, ui::LPARAM) {
+LRESULT QVTToolBar::WithFlatStyles() {
   if (!m_hWnd || CommonControlsVersion() < kVersion471) return Default();
   const DWORD style = GetStyle();
   ui::SetWindowLongPtr(m_hWnd, GWL_STYLE, static_cast<ui::LONG_PTR>(style | kFlatStyles));
@@ -612,19 +612,19 @@ LRESULT QVTToolBar::WithFlatStyles(UINT, ui::WPARAM, ui::LPARAM) {
   return result;
 }
 
-LRESULT QVTToolBar::OnSetButtonSizeMessage(ui::WPARAM wParam, ui::LPARAM lParam) {
+LRESULT QVTToolBar::OnSetButtonSizeMessage(ui::WPARAM, ui::LPARAM lParam) {
   m_sizeButton = SIZE{ui::LOWORD(static_cast<DWORD>(lParam)), ui::HIWORD(static_cast<DWORD>(lParam))};
   m_bStaleHorz = m_bStaleVert = m_bStaleFloat = TRUE;
-  return WithFlatStyles(ui::TB_SETBUTTONSIZE, wParam, lParam);
+  return WithFlatStyles();
 }
 
-LRESULT QVTToolBar::OnSetBitmapSizeMessage(ui::WPARAM wParam, ui::LPARAM lParam) {
+LRESULT QVTToolBar::OnSetBitmapSizeMessage(ui::WPARAM, ui::LPARAM lParam) {
   m_sizeImage = SIZE{ui::LOWORD(static_cast<DWORD>(lParam)), ui::HIWORD(static_cast<DWORD>(lParam))};
-  return WithFlatStyles(ui::TB_SETBITMAPSIZE, wParam, lParam);
+  return WithFlatStyles();
 }
 
-LRESULT QVTToolBar::OnStyleSensitiveMessage(ui::WPARAM wParam, ui::LPARAM lParam) {
-  return WithFlatStyles(0, wParam, lParam);
+LRESULT QVTToolBar::OnStyleSensitiveMessage(ui::WPARAM, ui::LPARAM) {
+  return WithFlatStyles();
 }
 
 LRESULT QVTToolBar::OnSysColorChangeMessage(ui::WPARAM, ui::LPARAM) {

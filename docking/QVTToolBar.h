@@ -107,9 +107,9 @@ class QVTToolBar : public QVTControlBar {
   SIZE CalcLayout(int length, DWORD mode);
   void CommitWrap(const std::vector<ui::TBBUTTON>& buttons);
   SIZE BorderSize(bool horizontal) const;
-  // Runs `message` with the flat and transparent styles set meanwhile, as
-  // the newer controls measure with them.
-  LRESULT WithFlatStyles(UINT message, ui::WPARAM wParam, ui::LPARAM lParam);
+  // Runs the current message with the flat and transparent styles set
+  // meanwhile, as the newer controls measure with them.
+  LRESULT WithFlatStyles();
 
   LRESULT OnNcCreateMessage(ui::WPARAM wParam, ui::LPARAM lParam);
   LRESULT OnNcHitTestMessage(ui::WPARAM wParam, ui::LPARAM lParam);

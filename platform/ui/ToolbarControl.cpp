@@ -52,7 +52,6 @@ struct ToolbarData : ControlData {
   std::vector<std::string> strings;
   SIZE bitmap_size{16, 15};
   SIZE button_size{23, 22};
-  UINT record_size = sizeof(TBBUTTON);
   HWND notify = nullptr;  // null: the parent
   int pressed = -1;       // the button holding the mouse
   bool pressed_inside = false;
@@ -374,7 +373,7 @@ LRESULT OnButtonUp(HWND hwnd, ToolbarData& data, LPARAM lParam) {
 
 LRESULT Dispatch(HWND hwnd, ToolbarData& data, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case TB_BUTTONSTRUCTSIZE: data.record_size = static_cast<UINT>(wParam); return 0;
+    case TB_BUTTONSTRUCTSIZE: return 0;  // records are typed here: there is one size only
     case TB_SETBITMAPSIZE:
       data.bitmap_size = SIZE{LOWORD(static_cast<DWORD>(lParam)), HIWORD(static_cast<DWORD>(lParam))};
       return TRUE;

@@ -203,6 +203,13 @@ TEST_F(QVTToolBarTest, ALoadedToolBarHasItsButtonsImagesAndSizes) {
   EXPECT_EQ(rect, (RECT{23, 0, 46, 22}));
   bar->GetItemRect(9, &rect);
   EXPECT_EQ(rect, (RECT{0, 0, 0, 0}));
+  // New sizes reach the control and are remembered; the flat styles the
+  // control measures with are gone again afterwards.
+  bar->SetSizes(SIZE{30, 28}, SIZE{20, 18});
+  EXPECT_EQ(bar->GetButtonSize(), (SIZE{30, 28}));
+  EXPECT_EQ(bar->GetImageSize(), (SIZE{20, 18}));
+  EXPECT_EQ(SendMessage(bar->m_hWnd, TB_GETBUTTONSIZE, 0, 0), MAKELRESULT(30, 28));
+  EXPECT_FALSE(bar->GetStyle() & (TBSTYLE_FLAT | TBSTYLE_TRANSPARENT));
   ASSERT_TRUE(bar->SetButtons(nullptr, 3));  // without ids: empty separators
   EXPECT_EQ(bar->GetButtonStyle(2), QVT_TBBS_SEPARATOR);
   EXPECT_TRUE(bar->IsLayoutDirty());
