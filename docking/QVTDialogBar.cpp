@@ -23,6 +23,14 @@ BOOL QVTDialogBar::CreateIndirect(afx::CWnd* parent, const ui::DialogTemplate* d
   if (!parent || !dialog) return FALSE;
   m_dwStyle = style & afx::CBRS_ALL;
   m_dwExStyle = ex_style;
+  // A derived bar may look at, change or refuse the window before the
+  // dialog is made, as it may for any other bar.
+  ui::CREATESTRUCT create;
+  create.lpszClass = BarWindowClass();
+  create.style = static_cast<ui::LONG>(style | ui::WS_CHILD);
+  create.hMenu = reinterpret_cast<ui::HMENU>(static_cast<ui::UINT_PTR>(id));
+  create.hwndParent = parent->m_hWnd;
+  if (!PreCreateWindow(create)) return FALSE;
   // The dialog as a captionless child of the frame, shown once it is set up.
   ui::DialogTemplate child = *dialog;
   child.style = (child.style & ~(ui::WS_POPUP | ui::WS_CAPTION | ui::WS_VISIBLE | ui::WS_SYSMENU | ui::WS_THICKFRAME |

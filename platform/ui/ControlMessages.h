@@ -310,4 +310,149 @@ constexpr UINT SBT_POPOUT = 0x0200;
 constexpr UINT SBT_RTLREADING = 0x0400;
 constexpr UINT SBT_OWNERDRAW = 0x1000;
 
+// Toolbar ("ToolbarWindow32"): a row of buttons, or several rows where a
+// button carries TBSTATE_WRAP, each showing an image of the bitmaps added
+// to the control and, when it has one, a text of the control's strings.
+// A click sends WM_COMMAND with the button's id to the control's parent
+// (or the window TB_SETPARENT names).
+constexpr DWORD TBSTYLE_TOOLTIPS = 0x0100;
+constexpr DWORD TBSTYLE_WRAPABLE = 0x0200;
+constexpr DWORD TBSTYLE_ALTDRAG = 0x0400;
+constexpr DWORD TBSTYLE_FLAT = 0x0800;
+constexpr DWORD TBSTYLE_LIST = 0x1000;
+constexpr DWORD TBSTYLE_TRANSPARENT = 0x8000;
+// Button styles (TBBUTTON::fsStyle).
+constexpr BYTE TBSTYLE_BUTTON = 0x00;
+constexpr BYTE TBSTYLE_SEP = 0x01;
+constexpr BYTE TBSTYLE_CHECK = 0x02;
+constexpr BYTE TBSTYLE_GROUP = 0x04;
+constexpr BYTE TBSTYLE_CHECKGROUP = TBSTYLE_GROUP | TBSTYLE_CHECK;
+constexpr BYTE TBSTYLE_DROPDOWN = 0x08;
+// Button states (TBBUTTON::fsState).
+constexpr BYTE TBSTATE_CHECKED = 0x01;
+constexpr BYTE TBSTATE_PRESSED = 0x02;
+constexpr BYTE TBSTATE_ENABLED = 0x04;
+constexpr BYTE TBSTATE_HIDDEN = 0x08;
+constexpr BYTE TBSTATE_INDETERMINATE = 0x10;
+constexpr BYTE TBSTATE_WRAP = 0x20;
+constexpr UINT TB_ENABLEBUTTON = 0x0400 + 1;
+constexpr UINT TB_CHECKBUTTON = 0x0400 + 2;
+constexpr UINT TB_PRESSBUTTON = 0x0400 + 3;
+constexpr UINT TB_HIDEBUTTON = 0x0400 + 4;
+constexpr UINT TB_ISBUTTONENABLED = 0x0400 + 9;
+constexpr UINT TB_ISBUTTONCHECKED = 0x0400 + 10;
+constexpr UINT TB_SETSTATE = 0x0400 + 17;
+constexpr UINT TB_GETSTATE = 0x0400 + 18;
+constexpr UINT TB_ADDBITMAP = 0x0400 + 19;
+constexpr UINT TB_ADDBUTTONS = 0x0400 + 20;
+constexpr UINT TB_INSERTBUTTON = 0x0400 + 21;
+constexpr UINT TB_DELETEBUTTON = 0x0400 + 22;
+constexpr UINT TB_GETBUTTON = 0x0400 + 23;
+constexpr UINT TB_BUTTONCOUNT = 0x0400 + 24;
+constexpr UINT TB_COMMANDTOINDEX = 0x0400 + 25;
+constexpr UINT TB_ADDSTRING = 0x0400 + 28;
+constexpr UINT TB_GETITEMRECT = 0x0400 + 29;
+constexpr UINT TB_BUTTONSTRUCTSIZE = 0x0400 + 30;
+constexpr UINT TB_SETBUTTONSIZE = 0x0400 + 31;
+constexpr UINT TB_SETBITMAPSIZE = 0x0400 + 32;
+constexpr UINT TB_AUTOSIZE = 0x0400 + 33;
+constexpr UINT TB_SETPARENT = 0x0400 + 37;
+constexpr UINT TB_GETBUTTONTEXT = 0x0400 + 45;
+constexpr UINT TB_REPLACEBITMAP = 0x0400 + 46;
+constexpr UINT TB_GETRECT = 0x0400 + 51;
+constexpr UINT TB_SETSTYLE = 0x0400 + 56;
+constexpr UINT TB_GETSTYLE = 0x0400 + 57;
+constexpr UINT TB_GETBUTTONSIZE = 0x0400 + 58;
+// A button record. Typed for this platform: TB_BUTTONSTRUCTSIZE takes
+// sizeof(TBBUTTON) (the 32-bit record's 20 bytes do not apply here).
+struct TBBUTTON {
+  int iBitmap = 0;     // image index; a separator's width (0: the default width)
+  int idCommand = 0;
+  BYTE fsState = 0;
+  BYTE fsStyle = 0;
+  BYTE bReserved[2] = {0, 0};
+  UINT_PTR dwData = 0;
+  INT_PTR iString = -1;  // index of the control's string, -1 for none
+};
+// TB_ADDBITMAP: with a null hInst, nID is an HBITMAP that stays the
+// caller's; otherwise nID is a bitmap resource id, loaded and owned by
+// the control.
+struct TBADDBITMAP {
+  const void* hInst = nullptr;
+  UINT_PTR nID = 0;
+};
+// TB_REPLACEBITMAP: the bitmap added as (hInstOld, nIDOld) gives way to
+// (hInstNew, nIDNew), which holds nButtons images.
+struct TBREPLACEBITMAP {
+  const void* hInstOld = nullptr;
+  UINT_PTR nIDOld = 0;
+  const void* hInstNew = nullptr;
+  UINT_PTR nIDNew = 0;
+  int nButtons = 0;
+};
+// The common controls' version as (major << 16 | minor): the toolbar and
+// rebar here behave as those of version 4.71 (flat toolbars, rebars).
+constexpr DWORD kCommonControlsVersion = (4u << 16) | 71u;
+
+// Rebar ("ReBarWindow32"): bands in rows, each with a gripper, a text and
+// a child window the rebar places inside it.
+constexpr DWORD RBS_TOOLTIPS = 0x0100;
+constexpr DWORD RBS_VARHEIGHT = 0x0200;
+constexpr DWORD RBS_BANDBORDERS = 0x0400;
+constexpr DWORD RBS_FIXEDORDER = 0x0800;
+constexpr UINT RBBS_BREAK = 0x0001;
+constexpr UINT RBBS_FIXEDSIZE = 0x0002;
+constexpr UINT RBBS_CHILDEDGE = 0x0004;
+constexpr UINT RBBS_HIDDEN = 0x0008;
+constexpr UINT RBBS_NOVERT = 0x0010;
+constexpr UINT RBBS_FIXEDBMP = 0x0020;
+constexpr UINT RBBS_VARIABLEHEIGHT = 0x0040;
+constexpr UINT RBBS_GRIPPERALWAYS = 0x0080;
+constexpr UINT RBBS_NOGRIPPER = 0x0100;
+constexpr UINT RBBIM_STYLE = 0x0001;
+constexpr UINT RBBIM_COLORS = 0x0002;
+constexpr UINT RBBIM_TEXT = 0x0004;
+constexpr UINT RBBIM_IMAGE = 0x0008;
+constexpr UINT RBBIM_CHILD = 0x0010;
+constexpr UINT RBBIM_CHILDSIZE = 0x0020;
+constexpr UINT RBBIM_SIZE = 0x0040;
+constexpr UINT RBBIM_BACKGROUND = 0x0080;
+constexpr UINT RBBIM_ID = 0x0100;
+constexpr UINT RBBIM_IDEALSIZE = 0x0200;
+constexpr UINT RBBIM_LPARAM = 0x0400;
+constexpr UINT RBBIM_HEADERSIZE = 0x0800;
+constexpr UINT RB_INSERTBAND = 0x0400 + 1;
+constexpr UINT RB_DELETEBAND = 0x0400 + 2;
+constexpr UINT RB_SETBANDINFO = 0x0400 + 6;
+constexpr UINT RB_SETPARENT = 0x0400 + 7;
+constexpr UINT RB_GETRECT = 0x0400 + 9;
+constexpr UINT RB_GETBANDCOUNT = 0x0400 + 12;
+constexpr UINT RB_GETROWCOUNT = 0x0400 + 13;
+constexpr UINT RB_GETROWHEIGHT = 0x0400 + 14;
+constexpr UINT RB_GETBARHEIGHT = 0x0400 + 27;
+constexpr UINT RB_GETBANDINFO = 0x0400 + 29;
+// A band's record; fMask says which members a message reads or fills.
+struct REBARBANDINFO {
+  UINT cbSize = sizeof(REBARBANDINFO);
+  UINT fMask = 0;
+  UINT fStyle = 0;
+  COLORREF clrFore = 0;
+  COLORREF clrBack = 0;
+  char* lpText = nullptr;  // RB_GETBANDINFO copies at most cch bytes here
+  UINT cch = 0;
+  int iImage = -1;
+  HWND hwndChild = nullptr;
+  UINT cxMinChild = 0;
+  UINT cyMinChild = 0;
+  UINT cx = 0;
+  HBITMAP hbmBack = nullptr;
+  UINT wID = 0;
+  UINT cyChild = 0;
+  UINT cyMaxChild = 0;
+  UINT cyIntegral = 0;
+  UINT cxIdeal = 0;
+  LPARAM lParam = 0;
+  UINT cxHeader = 0;
+};
+
 }  // namespace ui

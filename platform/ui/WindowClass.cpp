@@ -39,6 +39,8 @@ struct ClassRegistry {
     Add(internal::kDialogClassName, DefDlgProc, SysColorBrushValue(COLOR_3DFACE));
     Add("MDICLIENT", internal::MDIClientProc);
     Add("SysTabControl32", internal::TabControlProc);
+    Add("ToolbarWindow32", internal::ToolbarProc);
+    Add("ReBarWindow32", internal::RebarProc);
   }
   void Add(const char* name, WNDPROC proc, HBRUSH background = nullptr) {
     classes[Fold(name)] = internal::ClassInfo{name, CS_DBLCLKS, proc, background, nullptr};

@@ -98,6 +98,26 @@ TEST_F(QVTDialogBarTest, AMissingTemplateMakesNoBar) {
   EXPECT_EQ(frame->GetControlBar(kBarId), nullptr);
 }
 
+// A bar that refuses its window, and sees the creation record first.
+class RefusingDialogBar : public QVTDialogBar {
+ public:
+  BOOL PreCreateWindow(CREATESTRUCT& create) override {
+    seen = create;
+    return FALSE;
+  }
+  CREATESTRUCT seen;
+};
+
+TEST_F(QVTDialogBarTest, ABarThatRefusesItsWindowGetsNone) {
+  RefusingDialogBar bar;
+  EXPECT_FALSE(bar.Create(frame, kTemplate, WS_VISIBLE | afx::CBRS_LEFT, 0, kBarId));
+  EXPECT_EQ(bar.m_hWnd, nullptr);
+  EXPECT_EQ(frame->GetControlBar(kBarId), nullptr);
+  EXPECT_EQ(bar.seen.style & (WS_CHILD | WS_VISIBLE), static_cast<LONG>(WS_CHILD | WS_VISIBLE));
+  EXPECT_EQ(bar.seen.hMenu, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(kBarId)));
+  EXPECT_EQ(bar.seen.hwndParent, frame->m_hWnd);
+}
+
 TEST_F(QVTDialogBarTest, ASavedLayoutMakesTheBarAgainFromItsTemplate) {
   QVTDialogBar* bar = MakeBar(0);
   bar->EnableDocking(afx::CBRS_ALIGN_ANY);

@@ -16,6 +16,8 @@ LRESULT ProgressProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT TooltipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT MDIClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT TabControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT RebarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 constexpr const char* kDialogClassName = "#32770";
 
