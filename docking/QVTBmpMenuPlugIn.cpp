@@ -179,14 +179,20 @@ BOOL QVTBmpMenuPlugIn::ConvertItem(HMENU menu, int position, MenuRecord& record)
   info->text = ReadItemText(menu, position);
   info->mnemonic = QVTBmpMenuItemInfo::ComputeMnemonic(info->text);
   info->position = position;
-  MENUITEMINFO owner_drawn;
-  owner_drawn.fMask = kItemKindMask;
-  owner_drawn.fType = item.fType | MFT_OWNERDRAW;
-  owner_drawn.dwItemData = DataOf(info.get());
-  if (!SetMenuItemInfo(menu, static_cast<UINT>(position), TRUE, &owner_drawn)) return FALSE;
+  if (!SetOwnerDrawn(menu, position, *info)) return FALSE;
   live_.insert(info.get());
   record.items.push_back(std::move(info));
   return TRUE;
+}
+
+BOOL QVTBmpMenuPlugIn::SetOwnerDrawn(HMENU menu, int position, const QVTBmpMenuItemInfo& info) {
+  MENUITEMINFO item;
+  if (!ReadKind(menu, position, item)) return FALSE;
+  MENUITEMINFO owner_drawn;
+  owner_drawn.fMask = kItemKindMask;
+  owner_drawn.fType = item.fType | MFT_OWNERDRAW;
+  owner_drawn.dwItemData = DataOf(&info);
+  return SetMenuItemInfo(menu, static_cast<UINT>(position), TRUE, &owner_drawn);
 }
 
 void QVTBmpMenuPlugIn::RestoreItem(HMENU menu, int position, const QVTBmpMenuItemInfo& info) {
@@ -306,13 +312,7 @@ void QVTBmpMenuPlugIn::OnSettingChange() {
       const QVTBmpMenuItemInfo* info = OwnItemAt(menu, record, position);
       if (!info) continue;
       RestoreItem(menu, position, *info);
-      MENUITEMINFO owner_drawn;
-      owner_drawn.fMask = MIIM_FTYPE | MIIM_DATA;
-      MENUITEMINFO item;
-      if (!ReadKind(menu, position, item)) continue;
-      owner_drawn.fType = item.fType | MFT_OWNERDRAW;
-      owner_drawn.dwItemData = DataOf(info);
-      SetMenuItemInfo(menu, static_cast<UINT>(position), TRUE, &owner_drawn);
+      SetOwnerDrawn(menu, position, *info);
     }
   }
 }

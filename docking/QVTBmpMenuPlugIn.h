@@ -81,6 +81,8 @@ class QVTBmpMenuPlugIn : public QVTFramePlugIn {
   // The plug-in's item at `position`, or null.
   const QVTBmpMenuItemInfo* OwnItemAt(HMENU menu, const MenuRecord& record, int position) const;
   BOOL ConvertItem(HMENU menu, int position, MenuRecord& record);
+  // The item drawn by the plug-in, with `info` as its data.
+  static BOOL SetOwnerDrawn(HMENU menu, int position, const QVTBmpMenuItemInfo& info);
   // Back to a plain string item with the info's text.
   static void RestoreItem(HMENU menu, int position, const QVTBmpMenuItemInfo& info);
   void ForgetRecord(MenuRecord& record);

@@ -17,6 +17,7 @@
 #include "app/MainFrame.h"
 #include "docking/QVTCustomToolBar.h"
 #include "docking/QVTMenuBar.h"
+#include "docking/QVTMenuBarFeature.h"
 #include "docking/QVTMenuBarMessages.h"
 #include "docking/QVTToolBarManager.h"
 #include "platform/afx/DockBar.h"
@@ -344,6 +345,33 @@ TEST_F(MainFrameMenuBar, ThePopupsItemsAreGreyedAndCheckedByTheirUpdateRules) {
     Play({Key(c.title == ' ' ? ui::VK_SPACE : c.title, ui::FALT), note(c.popup, c.command), escape});
     EXPECT_EQ(noted, std::vector<ui::UINT>{c.state});
   }
+}
+
+TEST_F(MainFrameMenuBar, ThePopupsShowTheToolbarsImagesAndTheSystemMenuStaysNative) {
+  Start();
+  auto* feature = dynamic_cast<docking::QVTMenuBarFeature*>(frame_->GetMenuPlugIn());
+  ASSERT_NE(feature, nullptr);
+  bool parametersOwnerDrawn = false, sizeOwnerDrawn = true;
+  const auto ownerDrawn = [](ui::HMENU menu, ui::UINT command) {
+    return menu && (ui::GetMenuState(menu, command, ui::MF_BYCOMMAND) & ui::MF_OWNERDRAW) != 0;
+  };
+  Play({Key('C', ui::FALT),
+        [&] {
+          const auto conversion = reinterpret_cast<ui::HMENU>(
+              frame_->SendMessage(docking::QVTMenuBarMessages::GetMenuMessage(), app::kMainResource, 1));
+          parametersOwnerDrawn = ownerDrawn(conversion, app::kCmdParameters);
+        },
+        Key(ui::VK_ESCAPE), Key(ui::VK_ESCAPE), Key(ui::VK_SPACE, ui::FALT),
+        [&] { sizeOwnerDrawn = ownerDrawn(ui::GetSystemMenu(frame_->m_hWnd, ui::FALSE), ui::SC_SIZE); },
+        Key(ui::VK_ESCAPE)});
+  EXPECT_TRUE(parametersOwnerDrawn);
+  EXPECT_FALSE(sizeOwnerDrawn);
+  // The toolbar manager is made after the frame's window, and so after
+  // its plug-ins: the menus still draw from the toolbars' own images.
+  EXPECT_EQ(feature->GetBitmapMenus().GetBitmapManager(), frame_->GetToolBarManager()->GetBmpMgr());
+  ui::HBITMAP image = nullptr;
+  int index = -1;
+  EXPECT_TRUE(feature->GetBitmapMenus().GetBitmapManager()->GetImage(app::kCmdParameters, &image, &index));
 }
 
 TEST_F(MainFrameMenuBar, TheBarsPlaceSurvivesARestartAndOldLayoutsGetTheBar) {

@@ -1,7 +1,7 @@
 // Bitmap menus: which items a popup hands to the plug-in and how they come
 // back, items of other components judged menu by menu, the measured size,
-// an item drawn in each state as a PNG, and a popup of a frame run through
-// the menu loop with its images, as a screen PNG.
+// an item drawn in each state as a PNG, a colour change, and a popup of a
+// frame run through the menu loop with its images, as a screen PNG.
 #include "docking/QVTBmpMenuPlugIn.h"
 
 #include <cairo.h>
@@ -375,6 +375,42 @@ TEST_F(QVTBmpMenuPlugInTest, AnItemInEveryStateAsAPng) {
     EXPECT_LT(rightmost, kWidth - 23 + (c.state & ODS_GRAYED ? 1 : 0));
     EXPECT_GE(rightmost, kWidth - 23 - 3);
   }
+}
+
+TEST_F(QVTBmpMenuPlugInTest, AColourChangeIsSeenByTheNextDrawing) {
+  HMENU menu = CreatePopupMenu();
+  AppendMenu(menu, MF_STRING, kParameters, kParametersText);
+  Prepare(menu);
+  const int index = COLOR_HIGHLIGHT;
+  const COLORREF before = GetSysColor(index), changed = RGB(150, 30, 60);
+  const auto selectedBackground = [&] {
+    HBITMAP target = CreateBitmap(200, 24, 1, 32, nullptr);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, target);
+    DRAWITEMSTRUCT draw;
+    draw.CtlType = ODT_MENU;
+    draw.itemState = ODS_SELECTED;
+    draw.hwndItem = reinterpret_cast<HWND>(menu);
+    draw.hDC = dc;
+    draw.rcItem = RECT{0, 0, 200, 24};
+    draw.itemData = ItemInfo(menu, 0).dwItemData;
+    BOOL handled = FALSE;
+    Send(WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw), &handled);
+    const COLORREF seen = GetPixel(dc, 190, 2);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(target);
+    return seen;
+  };
+  EXPECT_EQ(selectedBackground(), before);
+  SetSysColors(1, &index, &changed);
+  BOOL handled = TRUE;
+  Send(WM_SYSCOLORCHANGE, 0, 0, &handled);
+  EXPECT_FALSE(handled) << "the frame and its bars hear of it too";
+  EXPECT_EQ(selectedBackground(), changed);
+  SetSysColors(1, &index, &before);
+  Send(WM_SYSCOLORCHANGE, 0, 0, &handled);
+  DestroyMenu(menu);
 }
 
 // A popup of a frame with bitmap menus, run through the menu loop: the
