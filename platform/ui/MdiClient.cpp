@@ -211,6 +211,19 @@ HWND Create(HWND client, ClientState& state, const MDICREATESTRUCT& mdi) {
   return child;
 }
 
+// The active window leaves: the next visible one is activated (maximised
+// when the one leaving was), else none is active.
+void HandOver(HWND client, ClientState& state, HWND child) {
+  const HWND next = NextChild(client, child, false);
+  if (next && next != child) {
+    Activate(client, state, next);  // takes over a maximised one's place
+    return;
+  }
+  state.active = nullptr;
+  SendMessage(child, WM_NCACTIVATE, FALSE, 0);
+  SendMessage(child, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
+}
+
 void Forget(HWND client, ClientState& state, HWND child) {
   const auto it = std::find(state.children.begin(), state.children.end(), child);
   if (it == state.children.end()) return;
@@ -402,6 +415,10 @@ LRESULT DefMDIChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam) 
       if (state->active != child) Activate(client, *state, child);
       return 0;
     case WM_DESTROY: Forget(client, *state, child); return 0;
+    case WM_SHOWWINDOW:
+      // A hidden window cannot stay the active one: the next one takes over.
+      if (!wParam && state->active == child) HandOver(client, *state, child);
+      return DefWindowProc(child, message, wParam, lParam);
     case WM_CLOSE: SendMessage(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0); return 0;
     case WM_SETFOCUS:
       if (state->active != child) Activate(client, *state, child);

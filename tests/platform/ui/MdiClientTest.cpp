@@ -272,5 +272,20 @@ TEST_F(MdiClientTest, SetMenuReplacesTheFramesMenuAndMovesTheListToTheNewWindowM
   EXPECT_EQ(WindowMenuTexts(), (std::vector<std::string>{"&Cascade", "", "&1 One"}));
 }
 
+TEST_F(MdiClientTest, HidingTheActiveWindowActivatesTheNextAndShowingItListsItAgain) {
+  const HWND first = Child("One");
+  const HWND second = Child("Two");
+  ShowWindow(second, SW_HIDE);
+  EXPECT_EQ(Active(), first);
+  SendMessage(client, WM_MDIREFRESHMENU, 0, 0);
+  EXPECT_EQ(WindowMenuTexts(), (std::vector<std::string>{"&Cascade", "", "&1 One"}));
+  ShowWindow(first, SW_HIDE);
+  EXPECT_EQ(Active(), nullptr);
+  ShowWindow(second, SW_SHOWNA);
+  SendMessage(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(second), 0);
+  EXPECT_EQ(Active(), second);
+  EXPECT_EQ(WindowMenuTexts(), (std::vector<std::string>{"&Cascade", "", "&1 Two"}));
+}
+
 }  // namespace
 }  // namespace ui::test
