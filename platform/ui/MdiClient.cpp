@@ -298,6 +298,15 @@ LRESULT ClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       if (state && state->active && (StyleOf(state->active) & WS_MAXIMIZE)) Maximise(hwnd, *state, state->active);
       break;
+    case WM_PAINT: {
+      // What shows again of the client (a document window restored, moved
+      // or closed) may lie under other document windows: they repaint it,
+      // frames and all, as the client clips them out of its own painting.
+      RECT update;
+      if (GetUpdateRect(hwnd, &update, FALSE))
+        RedrawWindow(hwnd, &update, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+      break;
+    }
   }
   if (!state) return DefWindowProc(hwnd, message, wParam, lParam);
   const HWND child = reinterpret_cast<HWND>(wParam);
