@@ -5,6 +5,7 @@
 
 #include "docking/QVTControlBar.h"
 #include "docking/QVTControlBarMDIChildWnd.h"
+#include "docking/QVTMDIMenuBar.h"
 #include "docking/QVTMenuBar.h"
 #include "docking/QVTMenuBarMessages.h"
 #include "docking/QVTToolBarManager.h"
@@ -172,7 +173,10 @@ void QVTMDIFrameWnd::OnChildSized() {
   if (UpdateCaptionButtons(FALSE)) RelayoutMenuBar();
 }
 
-BOOL QVTMDIFrameWnd::UpdateCaptionButtons(BOOL) { return FALSE; }
+BOOL QVTMDIFrameWnd::UpdateCaptionButtons(BOOL suppress) {
+  auto* mdi_bar = dynamic_cast<QVTMDIMenuBar*>(GetMenuBar());
+  return mdi_bar && mdi_bar->m_hWnd ? mdi_bar->UpdateCaptionButtons(suppress) : FALSE;
+}
 
 void QVTMDIFrameWnd::RelayoutMenuBar() {
   CWnd* bar = GetMenuBar();

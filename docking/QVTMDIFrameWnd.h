@@ -97,8 +97,8 @@ class QVTMDIFrameWnd : public QVTFrameWnd {
  protected:
   BOOL OnCreateClient(ui::CREATESTRUCT* create, afx::CCreateContext* context) override;
   LRESULT DefWindowProc(UINT message, ui::WPARAM wParam, ui::LPARAM lParam) override;
-  // The MDI menu bar's caption buttons follow the active document frame;
-  // TRUE when they changed. A plain menu bar has none.
+  // The MDI menu bar's caption buttons follow the active document frame
+  // (hidden when `suppress`); TRUE when they changed. A plain menu bar has none.
   BOOL UpdateCaptionButtons(BOOL suppress);
   void RelayoutMenuBar();
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "docking/QVTMDIMenuBar.h"
 #include "docking/QVTMenuBar.h"
 #include "platform/afx/AfxIds.h"
 #include "platform/afx/MDIChildWnd.h"
@@ -72,6 +73,13 @@ class MdiOnDisplay : public ::testing::Test {
     OffsetRect(&rect, origin.x, origin.y);
     return rect;
   }
+  // The maximised child's icon and caption buttons in the menu bar.
+  bool CaptionButtonsShown() const {
+    auto* bar = dynamic_cast<docking::QVTMDIMenuBar*>(MenuBar());
+    return bar && !(bar->GetCaptionButtons().GetStyle() & kHiddenButton) &&
+           !(bar->GetIconButton().GetStyle() & kHiddenButton);
+  }
+  static constexpr DWORD kHiddenButton = 0x80000;
   docking::QVTMenuBar* MenuBar() const { return dynamic_cast<docking::QVTMenuBar*>(demo->frame->GetMenuBar()); }
 
   std::unique_ptr<mdidemo::MdiDemo> demo;
@@ -83,6 +91,7 @@ TEST_F(MdiOnDisplay, AMaximisedDocumentFrameFillsTheClientWithItsMenuShownAndRes
   ASSERT_TRUE(plot);
   ASSERT_TRUE(MenuBar());
   EXPECT_EQ(MenuBar()->GetCurrentMenuId(), mdidemo::kPlotResource);
+  EXPECT_FALSE(CaptionButtonsShown());
   Shot("mdi-demo-start.png");
 
   // A text document's frame, maximised: its menu shows, and only its client area.
@@ -99,6 +108,7 @@ TEST_F(MdiOnDisplay, AMaximisedDocumentFrameFillsTheClientWithItsMenuShownAndRes
   EXPECT_TRUE(maximised);
   EXPECT_EQ(ClientAreaOnScreen(text->m_hWnd), ClientAreaOnScreen(client));
   EXPECT_EQ(MenuBar()->GetCurrentMenuId(), mdidemo::kTextResource);
+  EXPECT_TRUE(CaptionButtonsShown());
   // The client lies between the bars: below the menu bar and the toolbar, above the status bar.
   RECT bar_rect, status_rect, client_rect;
   GetWindowRect(MenuBar()->m_hWnd, &bar_rect);
@@ -119,6 +129,7 @@ TEST_F(MdiOnDisplay, AMaximisedDocumentFrameFillsTheClientWithItsMenuShownAndRes
   plot->MDIRestore();
   Idle();
   EXPECT_FALSE(IsZoomed(plot->m_hWnd));
+  EXPECT_FALSE(CaptionButtonsShown());
   RECT plot_rect;
   GetWindowRect(plot->m_hWnd, &plot_rect);
   EXPECT_LT(plot_rect.right - plot_rect.left, client_rect.right - client_rect.left);
