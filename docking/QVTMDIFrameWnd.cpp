@@ -253,7 +253,28 @@ BOOL QVTMDIFrameWnd::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO
   return QVTFrameWnd::OnCmdMsg(id, code, extra, handler_info);
 }
 
+void QVTMDIFrameWnd::ToggleMDIFloat(CControlBar* bar) {
+  if (!bar) return;
+  if (!FloatsAsMDIChild(bar)) {
+    FloatControlBarAsMDIChild(bar);
+    return;
+  }
+  auto* host = static_cast<QVTControlBarMDIChildWnd*>(bar->m_pDockBar->GetParentFrame());
+  ReDockControlBar(bar, nullptr, nullptr);
+  // An empty document frame has nothing left to show.
+  if (host->m_hWnd && host->GetDockBar()->GetDockedCount() == 0) host->DestroyWindow();
+  RecalcLayout();
+}
+
 LRESULT QVTMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  // A bar's "Float In Main Window", with the bar as the command's control.
+  if (message == WM_COMMAND && LOWORD(wParam) == kFloatInMainWindowCommand && lParam) {
+    CWnd* wnd = CWnd::FromHandlePermanent(reinterpret_cast<HWND>(lParam));
+    if (auto* bar = dynamic_cast<CControlBar*>(wnd)) {
+      ToggleMDIFloat(bar);
+      return 0;
+    }
+  }
   // The menu loop asks for a title's popup: it comes from the menu of that
   // id as the frame holds it, so the Window popup carries the list.
   if (message == QVTMenuBarMessages::GetMenuMessage()) {

@@ -34,9 +34,9 @@ class QVTMDIFrameWnd : public QVTFrameWnd {
   static constexpr DWORD kFloatingChildStyle = 0x42CFA000;
   // What a bar sends its frame while it builds its context menu (the bar
   // in wParam, the menu in lParam), and the items the frame looks after.
-  static constexpr UINT kBarContextMenuMessage = ui::WM_USER + 13567;
-  static constexpr UINT kAllowDockingCommand = 43040;
-  static constexpr UINT kFloatInMainWindowCommand = 43042;
+  static constexpr UINT kBarContextMenuMessage = WM_QVT_EXTEND_BAR_MENU;
+  static constexpr UINT kAllowDockingCommand = ID_QVT_ALLOW_DOCKING;
+  static constexpr UINT kFloatInMainWindowCommand = ID_QVT_FLOAT_IN_MAIN_WINDOW;
   static constexpr DWORD kFloatInMainWindowExStyle = 0x20;
 
   // Made before the window: the menu bar, of the MDI menu bar's class
@@ -91,6 +91,9 @@ class QVTMDIFrameWnd : public QVTFrameWnd {
   BOOL DestroyWindow() override;
   // The bar floats in a document frame of its own inside the client.
   void FloatControlBarAsMDIChild(afx::CControlBar* bar);
+  // A bar in a document frame docks where it was docked last (and its
+  // frame goes); any other floats in a document frame.
+  void ToggleMDIFloat(afx::CControlBar* bar);
   LRESULT OnEnterIdle(ui::WPARAM wParam, ui::LPARAM lParam);
   LRESULT OnBarContextMenu(ui::WPARAM wParam, ui::LPARAM lParam);
 

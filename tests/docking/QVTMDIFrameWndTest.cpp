@@ -129,6 +129,7 @@ class QVTMDIFrameWndTest : public afx::test::AfxFixture {
     frame->RecalcLayout();
     return tools;
   }
+  static HWND DockBarOf(const CControlBar* bar) { return bar->m_pDockBar ? bar->m_pDockBar->m_hWnd : nullptr; }
   CFrameWnd* FrameOf(CDocument* document) {
     POSITION position = document->GetFirstViewPosition();
     CView* view = document->GetNextView(position);
@@ -281,6 +282,30 @@ TEST_F(QVTMDIFrameWndTest, ABarsContextMenuGreysDockingInADocumentFrameAndOffers
   EXPECT_TRUE(GetMenuState(menu, QVTMDIFrameWnd::kAllowDockingCommand, MF_BYCOMMAND) & MF_GRAYED);
   EXPECT_TRUE(GetMenuState(menu, QVTMDIFrameWnd::kFloatInMainWindowCommand, MF_BYCOMMAND) & MF_CHECKED);
   DestroyMenu(menu);
+}
+
+TEST_F(QVTMDIFrameWndTest, FloatInMainWindowMovesABarIntoADocumentFrameAndBackToItsSide) {
+  MakeFrame(true);
+  QVTControlBar* tools = MakeToolsBar();
+  const HWND top = DockBarOf(tools);
+  // The bar's own menu asks the frame for its items.
+  std::vector<std::string> offered;
+  QVTControlBar::SetMenuTracker([&](HMENU menu, POINT, CWnd*) -> UINT {
+    offered = Texts(menu);
+    return QVTMDIFrameWnd::kFloatInMainWindowCommand;
+  });
+  tools->ModifyBarStyleEx(0, QVTMDIFrameWnd::kFloatInMainWindowExStyle, FALSE);
+  tools->SendMessage(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(tools->m_hWnd), MAKELPARAM(-1, -1));
+  QVTControlBar::SetMenuTracker(nullptr);
+  EXPECT_EQ(offered, (std::vector<std::string>{"Allow Docking", "Hide", "", "Float In Main Window"}));
+  auto* child = dynamic_cast<QVTControlBarMDIChildWnd*>(tools->m_pDockBar->GetParentFrame());
+  ASSERT_TRUE(child);
+  const HWND child_hwnd = child->m_hWnd;
+  // And back: docked on its side again, the empty document frame gone.
+  tools->SendMessage(WM_COMMAND, QVTMDIFrameWnd::kFloatInMainWindowCommand, 0);
+  EXPECT_FALSE(tools->IsFloating());
+  EXPECT_EQ(DockBarOf(tools), top);
+  EXPECT_FALSE(IsWindow(child_hwnd));
 }
 
 }  // namespace
