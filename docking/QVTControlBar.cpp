@@ -28,6 +28,7 @@ BEGIN_MESSAGE_MAP(QVTControlBar, CControlBar)
   ON_MESSAGE(ui::WM_CONTEXTMENU, OnContextMenuMessage)
   ON_COMMAND(ID_QVT_ALLOW_DOCKING, OnAllowDocking)
   ON_COMMAND(ID_QVT_HIDE_BAR, OnHideBar)
+  ON_COMMAND(ID_QVT_FLOAT_IN_MAIN_WINDOW, OnFloatInMainWindow)
 END_MESSAGE_MAP()
 
 namespace {
@@ -371,6 +372,9 @@ void QVTControlBar::OnContextMenu(afx::CWnd* wnd, POINT screen) {
   ui::AppendMenu(menu, ui::MF_STRING | ((m_dwDockStyle & afx::CBRS_ALIGN_ANY) ? ui::MF_CHECKED : 0),
                  ID_QVT_ALLOW_DOCKING, allow.c_str());
   ui::AppendMenu(menu, ui::MF_STRING, ID_QVT_HIDE_BAR, hide.c_str());
+  if (m_pDockSite && m_pDockSite->m_hWnd)
+    m_pDockSite->SendMessage(WM_QVT_EXTEND_BAR_MENU, reinterpret_cast<ui::WPARAM>(this),
+                             reinterpret_cast<ui::LPARAM>(menu));
   if (screen.x == -1 && screen.y == -1) {
     // From the keyboard: a quarter into the window, near its top.
     const HWND at = wnd && wnd->m_hWnd ? wnd->m_hWnd : m_hWnd;
@@ -401,6 +405,11 @@ void QVTControlBar::OnHideBar() {
   if (!m_pDockSite) return;
   m_pDockSite->ShowControlBar(this, FALSE, FALSE);
   m_pDockSite->SetFocus();
+}
+
+void QVTControlBar::OnFloatInMainWindow() {
+  if (m_pDockSite && m_pDockSite->m_hWnd)
+    m_pDockSite->SendMessage(ui::WM_COMMAND, ID_QVT_FLOAT_IN_MAIN_WINDOW, reinterpret_cast<ui::LPARAM>(m_hWnd));
 }
 
 }  // namespace docking

@@ -49,6 +49,10 @@ constexpr DWORD QVT_BARSTYLE_EXPAND_BUTTON = 0x800;
 // The context menu's commands.
 constexpr UINT ID_QVT_ALLOW_DOCKING = 43040;
 constexpr UINT ID_QVT_HIDE_BAR = 43041;
+constexpr UINT ID_QVT_FLOAT_IN_MAIN_WINDOW = 43042;
+// Sent to the docking frame while the context menu is built (the bar in
+// wParam, the menu in lParam), so that the frame can add its own items.
+constexpr UINT WM_QVT_EXTEND_BAR_MENU = ui::WM_USER + 13567;
 
 class QVTControlBar : public afx::CControlBar {
   DECLARE_DYNCREATE(QVTControlBar)
@@ -134,6 +138,9 @@ class QVTControlBar : public afx::CControlBar {
   void OnContextMenu(afx::CWnd* wnd, POINT screen);
   void OnAllowDocking();
   void OnHideBar();
+  // Moving between docking and floating in the main window is the frame's
+  // to do: the command goes to it with this bar as its control.
+  void OnFloatInMainWindow();
 
  protected:
   // Where the children are now, against the client area: what resizing

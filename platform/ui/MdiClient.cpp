@@ -211,6 +211,19 @@ HWND Create(HWND client, ClientState& state, const MDICREATESTRUCT& mdi) {
   return child;
 }
 
+// The active window leaves: the next visible one is activated (maximised
+// when the one leaving was), else none is active.
+void HandOver(HWND client, ClientState& state, HWND child) {
+  const HWND next = NextChild(client, child, false);
+  if (next && next != child) {
+    Activate(client, state, next);  // takes over a maximised one's place
+    return;
+  }
+  state.active = nullptr;
+  SendMessage(child, WM_NCACTIVATE, FALSE, 0);
+  SendMessage(child, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
+}
+
 void Forget(HWND client, ClientState& state, HWND child) {
   const auto it = std::find(state.children.begin(), state.children.end(), child);
   if (it == state.children.end()) return;
@@ -285,6 +298,15 @@ LRESULT ClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       if (state && state->active && (StyleOf(state->active) & WS_MAXIMIZE)) Maximise(hwnd, *state, state->active);
       break;
+    case WM_PAINT: {
+      // What shows again of the client (a document window restored, moved
+      // or closed) may lie under other document windows: they repaint it,
+      // frames and all, as the client clips them out of its own painting.
+      RECT update;
+      if (GetUpdateRect(hwnd, &update, FALSE))
+        RedrawWindow(hwnd, &update, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+      break;
+    }
   }
   if (!state) return DefWindowProc(hwnd, message, wParam, lParam);
   const HWND child = reinterpret_cast<HWND>(wParam);
@@ -402,6 +424,10 @@ LRESULT DefMDIChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam) 
       if (state->active != child) Activate(client, *state, child);
       return 0;
     case WM_DESTROY: Forget(client, *state, child); return 0;
+    case WM_SHOWWINDOW:
+      // A hidden window cannot stay the active one: the next one takes over.
+      if (!wParam && state->active == child) HandOver(client, *state, child);
+      return DefWindowProc(child, message, wParam, lParam);
     case WM_CLOSE: SendMessage(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0); return 0;
     case WM_SETFOCUS:
       if (state->active != child) Activate(client, *state, child);

@@ -1,6 +1,7 @@
 // The MDI client window: document windows made, activated, maximised,
 // cycled, arranged and destroyed through its messages, and the window menu
 // that lists them.
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@ struct Activation {
 };
 std::vector<Activation> activations;
 std::vector<WPARAM> size_kinds;
+std::vector<HWND> painted;
 LPARAM created_with = 0;
 
 LRESULT ChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -35,6 +37,7 @@ LRESULT ChildProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       activations.push_back({hwnd, reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam)});
       return 0;
     case WM_SIZE: size_kinds.push_back(wParam); break;
+    case WM_PAINT: painted.push_back(hwnd); break;
   }
   return DefMDIChildProc(hwnd, message, wParam, lParam);
 }
@@ -49,6 +52,7 @@ class MdiClientTest : public UiFixture {
     RegisterClass(wc);
     activations.clear();
     size_kinds.clear();
+    painted.clear();
     frame = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, nullptr, 0, RECT{0, 0, 640, 480});
     window_menu = CreatePopupMenu();
     AppendMenu(window_menu, MF_STRING, 100, "&Cascade");
@@ -270,6 +274,34 @@ TEST_F(MdiClientTest, SetMenuReplacesTheFramesMenuAndMovesTheListToTheNewWindowM
   EXPECT_EQ(GetMenu(frame), second_menu);
   EXPECT_EQ(GetMenuItemCount(second_window), 1);
   EXPECT_EQ(WindowMenuTexts(), (std::vector<std::string>{"&Cascade", "", "&1 One"}));
+}
+
+TEST_F(MdiClientTest, HidingTheActiveWindowActivatesTheNextAndShowingItListsItAgain) {
+  const HWND first = Child("One");
+  const HWND second = Child("Two");
+  ShowWindow(second, SW_HIDE);
+  EXPECT_EQ(Active(), first);
+  SendMessage(client, WM_MDIREFRESHMENU, 0, 0);
+  EXPECT_EQ(WindowMenuTexts(), (std::vector<std::string>{"&Cascade", "", "&1 One"}));
+  ShowWindow(first, SW_HIDE);
+  EXPECT_EQ(Active(), nullptr);
+  ShowWindow(second, SW_SHOWNA);
+  SendMessage(client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(second), 0);
+  EXPECT_EQ(Active(), second);
+  EXPECT_EQ(WindowMenuTexts(), (std::vector<std::string>{"&Cascade", "", "&1 Two"}));
+}
+
+TEST_F(MdiClientTest, WindowsUnderARestoredOneRepaintWhatItUncovers) {
+  const HWND first = Child("One");
+  const HWND second = Child("Two");
+  SendMessage(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(second), 0);
+  UpdateWindow(frame);
+  MSG msg;
+  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+  painted.clear();
+  SendMessage(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(second), 0);
+  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+  EXPECT_NE(std::find(painted.begin(), painted.end(), first), painted.end());
 }
 
 }  // namespace
