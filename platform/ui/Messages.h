@@ -171,4 +171,10 @@ constexpr WPARAM SIZE_MAXIMIZED = 2;
 constexpr WPARAM WA_INACTIVE = 0;
 constexpr WPARAM WA_ACTIVE = 1;
 
+// WM_SETICON and WM_GETICON: which icon. ICON_SMALL2 asks for the small
+// icon, else the big one.
+constexpr WPARAM ICON_SMALL = 0;
+constexpr WPARAM ICON_BIG = 1;
+constexpr WPARAM ICON_SMALL2 = 2;
+
 }  // namespace ui
