@@ -170,7 +170,7 @@ int QVTMenuBar::GetNextMenuButton(BOOL forward) const {
   return -1;
 }
 
-void QVTMenuBar::Notify(int code, int index, UINT menu_id, int popup_index) {
+void QVTMenuBar::Notify(int code, int index, UINT menu_id, int popup_index, HWND system_menu_owner) {
   QVTMenuBarNotify record;
   record.hwndFrom = m_hWnd;
   record.idFrom = m_hWnd ? static_cast<UINT_PTR>(GetDlgCtrlID()) : 0;
@@ -179,6 +179,7 @@ void QVTMenuBar::Notify(int code, int index, UINT menu_id, int popup_index) {
   record.buttonIndex = index;
   record.menuId = menu_id;
   record.popupIndex = popup_index;
+  record.systemMenuOwner = system_menu_owner;
   CWnd* target = GetDockingFrame();
   if (!target) target = GetParentFrame();
   if (target) target->SendMessage(ui::WM_NOTIFY, record.idFrom, reinterpret_cast<ui::LPARAM>(&record));

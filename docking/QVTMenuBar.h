@@ -32,6 +32,9 @@ struct QVTMenuBarNotify {
   int buttonIndex = -1;
   UINT menuId = 0;
   int popupIndex = -1;
+  // The window whose system menu drops and receives its command: null for
+  // the frame's own; a maximised MDI child's when its icon in the bar drops.
+  HWND systemMenuOwner = nullptr;
 };
 
 class QVTMenuBar : public QVTCustomToolBar {
@@ -110,6 +113,9 @@ class QVTMenuBar : public QVTCustomToolBar {
   void MarkDropped(int index);
   // Sends a drop notification for the system menu.
   void DropSystemMenu();
+  // The tick count of the press whose popup is open, 0 when no press
+  // opened it: a second click soon after is that press's double click.
+  virtual DWORD GetPressTime() const { return 0; }
 
   // Floating, the bar's frame has no close box: a menu is not closed.
   void OnBarStyleChange(DWORD old_style, DWORD new_style) override;
@@ -123,7 +129,7 @@ class QVTMenuBar : public QVTCustomToolBar {
 
  protected:
   bool IsMenuButton(int index) const;
-  void Notify(int code, int index, UINT menu_id, int popup_index);
+  void Notify(int code, int index, UINT menu_id, int popup_index, HWND system_menu_owner = nullptr);
   void CreateMenuFont();
   void RemoveFloatingCloseBox();
 

@@ -21,6 +21,10 @@ struct MenuLoopState {
   QVTMenuBarMessages* active = nullptr;      // the part that tracks it
   QVTMenuBarMessages* keyboard = nullptr;    // the part in keyboard mode
   BOOL systemMenu = FALSE;
+  // The open system menu's window (the frame, or a maximised MDI child
+  // whose icon dropped it) and the box on the screen it drops from.
+  HWND systemMenuOwner = nullptr;
+  RECT systemMenuBox{0, 0, 0, 0};
   HHOOK filterHook = nullptr;
   HHOOK keyboardHook = nullptr;
   HHOOK mouseHook = nullptr;
@@ -209,13 +213,20 @@ RECT QVTMenuBarMessages::SystemMenuBox() const {
 
 BOOL QVTMenuBarMessages::SystemMenuClick(const ui::MSG& msg) {
   const POINT at{ui::GET_X_LPARAM(msg.lParam), ui::GET_Y_LPARAM(msg.lParam)};
-  const RECT box = SystemMenuBox();
   afx::CWnd* frame = GetFrame();
-  if (!frame || !ui::PtInRect(&box, at)) return FALSE;
+  const HWND owner = state.systemMenuOwner ? state.systemMenuOwner : (frame ? frame->m_hWnd : nullptr);
+  const RECT box = state.systemMenuOwner ? state.systemMenuBox : SystemMenuBox();
+  if (!frame || !owner || !ui::PtInRect(&box, at)) return FALSE;
   ui::PostMessage(frame->m_hWnd, ui::WM_CANCELMODE, 0, 0);
-  if (msg.message == ui::WM_LBUTTONDBLCLK) {
-    const UINT command = ui::GetMenuDefaultItem(ui::GetSystemMenu(frame->m_hWnd, FALSE), FALSE, 0);
-    if (command != static_cast<UINT>(-1)) ui::PostMessage(frame->m_hWnd, ui::WM_SYSCOMMAND, command, 0);
+  // The default command is the menu owner's: a child's Close closes the child.
+  // The popup holds the mouse, so the second click of a double click on
+  // the box that opened it comes as a plain press, soon after the first.
+  const DWORD pressed = m_pMenuBar ? m_pMenuBar->GetPressTime() : 0;
+  const bool second_click =
+      msg.message == ui::WM_LBUTTONDOWN && pressed && msg.time - pressed <= ui::GetDoubleClickTime();
+  if (msg.message == ui::WM_LBUTTONDBLCLK || second_click) {
+    const UINT command = ui::GetMenuDefaultItem(ui::GetSystemMenu(owner, FALSE), FALSE, 0);
+    if (command != static_cast<UINT>(-1)) ui::PostMessage(owner, ui::WM_SYSCOMMAND, command, 0);
   }
   return TRUE;
 }
@@ -262,18 +273,29 @@ void QVTMenuBarMessages::TrackPopup(QVTMenuBar* bar, HMENU menu, const QVTMenuBa
   HookMenuFilter(FALSE);
 }
 
-void QVTMenuBarMessages::TrackSystemMenu(QVTMenuBar*, HMENU menu, const QVTMenuBarNotify&) {
+void QVTMenuBarMessages::TrackSystemMenu(QVTMenuBar* bar, HMENU menu, const QVTMenuBarNotify& notify) {
   afx::CWnd* frame = GetFrame();
   if (!frame) return;
-  const RECT box = SystemMenuBox();
+  // A child's system menu hangs under its icon in the bar, and its command
+  // goes to the child: the frame's own Close must not be what runs.
+  const HWND owner = notify.systemMenuOwner ? notify.systemMenuOwner : frame->m_hWnd;
+  RECT box = SystemMenuBox();
+  if (notify.systemMenuOwner && bar && bar->m_hWnd) {
+    bar->GetItemRect(notify.buttonIndex, &box);
+    ui::ClientToScreen(bar->m_hWnd, reinterpret_cast<POINT*>(&box.left));
+    ui::ClientToScreen(bar->m_hWnd, reinterpret_cast<POINT*>(&box.right));
+  }
   ui::TPMPARAMS params;
   params.rcExclude = box;
   HookMenuFilter(TRUE);
   state.systemMenu = TRUE;
+  state.systemMenuOwner = notify.systemMenuOwner;
+  state.systemMenuBox = box;
   const UINT command = static_cast<UINT>(
       ui::TrackPopupMenuEx(menu, ui::TPM_RETURNCMD, box.left, box.bottom, frame->m_hWnd, &params));
   state.systemMenu = FALSE;
-  if (command) ui::PostMessage(frame->m_hWnd, ui::WM_SYSCOMMAND, command, 0);
+  state.systemMenuOwner = nullptr;
+  if (command && ui::IsWindow(owner)) ui::PostMessage(owner, ui::WM_SYSCOMMAND, command, 0);
   HookMenuFilter(FALSE);
 }
 
@@ -295,7 +317,9 @@ BOOL QVTMenuBarMessages::OnNotify(const QVTMenuBarNotify& first, LRESULT* result
     HMENU menu = nullptr;
     const bool system = notify.code == QVTN_DROPMENU && notify.menuId == 0 && notify.popupIndex == -1;
     if (system) {
-      menu = ui::GetSystemMenu(frame->m_hWnd, FALSE);
+      // A child's system menu only while the child is still there.
+      const HWND owner = notify.systemMenuOwner ? notify.systemMenuOwner : frame->m_hWnd;
+      menu = ui::IsWindow(owner) ? ui::GetSystemMenu(owner, FALSE) : nullptr;
       if (menu && ui::GetMenuDefaultItem(menu, FALSE, 0) == static_cast<UINT>(-1))
         ui::SetMenuDefaultItem(menu, ui::SC_CLOSE, FALSE);
     } else if (notify.code == QVTN_DROPMENU && notify.popupIndex >= 0) {

@@ -1,5 +1,7 @@
 #include "platform/afx/MDIFrameWnd.h"
 
+#include <string>
+
 #include "platform/afx/MDIChildWnd.h"
 #include "platform/afx/View.h"
 #include "platform/ui/Mdi.h"
@@ -34,9 +36,25 @@ HMENU SecondLastPopup(HMENU menu) {
   return count >= 2 ? ::ui::GetSubMenu(menu, count - 2) : nullptr;
 }
 
+HMENU LoadFrameMenu(UINT resource_id) {
+  return ::ui::FindMenuResource(resource_id) ? ::ui::LoadMenu(resource_id) : nullptr;
+}
+
 BOOL CMDIFrameWnd::LoadFrame(UINT resource_id, DWORD style, CWnd* parent, CCreateContext* context) {
-  if (!CFrameWnd::LoadFrame(resource_id, style, parent, context)) return FALSE;
-  if (!m_hMenuDefault) m_hMenuDefault = ::ui::GetMenu(m_hWnd);
+  m_nIDHelp = resource_id;
+  std::string text;
+  ::ui::LoadStringResource(resource_id, text);
+  m_strTitle = text.substr(0, text.find('\n'));
+  if (!m_hAccelTable) m_hAccelTable = ::ui::LoadAccelerators(resource_id);
+  // The frame is made with its menu: the client takes its window menu
+  // from it while the frame is being created.
+  const HMENU menu = LoadFrameMenu(resource_id);
+  if (!CreateEx(0, nullptr, m_strTitle.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, 0,
+                parent ? parent->m_hWnd : nullptr, menu, context)) {
+    if (menu) ::ui::DestroyMenu(menu);
+    return FALSE;
+  }
+  m_hMenuDefault = menu;
   return TRUE;
 }
 
@@ -45,14 +63,27 @@ BOOL CMDIFrameWnd::OnCreateClient(CREATESTRUCT* create, CCreateContext*) {
   return CreateClient(create, SecondLastPopup(m_hWnd ? ::ui::GetMenu(m_hWnd) : nullptr));
 }
 
-BOOL CMDIFrameWnd::CreateClient(CREATESTRUCT*, HMENU window_menu) {
+HWND CreateMDIClient(CWnd* frame, HMENU window_menu) {
   ::ui::CLIENTCREATESTRUCT ccs;
   ccs.hWindowMenu = window_menu;
   ccs.idFirstChild = AFX_IDM_FIRST_MDICHILD;
-  m_hWndMDIClient = ::ui::CreateWindowEx(WS_EX_CLIENTEDGE, ::ui::kMDIClientClassName, nullptr,
-                                         WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                                         m_hWnd,
-                                         reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)), &ccs);
+  return ::ui::CreateWindowEx(WS_EX_CLIENTEDGE, ::ui::kMDIClientClassName, nullptr,
+                              WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS, 0, 0, 0, 0, frame->m_hWnd,
+                              reinterpret_cast<HMENU>(static_cast<UINT_PTR>(AFX_IDW_PANE_FIRST)), &ccs);
+}
+
+BOOL RouteToActiveMDIChild(const CWnd* frame, UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handler_info) {
+  CMDIChildWnd* active = MDIGetActiveOf(frame);
+  return active && active->OnCmdMsg(id, code, extra, handler_info);
+}
+
+CDocument* ActiveMDIDocument(const CWnd* frame) {
+  CMDIChildWnd* active = MDIGetActiveOf(frame);
+  return active ? active->GetActiveDocument() : nullptr;
+}
+
+BOOL CMDIFrameWnd::CreateClient(CREATESTRUCT*, HMENU window_menu) {
+  m_hWndMDIClient = CreateMDIClient(this, window_menu);
   return m_hWndMDIClient ? TRUE : FALSE;
 }
 
@@ -98,13 +129,11 @@ CFrameWnd* CMDIFrameWnd::GetActiveFrame() {
 }
 
 CDocument* CMDIFrameWnd::GetActiveDocument() {
-  CMDIChildWnd* active = MDIGetActive();
-  return active ? active->GetActiveDocument() : CFrameWnd::GetActiveDocument();
+  return MDIGetActive() ? ActiveMDIDocument(this) : CFrameWnd::GetActiveDocument();
 }
 
 BOOL CMDIFrameWnd::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handler_info) {
-  if (CMDIChildWnd* active = MDIGetActive())
-    if (active->OnCmdMsg(id, code, extra, handler_info)) return TRUE;
+  if (RouteToActiveMDIChild(this, id, code, extra, handler_info)) return TRUE;
   return CFrameWnd::OnCmdMsg(id, code, extra, handler_info);
 }
 

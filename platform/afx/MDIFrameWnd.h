@@ -19,6 +19,15 @@ HWND MDIClientOf(const CWnd* frame);
 CMDIChildWnd* MDIGetActiveOf(const CWnd* frame, BOOL* maximized = nullptr);
 // The second-last popup of a menu: where MDI programs keep their Window menu.
 HMENU SecondLastPopup(HMENU menu);
+// A copy of the menu resource of that id; null when there is none.
+HMENU LoadFrameMenu(UINT resource_id);
+// The parts of a multiple-document frame that any frame class holding an
+// MDI client shares: the client itself (its window menu lists the
+// document frames), commands offered to the active document frame first,
+// and that frame's document.
+HWND CreateMDIClient(CWnd* frame, HMENU window_menu);
+BOOL RouteToActiveMDIChild(const CWnd* frame, UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handler_info);
+CDocument* ActiveMDIDocument(const CWnd* frame);
 
 class CMDIFrameWnd : public CFrameWnd {
   DECLARE_DYNCREATE(CMDIFrameWnd)

@@ -60,15 +60,22 @@ RECT MaximisedRect(HWND client, HWND child) {
   return rect;
 }
 
-void Place(HWND hwnd, const RECT& rect) {
-  SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void SendSize(HWND hwnd, WPARAM kind) {
   RECT client;
   GetClientRect(hwnd, &client);
   SendMessage(hwnd, WM_SIZE, kind, MAKELPARAM(client.right, client.bottom));
+}
+
+// Moving tells the window its new size and state itself; a window whose
+// state changes in place is told here, so it hears of each change once.
+void Place(HWND hwnd, const RECT& rect, WPARAM kind) {
+  RECT before{};
+  GetWindowRect(hwnd, &before);
+  const bool same_size = before.right - before.left == rect.right - rect.left &&
+                         before.bottom - before.top == rect.bottom - rect.top;
+  SetWindowPos(hwnd, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  if (same_size) SendSize(hwnd, kind);
 }
 
 void Maximise(HWND client, ClientState& state, HWND child) {
@@ -76,8 +83,7 @@ void Maximise(HWND client, ClientState& state, HWND child) {
     if (!(StyleOf(child) & WS_MINIMIZE)) state.normal[child] = RectInParent(child);
     SetStyle(child, (StyleOf(child) | WS_MAXIMIZE) & ~WS_MINIMIZE);
   }
-  Place(child, MaximisedRect(client, child));
-  SendSize(child, SIZE_MAXIMIZED);
+  Place(child, MaximisedRect(client, child), SIZE_MAXIMIZED);
 }
 
 void Restore(ClientState& state, HWND child) {
@@ -86,10 +92,11 @@ void Restore(ClientState& state, HWND child) {
   SetStyle(child, style & ~(WS_MAXIMIZE | WS_MINIMIZE));
   const auto it = state.normal.find(child);
   if (it != state.normal.end()) {
-    Place(child, it->second);
+    Place(child, it->second, SIZE_RESTORED);
     state.normal.erase(it);
+  } else {
+    SendSize(child, SIZE_RESTORED);
   }
-  SendSize(child, SIZE_RESTORED);
 }
 
 void Minimise(HWND client, ClientState& state, HWND child) {
@@ -104,22 +111,27 @@ void Minimise(HWND client, ClientState& state, HWND child) {
     if (other != child && (StyleOf(other) & WS_MINIMIZE)) ++slot;
   const int width = 160;
   const int height = GetSystemMetrics(SM_CYCAPTION) + 2 * GetSystemMetrics(SM_CYFRAME);
-  Place(child, RECT{slot * width, area.bottom - height, slot * width + width, area.bottom});
-  SendSize(child, SIZE_MINIMIZED);
+  Place(child, RECT{slot * width, area.bottom - height, slot * width + width, area.bottom}, SIZE_MINIMIZED);
+}
+
+// Takes our own items out of a window menu: the separator before the list
+// and one item per child.
+void RemoveWindowList(const ClientState& state, HMENU menu) {
+  if (!menu || !IsMenu(menu)) return;
+  for (int i = GetMenuItemCount(menu) - 1; i >= 0; --i) {
+    const UINT id = GetMenuItemID(menu, i);
+    if (state.firstChild && id >= state.firstChild && id < state.firstChild + 0x100)
+      RemoveMenu(menu, static_cast<UINT>(i), MF_BYPOSITION);
+  }
+  const int count = GetMenuItemCount(menu);
+  if (count > 0 && (GetMenuState(menu, static_cast<UINT>(count - 1), MF_BYPOSITION) & MF_SEPARATOR) &&
+      GetMenuItemID(menu, count - 1) == 0)
+    RemoveMenu(menu, static_cast<UINT>(count - 1), MF_BYPOSITION);
 }
 
 void RefreshWindowMenu(ClientState& state) {
   if (!state.windowMenu || !IsMenu(state.windowMenu)) return;
-  // Our own items: the separator before the list and one item per child.
-  for (int i = GetMenuItemCount(state.windowMenu) - 1; i >= 0; --i) {
-    const UINT id = GetMenuItemID(state.windowMenu, i);
-    if (state.firstChild && id >= state.firstChild && id < state.firstChild + 0x100)
-      RemoveMenu(state.windowMenu, static_cast<UINT>(i), MF_BYPOSITION);
-  }
-  const int count = GetMenuItemCount(state.windowMenu);
-  if (count > 0 && (GetMenuState(state.windowMenu, static_cast<UINT>(count - 1), MF_BYPOSITION) & MF_SEPARATOR) &&
-      GetMenuItemID(state.windowMenu, count - 1) == 0)
-    RemoveMenu(state.windowMenu, static_cast<UINT>(count - 1), MF_BYPOSITION);
+  RemoveWindowList(state, state.windowMenu);
   std::vector<HWND> shown;
   for (HWND child : state.children)
     if (IsWindowVisible(child)) shown.push_back(child);
@@ -166,7 +178,8 @@ HWND NextChild(HWND client, HWND from, bool previous) {
   const auto it = std::find(order.begin(), order.end(), from);
   if (it == order.end()) return order.front();
   const std::size_t at = static_cast<std::size_t>(it - order.begin());
-  return previous ? order[(at + 1) % order.size()] : order[(at + order.size() - 1) % order.size()];
+  // The next one is the one behind; the previous one comes up from the bottom.
+  return previous ? order[(at + order.size() - 1) % order.size()] : order[(at + 1) % order.size()];
 }
 
 HWND Create(HWND client, ClientState& state, const MDICREATESTRUCT& mdi) {
@@ -198,6 +211,19 @@ HWND Create(HWND client, ClientState& state, const MDICREATESTRUCT& mdi) {
   return child;
 }
 
+// The active window leaves: the next visible one is activated (maximised
+// when the one leaving was), else none is active.
+void HandOver(HWND client, ClientState& state, HWND child) {
+  const HWND next = NextChild(client, child, false);
+  if (next && next != child) {
+    Activate(client, state, next);  // takes over a maximised one's place
+    return;
+  }
+  state.active = nullptr;
+  SendMessage(child, WM_NCACTIVATE, FALSE, 0);
+  SendMessage(child, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
+}
+
 void Forget(HWND client, ClientState& state, HWND child) {
   const auto it = std::find(state.children.begin(), state.children.end(), child);
   if (it == state.children.end()) return;
@@ -206,7 +232,7 @@ void Forget(HWND client, ClientState& state, HWND child) {
   if (state.active == child) {
     const bool maximised = (StyleOf(child) & WS_MAXIMIZE) != 0;
     state.active = nullptr;
-    const HWND next = NextChild(client, child, true);
+    const HWND next = NextChild(client, child, false);
     SendMessage(child, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), reinterpret_cast<LPARAM>(next));
     if (next && next != child) {
       if (maximised) Maximise(client, state, next);
@@ -228,7 +254,7 @@ void Cascade(HWND client, ClientState& state) {
     if (!IsWindowVisible(child)) continue;
     Restore(state, child);
     const int at = n++ * step;
-    Place(child, RECT{at, at, at + area.right * 3 / 4, at + area.bottom * 3 / 4});
+    Place(child, RECT{at, at, at + area.right * 3 / 4, at + area.bottom * 3 / 4}, SIZE_RESTORED);
   }
   if (state.active) BringWindowToTop(state.active);
 }
@@ -244,7 +270,7 @@ void Tile(HWND client, ClientState& state) {
   for (int i = 0; i < rows; ++i) {
     Restore(state, shown[static_cast<std::size_t>(i)]);
     Place(shown[static_cast<std::size_t>(i)],
-          RECT{0, area.bottom * i / rows, area.right, area.bottom * (i + 1) / rows});
+          RECT{0, area.bottom * i / rows, area.right, area.bottom * (i + 1) / rows}, SIZE_RESTORED);
   }
 }
 
@@ -272,6 +298,15 @@ LRESULT ClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
       if (state && state->active && (StyleOf(state->active) & WS_MAXIMIZE)) Maximise(hwnd, *state, state->active);
       break;
+    case WM_PAINT: {
+      // What shows again of the client (a document window restored, moved
+      // or closed) may lie under other document windows: they repaint it,
+      // frames and all, as the client clips them out of its own painting.
+      RECT update;
+      if (GetUpdateRect(hwnd, &update, FALSE))
+        RedrawWindow(hwnd, &update, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+      break;
+    }
   }
   if (!state) return DefWindowProc(hwnd, message, wParam, lParam);
   const HWND child = reinterpret_cast<HWND>(wParam);
@@ -317,7 +352,11 @@ LRESULT ClientProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MDIICONARRANGE: return 0;
     case WM_MDISETMENU: {
       // The frame menu part is the native menu's; the window menu is ours.
-      if (lParam) state->windowMenu = reinterpret_cast<HMENU>(lParam);
+      // The list moves: a window menu left behind keeps none of it.
+      if (lParam && reinterpret_cast<HMENU>(lParam) != state->windowMenu) {
+        RemoveWindowList(*state, state->windowMenu);
+        state->windowMenu = reinterpret_cast<HMENU>(lParam);
+      }
       RefreshWindowMenu(*state);
       const HWND frame = GetParent(hwnd);
       const HMENU old = frame ? GetMenu(frame) : nullptr;
@@ -385,6 +424,10 @@ LRESULT DefMDIChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam) 
       if (state->active != child) Activate(client, *state, child);
       return 0;
     case WM_DESTROY: Forget(client, *state, child); return 0;
+    case WM_SHOWWINDOW:
+      // A hidden window cannot stay the active one: the next one takes over.
+      if (!wParam && state->active == child) HandOver(client, *state, child);
+      return DefWindowProc(child, message, wParam, lParam);
     case WM_CLOSE: SendMessage(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0); return 0;
     case WM_SETFOCUS:
       if (state->active != child) Activate(client, *state, child);
@@ -406,7 +449,7 @@ LRESULT DefMDIChildProc(HWND child, UINT message, WPARAM wParam, LPARAM lParam) 
           return 0;
         case SC_MINIMIZE: {
           Minimise(client, *state, child);
-          const HWND next = NextChild(client, child, true);
+          const HWND next = NextChild(client, child, false);
           if (next && next != child) Activate(client, *state, next);
           return 0;
         }

@@ -170,6 +170,9 @@ constexpr WPARAM SIZE_MAXIMIZED = 2;
 // WM_ACTIVATE states.
 constexpr WPARAM WA_INACTIVE = 0;
 constexpr WPARAM WA_ACTIVE = 1;
+// WM_GETICON and WM_SETICON: which of a window's icons.
+constexpr WPARAM ICON_SMALL = 0;
+constexpr WPARAM ICON_BIG = 1;
 
 // WM_SETICON and WM_GETICON: which icon. ICON_SMALL2 asks for the small
 // icon, else the big one.
