@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "docking/QVTWorkbookTabStrip.h"
-#include "platform/afx/MDIFrameWnd.h"
+#include "docking/QVTMDIFrameWnd.h"
 #include "platform/ui/Tooltip.h"
 
 namespace afx {
@@ -36,10 +36,10 @@ using ui::WPARAM;
 class QVTWorkbookClient;
 class QVTWorksheet;
 
-class QVTWorkbook : public afx::CMDIFrameWnd {
+class QVTWorkbook : public QVTMDIFrameWnd {
   DECLARE_DYNCREATE(QVTWorkbook)
  public:
-  using Base = afx::CMDIFrameWnd;
+  using Base = QVTMDIFrameWnd;
 
   QVTWorkbook();
   ~QVTWorkbook() override;

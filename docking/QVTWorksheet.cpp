@@ -11,9 +11,9 @@ namespace docking {
 using namespace ui;
 using namespace afx;
 
-IMPLEMENT_DYNCREATE(QVTWorksheet, CMDIChildWnd)
+IMPLEMENT_DYNCREATE(QVTWorksheet, QVTMDIChildWnd)
 
-BEGIN_MESSAGE_MAP(QVTWorksheet, CMDIChildWnd)
+BEGIN_MESSAGE_MAP(QVTWorksheet, QVTMDIChildWnd)
   ON_WM_DESTROY()
   ON_WM_SHOWWINDOW()
 END_MESSAGE_MAP()
@@ -37,7 +37,7 @@ QVTWorksheet::~QVTWorksheet() {
 }
 
 BOOL QVTWorksheet::LoadFrame(UINT resource_id, DWORD style, CWnd* parent, CCreateContext* context) {
-  if (!CMDIChildWnd::LoadFrame(resource_id, style, parent, context)) return FALSE;
+  if (!QVTMDIChildWnd::LoadFrame(resource_id, style, parent, context)) return FALSE;
   if (QVTWorkbook* workbook = GetWorkbook()) {
     workbook->AddSheet(this);
     workbook->SetSheetIcon(this, CopyOfIcon(LoadIcon(resource_id)), FALSE);
@@ -53,12 +53,12 @@ void QVTWorksheet::SetIcon(HICON icon) {
 }
 
 void QVTWorksheet::OnUpdateFrameTitle(BOOL add_to_title) {
-  CMDIChildWnd::OnUpdateFrameTitle(add_to_title);
+  QVTMDIChildWnd::OnUpdateFrameTitle(add_to_title);
   if (QVTWorkbook* workbook = GetWorkbook()) workbook->InvalidateTab(this);
 }
 
 void QVTWorksheet::OnUpdateFrameMenu(BOOL activate, CWnd* activate_wnd, HMENU alternative) {
-  CMDIChildWnd::OnUpdateFrameMenu(activate, activate_wnd, alternative);
+  QVTMDIChildWnd::OnUpdateFrameMenu(activate, activate_wnd, alternative);
   // Whatever menu the frame shows, the tabs follow the activation.
   if (m_hWnd) ::ui::SendMessage(::ui::GetParent(m_hWnd), WM_QVTREFRESHACTIVESHEET, static_cast<WPARAM>(-1), -1);
 }
@@ -66,11 +66,11 @@ void QVTWorksheet::OnUpdateFrameMenu(BOOL activate, CWnd* activate_wnd, HMENU al
 void QVTWorksheet::OnDestroy() {
   if (QVTWorkbook* workbook = GetWorkbook()) workbook->RemoveSheet(this);
   SetIcon(nullptr);
-  CMDIChildWnd::OnDestroy();
+  QVTMDIChildWnd::OnDestroy();
 }
 
 void QVTWorksheet::OnShowWindow(BOOL show, UINT status) {
-  CMDIChildWnd::OnShowWindow(show, status);
+  QVTMDIChildWnd::OnShowWindow(show, status);
   if (QVTWorkbook* workbook = GetWorkbook()) workbook->OnSheetShowing(this, show);
 }
 

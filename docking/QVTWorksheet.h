@@ -3,7 +3,7 @@
 // when destroyed; its icon and title appear on its tab.
 #pragma once
 
-#include "platform/afx/MDIChildWnd.h"
+#include "docking/QVTMDIChildWnd.h"
 
 namespace docking {
 
@@ -21,7 +21,7 @@ using ui::WPARAM;
 
 class QVTWorkbook;
 
-class QVTWorksheet : public afx::CMDIChildWnd {
+class QVTWorksheet : public QVTMDIChildWnd {
   DECLARE_DYNCREATE(QVTWorksheet)
  public:
   QVTWorksheet() = default;
