@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include "docking/QVTWorkbookClient.h"
-#include "docking/QVTWorksheet.h"
+#include "docking/QVTControlBarWorksheet.h"
+#include "docking/QVTSheet.h"
 #include "platform/afx/CmdUI.h"
 #include "platform/afx/Dc.h"
 #include "platform/afx/Document.h"
@@ -45,6 +46,8 @@ int WidthOf(const RECT& r) { return r.right - r.left; }
 }  // namespace
 
 QVTWorkbook::QVTWorkbook() {
+  // A bar floated into the client becomes a sheet with a tab of its own.
+  SetFloatingChildClass(RUNTIME_CLASS(QVTControlBarWorksheet));
   m_hTabFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   if (!m_hTabFont) m_hTabFont = static_cast<HFONT>(GetStockObject(ANSI_VAR_FONT));
 }
@@ -67,22 +70,22 @@ void QVTWorkbook::OnDestroy() {
 
 // ---- Sheets ----------------------------------------------------------
 
-QVTWorksheet* QVTWorkbook::GetSheet(int index) const {
+QVTSheet* QVTWorkbook::GetSheet(int index) const {
   return index >= 0 && index < GetSheetCount() ? m_sheets[index] : nullptr;
 }
 
-int QVTWorkbook::IndexOf(const QVTWorksheet* sheet) const {
+int QVTWorkbook::IndexOf(const QVTSheet* sheet) const {
   const auto it = std::find(m_sheets.begin(), m_sheets.end(), sheet);
   return it == m_sheets.end() ? -1 : static_cast<int>(it - m_sheets.begin());
 }
 
 int QVTWorkbook::ActiveSheetIndex() const {
-  return IndexOf(dynamic_cast<QVTWorksheet*>(MDIGetActive()));
+  return IndexOf(dynamic_cast<QVTSheet*>(MDIGetActive()));
 }
 
-BOOL QVTWorkbook::CanActivateSheet(QVTWorksheet*) { return TRUE; }
+BOOL QVTWorkbook::CanActivateSheet(QVTSheet*) { return TRUE; }
 
-void QVTWorkbook::AddSheet(QVTWorksheet* sheet) {
+void QVTWorkbook::AddSheet(QVTSheet* sheet) {
   if (!sheet || IndexOf(sheet) >= 0) return;
   sheet->SetIndex(GetSheetCount());
   m_sheets.push_back(sheet);
@@ -92,7 +95,7 @@ void QVTWorkbook::AddSheet(QVTWorksheet* sheet) {
   EnsureToolTip();
 }
 
-void QVTWorkbook::RemoveSheet(QVTWorksheet* sheet) {
+void QVTWorkbook::RemoveSheet(QVTSheet* sheet) {
   const int index = IndexOf(sheet);
   if (index < 0) return;
   // Where its tab was, before the others move up.
@@ -117,7 +120,7 @@ void QVTWorkbook::RemoveSheet(QVTWorksheet* sheet) {
   }
 }
 
-void QVTWorkbook::OnSheetShowing(QVTWorksheet* sheet, BOOL show) {
+void QVTWorkbook::OnSheetShowing(QVTSheet* sheet, BOOL show) {
   if (IndexOf(sheet) < 0) return;
   RecomputeTabWidth(sheet, show != FALSE);
   InvalidateTabStrip();
@@ -143,24 +146,25 @@ void QVTWorkbook::GetTabStripRect(RECT* rect) const {
   rect->bottom += insets.bottom;
 }
 
-QVTWorkbookTabStrip QVTWorkbook::TabStrip(const QVTWorksheet* changing, bool changing_visible) const {
+QVTWorkbookTabStrip QVTWorkbook::TabStrip(const QVTSheet* changing, bool changing_visible) const {
   std::vector<QVTWorkbookTabStrip::Sheet> sheets;
   sheets.reserve(m_sheets.size());
-  for (const QVTWorksheet* sheet : m_sheets) {
-    const bool visible = sheet == changing ? changing_visible : (sheet->m_hWnd && sheet->IsWindowVisible());
+  for (const QVTSheet* sheet : m_sheets) {
+    const CMDIChildWnd* frame = sheet->GetSheetFrame();
+    const bool visible = sheet == changing ? changing_visible : (frame->m_hWnd && frame->IsWindowVisible());
     sheets.push_back({visible, sheet->IsPressed() != FALSE});
   }
   return QVTWorkbookTabStrip(std::move(sheets), ActiveSheetIndex(), m_nTabWidth, MDIClientRect());
 }
 
-BOOL QVTWorkbook::RecomputeTabWidth(const QVTWorksheet* changing, bool changing_visible) {
+BOOL QVTWorkbook::RecomputeTabWidth(const QVTSheet* changing, bool changing_visible) {
   const int width = Layout::TabWidth(WidthOf(MDIClientRect()), TabStrip(changing, changing_visible).VisibleCount());
   if (width == m_nTabWidth) return FALSE;
   m_nTabWidth = width;
   return TRUE;
 }
 
-void QVTWorkbook::GetTabPolygon(QVTWorksheet* sheet, POINT* points, int* count) {
+void QVTWorkbook::GetTabPolygon(QVTSheet* sheet, POINT* points, int* count) {
   const auto tab = TabStrip().TabOf(IndexOf(sheet));
   *count = tab ? Layout::kPolygonPoints : 0;
   if (tab) std::copy(tab->begin(), tab->end(), points);
@@ -172,12 +176,13 @@ void QVTWorkbook::GetTabLabelRect(const POINT* points, int icon_width, RECT* rec
   *rect = Layout::LabelRect(tab, icon_width);
 }
 
-std::string QVTWorkbook::GetTabText(QVTWorksheet* sheet) {
-  if (CDocument* document = sheet->GetActiveDocument()) return document->GetTitle();
-  return sheet->GetWindowTextString();
+std::string QVTWorkbook::GetTabText(QVTSheet* sheet) {
+  CMDIChildWnd* frame = sheet->GetSheetFrame();
+  if (CDocument* document = frame->GetActiveDocument()) return document->GetTitle();
+  return frame->GetWindowTextString();
 }
 
-QVTWorksheet* QVTWorkbook::SheetFromPoint(POINT point) const {
+QVTSheet* QVTWorkbook::SheetFromPoint(POINT point) const {
   if (!m_bTabsShown) return nullptr;
   return GetSheet(TabStrip().HitTest(point));
 }
@@ -201,9 +206,9 @@ void QVTWorkbook::ShowIcons(BOOL show) {
 void QVTWorkbook::OnUpdateShowTabs(CCmdUI* state) { state->SetCheck(m_bTabsShown ? 1 : 0); }
 void QVTWorkbook::OnUpdateShowIcons(CCmdUI* state) { state->SetCheck(m_bIconsShown ? 1 : 0); }
 
-HICON QVTWorkbook::GetSheetIcon(QVTWorksheet* sheet) { return m_bIconsShown ? sheet->GetIcon() : nullptr; }
+HICON QVTWorkbook::GetSheetIcon(QVTSheet* sheet) { return m_bIconsShown ? sheet->GetIcon() : nullptr; }
 
-void QVTWorkbook::SetSheetIcon(QVTWorksheet* sheet, HICON icon, BOOL redraw) {
+void QVTWorkbook::SetSheetIcon(QVTSheet* sheet, HICON icon, BOOL redraw) {
   sheet->SetIcon(icon);
   if (redraw) InvalidateTab(sheet);
 }
@@ -217,7 +222,7 @@ void QVTWorkbook::InvalidateTabStrip() {
   ::ui::InvalidateRect(m_hWnd, &strip, TRUE);
 }
 
-void QVTWorkbook::InvalidateTab(QVTWorksheet* sheet, BOOL through_right_edge) {
+void QVTWorkbook::InvalidateTab(QVTSheet* sheet, BOOL through_right_edge) {
   if (!m_bTabsShown || !m_hWnd) return;
   const int slot = TabStrip().SlotOf(IndexOf(sheet));
   if (slot < 0) return;
@@ -260,27 +265,27 @@ void QVTWorkbook::OnPaint() {
   const RECT client = MDIClientRect();
   if (!m_bTabsShown || IsRectEmpty(&client)) return;
   dc.SetBkMode(TRANSPARENT);
-  for (QVTWorksheet* sheet : m_sheets) {
-    if (!sheet->IsWindowVisible()) continue;
+  for (QVTSheet* sheet : m_sheets) {
+    if (!sheet->GetSheetFrame()->IsWindowVisible()) continue;
     DrawTab(&dc, sheet);
     DrawTabLabel(&dc, sheet);
   }
   DrawClientBorder(&dc);
   // The active tab overlaps its neighbours: it goes on top.
-  if (QVTWorksheet* active = GetSheet(ActiveSheetIndex()); active && active->IsWindowVisible()) {
+  if (QVTSheet* active = GetSheet(ActiveSheetIndex()); active && active->GetSheetFrame()->IsWindowVisible()) {
     DrawTab(&dc, active);
     DrawTabLabel(&dc, active);
   }
 }
 
-void QVTWorkbook::DrawTab(CDC* dc, QVTWorksheet* sheet) {
+void QVTWorkbook::DrawTab(CDC* dc, QVTSheet* sheet) {
   POINT points[Layout::kPolygonPoints];
   int count = 0;
   GetTabPolygon(sheet, points, &count);
   if (count) StylePainter::PaintHangingTab(dc->GetSafeHdc(), std::span<const POINT>(points, count));
 }
 
-void QVTWorkbook::DrawTabLabel(CDC* dc, QVTWorksheet* sheet) {
+void QVTWorkbook::DrawTabLabel(CDC* dc, QVTSheet* sheet) {
   POINT points[Layout::kPolygonPoints];
   int count = 0;
   GetTabPolygon(sheet, points, &count);
@@ -301,7 +306,7 @@ void QVTWorkbook::DrawTabLabel(CDC* dc, QVTWorksheet* sheet) {
   SelectObject(hdc, old_font);
 }
 
-BOOL QVTWorkbook::TextFitsTab(QVTWorksheet* sheet) {
+BOOL QVTWorkbook::TextFitsTab(QVTSheet* sheet) {
   POINT points[Layout::kPolygonPoints];
   int count = 0;
   GetTabPolygon(sheet, points, &count);
@@ -340,19 +345,19 @@ void QVTWorkbook::DrawClientBorder(CDC* dc) {
 // ---- Mouse and tooltips ----------------------------------------------
 
 void QVTWorkbook::OnLButtonDown(UINT, POINT point) {
-  QVTWorksheet* sheet = SheetFromPoint(point);
+  QVTSheet* sheet = SheetFromPoint(point);
   if (sheet && IndexOf(sheet) != ActiveSheetIndex() && CanActivateSheet(sheet)) {
     sheet->SetPressed(TRUE);
     InvalidateTab(sheet);
     UpdateWindow();
-    ::ui::SendMessage(sheet->m_hWnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(m_hWnd),
+    ::ui::SendMessage(sheet->GetSheetFrame()->m_hWnd, WM_MOUSEACTIVATE, reinterpret_cast<WPARAM>(m_hWnd),
                       MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
   }
   Default();
 }
 
 void QVTWorkbook::OnLButtonUp(UINT, POINT) {
-  for (QVTWorksheet* sheet : m_sheets) {
+  for (QVTSheet* sheet : m_sheets) {
     if (!sheet->IsPressed()) continue;
     sheet->SetPressed(FALSE);
     InvalidateTab(sheet);
@@ -366,7 +371,7 @@ void QVTWorkbook::OnMouseMove(UINT, POINT point) {
 }
 
 INT_PTR QVTWorkbook::OnToolHitTest(POINT point, TOOLINFO* info) {
-  QVTWorksheet* sheet = SheetFromPoint(point);
+  QVTSheet* sheet = SheetFromPoint(point);
   if (!sheet || TextFitsTab(sheet)) return -1;
   POINT points[Layout::kPolygonPoints];
   int count = 0;
@@ -411,8 +416,8 @@ void QVTWorkbook::UpdateToolTip(POINT point) {
 
 LRESULT QVTWorkbook::OnActiveSheetChanged(WPARAM, LPARAM) {
   const int active = ActiveSheetIndex();
-  if (QVTWorksheet* previous = GetSheet(m_nLastActive)) InvalidateTab(previous);
-  if (QVTWorksheet* current = GetSheet(active)) InvalidateTab(current);
+  if (QVTSheet* previous = GetSheet(m_nLastActive)) InvalidateTab(previous);
+  if (QVTSheet* current = GetSheet(active)) InvalidateTab(current);
   m_nLastActive = active;
   BOOL maximised = FALSE;
   MDIGetActive(&maximised);

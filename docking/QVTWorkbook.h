@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "docking/QVTWorkbookTabStrip.h"
-#include "platform/afx/MDIFrameWnd.h"
+#include "docking/QVTMDIFrameWnd.h"
 #include "platform/ui/Tooltip.h"
 
 namespace afx {
@@ -34,12 +34,12 @@ using ui::UINT;
 using ui::WPARAM;
 
 class QVTWorkbookClient;
-class QVTWorksheet;
+class QVTSheet;
 
-class QVTWorkbook : public afx::CMDIFrameWnd {
+class QVTWorkbook : public QVTMDIFrameWnd {
   DECLARE_DYNCREATE(QVTWorkbook)
  public:
-  using Base = afx::CMDIFrameWnd;
+  using Base = QVTMDIFrameWnd;
 
   QVTWorkbook();
   ~QVTWorkbook() override;
@@ -48,25 +48,25 @@ class QVTWorkbook : public afx::CMDIFrameWnd {
   // coordinates.
   virtual void GetTabStripRect(ui::RECT* rect) const;
   // Whether a click on the sheet's tab may activate it.
-  virtual BOOL CanActivateSheet(QVTWorksheet* sheet);
+  virtual BOOL CanActivateSheet(QVTSheet* sheet);
   // Sheets register when they are created and leave when destroyed; the
   // tab order is the order of registration.
-  virtual void AddSheet(QVTWorksheet* sheet);
-  virtual void RemoveSheet(QVTWorksheet* sheet);
+  virtual void AddSheet(QVTSheet* sheet);
+  virtual void RemoveSheet(QVTSheet* sheet);
   // Whether the tab shows the sheet's whole title.
-  virtual BOOL TextFitsTab(QVTWorksheet* sheet);
+  virtual BOOL TextFitsTab(QVTSheet* sheet);
   // The outline of the sheet's tab; a count of 0 for a sheet without one.
-  virtual void GetTabPolygon(QVTWorksheet* sheet, ui::POINT* points, int* count);
+  virtual void GetTabPolygon(QVTSheet* sheet, ui::POINT* points, int* count);
   // The title of the sheet's document, else the sheet's window text.
-  virtual std::string GetTabText(QVTWorksheet* sheet);
+  virtual std::string GetTabText(QVTSheet* sheet);
   virtual void GetTabLabelRect(const ui::POINT* points, int icon_width, ui::RECT* rect);
-  virtual void DrawTab(afx::CDC* dc, QVTWorksheet* sheet);
+  virtual void DrawTab(afx::CDC* dc, QVTSheet* sheet);
   virtual void DrawClientBorder(afx::CDC* dc);
-  virtual void DrawTabLabel(afx::CDC* dc, QVTWorksheet* sheet);
+  virtual void DrawTabLabel(afx::CDC* dc, QVTSheet* sheet);
   // The icon the tab shows: none while icons are hidden.
-  virtual HICON GetSheetIcon(QVTWorksheet* sheet);
+  virtual HICON GetSheetIcon(QVTSheet* sheet);
   // Gives the sheet `icon` (the sheet owns it from then on).
-  virtual void SetSheetIcon(QVTWorksheet* sheet, HICON icon, BOOL redraw);
+  virtual void SetSheetIcon(QVTSheet* sheet, HICON icon, BOOL redraw);
 
   void ShowTabs(BOOL show);
   void ToggleTabs() { ShowTabs(!m_bTabsShown); }
@@ -79,15 +79,15 @@ class QVTWorkbook : public afx::CMDIFrameWnd {
   void OnUpdateShowIcons(afx::CCmdUI* state);
 
   int GetSheetCount() const { return static_cast<int>(m_sheets.size()); }
-  QVTWorksheet* GetSheet(int index) const;
+  QVTSheet* GetSheet(int index) const;
   int GetTabWidth() const { return m_nTabWidth; }
   // A sheet about to be shown or hidden: its tab comes or goes, and the
   // others share the width anew.
-  void OnSheetShowing(QVTWorksheet* sheet, BOOL show);
+  void OnSheetShowing(QVTSheet* sheet, BOOL show);
   // Repaints the sheet's tab, or everything right of its place.
-  void InvalidateTab(QVTWorksheet* sheet, BOOL through_right_edge = FALSE);
+  void InvalidateTab(QVTSheet* sheet, BOOL through_right_edge = FALSE);
   // The sheet whose tab holds `point` (frame client coordinates), or null.
-  QVTWorksheet* SheetFromPoint(ui::POINT point) const;
+  QVTSheet* SheetFromPoint(ui::POINT point) const;
   // The tab under `point` as a tool: id index + 1, its bounds and its
   // text; -1 for no tab, or a tab that shows its whole title.
   INT_PTR OnToolHitTest(ui::POINT point, ui::TOOLINFO* info);
@@ -108,17 +108,17 @@ class QVTWorkbook : public afx::CMDIFrameWnd {
 
  private:
   // The strip as it is, or as it will be once `changing` is shown or hidden.
-  QVTWorkbookTabStrip TabStrip(const QVTWorksheet* changing = nullptr, bool changing_visible = false) const;
+  QVTWorkbookTabStrip TabStrip(const QVTSheet* changing = nullptr, bool changing_visible = false) const;
   ui::RECT MDIClientRect() const;
   int ActiveSheetIndex() const;
-  int IndexOf(const QVTWorksheet* sheet) const;
+  int IndexOf(const QVTSheet* sheet) const;
   // TRUE when the width changed.
-  BOOL RecomputeTabWidth(const QVTWorksheet* changing = nullptr, bool changing_visible = false);
+  BOOL RecomputeTabWidth(const QVTSheet* changing = nullptr, bool changing_visible = false);
   void InvalidateTabStrip();
   void UpdateToolTip(ui::POINT point);
   void EnsureToolTip();
 
-  std::vector<QVTWorksheet*> m_sheets;
+  std::vector<QVTSheet*> m_sheets;
   BOOL m_bTabsShown = FALSE;
   BOOL m_bIconsShown = TRUE;
   HFONT m_hTabFont = nullptr;  // a stock font

@@ -343,6 +343,22 @@ LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       internal::LockedWindow record(hwnd);
       return record ? reinterpret_cast<LRESULT>(record->font) : 0;
     }
+    case WM_SETICON: {
+      internal::LockedWindow record(hwnd);
+      if (!record) return 0;
+      HICON& slot = wParam == ICON_BIG ? record->big_icon : record->small_icon;
+      const HICON old = slot;
+      slot = reinterpret_cast<HICON>(lParam);
+      return reinterpret_cast<LRESULT>(old);
+    }
+    case WM_GETICON: {
+      internal::LockedWindow record(hwnd);
+      if (!record) return 0;
+      const HICON icon = wParam == ICON_BIG ? record->big_icon
+                         : wParam == ICON_SMALL2 && !record->small_icon ? record->big_icon
+                                                                        : record->small_icon;
+      return reinterpret_cast<LRESULT>(icon);
+    }
   }
   return 0;
 }

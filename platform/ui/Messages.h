@@ -173,5 +173,7 @@ constexpr WPARAM WA_ACTIVE = 1;
 // WM_GETICON and WM_SETICON: which of a window's icons.
 constexpr WPARAM ICON_SMALL = 0;
 constexpr WPARAM ICON_BIG = 1;
+// The small icon, else the big one.
+constexpr WPARAM ICON_SMALL2 = 2;
 
 }  // namespace ui

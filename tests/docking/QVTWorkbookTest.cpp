@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "docking/QVTControlBar.h"
+#include "docking/QVTControlBarWorksheet.h"
 #include "docking/QVTWorkbookClient.h"
 #include "docking/QVTWorksheet.h"
 #include "platform/ui/HeadlessHost.h"
@@ -73,7 +75,7 @@ class QVTWorkbookTest : public afx::test::AfxFixture {
     Pump();
     ASSERT_EQ(ClientInFrame().right - ClientInFrame().left, width);
   }
-  std::vector<POINT> Tab(QVTWorksheet* sheet) {
+  std::vector<POINT> Tab(QVTSheet* sheet) {
     POINT points[QVTWorkbookTabLayout::kPolygonPoints];
     int count = 0;
     workbook->GetTabPolygon(sheet, points, &count);
@@ -194,6 +196,32 @@ TEST_F(QVTWorkbookTest, OnlyATabThatCutsItsTitleOffersATip) {
   EXPECT_EQ(workbook->OnToolHitTest(POINT{short_tab[0].x + 20, short_tab[0].y + 10}, &info), -1);
   EXPECT_EQ(workbook->OnToolHitTest(POINT{long_tab[0].x + 20, long_tab[0].y + 10}, &info), 2);
   EXPECT_EQ(info.rect.left, long_tab[0].x);
+}
+
+TEST_F(QVTWorkbookTest, ABarFloatedIntoTheClientBecomesASheetWithTheBarsTitle) {
+  AddSheet("Output");
+  workbook->EnableDocking(CBRS_ALIGN_ANY);
+  auto* tools = new QVTControlBar;
+  tools->m_bAutoDelete = TRUE;
+  ASSERT_TRUE(tools->Create(workbook, "Tools", WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, 0xE830));
+  tools->m_szHorz = tools->m_szFloat = SIZE{200, 28};
+  tools->m_szVert = SIZE{28, 200};
+  tools->EnableDocking(CBRS_ALIGN_ANY);
+  workbook->DockControlBar(tools);
+  workbook->FloatControlBarAsMDIChild(tools);
+  Pump();
+  ASSERT_EQ(workbook->GetSheetCount(), 2);
+  auto* sheet = dynamic_cast<QVTControlBarWorksheet*>(workbook->GetSheet(1));
+  ASSERT_TRUE(sheet);
+  EXPECT_EQ(sheet->GetHostedBar(), tools);
+  EXPECT_EQ(workbook->GetTabText(sheet), "Tools");
+  EXPECT_TRUE(workbook->GetSheetIcon(sheet));  // the system's window icon: the bar has none
+  EXPECT_EQ(Tab(sheet).size(), 7u);
+  // Closing it hides the bar, and its tab goes with it.
+  sheet->SendMessage(WM_CLOSE);
+  Pump();
+  EXPECT_TRUE(Tab(sheet).empty());
+  EXPECT_EQ(workbook->GetSheetCount(), 2);
 }
 
 TEST_F(QVTWorkbookTest, TheTabStripIsDrawnForAPersonToLookAt) {

@@ -43,6 +43,8 @@ struct WindowRecord {
   UINT_PTR id = 0;
   LONG_PTR user_data = 0;
   HFONT font = nullptr;
+  HICON small_icon = nullptr;  // WM_SETICON: the window's own, not destroyed with it
+  HICON big_icon = nullptr;
   DWORD thread_id = 0;
   std::shared_ptr<ThreadQueue> queue;
   bool destroying = false;

@@ -1,6 +1,7 @@
 #include <thread>
 
 #include "UiFixture.h"
+#include "platform/ui/ImageResources.h"
 
 namespace ui::test {
 namespace {
@@ -207,6 +208,21 @@ TEST_F(WindowTest, TextAndLongsRoundTrip) {
   wc.lpszClassName = kTestClass;
   EXPECT_FALSE(RegisterClass(wc));
   EXPECT_EQ(GetLastError(), ERROR_CLASS_ALREADY_EXISTS);
+}
+
+TEST_F(WindowTest, AWindowKeepsTheIconsItIsGiven) {
+  const HWND hwnd = MakeWindow();
+  const HICON small_icon = LoadIcon(IDI_APPLICATION);
+  const HICON big_icon = LoadIcon(IDI_WINLOGO);
+  EXPECT_EQ(SendMessage(hwnd, WM_GETICON, ICON_SMALL2, 0), 0);
+  EXPECT_EQ(SendMessage(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_icon)), 0);
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessage(hwnd, WM_GETICON, ICON_SMALL2, 0)), big_icon);  // none small yet
+  EXPECT_EQ(SendMessage(hwnd, WM_GETICON, ICON_SMALL, 0), 0);
+  SendMessage(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_icon));
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessage(hwnd, WM_GETICON, ICON_SMALL, 0)), small_icon);
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessage(hwnd, WM_GETICON, ICON_BIG, 0)), big_icon);
+  // Setting one gives back the one it replaces.
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessage(hwnd, WM_SETICON, ICON_SMALL, 0)), small_icon);
 }
 
 TEST_F(WindowTest, PlacementRestoresTheNormalPositionAndShowCommand) {
