@@ -8,6 +8,7 @@
 #include "app/CommandLine.h"
 #include "app/DesktopHandOver.h"
 #include "app/MainFrame.h"
+#include "app/ResourceRegistration.h"
 #include "app/RunMode.h"
 #include "app/SettingsCommands.h"
 #include "core/conversion/BrivenDoc.h"
@@ -165,6 +166,8 @@ bool CBrivenApp::StartInteractive(const std::vector<std::string>& argv) {
     app::HandOverToDesktopProgram(argv, message);
     return Fail(message, app::kExitUsage);
   }
+  // Drawn, so only for a run that shows windows.
+  app::RegisterCursorResources();
   if (!CreateDocument(true)) return Fail("Fatal error executing Briven!", app::kExitFailed);
   if (argv.size() == 2) {
     std::string message;

@@ -2,12 +2,14 @@
 // here in code: the icon (128) is a page whose upper half shows a signal
 // and whose lower half shows the columns it becomes; the headings (140 to
 // 145) are navy bands with the list's name in white, so they read the same
-// on every colour scheme.
+// on every colour scheme. The copy cursor (20691), shown while a toolbar
+// button is dragged as a copy, is the arrow with a boxed plus beside it.
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/AppResources.h"
@@ -52,14 +54,15 @@ std::uint32_t IconPixel(int x, int y) {
   return kWhite;
 }
 
-ui::HICON ProgramIcon() {
-  // The colour image as 32-bit rows; the mask one bit a pixel, set where
-  // the icon is transparent.
+// An icon or cursor of 32 by 32 from its pixels: the colour image as
+// 32-bit rows, the mask one bit a pixel, set where it is transparent.
+template <typename PixelAt>
+ui::HICON IconFromPixels(PixelAt pixel_at, bool is_icon, ui::POINT hotspot) {
   std::vector<ui::BYTE> color(kIconSize * kIconSize * 4, 0);
   std::vector<ui::BYTE> mask(kIconSize * kIconSize / 8, 0);
   for (int y = 0; y < kIconSize; ++y)
     for (int x = 0; x < kIconSize; ++x) {
-      const std::uint32_t pixel = IconPixel(x, y);
+      const std::uint32_t pixel = pixel_at(x, y);
       if (pixel == kTransparent) {
         mask[(y * kIconSize + x) / 8] |= static_cast<ui::BYTE>(0x80 >> (x % 8));
         continue;
@@ -67,12 +70,56 @@ ui::HICON ProgramIcon() {
       std::memcpy(&color[(y * kIconSize + x) * 4], &pixel, 4);
     }
   ui::ICONINFO info;
+  info.fIcon = is_icon ? ui::TRUE : ui::FALSE;
+  info.xHotspot = static_cast<ui::DWORD>(hotspot.x);
+  info.yHotspot = static_cast<ui::DWORD>(hotspot.y);
   info.hbmColor = ui::CreateBitmap(kIconSize, kIconSize, 1, 32, color.data());
   info.hbmMask = ui::CreateBitmap(kIconSize, kIconSize, 1, 1, mask.data());
   const ui::HICON icon = ui::CreateIconIndirect(&info);
   ui::DeleteObject(info.hbmColor);
   ui::DeleteObject(info.hbmMask);
   return icon;
+}
+
+ui::HICON ProgramIcon() { return IconFromPixels(IconPixel, true, ui::POINT{0, 0}); }
+
+// 'X' black, 'o' white, anything else transparent.
+constexpr std::string_view kCopyCursorRows[] = {
+    "X",
+    "XX",
+    "XoX",
+    "XooX",
+    "XoooX",
+    "XooooX",
+    "XoooooX",
+    "XooooooX",
+    "XoooooooX",
+    "XooooooooX",
+    "XoooooXXXXX",
+    "XooXooX",
+    "XoX XooX",
+    "XX  XooX",
+    "X    XooX",
+    "     XooX",
+    "      XooX",
+    "      XooX",
+    "       XX",
+    "         XXXXXXXXXXX",
+    "         XoooooooooX",
+    "         XooooXooooX",
+    "         XooooXooooX",
+    "         XoXXXXXXXoX",
+    "         XooooXooooX",
+    "         XooooXooooX",
+    "         XoooooooooX",
+    "         XXXXXXXXXXX",
+};
+
+std::uint32_t CopyCursorPixel(int x, int y) {
+  if (y >= static_cast<int>(std::size(kCopyCursorRows))) return kTransparent;
+  const std::string_view row = kCopyCursorRows[y];
+  if (x >= static_cast<int>(row.size())) return kTransparent;
+  return row[x] == 'X' ? kBlack : row[x] == 'o' ? kWhite : kTransparent;
 }
 
 // A heading as a bottom-up 32-bit DIB: a band from navy to blue, the
@@ -134,6 +181,13 @@ void RegisterIconResources() {
     ui::RegisterBitmapResource(kInstrumentHeading, Heading("Instrument Files", kWidth, kHeight));
     ui::RegisterBitmapResource(kOutputHeading, Heading("Output Files", kWidth, kHeight));
     ui::RegisterBitmapResource(kNextOutputHeading, Heading("Next Output File", kWidth, kHeight));
+  });
+}
+
+void RegisterCursorResources() {
+  static std::once_flag once;
+  std::call_once(once, [] {
+    ui::RegisterCursorResource(kCopyButtonCursor, IconFromPixels(CopyCursorPixel, false, ui::POINT{0, 0}));
   });
 }
 

@@ -11,7 +11,7 @@ void RegisterImageResources();
 // Drawn through the window system, so only in a run that shows windows
 // (once; later calls do nothing).
 void RegisterIconResources();
-// The cursors (once; later calls do nothing).
+// The cursors, drawn like the icons (once; later calls do nothing).
 void RegisterCursorResources();
 
 }  // namespace app

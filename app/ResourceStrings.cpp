@@ -43,7 +43,6 @@ void RegisterResources() {
     RegisterMenuResources();
     RegisterStringResources();
     RegisterImageResources();
-    RegisterCursorResources();
   });
 }
 

@@ -554,7 +554,7 @@ void QVTCustomToolBar::OnLButtonDown(UINT flags, POINT point) {
   if (button && !s_bSendingCommand && m_pManager && (m_bCustomizeMode || AltIsDown())) {
     if (m_bCustomizeMode) DragButton(index, point);
     else QVTToolBarDragDrop(*this).AltDrag(index, point);
-    return;  // the bar may be gone: a drop can empty and end it
+    return;  // the drag is the whole of the press
   }
   if (!button || s_bSendingCommand || m_bCustomizeMode ||
       ((button->m_dwStyle & kTBDisabled) && !AltIsDown())) {

@@ -129,7 +129,7 @@ enum class At {
 
 struct DropCase {
   const char* name;
-  char grab;
+  char grab;  // 'H' is the one button of a user bar made for the case
   At at;
   char onto;
   int dx;
@@ -159,6 +159,8 @@ const DropCase kDropCases[] = {
     {"EscapeCancels", 'A', At::kDesk, 0, 0, "escape", "A B | C D", "E | F G", "(none)"},
     {"TheRightButtonCancels", 'A', At::kDesk, 0, 0, "right", "A B | C D", "E | F G", "(none)"},
     {"WithAltOutsideCustomiseMode", 'A', At::kButton, 'F', 6, "alt", "B | C D", "E | F A G", "(none)"},
+    {"WithAltOnTheDeskRemovesIt", 'D', At::kDesk, 0, 0, "alt", "A B | C", "E | F G", "(none)"},
+    {"AUserBarsLastButtonMovedAwayEndsTheBar", 'H', At::kButton, 'C', 6, "", "A B | C H D", "E | F G", "(none)"},
 };
 
 class ToolBarDropCaseTest : public ToolBarDragDropTest, public ::testing::WithParamInterface<DropCase> {
@@ -191,6 +193,13 @@ TEST_P(ToolBarDropCaseTest, Drop) {
   ASSERT_TRUE(no_drop->Create(nullptr, "Toolbars", WS_POPUP | WS_VISIBLE, RECT{800, 100, 1000, 300}));
   manager->SetNoDropWnd(no_drop);
   if (std::string(drop.keys) == "alt") manager->SetCustomizeMode(FALSE);
+  if (drop.grab == 'H') {
+    QVTCustomToolBar* user = manager->CreateNewToolBar(nullptr);
+    ASSERT_NE(user, nullptr);
+    user->InsertButton(0, Id('H'), FALSE, TRUE);
+    frame->FloatControlBar(user, POINT{300, 400});
+    Pump();
+  }
   const auto [bar, index] = Find(drop.grab);
   ASSERT_NE(bar, nullptr);
   const RECT grabbed = ScreenRectOf(bar, index);
