@@ -1,5 +1,8 @@
 #include "docking/QVTToolBarsDlg.h"
 
+#include <algorithm>
+
+#include "docking/QVTCustomToolBar.h"
 #include "docking/QVTToolBarManager.h"
 #include "docking/QVTToolBarsResources.h"
 #include "platform/afx/MessageMap.h"
@@ -46,7 +49,29 @@ LRESULT QVTToolBarsDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     OnBarNotify(static_cast<UINT>(wParam), static_cast<UINT>(lParam));
     return 0;
   }
-  return afx::CDialog::WindowProc(message, wParam, lParam);
+  const LRESULT result = afx::CDialog::WindowProc(message, wParam, lParam);
+  if (message == ui::WM_ACTIVATE && m_hWnd)
+    ShareActivation(ui::LOWORD(static_cast<ui::DWORD>(wParam)) != ui::WA_INACTIVE, reinterpret_cast<HWND>(lParam));
+  return result;
+}
+
+std::vector<HWND> QVTToolBarsDlg::FloatingFrames() const {
+  std::vector<HWND> frames;
+  if (!m_pManager) return frames;
+  for (QVTCustomToolBar* bar : m_pManager->GetToolBars()) {
+    if (!bar->IsFloating()) continue;
+    const HWND frame = ui::GetAncestor(bar->m_hWnd, ui::GA_ROOT);
+    if (std::find(frames.begin(), frames.end(), frame) == frames.end()) frames.push_back(frame);
+  }
+  return frames;
+}
+
+void QVTToolBarsDlg::ShareActivation(BOOL active, HWND other) {
+  const std::vector<HWND> floating = FloatingFrames();
+  const bool to_floating = std::find(floating.begin(), floating.end(), other) != floating.end();
+  for (HWND frame : floating)
+    if (active || frame != other) ui::SendMessage(frame, ui::WM_NCACTIVATE, active || to_floating, 0);
+  if (!active && to_floating) SendMessage(ui::WM_NCACTIVATE, TRUE, 0);
 }
 
 void QVTToolBarsDlg::DoDataExchange(afx::CDataExchange* dx) {

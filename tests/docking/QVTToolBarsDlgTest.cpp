@@ -3,6 +3,10 @@
 // rename, reset, delete, showing and hiding, the three options) is a row
 // of actions and the toolbars it leaves after Close or OK, and after
 // Cancel, which takes every change back.
+#include <cairo.h>
+
+#include <cstdint>
+
 #include "tests/docking/ToolBarsDialogFixture.h"
 
 namespace docking::test {
@@ -176,6 +180,43 @@ TEST_F(ToolBarsDialogFixture, TheManagerRunsTheDialogWithItsCurrentOptions) {
   GetHeadlessHost().AddScriptStep([] { PostKeyPress(VK_ESCAPE); });
   EXPECT_EQ(manager->ShowToolBarsDialog(), IDCANCEL);
   EXPECT_TRUE(manager->GetCoolLook());
+}
+
+// Whether a window's caption shows it active: its band, near the left
+// where the gradient begins, is nearer the active caption colour than the
+// inactive one.
+int Distance(std::uint32_t pixel, COLORREF color) {
+  const int r = static_cast<int>((pixel >> 16) & 0xFF) - GetRValue(color);
+  const int g = static_cast<int>((pixel >> 8) & 0xFF) - GetGValue(color);
+  const int b = static_cast<int>(pixel & 0xFF) - GetBValue(color);
+  return r * r + g * g + b * b;
+}
+
+bool CaptionLooksActive(HWND hwnd) {
+  const std::string path = std::string(BRIVEN_TEST_BINARY_DIR) + "/caption_" + GetWindowTextString(hwnd) + ".png";
+  if (!GetHeadlessHost().DumpWindowPng(hwnd, path)) return false;
+  cairo_surface_t* picture = cairo_image_surface_create_from_png(path.c_str());
+  const int y = GetSystemMetrics(SM_CYDLGFRAME) + 3;
+  const auto* row = cairo_image_surface_get_data(picture) + y * cairo_image_surface_get_stride(picture);
+  const std::uint32_t pixel = reinterpret_cast<const std::uint32_t*>(row)[4];
+  cairo_surface_destroy(picture);
+  return Distance(pixel, GetSysColor(COLOR_ACTIVECAPTION)) < Distance(pixel, GetSysColor(COLOR_INACTIVECAPTION));
+}
+
+TEST_F(ToolBarsDialogFixture, TheDialogAndTheFloatingBarsShowActiveTogether) {
+  QVTCustomToolBar* mine = manager->GetToolBar(kMineId);
+  frame->FloatControlBar(mine, POINT{500, 400}, afx::CBRS_ALIGN_TOP);
+  const HWND floating = GetAncestor(mine->m_hWnd, GA_ROOT);
+  ASSERT_NE(floating, frame_hwnd);
+  std::vector<std::pair<bool, bool>> lit;  // the dialog's caption, the floating bar's
+  const auto look = [&lit, floating](HWND dialog) {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+    lit.emplace_back(CaptionLooksActive(dialog), CaptionLooksActive(floating));
+  };
+  Run({look, [floating](HWND) { SetActiveWindow(floating); }, look, [](HWND dialog) { SetActiveWindow(dialog); },
+       look, Close(IDOK)});
+  EXPECT_EQ(lit, (std::vector<std::pair<bool, bool>>{{true, true}, {true, true}, {true, true}}));
 }
 
 }  // namespace
