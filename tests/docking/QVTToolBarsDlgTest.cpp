@@ -5,6 +5,7 @@
 // Cancel, which takes every change back.
 #include <cairo.h>
 
+#include <algorithm>
 #include <cstdint>
 
 #include "tests/docking/ToolBarsDialogFixture.h"
@@ -217,6 +218,30 @@ TEST_F(ToolBarsDialogFixture, TheDialogAndTheFloatingBarsShowActiveTogether) {
   Run({look, [floating](HWND) { SetActiveWindow(floating); }, look, [](HWND dialog) { SetActiveWindow(dialog); },
        look, Close(IDOK)});
   EXPECT_EQ(lit, (std::vector<std::pair<bool, bool>>{{true, true}, {true, true}, {true, true}}));
+}
+
+class ToolBarsDialogMenuBarTest : public ToolBarsDialogFixture {
+ protected:
+  ToolBarsDialogMenuBarTest() { with_menu_bar = true; }
+};
+
+TEST_F(ToolBarsDialogMenuBarTest, TheMenuBarAlwaysShowsAndResetsToItsMenus) {
+  ASSERT_EQ(manager->GetToolBar(QVTToolBarManager::kMenuBarId), menu_bar);
+  std::vector<std::string> seen;
+  const auto look = [&seen](HWND d) {
+    seen.push_back(GetDlgItemTextString(d, R::kNameEdit) + " " + GetDlgItemTextString(d, R::kResetButton) +
+                   (IsWindowEnabled(GetDlgItem(d, R::kNameEdit)) ? " editable" : ""));
+  };
+  const int menu_item = [this] {
+    const auto bars = manager->GetToolBars();
+    return static_cast<int>(std::find(bars.begin(), bars.end(), menu_bar) - bars.begin());
+  }();
+  const int buttons = menu_bar->GetButtonCount();
+  menu_bar->RemoveButton(0);
+  Run({Select(menu_item), look, ClickBox(menu_item), Click(R::kResetButton), Close(IDOK)});
+  EXPECT_EQ(seen, (std::vector<std::string>{"Menu bar &Reset"}));
+  EXPECT_TRUE(menu_bar->GetStyle() & WS_VISIBLE);
+  EXPECT_EQ(menu_bar->GetButtonCount(), buttons);
 }
 
 }  // namespace
