@@ -22,6 +22,7 @@ BEGIN_MESSAGE_MAP(QVTToolBarsDlg, afx::CDialog)
   ON_BN_CLICKED(R::kCoolLookCheck, OnOptionChanged)
   ON_BN_CLICKED(R::kLargeButtonsCheck, OnOptionChanged)
   ON_COMMAND(afx::ID_HELP, OnHelp)
+  ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 QVTToolBarsDlg::QVTToolBarsDlg(QVTToolBarManager* manager, afx::CWnd* parent)
@@ -95,6 +96,18 @@ void QVTToolBarsDlg::OnOK() {
 void QVTToolBarsDlg::OnCancel() { Close(ui::IDCANCEL); }
 
 void QVTToolBarsDlg::Close(int result) {
+  Finish(result);
+  EndDialog(result);
+}
+
+void QVTToolBarsDlg::OnDestroy() {
+  Finish(ui::IDCANCEL);
+  afx::CDialog::OnDestroy();
+}
+
+void QVTToolBarsDlg::Finish(int result) {
+  if (m_bFinished) return;
+  m_bFinished = true;
   if (m_pManager) {
     m_pManager->ExitConfigMode();
     m_pManager->SetCustomizeMode(FALSE);
@@ -107,7 +120,6 @@ void QVTToolBarsDlg::Close(int result) {
       Apply();
     }
   }
-  EndDialog(result);
 }
 
 }  // namespace docking

@@ -220,6 +220,17 @@ TEST_F(ToolBarsDialogFixture, TheDialogAndTheFloatingBarsShowActiveTogether) {
   EXPECT_EQ(lit, (std::vector<std::pair<bool, bool>>{{true, true}, {true, true}, {true, true}}));
 }
 
+TEST_F(ToolBarsDialogFixture, AQuitWhileOpenCountsAsCancelAndLeavesCustomisation) {
+  const int result = Run({ClickBox(1), Click(R::kCoolLookCheck), [](HWND) { PostQuitMessage(3); }});
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_EQ(Bars(), kUntouched);
+  EXPECT_EQ(Options(), "tips -cool -large");
+  EXPECT_FALSE(manager->GetCustomizeMode());
+  EXPECT_FALSE(manager->IsConfigMode());
+  MSG msg;
+  EXPECT_EQ(GetMessage(&msg, nullptr, 0, 0), 0);  // the quit reaches the outer loop
+}
+
 class ToolBarsDialogMenuBarTest : public ToolBarsDialogFixture {
  protected:
   ToolBarsDialogMenuBarTest() { with_menu_bar = true; }
