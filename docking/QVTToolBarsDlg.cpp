@@ -1,5 +1,8 @@
 #include "docking/QVTToolBarsDlg.h"
 
+#include <algorithm>
+
+#include "docking/QVTCustomToolBar.h"
 #include "docking/QVTToolBarManager.h"
 #include "docking/QVTToolBarsResources.h"
 #include "platform/afx/MessageMap.h"
@@ -19,6 +22,7 @@ BEGIN_MESSAGE_MAP(QVTToolBarsDlg, afx::CDialog)
   ON_BN_CLICKED(R::kCoolLookCheck, OnOptionChanged)
   ON_BN_CLICKED(R::kLargeButtonsCheck, OnOptionChanged)
   ON_COMMAND(afx::ID_HELP, OnHelp)
+  ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 QVTToolBarsDlg::QVTToolBarsDlg(QVTToolBarManager* manager, afx::CWnd* parent)
@@ -46,7 +50,29 @@ LRESULT QVTToolBarsDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     OnBarNotify(static_cast<UINT>(wParam), static_cast<UINT>(lParam));
     return 0;
   }
-  return afx::CDialog::WindowProc(message, wParam, lParam);
+  const LRESULT result = afx::CDialog::WindowProc(message, wParam, lParam);
+  if (message == ui::WM_ACTIVATE && m_hWnd)
+    ShareActivation(ui::LOWORD(static_cast<ui::DWORD>(wParam)) != ui::WA_INACTIVE, reinterpret_cast<HWND>(lParam));
+  return result;
+}
+
+std::vector<HWND> QVTToolBarsDlg::FloatingFrames() const {
+  std::vector<HWND> frames;
+  if (!m_pManager) return frames;
+  for (QVTCustomToolBar* bar : m_pManager->GetToolBars()) {
+    if (!bar->IsFloating()) continue;
+    const HWND frame = ui::GetAncestor(bar->m_hWnd, ui::GA_ROOT);
+    if (std::find(frames.begin(), frames.end(), frame) == frames.end()) frames.push_back(frame);
+  }
+  return frames;
+}
+
+void QVTToolBarsDlg::ShareActivation(BOOL active, HWND other) {
+  const std::vector<HWND> floating = FloatingFrames();
+  const bool to_floating = std::find(floating.begin(), floating.end(), other) != floating.end();
+  for (HWND frame : floating)
+    if (active || frame != other) ui::SendMessage(frame, ui::WM_NCACTIVATE, active || to_floating, 0);
+  if (!active && to_floating) SendMessage(ui::WM_NCACTIVATE, TRUE, 0);
 }
 
 void QVTToolBarsDlg::DoDataExchange(afx::CDataExchange* dx) {
@@ -70,6 +96,18 @@ void QVTToolBarsDlg::OnOK() {
 void QVTToolBarsDlg::OnCancel() { Close(ui::IDCANCEL); }
 
 void QVTToolBarsDlg::Close(int result) {
+  Finish(result);
+  EndDialog(result);
+}
+
+void QVTToolBarsDlg::OnDestroy() {
+  Finish(ui::IDCANCEL);
+  afx::CDialog::OnDestroy();
+}
+
+void QVTToolBarsDlg::Finish(int result) {
+  if (m_bFinished) return;
+  m_bFinished = true;
   if (m_pManager) {
     m_pManager->ExitConfigMode();
     m_pManager->SetCustomizeMode(FALSE);
@@ -82,7 +120,6 @@ void QVTToolBarsDlg::Close(int result) {
       Apply();
     }
   }
-  EndDialog(result);
 }
 
 }  // namespace docking

@@ -4,6 +4,8 @@
 // what the user did; Cancel (Escape, the close box) takes all of it back.
 #pragma once
 
+#include <vector>
+
 #include "docking/QVTToolBarsBase.h"
 #include "platform/afx/Dialog.h"
 
@@ -28,6 +30,15 @@ class QVTToolBarsDlg : public afx::CDialog, public QVTToolBarsBase {
   void OnHelp();
   // Leaves customisation and ends the dialog; Cancel restores what was.
   void Close(int result);
+  // Leaving customisation, once; Cancel restores what was.
+  void Finish(int result);
+  // A dialog that goes without being closed (a quit ends its loop) counts as cancelled.
+  void OnDestroy();
+  bool m_bFinished = false;
+  // The dialog and the frame's floating bars are worked on together: while
+  // either is active, the captions of both show it.
+  void ShareActivation(BOOL active, HWND other);
+  std::vector<HWND> FloatingFrames() const;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -3,6 +3,11 @@
 // rename, reset, delete, showing and hiding, the three options) is a row
 // of actions and the toolbars it leaves after Close or OK, and after
 // Cancel, which takes every change back.
+#include <cairo.h>
+
+#include <algorithm>
+#include <cstdint>
+
 #include "tests/docking/ToolBarsDialogFixture.h"
 
 namespace docking::test {
@@ -176,6 +181,78 @@ TEST_F(ToolBarsDialogFixture, TheManagerRunsTheDialogWithItsCurrentOptions) {
   GetHeadlessHost().AddScriptStep([] { PostKeyPress(VK_ESCAPE); });
   EXPECT_EQ(manager->ShowToolBarsDialog(), IDCANCEL);
   EXPECT_TRUE(manager->GetCoolLook());
+}
+
+// Whether a window's caption shows it active: its band, near the left
+// where the gradient begins, is nearer the active caption colour than the
+// inactive one.
+int Distance(std::uint32_t pixel, COLORREF color) {
+  const int r = static_cast<int>((pixel >> 16) & 0xFF) - GetRValue(color);
+  const int g = static_cast<int>((pixel >> 8) & 0xFF) - GetGValue(color);
+  const int b = static_cast<int>(pixel & 0xFF) - GetBValue(color);
+  return r * r + g * g + b * b;
+}
+
+bool CaptionLooksActive(HWND hwnd) {
+  const std::string path = std::string(BRIVEN_TEST_BINARY_DIR) + "/caption_" + GetWindowTextString(hwnd) + ".png";
+  if (!GetHeadlessHost().DumpWindowPng(hwnd, path)) return false;
+  cairo_surface_t* picture = cairo_image_surface_create_from_png(path.c_str());
+  const int y = GetSystemMetrics(SM_CYDLGFRAME) + 3;
+  const auto* row = cairo_image_surface_get_data(picture) + y * cairo_image_surface_get_stride(picture);
+  const std::uint32_t pixel = reinterpret_cast<const std::uint32_t*>(row)[4];
+  cairo_surface_destroy(picture);
+  return Distance(pixel, GetSysColor(COLOR_ACTIVECAPTION)) < Distance(pixel, GetSysColor(COLOR_INACTIVECAPTION));
+}
+
+TEST_F(ToolBarsDialogFixture, TheDialogAndTheFloatingBarsShowActiveTogether) {
+  QVTCustomToolBar* mine = manager->GetToolBar(kMineId);
+  frame->FloatControlBar(mine, POINT{500, 400}, afx::CBRS_ALIGN_TOP);
+  const HWND floating = GetAncestor(mine->m_hWnd, GA_ROOT);
+  ASSERT_NE(floating, frame_hwnd);
+  std::vector<std::pair<bool, bool>> lit;  // the dialog's caption, the floating bar's
+  const auto look = [&lit, floating](HWND dialog) {
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+    lit.emplace_back(CaptionLooksActive(dialog), CaptionLooksActive(floating));
+  };
+  Run({look, [floating](HWND) { SetActiveWindow(floating); }, look, [](HWND dialog) { SetActiveWindow(dialog); },
+       look, Close(IDOK)});
+  EXPECT_EQ(lit, (std::vector<std::pair<bool, bool>>{{true, true}, {true, true}, {true, true}}));
+}
+
+TEST_F(ToolBarsDialogFixture, AQuitWhileOpenCountsAsCancelAndLeavesCustomisation) {
+  const int result = Run({ClickBox(1), Click(R::kCoolLookCheck), [](HWND) { PostQuitMessage(3); }});
+  EXPECT_EQ(result, IDCANCEL);
+  EXPECT_EQ(Bars(), kUntouched);
+  EXPECT_EQ(Options(), "tips -cool -large");
+  EXPECT_FALSE(manager->GetCustomizeMode());
+  EXPECT_FALSE(manager->IsConfigMode());
+  MSG msg;
+  EXPECT_EQ(GetMessage(&msg, nullptr, 0, 0), 0);  // the quit reaches the outer loop
+}
+
+class ToolBarsDialogMenuBarTest : public ToolBarsDialogFixture {
+ protected:
+  ToolBarsDialogMenuBarTest() { with_menu_bar = true; }
+};
+
+TEST_F(ToolBarsDialogMenuBarTest, TheMenuBarAlwaysShowsAndResetsToItsMenus) {
+  ASSERT_EQ(manager->GetToolBar(QVTToolBarManager::kMenuBarId), menu_bar);
+  std::vector<std::string> seen;
+  const auto look = [&seen](HWND d) {
+    seen.push_back(GetDlgItemTextString(d, R::kNameEdit) + " " + GetDlgItemTextString(d, R::kResetButton) +
+                   (IsWindowEnabled(GetDlgItem(d, R::kNameEdit)) ? " editable" : ""));
+  };
+  const int menu_item = [this] {
+    const auto bars = manager->GetToolBars();
+    return static_cast<int>(std::find(bars.begin(), bars.end(), menu_bar) - bars.begin());
+  }();
+  const int buttons = menu_bar->GetButtonCount();
+  menu_bar->RemoveButton(0);
+  Run({Select(menu_item), look, ClickBox(menu_item), Click(R::kResetButton), Close(IDOK)});
+  EXPECT_EQ(seen, (std::vector<std::string>{"Menu bar &Reset"}));
+  EXPECT_TRUE(menu_bar->GetStyle() & WS_VISIBLE);
+  EXPECT_EQ(menu_bar->GetButtonCount(), buttons);
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "docking/QVTCustomToolBar.h"
 #include "docking/QVTFrameWnd.h"
+#include "docking/QVTMenuBar.h"
 #include "docking/QVTToolBarManager.h"
 #include "docking/QVTToolBarsDlg.h"
 #include "docking/QVTToolBarsPage.h"
@@ -20,6 +21,7 @@
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/HeadlessHost.h"
 #include "platform/ui/HeadlessInput.h"
+#include "platform/ui/Resources.h"
 #include "platform/ui/TabControl.h"
 #include "tests/platform/afx/AfxFixture.h"
 
@@ -40,6 +42,11 @@ class ToolBarsDialogFixture : public afx::test::AfxFixture {
   void SetUp() override {
     AfxFixture::SetUp();
     frame = new QVTFrameWnd;
+    if (with_menu_bar) {
+      menu_bar = new QVTMenuBar;
+      menu_bar->m_bAutoDelete = TRUE;
+      frame->SetMenuBar(menu_bar);
+    }
     ASSERT_TRUE(frame->Create(nullptr, "Frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE, RECT{100, 60, 900, 660}));
     frame_hwnd = frame->m_hWnd;
     frame->EnableDocking(afx::CBRS_ALIGN_ANY);
@@ -50,6 +57,12 @@ class ToolBarsDialogFixture : public afx::test::AfxFixture {
     manager->AddDefaultToolBarDefinition(kConversionId, "Conversion", 2, kConversion, afx::CBRS_ALIGN_ANY,
                                          afx::AFX_IDW_DOCKBAR_TOP, 0, TRUE, TRUE);
     ASSERT_TRUE(manager->CreateDefaultToolBars());
+    if (with_menu_bar) {
+      RegisterMenuResource(kMenu, {MenuItemTemplate{0, "&File", MF_POPUP, {MenuItemTemplate{1, "&Open", MF_STRING, {}}}},
+                                   MenuItemTemplate{0, "&Help", MF_POPUP, {MenuItemTemplate{2, "&About", MF_STRING, {}}}}});
+      ASSERT_TRUE(menu_bar->LoadMenus({kMenu}));
+      ASSERT_TRUE(menu_bar->SwitchMenu(kMenu));
+    }
     QVTCustomToolBar* mine = manager->CreateNewToolBar("Mine");
     ASSERT_NE(mine, nullptr);
     mine->SetButtons(kConversion, 1);
@@ -144,6 +157,10 @@ class ToolBarsDialogFixture : public afx::test::AfxFixture {
     return result;
   }
 
+  static constexpr UINT kMenu = 5300;
+  // Set by a test's fixture before the frame is made: the frame gets a menu bar first in its list.
+  bool with_menu_bar = false;
+  QVTMenuBar* menu_bar = nullptr;
   QVTFrameWnd* frame = nullptr;
   HWND frame_hwnd = nullptr;
   std::unique_ptr<QVTToolBarManager> manager;
