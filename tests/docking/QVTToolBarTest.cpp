@@ -385,6 +385,9 @@ TEST_F(QVTToolBarTest, ANewBitmapReplacesTheOldOneWhichIsDeleted) {
   // A colour change reloads a bitmap the bar took from the resources.
   SendMessage(bar->m_hWnd, WM_SYSCOLORCHANGE, 0, 0);
   EXPECT_EQ(GetObjectType(second), 0u);
+  // Images of no width: the bitmap holds no images, and nothing divides by the width.
+  bar->SetSizes(SIZE{7, 7}, SIZE{0, 0});
+  EXPECT_TRUE(bar->SetBitmap(LoadBitmapMappedToSysColors(kResource)));
 }
 
 // A bar that logs the fixed layouts it is asked for.
