@@ -11,6 +11,7 @@
 
 #include <cstdint>
 
+#include "platform/ui/GdiTypes.h"
 #include "platform/ui/RawInput.h"
 #include "platform/ui/Types.h"
 
@@ -52,6 +53,9 @@ class Host {
   // A desktop context (GetDC(nullptr), CreateDesktopDC) was released: the
   // desktop overlay, where drag outlines are drawn, may have changed.
   virtual void DesktopOverlayChanged() {}
+
+  // The cursor the window system shows changed (SetCursor); null is none.
+  virtual void CursorChanged(HCURSOR /*cursor*/) {}
 
   // Raw input from the host's devices; the default queues it for routing.
   virtual void InjectInput(const RawInput& input) { QueueRawInput(input); }

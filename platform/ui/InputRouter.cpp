@@ -12,6 +12,7 @@
 
 #include "platform/ui/Clock.h"
 #include "platform/ui/Cursor.h"
+#include "platform/ui/Host.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/NonClient.h"
@@ -326,7 +327,12 @@ BOOL GetCursorPos(POINT* point) {
   return TRUE;
 }
 
-HCURSOR SetCursor(HCURSOR cursor) { return current_cursor.exchange(cursor); }
+HCURSOR SetCursor(HCURSOR cursor) {
+  const HCURSOR previous = current_cursor.exchange(cursor);
+  // Every mouse move sets the cursor again: the host hears only of changes.
+  if (previous != cursor) GetHost().CursorChanged(cursor);
+  return previous;
+}
 HCURSOR GetCursor() { return current_cursor.load(); }
 
 UINT GetDoubleClickTime() { return double_click_ms.load(); }

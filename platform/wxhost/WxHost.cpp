@@ -199,6 +199,10 @@ void WxHost::DesktopOverlayChanged() {
   outline_->Show(ui::GetDesktopOverlay(), ui::POINT{screen.left, screen.top});
 }
 
+void WxHost::CursorChanged(ui::HCURSOR cursor) {
+  if (OnGuiThread()) cursor_.Show(cursor);
+}
+
 void WxHost::WindowPainted(ui::HWND hwnd, const ui::RECT& window_area) {
   if (HostWindow* window = OnGuiThread() ? Find(hwnd) : nullptr) window->Painted(window_area);
 }

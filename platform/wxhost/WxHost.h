@@ -15,6 +15,7 @@
 #include <string>
 
 #include "platform/ui/Host.h"
+#include "platform/wxhost/DisplayCursor.h"
 #include "platform/wxhost/WxClipboard.h"
 #include "platform/wxhost/WxFileChoosers.h"
 #include "platform/wxhost/DragOutlineStrips.h"
@@ -55,6 +56,7 @@ class WxHost : public ui::Host {
   void WindowDestroyed(ui::HWND hwnd) override;
   void WindowPainted(ui::HWND hwnd, const ui::RECT& window_area) override;
   void DesktopOverlayChanged() override;
+  void CursorChanged(ui::HCURSOR cursor) override;
 
   // The host window of a top-level window of ours, while it is shown or
   // hidden after being shown; null otherwise.
@@ -84,6 +86,7 @@ class WxHost : public ui::Host {
   KeyTranslator keys_;
   std::map<ui::HWND, std::unique_ptr<HostWindow>> windows_;
   std::unique_ptr<DragOutlineStrips> outline_;
+  DisplayCursor cursor_;
   WxClipboard clipboard_;
   WxFileChoosers choosers_{*this};
   WxHelpViewer help_{*this};

@@ -260,6 +260,26 @@ TEST_F(InputTest, TheFrameGivesNonClientMessagesAndSizingCursors) {
   EXPECT_EQ(MessagesOf(hwnd, {WM_MOUSEMOVE}).size(), 1u);
 }
 
+TEST_F(InputTest, TheHostHearsOfEachCursorChangeOnce) {
+  struct CursorHost : HeadlessHost {
+    std::vector<HCURSOR> shown;
+    void CursorChanged(HCURSOR cursor) override { shown.push_back(cursor); }
+  } host;
+  Shown(WS_OVERLAPPEDWINDOW, RECT{100, 100, 300, 250});
+  SetCursor(nullptr);
+  SetHost(&host);
+  for (const POINT at : {POINT{299, 175}, POINT{298, 175}, POINT{150, 175}, POINT{151, 175}, POINT{299, 175}}) {
+    InjectMouseMove(at);
+    Pump();
+  }
+  SetHost(&GetHeadlessHost());
+  // The edge, the client area, the edge again: moves within each say nothing.
+  ASSERT_EQ(host.shown.size(), 3u);
+  EXPECT_EQ(host.shown[0], LoadCursor(IDC_SIZEWE));
+  EXPECT_NE(host.shown[1], LoadCursor(IDC_SIZEWE));
+  EXPECT_EQ(host.shown[2], LoadCursor(IDC_SIZEWE));
+}
+
 TEST_F(InputTest, KeysGoToTheFocusWithTheirModifiers) {
   const HWND hwnd = Shown(WS_POPUP, RECT{100, 100, 300, 250});
   SetFocus(hwnd);
