@@ -336,5 +336,31 @@ TEST_F(QVTMDIFrameWndTest, WhileToolbarsAreCustomisedAPendingLayoutRunsWhenADial
   frame->SetControlBarManager(nullptr);
 }
 
+TEST_F(QVTMDIFrameWndTest, ASavedLayoutBringsABarBackInADocumentFrameWhereItWas) {
+  MakeFrame(true);
+  QVTControlBar* tools = MakeToolsBar();
+  frame->FloatControlBarAsMDIChild(tools);
+  CFrameWnd* child = tools->m_pDockBar->GetParentFrame();
+  child->SetWindowPos(nullptr, 40, 30, 260, 90, SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT saved;
+  GetWindowRect(child->m_hWnd, &saved);
+  ASSERT_TRUE(frame->SaveBarState("Layout"));
+  frame->DestroyWindow();
+  app.m_pMainWnd = nullptr;
+
+  MakeFrame(true);
+  tools = MakeToolsBar();
+  ASSERT_TRUE(frame->LoadBarState("Layout"));
+  auto* restored = dynamic_cast<QVTControlBarMDIChildWnd*>(tools->m_pDockBar ? tools->m_pDockBar->GetParentFrame()
+                                                                              : nullptr);
+  ASSERT_TRUE(restored);
+  EXPECT_EQ(GetParent(restored->m_hWnd), frame->m_hWndMDIClient);
+  EXPECT_TRUE(tools->m_dwStyle & CBRS_ALIGN_TOP);
+  RECT now;
+  GetWindowRect(restored->m_hWnd, &now);
+  EXPECT_EQ(now, saved);
+  EXPECT_TRUE(restored->IsWindowVisible());
+}
+
 }  // namespace
 }  // namespace docking::test
