@@ -16,6 +16,8 @@
 
 namespace docking {
 
+class QVTMDIFrameWnd;
+
 using namespace afx;
 
 class QVTDockState : public CObject {
@@ -99,6 +101,11 @@ class QVTDockState : public CObject {
   void PlaceDockedBars(afx::CFrameWnd* frame, const QVTControlBarInfo& dock_bar);
   void PutAtSavedPlace(afx::CControlBar* bar) const;
   void PlaceFloatingBars(afx::CFrameWnd* frame, const QVTControlBarInfo& dock_bar);
+  // The record of the first bar a dock bar's list names; null for none.
+  const QVTControlBarInfo* FirstBarRecordOf(const QVTControlBarInfo& dock_bar) const;
+  // The bars of a floating dock bar saved from a document frame go back
+  // into a new one, with its saved placement.
+  void PlaceMDIChildBars(QVTMDIFrameWnd* frame, const QVTControlBarInfo& dock_bar, const QVTControlBarInfo& first_bar);
   bool NeedsScaling() const;
   void LoadRecords(CArchive& ar);
 

@@ -6,8 +6,11 @@
 #include "docking/QVTDialogBar.h"
 #include "docking/QVTDockBar.h"
 #include "docking/QVTDockState.h"
+#include "docking/QVTControlBarMDIChildWnd.h"
 #include "docking/QVTFrameWnd.h"
+#include "docking/QVTMDIFrameWnd.h"
 #include "platform/afx/ControlBarStyles.h"
+#include "platform/afx/WindowPlacementRecord.h"
 
 namespace docking {
 
@@ -31,6 +34,13 @@ afx::CControlBar* ListedBar(afx::CFrameWnd* frame, DWORD id) {
   return dynamic_cast<QVTControlBar*>(bar) ? bar : nullptr;
 }
 
+// The document frame a bar floats in inside an MDI frame's client; null
+// for a bar docked or floating in a floating frame.
+QVTControlBarMDIChildWnd* MDIChildOf(const afx::CControlBar* bar) {
+  afx::CFrameWnd* frame = bar->m_pDockBar ? bar->m_pDockBar->GetParentFrame() : nullptr;
+  return dynamic_cast<QVTControlBarMDIChildWnd*>(frame);
+}
+
 }  // namespace
 
 BOOL QVTDockState::GetDockState(afx::CFrameWnd* frame) {
@@ -44,6 +54,12 @@ BOOL QVTDockState::GetDockState(afx::CFrameWnd* frame) {
     } else if (auto* framework_bar = dynamic_cast<QVTControlBar*>(bar)) {
       std::unique_ptr<QVTControlBarInfo> info = CreateBarInfo(m_pManager);
       framework_bar->GetBarInfoEx(info.get());
+      // A bar in a document frame comes back in one, where it was.
+      if (QVTControlBarMDIChildWnd* child = MDIChildOf(framework_bar)) {
+        info->m_bMDIChild = TRUE;
+        info->m_wpMDIChild.length = static_cast<UINT>(afx::WindowPlacementRecord::kSize);
+        child->GetWindowPlacement(&info->m_wpMDIChild);
+      }
       m_arrBarInfo.push_back(std::move(info));
     }
   }
@@ -109,6 +125,13 @@ void QVTDockState::PutAtSavedPlace(afx::CControlBar* bar) const {
 }
 
 void QVTDockState::PlaceFloatingBars(afx::CFrameWnd* frame, const QVTControlBarInfo& dock_bar) {
+  if (auto* mdi_frame = dynamic_cast<QVTMDIFrameWnd*>(frame)) {
+    const QVTControlBarInfo* first_bar = FirstBarRecordOf(dock_bar);
+    if (first_bar && first_bar->m_bMDIChild) {
+      PlaceMDIChildBars(mdi_frame, dock_bar, *first_bar);
+      return;
+    }
+  }
   afx::CControlBar* first = nullptr;
   for (const DWORD id : dock_bar.m_arrBarID) {
     afx::CControlBar* bar = ListedBar(frame, id);
@@ -120,6 +143,29 @@ void QVTDockState::PlaceFloatingBars(afx::CFrameWnd* frame, const QVTControlBarI
       frame->DockControlBar(bar, first->m_pDockBar);
     }
   }
+}
+
+const QVTControlBarInfo* QVTDockState::FirstBarRecordOf(const QVTControlBarInfo& dock_bar) const {
+  for (const DWORD id : dock_bar.m_arrBarID) {
+    if (id == 0 || (id & QVTControlBarInfo::kPlaceholder)) continue;
+    for (const auto& info : m_arrBarInfo)
+      if (!info->m_bDockBar && info->m_nBarID == id) return info.get();
+  }
+  return nullptr;
+}
+
+void QVTDockState::PlaceMDIChildBars(QVTMDIFrameWnd* frame, const QVTControlBarInfo& dock_bar,
+                                     const QVTControlBarInfo& first_bar) {
+  auto* child = dynamic_cast<QVTControlBarMDIChildWnd*>(
+      frame->CreateFloatingMDIChild(dock_bar.m_bHorz ? afx::CBRS_ALIGN_TOP : afx::CBRS_ALIGN_LEFT));
+  if (!child) return;
+  for (const DWORD id : dock_bar.m_arrBarID)
+    if (afx::CControlBar* bar = ListedBar(frame, id)) child->GetDockBar()->DockControlBar(bar, nullptr);
+  child->RecalcLayout();
+  // Only a whole placement is applied; the frame keeps its own place otherwise.
+  if (first_bar.HasMDIChildPlacement()) child->SetWindowPlacement(&first_bar.m_wpMDIChild);
+  if (first_bar.m_bVisible) child->ShowWindow(ui::SW_SHOWNA);
+  frame->DelayRecalcLayout(TRUE);
 }
 
 BOOL QVTDockState::SetDockState(afx::CFrameWnd* frame) {

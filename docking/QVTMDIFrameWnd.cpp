@@ -69,6 +69,7 @@ QVTMDIFrameWnd::QVTMDIFrameWnd() : m_pFloatingChildClass(RUNTIME_CLASS(QVTContro
 QVTMDIFrameWnd::~QVTMDIFrameWnd() {
   for (auto& [id, menu] : m_menuMap) DestroyMenu(menu);
   if (m_hMenuCopy) DestroyMenu(m_hMenuCopy);
+  if (m_hMenuDefault) DestroyMenu(m_hMenuDefault);
 }
 
 QVTMenuBar* QVTMDIFrameWnd::CreateMenuBar() {

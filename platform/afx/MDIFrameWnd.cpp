@@ -40,6 +40,10 @@ HMENU LoadFrameMenu(UINT resource_id) {
   return ::ui::FindMenuResource(resource_id) ? ::ui::LoadMenu(resource_id) : nullptr;
 }
 
+CMDIFrameWnd::~CMDIFrameWnd() {
+  if (m_hMenuDefault) ::ui::DestroyMenu(m_hMenuDefault);
+}
+
 BOOL CMDIFrameWnd::LoadFrame(UINT resource_id, DWORD style, CWnd* parent, CCreateContext* context) {
   m_nIDHelp = resource_id;
   std::string text;

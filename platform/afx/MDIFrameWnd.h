@@ -33,6 +33,8 @@ class CMDIFrameWnd : public CFrameWnd {
   DECLARE_DYNCREATE(CMDIFrameWnd)
  public:
   CMDIFrameWnd() = default;
+  // The frame's own menu goes with it; the templates keep theirs.
+  ~CMDIFrameWnd() override;
 
   // The MDI client, listing its document windows in `window_menu`.
   virtual BOOL CreateClient(CREATESTRUCT* create, HMENU window_menu);

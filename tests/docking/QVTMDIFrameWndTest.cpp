@@ -13,10 +13,12 @@
 #include "docking/QVTMDIFrameWnd.h"
 #include "docking/QVTMenuBar.h"
 #include "docking/QVTMenuBarMessages.h"
+#include "docking/QVTToolBarManager.h"
 #include "platform/afx/Document.h"
 #include "platform/afx/MDIFrameWnd.h"
 #include "platform/afx/MultiDocTemplate.h"
 #include "platform/afx/View.h"
+#include "platform/ui/Hooks.h"
 #include "platform/ui/Mdi.h"
 #include "platform/ui/Resources.h"
 #include "tests/platform/afx/AfxFixture.h"
@@ -306,6 +308,58 @@ TEST_F(QVTMDIFrameWndTest, FloatInMainWindowMovesABarIntoADocumentFrameAndBackTo
   EXPECT_FALSE(tools->IsFloating());
   EXPECT_EQ(DockBarOf(tools), top);
   EXPECT_FALSE(IsWindow(child_hwnd));
+}
+
+TEST_F(QVTMDIFrameWndTest, WhileToolbarsAreCustomisedAPendingLayoutRunsWhenADialogIdles) {
+  MakeFrame(true);
+  QVTToolBarManager manager(frame);
+  frame->SetControlBarManager(&manager);
+  struct Case {
+    const char* what;
+    BOOL customising;
+    WPARAM why;
+    bool laid_out;
+  };
+  const Case cases[] = {
+      {"customising, a dialog idles", TRUE, MSGF_DIALOGBOX, true},
+      {"customising, a menu idles", TRUE, MSGF_MENU, false},
+      {"not customising", FALSE, MSGF_DIALOGBOX, false},
+  };
+  for (const Case& c : cases) {
+    manager.SetCustomizeMode(c.customising);
+    frame->DelayRecalcLayout();
+    frame->SendMessage(WM_ENTERIDLE, c.why, 0);
+    EXPECT_EQ((frame->m_nIdleFlags & idleLayout) == 0, c.laid_out) << c.what;
+    frame->RecalcLayout();
+  }
+  manager.SetCustomizeMode(FALSE);
+  frame->SetControlBarManager(nullptr);
+}
+
+TEST_F(QVTMDIFrameWndTest, ASavedLayoutBringsABarBackInADocumentFrameWhereItWas) {
+  MakeFrame(true);
+  QVTControlBar* tools = MakeToolsBar();
+  frame->FloatControlBarAsMDIChild(tools);
+  CFrameWnd* child = tools->m_pDockBar->GetParentFrame();
+  child->SetWindowPos(nullptr, 40, 30, 260, 90, SWP_NOZORDER | SWP_NOACTIVATE);
+  RECT saved;
+  GetWindowRect(child->m_hWnd, &saved);
+  ASSERT_TRUE(frame->SaveBarState("Layout"));
+  frame->DestroyWindow();
+  app.m_pMainWnd = nullptr;
+
+  MakeFrame(true);
+  tools = MakeToolsBar();
+  ASSERT_TRUE(frame->LoadBarState("Layout"));
+  auto* restored = dynamic_cast<QVTControlBarMDIChildWnd*>(tools->m_pDockBar ? tools->m_pDockBar->GetParentFrame()
+                                                                              : nullptr);
+  ASSERT_TRUE(restored);
+  EXPECT_EQ(GetParent(restored->m_hWnd), frame->m_hWndMDIClient);
+  EXPECT_TRUE(tools->m_dwStyle & CBRS_ALIGN_TOP);
+  RECT now;
+  GetWindowRect(restored->m_hWnd, &now);
+  EXPECT_EQ(now, saved);
+  EXPECT_TRUE(restored->IsWindowVisible());
 }
 
 }  // namespace

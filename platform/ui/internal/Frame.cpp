@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ui/Mdi.h"
 #include "platform/ui/NonClient.h"
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/WindowStyles.h"
@@ -83,8 +84,9 @@ RECT Frame::CloseButton(int width) const {
 }
 
 RECT Frame::MaximizeButton(int width) const {
+  // Of child windows, only document windows of an MDI client have them.
   const bool shown = (style_ & WS_SYSMENU) && (style_ & (WS_MAXIMIZEBOX | WS_MINIMIZEBOX)) &&
-                     !(ex_style_ & WS_EX_TOOLWINDOW) && !(style_ & WS_CHILD);
+                     !(ex_style_ & WS_EX_TOOLWINDOW) && (!(style_ & WS_CHILD) || (ex_style_ & WS_EX_MDICHILD));
   if (!caption_ || !shown) return RECT{};
   const RECT close = CloseButton(width);
   return RECT{close.left - kButtonMargin - button_width_, close.top, close.left - kButtonMargin, close.bottom};

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "UiFixture.h"
+#include "platform/ui/HeadlessInput.h"
 #include "platform/ui/Mdi.h"
 
 namespace ui::test {
@@ -302,6 +303,31 @@ TEST_F(MdiClientTest, WindowsUnderARestoredOneRepaintWhatItUncovers) {
   SendMessage(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(second), 0);
   while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
   EXPECT_NE(std::find(painted.begin(), painted.end(), first), painted.end());
+}
+
+TEST_F(MdiClientTest, ADocumentWindowsCaptionHasMinimiseAndMaximiseBoxesThatWork) {
+  const HWND only = Child("One");
+  RECT rect;
+  GetWindowRect(only, &rect);
+  const int y = rect.top + GetSystemMetrics(SM_CYFRAME) + GetSystemMetrics(SM_CYCAPTION) / 2;
+  // Along the caption from the right: close, maximise, minimise.
+  std::vector<LRESULT> hits;
+  POINT maximise{-1, -1};
+  for (int x = rect.right - 1; x > rect.left; --x) {
+    const LRESULT hit = SendMessage(only, WM_NCHITTEST, 0, MAKELPARAM(x, y));
+    if (hit == HTMAXBUTTON && maximise.x < 0) maximise = POINT{x - 2, y};
+    if (hits.empty() || hits.back() != hit) hits.push_back(hit);
+  }
+  const auto at = [&](LRESULT hit) { return std::find(hits.begin(), hits.end(), hit) - hits.begin(); };
+  ASSERT_LT(at(HTMINBUTTON), static_cast<long>(hits.size()));
+  EXPECT_LT(at(HTCLOSE), at(HTMAXBUTTON));
+  EXPECT_LT(at(HTMAXBUTTON), at(HTMINBUTTON));
+  // A click on the box maximises the window in its client.
+  InjectClick(maximise);
+  MSG msg;
+  while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessage(&msg);
+  EXPECT_TRUE(IsZoomed(only));
+  EXPECT_EQ(Active(), only);
 }
 
 }  // namespace
