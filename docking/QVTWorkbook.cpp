@@ -105,7 +105,9 @@ void QVTWorkbook::RemoveSheet(QVTSheet* sheet) {
   sheet->SetIndex(-1);
   if (m_nLastActive == index) m_nLastActive = -1;
   else if (m_nLastActive > index) --m_nLastActive;
-  if (m_nToolId > index) m_nToolId = -1;
+  // Tool ids follow the indexes, which have just moved.
+  if (m_pToolTip && m_nToolId > 0) m_pToolTip->DelTool(this, static_cast<UINT_PTR>(m_nToolId));
+  m_nToolId = -1;
   const BOOL width_changed = RecomputeTabWidth();
   if (!m_bTabsShown || !m_hWnd) return;
   if (m_sheets.empty()) {
