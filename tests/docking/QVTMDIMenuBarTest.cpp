@@ -13,18 +13,22 @@
 
 #include "docking/QVTCustomToolBarInfoEx.h"
 #include "docking/QVTDockState.h"
+#include "docking/QVTMDIChildWnd.h"
+#include "docking/QVTMDIFrameWnd.h"
 #include "docking/QVTMDIMenuBar.h"
 #include "docking/QVTMenuBarMessages.h"
 #include "platform/afx/ControlBarStyles.h"
 #include "platform/afx/MDIChildWnd.h"
 #include "platform/afx/AfxIds.h"
 #include "platform/afx/MDIFrameWnd.h"
+#include "platform/afx/WinApp.h"
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/HeadlessHost.h"
 #include "platform/ui/HeadlessInput.h"
 #include "platform/ui/Mdi.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Resources.h"
+#include "tests/docking/MenuLoopScript.h"
 #include "tests/platform/afx/AfxFixture.h"
 
 namespace docking::test {
@@ -190,26 +194,8 @@ class QVTMDIMenuBarTest : public afx::test::AfxFixture {
     EXPECT_EQ(QVTMenuBarMessages::InstalledHookCount(), 0);
     AfxFixture::TearDown();
   }
-  static void Pump() {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessage(&msg);
-    }
-  }
-  // Runs the steps, one each time a loop (the test's or a popup's) has
-  // nothing left to do.
-  void Run(const std::vector<std::function<void()>>& steps) {
-    for (const auto& step : steps) GetHeadlessHost().AddScriptStep(step);
-    while (GetHeadlessHost().PendingScriptSteps() > 0) {
-      MSG msg;
-      if (GetMessage(&msg, nullptr, 0, 0) <= 0) break;
-      TranslateMessage(&msg);
-      DispatchMessage(&msg);
-      Pump();
-    }
-    Pump();
-  }
+  static void Pump() { PumpProgramLoop(); }
+  static void Run(const std::vector<std::function<void()>>& steps) { RunScriptSteps(steps); }
 
   HWND OpenChild(UINT menu_id, const char* title = "Doc") {
     auto* child = new MdiMenuChild(frame, menu_id, &child_syscommands);
@@ -480,6 +466,75 @@ TEST_F(QVTMDIMenuBarTest, PictureOfTheBarWithAMaximisedChild) {
   EXPECT_GT(caption.left, client.right / 2);
   EXPECT_LE(caption.right, client.right);
   EXPECT_TRUE(GetHeadlessHost().DumpWindowPng(frame_hwnd, std::string(BRIVEN_TEST_BINARY_DIR) + "/mdi_menubar_maximised.png"));
+}
+
+// The bar in the framework's own MDI frame, whose menu-bar feature runs
+// the menu loop: the child's system menu and its Close still reach the
+// child alone.
+class PopupRecordingMDIFrame : public QVTMDIFrameWnd {
+ public:
+  std::vector<HMENU> popups;
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_INITMENUPOPUP) popups.push_back(reinterpret_cast<HMENU>(wParam));
+    return QVTMDIFrameWnd::WindowProc(message, wParam, lParam);
+  }
+};
+
+class QVTMDIMenuBarInFrameTest : public afx::test::AfxFixture {
+ protected:
+  void SetUp() override {
+    AfxFixture::SetUp();
+    RegisterTestMenus();
+    frame = new PopupRecordingMDIFrame;
+    bar = dynamic_cast<QVTMDIMenuBar*>(frame->CreateMenuBar());
+    ASSERT_NE(bar, nullptr);
+    ASSERT_TRUE(frame->LoadFrame(kFrameMenu, WS_OVERLAPPEDWINDOW));
+    app.m_pMainWnd = frame;
+    frame_hwnd = frame->m_hWnd;
+    frame->SetWindowPos(nullptr, 0, 0, 700, 500, SWP_NOZORDER);
+    frame->EnableDocking(afx::CBRS_ALIGN_ANY);
+    ASSERT_TRUE(bar->CreateEx(0, frame, WS_CHILD | WS_VISIBLE | afx::CBRS_TOP | afx::CBRS_SIZE_DYNAMIC, 0xE8FF));
+    ASSERT_TRUE(bar->LoadMenus({kFrameMenu, kTextMenu, kChartMenu}));
+    bar->EnableDocking(afx::CBRS_ALIGN_ANY);
+    frame->DockControlBar(bar);
+    frame->SwitchToChildMenu(static_cast<UINT>(-1));
+    frame->ShowWindow(SW_SHOW);
+    frame->RecalcLayout();
+  }
+  void TearDown() override {
+    GetHeadlessHost().ClearScript();
+    if (IsWindow(frame_hwnd)) DestroyWindow(frame_hwnd);
+    app.m_pMainWnd = nullptr;
+    PumpProgramLoop();
+    EXPECT_EQ(QVTMenuBarMessages::InstalledHookCount(), 0);
+    AfxFixture::TearDown();
+  }
+
+  afx::CWinApp app{"MDI Menu Bar"};
+  PopupRecordingMDIFrame* frame = nullptr;
+  HWND frame_hwnd = nullptr;
+  QVTMDIMenuBar* bar = nullptr;
+};
+
+TEST_F(QVTMDIMenuBarInFrameTest, TheChildsSystemMenuClosesTheChildAndLeavesTheFrame) {
+  auto* child = new QVTMDIChildWnd;
+  ASSERT_TRUE(child->LoadFrame(kTextMenu, WS_OVERLAPPEDWINDOW, frame, nullptr));
+  const HWND child_hwnd = child->m_hWnd;
+  child->MDIMaximize();
+  PumpProgramLoop();
+  ASSERT_EQ(bar->GetButton(0), &bar->GetIconButton());
+  EXPECT_FALSE(bar->GetIconButton().m_dwStyle & kTBHidden);
+  EXPECT_FALSE(bar->GetCaptionButtons().m_dwStyle & kTBHidden);
+  RECT icon = bar->GetIconButton().GetRect();
+  POINT at{icon.left + 8, (icon.top + icon.bottom) / 2};
+  ClientToScreen(bar->m_hWnd, &at);
+  const HMENU child_menu = GetSystemMenu(child_hwnd, FALSE);
+  RunScriptSteps({[at] { InjectClick(at); }, [] { InjectKeyPress('C'); }});  // &Close
+  EXPECT_EQ(frame->popups, std::vector<HMENU>{child_menu});
+  EXPECT_FALSE(IsWindow(child_hwnd));
+  EXPECT_TRUE(IsWindow(frame_hwnd));
+  EXPECT_TRUE(bar->GetIconButton().m_dwStyle & kTBHidden);
+  EXPECT_TRUE(bar->GetCaptionButtons().m_dwStyle & kTBHidden);
 }
 
 }  // namespace docking::test

@@ -18,6 +18,7 @@
 #include "platform/ui/HeadlessInput.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Resources.h"
+#include "tests/docking/MenuLoopScript.h"
 #include "tests/platform/afx/AfxFixture.h"
 
 namespace docking::test {
@@ -109,29 +110,8 @@ class QVTMenuBarTest : public afx::test::AfxFixture {
   }
   // The program's loop: every message is offered to the frame's
   // pre-translation first.
-  static void Pump() {
-    MSG msg;
-    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (afx::CWnd::WalkPreTranslateTree(nullptr, &msg)) continue;
-      TranslateMessage(&msg);
-      DispatchMessage(&msg);
-    }
-  }
-  // Runs the steps, one each time a loop (the program's or a popup's)
-  // has nothing left to do.
-  void Run(const std::vector<std::function<void()>>& steps) {
-    for (const auto& step : steps) GetHeadlessHost().AddScriptStep(step);
-    while (GetHeadlessHost().PendingScriptSteps() > 0) {
-      MSG msg;
-      if (GetMessage(&msg, nullptr, 0, 0) <= 0) break;
-      if (!afx::CWnd::WalkPreTranslateTree(nullptr, &msg)) {
-        TranslateMessage(&msg);
-        DispatchMessage(&msg);
-      }
-      Pump();
-    }
-    Pump();
-  }
+  static void Pump() { PumpProgramLoop(); }
+  void Run(const std::vector<std::function<void()>>& steps) { RunScriptSteps(steps); }
   POINT TitlePoint(int index, int dx = 0) const {
     RECT rect;
     bar->GetItemRect(index, &rect);
