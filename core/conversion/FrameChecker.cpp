@@ -213,9 +213,9 @@ void CFrameChecker::StepDepth(const CBrivenParameters& params) {
 }
 
 void CFrameChecker::AccountDiscardedBytes(CQelTelemetryDoc& doc, std::uint32_t frame_size, bool done,
-                                          bool time_tags, ConversionCounters& counters) {
+                                          bool time_tags, ConversionCounters& counters, bool follows_last) {
   std::uint32_t discarded = 0;
-  if (doc.TakeBytesDiscarded(discarded, 0) != 0) discarded = 0;
+  if (!follows_last && doc.TakeBytesDiscarded(discarded, 0) != 0) discarded = 0;
   counters.bytes_discarded = discarded;
   counters.bytes_consumed += static_cast<std::uint64_t>(frame_size) + discarded;
   // The time tag behind the previous frame is skipped like any stray byte;
