@@ -57,15 +57,21 @@ CFrameChecker::FixedField CFrameChecker::PlanFixedField(const CSensor* sensor) {
 // Reads a check field: unsigned for BU (or when asked), else signed. A
 // fixed binary unsigned field inside the frame is read in place: the value
 // the sensor's reader gives, without its checks of kind and its record of
-// the last value.
-int CFrameChecker::ReadCheckValue(CSensor& sensor, const FixedField& field, const CFrameData& frame,
-                                  bool force_unsigned, long& value) {
+// the last value. Inline, as it runs twice for every frame; the sensor's
+// reader stays out of line.
+inline int CFrameChecker::ReadCheckValue(CSensor& sensor, const FixedField& field, const CFrameData& frame,
+                                         bool force_unsigned, long& value) {
   const CFrameData::Bytes& bytes = frame.GetBytes();
   const std::size_t readable = std::min<std::size_t>(std::max(frame.GetFrameSize(), 0), bytes.size());
   if (field.fixed && field.offset + field.length <= readable) {
     value = static_cast<long>(instrument::DecodeBigEndian(bytes.data() + field.offset, field.length));
     return 0;
   }
+  return ReadCheckValueBySensor(sensor, frame, force_unsigned, value);
+}
+
+int CFrameChecker::ReadCheckValueBySensor(CSensor& sensor, const CFrameData& frame, bool force_unsigned,
+                                          long& value) {
   if (force_unsigned || sensor.GetDataType() == instrument::kDataBU) {
     std::uint32_t raw = 0;
     const int result = sensor.ExtractUnsigned(&raw, &frame);

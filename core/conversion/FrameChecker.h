@@ -69,6 +69,7 @@ class CFrameChecker {
   static FixedField PlanFixedField(const CSensor* sensor);
   static int ReadCheckValue(CSensor& sensor, const FixedField& field, const CFrameData& frame, bool force_unsigned,
                             long& value);
+  static int ReadCheckValueBySensor(CSensor& sensor, const CFrameData& frame, bool force_unsigned, long& value);
 
   int m_nFrameCounterIndex = -1;
   int m_nCheckSumIndex = -1;
