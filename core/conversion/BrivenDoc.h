@@ -141,7 +141,9 @@ class CBrivenDoc : public CQelTelemetryDoc {
   // Frames, under the document's lock.
   void HandleNoFrame();
   void HandleFrame(CFrameData& frame);
-  void AccountBytes(std::uint32_t frame_size);
+  // The bytes of a frame (0 for none) and those skipped before it; a
+  // frame cut right behind the last one skipped none.
+  void AccountBytes(std::uint32_t frame_size, bool follows_last = false);
   void RequestNextFrame();
   bool EndsAtLimit(const CFrameData& frame);
   void StopOnWriteFailure(int cause);

@@ -62,7 +62,7 @@ void CBrivenDoc::HandleFrame(CFrameData& frame) {
   if (!m_checker.ShouldWrite()) {
     // Left out by Process Depth, but its bytes are still behind us: the
     // next time tag and resynchronisation count depend on it.
-    AccountBytes(frame_size);
+    AccountBytes(frame_size, frame.IsContiguous() != 0);
     if (!EndsAtLimit(frame)) RequestNextFrame();
     return;
   }
@@ -75,7 +75,7 @@ void CBrivenDoc::HandleFrame(CFrameData& frame) {
   }
   const std::size_t row_start = row->size();
   m_formatter.AppendRow(*row, *this, frame, m_checker);
-  AccountBytes(frame_size);
+  AccountBytes(frame_size, frame.IsContiguous() != 0);
   if (m_pProgress) m_pProgress->Advance(&frame);
   const bool wanted = m_parameters.m_nSensorErrorFrames || frame.GetErrorFlag() == 0;
   if (!wanted && row != &m_strRow) m_outputFile.DropText(row_start);
@@ -98,8 +98,9 @@ bool CBrivenDoc::EndsAtLimit(const CFrameData& frame) {
   return true;
 }
 
-void CBrivenDoc::AccountBytes(std::uint32_t frame_size) {
-  m_checker.AccountDiscardedBytes(*this, frame_size, m_nDone != 0, m_parameters.m_nTimeTags != 0, m_counters);
+void CBrivenDoc::AccountBytes(std::uint32_t frame_size, bool follows_last) {
+  m_checker.AccountDiscardedBytes(*this, frame_size, m_nDone != 0, m_parameters.m_nTimeTags != 0, m_counters,
+                                  follows_last);
 }
 
 void CBrivenDoc::RequestNextFrame() {

@@ -10,13 +10,18 @@
 // the frame, and every value that turns out to be an error.
 #pragma once
 
+#include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-class CSensor;
-class CSensorFormat;
+#include "core/conversion/SensorFormat.h"
+#include "core/instrument/FieldDecoding.h"
+#include "core/instrument/Sensor.h"
+#include "platform/sys/FastNumberFixedPoint.h"
 
 class CColumnDecoder {
  public:
@@ -36,7 +41,9 @@ class CColumnDecoder {
   // Whether Write can print values in this format: reals in fixed digits
   // without a width, counts without a width. Rows have that form unless the
   // user asks for another.
-  static bool WritesInPlace(const CSensorFormat& format);
+  static bool WritesInPlace(const CSensorFormat& format) {
+    return format.m_nDoubleType == 0 && format.m_nWidth <= 0 && format.m_nPrecision > 0;
+  }
   // The same text as Append, written at `at` (room for kLongestText) for a
   // format WritesInPlace takes; its end, or null with nothing written when
   // Append must print the value (or the sensor's path: Append says which).
@@ -46,22 +53,36 @@ class CColumnDecoder {
   class StringPrinter;
   class PlacePrinter;
 
-  // Decodes and fits the field's value and hands it to print as a real or
-  // a count; false when the sensor's path must print it or print declined.
-  template <typename Printer>
-  bool Decode(const std::uint8_t* frame, std::size_t available, Printer& print) const;
-
   enum class Reader { kNone, kBigUnsigned, kLittleUnsigned, kBigSigned, kLittleSigned, kSingle, kDouble, kHex };
   enum class Output { kRaw, kPolyU, kOptic2, kSensorFit };
 
+  // Each column's decoding is chosen once, when the decoder is made: a
+  // function for its one reader and output, with no test of either left
+  // for the frames. It decodes and fits the field's value and hands it to
+  // print as a real or a count; false when the sensor's path must print it
+  // or print declined.
+  template <typename Printer>
+  using DecodeFunction = bool (*)(const CColumnDecoder&, const std::uint8_t* field, Printer& print);
+  template <Reader R, Output O, typename Printer>
+  static bool DecodeAs(const CColumnDecoder& decoder, const std::uint8_t* field, Printer& print);
+  template <typename Printer>
+  static DecodeFunction<Printer> Choose(Reader reader, Output output);
+  template <Reader R, typename Printer>
+  static DecodeFunction<Printer> ChooseOutput(Output output);
+
+  // Binary signed fields of one or two bytes print as 8- or 16-bit numbers,
+  // as the sensor's path prints them.
+  static std::int32_t SignedFieldValue(std::uint32_t image, std::size_t length);
+  template <Reader R>
   bool ReadUnsigned(const std::uint8_t* field, std::uint32_t& value) const;
-  bool FitValue(double x, double& value) const;
-  template <typename Raw>
+  template <Output O, typename Raw>
   bool Fit(Raw raw, double& value) const;
 
   CSensor* sensor_ = nullptr;
   Reader reader_ = Reader::kNone;
   Output output_ = Output::kRaw;
+  DecodeFunction<PlacePrinter> place_ = nullptr;
+  DecodeFunction<StringPrinter> text_ = nullptr;
   std::size_t offset_ = 0;
   std::size_t length_ = 0;
   std::size_t end_ = 0;  // the first byte past the field
@@ -70,3 +91,133 @@ class CColumnDecoder {
   double scale_ = 0.0;
   double immersion_ = 1.0;
 };
+
+// Prints at a place with room for kLongestText, in a form WritesInPlace
+// takes; a real the fixed-point writer declines is left to StringPrinter.
+class CColumnDecoder::PlacePrinter {
+ public:
+  PlacePrinter(char* at, int precision) : at_(at), precision_(precision) {}
+  bool Real(double value) {
+    const std::size_t length = sys::WriteFixedPoint(at_, kLongestText, value, precision_);
+    at_ += length;
+    return length != 0;
+  }
+  template <typename Integer>
+  bool Count(Integer value) {
+    at_ = std::to_chars(at_, at_ + kLongestText, value).ptr;
+    return true;
+  }
+  char* End() const { return at_; }
+
+ private:
+  char* at_;
+  int precision_;
+};
+
+inline char* CColumnDecoder::Write(char* at, const std::uint8_t* frame, std::size_t available,
+                                   const CSensorFormat& format) const {
+  if (place_ == nullptr || end_ > available) return nullptr;
+  PlacePrinter print(at, format.m_nPrecision);
+  return place_(*this, frame + offset_, print) ? print.End() : nullptr;
+}
+
+// The decoding is defined here, where the row writer sees it: it runs for
+// every value of a conversion.
+
+inline std::int32_t CColumnDecoder::SignedFieldValue(std::uint32_t image, std::size_t length) {
+  const std::int32_t value = instrument::SignExtend(image, length);
+  if (length == 1) return static_cast<std::int8_t>(value);
+  if (length == 2) return static_cast<std::int16_t>(value);
+  return value;
+}
+
+template <CColumnDecoder::Reader R>
+inline bool CColumnDecoder::ReadUnsigned(const std::uint8_t* field, std::uint32_t& value) const {
+  if constexpr (R == Reader::kBigUnsigned || R == Reader::kBigSigned) {
+    // The usual widths without the loop.
+    if (length_ == 1) {
+      value = field[0];
+    } else if (length_ == 2) {
+      value = (std::uint32_t{field[0]} << 8) | field[1];
+    } else {
+      value = instrument::DecodeBigEndian(field, length_);
+    }
+    return true;
+  } else if constexpr (R == Reader::kLittleUnsigned || R == Reader::kLittleSigned) {
+    value = instrument::DecodeLittleEndian(field, length_);
+    return true;
+  } else {
+    static_assert(R == Reader::kHex);
+    return instrument::DecodeHexDigits(std::string_view(reinterpret_cast<const char*>(field), length_), value);
+  }
+}
+
+template <CColumnDecoder::Output O, typename Raw>
+inline bool CColumnDecoder::Fit(Raw raw, double& value) const {
+  if constexpr (O == Output::kSensorFit) {
+    return sensor_->ApplyFit(&value, raw) == 0;
+  } else if constexpr (O == Output::kPolyU) {
+    // Summed in the sensor's order, so every bit of the value is its.
+    const double x = static_cast<double>(raw);
+    double sum = 0.0;
+    double power = 1.0;
+    for (double a : polynomial_) {
+      sum += a * power;
+      power *= x;
+    }
+    value = sum;
+  } else {
+    static_assert(O == Output::kOptic2);
+    // The immersion flag may change while a conversion runs.
+    const double immersion = sensor_->GetImmersed() ? immersion_ : 1.0;
+    value = ((static_cast<double>(raw) - dark_) * immersion) * scale_;
+  }
+  return std::isfinite(value);
+}
+
+template <CColumnDecoder::Reader R, CColumnDecoder::Output O, typename Printer>
+inline bool CColumnDecoder::DecodeAs(const CColumnDecoder& decoder, const std::uint8_t* field, Printer& print) {
+  double value = 0.0;
+  if constexpr (R == Reader::kSingle || R == Reader::kDouble) {
+    const double raw = R == Reader::kSingle ? instrument::DecodeSingle(field) : instrument::DecodeDouble(field);
+    if (!std::isfinite(raw)) return false;
+    if constexpr (O == Output::kRaw) return print.Real(raw);
+    else return decoder.Fit<O>(raw, value) && print.Real(value);
+  } else {
+    std::uint32_t image = 0;
+    if (!decoder.ReadUnsigned<R>(field, image)) return false;
+    if constexpr (R == Reader::kBigSigned || R == Reader::kLittleSigned) {
+      if constexpr (O == Output::kRaw) return print.Count(SignedFieldValue(image, decoder.length_));
+      else return decoder.Fit<O>(instrument::SignExtend(image, decoder.length_), value) && print.Real(value);
+    } else {
+      if constexpr (O == Output::kRaw) return print.Count(image);
+      else return decoder.Fit<O>(image, value) && print.Real(value);
+    }
+  }
+}
+
+template <CColumnDecoder::Reader R, typename Printer>
+CColumnDecoder::DecodeFunction<Printer> CColumnDecoder::ChooseOutput(Output output) {
+  switch (output) {
+    case Output::kRaw: return &DecodeAs<R, Output::kRaw, Printer>;
+    case Output::kPolyU: return &DecodeAs<R, Output::kPolyU, Printer>;
+    case Output::kOptic2: return &DecodeAs<R, Output::kOptic2, Printer>;
+    case Output::kSensorFit: return &DecodeAs<R, Output::kSensorFit, Printer>;
+  }
+  return nullptr;
+}
+
+template <typename Printer>
+CColumnDecoder::DecodeFunction<Printer> CColumnDecoder::Choose(Reader reader, Output output) {
+  switch (reader) {
+    case Reader::kBigUnsigned: return ChooseOutput<Reader::kBigUnsigned, Printer>(output);
+    case Reader::kLittleUnsigned: return ChooseOutput<Reader::kLittleUnsigned, Printer>(output);
+    case Reader::kBigSigned: return ChooseOutput<Reader::kBigSigned, Printer>(output);
+    case Reader::kLittleSigned: return ChooseOutput<Reader::kLittleSigned, Printer>(output);
+    case Reader::kSingle: return ChooseOutput<Reader::kSingle, Printer>(output);
+    case Reader::kDouble: return ChooseOutput<Reader::kDouble, Printer>(output);
+    case Reader::kHex: return ChooseOutput<Reader::kHex, Printer>(output);
+    case Reader::kNone: break;
+  }
+  return nullptr;
+}

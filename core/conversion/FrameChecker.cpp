@@ -57,15 +57,21 @@ CFrameChecker::FixedField CFrameChecker::PlanFixedField(const CSensor* sensor) {
 // Reads a check field: unsigned for BU (or when asked), else signed. A
 // fixed binary unsigned field inside the frame is read in place: the value
 // the sensor's reader gives, without its checks of kind and its record of
-// the last value.
-int CFrameChecker::ReadCheckValue(CSensor& sensor, const FixedField& field, const CFrameData& frame,
-                                  bool force_unsigned, long& value) {
+// the last value. Inline, as it runs twice for every frame; the sensor's
+// reader stays out of line.
+inline int CFrameChecker::ReadCheckValue(CSensor& sensor, const FixedField& field, const CFrameData& frame,
+                                         bool force_unsigned, long& value) {
   const CFrameData::Bytes& bytes = frame.GetBytes();
   const std::size_t readable = std::min<std::size_t>(std::max(frame.GetFrameSize(), 0), bytes.size());
   if (field.fixed && field.offset + field.length <= readable) {
     value = static_cast<long>(instrument::DecodeBigEndian(bytes.data() + field.offset, field.length));
     return 0;
   }
+  return ReadCheckValueBySensor(sensor, frame, force_unsigned, value);
+}
+
+int CFrameChecker::ReadCheckValueBySensor(CSensor& sensor, const CFrameData& frame, bool force_unsigned,
+                                          long& value) {
   if (force_unsigned || sensor.GetDataType() == instrument::kDataBU) {
     std::uint32_t raw = 0;
     const int result = sensor.ExtractUnsigned(&raw, &frame);
@@ -213,9 +219,9 @@ void CFrameChecker::StepDepth(const CBrivenParameters& params) {
 }
 
 void CFrameChecker::AccountDiscardedBytes(CQelTelemetryDoc& doc, std::uint32_t frame_size, bool done,
-                                          bool time_tags, ConversionCounters& counters) {
+                                          bool time_tags, ConversionCounters& counters, bool follows_last) {
   std::uint32_t discarded = 0;
-  if (doc.TakeBytesDiscarded(discarded, 0) != 0) discarded = 0;
+  if (!follows_last && doc.TakeBytesDiscarded(discarded, 0) != 0) discarded = 0;
   counters.bytes_discarded = discarded;
   counters.bytes_consumed += static_cast<std::uint64_t>(frame_size) + discarded;
   // The time tag behind the previous frame is skipped like any stray byte;

@@ -35,9 +35,11 @@ class CFrameChecker {
 
   // Adds the frame and the bytes the resource skipped before it to the
   // position in the log file. A frame size of 0 accounts skipped bytes
-  // only (no frame came).
+  // only (no frame came). A frame that follows the last one without a gap
+  // (cut in the same pass over the bytes read) has nothing skipped before
+  // it, so the resource is not asked.
   void AccountDiscardedBytes(CQelTelemetryDoc& doc, std::uint32_t frame_size, bool done, bool time_tags,
-                             ConversionCounters& counters);
+                             ConversionCounters& counters, bool follows_last = false);
 
   int GetFrameCounterIndex() const { return m_nFrameCounterIndex; }
   int GetCheckSumIndex() const { return m_nCheckSumIndex; }
@@ -67,6 +69,7 @@ class CFrameChecker {
   static FixedField PlanFixedField(const CSensor* sensor);
   static int ReadCheckValue(CSensor& sensor, const FixedField& field, const CFrameData& frame, bool force_unsigned,
                             long& value);
+  static int ReadCheckValueBySensor(CSensor& sensor, const CFrameData& frame, bool force_unsigned, long& value);
 
   int m_nFrameCounterIndex = -1;
   int m_nCheckSumIndex = -1;

@@ -1,57 +1,11 @@
 #include "core/instrument/FieldDecoding.h"
 
-#include <bit>
 #include <cmath>
 
-#include "core/instrument/HexEscape.h"
 #include "core/instrument/NumberParse.h"
 #include "core/instrument/ResultCodes.h"
 
 namespace instrument {
-
-std::uint32_t DecodeBigEndian(const std::uint8_t* bytes, std::size_t length) {
-  std::uint32_t value = 0;
-  for (std::size_t i = 0; i < length; ++i) value = (value << 8) | bytes[i];
-  return value;
-}
-
-std::uint32_t DecodeLittleEndian(const std::uint8_t* bytes, std::size_t length) {
-  std::uint32_t value = 0;
-  for (std::size_t i = length; i > 0; --i) value = (value << 8) | bytes[i - 1];
-  return value;
-}
-
-std::int32_t SignExtend(std::uint32_t value, std::size_t length) {
-  if (length == 0 || length >= 4) return static_cast<std::int32_t>(value);
-  const unsigned bits = static_cast<unsigned>(length) * 8;
-  const std::uint32_t sign = 1u << (bits - 1);
-  if ((value & sign) != 0) value |= ~0u << bits;
-  return static_cast<std::int32_t>(value);
-}
-
-double DecodeSingle(const std::uint8_t* bytes) {
-  return static_cast<double>(std::bit_cast<float>(DecodeBigEndian(bytes, 4)));
-}
-
-double DecodeDouble(const std::uint8_t* bytes) {
-  const std::uint64_t high = DecodeBigEndian(bytes, 4);
-  const std::uint64_t low = DecodeBigEndian(bytes + 4, 4);
-  return std::bit_cast<double>((high << 32) | low);
-}
-
-bool DecodeHexDigits(std::string_view digits, std::uint32_t& value) {
-  value = 0;
-  if (digits.empty()) return false;
-  for (char c : digits) {
-    const int digit = HexDigitValue(c);
-    if (digit < 0) {
-      value = 0;
-      return false;
-    }
-    value = value * 16 + static_cast<std::uint32_t>(digit);
-  }
-  return true;
-}
 
 bool DecodeSignMagnitudeHex(std::string_view digits, std::int32_t& value) {
   value = 0;

@@ -16,11 +16,6 @@ CFrameInfo& CFrameData::Refill(const std::uint8_t* bytes, std::size_t length) {
   return info_;
 }
 
-int CFrameData::GetFrameSize() const {
-  if (!info_.m_strTerminator.empty()) return static_cast<int>(bytes_.size());
-  return info_.m_nFixedFrameSize;
-}
-
 std::shared_ptr<const instrument::VariableFieldIndex> CFrameData::GetVariableFieldIndex(
     const std::shared_ptr<const instrument::VariableFieldLayout>& layout) const {
   std::lock_guard guard(index_lock_);

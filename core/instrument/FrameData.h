@@ -27,7 +27,9 @@ class CFrameData {
   int GetFrameNumber() const { return info_.m_nFrameNumber; }
   // Variable-length frames (those with a terminator) are as long as the
   // bytes held; fixed-length frames have the instrument's size.
-  int GetFrameSize() const;
+  int GetFrameSize() const {
+    return info_.m_strTerminator.empty() ? info_.m_nFixedFrameSize : static_cast<int>(bytes_.size());
+  }
   int GetErrorFlag() const { return info_.m_nErrorWord; }
   void SetErrorFlag(int error) { info_.m_nErrorWord = error; }
 

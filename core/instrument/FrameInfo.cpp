@@ -19,4 +19,6 @@ void CFrameInfo::CopyFrom(const CFrameInfo& other) {
   m_bAcquisitionEnabled = other.m_bAcquisitionEnabled;
   m_bContiguous = other.m_bContiguous;
   m_TimeStamp = other.m_TimeStamp;
+  // The bytes past the count are this record's own: not the filler's.
+  m_nTextsKey = 0;
 }

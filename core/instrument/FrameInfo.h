@@ -28,4 +28,9 @@ class CFrameInfo {
   int m_bAcquisitionEnabled = 0;
   int m_bContiguous = 0;  // 0 for the first frame of a search pass, 1 after it
   sys::TimeStamp m_TimeStamp;
+  // Which attached instrument's texts and synchronisation bytes the fields
+  // above hold as its frame filler wrote them, so a record refilled for the
+  // same instrument keeps them instead of copying them again; 0 when not
+  // known (a copy, or fields set by hand).
+  std::uint64_t m_nTextsKey = 0;
 };

@@ -8,8 +8,6 @@ CSensor::CSensor(SensorDefinition definition) : def_(std::move(definition)), off
 
 void CSensor::SetImmersed(int immersed) { immersed_.store(immersed, std::memory_order_relaxed); }
 
-int CSensor::GetImmersed() const { return immersed_.load(std::memory_order_relaxed); }
-
 int CSensor::AddCoefficient(double value) {
   coefficient_lines_.push_back(last_coefficient_line_);
   coefficients_.push_back(value);

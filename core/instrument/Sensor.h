@@ -47,7 +47,8 @@ class CSensor {
   int FormatTimeFit(std::string* text, double raw) const;
 
   void SetImmersed(int immersed);
-  int GetImmersed() const;
+  // Inline: the column writers read it for every value of a conversion.
+  int GetImmersed() const { return immersed_.load(std::memory_order_relaxed); }
 
   // Coefficients, each tagged with the coefficient line it came from.
   void StartCoefficientLine() { ++last_coefficient_line_; }

@@ -1,19 +1,30 @@
 #include "core/telemetry/FrameFactory.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 namespace telemetry {
 
+std::uint64_t NextTextsKey() {
+  static std::atomic<std::uint64_t> last{0};
+  return ++last;
+}
+
 void FillFrameInfo(CFrameInfo& info, const FrameDescription& description) {
-  info.m_strResourceName = description.resource_name;
-  info.m_strHeader = description.header;
-  info.m_strTerminator = description.terminator;
-  info.m_strSpecialKind = description.special_kind;
-  info.m_nSyncByteCount = std::clamp(description.sync_count, 0, CFrameInfo::kMaxSyncBytes);
-  const auto count = static_cast<std::size_t>(info.m_nSyncByteCount);
-  std::memcpy(info.m_SyncBytes.data(), description.sync_bytes, count);
-  std::fill(info.m_SyncBytes.begin() + static_cast<std::ptrdiff_t>(count), info.m_SyncBytes.end(), 0);
+  // A record refilled for the frames of one instrument, one after the
+  // other, holds its texts already.
+  if (description.texts_key == 0 || info.m_nTextsKey != description.texts_key) {
+    info.m_strResourceName = description.resource_name;
+    info.m_strHeader = description.header;
+    info.m_strTerminator = description.terminator;
+    info.m_strSpecialKind = description.special_kind;
+    info.m_nSyncByteCount = std::clamp(description.sync_count, 0, CFrameInfo::kMaxSyncBytes);
+    const auto count = static_cast<std::size_t>(info.m_nSyncByteCount);
+    std::memcpy(info.m_SyncBytes.data(), description.sync_bytes, count);
+    std::fill(info.m_SyncBytes.begin() + static_cast<std::ptrdiff_t>(count), info.m_SyncBytes.end(), 0);
+    info.m_nTextsKey = description.texts_key;
+  }
   info.m_nFixedFrameSize = static_cast<int>(description.frame_size);
   info.m_nFrameNumber = description.frame_number;
   info.m_nErrorWord = 0;

@@ -25,7 +25,14 @@ struct FrameDescription {
   bool enabled = false;
   bool contiguous = false;
   sys::TimeStamp time_stamp;
+  // Tells apart the descriptions of every attachment in the process (0:
+  // none given): their texts and synchronisation bytes are set once, when
+  // the instrument is attached, and never change after.
+  std::uint64_t texts_key = 0;
 };
+
+// A key no other attachment of this process has had.
+std::uint64_t NextTextsKey();
 
 // The record's info for a frame of this description: every field set, as
 // a new record has them, into strings that keep their capacity.

@@ -188,8 +188,10 @@ void CTelemComm::StoreFrame(InstrumentSlot& slot, const std::uint8_t* bytes, std
     m_frames.pop_front();
     if (drop_notifies) notify = true;
   }
+  // Only an instrument not found yet asks whether the wait was reported:
+  // every later frame of it goes without the state lock.
   bool waiting_reported = false;
-  {
+  if (!slot.found) {
     Lock lock(m_stateLock);
     waiting_reported = m_bWaitingReported;
   }

@@ -67,6 +67,7 @@ std::uint32_t CTelemComm::AttachInstrument(const CInstrumentAttachment& record) 
   d.special_kind = special ? record.special_kind : std::string();
   d.sync_count = std::clamp(record.sync_count, 0, 10);
   std::memcpy(d.sync_bytes, record.sync_bytes, static_cast<std::size_t>(d.sync_count));
+  d.texts_key = NextTextsKey();
   m_instruments.push_back(std::move(slot));
   ++m_nInstrumentCount;
   ReportMessage(sys::Format("Attaching %s to %s.\r\n", record.header.c_str(), m_strName.c_str()), 0);

@@ -114,9 +114,11 @@ void CTelemControl::StopThread() {
 }
 
 sys::DWORD CTelemControl::ThreadBody() {
+  s_pProcessingControl = this;
   m_threadStarted.SetEvent();
   while (ProcessCommands()) {
   }
+  s_pProcessingControl = nullptr;
   m_threadEnded.SetEvent();
   return 0;
 }
@@ -194,7 +196,7 @@ void CTelemControl::DeliverFrame(const CProcessCommand& command) {
 }
 
 bool CTelemControl::TakeRequestInPlace(std::uint64_t id) {
-  if (!m_thread.IsCurrentThread() || !m_bDelivering || m_nDeliveringId != id || m_bRequestInPlace) return false;
+  if (!OnProcessingThread() || !m_bDelivering || m_nDeliveringId != id || m_bRequestInPlace) return false;
   // Both are set under the queue lock; read here without it, once per
   // frame. A command queued just after the look waits for the next frame,
   // as it would had it come just after the lock.

@@ -98,6 +98,10 @@ class CTelemControl : public CommandSink {
   bool StartThread();
   void StopThread();
   sys::DWORD ThreadBody();
+  // Whether the caller runs on this control's processing thread: asked
+  // several times for every frame, so answered from a thread-local mark
+  // its thread sets, without asking for the thread's identity.
+  bool OnProcessingThread() const { return s_pProcessingControl == this; }
   bool ProcessCommands();
   void Dispatch(const CProcessCommand& command);
   void DeliverFrame(const CProcessCommand& command);
@@ -154,6 +158,8 @@ class CTelemControl : public CommandSink {
   // when it ends.
   std::vector<std::unique_ptr<CTelemComm>> m_retiredResources;
   sys::Thread m_thread;
+  // The control whose processing thread the current thread is, if any.
+  static inline constinit thread_local const CTelemControl* s_pProcessingControl = nullptr;
   // The frame delivery in progress on the processing thread, and whether
   // its callback asked for the next frame of the same resource while
   // nothing else was waiting. Only that thread touches them.

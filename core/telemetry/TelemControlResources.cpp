@@ -220,12 +220,12 @@ std::uint32_t CTelemControl::RetrieveFrame(int index) {
 }
 
 void CTelemControl::RecycleFrame(std::unique_ptr<CFrameData> frame) {
-  if (m_thread.IsCurrentThread()) m_framePool.Give(std::move(frame));
+  if (OnProcessingThread()) m_framePool.Give(std::move(frame));
 }
 
 std::unique_ptr<CFrameData> CTelemControl::TakeSpareFrame() {
   // A serial reader cuts its frames on its own thread: it makes new ones.
-  if (!m_thread.IsCurrentThread()) return nullptr;
+  if (!OnProcessingThread()) return nullptr;
   return m_framePool.Take();
 }
 

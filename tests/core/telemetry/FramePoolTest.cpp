@@ -71,6 +71,30 @@ TEST(FramePool, ARefilledFrameIsTheFrameANewRecordWouldBe) {
   ExpectSameFrame(*refilled, *telemetry::MakeFrameData(data, bytes.size(), second));
 }
 
+// A record refilled again and again, for one instrument and then for
+// another that comes and goes, always holds the texts of the instrument
+// its frame belongs to.
+TEST(FramePool, ARecordRefilledAcrossAttachmentsHoldsItsOwnInstrumentsTexts) {
+  FrameDescription a = Description("NMBP0417", "", 1);
+  a.texts_key = telemetry::NextTextsKey();
+  FrameDescription b = Description("SATBSI", "\r\n", 2);
+  b.resource_name = "/dev/ttyS0";
+  b.special_kind = "BSI";
+  b.sync_count = 2;
+  b.sync_bytes[0] = 0xFF;
+  b.sync_bytes[1] = 0x01;
+  b.texts_key = telemetry::NextTextsKey();
+  FrameDescription unkeyed = Description("NMAC0093", "\n", 3);
+  const std::string bytes = "NMBP0417 frame bytes\r\n";
+  const auto* data = reinterpret_cast<const std::uint8_t*>(bytes.data());
+  std::unique_ptr<CFrameData> record;
+  for (const FrameDescription* d : {&a, &a, &b, &a, &unkeyed, &b, &b, &unkeyed, &a}) {
+    record = telemetry::RefillFrameData(std::move(record), data, bytes.size(), *d);
+    ExpectSameFrame(*record, *telemetry::MakeFrameData(data, bytes.size(), *d));
+  }
+  EXPECT_NE(a.texts_key, b.texts_key);
+}
+
 TEST(FramePool, KeepsAtMostItsShareAndNothingForNull) {
   FramePool pool;
   EXPECT_EQ(pool.Take(), nullptr);
