@@ -340,7 +340,9 @@ void StylePainter::PaintCaptionButton(HDC hdc, const RECT& rect, CaptionButton k
   if (pushed) OffsetRect(&face, 1, 1);
   const auto glyph = [&](const RECT& area, COLORREF ink) {
     const int w = area.right - area.left, h = area.bottom - area.top;
-    const int size = std::max(4, std::min(w, h) - 6);
+    // Small buttons (document windows, tool windows) keep a glyph that
+    // still reads as a bar, a box or two boxes.
+    const int size = std::max(6, std::min(w, h) - 6);
     const int x = area.left + (w - size) / 2, y = area.top + (h - size) / 2;
     switch (kind) {
       case CaptionButton::kClose:
