@@ -80,7 +80,11 @@ void QVTToolBarsDlg::DoDataExchange(afx::CDataExchange* dx) {
   ExchangeOptions(dx);
 }
 
-void QVTToolBarsDlg::OnNew() { NewToolBar(); }
+// A new bar is empty: the dialog ends as for Customize, so its buttons can
+// be put on it.
+void QVTToolBarsDlg::OnNew() {
+  if (NewToolBar()) Close(kCustomizeResult);
+}
 
 void QVTToolBarsDlg::OnCustomize() { Close(kCustomizeResult); }
 

@@ -19,12 +19,13 @@ TEST_F(ToolBarsDialogFixture, EveryFlowKeepsItsChangeOnCloseAndCancelTakesItBack
     std::vector<Action> actions;
     std::string after_close;
     std::string options_after_close;
+    bool makes_bar = false;
   };
   const std::string defaults = "tips -cool -large";
   const std::string long_name(200, 'x');
   const Flow flows[] = {
       {"new", {Click(R::kNewButton), AnswerNewToolBar("Fresh", IDOK)}, "Standard:2 Conversion:2 Mine:1 Fresh:0",
-       defaults},
+       defaults, true},
       {"new, the name refused", {Click(R::kNewButton), AnswerNewToolBar("Fresh", IDCANCEL)}, kUntouched, defaults},
       {"rename", {Select(2), TypeName("Renamed")}, "Standard:2 Conversion:2 Renamed:1", defaults},
       {"rename, too long", {Select(2), TypeName(long_name)},
@@ -40,18 +41,22 @@ TEST_F(ToolBarsDialogFixture, EveryFlowKeepsItsChangeOnCloseAndCancelTakesItBack
       {"everything at once",
        {Select(2), TypeName("Renamed"), Click(R::kResetButton), ClickBox(0), Click(R::kCoolLookCheck),
         Click(R::kLargeButtonsCheck), Click(R::kNewButton), AnswerNewToolBar("Fresh", IDOK)},
-       "Standard:2- Conversion:2 Fresh:0", "tips cool large"},
+       "Standard:2- Conversion:2 Fresh:0", "tips cool large", true},
   };
   for (const bool on_page : {false, true}) {
     for (const int closing : {IDOK, IDCANCEL}) {
       for (const Flow& flow : flows) {
         SCOPED_TRACE(std::string(flow.what) + (closing == IDOK ? ", closed" : ", cancelled") +
                      (on_page ? ", on the page" : ", in the dialog"));
+        // A bar made in the dialog ends it as Customize does, keeping every change.
+        const bool ends_dialog = flow.makes_bar && !on_page;
+        if (ends_dialog && closing == IDCANCEL) continue;
         std::vector<Action> actions = flow.actions;
-        actions.push_back(Close(closing));
-        EXPECT_EQ(on_page ? RunOnPage(actions) : Run(actions), closing);
-        EXPECT_EQ(Bars(), closing == IDOK ? flow.after_close : kUntouched);
-        EXPECT_EQ(Options(), closing == IDOK ? flow.options_after_close : defaults);
+        if (!ends_dialog) actions.push_back(Close(closing));
+        EXPECT_EQ(on_page ? RunOnPage(actions) : Run(actions), ends_dialog ? QVTToolBarsDlg::kCustomizeResult : closing);
+        const bool kept = closing == IDOK || ends_dialog;
+        EXPECT_EQ(Bars(), kept ? flow.after_close : kUntouched);
+        EXPECT_EQ(Options(), kept ? flow.options_after_close : defaults);
         EXPECT_FALSE(manager->GetCustomizeMode());
         EXPECT_FALSE(manager->IsConfigMode());
         EXPECT_EQ(manager->GetNoDropWnd(), nullptr);
@@ -112,7 +117,7 @@ TEST_F(ToolBarsDialogFixture, WhileOpenTheBarsAreCustomisedAndABarMadeElsewhereJ
   EXPECT_EQ(checks, (std::vector<int>{1, 1, 1, 1}));
 }
 
-TEST_F(ToolBarsDialogFixture, ANewBarFloatsWhollyOnTheScreenAndStaysSelectedInTheOpenDialog) {
+TEST_F(ToolBarsDialogFixture, ANewBarFloatsWhollyOnTheScreenAndEndsTheDialogForCustomising) {
   struct Case {
     const char* what;
     bool with_top_dock_bar;
@@ -129,16 +134,7 @@ TEST_F(ToolBarsDialogFixture, ANewBarFloatsWhollyOnTheScreenAndStaysSelectedInTh
       frame->EnableDocking(afx::CBRS_ALIGN_BOTTOM);
       manager = std::make_unique<QVTToolBarManager>(frame);
     }
-    std::string selected;
-    bool open = false;
-    Run({Click(R::kNewButton), AnswerNewToolBar("Fresh", IDOK),
-         [&](HWND d) {
-           selected = GetDlgItemTextString(d, R::kNameEdit);
-           open = IsWindowVisible(d) != FALSE;
-         },
-         Close(IDOK)});
-    EXPECT_TRUE(open);
-    EXPECT_EQ(selected, "Fresh");
+    EXPECT_EQ(Run({Click(R::kNewButton), AnswerNewToolBar("Fresh", IDOK)}), QVTToolBarsDlg::kCustomizeResult);
     QVTCustomToolBar* fresh = nullptr;
     for (QVTCustomToolBar* bar : manager->GetToolBars())
       if (bar->GetWindowTextString() == "Fresh") fresh = bar;
