@@ -61,29 +61,7 @@ DemoWindows::~DemoWindows() {
   PumpUntil([] { return false; }, 50);  // the host windows go in idle time
 }
 
-bool DemoWindows::WaitUntilShown() {
-  wxhost::WxHost* host = Host();
-  auto mapped = [&] {
-    for (HWND hwnd : {frame, tool}) {
-      wxhost::HostWindow* window = host->Find(hwnd);
-      if (window == nullptr || !window->frame()->IsShownOnScreen()) return false;
-    }
-    return true;
-  };
-  if (!PumpUntil(mapped, 10000)) return false;
-  // The window manager places and decorates the frame after mapping it;
-  // wait until our geometry has stopped following it.
-  RECT last{}, now{};
-  int steady = 0;
-  return PumpUntil(
-      [&] {
-        GetWindowRect(frame, &now);
-        steady = (now == last) ? steady + 1 : 0;
-        last = now;
-        return steady >= 20;
-      },
-      10000);
-}
+bool DemoWindows::WaitUntilShown() { return WaitUntilShownAndSteady({frame, tool}, frame); }
 
 const std::vector<DemoMessage>& DemoWindows::Log() const { return g_log; }
 

@@ -45,26 +45,7 @@ class DockingOnDisplay : public ::testing::Test {
     demo.reset();
     x11test::PumpUntil([] { return false; }, 200);
   }
-  bool WaitUntilSteady() {
-    wxhost::WxHost* host = x11test::Host();
-    if (!x11test::PumpUntil(
-            [&] {
-              wxhost::HostWindow* window = host->Find(demo->frame_hwnd);
-              return window && window->frame()->IsShownOnScreen();
-            },
-            10000))
-      return false;
-    RECT last{}, now{};
-    int steady = 0;
-    return x11test::PumpUntil(
-        [&] {
-          GetWindowRect(demo->frame_hwnd, &now);
-          steady = (now == last) ? steady + 1 : 0;
-          last = now;
-          return steady >= 20;
-        },
-        10000);
-  }
+  bool WaitUntilSteady() { return x11test::WaitUntilShownAndSteady({demo->frame_hwnd}, demo->frame_hwnd); }
   // Idle time, as the program's loop gives it: pending layouts run.
   void Idle() {
     SendMessage(demo->frame_hwnd, afx::WM_IDLEUPDATECMDUI, TRUE, 0);

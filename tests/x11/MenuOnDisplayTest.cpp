@@ -61,19 +61,8 @@ class MenuOnDisplay : public ::testing::Test {
     AppendMenu(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(conversion), "&Conversion");
     ShowWindow(frame, SW_SHOW);
     UpdateWindow(frame);
+    ASSERT_TRUE(x11test::WaitUntilShownAndSteady({frame}, frame));
     wxhost::WxHost* host = x11test::Host();
-    ASSERT_TRUE(x11test::PumpUntil([&] {
-      wxhost::HostWindow* window = host->Find(frame);
-      return window && window->frame()->IsShownOnScreen();
-    }));
-    RECT last{}, now{};
-    int steady = 0;
-    ASSERT_TRUE(x11test::PumpUntil([&] {
-      GetWindowRect(frame, &now);
-      steady = (now == last) ? steady + 1 : 0;
-      last = now;
-      return steady >= 20;
-    }));
     // Set on a shown window: the host shows the bar above the client area.
     SetMenu(frame, bar);
     x11test::PumpUntil([] { return false; }, 200);

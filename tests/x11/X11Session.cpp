@@ -6,6 +6,11 @@
 
 #include "platform/sys/DisplayProbe.h"
 #include "platform/ui/Host.h"
+#include "platform/ui/WinApi.h"
+#include "tests/x11/ChildProcess.h"
+
+// GTK's headers define TRUE and FALSE as macros: they come after ours.
+#include <wx/window.h>
 
 namespace x11test {
 
@@ -54,5 +59,27 @@ wxhost::WxHost* Host() {
 const std::string& Reason() { return TheSession().reason; }
 
 std::string ScreenshotFolder() { return BRIVEN_TEST_BINARY_DIR; }
+
+bool WaitUntilShownAndSteady(std::initializer_list<ui::HWND> shown, ui::HWND steady) {
+  wxhost::WxHost* host = Host();
+  const auto mapped = [&] {
+    for (const ui::HWND hwnd : shown) {
+      wxhost::HostWindow* window = host->Find(hwnd);
+      if (window == nullptr || !window->frame()->IsShownOnScreen()) return false;
+    }
+    return true;
+  };
+  if (!PumpUntil(mapped, 10000)) return false;
+  ui::RECT last{}, now{};
+  int unchanged = 0;
+  return PumpUntil(
+      [&] {
+        ui::GetWindowRect(steady, &now);
+        unchanged = (now == last) ? unchanged + 1 : 0;
+        last = now;
+        return unchanged >= 20;
+      },
+      10000);
+}
 
 }  // namespace x11test
