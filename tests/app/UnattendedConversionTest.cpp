@@ -401,7 +401,7 @@ TEST_F(UnattendedConversion, SignalsStopTheConversionWithTheAbortedSummary) {
     const std::string log = Path("run" + std::to_string(c.signal) + ".log");
     apptest::ProgramOptions options;
     options.signal = c.signal;
-    options.signal_after_ms = 300;
+    options.signal_after_ms = 100;
     options.signal_when_exists = output;
     const apptest::ProgramRun run = Run({big_log, output, binary_instrument_, "-cl=" + log}, options);
     EXPECT_EQ(run.exit_code, c.exit_code) << run.err;
