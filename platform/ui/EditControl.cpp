@@ -15,6 +15,7 @@
 #include "platform/ui/ScrollBars.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/internal/CharacterSteps.h"
 #include "platform/ui/internal/ControlPaint.h"
 #include "platform/ui/internal/EditData.h"
 #include "platform/ui/internal/StandardClasses.h"
@@ -84,7 +85,7 @@ bool ReplaceSelection(HWND hwnd, EditData& data, std::string insert, bool by_use
   const std::size_t remaining = data.text.size() - (end - start);
   bool truncated = false;
   if (remaining + insert.size() > data.limit) {
-    insert.resize(data.limit > remaining ? data.limit - remaining : 0);
+    insert.resize(CharacterStart(insert, data.limit > remaining ? data.limit - remaining : 0));
     truncated = true;
   }
   if (by_user && !IsMultiLine(hwnd)) std::erase_if(insert, [](char c) { return c == '\r' || c == '\n'; });
@@ -103,10 +104,7 @@ void Type(HWND hwnd, EditData& data, char ch) {
   const DWORD style = StyleOf(hwnd);
   if (style & ES_READONLY) return;
   if (ch == '\b') {
-    if (data.sel_start == data.sel_end && data.sel_start > 0) {
-      const bool crlf = data.sel_start >= 2 && data.text.compare(data.sel_start - 2, 2, "\r\n") == 0;
-      data.sel_start -= crlf ? 2 : 1;
-    }
+    if (data.sel_start == data.sel_end) data.sel_start = PreviousCharacter(data.text, data.sel_start);
     ReplaceSelection(hwnd, data, "", true);
     return;
   }
@@ -217,7 +215,7 @@ void ScrollToCaret(HWND hwnd, EditData& data) {
   const int width = TextWidth(client);
   while (data.first_visible < caret &&
          measure.Width(std::string_view(shown).substr(data.first_visible, caret - data.first_visible)) > width)
-    ++data.first_visible;
+    data.first_visible = NextCharacter(shown, data.first_visible);
 }
 
 // The character boundary nearest to client x of a single line.
@@ -226,10 +224,12 @@ std::size_t OffsetAt(HWND hwnd, const EditData& data, int x) {
   const TextMeasure measure(hwnd);
   const int target = x - kMargin;
   int previous = 0;
-  for (std::size_t i = data.first_visible; i < shown.size(); ++i) {
-    const int next = measure.Width(std::string_view(shown).substr(data.first_visible, i + 1 - data.first_visible));
+  for (std::size_t i = data.first_visible; i < shown.size();) {
+    const std::size_t after = NextCharacter(shown, i);
+    const int next = measure.Width(std::string_view(shown).substr(data.first_visible, after - data.first_visible));
     if (target < (previous + next + 1) / 2) return i;
     previous = next;
+    i = after;
   }
   return shown.size();
 }
@@ -304,11 +304,11 @@ void KeyDown(HWND hwnd, EditData& data, WPARAM key) {
   switch (key) {
     case VK_LEFT:
       if (!shift && start != end) MoveCaret(hwnd, data, start, false);
-      else MoveCaret(hwnd, data, data.sel_end > 0 ? data.sel_end - 1 : 0, shift);
+      else MoveCaret(hwnd, data, PreviousCharacter(data.text, data.sel_end), shift);
       return;
     case VK_RIGHT:
       if (!shift && start != end) MoveCaret(hwnd, data, end, false);
-      else MoveCaret(hwnd, data, data.sel_end + 1, shift);
+      else MoveCaret(hwnd, data, NextCharacter(data.text, data.sel_end), shift);
       return;
     case VK_HOME: MoveCaret(hwnd, data, 0, shift); return;
     case VK_END: MoveCaret(hwnd, data, data.text.size(), shift); return;
@@ -320,7 +320,7 @@ void KeyDown(HWND hwnd, EditData& data, WPARAM key) {
       if (shift) {
         ClipboardMessage(hwnd, data, WM_CUT);
       } else if (!read_only) {
-        if (data.sel_start == data.sel_end && data.sel_end < data.text.size()) ++data.sel_end;
+        if (data.sel_start == data.sel_end) data.sel_end = NextCharacter(data.text, data.sel_end);
         ReplaceSelection(hwnd, data, "", true);
       }
       ScrollToCaret(hwnd, data);

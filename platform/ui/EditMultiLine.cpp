@@ -13,6 +13,7 @@
 #include "platform/ui/SystemMetrics.h"
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
+#include "platform/ui/internal/CharacterSteps.h"
 #include "platform/ui/internal/EditData.h"
 #include "platform/ui/internal/WindowAccess.h"
 
@@ -166,10 +167,13 @@ std::size_t MultiLineOffsetAt(HWND hwnd, const EditData& data, POINT point) {
   const std::size_t start = starts[line], length = LineLength(data.text, start);
   const int target = point.x - kEditMargin + data.x_offset;
   int previous = 0;
-  for (std::size_t i = 0; i < length; ++i) {
-    const int next = measure.Width(std::string_view(data.text).substr(start, i + 1));
+  const std::string_view line_text = std::string_view(data.text).substr(start, length);
+  for (std::size_t i = 0; i < length;) {
+    const std::size_t after = NextCharacter(line_text, i);
+    const int next = measure.Width(line_text.substr(0, after));
     if (target < (previous + next + 1) / 2) return start + i;
     previous = next;
+    i = after;
   }
   return start + length;
 }
@@ -197,7 +201,7 @@ std::optional<std::size_t> MultiLineCaretTarget(HWND hwnd, const EditData& data,
   // The caret keeps its column as far as the line allows.
   const auto target = static_cast<std::size_t>(
       std::clamp(static_cast<long long>(line) + move, 0LL, static_cast<long long>(starts.size()) - 1));
-  return std::min(starts[target] + (caret - starts[line]), line_end(target));
+  return CharacterStart(data.text, std::min(starts[target] + (caret - starts[line]), line_end(target)));
 }
 
 LRESULT EditScrollRequest(HWND hwnd, EditData& data, bool vertical, int code) {

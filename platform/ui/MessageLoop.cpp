@@ -8,6 +8,7 @@
 #include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
 #include "platform/ui/internal/InputRouter.h"
+#include "platform/ui/internal/KeyCharacters.h"
 #include "platform/ui/internal/Painting.h"
 #include "platform/ui/internal/WindowAccess.h"
 
@@ -219,12 +220,13 @@ BOOL TranslateMessage(const MSG* msg) {
   const bool control = GetKeyState(static_cast<int>(VK_CONTROL)) < 0 && msg->message == WM_KEYDOWN;
   char ch = 0;
   // Ctrl with a letter gives its control character (Ctrl+C is 3), which
-  // is how edits see copy, cut, paste and select-all.
+  // is how edits see copy, cut, paste and select-all. With Ctrl the
+  // punctuation and keypad keys are shortcuts and type nothing.
+  const bool plain_with_control = (key >= '0' && key <= '9') || key == VK_SPACE || key == VK_BACK ||
+                                  key == VK_RETURN || key == VK_ESCAPE || key == VK_TAB;
   if (key >= 'A' && key <= 'Z' && control) ch = static_cast<char>(key - 'A' + 1);
-  else if (key >= 'A' && key <= 'Z') ch = static_cast<char>(shift ? key : key - 'A' + 'a');
-  else if ((key >= '0' && key <= '9') || key == VK_SPACE || key == VK_BACK || key == VK_RETURN || key == VK_ESCAPE ||
-           key == VK_TAB)
-    ch = static_cast<char>(key);
+  else if (control) ch = plain_with_control ? static_cast<char>(key) : 0;
+  else ch = internal::KeyCharacter(key, shift);
   if (!ch) return FALSE;
   PostMessage(msg->hwnd, msg->message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR,
               static_cast<WPARAM>(static_cast<unsigned char>(ch)), msg->lParam);

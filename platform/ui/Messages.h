@@ -176,4 +176,26 @@ constexpr WPARAM ICON_BIG = 1;
 // The small icon, else the big one.
 constexpr WPARAM ICON_SMALL2 = 2;
 
+// Virtual keys that type characters besides letters and digits: the
+// numeric keypad and the punctuation keys, named by their unshifted symbol.
+constexpr WPARAM VK_NUMPAD0 = 0x60;
+constexpr WPARAM VK_NUMPAD9 = 0x69;
+constexpr WPARAM VK_MULTIPLY = 0x6A;
+constexpr WPARAM VK_ADD = 0x6B;
+constexpr WPARAM VK_SUBTRACT = 0x6D;
+constexpr WPARAM VK_DECIMAL = 0x6E;
+constexpr WPARAM VK_DIVIDE = 0x6F;
+constexpr WPARAM VK_OEM_1 = 0xBA;       // ;
+constexpr WPARAM VK_OEM_PLUS = 0xBB;    // =
+constexpr WPARAM VK_OEM_COMMA = 0xBC;   // ,
+constexpr WPARAM VK_OEM_MINUS = 0xBD;   // -
+constexpr WPARAM VK_OEM_PERIOD = 0xBE;  // .
+constexpr WPARAM VK_OEM_2 = 0xBF;       // /
+constexpr WPARAM VK_OEM_3 = 0xC0;       // `
+constexpr WPARAM VK_OEM_4 = 0xDB;       // [
+constexpr WPARAM VK_OEM_5 = 0xDC;       // backslash
+constexpr WPARAM VK_OEM_6 = 0xDD;       // ]
+constexpr WPARAM VK_OEM_7 = 0xDE;       // '
+constexpr WPARAM VK_OEM_102 = 0xE2;     // <
+
 }  // namespace ui

@@ -239,6 +239,59 @@ TEST_F(ControlPaintTest, EachControlStateShowsAtItsProbe) {
   ASSERT_TRUE(GetHeadlessHost().DumpWindowPng(frame, path));
 }
 
+TEST_F(ControlPaintTest, StaticFramesPicturesAndSunkenEdgesShowAtTheirProbes) {
+  const HWND black = Control("Static", SS_BLACKFRAME, RECT{10, 10, 60, 40});
+  const HWND gray = Control("Static", SS_GRAYFRAME, RECT{70, 10, 120, 40});
+  const HWND etched = Control("Static", SS_ETCHEDFRAME, RECT{130, 10, 180, 40});
+  const HWND sunken = Control("Static", SS_LEFT | SS_SUNKEN, RECT{190, 10, 300, 30}, "12 frames");
+  const HWND icon = Control("Static", SS_ICON, RECT{10, 50, 42, 82});
+  SendMessage(icon, STM_SETICON, reinterpret_cast<WPARAM>(LoadIcon(IDI_EXCLAMATION)), 0);
+  const HWND picture = Control("Static", SS_BITMAP, RECT{60, 50, 76, 66});
+  const HDC screen = GetDC(nullptr);
+  const HBITMAP red_square = CreateCompatibleBitmap(screen, 16, 16);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HGDIOBJ old = SelectObject(memory, red_square);
+  const HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
+  const RECT square{0, 0, 16, 16};
+  FillRect(memory, &square, red);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  SendMessage(picture, STM_SETIMAGE, 0, reinterpret_cast<LPARAM>(red_square));
+  struct Probe {
+    const char* what;
+    HWND control;
+    RECT area;
+    COLORREF colour;
+  };
+  const Probe probes[] = {
+      {"a black frame's edge", black, {0, 0, 1, 1}, Sys(COLOR_WINDOWFRAME)},
+      {"a black frame's far edge", black, {49, 29, 50, 30}, Sys(COLOR_WINDOWFRAME)},
+      {"inside it the face", black, {25, 15, 26, 16}, Sys(COLOR_3DFACE)},
+      {"a grey frame's edge", gray, {0, 15, 1, 16}, Sys(COLOR_3DSHADOW)},
+      {"an etched frame: shadow outside at the top left", etched, {0, 0, 1, 1}, Sys(COLOR_3DSHADOW)},
+      {"and highlight inside it", etched, {1, 1, 2, 2}, Sys(COLOR_3DHIGHLIGHT)},
+      {"highlight outside at the bottom right", etched, {49, 29, 50, 30}, Sys(COLOR_3DHIGHLIGHT)},
+      {"and shadow inside it", etched, {48, 28, 49, 29}, Sys(COLOR_3DSHADOW)},
+      {"a sunken static's top edge", sunken, {50, 0, 51, 1}, Sys(COLOR_3DSHADOW)},
+      {"and its bottom edge", sunken, {50, 19, 51, 20}, Sys(COLOR_3DHIGHLIGHT)},
+      {"a bitmap at the static's top left", picture, {0, 0, 1, 1}, RGB(255, 0, 0)},
+      {"and across it", picture, {15, 15, 16, 16}, RGB(255, 0, 0)},
+  };
+  for (const Probe& p : probes) EXPECT_TRUE(Has(p.control, p.area, p.colour)) << p.what;
+  // The icon is drawn: its 32 x 32 square is not the bare face.
+  int drawn = 0;
+  for (LONG y = 0; y < 32; y += 2)
+    for (LONG x = 0; x < 32; x += 2) drawn += At(icon, POINT{x, y}) != Sys(COLOR_3DFACE) ? 1 : 0;
+  EXPECT_GT(drawn, 20);
+  PaintAll();
+  const std::string path = std::string(BRIVEN_TEST_BINARY_DIR) + "/static_kinds.png";
+  ASSERT_TRUE(GetHeadlessHost().DumpWindowPng(frame, path));
+  DestroyWindow(picture);
+  DeleteObject(red_square);
+  DeleteObject(red);
+}
+
 TEST_F(ControlPaintTest, TheParentsControlColoursAreObeyed) {
   const COLORREF yellow = RGB(255, 255, 0), red = RGB(255, 0, 0), cyan = RGB(0, 255, 255), blue = RGB(0, 0, 255),
                  black = RGB(0, 0, 0), green = RGB(0, 255, 0);

@@ -198,6 +198,73 @@ TEST_F(ControlScriptTest, EditFiltersDigitsHonoursReadOnlyAndScrollsToTheCaret) 
   SetClipboardService(nullptr);
 }
 
+TEST_F(ControlScriptTest, PunctuationShiftedDigitsAndTheKeypadTypeTheirCharacters) {
+  const HWND edit = Control("Edit", ES_AUTOHSCROLL | WS_BORDER, 44, RECT{10, 10, 200, 31});
+  SetFocus(edit);
+  struct Case {
+    WPARAM key;
+    BYTE modifiers;
+    const char* typed;
+  } cases[] = {
+      {VK_OEM_PERIOD, 0, "."},      {VK_OEM_PERIOD, FSHIFT, ">"}, {VK_OEM_MINUS, 0, "-"},
+      {VK_OEM_MINUS, FSHIFT, "_"},  {VK_OEM_PLUS, FSHIFT, "+"},   {VK_OEM_2, 0, "/"},
+      {VK_OEM_5, 0, "\\"},          {VK_OEM_1, FSHIFT, ":"},      {VK_OEM_COMMA, 0, ","},
+      {VK_OEM_7, FSHIFT, "\""},     {'1', FSHIFT, "!"},           {'9', 0, "9"},
+      {'A', FSHIFT, "A"},           {VK_NUMPAD0 + 7, 0, "7"},     {VK_DECIMAL, 0, "."},
+      {VK_ADD, 0, "+"},             {VK_SUBTRACT, FSHIFT, "-"},   {VK_OEM_PERIOD, FCONTROL, ""},
+      {VK_DIVIDE, FCONTROL, ""},    {VK_F4, 0, ""},
+  };
+  for (const Case& c : cases) {
+    SetWindowText(edit, "");
+    Press(c.key, c.modifiers);
+    EXPECT_EQ(GetWindowTextString(edit), c.typed) << "key 0x" << std::hex << c.key << " modifiers " << int{c.modifiers};
+  }
+}
+
+TEST_F(ControlScriptTest, EditKeysStepOverWholeUtf8CharactersAndLineBreaks) {
+  TestClipboard clipboard;
+  SetClipboardService(&clipboard);
+  // "\xC3\xA9" is e acute, two bytes; "\xE2\x82\xAC" the euro sign, three.
+  struct Case {
+    const char* what;
+    DWORD style;
+    const char* text;
+    DWORD caret;
+    std::vector<std::pair<WPARAM, BYTE>> keys;
+    const char* result;
+    DWORD result_caret;
+  } cases[] = {
+      {"left over a two-byte character", 0, "a\xC3\xA9", 3, {{VK_LEFT, 0}}, "a\xC3\xA9", 1},
+      {"right over a three-byte one", 0, "\xE2\x82\xACx", 0, {{VK_RIGHT, 0}}, "\xE2\x82\xACx", 3},
+      {"shift+left selects it whole", 0, "a\xC3\xA9", 3, {{VK_LEFT, FSHIFT}, {'X', FCONTROL}}, "a", 1},
+      {"backspace removes it whole", 0, "a\xC3\xA9" "b", 3, {{VK_BACK, 0}}, "ab", 1},
+      {"delete removes it whole", 0, "a\xE2\x82\xAC" "b", 1, {{VK_DELETE, 0}}, "ab", 1},
+      {"typed text goes in between characters", 0, "\xC3\xA9\xC3\xA9", 4, {{VK_LEFT, 0}, {'X', 0}}, "\xC3\xA9x\xC3\xA9", 3},
+      {"left from a line's start passes the line break", ES_MULTILINE, "ab\r\ncd", 4, {{VK_LEFT, 0}}, "ab\r\ncd", 2},
+      {"delete at a line's end joins the lines", ES_MULTILINE, "ab\r\ncd", 2, {{VK_DELETE, 0}}, "abcd", 2},
+      {"up keeps to a character's start", ES_MULTILINE, "\xC3\xA9\xC3\xA9\r\nabc", 7, {{VK_UP, 0}}, "\xC3\xA9\xC3\xA9\r\nabc", 0},
+  };
+  for (const Case& c : cases) {
+    const HWND edit = Control("Edit", ES_AUTOHSCROLL | WS_BORDER | c.style, 45, RECT{10, 10, 200, 80}, c.text);
+    SetFocus(edit);
+    SendMessage(edit, EM_SETSEL, c.caret, c.caret);
+    for (const auto& [key, modifiers] : c.keys) Press(key, modifiers);
+    DWORD start = 99, end = 99;
+    SendMessage(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(GetWindowTextString(edit), c.result) << c.what;
+    EXPECT_EQ(end, c.result_caret) << c.what;
+    DestroyWindow(edit);
+  }
+  // The text limit takes whole characters of a paste.
+  const HWND limited = Control("Edit", ES_AUTOHSCROLL, 46, RECT{10, 10, 200, 31});
+  SendMessage(limited, EM_LIMITTEXT, 2, 0);
+  SetFocus(limited);
+  clipboard.text = "a\xC3\xA9";
+  Press('V', FCONTROL);
+  EXPECT_EQ(GetWindowTextString(limited), "a");
+  SetClipboardService(nullptr);
+}
+
 std::string ComboText(HWND combo, int index) {
   char buffer[64] = {};
   if (SendMessage(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer)) == CB_ERR) return "<err>";

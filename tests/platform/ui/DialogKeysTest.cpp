@@ -3,6 +3,7 @@
 // state after each (focus, checks, default look, commands so far).
 #include <cairo.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -253,6 +254,79 @@ TEST_F(DialogKeysTest, EscapeWithADisabledCancelButtonDoesNothing) {
   EnableWindow(GetDlgItem(hdlg, IDCANCEL), TRUE);
   Press(VK_ESCAPE);
   EXPECT_EQ(commands, std::vector<int>{IDCANCEL});
+}
+
+class DialogCodeTest : public UiFixture {};
+
+// A control of the test class says through WM_GETDLGCODE which keys it
+// keeps; the dialog manager acts on the others.
+TEST_F(DialogCodeTest, TheKeysAControlAsksForReachItAndTheDialogActsOnTheRest) {
+  constexpr int kCustom = 400, kNext = 401;
+  LRESULT code = 0;
+  std::vector<std::pair<UINT, WPARAM>> reached;
+  handler = [&](HWND, UINT message, WPARAM wParam, LPARAM) -> LRESULT {
+    if (message == WM_GETDLGCODE) return code;
+    if (message == WM_KEYDOWN || message == WM_CHAR) reached.emplace_back(message, wParam);
+    return kDefault;
+  };
+  std::vector<int> commands;
+  keys_handler = [&](HWND, UINT message, WPARAM wParam, LPARAM) -> INT_PTR {
+    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) commands.push_back(LOWORD(wParam));
+    return message == WM_COMMAND;
+  };
+  DialogTemplate dialog;
+  dialog.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME | WS_VISIBLE;
+  dialog.cx = 200;
+  dialog.cy = 80;
+  dialog.caption = "Codes";
+  dialog.items = {
+      {kTestClass, "", kCustom, WS_VISIBLE | WS_TABSTOP | WS_GROUP, 0, 6, 6, 80, 30},
+      {"Edit", "", kNext, WS_VISIBLE | WS_TABSTOP | WS_BORDER, 0, 90, 6, 80, 12},
+      {"Button", "&Apply", kApply, WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_PUSHBUTTON, 0, 6, 60, 50, 14},
+      {"Button", "OK", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 62, 60, 50, 14},
+      {"Button", "Cancel", IDCANCEL, WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 118, 60, 50, 14},
+  };
+  const HWND hdlg = CreateDialogIndirectParam(&dialog, nullptr, KeysDialogProc, 0);
+  ASSERT_TRUE(hdlg);
+  const HWND custom = GetDlgItem(hdlg, kCustom);
+  struct Case {
+    const char* what;
+    LRESULT code;
+    WPARAM key;
+    bool reaches;  // the control gets the key (a letter: its character)
+    int focus;
+    std::vector<int> commands;
+  } cases[] = {
+      {"Tab moves on", 0, VK_TAB, false, kNext, {}},
+      {"DLGC_WANTTAB keeps Tab", DLGC_WANTTAB, VK_TAB, true, kCustom, {}},
+      {"Down moves within the group", 0, VK_DOWN, false, kNext, {}},
+      {"DLGC_WANTARROWS keeps Down", DLGC_WANTARROWS, VK_DOWN, true, kCustom, {}},
+      {"Enter presses the default button", 0, VK_RETURN, false, kCustom, {IDOK}},
+      {"Esc gives IDCANCEL", DLGC_WANTARROWS | DLGC_WANTTAB, VK_ESCAPE, false, kCustom, {IDCANCEL}},
+      {"DLGC_WANTALLKEYS keeps Enter", DLGC_WANTALLKEYS, VK_RETURN, true, kCustom, {}},
+      {"DLGC_WANTALLKEYS keeps Esc", DLGC_WANTALLKEYS, VK_ESCAPE, true, kCustom, {}},
+      {"DLGC_WANTALLKEYS keeps Tab", DLGC_WANTALLKEYS, VK_TAB, true, kCustom, {}},
+      {"a letter is a mnemonic", 0, 'A', false, kCustom, {kApply}},
+      {"DLGC_WANTCHARS keeps the letter", DLGC_WANTCHARS, 'A', true, kCustom, {}},
+      {"F1 is the dialog's even with DLGC_WANTALLKEYS", DLGC_WANTALLKEYS, VK_F1, false, kCustom, {}},
+  };
+  for (const Case& c : cases) {
+    code = c.code;
+    SetFocus(custom);
+    reached.clear();
+    commands.clear();
+    InjectKeyPress(c.key);
+    MSG msg;
+    while (PeekMessage(&msg, nullptr, 0, 0, PM_REMOVE))
+      if (!IsDialogMessage(hdlg, &msg)) DispatchMessage(&msg);
+    const UINT kind = c.key == 'A' ? WM_CHAR : WM_KEYDOWN;
+    const bool got = std::any_of(reached.begin(), reached.end(), [&](const auto& r) { return r.first == kind; });
+    EXPECT_EQ(got, c.reaches) << c.what;
+    EXPECT_EQ(GetFocus() ? GetDlgCtrlID(GetFocus()) : -1, c.focus) << c.what;
+    EXPECT_EQ(commands, c.commands) << c.what;
+  }
+  DestroyWindow(hdlg);
+  keys_handler = nullptr;
 }
 
 class DialogIdleTest : public UiFixture {};
