@@ -386,6 +386,54 @@ TEST_F(MenuLoopTest, ALoopStartedWhileOneRunsIsRefused) {
   EXPECT_FALSE(TrackPopupMenuEx(reinterpret_cast<HMENU>(&nested), TPM_RETURNCMD, 0, 0, owner, nullptr));
 }
 
+// The frame's own menu bar runs the same loop: one at a time, with either
+// kind asked for while the other runs, and gone with its frame.
+TEST_F(MenuLoopTest, AFramesMenuBarLoopIsOneLoopTooAndEndsWithItsFrame) {
+  const HMENU bar = CreateMenu();
+  AppendMenu(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(menu), "&File");
+  ASSERT_TRUE(SetMenu(owner, bar));
+  const HWND frame = owner;
+  const auto run_bar = [&](const std::vector<std::function<void()>>& steps, LPARAM key) {
+    for (const auto& step : steps) GetHeadlessHost().AddScriptStep(step);
+    SendMessage(frame, WM_SYSCOMMAND, SC_KEYMENU, key);  // returns when the loop ends
+    EXPECT_EQ(GetHeadlessHost().PendingScriptSteps(), 0u);
+    GetHeadlessHost().ClearScript();
+    Pump();
+  };
+  // Alt+F while a popup loop runs starts no second loop: the keys after it
+  // still choose in the popup.
+  EXPECT_EQ(Track({[frame] { SendMessage(frame, WM_SYSCOMMAND, SC_KEYMENU, 'f'); }, Key(VK_DOWN), Key(VK_RETURN)}), kOpen);
+  ExpectNothingLeft();
+  // A popup asked for while the bar's loop runs is refused.
+  BOOL nested = TRUE;
+  DWORD error = 0;
+  run_bar({[&] {
+             nested = TrackPopupMenuEx(menu, TPM_RETURNCMD, 10, 10, frame, nullptr);
+             error = GetLastError();
+           },
+           Key(VK_ESCAPE), Key(VK_ESCAPE)},
+          'f');
+  EXPECT_FALSE(nested);
+  EXPECT_EQ(error, ERROR_POPUP_ALREADY_ACTIVE);
+  ExpectNothingLeft();
+  // WM_CANCELMODE ends the bar's loop with its popup dropped; nothing is chosen.
+  seen.clear();
+  run_bar({[frame] { PostMessage(frame, WM_CANCELMODE, 0, 0); }}, 'f');
+  EXPECT_EQ(Count(WM_COMMAND), 0);
+  EXPECT_EQ(Opened(), std::vector<HMENU>{menu});
+  ExpectNothingLeft();
+  // The frame destroyed while its popup is dropped ends the loop.
+  run_bar({Key(VK_DOWN), [frame] { DestroyWindow(frame); }}, 'f');
+  EXPECT_FALSE(IsWindow(frame));
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_TRUE(Popups().empty());
+  // And a loop runs again afterwards.
+  owner = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  menu = CreatePopupMenu();
+  AppendMenu(menu, MF_STRING, kOpen, "&Open");
+  EXPECT_EQ(Track({Key(VK_DOWN), Key(VK_RETURN)}), kOpen);
+}
+
 class OwnerDrawnMenuTest : public MenuLoopTest {
  protected:
   void SetUp() override {
