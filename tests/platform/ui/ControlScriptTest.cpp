@@ -255,6 +255,19 @@ TEST_F(ControlScriptTest, EditKeysStepOverWholeUtf8CharactersAndLineBreaks) {
     EXPECT_EQ(end, c.result_caret) << c.what;
     DestroyWindow(edit);
   }
+  // A drag selects from where it starts to where it ends, on character starts.
+  const HWND accents = Control("Edit", ES_AUTOHSCROLL, 47, RECT{10, 10, 200, 31}, "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
+  for (int to_x = 10; to_x <= 40; to_x += 5) {
+    SetFocus(accents);
+    InjectDrag(OnScreen(accents, POINT{1, 10}), OnScreen(accents, POINT{to_x, 10}));
+    Pump();
+    DWORD start = 99, end = 99;
+    SendMessage(accents, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u) << "to x " << to_x;
+    EXPECT_GT(end, 0u) << "to x " << to_x;
+    EXPECT_EQ(end % 2, 0u) << "to x " << to_x;
+  }
+  DestroyWindow(accents);
   // The text limit takes whole characters of a paste.
   const HWND limited = Control("Edit", ES_AUTOHSCROLL, 46, RECT{10, 10, 200, 31});
   SendMessage(limited, EM_LIMITTEXT, 2, 0);
