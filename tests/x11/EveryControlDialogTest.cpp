@@ -1,8 +1,9 @@
 // A dialog with every control kind on a real display, driven by xdotool as
-// a person drives it: typing into the edit, picking from the combo box
-// with the keyboard, ticking the check box, moving through the radio group
-// and the list, Tab around and Enter. The values the dialog hands back are
-// checked, and a screenshot is written for a person to look at.
+// a person drives it: typing into the edit (punctuation too), picking from
+// the combo box's dropped list, ticking the check box, moving through the
+// radio group and the list, Tab around and Enter. The values the dialog
+// hands back are checked, and screenshots (the list dropped, then the
+// filled dialog) are written for a person to look at.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -17,15 +18,15 @@ namespace {
 using namespace ui;
 
 constexpr int kName = 100, kFormat = 101, kAppend = 102, kFast = 103, kExact = 104, kRaw = 105, kFiles = 106,
-              kProgress = 107, kScroll = 108;
+              kProgress = 107, kScroll = 108, kLog = 109, kIcon = 110, kStatus = 111;
 
 DialogTemplate EveryControl() {
   DialogTemplate dialog;
   dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
   dialog.x = 20;
   dialog.y = 20;
-  dialog.cx = 250;
-  dialog.cy = 170;
+  dialog.cx = 360;
+  dialog.cy = 182;
   dialog.caption = "Every control";
   const DWORD tab = WS_VISIBLE | WS_TABSTOP;
   dialog.items = {
@@ -43,6 +44,11 @@ DialogTemplate EveryControl() {
       {"ScrollBar", "", kScroll, WS_VISIBLE | SBS_HORZ, 0, 7, 126, 236, 9},
       {"Button", "OK", IDOK, tab | WS_GROUP | BS_DEFPUSHBUTTON, 0, 136, 148, 50, 14},
       {"Button", "Cancel", IDCANCEL, tab | BS_PUSHBUTTON, 0, 193, 148, 50, 14},
+      // Shown, not driven: a picture, a frame, the read-only log and a status bar.
+      {"Static", "", kIcon, WS_VISIBLE | SS_ICON, 0, 252, 7, 20, 20},
+      {"Static", "", -1, WS_VISIBLE | SS_ETCHEDFRAME, 0, 250, 36, 104, 100},
+      {"Edit", "", kLog, WS_VISIBLE | WS_BORDER | WS_VSCROLL | ES_MULTILINE | ES_READONLY, 0, 254, 40, 96, 92},
+      {"msctls_statusbar32", "", kStatus, WS_VISIBLE | SBARS_SIZEGRIP | CCS_BOTTOM, 0, 0, 0, 0, 0},
   };
   return dialog;
 }
@@ -66,6 +72,14 @@ INT_PTR EveryControlProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM) {
     for (const char* file : {"flight_0411.raw", "flight_0412.raw", "flight_0413.raw"})
       SendDlgItemMessage(hwnd, kFiles, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(file));
     SendDlgItemMessage(hwnd, kProgress, PBM_SETPOS, 60, 0);
+    SendDlgItemMessage(hwnd, kIcon, STM_SETICON, reinterpret_cast<WPARAM>(LoadIcon(IDI_EXCLAMATION)), 0);
+    std::string log;
+    for (int i = 1; i <= 30; ++i) log += "Frame " + std::to_string(i) + ": ok\r\n";
+    SetDlgItemText(hwnd, kLog, log.c_str());
+    const int parts[] = {120, 240, -1};
+    SendDlgItemMessage(hwnd, kStatus, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(parts));
+    SendDlgItemMessage(hwnd, kStatus, SB_SETTEXT, 0, reinterpret_cast<LPARAM>("Ready"));
+    SendDlgItemMessage(hwnd, kStatus, SB_SETTEXT, 1, reinterpret_cast<LPARAM>("3 files"));
     return TRUE;
   }
   if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED) return FALSE;
@@ -113,14 +127,23 @@ TEST(EveryControlDialog, KeysFromTheDisplayFillEveryControlAndEnterHandsTheValue
   ASSERT_TRUE(x11test::PumpUntil([&] { return GetActiveWindow() == hdlg; }));
   SetFocus(GetDlgItem(hdlg, kName));
   const HWND list = GetDlgItem(hdlg, kFiles);
-  // Type, then: Tab to the combo, Down picks "CSV"; Tab, space ticks the
-  // box; Tab enters the radio group, Down checks "Exact"; Tab, Down, Down
-  // pick the second file in the list.
+  const HWND combo = GetDlgItem(hdlg, kFormat);
+  // Type a name with punctuation, Tab to the combo, Alt+Down drops its
+  // list, Down moves in it to "CSV".
   DriveDialog(hdlg,
               {"sh", "-c",
-               "xdotool type --delay 40 flight && "
-               "xdotool key --delay 80 Tab Down Tab space Tab Down Tab Down Down"},
+               "xdotool type --delay 40 'flight_0412.raw' && "
+               "xdotool key --delay 80 Tab alt+Down Down"},
+              [&] { return SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0) && SendMessage(combo, CB_GETCURSEL, 0, 0) == 1; });
+  EXPECT_TRUE(SendMessage(combo, CB_GETDROPPEDSTATE, 0, 0));
+  x11test::PumpUntil([] { return false; }, 300);
+  x11test::RunHelper({"import", "-window", "root", x11test::ScreenshotFolder() + "/every-control-dialog-combo.png"});
+  // Enter takes "CSV" and closes the list without ending the dialog; Tab,
+  // space ticks the box; Tab enters the radio group, Down checks "Exact";
+  // Tab, Down, Down pick the second file in the list.
+  DriveDialog(hdlg, {"xdotool", "key", "--delay", "80", "Return", "Tab", "space", "Tab", "Down", "Tab", "Down", "Down"},
               [&] { return SendMessage(list, LB_GETCURSEL, 0, 0) == 1; });
+  EXPECT_FALSE(answer.done);
   EXPECT_EQ(GetFocus(), list);
   x11test::PumpUntil([] { return false; }, 300);  // the last paints reach the screen
   const std::string path = x11test::ScreenshotFolder() + "/every-control-dialog.png";
@@ -128,7 +151,7 @@ TEST(EveryControlDialog, KeysFromTheDisplayFillEveryControlAndEnterHandsTheValue
   DriveDialog(hdlg, {"xdotool", "key", "Return"}, [] { return answer.done; });
   ASSERT_TRUE(answer.done);
   EXPECT_EQ(answer.result, IDOK);
-  EXPECT_EQ(answer.name, "flight");
+  EXPECT_EQ(answer.name, "flight_0412.raw");
   EXPECT_EQ(answer.format, 1);
   EXPECT_EQ(answer.append, BST_CHECKED);
   EXPECT_EQ(answer.mode, kExact);
