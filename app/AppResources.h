@@ -19,6 +19,8 @@ constexpr int kConversionLogDialog = 147;
 
 // The cursor a toolbar button being copied shows.
 constexpr unsigned kCopyButtonCursor = 20691;
+// The pointer of help mode (Shift+F1): an arrow with a question mark.
+constexpr unsigned kContextHelpCursor = 20692;
 
 // Strings.
 constexpr unsigned kStringHeaderPane = 129;

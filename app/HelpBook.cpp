@@ -8,8 +8,10 @@
 #include "platform/sys/Format.h"
 #include "platform/sys/Notify.h"
 #include "platform/sys/Version.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/HelpViewer.h"
+#include "platform/ui/ImageResources.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/NonClient.h"
@@ -118,7 +120,22 @@ bool ShowHelpContext(ui::HWND owner, unsigned long context) {
 }
 
 bool RunHelpMode(ui::HWND top, HelpContextOfWindow context_of) {
+  return RunHelpMode(top, HelpContextOfClick([context_of](ui::HWND clicked, ui::POINT) {
+                       return context_of ? context_of(clicked) : 0UL;
+                     }));
+}
+
+bool RunHelpMode(ui::HWND top, const HelpContextOfClick& context_of) {
   ui::SetCapture(top);
+  // The pointer says the next click is a question while the capture holds
+  // (no window sets its own pointer then); the old one is back after.
+  struct HelpPointer {
+    ui::HCURSOR shown = ui::LoadCursor(kContextHelpCursor);
+    ui::HCURSOR previous = shown ? ui::SetCursor(shown) : nullptr;
+    ~HelpPointer() {
+      if (shown) ui::SetCursor(previous);
+    }
+  } pointer;
   ui::MSG msg{};
   bool shown = false;
   for (;;) {
@@ -134,7 +151,7 @@ bool RunHelpMode(ui::HWND top, HelpContextOfWindow context_of) {
       if (msg.hwnd) ui::ClientToScreen(msg.hwnd, &point);
       ui::ReleaseCapture();
       const ui::HWND clicked = ui::WindowFromPoint(point);
-      const unsigned long context = context_of && clicked ? context_of(clicked) : 0;
+      const unsigned long context = context_of && clicked ? context_of(clicked, point) : 0;
       shown = ShowHelpContext(top, context ? context : kHelpMainWindow);
       return shown;
     }

@@ -7,9 +7,11 @@
 //   - F1 in the main window and Help > Help Topics: 0x20080;
 //   - Shift+F1 on a control of the main window's form: 0x20000 + its id;
 //   - Shift+F1 on a menu or toolbar command: 0x10000 + the command;
-//   - the bars of the main window: 0x10066 to 0x1006A.
+//   - Shift+F1 on the menu bar: 0x10066 to 0x10069 for its four titles,
+//     0x1006A for the rest of it.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -35,8 +37,9 @@ const std::vector<int>& HelpControlsOf(int dialog);
 unsigned long ControlHelpContextOrNone(int dialog, int control);
 
 // The main window's help requests as its frame receives them: the
-// numbers its bars report (0x80010001 to 0x80010004, and the menu bar's
-// control id + 0x50000) become the bars' topics; the rest pass unchanged.
+// numbers its menu bar reports (0x80010001 to 0x80010004 for its titles,
+// and its control id + 0x50000) become the menus' topics; the rest pass
+// unchanged.
 unsigned long MapFrameHelpContext(unsigned long data, unsigned menu_bar_id);
 
 // The context of a click on the main window's form: 0x20000 + the id of
@@ -61,5 +64,9 @@ bool ShowHelpContext(ui::HWND owner, unsigned long context);
 // of the window clicked (0: none, the contents are shown then).
 using HelpContextOfWindow = unsigned long (*)(ui::HWND clicked);
 bool RunHelpMode(ui::HWND top, HelpContextOfWindow context_of);
+// The same, for a caller that needs where the click was (`screen`, in
+// screen coordinates) to ask the window clicked what lies there.
+using HelpContextOfClick = std::function<unsigned long(ui::HWND clicked, ui::POINT screen)>;
+bool RunHelpMode(ui::HWND top, const HelpContextOfClick& context_of);
 
 }  // namespace app

@@ -1,5 +1,6 @@
 #include "app/MainFrame.h"
 
+#include <algorithm>
 #include <iterator>
 
 #include "app/AppResources.h"
@@ -13,7 +14,9 @@
 #include "platform/afx/ScrollView.h"
 #include "platform/afx/WinApp.h"
 #include "platform/sys/Profile.h"
+#include "platform/ui/Dialog.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/Window.h"
 #include "platform/ui/WindowStyles.h"
 
 using namespace afx;
@@ -229,3 +232,29 @@ LRESULT CMainFrame::OnIdleUpdate(WPARAM wParam, LPARAM lParam) {
 }
 
 void CMainFrame::OnHelpFinder() { WinHelp(0x20080, HELP_CONTEXT); }
+
+void CMainFrame::OnContextHelp() {
+  app::RunHelpMode(m_hWnd, [this](ui::HWND clicked, ui::POINT screen) { return HelpContextOfClick(clicked, screen); });
+}
+
+unsigned long CMainFrame::HelpContextOfClick(ui::HWND clicked, ui::POINT screen) const {
+  // A window may answer with a number the book has no page for (the view's
+  // own id, a bar's blank space): the search then goes on to its parent.
+  static const std::vector<unsigned long> known = app::HelpContextsInUse();
+  const auto topic = [](unsigned long asked) {
+    const unsigned long context = MapHelpContext(asked);
+    return std::find(known.begin(), known.end(), context) != known.end() ? context : 0UL;
+  };
+  constexpr unsigned long kControlBase = 0x50000;
+  for (ui::HWND window = clicked; window != nullptr && window != m_hWnd; window = ui::GetParent(window)) {
+    ui::POINT client = screen;
+    ui::ScreenToClient(window, &client);
+    const LPARAM at = ui::MAKELPARAM(static_cast<unsigned>(client.x), static_cast<unsigned>(client.y));
+    const LRESULT hit = ui::SendMessage(window, WM_HELPHITTEST, 0, at);
+    if (const unsigned long context = hit > 0 ? topic(static_cast<unsigned long>(hit)) : 0) return context;
+    const int id = ui::GetDlgCtrlID(window);
+    if (const unsigned long context = id > 0 ? topic(kControlBase + static_cast<unsigned long>(id)) : 0)
+      return context;
+  }
+  return 0;
+}

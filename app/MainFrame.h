@@ -63,11 +63,16 @@ class CMainFrame : public docking::QVTFrameWnd {
   void OnDestroy();
   void OnInitMenu(afx::CMenu* menu);
   void OnHelpFinder();
+  // Shift+F1 and the toolbar's help button: the next click names the topic.
+  void OnContextHelp();
   void OnTimer(afx::UINT_PTR id);
   afx::LRESULT OnIdleUpdate(afx::WPARAM wParam, afx::LPARAM lParam);
 
  private:
   void ApplySavedPlacement();
+  // The topic of a click in help mode: the first window from the one
+  // clicked up to the frame that names a topic the book has.
+  unsigned long HelpContextOfClick(ui::HWND clicked, ui::POINT screen) const;
   bool CreateStatusBar();
   // The toolbar's images and definition and the menu bar's titles, for the
   // manager to make the bars from when no saved layout brings them back.

@@ -115,12 +115,37 @@ constexpr std::string_view kCopyCursorRows[] = {
     "         XXXXXXXXXXX",
 };
 
-std::uint32_t CopyCursorPixel(int x, int y) {
-  if (y >= static_cast<int>(std::size(kCopyCursorRows))) return kTransparent;
-  const std::string_view row = kCopyCursorRows[y];
+// A pixel of a cursor drawn as rows of 'X' (black) and 'o' (white).
+template <std::size_t kRows>
+std::uint32_t CursorPixel(const std::string_view (&rows)[kRows], int x, int y) {
+  if (y >= static_cast<int>(kRows)) return kTransparent;
+  const std::string_view row = rows[y];
   if (x >= static_cast<int>(row.size())) return kTransparent;
   return row[x] == 'X' ? kBlack : row[x] == 'o' ? kWhite : kTransparent;
 }
+
+// The arrow with a question mark beside it.
+constexpr std::string_view kHelpCursorRows[] = {
+    "X",
+    "XX",
+    "XoX",
+    "XooX",
+    "XoooX          XXXXX",
+    "XooooX        XoooooX",
+    "XoooooX      XooXXXooX",
+    "XooooooX     XooX XooX",
+    "XoooooooX     XX  XooX",
+    "XooooooooX       XooX",
+    "XoooooXXXXX     XooX",
+    "XooXooX         XooX",
+    "XoX XooX        XXXX",
+    "XX  XooX        XooX",
+    "X    XooX       XooX",
+    "     XooX       XXXX",
+    "      XooX",
+    "      XooX",
+    "       XX",
+};
 
 // A heading as a bottom-up 32-bit DIB: a band from navy to blue, the
 // text in white, drawn through the window system and read back.
@@ -187,7 +212,10 @@ void RegisterIconResources() {
 void RegisterCursorResources() {
   static std::once_flag once;
   std::call_once(once, [] {
-    ui::RegisterCursorResource(kCopyButtonCursor, IconFromPixels(CopyCursorPixel, false, ui::POINT{0, 0}));
+    const auto copy = [](int x, int y) { return CursorPixel(kCopyCursorRows, x, y); };
+    ui::RegisterCursorResource(kCopyButtonCursor, IconFromPixels(copy, false, ui::POINT{0, 0}));
+    const auto help = [](int x, int y) { return CursorPixel(kHelpCursorRows, x, y); };
+    ui::RegisterCursorResource(kContextHelpCursor, IconFromPixels(help, false, ui::POINT{0, 0}));
   });
 }
 

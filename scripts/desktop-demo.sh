@@ -12,7 +12,8 @@
 # program's properties, the log window), through the program's command file
 # (BRIVEN_COMMAND_FILE: the ids are written there); the menu bar is opened
 # with Alt+C, moved along with Right, and runs a command with Enter; F1 shows the help book, closed with Alt+F4 like any
-# other top-level window of the display. The toolbar is dragged by its
+# other top-level window of the display, and Shift+F1 with a click on the
+# log list shows that list's topic. The toolbar is dragged by its
 # gripper off its row, so that it floats. Then the window is closed, the
 # program started again with one log named on its command line, and it must
 # come back where it was with that log selected, its toolbar floating where
@@ -306,6 +307,17 @@ help=$(find_window "Help: .*" 100)
 if check test -n "$help"; then
   sleep 1
   framed_shot "$help" help-book
+  xdotool windowactivate --sync "$help" key --clearmodifiers alt+F4
+  check window_gone "Help: .*"
+fi
+say "   help on what is clicked next (Shift+F1, then a click on the log list)"
+xdotool windowactivate --sync "$main" key --clearmodifiers shift+F1
+sleep 0.3
+xdotool mousemove --window "$main" $log_x $row2_y click 1
+help=$(find_window "Help: .*" 100)
+if check test -n "$help"; then
+  sleep 1
+  framed_shot "$help" help-log-list
   xdotool windowactivate --sync "$help" key --clearmodifiers alt+F4
   check window_gone "Help: .*"
 fi

@@ -56,10 +56,14 @@ void DesktopProgramFixture::Drain() {
   }
 }
 
-void DesktopProgramFixture::Start() {
+void DesktopProgramFixture::Start() { StartWith({}); }
+
+void DesktopProgramFixture::StartWith(const std::vector<std::string>& arguments) {
   app_ = std::make_unique<CBrivenApp>();
   app_->SetInteractiveHost(true);
-  ASSERT_TRUE(app_->Start({"briven"}));
+  std::vector<std::string> command_line = {"briven"};
+  command_line.insert(command_line.end(), arguments.begin(), arguments.end());
+  ASSERT_TRUE(app_->Start(command_line));
   view_ = app_->GetView();
   ASSERT_NE(view_, nullptr);
   frame_ = dynamic_cast<CMainFrame*>(app_->m_pMainWnd);

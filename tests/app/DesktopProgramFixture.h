@@ -31,6 +31,8 @@ class DesktopProgramFixture : public ::testing::Test {
   virtual void Seed(sys::MemoryProfile&) {}
 
   void Start();
+  // A start with these arguments after the program's name.
+  void StartWith(const std::vector<std::string>& arguments);
   // Closing the window saves; the next start reads what it saved.
   void Close();
   void Restart() {

@@ -23,11 +23,14 @@
 #include "platform/sys/Notify.h"
 #include "platform/sys/Profile.h"
 #include "platform/ui/Clock.h"
+#include "platform/ui/Cursor.h"
 #include "platform/ui/ControlMessages.h"
 #include "platform/ui/DropFiles.h"
 #include "platform/ui/HeadlessHost.h"
+#include "platform/ui/ImageResources.h"
 #include "platform/ui/MessageLoop.h"
 #include "platform/ui/Messages.h"
+#include "platform/ui/NonClient.h"
 #include "platform/ui/Window.h"
 #include "tests/app/DesktopProgramFixture.h"
 #include "tests/app/ProgramRun.h"
@@ -126,6 +129,16 @@ TEST_F(DesktopSession, ConvertingFromTheFormGivesTheCommandLinesOutput) {
   ASSERT_NE(status, nullptr);
   EXPECT_EQ(status->PartText(CMainFrame::kConvertingPane), " CONVERTING... ");
   EXPECT_FALSE(List(CListProperties::kLogList).IsWindowEnabled());
+  // The pointer over the form and its lists is the wait cursor meanwhile.
+  const auto pointer_over = [](ui::HWND window) {
+    ui::SetCursor(nullptr);
+    ui::SendMessage(window, ui::WM_SETCURSOR, reinterpret_cast<ui::WPARAM>(window),
+                    ui::MAKELPARAM(ui::HTCLIENT, ui::WM_MOUSEMOVE));
+    return ui::GetCursor();
+  };
+  const ui::HCURSOR wait = ui::LoadCursor(ui::IDC_WAIT);
+  EXPECT_EQ(pointer_over(view_->m_hWnd), wait);
+  EXPECT_EQ(pointer_over(List(CListProperties::kLogList).m_hWnd), wait);
   RunUntil([&] { return ProgressShowsOk(); });
   CConversionDlg* progress = view_->GetProgressWindow();
   // Pictures for a person to look at.
@@ -144,6 +157,7 @@ TEST_F(DesktopSession, ConvertingFromTheFormGivesTheCommandLinesOutput) {
   frame->SendMessage(afx::WM_IDLEUPDATECMDUI, ui::TRUE, 0);
   EXPECT_EQ(frame->GetPaneText(CMainFrame::kConvertingPane), "");
   EXPECT_TRUE(List(CListProperties::kLogList).IsWindowEnabled());
+  EXPECT_NE(pointer_over(view_->m_hWnd), wait);
   EXPECT_EQ(app_->m_pMainWnd->GetWindowTextString(), "Briven");
   const std::string desktop = apptest::ReadFile(out_ + "desktop.dat");
   ASSERT_FALSE(desktop.empty());
@@ -454,6 +468,43 @@ TEST_F(DesktopSession, ClosingTheMainWindowSavesItsPlaceAndTheLists) {
   EXPECT_EQ(saved.left, 120);
   EXPECT_EQ(saved.top, 80);
   EXPECT_EQ(profile_->GetString("Log View", "File Selected", ""), "binary_cast.raw");
+}
+
+TEST_F(DesktopSession, ALogNamedOnTheCommandLineIsTheOneSelected) {
+  fs::create_directories(folder_.Path("other"));
+  apptest::WriteFile(folder_.Path("other/CAST"), apptest::ReadFile(data_ + "binary_cast.raw"));
+  const fs::path working_folder = fs::current_path();
+  struct Case {
+    const char* what;
+    std::string named;
+    std::string folder, filter, selected;  // the log list's after the start
+    std::string log;                       // the document's log file
+  };
+  const Case cases[] = {
+      {"a log of the list's folder", data_ + "binary_cast.raw", data_, "*.raw", "binary_cast.raw",
+       data_ + "binary_cast.raw"},
+      {"by a name relative to where it started", "data/binary_cast.raw", data_, "*.raw", "binary_cast.raw",
+       data_ + "binary_cast.raw"},
+      {"one elsewhere, without extension", folder_.Path("other/CAST"), folder_.Path("other") + "/", "*.*", "CAST",
+       folder_.Path("other/CAST")},
+      {"one that is not there: the list as it was", folder_.Path("gone.raw"), data_, "*.raw", "ascii_cast.raw",
+       data_ + "ascii_cast.raw"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fs::current_path(folder_.path());
+    StartWith({c.named});
+    fs::current_path(working_folder);
+    const CListProperties& settings = *List(CListProperties::kLogList).GetSettings();
+    EXPECT_EQ(settings.m_strWorkingFolder, c.folder);
+    EXPECT_EQ(settings.m_strFilter, c.filter);
+    EXPECT_EQ(settings.m_strFileSelected, c.selected);
+    EXPECT_EQ(view_->GetDocument()->GetLogFileName(), c.log);
+    EXPECT_TRUE(app_->m_pMainWnd->IsWindowVisible());
+    app_.reset();
+    Drain();
+  }
+  EXPECT_EQ(notices_, std::vector<std::string>{});
 }
 
 }  // namespace

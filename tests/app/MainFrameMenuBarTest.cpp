@@ -3,7 +3,8 @@
 // frame, driven headlessly through the program's own loop: Alt+C, Right,
 // Enter; F10 and Alt alone; Alt released after other input; the popups'
 // items greyed and checked by the command update; the bar kept in the
-// saved layout, and made for a layout saved before there was one.
+// saved layout, and made for a layout saved before there was one; F1, Help
+// Topics and Shift+F1 help mode reaching the help book's topics.
 #include <algorithm>
 #include <filesystem>
 #include <functional>
@@ -14,6 +15,8 @@
 
 #include "app/AppResources.h"
 #include "app/BrivenApp.h"
+#include "app/BrivenView.h"
+#include "app/HelpBook.h"
 #include "app/MainFrame.h"
 #include "docking/QVTCustomToolBar.h"
 #include "docking/QVTMenuBar.h"
@@ -27,6 +30,7 @@
 #include "platform/ui/Clock.h"
 #include "platform/ui/HeadlessHost.h"
 #include "platform/ui/HeadlessInput.h"
+#include "platform/ui/HelpViewer.h"
 #include "platform/ui/Menu.h"
 #include "platform/ui/Messages.h"
 #include "platform/ui/Window.h"
@@ -422,6 +426,83 @@ TEST_F(MainFrameMenuBar, TheBarsPlaceSurvivesARestartAndOldLayoutsGetTheBar) {
   EXPECT_EQ(InFrame(toolbar_).top, 0);
   EXPECT_EQ(InFrame(bar_).top, InFrame(toolbar_).bottom);
   EXPECT_EQ(bar_->GetButtonCount(), 4);
+  EXPECT_EQ(notices_, std::vector<std::string>{});
+}
+
+// The topics the program asks the help viewer for.
+class RecordingHelpViewer : public ui::HelpViewerService {
+ public:
+  bool ShowHelp(ui::HWND, const std::string&, unsigned long context) override {
+    contexts.push_back(context);
+    return true;
+  }
+  std::vector<unsigned long> contexts;
+};
+
+TEST_F(MainFrameMenuBar, F1HelpTopicsAndShiftF1ShowTheTopicOfWhatWasAskedAbout) {
+  Start();
+  RecordingHelpViewer viewer;
+  ui::SetHelpViewerService(&viewer);
+  const auto centre_of = [](ui::HWND window, ui::RECT rect) {
+    ui::POINT centre{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    ui::ClientToScreen(window, &centre);
+    return centre;
+  };
+  const auto click = [](ui::POINT screen) { return [screen] { ui::InjectClick(screen); }; };
+  ui::RECT rect;
+  CFileListBox& logs = app_->GetView()->GetList(CListProperties::kLogList);
+  logs.GetClientRect(&rect);
+  const ui::POINT on_log_list = centre_of(logs.m_hWnd, rect);
+  toolbar_->GetItemRect(toolbar_->CommandToIndex(app::kCmdConvert), &rect);
+  const ui::POINT on_convert = centre_of(toolbar_->m_hWnd, rect);
+  toolbar_->GetItemRect(toolbar_->CommandToIndex(app::kCmdContextHelp), &rect);
+  const ui::POINT on_help_button = centre_of(toolbar_->m_hWnd, rect);
+  bar_->GetItemRect(3, &rect);
+  const ui::POINT on_help_title = centre_of(bar_->m_hWnd, rect);
+  bar_->GetClientRect(&rect);
+  const ui::POINT beside_titles =
+      centre_of(bar_->m_hWnd, ui::RECT{rect.right - 12, rect.top, rect.right - 8, rect.bottom});
+  const ui::POINT on_form = centre_of(app_->GetView()->m_hWnd, ui::RECT{2, 2, 4, 4});
+  const auto help_mode = Key(ui::VK_F1, ui::FSHIFT);
+  // The click of help mode, noting the pointer shown until then.
+  std::vector<ui::HCURSOR> pointers;
+  const auto ask = [&pointers](ui::POINT screen) {
+    return [&pointers, screen] {
+      pointers.push_back(ui::GetCursor());
+      ui::InjectClick(screen);
+    };
+  };
+  struct Case {
+    const char* what;
+    Steps steps;
+    std::vector<unsigned long> shown;
+  };
+  const std::vector<Case> cases = {
+      {"F1: the main window's topic", {Key(ui::VK_F1)}, {app::kHelpMainWindow}},
+      {"Help > Help Topics", {Key('H', ui::FALT), Key(ui::VK_RETURN)}, {app::kHelpMainWindow}},
+      {"Shift+F1, a click on the log list", {help_mode, ask(on_log_list)}, {0x20000 + app::kLogList}},
+      {"Shift+F1, a click on the toolbar's Convert", {help_mode, ask(on_convert)}, {0x10000 + app::kCmdConvert}},
+      {"Shift+F1, a click on the menu bar's Help", {help_mode, ask(on_help_title)}, {app::kHelpBarsFirst + 3}},
+      {"Shift+F1, a click on the menu bar beside its titles", {help_mode, ask(beside_titles)}, {app::kHelpMenuBar}},
+      {"Shift+F1, a click on the form between its controls", {help_mode, ask(on_form)}, {app::kHelpMainWindow}},
+      {"the toolbar's help button, a click on Convert", {click(on_help_button), ask(on_convert)},
+       {0x10000 + app::kCmdConvert}},
+      {"Shift+F1, Esc: no help", {help_mode, Key(ui::VK_ESCAPE)}, {}},
+  };
+  const std::vector<unsigned long> in_book = app::HelpContextsInUse();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    viewer.contexts.clear();
+    Play(c.steps);
+    EXPECT_EQ(viewer.contexts, c.shown);
+    for (unsigned long context : viewer.contexts)
+      EXPECT_NE(std::find(in_book.begin(), in_book.end(), context), in_book.end()) << std::hex << context;
+    EXPECT_EQ(ui::GetCapture(), nullptr);
+  }
+  ASSERT_EQ(pointers.size(), 6u);
+  for (ui::HCURSOR pointer : pointers) EXPECT_EQ(pointer, ui::LoadCursor(app::kContextHelpCursor));
+  EXPECT_NE(ui::GetCursor(), ui::LoadCursor(app::kContextHelpCursor));
+  ui::SetHelpViewerService(nullptr);
   EXPECT_EQ(notices_, std::vector<std::string>{});
 }
 
