@@ -342,15 +342,23 @@ LRESULT QVTFrameWnd::OnNcPaint(WPARAM, LPARAM) {
   return result;
 }
 
-LRESULT QVTFrameWnd::OnNcActivate(WPARAM wParam, LPARAM) {
+LRESULT QVTFrameWnd::OnNcActivate(WPARAM wParam, LPARAM lParam) {
+  // A top-level frame keeps its active look while one of its floating
+  // frames is the active window, and its floating frames follow its look.
+  const bool top_level = !(GetStyle() & WS_CHILD);
+  if (top_level && IsFloatingFrameActive()) wParam = TRUE;
+  LRESULT result;
   if (!m_bCustomCaption) {
     m_bCaptionActive = static_cast<BOOL>(wParam);
-    return Default();
+    result = DefWindowProc(WM_NCACTIVATE, wParam, lParam);
+  } else {
+    m_bCaptionActive = IsWindowEnabled() ? static_cast<BOOL>(wParam) : FALSE;
+    result = DefWindowProc(WM_NCACTIVATE, wParam, lParam);
+    DrawCaption();
+    if (!result) result = TRUE;
   }
-  m_bCaptionActive = IsWindowEnabled() ? static_cast<BOOL>(wParam) : FALSE;
-  const LRESULT result = Default();
-  DrawCaption();
-  return result ? result : TRUE;
+  if (top_level) NotifyFloatingWindows(m_bCaptionActive);
+  return result;
 }
 
 LRESULT QVTFrameWnd::OnSetText(WPARAM, LPARAM) {

@@ -9,6 +9,7 @@
 #include "platform/afx/Document.h"
 #include "platform/afx/View.h"
 #include "platform/afx/WinApp.h"
+#include "platform/afx/MiniDockFrameWnd.h"
 
 namespace afx {
 
@@ -19,6 +20,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
   ON_WM_CLOSE()
   ON_WM_SIZE()
   ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+  ON_MESSAGE(WM_NCACTIVATE, OnNcActivate)
   {WM_INITMENUPOPUP, 0, 0, 0,
    AFX_THUNK(self_->OnInitMenuPopup(CMenu::FromHandle(reinterpret_cast<HMENU>(c_.wParam)), LOWORD(static_cast<std::uint64_t>(c_.lParam)),
                                     HIWORD(static_cast<std::uint64_t>(c_.lParam)));
@@ -240,6 +242,32 @@ void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* item) {
     return;
   }
   item->SetCheck((bar->GetStyle() & WS_VISIBLE) != 0 ? 1 : 0);
+}
+
+BOOL CFrameWnd::IsFloatingFrameActive() const {
+  const HWND active = ::ui::GetActiveWindow();
+  if (!active || active == m_hWnd || ::ui::GetWindow(active, GW_OWNER) != m_hWnd) return FALSE;
+  const CWnd* window = CWnd::FromHandlePermanent(active);
+  return window && window->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)) && (window->GetStyle() & MFS_SYNCACTIVE);
+}
+
+void CFrameWnd::NotifyFloatingWindows(BOOL active) {
+  for (HWND top = ::ui::GetTopWindow(nullptr); top; top = ::ui::GetWindow(top, GW_HWNDNEXT)) {
+    if (::ui::GetWindow(top, GW_OWNER) != m_hWnd) continue;
+    const CWnd* window = CWnd::FromHandlePermanent(top);
+    if (window && window->IsKindOf(RUNTIME_CLASS(CMiniFrameWnd)) && (window->GetStyle() & MFS_SYNCACTIVE))
+      ::ui::SendMessage(top, WM_NCACTIVATE, static_cast<WPARAM>(active), 0);
+  }
+}
+
+// A top-level frame and the floating frames it owns look active together:
+// moving the focus into a floating bar does not grey the frame's caption.
+LRESULT CFrameWnd::OnNcActivate(WPARAM wParam, LPARAM lParam) {
+  if (GetStyle() & WS_CHILD) return Default();
+  const BOOL active = wParam || IsFloatingFrameActive();
+  const LRESULT result = DefWindowProc(WM_NCACTIVATE, static_cast<WPARAM>(active), lParam);
+  NotifyFloatingWindows(active);
+  return result;
 }
 
 }  // namespace afx

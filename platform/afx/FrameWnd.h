@@ -97,6 +97,12 @@ class CFrameWnd : public CWnd {
   void DelayRecalcLayout(BOOL notify = TRUE) { m_nIdleFlags |= idleLayout | (notify ? idleNotify : 0); }
   // Lays out now when a layout is pending.
   void RecalcLayoutIfPending();
+  // Whether the active window is one of this frame's floating frames that
+  // follow its activation: the frame then keeps its active caption.
+  BOOL IsFloatingFrameActive() const;
+  // Lets the floating frames that follow this frame's activation show
+  // `active` on their captions.
+  void NotifyFloatingWindows(BOOL active);
 
   std::vector<CControlBar*> m_listControlBars;
   const CRuntimeClass* m_pFloatingFrameClass = nullptr;
@@ -107,6 +113,7 @@ class CFrameWnd : public CWnd {
   virtual BOOL OnCreateClient(CREATESTRUCT* create, CCreateContext* context);
   void PostNcDestroy() override;
   LRESULT OnIdleUpdateCmdUI(WPARAM, LPARAM);
+  LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
 
   CView* m_pViewActive = nullptr;
   std::string m_strTitle;

@@ -16,10 +16,34 @@ BEGIN_MESSAGE_MAP(CMiniDockFrameWnd, CMiniFrameWnd)
   ON_WM_CLOSE()
 END_MESSAGE_MAP()
 
+BEGIN_MESSAGE_MAP(CMiniFrameWnd, CFrameWnd)
+  ON_MESSAGE(WM_NCACTIVATE, OnNcActivate)
+END_MESSAGE_MAP()
+
 BOOL CMiniFrameWnd::CreateMini(const char* title, DWORD style, const RECT& rect, CWnd* parent) {
   m_strTitle = title ? title : "";
-  return CreateEx(WS_EX_TOOLWINDOW, AfxFrameOrViewClass(), title, style, rect.left, rect.top,
-                  rect.right - rect.left, rect.bottom - rect.top, parent ? parent->m_hWnd : nullptr, nullptr);
+  if (!CreateEx(WS_EX_TOOLWINDOW, AfxFrameOrViewClass(), title, style, rect.left, rect.top, rect.right - rect.left,
+                rect.bottom - rect.top, parent ? parent->m_hWnd : nullptr, nullptr))
+    return FALSE;
+  // A floating frame shown without activation starts with its owner's look.
+  if (style & MFS_SYNCACTIVE) SendMessage(WM_NCACTIVATE, FALSE, 0);
+  return TRUE;
+}
+
+BOOL CMiniFrameWnd::IsOwnerGroupActive() const {
+  const HWND active = ::ui::GetActiveWindow();
+  if (!active) return FALSE;
+  if (active == m_hWnd) return TRUE;
+  const HWND owner = ::ui::GetWindow(m_hWnd, GW_OWNER);
+  if (!owner) return FALSE;
+  if (active == owner) return TRUE;
+  const auto* owner_frame = dynamic_cast<const CFrameWnd*>(CWnd::FromHandlePermanent(owner));
+  return owner_frame && owner_frame->IsFloatingFrameActive();
+}
+
+LRESULT CMiniFrameWnd::OnNcActivate(WPARAM wParam, LPARAM lParam) {
+  const BOOL active = (GetStyle() & MFS_SYNCACTIVE) ? (wParam || IsOwnerGroupActive()) : static_cast<BOOL>(wParam);
+  return DefWindowProc(WM_NCACTIVATE, static_cast<WPARAM>(active), lParam);
 }
 
 void CMiniFrameWnd::CalcBorders(RECT* rect, DWORD style) {

@@ -21,6 +21,14 @@ class CMiniFrameWnd : public CFrameWnd {
   // Grows a client rectangle (screen) to the window rectangle of a floating
   // frame with `style`.
   static void CalcBorders(RECT* rect, DWORD style);
+
+ protected:
+  // With MFS_SYNCACTIVE the caption is active while the owner frame or any
+  // of the owner's synchronised floating frames is the active window.
+  LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
+  BOOL IsOwnerGroupActive() const;
+
+  DECLARE_MESSAGE_MAP()
 };
 
 class CMiniDockFrameWnd : public CMiniFrameWnd {

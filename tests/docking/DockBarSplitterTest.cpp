@@ -190,5 +190,44 @@ TEST_F(ExpandButtonTest, ABarAloneInItsRowHasNothingToExpandOver) {
   EXPECT_EQ(GetCapture(), nullptr);
 }
 
+TEST_F(ExpandButtonTest, TheCloseButtonHidesADockedBarOnlyWhenReleasedOverIt) {
+  const RECT button = files->CloseButtonRect();
+  ASSERT_FALSE(IsRectEmpty(&button));
+  POINT on = Centre(button);
+  ClientToScreen(files->m_hWnd, &on);
+  // Pressed, then released away from it: the bar stays.
+  clock.Advance(1000);
+  InjectButtonDown(on);
+  Pump();
+  EXPECT_EQ(GetCapture(), files->m_hWnd);
+  InjectMouseMove(POINT{on.x - 60, on.y + 60});
+  InjectButtonUp(POINT{on.x - 60, on.y + 60});
+  Pump();
+  EXPECT_TRUE(files->IsVisible());
+  EXPECT_EQ(GetCapture(), nullptr);
+  // Released over it: hidden.
+  clock.Advance(1000);
+  InjectClick(on);
+  Pump();
+  EXPECT_FALSE(files->IsVisible());
+}
+
+TEST_F(ExpandButtonTest, AFloatingBarHasNoGripperButtonsToPress) {
+  frame->FloatControlBar(files, POINT{300, 200});
+  Pump();
+  ASSERT_TRUE(files->IsFloating());
+  const RECT close = files->CloseButtonRect(), expand = files->ExpandButtonRect();
+  EXPECT_TRUE(IsRectEmpty(&close));
+  EXPECT_TRUE(IsRectEmpty(&expand));
+  // A click where the close button sat when docked leaves the bar shown.
+  POINT corner{6, 6};
+  ClientToScreen(files->m_hWnd, &corner);
+  clock.Advance(1000);
+  InjectClick(corner);
+  Pump();
+  EXPECT_TRUE(files->IsVisible());
+  EXPECT_TRUE(files->IsFloating());
+}
+
 }  // namespace
 }  // namespace docking::test

@@ -238,6 +238,21 @@ TEST_F(QVTCustomToolBarTest, AnEmptiedUserBarGoesAndADefaultBarStays) {
   EXPECT_FALSE(bar->RemoveButton(0));
 }
 
+TEST_F(QVTCustomToolBarTest, AToolbarIsNeverASizableBarAndFloatsInAThinFrame) {
+  auto* asked = new QVTCustomToolBar;
+  asked->m_bAutoDelete = TRUE;
+  ASSERT_TRUE(asked->CreateEx(QVT_BARSTYLE_SIZABLE | QVT_BARSTYLE_OWN_BORDERS, frame,
+                              WS_CHILD | WS_VISIBLE | afx::CBRS_TOP | afx::CBRS_SIZE_DYNAMIC, 0xE821));
+  EXPECT_EQ(asked->GetBarStyleEx() & QVT_BARSTYLE_SIZABLE, 0u);
+  EXPECT_NE(asked->GetBarStyleEx() & QVT_BARSTYLE_OWN_BORDERS, 0u);
+  frame->FloatControlBar(bar, POINT{300, 200});
+  Pump();
+  ASSERT_TRUE(bar->IsFloating());
+  const HWND floating = GetAncestor(bar->m_hWnd, GA_ROOT);
+  EXPECT_EQ(GetWindowLongPtr(floating, GWL_STYLE) & WS_THICKFRAME, 0);
+  asked->DestroyWindow();
+}
+
 TEST_F(QVTCustomToolBarTest, CommonControlMessagesAddAndDeleteButtons) {
   const QVTTBButton records[] = {
       {0, 200, 0x04, 0x02, {0, 0}, 0, 0},  // greyed (state 0x04 << 16) check button

@@ -4,6 +4,9 @@
 // overlay (halftone while floating) and takes it away at the end.
 #include <cairo.h>
 
+#include <cstdlib>
+#include <string>
+
 #include "docking/QVTBmpMenuPlugIn.h"
 #include "platform/afx/Dc.h"
 #include "platform/ui/DeviceContext.h"
@@ -31,6 +34,37 @@ class QVTFrameWndTest : public DockingFrameFixture {
       for (int x = std::max<LONG>(0, rect.left); x < std::min<LONG>(width, rect.right); ++x)
         if (reinterpret_cast<const std::uint32_t*>(data + y * stride)[x] & 0x00FFFFFF) ++count;
     return count;
+  }
+  // Pixels near the start colour of the active and of the inactive caption
+  // gradient, on the headless screen, just inside the caption's left end.
+  struct CaptionLook {
+    int active = 0, inactive = 0;
+  };
+  static CaptionLook LookOfCaption(HWND hwnd) {
+    Pump();
+    const std::string path = std::string(BRIVEN_TEST_BINARY_DIR) + "/caption-look.png";
+    CaptionLook look;
+    if (!GetHeadlessHost().DumpScreenPng(path)) return look;
+    cairo_surface_t* screen = cairo_image_surface_create_from_png(path.c_str());
+    const RECT window = ScreenRect(hwnd);
+    POINT client{0, 0};
+    ClientToScreen(hwnd, &client);
+    const auto near = [](std::uint32_t pixel, COLORREF colour) {
+      const int r = static_cast<int>(pixel >> 16 & 0xFF), g = static_cast<int>(pixel >> 8 & 0xFF),
+                b = static_cast<int>(pixel & 0xFF);
+      return std::abs(r - GetRValue(colour)) < 12 && std::abs(g - GetGValue(colour)) < 12 &&
+             std::abs(b - GetBValue(colour)) < 12;
+    };
+    const unsigned char* data = cairo_image_surface_get_data(screen);
+    const int stride = cairo_image_surface_get_stride(screen);
+    for (int y = window.top + 5; y < client.y - 3; ++y)
+      for (int x = window.left + 5; x < window.left + 8; ++x) {
+        const std::uint32_t pixel = reinterpret_cast<const std::uint32_t*>(data + y * stride)[x];
+        if (near(pixel, GetSysColor(COLOR_ACTIVECAPTION))) ++look.active;
+        if (near(pixel, GetSysColor(COLOR_INACTIVECAPTION))) ++look.inactive;
+      }
+    cairo_surface_destroy(screen);
+    return look;
   }
 };
 
@@ -195,6 +229,79 @@ TEST_F(QVTFrameWndTest, AFloatingFrameShowsItsBarInsideWithItsPixels) {
   const auto* row = cairo_image_surface_get_data(screen) + centre.y * cairo_image_surface_get_stride(screen);
   EXPECT_EQ(reinterpret_cast<const std::uint32_t*>(row)[centre.x] & 0xFFFFFF, 0xFFFF00u);
   cairo_surface_destroy(screen);
+}
+
+TEST_F(QVTFrameWndTest, AFloatingFrameLooksActiveTogetherWithItsFrame) {
+  ASSERT_EQ(GetActiveWindow(), frame_hwnd);
+  frame->FloatControlBar(output, POINT{300, 200});
+  Pump();
+  const HWND floating = FloatingFrameOf(output);
+  ASSERT_NE(floating, nullptr);
+  // Shown without activation, it takes the look of its active frame.
+  CaptionLook look = LookOfCaption(floating);
+  EXPECT_GT(look.active, 0);
+  EXPECT_EQ(look.inactive, 0);
+  // The floating frame active: the frame keeps its active caption.
+  SetActiveWindow(floating);
+  EXPECT_TRUE(frame->IsCaptionActive());
+  look = LookOfCaption(floating);
+  EXPECT_GT(look.active, 0);
+  SetActiveWindow(frame_hwnd);
+  look = LookOfCaption(floating);
+  EXPECT_GT(look.active, 0);
+  EXPECT_EQ(look.inactive, 0);
+  // Another window active: both look inactive.
+  SetActiveWindow(nullptr);
+  EXPECT_FALSE(frame->IsCaptionActive());
+  look = LookOfCaption(floating);
+  EXPECT_EQ(look.active, 0);
+  EXPECT_GT(look.inactive, 0);
+}
+
+TEST_F(QVTFrameWndTest, EnablingDockingTwiceMakesNoSecondDockBarOnASide) {
+  const auto dock_bars_with_id = [&](UINT id) {
+    int count = 0;
+    for (CControlBar* bar : frame->GetControlBars())
+      if (bar->IsDockBar() && static_cast<UINT>(bar->GetDlgCtrlID()) == id) ++count;
+    return count;
+  };
+  frame->EnableDocking(CBRS_ALIGN_ANY);
+  for (UINT id : {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT})
+    EXPECT_EQ(dock_bars_with_id(id), 1) << std::hex << id;
+}
+
+TEST_F(QVTFrameWndTest, FloatingABarAloneInItsFloatingFrameMovesThatFrame) {
+  frame->FloatControlBar(output, POINT{300, 200});
+  Pump();
+  const HWND floating = FloatingFrameOf(output);
+  ASSERT_NE(floating, nullptr);
+  frame->FloatControlBar(output, POINT{120, 90});
+  Pump();
+  EXPECT_EQ(FloatingFrameOf(output), floating);
+  const RECT moved = ScreenRect(floating);
+  EXPECT_EQ(moved.left, 120);
+  EXPECT_EQ(moved.top, 90);
+  // A style with no alignment bit in common makes a new frame.
+  frame->FloatControlBar(output, POINT{200, 150}, CBRS_ALIGN_LEFT);
+  Pump();
+  ASSERT_TRUE(output->IsFloating());
+  EXPECT_NE(FloatingFrameOf(output), floating);
+  EXPECT_FALSE(IsWindow(floating));
+}
+
+TEST_F(QVTFrameWndTest, DockingAtARowFindsTheSideByTheBarsAlignmentOrNone) {
+  frame->FloatControlBar(output, POINT{300, 200});
+  Pump();
+  // No alignment bit names no dock bar: the bar stays floating.
+  output->m_dwStyle &= ~CBRS_ALIGN_ANY;
+  frame->DockControlBarAt(output, 0, 0, 0, 0.5f, 200);
+  EXPECT_TRUE(output->IsFloating());
+  // An id that names no bar falls back to the bar's side; of two sides
+  // the first of the side table.
+  output->m_dwStyle |= CBRS_ALIGN_LEFT | CBRS_ALIGN_BOTTOM;
+  frame->DockControlBarAt(output, 0x1234, 0, 0, 0.5f, 200);
+  Pump();
+  EXPECT_EQ(output->m_pDockBar, DockBar(AFX_IDW_DOCKBAR_BOTTOM));
 }
 
 }  // namespace

@@ -7,6 +7,8 @@
 
 #include <cairo.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "platform/afx/ControlBarStyles.h"
@@ -31,6 +33,40 @@ RECT ScreenRect(HWND hwnd) {
 }
 
 POINT Centre(const RECT& r) { return POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+// The longest run of pixels in row `y` between `left` and `right` that
+// alternate black and white, as the halftone outline is drawn.
+int LongestHalftoneRun(cairo_surface_t* shot, int y, int left, int right) {
+  const int width = cairo_image_surface_get_width(shot), height = cairo_image_surface_get_height(shot);
+  if (y < 0 || y >= height) return 0;
+  const auto* row = reinterpret_cast<const std::uint32_t*>(cairo_image_surface_get_data(shot) +
+                                                           y * cairo_image_surface_get_stride(shot));
+  int longest = 0, run = 0;
+  std::uint32_t previous = 0x1000000u;  // no colour
+  for (int x = std::max(0, left); x < std::min(width, right); ++x) {
+    const std::uint32_t pixel = row[x] & 0xFFFFFFu;
+    const bool extreme = pixel == 0 || pixel == 0xFFFFFFu;
+    run = extreme && previous != 0x1000000u && pixel != previous ? run + 1 : (extreme ? 1 : 0);
+    previous = extreme ? pixel : 0x1000000u;
+    longest = std::max(longest, run);
+  }
+  return longest;
+}
+
+// The longest halftone run along the top edge of `rect`, give or take a few rows.
+int HalftoneAlongTop(const std::string& shot_path, const RECT& rect) {
+  cairo_surface_t* shot = cairo_image_surface_create_from_png(shot_path.c_str());
+  if (cairo_surface_status(shot) != CAIRO_STATUS_SUCCESS) {
+    cairo_surface_destroy(shot);
+    return -1;
+  }
+  cairo_surface_flush(shot);
+  int longest = 0;
+  for (int y = rect.top - 3; y <= rect.top + 3; ++y)
+    longest = std::max(longest, LongestHalftoneRun(shot, y, rect.left - 3, rect.right + 3));
+  cairo_surface_destroy(shot);
+  return longest;
+}
 
 class DockingOnDisplay : public ::testing::Test {
  protected:
@@ -89,7 +125,6 @@ TEST_F(DockingOnDisplay, ABarDraggedOffFloatsToAnotherSideDocksAndADoubleClickDo
   const std::string folder = x11test::ScreenshotFolder();
   x11test::RunHelper({"import", "-window", "root", folder + "/docking-demo-start.png"});
   const RECT docked = ScreenRect(demo->output->m_hWnd);
-  afx::CDockBar* bottom = demo->output->m_pDockBar;
 
   // Off its side into the middle of the frame: it floats, and the outline
   // shown during the drag is the halftone floating shape.
@@ -103,9 +138,12 @@ TEST_F(DockingOnDisplay, ABarDraggedOffFloatsToAnotherSideDocksAndADoubleClickDo
   const HWND floating = FloatingFrameOf(demo->output);
   ASSERT_NE(floating, nullptr);
   EXPECT_TRUE(IsWindowVisible(floating));
-  cairo_surface_t* outline = cairo_image_surface_create_from_png(outline_shot.c_str());
-  ASSERT_EQ(cairo_surface_status(outline), CAIRO_STATUS_SUCCESS);
-  cairo_surface_destroy(outline);
+  // The outline stood where the frame now floats: halftone along its top
+  // edge, where the screen before the drag had none.
+  const RECT placed = ScreenRect(floating);
+  const long floating_width = placed.right - placed.left;
+  EXPECT_GE(HalftoneAlongTop(outline_shot, placed), floating_width / 2);
+  EXPECT_LT(HalftoneAlongTop(folder + "/docking-demo-start.png", placed), 8);
   x11test::PumpUntil([] { return false; }, 300);
   x11test::RunHelper({"import", "-window", "root", folder + "/docking-demo-floating.png"});
 
@@ -129,7 +167,6 @@ TEST_F(DockingOnDisplay, ABarDraggedOffFloatsToAnotherSideDocksAndADoubleClickDo
   DoubleClick(CaptionPoint(FloatingFrameOf(demo->output)));
   ASSERT_FALSE(demo->output->IsFloating());
   EXPECT_EQ(ScreenRect(demo->output->m_hWnd), on_right);
-  (void)bottom;
 }
 
 }  // namespace
