@@ -379,6 +379,24 @@ void ScrollRequest(HWND hwnd, ListBoxData& data, bool vertical, int code) {
   else ScrollTo(hwnd, data, data.top, to);
 }
 
+// Moves the caret to `target` as the keyboard does: the caret alone in a
+// multiple list, and in an extended one with Ctrl; else the selection
+// follows it (with Shift, from the anchor).
+void MoveByKey(HWND hwnd, ListBoxData& data, int target, bool shift, bool control) {
+  const DWORD style = StyleOf(hwnd);
+  if ((style & LBS_MULTIPLESEL) || ((style & LBS_EXTENDEDSEL) && control && !shift)) {
+    data.caret = target;
+    ShowCaret(hwnd, data);
+    InvalidateRect(hwnd, nullptr, FALSE);
+    UpdateScrollBars(hwnd, data);
+    return;
+  }
+  if ((style & LBS_EXTENDEDSEL) && shift && data.anchor < 0) data.anchor = data.caret < 0 ? target : data.caret;
+  ClickItem(hwnd, data, target, shift ? MK_SHIFT : 0);
+  ShowCaret(hwnd, data);
+  UpdateScrollBars(hwnd, data);
+}
+
 void Key(HWND hwnd, ListBoxData& data, WPARAM key) {
   if (data.items.empty()) return;
   const int last = static_cast<int>(data.items.size()) - 1;
@@ -399,18 +417,23 @@ void Key(HWND hwnd, ListBoxData& data, WPARAM key) {
   else if (key == VK_HOME) target = 0;
   else if (key == VK_END) target = last;
   else return;
-  // The caret alone moves in a multiple list, and in an extended one with Ctrl.
-  if ((style & LBS_MULTIPLESEL) || ((style & LBS_EXTENDEDSEL) && control && !shift)) {
-    data.caret = target;
-    ShowCaret(hwnd, data);
-    InvalidateRect(hwnd, nullptr, FALSE);
-    UpdateScrollBars(hwnd, data);
+  MoveByKey(hwnd, data, target, shift, control);
+}
+
+// A typed character moves to the next item after the caret that begins
+// with it, whatever its case, going round past the end, as a key would.
+void TypeToFind(HWND hwnd, ListBoxData& data, char ch) {
+  if (static_cast<unsigned char>(ch) <= 0x20 || data.items.empty()) return;
+  const std::size_t count = data.items.size();
+  const std::size_t from = data.caret < 0 ? count - 1 : static_cast<std::size_t>(data.caret);
+  const int wanted = std::tolower(static_cast<unsigned char>(ch));
+  for (std::size_t step = 1; step <= count; ++step) {
+    const std::size_t at = (from + step) % count;
+    const std::string& text = data.items[at].text;
+    if (text.empty() || std::tolower(static_cast<unsigned char>(text[0])) != wanted) continue;
+    if (static_cast<int>(at) != data.caret) MoveByKey(hwnd, data, static_cast<int>(at), false, false);
     return;
   }
-  if ((style & LBS_EXTENDEDSEL) && shift && data.anchor < 0) data.anchor = data.caret < 0 ? target : data.caret;
-  ClickItem(hwnd, data, target, shift ? MK_SHIFT : 0);
-  ShowCaret(hwnd, data);
-  UpdateScrollBars(hwnd, data);
 }
 
 void DrawOwnerItem(HWND hwnd, const ListBoxData& data, HDC hdc, int index, const RECT& row) {
@@ -500,6 +523,7 @@ LRESULT ListBoxProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_LBUTTONDBLCLK: Notify(hwnd, LBN_DBLCLK); return 0;
     case WM_KEYDOWN: Key(hwnd, data, wParam); return 0;
+    case WM_CHAR: TypeToFind(hwnd, data, static_cast<char>(wParam)); return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
       data.focused = message == WM_SETFOCUS;

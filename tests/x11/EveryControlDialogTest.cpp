@@ -3,7 +3,7 @@
 // the combo box's dropped list, ticking the check box, moving through the
 // radio group and the list, Tab around and Enter. The values the dialog
 // hands back are checked, and screenshots (the list dropped, then the
-// filled dialog) are written for a person to look at.
+// filled dialog with OK's tooltip) are written for a person to look at.
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -145,6 +145,24 @@ TEST(EveryControlDialog, KeysFromTheDisplayFillEveryControlAndEnterHandsTheValue
               [&] { return SendMessage(list, LB_GETCURSEL, 0, 0) == 1; });
   EXPECT_FALSE(answer.done);
   EXPECT_EQ(GetFocus(), list);
+  // The pointer resting on OK shows its tooltip after the initial delay. It
+  // moves on a little after the jump, as a hand does: the display tells of a
+  // pointer jumping into a window only as an entry, and the moves after it.
+  const HWND tip = CreateWindowEx(WS_EX_TOPMOST, TOOLTIPS_CLASS, "", WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hdlg,
+                                  nullptr, nullptr);
+  TOOLINFO tool;
+  tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  tool.hwnd = hdlg;
+  tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hdlg, IDOK));
+  tool.lpszText = const_cast<char*>("Convert with these settings");
+  ASSERT_TRUE(SendMessage(tip, TTM_ADDTOOL, 0, reinterpret_cast<LPARAM>(&tool)));
+  RECT ok;
+  GetWindowRect(GetDlgItem(hdlg, IDOK), &ok);
+  DriveDialog(hdlg,
+              {"sh", "-c", "xdotool mousemove --sync " + std::to_string((ok.left + ok.right) / 2) + " " +
+               std::to_string((ok.top + ok.bottom) / 2) + " && sleep 0.2 && xdotool mousemove_relative --sync 2 1 && sleep 0.2 && xdotool mousemove_relative --sync 1 1"},
+              [&] { return IsWindowVisible(tip) != FALSE; });
+  EXPECT_TRUE(IsWindowVisible(tip));
   x11test::PumpUntil([] { return false; }, 300);  // the last paints reach the screen
   const std::string path = x11test::ScreenshotFolder() + "/every-control-dialog.png";
   x11test::RunHelper({"import", "-window", "root", path});

@@ -71,5 +71,56 @@ TEST_F(ComboDialogTest, EnterAndEscEndTheDropBeforeTheyReachTheButtons) {
   }
 }
 
+// The dialog ends, or goes, while a list is dropped: the list goes with it
+// and the mouse is free again.
+TEST_F(ComboDialogTest, ADialogEndedOrDestroyedWithItsListDroppedLeavesNoListOrCapture) {
+  const auto dropped_lists = [] {
+    int count = 0;
+    for (HWND top = GetTopWindow(nullptr); top; top = GetWindow(top, GW_HWNDNEXT))
+      if (GetClassName(top) == "ComboLBox" && IsWindowVisible(top)) ++count;
+    return count;
+  };
+  DialogTemplate dialog;
+  dialog.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | WS_VISIBLE;
+  dialog.cx = 200;
+  dialog.cy = 100;
+  dialog.caption = "Test";
+  dialog.items = {
+      {"ComboBox", "", 100, WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 10, 10, 100, 60, {"Ascii", "Hex"}},
+      {"Button", "OK", IDOK, WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 10, 80, 50, 14},
+  };
+  // Modeless, destroyed while dropped.
+  const HWND hdlg = CreateDialogIndirectParam(&dialog, nullptr, CommandsDialogProc, 0);
+  const HWND combo = GetDlgItem(hdlg, 100);
+  SetFocus(combo);
+  SendMessage(combo, CB_SHOWDROPDOWN, TRUE, 0);
+  ASSERT_EQ(dropped_lists(), 1);
+  ASSERT_NE(GetCapture(), nullptr);
+  DestroyWindow(hdlg);
+  EXPECT_EQ(dropped_lists(), 0);
+  EXPECT_EQ(GetCapture(), nullptr);
+  // Modal, ended by its owner's timer while dropped.
+  const HWND owner = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  HWND running = nullptr;
+  handler = [&](HWND, UINT message, WPARAM, LPARAM lParam) -> LRESULT {
+    if (message != WM_ENTERIDLE) return kDefault;
+    running = reinterpret_cast<HWND>(lParam);
+    const HWND list_combo = GetDlgItem(running, 100);
+    if (!SendMessage(list_combo, CB_GETDROPPEDSTATE, 0, 0)) {
+      SetFocus(list_combo);
+      SendMessage(list_combo, CB_SHOWDROPDOWN, TRUE, 0);
+    } else {
+      EndDialog(running, 5);
+    }
+    return 0;
+  };
+  EXPECT_EQ(DialogBoxIndirectParam(&dialog, owner, CommandsDialogProc, 0), 5);
+  EXPECT_FALSE(IsWindow(running));
+  EXPECT_EQ(dropped_lists(), 0);
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_TRUE(IsWindowEnabled(owner));
+  DestroyWindow(owner);
+}
+
 }  // namespace
 }  // namespace ui::test

@@ -117,6 +117,41 @@ class TestClipboard : public ClipboardService {
   int sets = 0;
 };
 
+TEST_F(ControlScriptTest, ALetterTypedInAListMovesToTheNextItemItBegins) {
+  for (const DWORD kind : {DWORD{0}, LBS_EXTENDEDSEL}) {
+    SCOPED_TRACE(kind ? "extended" : "single");
+    notifications.clear();
+    const HWND list = Control("ListBox", LBS_NOTIFY | WS_BORDER | kind, 48, RECT{10, 10, 150, 150});
+    for (const char* name : {"Pressure", "altitude", "Battery", "Altimeter", "bearing"})
+      SendMessage(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name));
+    SetFocus(list);
+    struct Step {
+      WPARAM key;
+      int caret;
+      std::vector<int> selected;
+      int selchanges;  // so far
+    } steps[] = {
+        {'A', 1, {1}, 1},  // either case
+        {'A', 3, {3}, 2},
+        {'A', 1, {1}, 3},  // round past the end
+        {'B', 2, {2}, 4},
+        {'P', 0, {0}, 5},
+        {'P', 0, {0}, 5},  // the only one: nothing changes
+        {'Z', 0, {0}, 5},  // none begins with it
+    };
+    for (const Step& step : steps) {
+      Press(step.key);
+      EXPECT_EQ(SendMessage(list, LB_GETCARETINDEX, 0, 0), step.caret) << char(step.key);
+      std::vector<int> selected;
+      for (int i = 0; i < 5; ++i)
+        if (SendMessage(list, LB_GETSEL, static_cast<WPARAM>(i), 0) > 0) selected.push_back(i);
+      EXPECT_EQ(selected, step.selected) << char(step.key);
+      EXPECT_EQ(Count(48, LBN_SELCHANGE), step.selchanges) << char(step.key);
+    }
+    DestroyWindow(list);
+  }
+}
+
 TEST_F(ControlScriptTest, EditKeysSelectCopyCutAndPasteThroughTheClipboard) {
   TestClipboard clipboard;
   SetClipboardService(&clipboard);
