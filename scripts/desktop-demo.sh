@@ -4,7 +4,7 @@
 # shows its tip) and three lists, a click on a log and on an instrument, a
 # name typed into "Next", a click on the toolbar's Convert button, the
 # progress window, OK; the output must equal the command line's for the
-# same files.
+# same files. A second name converted by Ctrl+C must equal it too.
 # The main window keeps the size of its form when it is given another.
 # The conversion log window and every dialog are opened, each shot and
 # closed with Esc: by their keys (Ctrl+P, Ctrl+F, Ctrl+O, Ctrl+C again for
@@ -258,6 +258,20 @@ say "4. the same conversion from the command line"
 env -u DISPLAY "$program" "$out/data/binary_cast.raw" "$out/cli.dat" "$out/data/NMBP0417.tdf" 2>"$out/cli.txt"
 check cmp "$out/data/desktop.dat" "$out/cli.dat" && say "   desktop.dat equals the command line's output"
 [ -n "$log_window" ] && framed_shot "$log_window" log-window
+
+say "   Ctrl+C converts as well: a second output, named in \"Next\" and converted by the key"
+xdotool mousemove --window "$main" $next_x $next_y click 1
+xdotool key --clearmodifiers End $(printf 'BackSpace %.0s' $(seq 16))
+xdotool type --delay 30 keyed
+xdotool key --clearmodifiers ctrl+c
+progress=$(find_window "Briven Conversion" 100)
+if check test -n "$progress"; then
+  sleep 1.5
+  shot root progress-window-by-key
+  xdotool windowactivate --sync "$progress" key --clearmodifiers Return
+  check window_gone "Briven Conversion"
+fi
+check cmp "$out/data/keyed.dat" "$out/cli.dat" && say "   keyed.dat equals the command line's output"
 
 say "5. every dialog, each closed with Esc"
 dialog dialog-parameters "Conversion Parameters" key ctrl+p
