@@ -24,6 +24,8 @@ BEGIN_MESSAGE_MAP(QVTControlBar, CControlBar)
   ON_WM_LBUTTONDOWN()
   ON_WM_LBUTTONUP()
   ON_WM_LBUTTONDBLCLK()
+  ON_WM_MOUSEMOVE()
+  ON_WM_DESTROY()
   ON_WM_SIZE()
   ON_MESSAGE(ui::WM_CONTEXTMENU, OnContextMenuMessage)
   ON_COMMAND(ID_QVT_ALLOW_DOCKING, OnAllowDocking)
@@ -334,6 +336,63 @@ void QVTControlBar::OnLButtonUp(UINT, POINT point) {
     return;
   }
   Default();
+}
+
+ui::INT_PTR QVTControlBar::OnToolHitTest(POINT client) const {
+  const ui::INT_PTR own = CControlBar::OnToolHitTest(client);
+  if (own != -1 || !(m_dwStyle & CBRS_TOOLTIPS)) return own;
+  const RECT close = CloseButtonRect(), expand = ExpandButtonRect();
+  if (!ui::IsRectEmpty(&close) && ui::PtInRect(&close, client)) return kCloseButtonTool;
+  if (!ui::IsRectEmpty(&expand) && ui::PtInRect(&expand, client)) return kExpandButtonTool;
+  return -1;
+}
+
+std::string QVTControlBar::GripperToolTipText(UINT tool) {
+  if (tool == kCloseButtonTool) return StringOr(IDS_QVT_CLOSE_TIP, "Hide docked window");
+  if (tool != kExpandButtonTool) return {};
+  UpdateExpandState();
+  return m_bNotExpanded ? StringOr(IDS_QVT_EXPAND_TIP, "Expand docked window")
+                        : StringOr(IDS_QVT_CONTRACT_TIP, "Contract docked window");
+}
+
+void QVTControlBar::OnMouseMove(UINT flags, POINT point) {
+  UpdateGripperToolTip(flags, point);
+  CControlBar::OnMouseMove(flags, point);
+}
+
+void QVTControlBar::UpdateGripperToolTip(UINT flags, POINT point) {
+  // No tip while a button is held: the press owns the mouse.
+  const ui::INT_PTR hit = ui::GetCapture() ? -1 : OnToolHitTest(point);
+  const UINT tool = hit == kCloseButtonTool || hit == kExpandButtonTool ? static_cast<UINT>(hit) : 0;
+  if (tool == m_nGripperTipTool) return;
+  if (m_pGripperTip && m_nGripperTipTool) m_pGripperTip->DelTool(this, m_nGripperTipTool);
+  m_nGripperTipTool = 0;
+  if (!tool) return;
+  if (!m_pGripperTip) {
+    auto tip = std::make_unique<afx::CToolTipCtrl>();
+    if (!tip->Create(this)) return;
+    m_pGripperTip = std::move(tip);
+  }
+  const RECT rect = tool == kCloseButtonTool ? CloseButtonRect() : ExpandButtonRect();
+  if (!m_pGripperTip->AddTool(this, GripperToolTipText(tool).c_str(), &rect, tool)) return;
+  m_nGripperTipTool = tool;
+  // The tool sees the bar's mouse from now on; the move that reached it
+  // is the first it sees.
+  MSG move{};
+  move.hwnd = m_hWnd;
+  move.message = WM_MOUSEMOVE;
+  move.wParam = flags;
+  move.lParam = MAKELPARAM(point.x, point.y);
+  m_pGripperTip->RelayEvent(&move);
+}
+
+void QVTControlBar::OnDestroy() {
+  if (m_pGripperTip) {
+    m_pGripperTip->DestroyWindow();
+    m_pGripperTip.reset();
+  }
+  m_nGripperTipTool = 0;
+  CControlBar::OnDestroy();
 }
 
 void QVTControlBar::OnLButtonDblClk(UINT flags, POINT point) {

@@ -13,12 +13,15 @@
 #pragma once
 
 #include <functional>
+#include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
 #include "docking/QVTBarInsideRect.h"
 #include "docking/QVTBarStyles.h"
 #include "platform/afx/ControlBar.h"
+#include "platform/afx/ToolTipCtrl.h"
 
 namespace docking {
 
@@ -45,6 +48,13 @@ constexpr DWORD QVT_BARSTYLE_DARK_BORDERS = 0x8;
 constexpr DWORD QVT_BARSTYLE_FILL_CHILD = 0x40;
 constexpr DWORD QVT_BARSTYLE_CLOSE_BUTTON = 0x400;
 constexpr DWORD QVT_BARSTYLE_EXPAND_BUTTON = 0x800;
+
+// Tool ids and tip strings of the gripper's buttons.
+constexpr UINT kCloseButtonTool = 1024;
+constexpr UINT kExpandButtonTool = 2048;
+constexpr UINT IDS_QVT_CLOSE_TIP = 20655;
+constexpr UINT IDS_QVT_EXPAND_TIP = 20657;
+constexpr UINT IDS_QVT_CONTRACT_TIP = 20658;
 
 // The context menu's commands.
 constexpr UINT ID_QVT_ALLOW_DOCKING = 43040;
@@ -111,6 +121,14 @@ class QVTControlBar : public afx::CControlBar {
   RECT ExpandButtonRect() const;
   BOOL IsExpandEnabled() const { return m_bExpandEnabled; }
   BOOL OffersExpand() const { return m_bNotExpanded; }
+  // With CBRS_TOOLTIPS: the bar's own tools first, then the close button
+  // of a docked bar (kCloseButtonTool) and its expand button
+  // (kExpandButtonTool); -1 elsewhere.
+  ui::INT_PTR OnToolHitTest(POINT client) const override;
+  // The tip of a gripper button's tool ("" for other tools).
+  std::string GripperToolTipText(UINT tool);
+  // The tip control of the gripper's buttons; null until a tip was needed.
+  afx::CToolTipCtrl* GetGripperToolTip() const { return m_pGripperTip.get(); }
 
   // Bar ids of a frame. The first id from `first` up that no bar uses,
   // trying 1000 ids (0 when all are taken); whether no two bars other than
@@ -134,6 +152,8 @@ class QVTControlBar : public afx::CControlBar {
   void OnLButtonDown(UINT flags, POINT point);
   void OnLButtonUp(UINT flags, POINT point);
   void OnLButtonDblClk(UINT flags, POINT point);
+  void OnMouseMove(UINT flags, POINT point);
+  void OnDestroy();
   void OnSize(UINT kind, int cx, int cy);
   void OnContextMenu(afx::CWnd* wnd, POINT screen);
   void OnAllowDocking();
@@ -152,6 +172,9 @@ class QVTControlBar : public afx::CControlBar {
   RECT GripperButtonRect(int slot) const;
   void DrawGripper(CDC* dc, const RECT& rect);
   LRESULT OnContextMenuMessage(ui::WPARAM wParam, ui::LPARAM lParam);
+  // Gives the gripper button under the mouse its tip tool, and relays the
+  // move that reached it.
+  void UpdateGripperToolTip(UINT flags, POINT point);
 
   DWORD m_dwExStyle = 0;
   float m_fPctWidth = 1.0f;
@@ -163,6 +186,8 @@ class QVTControlBar : public afx::CControlBar {
   // child with its rectangle then. Empty when none is recorded.
   SIZE m_sizeLayoutClient{0, 0};
   std::vector<std::pair<ui::HWND, RECT>> m_childLayout;
+  std::unique_ptr<afx::CToolTipCtrl> m_pGripperTip;
+  UINT m_nGripperTipTool = 0;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -118,12 +118,15 @@ LRESULT CMiniDockFrameWnd::OnNcLButtonDown(WPARAM wParam, LPARAM lParam) {
   CControlBar* bar = m_pDockBar ? m_pDockBar->GetFirstDockedBar() : nullptr;
   ::ui::BringWindowToTop(m_hWnd);
   const bool multi = m_pDockBar && (m_pDockBar->m_dwStyle & CBRS_FLOAT_MULTI);
+  const bool on_caption = hit == HTCAPTION, on_border = hit >= HTLEFT && hit <= HTBOTTOMRIGHT;
+  // The frame the bars belong to stays the active window while they move.
+  if (on_caption || on_border) ActivateOwnerFrame();
   if (bar && bar->m_pDockContext && !multi) {
-    if (hit == HTCAPTION) {
+    if (on_caption) {
       bar->m_pDockContext->StartDrag(point);
       return 0;
     }
-    if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) {
+    if (on_border) {
       bar->m_pDockContext->StartResize(hit, point);
       return 0;
     }
@@ -131,9 +134,15 @@ LRESULT CMiniDockFrameWnd::OnNcLButtonDown(WPARAM wParam, LPARAM lParam) {
   return Default();
 }
 
+void CMiniDockFrameWnd::ActivateOwnerFrame() {
+  const HWND owner = ::ui::GetAncestor(m_hWnd, GA_ROOTOWNER);
+  if (owner && owner != m_hWnd && ::ui::IsWindowEnabled(owner)) ::ui::SetActiveWindow(owner);
+}
+
 LRESULT CMiniDockFrameWnd::OnNcLButtonDblClk(WPARAM wParam, LPARAM) {
   CControlBar* bar = m_pDockBar ? m_pDockBar->GetFirstDockedBar() : nullptr;
   const bool multi = m_pDockBar && (m_pDockBar->m_dwStyle & CBRS_FLOAT_MULTI);
+  if (static_cast<int>(wParam) == HTCAPTION) ActivateOwnerFrame();
   if (static_cast<int>(wParam) == HTCAPTION && bar && bar->m_pDockContext && !multi) {
     bar->m_pDockContext->ToggleDocking();
     return 0;

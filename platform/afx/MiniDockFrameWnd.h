@@ -58,6 +58,8 @@ class CMiniDockFrameWnd : public CMiniFrameWnd {
   LRESULT OnIdleUpdateBars(WPARAM wParam, LPARAM lParam);
   // The window rectangle that fits the bars, at `point`.
   RECT FittingRect(POINT point);
+  // Makes the frame that owns this floating frame the active window.
+  void ActivateOwnerFrame();
 
   std::unique_ptr<CDockBar> m_pDockBar;
   BOOL m_bBusy = FALSE;

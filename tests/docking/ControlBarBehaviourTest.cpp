@@ -50,6 +50,46 @@ TEST_F(ControlBarBehaviourTest, HidingTheOnlyBarOfAFloatingFrameHidesTheFrame) {
   EXPECT_TRUE(IsWindowVisible(floating));
 }
 
+TEST_F(ControlBarBehaviourTest, ANewBarReportsItsDefaultSizeInEveryOrientationUntilLaidOut) {
+  auto* fresh = new QVTControlBar;
+  fresh->m_bAutoDelete = TRUE;
+  ASSERT_TRUE(fresh->Create(frame, "Fresh", WS_CHILD | CBRS_SIZE_DYNAMIC | CBRS_TOP, QVT_BARSTYLE_SIZABLE, kNotesBarId));
+  const SIZE expected{300, 180};
+  EXPECT_EQ(fresh->CalcFixedLayout(FALSE, TRUE), expected);
+  EXPECT_EQ(fresh->CalcFixedLayout(FALSE, FALSE), expected);
+  EXPECT_EQ(fresh->CalcDynamicLayout(0, LM_HORZ | LM_MRUWIDTH), expected);
+  fresh->DestroyWindow();
+}
+
+TEST_F(ControlBarBehaviourTest, APressOnAFloatingFramesCaptionLeavesItsFrameActive) {
+  frame->FloatControlBar(files, POINT{300, 200});
+  Pump();
+  const HWND floating = FloatingFrameOf(files);
+  ASSERT_NE(floating, nullptr);
+  const RECT before = ScreenRect(floating);
+  clock.Advance(1000);
+  InjectClick(CaptionPoint(floating));
+  Pump();
+  EXPECT_EQ(GetActiveWindow(), frame_hwnd);
+  EXPECT_EQ(ScreenRect(floating), before);
+}
+
+TEST_F(ControlBarBehaviourTest, ADoubleClickOnTheCaptionOfABarThatDocksNowhereDoesNothing) {
+  frame->FloatControlBar(files, POINT{300, 200});
+  Pump();
+  const HWND floating = FloatingFrameOf(files);
+  ASSERT_NE(floating, nullptr);
+  files->EnableDocking(0);
+  clock.Advance(1000);
+  const POINT caption = CaptionPoint(floating);
+  InjectClick(caption);
+  clock.Advance(50);
+  InjectClick(caption);
+  Pump();
+  EXPECT_TRUE(files->IsFloating());
+  EXPECT_EQ(FloatingFrameOf(files), floating);
+}
+
 // A bar whose left half is a command, as a toolbar's buttons are.
 class CommandBar : public QVTControlBar {
  public:

@@ -229,5 +229,33 @@ TEST_F(ExpandButtonTest, AFloatingBarHasNoGripperButtonsToPress) {
   EXPECT_TRUE(files->IsFloating());
 }
 
+TEST_F(ExpandButtonTest, TheGripperButtonsTellWhatTheyDoInTheirTips) {
+  const RECT close = files->CloseButtonRect(), expand = files->ExpandButtonRect();
+  const POINT on_close = Centre(close), on_expand = Centre(expand);
+  // Without CBRS_TOOLTIPS the buttons are no tools.
+  EXPECT_EQ(files->OnToolHitTest(on_close), -1);
+  files->SetBarStyle(files->GetBarStyle() | CBRS_TOOLTIPS);
+  EXPECT_EQ(files->OnToolHitTest(on_close), static_cast<INT_PTR>(kCloseButtonTool));
+  EXPECT_EQ(files->OnToolHitTest(on_expand), static_cast<INT_PTR>(kExpandButtonTool));
+  EXPECT_EQ(files->OnToolHitTest(POINT{close.right + 40, close.bottom + 40}), -1);
+  const auto rest_on = [&](POINT client) {
+    POINT screen = client;
+    ClientToScreen(files->m_hWnd, &screen);
+    InjectMouseMove(screen);
+    Pump();
+    afx::CToolTipCtrl* tip = files->GetGripperToolTip();
+    if (!tip) return std::string("(no tip)");
+    clock.Advance(tip->GetDelayTime(TTDT_INITIAL));
+    Pump();
+    return tip->IsWindowVisible() ? tip->GetText(files, static_cast<UINT_PTR>(files->OnToolHitTest(client)))
+                                  : std::string("(hidden)");
+  };
+  EXPECT_EQ(rest_on(on_close), "Hide docked window");
+  EXPECT_EQ(rest_on(on_expand), "Expand docked window");
+  ClickExpand();
+  EXPECT_EQ(rest_on(on_close), "Hide docked window");
+  EXPECT_EQ(rest_on(on_expand), "Contract docked window");
+}
+
 }  // namespace
 }  // namespace docking::test
