@@ -80,6 +80,9 @@ class CBrivenDoc : public CQelTelemetryDoc {
   std::uint32_t RequestFirstFrame();
   void RequestStop();
   void GetConversionState(ConversionState& state);
+  // The counters, without a copy or a lock: only for the frame callback's
+  // own calls (the progress window's advance), which hold the lock already.
+  const ConversionCounters& GetCountersHeld() const { return m_counters; }
   // True when the conversion completed.
   bool FinishConversion(bool abort);
   void TakePendingLogText(std::string& text);
