@@ -265,24 +265,28 @@ void CConversionDlg::UpdateCounters(const ConversionState& state) {
 }
 
 std::int64_t CConversionDlg::AdvanceProgress(bool total) {
-  // A frame's step needs only the document's counters (its lock is held
-  // here, so reading them costs no second lock); the copy the window shows
-  // is renewed at every tick. A step without a frame may end the run, and
-  // IsDone reads that copy, so then it is renewed at once.
-  ConversionState state;
-  if (total)
-    m_doc.GetConversionState(state);
-  else
-    state = CopyState();
+  // A frame's step needs only the document's counters, read in place (its
+  // lock is held here); the copy the window shows is renewed at every
+  // tick. A step without a frame may end the run, and IsDone reads that
+  // copy, so then it is renewed at once.
   const int limit = m_doc.GetParameters().m_nProcessLimit;
+  if (total) {
+    const ConversionCounters& counters = m_doc.GetCountersHeld();
+    if (limit > 0) {
+      m_nPosition.store(counters.frames_processed, std::memory_order_relaxed);
+      return limit;
+    }
+    const auto position = static_cast<std::int64_t>(counters.bytes_consumed);
+    m_nPosition.store(position, std::memory_order_relaxed);
+    if (position >= m_nRange.load(std::memory_order_relaxed)) m_bReachedRange = true;
+    return m_nRange;
+  }
+  const ConversionState state = CopyState();
   if (limit > 0) {
     m_nPosition = state.counters.frames_processed;
     return limit;
   }
-  if (total)
-    m_nPosition = static_cast<std::int64_t>(state.counters.bytes_consumed);
-  else
-    m_nPosition += state.counters.bytes_discarded;
+  m_nPosition += state.counters.bytes_discarded;
   if (m_nPosition >= m_nRange) m_bReachedRange = true;
   return m_nRange;
 }

@@ -80,6 +80,9 @@ class CBrivenDoc : public CQelTelemetryDoc {
   std::uint32_t RequestFirstFrame();
   void RequestStop();
   void GetConversionState(ConversionState& state);
+  // The counters, without a copy or a lock: only for the frame callback's
+  // own calls (the progress window's advance), which hold the lock already.
+  const ConversionCounters& GetCountersHeld() const { return m_counters; }
   // True when the conversion completed.
   bool FinishConversion(bool abort);
   void TakePendingLogText(std::string& text);
@@ -130,9 +133,9 @@ class CBrivenDoc : public CQelTelemetryDoc {
   bool OpenOutputFile(bool series);
   bool AskOverwrite(bool series, bool& go_on);
   bool WriteOutputText(const std::string& text, bool row);
-  // A row built in m_strRow, or in place in the output file's buffer from
-  // start on (COutputTextFile::BeginText).
-  bool WriteRow(const std::string& row, std::size_t start);
+  // A row written in place in the output file's buffer up to row_end
+  // (COutputTextFile::BeginRow), or, with none, the row built in m_strRow.
+  bool WriteRow(const char* row_end, bool inner_line_ends);
   // cause: of a write; a failure is told and, for a row, stops the chain.
   bool TellOutputWritten(int cause, bool row);
   void WriteTimeTag();

@@ -66,21 +66,22 @@ void CBrivenDoc::HandleFrame(CFrameData& frame) {
     if (!EndsAtLimit(frame)) RequestNextFrame();
     return;
   }
-  // The row is built where the output file gathers its text, unless that
+  // The row is written where the output file gathers its text, unless that
   // file cannot take it (the write below then reports why).
-  std::string* row = m_outputFile.BeginText();
-  if (row == nullptr) {
+  bool inner_line_ends = false;
+  char* row_end = nullptr;
+  if (char* place = m_outputFile.BeginRow(m_formatter.GetLongestRow())) {
+    row_end = m_formatter.WriteRow(m_outputFile, place, *this, frame, m_checker, inner_line_ends);
+  } else {
     m_strRow.clear();
-    row = &m_strRow;
+    m_formatter.AppendRow(m_strRow, *this, frame, m_checker);
   }
-  const std::size_t row_start = row->size();
-  m_formatter.AppendRow(*row, *this, frame, m_checker);
   AccountBytes(frame_size, frame.IsContiguous() != 0);
   if (m_pProgress) m_pProgress->Advance(&frame);
+  // A row that is not wanted is simply never ended: it is left out.
   const bool wanted = m_parameters.m_nSensorErrorFrames || frame.GetErrorFlag() == 0;
-  if (!wanted && row != &m_strRow) m_outputFile.DropText(row_start);
   if (wanted) {
-    if (!WriteRow(*row, row_start)) return;
+    if (!WriteRow(row_end, inner_line_ends)) return;
     WriteTimeTag();
     if (m_nStop) return;
   }

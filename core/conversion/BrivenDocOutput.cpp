@@ -100,10 +100,12 @@ bool CBrivenDoc::WriteOutputText(const std::string& text, bool row) {
   return TellOutputWritten(m_outputFile.WriteLine(text, row ? m_counters.frames_processed : 0), row);
 }
 
-bool CBrivenDoc::WriteRow(const std::string& row, std::size_t start) {
+bool CBrivenDoc::WriteRow(const char* row_end, bool inner_line_ends) {
   const std::uint32_t tag = m_counters.frames_processed;
-  return TellOutputWritten(&row == &m_strRow ? m_outputFile.WriteLine(row, tag) : m_outputFile.EndText(start, tag),
-                           true);
+  const int cause = row_end != nullptr
+                        ? m_outputFile.EndRow(row_end, tag, m_parameters.m_nTimeTags == 0, inner_line_ends)
+                        : m_outputFile.WriteLine(m_strRow, tag);
+  return TellOutputWritten(cause, true);
 }
 
 bool CBrivenDoc::TellOutputWritten(int cause, bool row) {

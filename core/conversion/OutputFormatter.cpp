@@ -52,6 +52,7 @@ void COutputFormatter::Prepare(CQelTelemetryDoc& doc, const CBrivenParameters& p
     const bool own_text = i == iso8601_index || i == check_sum_index;
     m_columns.push_back({i, sensor, own_text ? CColumnDecoder() : CColumnDecoder(*sensor, params.m_format)});
   }
+  PlanRowRoom();
 }
 
 bool COutputFormatter::PrepareHeaderMode(CQelTelemetryDoc& doc, const CBrivenParameters& params) {
@@ -176,20 +177,90 @@ void COutputFormatter::AppendColumnHeaders(std::string& out) const {
   EndLine(out);
 }
 
+namespace {
+
+// A row written into a text string, for callers that want the text form.
+class StringRowSpace : public CRowSpace {
+ public:
+  explicit StringRowSpace(std::string& out) : out_(out) {}
+  char* MakeRoom(char* at, std::size_t more) override {
+    const auto offset = static_cast<std::size_t>(at - out_.data());
+    if (offset + more > out_.size()) out_.resize(offset + more);
+    return out_.data() + offset;
+  }
+
+ private:
+  std::string& out_;
+};
+
+char* PutDelimiter(char* at, std::string_view delimiter) {
+  // Nearly always one character (a tab): stored, not copied by a call.
+  if (delimiter.size() == 1) {
+    *at = delimiter[0];
+    return at + 1;
+  }
+  std::memcpy(at, delimiter.data(), delimiter.size());
+  return at + delimiter.size();
+}
+
+// The frame number of a row, "%lu" at most ten digits.
+constexpr std::size_t kLongestFrameNumber = 10;
+// The residue of a check sum prints in at most ten digits as well.
+constexpr std::size_t kLongestResidue = 10;
+
+}  // namespace
+
+void COutputFormatter::PlanRowRoom() {
+  const std::size_t d = m_pParams->m_strDelimiter.size();
+  m_nLongestRow = kLongestFrameNumber + d + m_strSerialField.size() + d +
+                  m_columns.size() * (CColumnDecoder::kLongestText + d) + 2;
+  m_bLineEndInEveryRow = m_pParams->m_strDelimiter.find('\n') != std::string::npos ||
+                         m_strSerialField.find('\n') != std::string::npos;
+}
+
 void COutputFormatter::AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame,
-                                 const CFrameChecker& checks) const {
+                                 const CFrameChecker& checks) {
+  const std::size_t start = out.size();
+  out.resize(start + m_nLongestRow);
+  StringRowSpace space(out);
+  bool inner_line_ends = false;
+  const char* end = WriteRow(space, out.data() + start, doc, frame, checks, inner_line_ends);
+  out.resize(static_cast<std::size_t>(end - out.data()));
+  if (!m_pParams->m_nTimeTags) {
+    out.resize(out.size() - 2);
+    out += '\n';
+  }
+}
+
+char* COutputFormatter::CopyIntoRow(CRowSpace& space, char* at, const std::string& text,
+                                    bool& inner_line_ends) const {
+  at = space.MakeRoom(at, text.size() + m_nLongestRow);
+  std::memcpy(at, text.data(), text.size());
+  if (std::memchr(text.data(), '\n', text.size()) != nullptr) inner_line_ends = true;
+  return at + text.size();
+}
+
+char* COutputFormatter::WriteRow(CRowSpace& space, char* at, CQelTelemetryDoc& doc, CFrameData& frame,
+                                 const CFrameChecker& checks, bool& inner_line_ends) {
   const CBrivenParameters& p = *m_pParams;
   const int width = p.m_format.m_nWidth;
-  const char* d = p.m_strDelimiter.c_str();
-  const std::size_t start = out.size();
+  const std::string_view delimiter = p.m_strDelimiter;
+  inner_line_ends = m_bLineEndInEveryRow;
   if (p.m_nShowExtra) {
-    // "%*lu%s" without printf: every row has one.
-    telemetry::AppendUnsignedText(out, static_cast<std::uint32_t>(frame.GetFrameNumber()), width);
-    out.append(d);
+    const auto number = static_cast<std::uint32_t>(frame.GetFrameNumber());
+    if (width > 0) {
+      // "%*lu": the width may be any size.
+      m_strValue.clear();
+      telemetry::AppendUnsignedText(m_strValue, number, width);
+      at = CopyIntoRow(space, at, m_strValue, inner_line_ends);
+    } else {
+      at = std::to_chars(at, at + kLongestFrameNumber, number).ptr;
+    }
+    at = PutDelimiter(at, delimiter);
   }
   if (!m_strSerialField.empty()) {
-    out += m_strSerialField;
-    out += p.m_strDelimiter;
+    std::memcpy(at, m_strSerialField.data(), m_strSerialField.size());
+    at = PutDelimiter(at + m_strSerialField.size(), delimiter);
   }
   // Rows print ten digits where the precision is left open.
   CSensorFormat format = p.m_format;
@@ -198,53 +269,32 @@ void COutputFormatter::AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrame
   // it really holds.
   const std::size_t available =
       std::min(static_cast<std::size_t>(std::max(frame.GetFrameSize(), 0)), frame.GetBytes().size());
-  if (CColumnDecoder::WritesInPlace(format)) {
-    WriteValueColumns(out, doc, frame, available, checks, format);
-  } else {
-    for (const Column& column : m_columns) AppendValueColumn(out, doc, frame, available, column, checks, format);
-  }
-  if (!p.m_nTimeTags) EndLine(out, start);
-}
-
-void COutputFormatter::WriteValueColumns(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame,
-                                         std::size_t available, const CFrameChecker& checks,
-                                         const CSensorFormat& format) const {
-  // The decoded values and the check sum's residue are written straight
-  // into the text's own storage, with room for every column made at once;
-  // the room is handed back before a column that takes the general road,
-  // and made again after it. What the loop reads is held in locals: the
-  // characters it stores could otherwise be any member, read again after
-  // each of them.
-  const std::string_view delimiter = m_pParams->m_strDelimiter;
-  const std::size_t room = CColumnDecoder::kLongestText + delimiter.size();
+  const bool in_place = CColumnDecoder::WritesInPlace(format);
   const std::uint8_t* bytes = frame.GetBytes().data();
-  const Column* const columns = m_columns.data();
-  const std::size_t count = m_columns.size();
   const int check_sum_index = m_nCheckSumIndex;
-  std::size_t used = out.size();
-  out.resize(used + room * count);
-  char* at = out.data() + used;
-  for (std::size_t i = 0; i < count; ++i) {
-    const Column& column = columns[i];
+  for (const Column& column : m_columns) {
     char* end = nullptr;
-    if (column.index != check_sum_index)
+    if (!in_place) {
+    } else if (column.index != check_sum_index) {
       end = column.decoder.Write(at, bytes, available, format);
-    else if (checks.ResidueKnown())
-      end = std::to_chars(at, at + room, static_cast<std::uint32_t>(checks.GetResidue())).ptr;
+    } else if (checks.ResidueKnown()) {
+      end = std::to_chars(at, at + kLongestResidue, static_cast<std::uint32_t>(checks.GetResidue())).ptr;
+    }
     if (end != nullptr) {
-      // Nearly always one character (a tab): stored, not copied by a call.
-      if (delimiter.size() == 1) *end = delimiter[0];
-      else std::memcpy(end, delimiter.data(), delimiter.size());
-      at = end + delimiter.size();
+      at = PutDelimiter(end, delimiter);
       continue;
     }
-    out.resize(static_cast<std::size_t>(at - out.data()));
-    AppendValueColumn(out, doc, frame, available, column, checks, format);
-    used = out.size();
-    out.resize(used + room * (count - i - 1));
-    at = out.data() + used;
+    m_strValue.clear();
+    AppendValueColumn(m_strValue, doc, frame, available, column, checks, format);
+    at = CopyIntoRow(space, at, m_strValue, inner_line_ends);
   }
-  out.resize(static_cast<std::size_t>(at - out.data()));
+  if (p.m_nTimeTags) return at;
+  // The last delimiter gives its place to the line end; a row with no
+  // field at all has none.
+  if (p.m_nShowExtra || !m_strSerialField.empty() || !m_columns.empty()) at -= delimiter.size();
+  at[0] = '\r';
+  at[1] = '\n';
+  return at + 2;
 }
 
 void COutputFormatter::AppendValueColumn(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame,

@@ -8,6 +8,7 @@
 
 #include "core/conversion/BrivenParameters.h"
 #include "core/conversion/ColumnDecoder.h"
+#include "core/conversion/RowSpace.h"
 
 class CFrameData;
 class CFrameChecker;
@@ -44,7 +45,14 @@ class COutputFormatter {
   void AppendColumnHeaders(std::string& out) const;
   // The row of one frame, appended to out; ends with the delimiter when
   // time tags follow, else with "\n".
-  void AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, const CFrameChecker& checks) const;
+  void AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, const CFrameChecker& checks);
+  // The same row written at `at` in space, which has room for GetLongestRow
+  // bytes there, ending in CR LF where AppendRow ends in "\n"; its end.
+  // inner_line_ends is set when the row holds a line end of its own.
+  char* WriteRow(CRowSpace& space, char* at, CQelTelemetryDoc& doc, CFrameData& frame, const CFrameChecker& checks,
+                 bool& inner_line_ends);
+  // The room a row takes at most, unless a value is longer than a number.
+  std::size_t GetLongestRow() const { return m_nLongestRow; }
   // One header-mode line from the value of the header sensor.
   void AppendHeaderFrameLine(std::string& out, const std::string& value) const;
 
@@ -58,17 +66,24 @@ class COutputFormatter {
   void AppendYesNo(std::string& out, bool yes, bool last) const;
   // Takes a trailing delimiter off the text from start on, and ends the line.
   void EndLine(std::string& out, std::size_t start = 0) const;
-  // Every value column, for a format the column decoders write in place.
-  void WriteValueColumns(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, std::size_t available,
-                         const CFrameChecker& checks, const CSensorFormat& format) const;
   void AppendValueColumn(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, std::size_t available,
                          const Column& column, const CFrameChecker& checks, const CSensorFormat& format) const;
   void AppendIso8601(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame, const Column& column,
                      const CSensorFormat& format) const;
+  // Copies a text the general road made into the row, with room kept for
+  // the rest of the row behind it.
+  char* CopyIntoRow(CRowSpace& space, char* at, const std::string& text, bool& inner_line_ends) const;
+  void PlanRowRoom();
 
   const CBrivenParameters* m_pParams = nullptr;
   std::string m_strSerialField;  // the serial number padded to the width
   int m_nIso8601Index = -1;
   int m_nCheckSumIndex = -1;
   std::vector<Column> m_columns;
+  // Settled once per conversion: the room of the longest row that holds
+  // only numbers, and whether the delimiter or serial number put a line
+  // end into every row.
+  std::size_t m_nLongestRow = 0;
+  bool m_bLineEndInEveryRow = false;
+  std::string m_strValue;  // a value of the general road, reused
 };

@@ -37,7 +37,8 @@ int COutputTextFile::Open(const std::string& path) {
     const unsigned flags = sys::CFile::modeCreate | sys::CFile::modeWrite | sys::CFile::shareExclusive;
     if (!file_.Open(path, flags, &error)) return CauseOf(error);
   }
-  buffer_.reserve(kBufferSize + 4096);
+  // Sized once: a row is written at its end with no resize of its own.
+  if (buffer_.size() < kBufferSize + kRowSlack) buffer_.resize(kBufferSize + kRowSlack);
   marks_.reserve(4096);
   return 0;
 }
@@ -48,44 +49,61 @@ int COutputTextFile::WriteLine(const std::string& text, std::uint32_t tag) {
   // Whole runs between line ends are copied at once.
   std::size_t done = 0;
   for (std::size_t nl = text.find('\n'); nl != std::string::npos; nl = text.find('\n', done)) {
-    buffer_.append(text, done, nl - done).append("\r\n");
+    Append(text.data() + done, nl - done);
+    Append("\r\n", 2);
     done = nl + 1;
   }
-  if (done > 0) marks_.push_back({buffer_.size(), tag});
-  buffer_.append(text, done, std::string::npos);
-  return buffer_.size() >= kBufferSize ? FlushBuffer() : 0;
+  if (done > 0) marks_.push_back({used_, tag});
+  Append(text.data() + done, text.size() - done);
+  return used_ >= kBufferSize ? FlushBuffer() : 0;
 }
 
-std::string* COutputTextFile::BeginText() { return file_.IsOpen() && failure_ == 0 ? &buffer_ : nullptr; }
+char* COutputTextFile::BeginRow(std::size_t most) {
+  if (!file_.IsOpen() || failure_ != 0) return nullptr;
+  Reserve(most);
+  return buffer_.data() + used_;
+}
 
-int COutputTextFile::EndText(std::size_t start, std::uint32_t tag) {
-  // A row ends in its one line end, which only needs its CR; a text with a
-  // line end inside goes the long way.
-  const auto* line_end = static_cast<const char*>(std::memchr(buffer_.data() + start, '\n', buffer_.size() - start));
-  if (line_end != nullptr && line_end != buffer_.data() + buffer_.size() - 1) {
-    const std::string text = buffer_.substr(start);
-    buffer_.resize(start);
+char* COutputTextFile::MakeRoom(char* at, std::size_t more) {
+  const auto offset = static_cast<std::size_t>(at - buffer_.data());
+  if (offset + more > buffer_.size()) buffer_.resize(std::max(buffer_.size() * 2, offset + more + kRowSlack));
+  return buffer_.data() + offset;
+}
+
+int COutputTextFile::EndRow(const char* end, std::uint32_t tag, bool ends_line, bool inner_line_ends) {
+  const std::size_t start = used_;
+  const auto length = static_cast<std::size_t>(end - (buffer_.data() + start));
+  if (inner_line_ends) {
+    // Rare (a text with a line end in it): the long way, each line end
+    // made CR LF and the row's own given back its plain form first.
+    std::string text(buffer_.data() + start, length - (ends_line ? 2 : 0));
+    if (ends_line) text += '\n';
     return WriteLine(text, tag);
   }
-  if (line_end != nullptr) {
-    buffer_.back() = '\r';
-    buffer_ += '\n';
-    marks_.push_back({buffer_.size(), tag});
-  }
-  return buffer_.size() >= kBufferSize ? FlushBuffer() : 0;
+  used_ = start + length;
+  if (ends_line) marks_.push_back({used_, tag});
+  return used_ >= kBufferSize ? FlushBuffer() : 0;
 }
 
-void COutputTextFile::DropText(std::size_t start) { buffer_.resize(start); }
+void COutputTextFile::Reserve(std::size_t more) {
+  if (used_ + more > buffer_.size()) buffer_.resize(std::max(buffer_.size() * 2, used_ + more + kRowSlack));
+}
+
+void COutputTextFile::Append(const char* text, std::size_t length) {
+  Reserve(length);
+  std::memcpy(buffer_.data() + used_, text, length);
+  used_ += length;
+}
 
 void COutputTextFile::ClearBuffer() {
-  buffer_.clear();
+  used_ = 0;
   marks_.clear();
 }
 
 int COutputTextFile::FlushBuffer() {
-  if (buffer_.empty()) return 0;
+  if (used_ == 0) return 0;
   try {
-    file_.Write(buffer_.data(), buffer_.size());
+    file_.Write(buffer_.data(), used_);
   } catch (const sys::CFileException& e) {
     failure_ = CauseOf(e);
     CutBackToWholeLines();
@@ -96,7 +114,7 @@ int COutputTextFile::FlushBuffer() {
     whole_lines_end_ = flushed_size_ + static_cast<std::int64_t>(marks_.back().end);
     written_tag_ = marks_.back().tag;
   }
-  flushed_size_ += static_cast<std::int64_t>(buffer_.size());
+  flushed_size_ += static_cast<std::int64_t>(used_);
   ClearBuffer();
   return 0;
 }

@@ -22,16 +22,19 @@
 #include <vector>
 
 #include "core/conversion/OutputReplacement.h"
+#include "core/conversion/RowSpace.h"
 #include "platform/sys/File.h"
 
-class COutputTextFile {
+class COutputTextFile : public CRowSpace {
  public:
   static constexpr std::size_t kBufferSize = 1 << 20;
+  // Room behind a full buffer for the row that fills it.
+  static constexpr std::size_t kRowSlack = 1 << 16;
 
   COutputTextFile() = default;
-  ~COutputTextFile();
   COutputTextFile(const COutputTextFile&) = delete;
   COutputTextFile& operator=(const COutputTextFile&) = delete;
+  ~COutputTextFile() override;
 
   // Creates the file, or the temporary that is to replace it, for exclusive
   // writing; the cause on failure.
@@ -40,13 +43,16 @@ class COutputTextFile {
   // belongs to the last line end the text holds. After a failure every
   // further write fails with the same cause and adds nothing.
   int WriteLine(const std::string& text, std::uint32_t tag = 0);
-  // A text built in place at the end of the buffer, without a copy: the
-  // buffer to append it to (null when the file is not open or has failed:
-  // WriteLine then tells why), then EndText with the size the buffer had,
-  // which writes it as WriteLine would, or DropText, which takes it back.
-  std::string* BeginText();
-  int EndText(std::size_t start, std::uint32_t tag = 0);
-  void DropText(std::size_t start);
+  // A row written in place at the end of the buffer, without a copy: the
+  // place, with room for `most` bytes (null when the file is not open or
+  // has failed: WriteLine then tells why); MakeRoom gives more. EndRow takes
+  // the row that ends at `end`, written as WriteLine would write it: a row
+  // that ends a line ends in its own CR LF, and one with a line end within
+  // it (inner_line_ends) has those made CR LF here. A row begun and never
+  // ended is left out.
+  char* BeginRow(std::size_t most);
+  char* MakeRoom(char* at, std::size_t more) override;
+  int EndRow(const char* end, std::uint32_t tag, bool ends_line, bool inner_line_ends);
   // Writes what the buffer holds and closes; 0 or the cause. The file is
   // closed either way. A failure already reported by WriteLine is not
   // reported again. A replacement takes the previous file's place only
@@ -72,6 +78,9 @@ class COutputTextFile {
   int FlushBuffer();
   void CutBackToWholeLines();
   void ClearBuffer();
+  // Room for `more` bytes behind the text the buffer holds.
+  void Reserve(std::size_t more);
+  void Append(const char* text, std::size_t length);
 
   int FinishReplacement(int cause);
 
@@ -79,7 +88,10 @@ class COutputTextFile {
   COutputReplacement replacement_;
   std::string path_;
   bool kept_previous_ = false;
+  // Kept at its full size, so rows are written into it without a resize
+  // (and its zero fill) for each; used_ bytes of it are the text.
   std::string buffer_;
+  std::size_t used_ = 0;
   std::vector<LineMark> marks_;
   std::int64_t flushed_size_ = 0;    // bytes in the file before the buffer
   std::int64_t whole_lines_end_ = 0; // end of the last whole line in the file

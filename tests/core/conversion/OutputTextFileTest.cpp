@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstring>
 
 #include "core/conversion/DocumentSettings.h"
 #include "core/conversion/OutputTextFile.h"
@@ -34,11 +35,13 @@ TEST(OutputTextFileTest, LineEndsBecomeCrLfAcrossBufferFlushes) {
   EXPECT_EQ(text.substr(text.size() - 18), "two\r\nlines\r\nno end");
 }
 
-// Texts built in place give the bytes WriteLine gives the same texts, a
-// dropped one leaves nothing, and a closed writer offers no place.
-TEST(OutputTextFileTest, TextsBuiltInPlaceAreWrittenAsWriteLineWritesThem) {
+// Rows written in place give the bytes WriteLine gives the same texts (a
+// row longer than the room first asked for among them), a row never ended
+// leaves nothing, and a closed writer offers no place.
+TEST(OutputTextFileTest, RowsWrittenInPlaceAreWrittenAsWriteLineWritesThem) {
   TempFolder folder;
-  const std::string texts[] = {"row one\n", "two\nlines\n", "no end ", "and its end\n", "\n", ""};
+  const std::string texts[] = {"row one\n", "two\nlines\n", "no end ", "and its end\n", "\n", "",
+                               std::string(200000, 'x') + "\n"};
   std::string expected;
   {
     COutputTextFile reference;
@@ -48,22 +51,29 @@ TEST(OutputTextFileTest, TextsBuiltInPlaceAreWrittenAsWriteLineWritesThem) {
     expected = ReadFile(folder.Path("reference.dat"));
   }
   COutputTextFile file;
-  EXPECT_EQ(file.BeginText(), nullptr);
+  EXPECT_EQ(file.BeginRow(16), nullptr);
   ASSERT_EQ(file.Open(folder.Path("out.dat")), 0);
   for (const std::string& text : texts) {
-    std::string* dropped = file.BeginText();
+    char* dropped = file.BeginRow(16);
     ASSERT_NE(dropped, nullptr);
-    const std::size_t dropped_start = dropped->size();
-    *dropped += "left out\n";
-    file.DropText(dropped_start);
-    std::string* buffer = file.BeginText();
-    const std::size_t start = buffer->size();
-    *buffer += text;
-    ASSERT_EQ(file.EndText(start, 7), 0);
+    std::memcpy(dropped, "left out\r\n", 10);
+    // A row's own line end is written as CR LF; one within it is the
+    // writer's to make so.
+    const bool ends_line = !text.empty() && text.back() == '\n';
+    const std::string body = ends_line ? text.substr(0, text.size() - 1) : text;
+    char* at = file.MakeRoom(file.BeginRow(4), body.size() + 2);
+    std::memcpy(at, body.data(), body.size());
+    at += body.size();
+    if (ends_line) {
+      *at++ = '\r';
+      *at++ = '\n';
+    }
+    ASSERT_EQ(file.EndRow(at, 7, ends_line, body.find('\n') != std::string::npos), 0);
   }
   ASSERT_EQ(file.Close(), 0);
   EXPECT_EQ(ReadFile(folder.Path("out.dat")), expected);
-  EXPECT_EQ(file.BeginText(), nullptr);
+  EXPECT_EQ(file.GetWrittenTag(), 7u);
+  EXPECT_EQ(file.BeginRow(16), nullptr);
 }
 
 TEST(OutputTextFileTest, RowsStillBufferedReachTheFileWhenTheWriterGoesUnclosed) {
