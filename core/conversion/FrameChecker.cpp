@@ -57,14 +57,14 @@ CFrameChecker::FixedField CFrameChecker::PlanFixedField(const CSensor* sensor) {
 // Reads a check field: unsigned for BU (or when asked), else signed. A
 // fixed binary unsigned field inside the frame is read in place: the value
 // the sensor's reader gives, without its checks of kind and its record of
-// the last value. Inline, as it runs twice for every frame; the sensor's
-// reader stays out of line.
+// the last value. Inline, as it runs for every frame; the sensor's reader
+// stays out of line.
 inline int CFrameChecker::ReadCheckValue(CSensor& sensor, const FixedField& field, const CFrameData& frame,
-                                         bool force_unsigned, long& value) {
-  const CFrameData::Bytes& bytes = frame.GetBytes();
-  const std::size_t readable = std::min<std::size_t>(std::max(frame.GetFrameSize(), 0), bytes.size());
+                                         std::size_t readable, bool force_unsigned, long& value) {
   if (field.fixed && field.offset + field.length <= readable) {
-    value = static_cast<long>(instrument::DecodeBigEndian(bytes.data() + field.offset, field.length));
+    const std::uint8_t* bytes = frame.GetBytes().data() + field.offset;
+    // Frame counters and check sums are nearly always one byte.
+    value = static_cast<long>(field.length == 1 ? bytes[0] : instrument::DecodeBigEndian(bytes, field.length));
     return 0;
   }
   return ReadCheckValueBySensor(sensor, frame, force_unsigned, value);
@@ -115,28 +115,13 @@ std::string CFrameChecker::FindCheckSumCheck(CQelTelemetryDoc& doc, const CBrive
   return text;
 }
 
-void CFrameChecker::CheckFrame(CQelTelemetryDoc& doc, const CFrameData& frame, const CBrivenParameters& params,
-                               ConversionCounters& counters) {
-  counters.frames_processed = static_cast<std::uint32_t>(frame.GetFrameNumber());
-  m_nFrameSize = frame.GetFrameSize();
-  // Each frame shows its own residue or none: never the last frame's.
-  m_bResidueTested = false;
-  m_nResidueError = 0;
-  m_nCheckSumResidue = 0;
-  // A check sensor that cannot be read ends the checks of the frame; the
-  // frame keeps the previous write decision.
-  if (!CheckFrameCounter(doc, frame, counters)) return;
-  if (!CheckSum(doc, frame, counters)) return;
-  if (!CheckNmeaSum(doc, frame, counters)) return;
-  StepDepth(params);
-}
-
-bool CFrameChecker::CheckFrameCounter(CQelTelemetryDoc& doc, const CFrameData& frame,
-                                      ConversionCounters& counters) {
-  CSensor* sensor = m_pFrameCounter;
-  if (sensor == nullptr) return true;
+// The checks of one frame are defined before the frame's entry, which
+// they are inlined into: each runs for every frame its switch asks for, and
+// only then.
+inline bool CFrameChecker::CheckFrameCounter(CQelTelemetryDoc& doc, const CFrameData& frame, std::size_t readable,
+                                             ConversionCounters& counters) {
   long value = 0;
-  if (ReadCheckValue(*sensor, m_frameCounterField, frame, false, value) != 0) {
+  if (ReadCheckValue(*m_pFrameCounter, m_frameCounterField, frame, readable, false, value) != 0) {
     LogFrameMessage(doc, "Frame counter sensor error for frame index %u.\r\n", frame);
     ++counters.frame_counter_errors;
     return false;
@@ -154,11 +139,10 @@ bool CFrameChecker::CheckFrameCounter(CQelTelemetryDoc& doc, const CFrameData& f
   return true;
 }
 
-bool CFrameChecker::CheckSum(CQelTelemetryDoc& doc, const CFrameData& frame, ConversionCounters& counters) {
-  CSensor* sensor = m_pCheckSum;
-  if (sensor == nullptr) return true;
+inline bool CFrameChecker::CheckSum(CQelTelemetryDoc& doc, const CFrameData& frame, std::size_t readable,
+                                    ConversionCounters& counters) {
   long value = 0;
-  const int result = ReadCheckValue(*sensor, m_checkSumField, frame, false, value);
+  const int result = ReadCheckValue(*m_pCheckSum, m_checkSumField, frame, readable, false, value);
   if (result != 0) {
     LogFrameMessage(doc, "Check sum sensor error for frame index %u.\r\n", frame);
     m_nResidueError = result;
@@ -167,7 +151,7 @@ bool CFrameChecker::CheckSum(CQelTelemetryDoc& doc, const CFrameData& frame, Con
   }
   // The sum never reaches past the frame, whatever offset the field has.
   const CFrameData::Bytes& bytes = frame.GetBytes();
-  const std::size_t offset = m_checkSumField.fixed ? m_checkSumField.offset : sensor->GetOffset();
+  const std::size_t offset = m_checkSumField.fixed ? m_checkSumField.offset : m_pCheckSum->GetOffset();
   const std::size_t end = std::min<std::size_t>(offset, bytes.size());
   const unsigned long sum = static_cast<unsigned long>(value) + SumOfBytes(bytes.data(), end);
   m_nCheckSumResidue = static_cast<int>(sum & 0xFFu);
@@ -180,11 +164,10 @@ bool CFrameChecker::CheckSum(CQelTelemetryDoc& doc, const CFrameData& frame, Con
   return true;
 }
 
-bool CFrameChecker::CheckNmeaSum(CQelTelemetryDoc& doc, const CFrameData& frame, ConversionCounters& counters) {
-  CSensor* sensor = m_pNmeaCheckSum;
-  if (sensor == nullptr) return true;
+bool CFrameChecker::CheckNmeaSum(CQelTelemetryDoc& doc, const CFrameData& frame, std::size_t readable,
+                                 ConversionCounters& counters) {
   long value = 0;
-  const int result = ReadCheckValue(*sensor, m_nmeaCheckSumField, frame, true, value);
+  const int result = ReadCheckValue(*m_pNmeaCheckSum, m_nmeaCheckSumField, frame, readable, true, value);
   if (result != 0) {
     LogFrameMessage(doc, "NMEA Check sum sensor error for frame index %u.\r\n", frame);
     // The plain sum, when there is one, was read and tested before: its
@@ -195,7 +178,7 @@ bool CFrameChecker::CheckNmeaSum(CQelTelemetryDoc& doc, const CFrameData& frame,
   // The characters between the leading "$" and the "*" before the field,
   // kept inside the frame.
   const CFrameData::Bytes& bytes = frame.GetBytes();
-  const std::size_t offset = sensor->GetOffset();
+  const std::size_t offset = m_pNmeaCheckSum->GetOffset();
   const std::size_t end = std::min<std::size_t>(offset > 0 ? offset - 1 : 0, bytes.size());
   unsigned sum = 0;
   for (std::size_t i = 1; i < end; ++i) sum ^= bytes[i];
@@ -207,7 +190,7 @@ bool CFrameChecker::CheckNmeaSum(CQelTelemetryDoc& doc, const CFrameData& frame,
   return true;
 }
 
-void CFrameChecker::StepDepth(const CBrivenParameters& params) {
+inline void CFrameChecker::StepDepth(const CBrivenParameters& params) {
   const int depth = std::max(params.m_nProcessDepth, 1);
   ++m_nDepthCounter;
   if (m_nDepthCounter >= depth) {
@@ -216,6 +199,27 @@ void CFrameChecker::StepDepth(const CBrivenParameters& params) {
   } else {
     m_bWrite = false;
   }
+}
+
+void CFrameChecker::CheckFrame(CQelTelemetryDoc& doc, const CFrameData& frame, const CBrivenParameters& params,
+                               ConversionCounters& counters) {
+  counters.frames_processed = static_cast<std::uint32_t>(frame.GetFrameNumber());
+  const int frame_size = frame.GetFrameSize();
+  m_nFrameSize = frame_size;
+  // Each frame shows its own residue or none: never the last frame's.
+  m_bResidueTested = false;
+  m_nResidueError = 0;
+  m_nCheckSumResidue = 0;
+  // The bytes of the frame's size that it really holds, which the field
+  // readers may read.
+  const std::size_t readable = std::min<std::size_t>(std::max(frame_size, 0), frame.GetBytes().size());
+  // A check sensor that cannot be read ends the checks of the frame; the
+  // frame keeps the previous write decision. A check the switches leave
+  // off has no sensor.
+  if (m_pFrameCounter != nullptr && !CheckFrameCounter(doc, frame, readable, counters)) return;
+  if (m_pCheckSum != nullptr && !CheckSum(doc, frame, readable, counters)) return;
+  if (m_pNmeaCheckSum != nullptr && !CheckNmeaSum(doc, frame, readable, counters)) return;
+  StepDepth(params);
 }
 
 void CFrameChecker::AccountDiscardedBytes(CQelTelemetryDoc& doc, std::uint32_t frame_size, bool done,

@@ -53,9 +53,13 @@ class CFrameChecker {
   int GetResidueError() const { return m_nResidueError; }
 
  private:
-  bool CheckFrameCounter(CQelTelemetryDoc& doc, const CFrameData& frame, ConversionCounters& counters);
-  bool CheckSum(CQelTelemetryDoc& doc, const CFrameData& frame, ConversionCounters& counters);
-  bool CheckNmeaSum(CQelTelemetryDoc& doc, const CFrameData& frame, ConversionCounters& counters);
+  // Each check of a frame whose sensor there is; readable: the bytes of
+  // the frame's size that it holds.
+  bool CheckFrameCounter(CQelTelemetryDoc& doc, const CFrameData& frame, std::size_t readable,
+                         ConversionCounters& counters);
+  bool CheckSum(CQelTelemetryDoc& doc, const CFrameData& frame, std::size_t readable, ConversionCounters& counters);
+  bool CheckNmeaSum(CQelTelemetryDoc& doc, const CFrameData& frame, std::size_t readable,
+                    ConversionCounters& counters);
   void StepDepth(const CBrivenParameters& params);
 
   // Where a check sensor's value stands when it is the form nearly every
@@ -67,8 +71,8 @@ class CFrameChecker {
     std::size_t length = 0;
   };
   static FixedField PlanFixedField(const CSensor* sensor);
-  static int ReadCheckValue(CSensor& sensor, const FixedField& field, const CFrameData& frame, bool force_unsigned,
-                            long& value);
+  static int ReadCheckValue(CSensor& sensor, const FixedField& field, const CFrameData& frame, std::size_t readable,
+                            bool force_unsigned, long& value);
   static int ReadCheckValueBySensor(CSensor& sensor, const CFrameData& frame, bool force_unsigned, long& value);
 
   int m_nFrameCounterIndex = -1;

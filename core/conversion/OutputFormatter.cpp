@@ -52,7 +52,7 @@ void COutputFormatter::Prepare(CQelTelemetryDoc& doc, const CBrivenParameters& p
     const bool own_text = i == iso8601_index || i == check_sum_index;
     m_columns.push_back({i, sensor, own_text ? CColumnDecoder() : CColumnDecoder(*sensor, params.m_format)});
   }
-  PlanRowRoom();
+  PlanRows();
 }
 
 bool COutputFormatter::PrepareHeaderMode(CQelTelemetryDoc& doc, const CBrivenParameters& params) {
@@ -205,17 +205,35 @@ char* PutDelimiter(char* at, std::string_view delimiter) {
 
 // The frame number of a row, "%lu" at most ten digits.
 constexpr std::size_t kLongestFrameNumber = 10;
-// The residue of a check sum prints in at most ten digits as well.
-constexpr std::size_t kLongestResidue = 10;
+// The residue of a check sum, an 8-bit sum: "%lu" of 0 to 255.
+char* WriteResidue(char* at, int residue) {
+  auto value = static_cast<unsigned>(residue);
+  if (value > 255) return std::to_chars(at, at + 10, value).ptr;
+  if (value >= 100) {
+    *at++ = static_cast<char>('0' + value / 100);
+    value %= 100;
+    *at++ = static_cast<char>('0' + value / 10);
+  } else if (value >= 10) {
+    *at++ = static_cast<char>('0' + value / 10);
+  }
+  *at++ = static_cast<char>('0' + value % 10);
+  return at;
+}
 
 }  // namespace
 
-void COutputFormatter::PlanRowRoom() {
-  const std::size_t d = m_pParams->m_strDelimiter.size();
-  m_nLongestRow = kLongestFrameNumber + d + m_strSerialField.size() + d +
-                  m_columns.size() * (CColumnDecoder::kLongestText + d) + 2;
-  m_bLineEndInEveryRow = m_pParams->m_strDelimiter.find('\n') != std::string::npos ||
-                         m_strSerialField.find('\n') != std::string::npos;
+void COutputFormatter::PlanRows() {
+  const std::string& delimiter = m_pParams->m_strDelimiter;
+  const std::size_t d = delimiter.size();
+  m_strRowPrefix = m_strSerialField.empty() ? std::string() : m_strSerialField + delimiter;
+  m_bShortPrefix = m_strRowPrefix.size() <= kShortPrefix;
+  const std::size_t prefix_room = m_bShortPrefix ? kShortPrefix : m_strRowPrefix.size();
+  m_nLongestRow = kLongestFrameNumber + d + prefix_room + m_columns.size() * (CColumnDecoder::kLongestText + d) + 2;
+  m_strRowPrefix.resize(prefix_room);
+  m_bLineEndInEveryRow = delimiter.find('\n') != std::string::npos || m_strSerialField.find('\n') != std::string::npos;
+  m_rowFormat = m_pParams->m_format;
+  if (m_rowFormat.m_nPrecision == -1) m_rowFormat.m_nPrecision = 10;
+  m_bValuesInPlace = CColumnDecoder::WritesInPlace(m_rowFormat);
 }
 
 void COutputFormatter::AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame,
@@ -259,17 +277,19 @@ char* COutputFormatter::WriteRow(CRowSpace& space, char* at, CQelTelemetryDoc& d
     at = PutDelimiter(at, delimiter);
   }
   if (!m_strSerialField.empty()) {
-    std::memcpy(at, m_strSerialField.data(), m_strSerialField.size());
-    at = PutDelimiter(at + m_strSerialField.size(), delimiter);
+    const std::size_t length = m_strSerialField.size() + delimiter.size();
+    if (m_bShortPrefix)
+      std::memcpy(at, m_strRowPrefix.data(), kShortPrefix);
+    else
+      std::memcpy(at, m_strRowPrefix.data(), length);
+    at += length;
   }
-  // Rows print ten digits where the precision is left open.
-  CSensorFormat format = p.m_format;
-  if (format.m_nPrecision == -1) format.m_nPrecision = 10;
   // The bytes every field reader may read: those of the frame's size that
   // it really holds.
   const std::size_t available =
       std::min(static_cast<std::size_t>(std::max(frame.GetFrameSize(), 0)), frame.GetBytes().size());
-  const bool in_place = CColumnDecoder::WritesInPlace(format);
+  const CSensorFormat& format = m_rowFormat;
+  const bool in_place = m_bValuesInPlace;
   const std::uint8_t* bytes = frame.GetBytes().data();
   const int check_sum_index = m_nCheckSumIndex;
   for (const Column& column : m_columns) {
@@ -278,7 +298,7 @@ char* COutputFormatter::WriteRow(CRowSpace& space, char* at, CQelTelemetryDoc& d
     } else if (column.index != check_sum_index) {
       end = column.decoder.Write(at, bytes, available, format);
     } else if (checks.ResidueKnown()) {
-      end = std::to_chars(at, at + kLongestResidue, static_cast<std::uint32_t>(checks.GetResidue())).ptr;
+      end = WriteResidue(at, checks.GetResidue());
     }
     if (end != nullptr) {
       at = PutDelimiter(end, delimiter);

@@ -73,7 +73,8 @@ class COutputFormatter {
   // Copies a text the general road made into the row, with room kept for
   // the rest of the row behind it.
   char* CopyIntoRow(CRowSpace& space, char* at, const std::string& text, bool& inner_line_ends) const;
-  void PlanRowRoom();
+  // The plan of the rows, once per conversion.
+  void PlanRows();
 
   const CBrivenParameters* m_pParams = nullptr;
   std::string m_strSerialField;  // the serial number padded to the width
@@ -81,9 +82,17 @@ class COutputFormatter {
   int m_nCheckSumIndex = -1;
   std::vector<Column> m_columns;
   // Settled once per conversion: the room of the longest row that holds
-  // only numbers, and whether the delimiter or serial number put a line
-  // end into every row.
+  // only numbers, whether the delimiter or serial number put a line end
+  // into every row, the format of the values (ten digits where the
+  // precision is left open), whether the column decoders write them in
+  // place, and the serial number's field with its delimiter, stored padded
+  // so that it is copied in one fixed-size move.
   std::size_t m_nLongestRow = 0;
   bool m_bLineEndInEveryRow = false;
+  CSensorFormat m_rowFormat;
+  bool m_bValuesInPlace = false;
+  static constexpr std::size_t kShortPrefix = 16;
+  std::string m_strRowPrefix;
+  bool m_bShortPrefix = false;
   std::string m_strValue;  // a value of the general road, reused
 };
