@@ -88,8 +88,14 @@ TEST(OnDisplay, InteractiveStartShowsTheMainWindowAndEndsWhenItCloses) {
         x11test::RunHelper({"xdotool", "search", "--sync", "--onlyvisible", "--name", "^Briven$"}, 30000);
     const std::string window = found.substr(0, found.find('\n'));
     ASSERT_FALSE(window.empty()) << arguments.size();
-    x11test::RunHelper({"xdotool", "windowactivate", "--sync", window, "key", "--clearmodifiers", "alt+F4"});
-    EXPECT_TRUE(x11test::PumpUntil([&] { return program.Finished(); }, 30000)) << arguments.size();
+    // A key pressed while the window manager is still activating the window
+    // can be lost on a loaded machine; a user would press it again.
+    bool finished = false;
+    for (int press = 0; press < 3 && !finished; ++press) {
+      x11test::RunHelper({"xdotool", "windowactivate", "--sync", window, "key", "--clearmodifiers", "alt+F4"});
+      finished = x11test::PumpUntil([&] { return program.Finished(); }, 15000);
+    }
+    EXPECT_TRUE(finished) << arguments.size();
     EXPECT_EQ(program.ExitCode(), 0) << arguments.size();
   }
 }
