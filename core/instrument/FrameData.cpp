@@ -8,14 +8,6 @@ CFrameData::CFrameData(Bytes&& bytes, CFrameInfo&& info) : bytes_(std::move(byte
 
 CFrameData::CFrameData(const CFrameData& other) : CFrameData(other.bytes_, other.info_) {}
 
-CFrameInfo& CFrameData::Refill(const std::uint8_t* bytes, std::size_t length) {
-  // Only the frame's owner refills it: no reader shares it now.
-  bytes_.assign(bytes, bytes + length);
-  index_.reset();
-  indexed_layout_.reset();
-  return info_;
-}
-
 std::shared_ptr<const instrument::VariableFieldIndex> CFrameData::GetVariableFieldIndex(
     const std::shared_ptr<const instrument::VariableFieldLayout>& layout) const {
   std::lock_guard guard(index_lock_);

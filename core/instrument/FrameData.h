@@ -46,8 +46,15 @@ class CFrameData {
 
   // Makes this frame the next one in place, for a receiver that hands its
   // frames back: the bytes replaced without a new allocation and the field
-  // index dropped. The info is the caller's to fill in again.
-  CFrameInfo& Refill(const std::uint8_t* bytes, std::size_t length);
+  // index dropped. The info is the caller's to fill in again. Inline: a
+  // conversion refills a record for every frame. Only the frame's owner
+  // refills it, so no reader shares the index now.
+  CFrameInfo& Refill(const std::uint8_t* bytes, std::size_t length) {
+    bytes_.assign(bytes, bytes + length);
+    if (index_) index_.reset();
+    if (indexed_layout_) indexed_layout_.reset();
+    return info_;
+  }
 
   // Where this frame's variable-length fields lie under an instrument's
   // layout: found on the first field's read, then shared by the others.

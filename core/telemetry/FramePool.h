@@ -18,10 +18,18 @@ class FramePool {
   // The most records kept spare.
   static constexpr std::size_t kFramesKept = 64;
 
-  // A spare record, or null when there is none.
-  std::unique_ptr<CFrameData> Take();
+  // A spare record, or null when there is none. Inline, as Give: a
+  // conversion hands each frame's record back and takes it again.
+  std::unique_ptr<CFrameData> Take() {
+    if (spare_.empty()) return nullptr;
+    std::unique_ptr<CFrameData> frame = std::move(spare_.back());
+    spare_.pop_back();
+    return frame;
+  }
   // Keeps a record its receiver is done with, up to kFramesKept.
-  void Give(std::unique_ptr<CFrameData> frame);
+  void Give(std::unique_ptr<CFrameData> frame) {
+    if (frame && spare_.size() < kFramesKept) spare_.push_back(std::move(frame));
+  }
 
  private:
   std::vector<std::unique_ptr<CFrameData>> spare_;

@@ -25,15 +25,6 @@ void ReceivedBytes::Prepend(const void* data, std::size_t count) {
   bytes_.insert(bytes_.begin() + static_cast<std::ptrdiff_t>(head_), in, in + count);
 }
 
-void ReceivedBytes::Consume(std::size_t count) {
-  count = std::min(count, Size());
-  if (count == 0) return;
-  ++head_changes_;
-  head_position_ += count;
-  head_ += count;
-  if (head_ == bytes_.size()) Clear();
-}
-
 void ReceivedBytes::Clear() {
   ++head_changes_;
   head_position_ += Size();

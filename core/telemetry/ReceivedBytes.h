@@ -21,8 +21,16 @@ class ReceivedBytes {
   // Puts bytes in front of the oldest byte (a line search puts the
   // instrument's header there, so the next frame begins with it).
   void Prepend(const void* data, std::size_t count);
-  // Drops up to count bytes from the front.
-  void Consume(std::size_t count);
+  // Drops up to count bytes from the front. Inline: every frame cut ends
+  // with it.
+  void Consume(std::size_t count) {
+    if (count > Size()) count = Size();
+    if (count == 0) return;
+    ++head_changes_;
+    head_position_ += count;
+    head_ += count;
+    if (head_ == bytes_.size()) Clear();
+  }
   void Clear();
 
   // Counts the changes at the front (consumed, prepended or cleared bytes).

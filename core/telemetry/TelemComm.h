@@ -91,6 +91,14 @@ class CTelemComm {
   std::size_t GetReceivedSize() const { return m_received.Size(); }
   void ProcessReceived();
   std::unique_ptr<CFrameData> GetNextFrame();
+  // The next frame of a file cut straight into `record` (a frame of this
+  // resource that its receiver has read and handed back), when it follows
+  // the last one directly in the bytes already read: one enabled ordinary
+  // instrument, its header at the front and its whole frame held, no frame
+  // waiting in the list. Numbered, stamped and counted exactly as the
+  // search and the cut would; false changes nothing, and GetNextFrame then
+  // searches, reads and reports as usual.
+  bool CutFollowingFrame(CFrameData& record);
   void ReadFileResource();
 
   // Serial ports.
@@ -170,6 +178,12 @@ class CTelemComm {
                   bool drop_notifies, bool& notify, bool contiguous = false);
   // Under both locks, after the search of a request cut a frame.
   void CutContiguousFrames();
+  // Under the list lock: the one enabled instrument whose frames can follow
+  // each other without a search, or null.
+  InstrumentSlot* SoleOrdinarySlot() const;
+  // The length of that instrument's frame standing whole at the front of
+  // the bytes held, or 0.
+  std::size_t HeldFrameLength(const FrameDescription& d) const;
 
   // Serial port internals.
   std::uint32_t SetPortState();

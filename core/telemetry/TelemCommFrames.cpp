@@ -69,17 +69,10 @@ void CTelemComm::CutContiguousFrames() {
   // decides which header wins. Reading more, and whatever a read reports,
   // stays with the search of the frame that needs it, and the list stays
   // below its depth limit.
-  if (!IsFile() || m_bExclusiveAttached) return;
-  InstrumentSlot* slot = nullptr;
-  for (const auto& candidate : m_instruments) {
-    if (!candidate->description.enabled) continue;
-    if (slot != nullptr) return;
-    slot = candidate.get();
-  }
-  if (slot == nullptr) return;
+  if (!IsFile()) return;
+  InstrumentSlot* slot = SoleOrdinarySlot();
+  if (slot == nullptr || !slot->description.terminator.empty()) return;
   const FrameDescription& d = slot->description;
-  if (!d.special_kind.empty() || !d.terminator.empty() || d.header.empty() || d.frame_size < d.header.size())
-    return;
   // A few dozen frames ahead spare nearly every search pass; their records
   // come back to the control's frame pool (which keeps as many) before the
   // next pass cuts more, so memory stays flat.
@@ -91,6 +84,58 @@ void CTelemComm::CutContiguousFrames() {
     StoreFrame(*slot, m_received.Data(), d.frame_size, false, notify, true);
     m_received.Consume(d.frame_size);
   }
+}
+
+CTelemComm::InstrumentSlot* CTelemComm::SoleOrdinarySlot() const {
+  // With several enabled instruments the search decides which header wins;
+  // the special kinds find or build their frames in ways of their own.
+  if (m_bExclusiveAttached) return nullptr;
+  InstrumentSlot* slot = nullptr;
+  for (const auto& candidate : m_instruments) {
+    if (!candidate->description.enabled) continue;
+    if (slot != nullptr) return nullptr;
+    slot = candidate.get();
+  }
+  if (slot == nullptr) return nullptr;
+  const FrameDescription& d = slot->description;
+  if (!d.special_kind.empty() || d.header.empty() || d.frame_size < d.header.size()) return nullptr;
+  return slot;
+}
+
+std::size_t CTelemComm::HeldFrameLength(const FrameDescription& d) const {
+  const std::size_t size = m_received.Size();
+  const std::uint8_t* bytes = m_received.Data();
+  if (size < d.header.size() || std::memcmp(bytes, d.header.data(), d.header.size()) != 0) return 0;
+  if (d.terminator.empty()) return size >= d.frame_size ? d.frame_size : 0;
+  // The first terminator within the largest frame an instrument may have,
+  // as the terminator search finds it; one not held yet is for that search.
+  const std::size_t end = std::min(size, d.header.size() + CInstrument::kMaxFrameSize);
+  const void* hit = memmem(bytes, end, d.terminator.data(), d.terminator.size());
+  if (hit == nullptr) return 0;
+  return static_cast<std::size_t>(static_cast<const std::uint8_t*>(hit) - bytes) + d.terminator.size();
+}
+
+bool CTelemComm::CutFollowingFrame(CFrameData& record) {
+  if (!IsFile()) return false;
+  Lock list(m_listLock);
+  // A failed read holds back every later frame; frames in the list go first.
+  if (!m_frames.empty() || m_nFileErrorCause != 0 || m_bReadFailed) return false;
+  // A header found whose frame could not be cut yet stays with the cut.
+  if (m_nCurrentInstrument != -1) return false;
+  InstrumentSlot* slot = SoleOrdinarySlot();
+  if (slot == nullptr || !slot->found) return false;
+  FrameDescription& d = slot->description;
+  const std::size_t length = HeldFrameLength(d);
+  if (length == 0) return false;
+  // What the header search and the cut would do for a header at the front:
+  // nothing discarded, nothing to report, the next frame number.
+  ++d.frame_number;
+  d.time_stamp = m_readStamp;
+  d.contiguous = true;
+  FillFrameInfo(record.Refill(m_received.Data(), length), d);
+  m_received.Consume(length);
+  m_bFramesReady = true;
+  return true;
 }
 
 bool CTelemComm::CutFixedFrame(std::size_t& length, std::size_t frame_size) {

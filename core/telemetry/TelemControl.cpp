@@ -168,42 +168,44 @@ CTelemComm* CTelemControl::FindCommandResource(const CProcessCommand& command) {
 
 // Every frame request is answered exactly once: a request whose resource
 // has gone answers "no frame", so a conversion waiting on it comes to its
-// end instead of waiting for ever. The resource is found and its frame cut
-// under one hold of the resource lock; this runs once per converted frame.
-// A conversion asks for its next frame from inside the callback: when that
-// request would be the only command waiting, the pass would take it next,
-// so it is answered here at once instead of going through the queue.
+// end instead of waiting for ever. A conversion asks for its next frame
+// from inside the callback: when that request would be the only command
+// waiting, the pass would take it next, so it is answered here at once
+// instead of going through the queue, and a file's frame that follows the
+// last one in the bytes already read is cut straight into the record the
+// callback has just handed back. The frames of a read buffer so go out in
+// one loop; a refill, a search, or any other command waiting ends it.
 void CTelemControl::DeliverFrame(const CProcessCommand& command) {
-  m_bDelivering = true;
-  m_nDeliveringId = command.m_nResourceId;
   // Looked up once for all the requests answered in place: a resource
-  // removed meanwhile stays, as the removed one, until the pass ends, and
-  // the lookup would only find it again.
+  // removed meanwhile stays, as the removed one, until the pass ends.
   CTelemComm* resource = nullptr;
-  bool looked_up = false;
-  do {
+  std::unique_ptr<CFrameData> frame;
+  {
+    Lock lock(m_resourceLock);
+    resource = FindCommandResource(command);
+    if (resource != nullptr) frame = resource->GetNextFrame();
+  }
+  m_pDeliveringResource = resource;
+  for (;;) {
     m_bRequestInPlace = false;
-    std::unique_ptr<CFrameData> frame;
-    {
-      Lock lock(m_resourceLock);
-      if (!looked_up) resource = FindCommandResource(command);
-      looked_up = true;
-      if (resource != nullptr) frame = resource->GetNextFrame();
-    }
     m_pDocument->OnFrameReceived(command.m_strResourceName, std::move(frame));
-  } while (m_bRequestInPlace);
-  m_bDelivering = false;
+    if (!m_bRequestInPlace) break;
+    frame = NextFrameInPlace(*resource);
+  }
+  m_pDeliveringResource = nullptr;
 }
 
-bool CTelemControl::TakeRequestInPlace(std::uint64_t id) {
-  if (!OnProcessingThread() || !m_bDelivering || m_nDeliveringId != id || m_bRequestInPlace) return false;
-  // Both are set under the queue lock; read here without it, once per
-  // frame. A command queued just after the look waits for the next frame,
-  // as it would had it come just after the lock.
-  if (m_bStopRequested) return true;  // refused, as QueueCommand refuses it
-  if (m_nQueuedCommands != 0) return false;  // it waits behind those
-  m_bRequestInPlace = true;
-  return true;
+std::unique_ptr<CFrameData> CTelemControl::NextFrameInPlace(CTelemComm& resource) {
+  // The cut of a following frame touches only what the resource's own list
+  // lock guards, and a file resource is never changed through this control
+  // (its kind stays, it refuses a serial set-up, and it is removed only
+  // under the control lock this thread holds): it goes without the
+  // resource lock, which the search and the read still take.
+  std::unique_ptr<CFrameData> record = m_framePool.Take();
+  if (record && resource.CutFollowingFrame(*record)) return record;
+  m_framePool.Give(std::move(record));
+  Lock lock(m_resourceLock);
+  return resource.GetNextFrame();
 }
 
 void CTelemControl::Dispatch(const CProcessCommand& command) {

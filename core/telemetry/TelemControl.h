@@ -60,11 +60,16 @@ class CTelemControl : public CommandSink {
   bool GetResourceName(std::string& out, int index);
   int GetResourceCount();
   int FindResource(const std::string& name);
-  std::uint32_t RetrieveFrame(int index);
+  // Asked for by the callback of a frame of the same resource, the request
+  // is answered by that delivery, without the queue; inline, as it is asked
+  // for every frame of a conversion.
+  std::uint32_t RetrieveFrame(int index) { return TakeRequestInPlace(index) ? 0 : QueueFrameRequest(index); }
   // Hands a delivered frame, read and no longer needed, back for a later
   // frame to be cut into. Only the processing thread, where the frames are
   // delivered, keeps it; elsewhere it is freed.
-  void RecycleFrame(std::unique_ptr<CFrameData> frame);
+  void RecycleFrame(std::unique_ptr<CFrameData> frame) {
+    if (OnProcessingThread()) m_framePool.Give(std::move(frame));
+  }
   std::unique_ptr<CFrameData> TakeSpareFrame() override;
   bool TakeResourceMessage(std::string& line) override;
 
@@ -105,16 +110,37 @@ class CTelemControl : public CommandSink {
   bool ProcessCommands();
   void Dispatch(const CProcessCommand& command);
   void DeliverFrame(const CProcessCommand& command);
-  // True when a frame request for resource id is answered by the delivery
-  // in progress instead of a queued command (or refused like one after the
-  // stop); only on the processing thread.
-  bool TakeRequestInPlace(std::uint64_t id);
+  // The frame that answers a request taken in place: cut straight into a
+  // record handed back when it can be, else as a queued request gets it.
+  std::unique_ptr<CFrameData> NextFrameInPlace(CTelemComm& resource);
+  // True when a frame request for the resource at index is answered by the
+  // delivery in progress instead of a queued command (or refused like one
+  // after the stop); only on the processing thread.
+  bool TakeRequestInPlace(int index) {
+    if (!OnProcessingThread() || m_pDeliveringResource == nullptr || m_bRequestInPlace) return false;
+    // The resource list changes only under the control lock, which this
+    // thread holds for its whole pass: it is read here without the
+    // resource lock.
+    if (ResourceAt(index) != m_pDeliveringResource) return false;
+    // Both are set under the queue lock; read here without it. A command
+    // queued just after the look waits for the next frame, as it would had
+    // it come just after the lock.
+    if (m_bStopRequested) return true;  // refused, as QueueCommand refuses it
+    if (m_nQueuedCommands != 0) return false;  // it waits behind those
+    m_bRequestInPlace = true;
+    return true;
+  }
+  // A frame request that goes through the queue, checked and reported.
+  std::uint32_t QueueFrameRequest(int index);
   CTelemComm* FindCommandResource(const CProcessCommand& command);
   void DeliverState(CTelemComm& resource);
   void DeliverMessages(CTelemComm* resource);
 
   // Helpers under the caller's locks.
-  CTelemComm* ResourceAt(int index);
+  CTelemComm* ResourceAt(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= m_resources.size()) return nullptr;
+    return m_resources[static_cast<std::size_t>(index)].get();
+  }
   // The resource at index, or null once failure has been reported with the
   // invalid-resource code.
   CTelemComm* ResourceOrReport(int index, const char* failure);
@@ -160,11 +186,10 @@ class CTelemControl : public CommandSink {
   sys::Thread m_thread;
   // The control whose processing thread the current thread is, if any.
   static inline constinit thread_local const CTelemControl* s_pProcessingControl = nullptr;
-  // The frame delivery in progress on the processing thread, and whether
-  // its callback asked for the next frame of the same resource while
-  // nothing else was waiting. Only that thread touches them.
-  bool m_bDelivering = false;
-  std::uint64_t m_nDeliveringId = 0;
+  // The resource whose frame the processing thread is delivering (null:
+  // none), and whether the callback asked for the next frame of the same
+  // resource while nothing else was waiting. Only that thread touches them.
+  CTelemComm* m_pDeliveringResource = nullptr;
   bool m_bRequestInPlace = false;
   std::vector<std::unique_ptr<CTelemComm>> m_resources;
   std::vector<std::unique_ptr<CInstrument>> m_instruments;

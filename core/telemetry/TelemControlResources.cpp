@@ -14,11 +14,6 @@ constexpr char kDiscardedCountFailure[] = "Unable to retrieve the number of byte
 
 }  // namespace
 
-CTelemComm* CTelemControl::ResourceAt(int index) {
-  if (index < 0 || static_cast<std::size_t>(index) >= m_resources.size()) return nullptr;
-  return m_resources[static_cast<std::size_t>(index)].get();
-}
-
 CTelemComm* CTelemControl::ResourceOrReport(int index, const char* failure) {
   CTelemComm* resource = ResourceAt(index);
   if (resource == nullptr) ReportMessage(failure, kCtlResourceInvalid);
@@ -206,7 +201,7 @@ int CTelemControl::FindResource(const std::string& name) {
   return it == m_resourceNames.end() ? -1 : static_cast<int>(it - m_resourceNames.begin());
 }
 
-std::uint32_t CTelemControl::RetrieveFrame(int index) {
+std::uint32_t CTelemControl::QueueFrameRequest(int index) {
   Lock resources(m_resourceLock);
   CTelemComm* resource = ResourceOrReport(index, "Unable to retrieve instrument frame from file resource.\r\n");
   if (resource == nullptr) return kCtlResourceInvalid;
@@ -215,12 +210,8 @@ std::uint32_t CTelemControl::RetrieveFrame(int index) {
                   kCtlNotFile);
     return kCtlNotFile;
   }
-  if (!TakeRequestInPlace(resource->GetId())) QueueCommand(resource->GetName(), resource->GetId(), kCommandDeliverFrame);
+  QueueCommand(resource->GetName(), resource->GetId(), kCommandDeliverFrame);
   return 0;
-}
-
-void CTelemControl::RecycleFrame(std::unique_ptr<CFrameData> frame) {
-  if (OnProcessingThread()) m_framePool.Give(std::move(frame));
 }
 
 std::unique_ptr<CFrameData> CTelemControl::TakeSpareFrame() {

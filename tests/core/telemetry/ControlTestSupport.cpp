@@ -21,6 +21,7 @@ void RecordingDocument::OnTelemetryMessage(std::string& text) {
 void RecordingDocument::OnFrameReceived(const std::string& resource, std::unique_ptr<CFrameData> frame) {
   Record({"frame", resource, frame ? std::string(frame->GetText()) : std::string(), frame ? frame->GetFrameNumber() : 0, {}});
   if (on_frame) on_frame(resource, frame.get());
+  if (recycle_to != nullptr && frame) recycle_to->RecycleFrame(std::move(frame));
 }
 
 void RecordingDocument::OnCommEvent(const std::string& resource, int event_code, int end_flag, int open) {

@@ -43,6 +43,9 @@ class RecordingDocument : public telemetry::TelemetryCallbacks {
   // Set by a test: called on the processing thread after each message
   // callback is recorded.
   std::function<void(const std::string&)> on_message;
+  // Set by a test: each frame, once recorded and seen by on_frame, is
+  // handed back to this control, as a conversion hands its frames back.
+  telemetry::CTelemControl* recycle_to = nullptr;
 
  private:
   void Record(Callback c);
