@@ -14,7 +14,12 @@ std::shared_ptr<const instrument::VariableFieldIndex> CFrameData::GetVariableFie
   // Held by the frame, the layout cannot be freed and replaced by another at
   // the same address while the index built for it is kept.
   if (!index_ || indexed_layout_ != layout) {
-    index_ = std::make_shared<const instrument::VariableFieldIndex>(GetText(), info_.m_strHeader.size(), *layout);
+    if (spare_index_) {
+      spare_index_->Rebuild(GetText(), info_.m_strHeader.size(), *layout);
+      index_ = std::move(spare_index_);
+    } else {
+      index_ = std::make_shared<instrument::VariableFieldIndex>(GetText(), info_.m_strHeader.size(), *layout);
+    }
     indexed_layout_ = layout;
   }
   return index_;

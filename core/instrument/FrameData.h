@@ -51,7 +51,12 @@ class CFrameData {
   // refills it, so no reader shares the index now.
   CFrameInfo& Refill(const std::uint8_t* bytes, std::size_t length) {
     bytes_.assign(bytes, bytes + length);
-    if (index_) index_.reset();
+    // An index no reader holds any more is kept, to be rebuilt over the
+    // next bytes in the storage it has.
+    if (index_) {
+      if (index_.use_count() == 1) spare_index_ = std::move(index_);
+      index_.reset();
+    }
     if (indexed_layout_) indexed_layout_.reset();
     return info_;
   }
@@ -68,5 +73,6 @@ class CFrameData {
   // Each sensor reads under its own lock, so the shared index has one.
   mutable std::mutex index_lock_;
   mutable std::shared_ptr<const instrument::VariableFieldLayout> indexed_layout_;
-  mutable std::shared_ptr<const instrument::VariableFieldIndex> index_;
+  mutable std::shared_ptr<instrument::VariableFieldIndex> index_;
+  mutable std::shared_ptr<instrument::VariableFieldIndex> spare_index_;
 };

@@ -33,6 +33,11 @@ class ForwardSearch {
 
 VariableFieldIndex::VariableFieldIndex(std::string_view text, std::size_t header_length,
                                        const VariableFieldLayout& layout) {
+  Rebuild(text, header_length, layout);
+}
+
+void VariableFieldIndex::Rebuild(std::string_view text, std::size_t header_length,
+                                 const VariableFieldLayout& layout) {
   const std::string& delimiters = layout.field_delimiters;
   const std::size_t count = delimiters.size();
   start_.assign(count, kAbsent);

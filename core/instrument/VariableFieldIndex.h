@@ -18,6 +18,8 @@ class VariableFieldIndex {
  public:
   // text is the whole frame; the chain starts after header_length bytes.
   VariableFieldIndex(std::string_view text, std::size_t header_length, const VariableFieldLayout& layout);
+  // The same for another frame, in the storage this index already has.
+  void Rebuild(std::string_view text, std::size_t header_length, const VariableFieldLayout& layout);
 
   // The field that follows delimiter `index`: its first byte and the byte
   // after its last. False when that delimiter does not occur in the frame.
