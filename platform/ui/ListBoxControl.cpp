@@ -421,19 +421,13 @@ void Key(HWND hwnd, ListBoxData& data, WPARAM key) {
 }
 
 // A typed character moves to the next item after the caret that begins
-// with it, whatever its case, going round past the end, as a key would.
+// with it, whatever its case, going round past the end, as a key would:
+// the search LB_FINDSTRING makes from the caret.
 void TypeToFind(HWND hwnd, ListBoxData& data, char ch) {
-  if (static_cast<unsigned char>(ch) <= 0x20 || data.items.empty()) return;
-  const std::size_t count = data.items.size();
-  const std::size_t from = data.caret < 0 ? count - 1 : static_cast<std::size_t>(data.caret);
-  const int wanted = std::tolower(static_cast<unsigned char>(ch));
-  for (std::size_t step = 1; step <= count; ++step) {
-    const std::size_t at = (from + step) % count;
-    const std::string& text = data.items[at].text;
-    if (text.empty() || std::tolower(static_cast<unsigned char>(text[0])) != wanted) continue;
-    if (static_cast<int>(at) != data.caret) MoveByKey(hwnd, data, static_cast<int>(at), false, false);
-    return;
-  }
+  if (static_cast<unsigned char>(ch) <= 0x20) return;
+  const char prefix[2] = {ch, '\0'};
+  const LRESULT found = Find(data, data.caret, prefix, false);
+  if (found != LB_ERR && found != data.caret) MoveByKey(hwnd, data, static_cast<int>(found), false, false);
 }
 
 void DrawOwnerItem(HWND hwnd, const ListBoxData& data, HDC hdc, int index, const RECT& row) {
