@@ -364,34 +364,13 @@ void QVTControlBar::UpdateGripperToolTip(UINT flags, POINT point) {
   // No tip while a button is held: the press owns the mouse.
   const ui::INT_PTR hit = ui::GetCapture() ? -1 : OnToolHitTest(point);
   const UINT tool = hit == kCloseButtonTool || hit == kExpandButtonTool ? static_cast<UINT>(hit) : 0;
-  if (tool == m_nGripperTipTool) return;
-  if (m_pGripperTip && m_nGripperTipTool) m_pGripperTip->DelTool(this, m_nGripperTipTool);
-  m_nGripperTipTool = 0;
-  if (!tool) return;
-  if (!m_pGripperTip) {
-    auto tip = std::make_unique<afx::CToolTipCtrl>();
-    if (!tip->Create(this)) return;
-    m_pGripperTip = std::move(tip);
-  }
+  if (m_gripperTip.Tracks(tool)) return;
   const RECT rect = tool == kCloseButtonTool ? CloseButtonRect() : ExpandButtonRect();
-  if (!m_pGripperTip->AddTool(this, GripperToolTipText(tool).c_str(), &rect, tool)) return;
-  m_nGripperTipTool = tool;
-  // The tool sees the bar's mouse from now on; the move that reached it
-  // is the first it sees.
-  MSG move{};
-  move.hwnd = m_hWnd;
-  move.message = WM_MOUSEMOVE;
-  move.wParam = flags;
-  move.lParam = MAKELPARAM(point.x, point.y);
-  m_pGripperTip->RelayEvent(&move);
+  m_gripperTip.Track(*this, tool, tool ? GripperToolTipText(tool) : std::string(), rect, flags, point);
 }
 
 void QVTControlBar::OnDestroy() {
-  if (m_pGripperTip) {
-    m_pGripperTip->DestroyWindow();
-    m_pGripperTip.reset();
-  }
-  m_nGripperTipTool = 0;
+  m_gripperTip.Destroy();
   CControlBar::OnDestroy();
 }
 

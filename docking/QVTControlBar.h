@@ -20,6 +20,7 @@
 
 #include "docking/QVTBarInsideRect.h"
 #include "docking/QVTBarStyles.h"
+#include "docking/QVTBarToolTip.h"
 #include "platform/afx/ControlBar.h"
 #include "platform/afx/ToolTipCtrl.h"
 
@@ -128,7 +129,7 @@ class QVTControlBar : public afx::CControlBar {
   // The tip of a gripper button's tool ("" for other tools).
   std::string GripperToolTipText(UINT tool);
   // The tip control of the gripper's buttons; null until a tip was needed.
-  afx::CToolTipCtrl* GetGripperToolTip() const { return m_pGripperTip.get(); }
+  afx::CToolTipCtrl* GetGripperToolTip() const { return m_gripperTip.Get(); }
 
   // Bar ids of a frame. The first id from `first` up that no bar uses,
   // trying 1000 ids (0 when all are taken); whether no two bars other than
@@ -186,8 +187,7 @@ class QVTControlBar : public afx::CControlBar {
   // child with its rectangle then. Empty when none is recorded.
   SIZE m_sizeLayoutClient{0, 0};
   std::vector<std::pair<ui::HWND, RECT>> m_childLayout;
-  std::unique_ptr<afx::CToolTipCtrl> m_pGripperTip;
-  UINT m_nGripperTipTool = 0;
+  QVTBarToolTip m_gripperTip;
 
   DECLARE_MESSAGE_MAP()
 };

@@ -684,36 +684,14 @@ std::string QVTCustomToolBar::ToolTipText(UINT command) {
 void QVTCustomToolBar::UpdateToolTip(UINT flags, POINT point) {
   const int index = (m_dwStyle & CBRS_TOOLTIPS) && !m_bCustomizeMode ? HitTest(point) : -1;
   const UINT command = GetButtonID(index);
-  if (command == m_nTipTool) return;
-  if (m_pToolTip && m_nTipTool) m_pToolTip->DelTool(this, m_nTipTool);
-  m_nTipTool = 0;
-  const std::string text = ToolTipText(command);
-  if (text.empty()) return;
-  if (!m_pToolTip) {
-    auto tip = std::make_unique<afx::CToolTipCtrl>();
-    if (!tip->Create(this)) return;
-    m_pToolTip = std::move(tip);
-  }
-  RECT rect;
-  GetItemRect(index, &rect);
-  if (!m_pToolTip->AddTool(this, text.c_str(), &rect, command)) return;
-  m_nTipTool = command;
-  // The tool sees the bar's mouse from now on; the move that reached it
-  // is the first it sees.
-  MSG move{};
-  move.hwnd = m_hWnd;
-  move.message = WM_MOUSEMOVE;
-  move.wParam = flags;
-  move.lParam = MAKELPARAM(point.x, point.y);
-  m_pToolTip->RelayEvent(&move);
+  if (m_buttonTip.Tracks(command)) return;
+  RECT rect{};
+  if (index >= 0) GetItemRect(index, &rect);
+  m_buttonTip.Track(*this, command, ToolTipText(command), rect, flags, point);
 }
 
 void QVTCustomToolBar::OnDestroy() {
-  if (m_pToolTip) {
-    m_pToolTip->DestroyWindow();
-    m_pToolTip.reset();
-  }
-  m_nTipTool = 0;
+  m_buttonTip.Destroy();
   ClearSelection(FALSE);
   NotifyManager(QVTToolBarManager::kDestroyed);
   KillTimer(kHotTimer);

@@ -129,7 +129,7 @@ class QVTCustomToolBar : public QVTControlBar {
   void SetBmpMgr(QVTBmpMgr* store);
   HFONT GetButtonFont() const { return m_hFont; }
   // The tip's window, once the bar has had a tip to show.
-  afx::CToolTipCtrl* GetToolTip() const { return m_pToolTip.get(); }
+  afx::CToolTipCtrl* GetToolTip() const { return m_buttonTip.Get(); }
   // The manager whose store, drawing context and settings the bar shares,
   // and which it tells when it is made, shown, hidden and destroyed.
   void SetManager(QVTToolBarManager* manager) { m_pManager = manager; }
@@ -253,8 +253,7 @@ class QVTCustomToolBar : public QVTControlBar {
   BOOL m_bStaleVert = TRUE;
   BOOL m_bStaleFloat = TRUE;
   std::unique_ptr<QVTButtonDrawContext> context_;
-  std::unique_ptr<afx::CToolTipCtrl> m_pToolTip;
-  UINT m_nTipTool = 0;  // the command whose button is the tip's tool, 0 for none
+  QVTBarToolTip m_buttonTip;  // its tool: the command whose button the mouse is over
   // A command is on its way from a button: no presses and no hot look meanwhile.
   static BOOL s_bSendingCommand;
   BOOL m_bHoldsSelection = FALSE;
