@@ -27,34 +27,9 @@
 # by its own id.
 set -uo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(dirname "$here")
-build="$root/build"
-out=""
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --build) build=$2; shift 2 ;;
-    --out) out=$2; shift 2 ;;
-    *) echo "usage: desktop-demo.sh [--build DIR] [--out DIR]" >&2; exit 2 ;;
-  esac
-done
-build=$(cd "$build" && pwd) || exit 2
-[ -n "$out" ] || out="$build/desktop-demo"
-
-if [ -z "${DISPLAY:-}" ]; then
-  exec "$here/x11-run.sh" --timeout 240 -- "$0" --build "$build" --out "$out"
-fi
-for tool in xdotool xwininfo import compare cmp; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "desktop-demo: skipped: $tool is not installed" >&2; exit 77; }
-done
-
-program="$build/app/briven"
-[ -x "$program" ] || { echo "desktop-demo: $program is not built" >&2; exit 2; }
-
-rm -rf "$out"
-mkdir -p "$out/data" "$out/config/briven" "$out/cache"
+demo=desktop-demo demo_timeout=240 demo_tools="xdotool xwininfo import compare cmp"
+source "$(dirname "$0")/demo-start.sh"
 cp "$root"/examples/*.raw "$root"/examples/*.tdf "$out/data/"
-export XDG_CONFIG_HOME="$out/config" XDG_CACHE_HOME="$out/cache" GSETTINGS_BACKEND=memory
 export BRIVEN_COMMAND_FILE="$out/commands"
 # The settings a person would have chosen in File List Properties: the
 # examples' folder, and their instruments' extension (.tdf).

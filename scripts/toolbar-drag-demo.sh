@@ -16,32 +16,8 @@
 # by its own id.
 set -uo pipefail
 
-here=$(cd "$(dirname "$0")" && pwd)
-root=$(dirname "$here")
-build="$root/build"
-out=""
-while [ $# -gt 0 ]; do
-  case "$1" in
-    --build) build=$2; shift 2 ;;
-    --out) out=$2; shift 2 ;;
-    *) echo "usage: toolbar-drag-demo.sh [--build DIR] [--out DIR]" >&2; exit 2 ;;
-  esac
-done
-build=$(cd "$build" && pwd) || exit 2
-[ -n "$out" ] || out="$build/toolbar-drag-demo"
-
-if [ -z "${DISPLAY:-}" ]; then
-  exec "$here/x11-run.sh" --timeout 180 -- "$0" --build "$build" --out "$out"
-fi
-for tool in xdotool xwininfo import identify compare; do
-  command -v "$tool" >/dev/null 2>&1 || { echo "toolbar-drag-demo: skipped: $tool is not installed" >&2; exit 77; }
-done
-program="$build/app/briven"
-[ -x "$program" ] || { echo "toolbar-drag-demo: $program is not built" >&2; exit 2; }
-
-rm -rf "$out"
-mkdir -p "$out/data" "$out/config/briven" "$out/cache"
-export XDG_CONFIG_HOME="$out/config" XDG_CACHE_HOME="$out/cache" GSETTINGS_BACKEND=memory
+demo=toolbar-drag-demo demo_timeout=180 demo_tools="xdotool xwininfo import identify compare"
+source "$(dirname "$0")/demo-start.sh"
 settings="$out/config/briven/current-user.settings"
 # No conversion log window over the form: only the main window shows.
 cat >"$settings" <<EOF
