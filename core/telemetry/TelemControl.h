@@ -110,9 +110,10 @@ class CTelemControl : public CommandSink {
   bool ProcessCommands();
   void Dispatch(const CProcessCommand& command);
   void DeliverFrame(const CProcessCommand& command);
-  // The frame that answers a request taken in place: cut straight into a
-  // record handed back when it can be, else as a queued request gets it.
-  std::unique_ptr<CFrameData> NextFrameInPlace(CTelemComm& resource);
+  // The frame that answers a request taken in place: cut straight into the
+  // record lent (or one handed back) when it can be, else as a queued
+  // request gets it.
+  std::unique_ptr<CFrameData> NextFrameInPlace(CTelemComm& resource, std::unique_ptr<CFrameData> record);
   // True when a frame request for the resource at index is answered by the
   // delivery in progress instead of a queued command (or refused like one
   // after the stop); only on the processing thread.
