@@ -181,6 +181,9 @@ class CTelemComm {
   // Under the list lock: the one enabled instrument whose frames can follow
   // each other without a search, or null.
   InstrumentSlot* SoleOrdinarySlot() const;
+  // SoleOrdinarySlot, found again only after the attached instruments or
+  // their acquisition changed: a conversion asks for it with every frame.
+  InstrumentSlot* FollowingSlot();
   // The length of that instrument's frame standing whole at the front of
   // the bytes held, or 0.
   std::size_t HeldFrameLength(const FrameDescription& d) const;
@@ -246,6 +249,11 @@ class CTelemComm {
   sys::TimeStamp m_readStamp;
   std::vector<std::string> m_searchCandidates;  // the headers one search looks for
   std::vector<std::unique_ptr<InstrumentSlot>> m_instruments;
+  // Counts the changes to m_instruments and their acquisition, under the
+  // list lock, and the count at which m_pFollowingSlot was found.
+  std::uint64_t m_nInstrumentChanges = 0;
+  std::uint64_t m_nFollowingSlotChanges = ~std::uint64_t{0};
+  InstrumentSlot* m_pFollowingSlot = nullptr;
   SerialSettings m_serialSettings;
   FileSettings m_fileSettings;
   int m_nKind = kKindNone;
