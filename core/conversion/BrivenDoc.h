@@ -144,9 +144,11 @@ class CBrivenDoc : public CQelTelemetryDoc {
   void WriteTimeTag();
   void WriteHeaderFrame(CFrameData& frame);
 
-  // Frames, under the document's lock.
-  // A frame (or none) as the control gives it; read, never kept.
+  // A frame (or none) as the control gives it, under the document's lock;
+  // read, never kept.
   void ReceiveFrame(CFrameData* frame);
+  // Frames, under the document's lock.
+  void HandleReceivedFrame(CFrameData* frame);
   void HandleNoFrame();
   void HandleFrame(CFrameData& frame);
   // The bytes of a frame (0 for none) and those skipped before it; a

@@ -10,13 +10,26 @@ void CBrivenDoc::OnFrameReceived(const std::string& /*resource*/, std::unique_pt
   if (frame) RecycleFrame(std::move(frame));
 }
 
-void CBrivenDoc::OnFrameLent(const std::string& /*resource*/, CFrameData& frame) { ReceiveFrame(&frame); }
+void CBrivenDoc::OnFrameLent(const std::string& /*resource*/, CFrameData& frame) {
+  // The frames that follow in the bytes already read are cut into the same
+  // record and handled here, under one take of the lock. The cut stops
+  // where the bytes read end, so the user-interface thread's progress reads
+  // and stop requests still get in once per read buffer.
+  Lock lock(m_lock);
+  do {
+    HandleReceivedFrame(&frame);
+  } while (CutNextLentFrame(frame));
+}
 
 void CBrivenDoc::ReceiveFrame(CFrameData* frame) {
+  Lock lock(m_lock);
+  HandleReceivedFrame(frame);
+}
+
+void CBrivenDoc::HandleReceivedFrame(CFrameData* frame) {
   // Boxes wanted here wait in the deferred list for the user-interface
   // thread: this thread holds the control's lock, and a box shown from it
   // would wait for a user-interface thread that may be waiting for that lock.
-  Lock lock(m_lock);
   const bool was_done = m_nDone != 0;
   if (frame == nullptr) {
     HandleNoFrame();

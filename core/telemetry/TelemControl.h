@@ -64,6 +64,16 @@ class CTelemControl : public CommandSink {
   // is answered by that delivery, without the queue; inline, as it is asked
   // for every frame of a conversion.
   std::uint32_t RetrieveFrame(int index) { return TakeRequestInPlace(index) ? 0 : QueueFrameRequest(index); }
+  // Inside the callback of a lent frame that asked for the next frame in
+  // place: cuts that frame into the same record when it follows in the
+  // bytes already read, and answers the request with it (true: the caller
+  // handles it as if lent anew). False leaves the request, if any, to the
+  // delivery loop, which searches, reads or reports as usual.
+  bool CutNextLentFrame(CFrameData& frame) {
+    if (!m_bRequestInPlace || !OnProcessingThread() || !m_pDeliveringResource->CutFollowingFrame(frame)) return false;
+    m_bRequestInPlace = false;
+    return true;
+  }
   // Hands a delivered frame, read and no longer needed, back for a later
   // frame to be cut into. Only the processing thread, where the frames are
   // delivered, keeps it; elsewhere it is freed.
