@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -187,6 +188,14 @@ class CTelemComm {
   // The length of that instrument's frame standing whole at the front of
   // the bytes held, or 0.
   std::size_t HeldFrameLength(const FrameDescription& d) const;
+  // The same for fixed frames, inline as it is asked for every frame: one
+  // is whole once its size is held (never less than its header's), then
+  // one compare of the header where it must stand.
+  std::size_t HeldFixedFrameLength(const FrameDescription& d) const {
+    const bool held = m_received.Size() >= d.frame_size &&
+                      std::memcmp(m_received.Data(), d.header.data(), d.header.size()) == 0;
+    return held ? d.frame_size : 0;
+  }
 
   // Serial port internals.
   std::uint32_t SetPortState();

@@ -132,12 +132,9 @@ CTelemComm::InstrumentSlot* CTelemComm::FollowingSlot() {
 }
 
 std::size_t CTelemComm::HeldFrameLength(const FrameDescription& d) const {
+  if (d.terminator.empty()) return HeldFixedFrameLength(d);
   const std::size_t size = m_received.Size();
   const std::uint8_t* bytes = m_received.Data();
-  // A fixed frame is whole once its size is held (never less than its
-  // header's): then one compare of the header where it must stand.
-  if (d.terminator.empty())
-    return size >= d.frame_size && std::memcmp(bytes, d.header.data(), d.header.size()) == 0 ? d.frame_size : 0;
   if (size < d.header.size() || std::memcmp(bytes, d.header.data(), d.header.size()) != 0) return 0;
   // The first terminator within the largest frame an instrument may have,
   // as the terminator search finds it; one not held yet is for that search.
@@ -157,7 +154,7 @@ bool CTelemComm::CutFollowingFrame(CFrameData& record) {
   InstrumentSlot* slot = FollowingSlot();
   if (slot == nullptr || !slot->found) return false;
   FrameDescription& d = slot->description;
-  const std::size_t length = HeldFrameLength(d);
+  const std::size_t length = d.terminator.empty() ? HeldFixedFrameLength(d) : HeldFrameLength(d);
   if (length == 0) return false;
   // What the header search and the cut would do for a header at the front:
   // nothing discarded, nothing to report, the next frame number.
