@@ -103,6 +103,9 @@ class CBrivenDoc : public CQelTelemetryDoc {
 
   // Callbacks of the telemetry control (processing thread).
   void OnFrameReceived(const std::string& resource, std::unique_ptr<CFrameData> frame) override;
+  // Every frame is read within its callback and nothing of it kept.
+  bool ReadsLentFrames() const override { return true; }
+  void OnFrameLent(const std::string& resource, CFrameData& frame) override;
   void OnCommEvent(const std::string& resource, int event_code, int end_flag, int open) override;
   void OnTelemetryMessage(std::string& text) override;
 
@@ -141,7 +144,11 @@ class CBrivenDoc : public CQelTelemetryDoc {
   void WriteTimeTag();
   void WriteHeaderFrame(CFrameData& frame);
 
+  // A frame (or none) as the control gives it, under the document's lock;
+  // read, never kept.
+  void ReceiveFrame(CFrameData* frame);
   // Frames, under the document's lock.
+  void HandleReceivedFrame(CFrameData* frame);
   void HandleNoFrame();
   void HandleFrame(CFrameData& frame);
   // The bytes of a frame (0 for none) and those skipped before it; a

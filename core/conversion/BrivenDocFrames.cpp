@@ -4,28 +4,45 @@
 #include "core/conversion/BrivenDoc.h"
 
 void CBrivenDoc::OnFrameReceived(const std::string& /*resource*/, std::unique_ptr<CFrameData> frame) {
-  // Boxes wanted here wait in the deferred list for the user-interface
-  // thread: this thread holds the control's lock, and a box shown from it
-  // would wait for a user-interface thread that may be waiting for that lock.
-  {
-    Lock lock(m_lock);
-    const bool was_done = m_nDone != 0;
-    if (!frame) {
-      HandleNoFrame();
-    } else if (!m_bRunning) {
-      // An earlier conversion's frame, late: it must not end the next one.
-    } else if (m_nStop || m_nDone) {
-      m_nDone = 1;  // the frame goes unread
-    } else if (m_nHeaderMode) {
-      WriteHeaderFrame(*frame);
-    } else {
-      HandleFrame(*frame);
-    }
-    if (!was_done && m_nDone && m_bRunning && m_endListener) m_endListener();
-  }
+  ReceiveFrame(frame.get());
   // Read and done with: refilled for a later frame. Outside the document's
   // lock, which comes after the control's.
   if (frame) RecycleFrame(std::move(frame));
+}
+
+void CBrivenDoc::OnFrameLent(const std::string& /*resource*/, CFrameData& frame) {
+  // The frames that follow in the bytes already read are cut into the same
+  // record and handled here, under one take of the lock. The cut stops
+  // where the bytes read end, so the user-interface thread's progress reads
+  // and stop requests still get in once per read buffer.
+  Lock lock(m_lock);
+  do {
+    HandleReceivedFrame(&frame);
+  } while (CutNextLentFrame(frame));
+}
+
+void CBrivenDoc::ReceiveFrame(CFrameData* frame) {
+  Lock lock(m_lock);
+  HandleReceivedFrame(frame);
+}
+
+void CBrivenDoc::HandleReceivedFrame(CFrameData* frame) {
+  // Boxes wanted here wait in the deferred list for the user-interface
+  // thread: this thread holds the control's lock, and a box shown from it
+  // would wait for a user-interface thread that may be waiting for that lock.
+  const bool was_done = m_nDone != 0;
+  if (frame == nullptr) {
+    HandleNoFrame();
+  } else if (!m_bRunning) {
+    // An earlier conversion's frame, late: it must not end the next one.
+  } else if (m_nStop || m_nDone) {
+    m_nDone = 1;  // the frame goes unread
+  } else if (m_nHeaderMode) {
+    WriteHeaderFrame(*frame);
+  } else {
+    HandleFrame(*frame);
+  }
+  if (!was_done && m_nDone && m_bRunning && m_endListener) m_endListener();
 }
 
 void CBrivenDoc::SetEndListener(std::function<void()> listener) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -50,7 +51,12 @@ class CFrameData {
   // conversion refills a record for every frame. Only the frame's owner
   // refills it, so no reader shares the index now.
   CFrameInfo& Refill(const std::uint8_t* bytes, std::size_t length) {
-    bytes_.assign(bytes, bytes + length);
+    // Frames of one instrument mostly have one length: then a plain copy.
+    if (length != 0 && bytes_.size() == length) {
+      std::memcpy(bytes_.data(), bytes, length);
+    } else {
+      bytes_.assign(bytes, bytes + length);
+    }
     // An index no reader holds any more is kept, to be rebuilt over the
     // next bytes in the storage it has.
     if (index_) {

@@ -34,9 +34,23 @@ struct FrameDescription {
 // A key no other attachment of this process has had.
 std::uint64_t NextTextsKey();
 
+// The texts and synchronisation bytes of the description, into strings
+// that keep their capacity.
+void FillFrameTexts(CFrameInfo& info, const FrameDescription& description);
+
 // The record's info for a frame of this description: every field set, as
-// a new record has them, into strings that keep their capacity.
-void FillFrameInfo(CFrameInfo& info, const FrameDescription& description);
+// a new record has them. Inline: a record refilled for the frames of one
+// instrument, one after the other, holds its texts already, and the rest
+// is a few stores for every frame of a conversion.
+inline void FillFrameInfo(CFrameInfo& info, const FrameDescription& description) {
+  if (description.texts_key == 0 || info.m_nTextsKey != description.texts_key) FillFrameTexts(info, description);
+  info.m_nFixedFrameSize = static_cast<int>(description.frame_size);
+  info.m_nFrameNumber = description.frame_number;
+  info.m_nErrorWord = 0;
+  info.m_bAcquisitionEnabled = description.enabled ? 1 : 0;
+  info.m_bContiguous = description.contiguous ? 1 : 0;
+  info.m_TimeStamp = description.time_stamp;
+}
 
 // A new frame record holding `length` bytes and a copy of the description;
 // the bytes are copied once, straight into the record.

@@ -182,6 +182,10 @@ std::uint32_t CQelTelemetryDoc::RetrieveFrame(int resource) {
   return m_pTelemControl->RetrieveFrame(resource);
 }
 
+bool CQelTelemetryDoc::CutNextLentFrame(CFrameData& frame) {
+  return m_bControl && m_pTelemControl->CutNextLentFrame(frame);
+}
+
 void CQelTelemetryDoc::RecycleFrame(std::unique_ptr<CFrameData> frame) {
   if (m_bControl) m_pTelemControl->RecycleFrame(std::move(frame));
 }

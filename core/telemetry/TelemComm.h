@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <memory>
 #include <mutex>
@@ -181,9 +182,20 @@ class CTelemComm {
   // Under the list lock: the one enabled instrument whose frames can follow
   // each other without a search, or null.
   InstrumentSlot* SoleOrdinarySlot() const;
+  // SoleOrdinarySlot, found again only after the attached instruments or
+  // their acquisition changed: a conversion asks for it with every frame.
+  InstrumentSlot* FollowingSlot();
   // The length of that instrument's frame standing whole at the front of
   // the bytes held, or 0.
   std::size_t HeldFrameLength(const FrameDescription& d) const;
+  // The same for fixed frames, inline as it is asked for every frame: one
+  // is whole once its size is held (never less than its header's), then
+  // one compare of the header where it must stand.
+  std::size_t HeldFixedFrameLength(const FrameDescription& d) const {
+    const bool held = m_received.Size() >= d.frame_size &&
+                      std::memcmp(m_received.Data(), d.header.data(), d.header.size()) == 0;
+    return held ? d.frame_size : 0;
+  }
 
   // Serial port internals.
   std::uint32_t SetPortState();
@@ -246,6 +258,11 @@ class CTelemComm {
   sys::TimeStamp m_readStamp;
   std::vector<std::string> m_searchCandidates;  // the headers one search looks for
   std::vector<std::unique_ptr<InstrumentSlot>> m_instruments;
+  // Counts the changes to m_instruments and their acquisition, under the
+  // list lock, and the count at which m_pFollowingSlot was found.
+  std::uint64_t m_nInstrumentChanges = 0;
+  std::uint64_t m_nFollowingSlotChanges = ~std::uint64_t{0};
+  InstrumentSlot* m_pFollowingSlot = nullptr;
   SerialSettings m_serialSettings;
   FileSettings m_fileSettings;
   int m_nKind = kKindNone;

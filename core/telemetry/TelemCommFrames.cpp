@@ -91,7 +91,7 @@ void CTelemComm::CutContiguousFrames() {
   // stays with the search of the frame that needs it, and the list stays
   // below its depth limit.
   if (!IsFile()) return;
-  InstrumentSlot* slot = SoleOrdinarySlot();
+  InstrumentSlot* slot = FollowingSlot();
   if (slot == nullptr || !slot->description.terminator.empty()) return;
   const FrameDescription& d = slot->description;
   // A few dozen frames ahead spare nearly every search pass; their records
@@ -123,11 +123,19 @@ CTelemComm::InstrumentSlot* CTelemComm::SoleOrdinarySlot() const {
   return slot;
 }
 
+CTelemComm::InstrumentSlot* CTelemComm::FollowingSlot() {
+  if (m_nFollowingSlotChanges != m_nInstrumentChanges) {
+    m_pFollowingSlot = SoleOrdinarySlot();
+    m_nFollowingSlotChanges = m_nInstrumentChanges;
+  }
+  return m_pFollowingSlot;
+}
+
 std::size_t CTelemComm::HeldFrameLength(const FrameDescription& d) const {
+  if (d.terminator.empty()) return HeldFixedFrameLength(d);
   const std::size_t size = m_received.Size();
   const std::uint8_t* bytes = m_received.Data();
   if (size < d.header.size() || std::memcmp(bytes, d.header.data(), d.header.size()) != 0) return 0;
-  if (d.terminator.empty()) return size >= d.frame_size ? d.frame_size : 0;
   // The first terminator within the largest frame an instrument may have,
   // as the terminator search finds it; one not held yet is for that search.
   const std::size_t end = std::min(size, d.header.size() + CInstrument::kMaxFrameSize);
@@ -143,10 +151,10 @@ bool CTelemComm::CutFollowingFrame(CFrameData& record) {
   if (!m_frames.empty() || m_nFileErrorCause != 0 || m_bReadFailed) return false;
   // A header found whose frame could not be cut yet stays with the cut.
   if (m_nCurrentInstrument != -1) return false;
-  InstrumentSlot* slot = SoleOrdinarySlot();
+  InstrumentSlot* slot = FollowingSlot();
   if (slot == nullptr || !slot->found) return false;
   FrameDescription& d = slot->description;
-  const std::size_t length = HeldFrameLength(d);
+  const std::size_t length = d.terminator.empty() ? HeldFixedFrameLength(d) : HeldFrameLength(d);
   if (length == 0) return false;
   // What the header search and the cut would do for a header at the front:
   // nothing discarded, nothing to report, the next frame number.

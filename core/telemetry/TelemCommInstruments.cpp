@@ -69,6 +69,7 @@ std::uint32_t CTelemComm::AttachInstrument(const CInstrumentAttachment& record) 
   std::memcpy(d.sync_bytes, record.sync_bytes, static_cast<std::size_t>(d.sync_count));
   d.texts_key = NextTextsKey();
   m_instruments.push_back(std::move(slot));
+  ++m_nInstrumentChanges;
   ++m_nInstrumentCount;
   ReportMessage(sys::Format("Attaching %s to %s.\r\n", record.header.c_str(), m_strName.c_str()), 0);
   if (m_nKind == kKindSerialWithControl) Queue(kCommandStateChanged);
@@ -92,6 +93,7 @@ std::uint32_t CTelemComm::DetachInstrument(const std::string& header) {
   }
   if (const std::uint32_t code = DisableAcquisition(header); code != 0) return code;
   m_instruments.erase(m_instruments.begin() + index);
+  ++m_nInstrumentChanges;
   --m_nInstrumentCount;
   // The instrument being searched for keeps its place: an earlier one
   // leaving moves it down by one.
@@ -124,6 +126,7 @@ std::uint32_t CTelemComm::SetAcquisition(const std::string& header, bool enable)
   FrameDescription& d = m_instruments[static_cast<std::size_t>(index)]->description;
   if (d.enabled == enable) return 0;
   d.enabled = enable;
+  ++m_nInstrumentChanges;
   if (!enable && m_nCurrentInstrument == index) m_nCurrentInstrument = -1;
   ReportMessage(sys::Format(enable ? "Enabling telemetry acquisition for %s on %s.\r\n"
                                    : "Disabling telemetry acquisition for %s on %s.\r\n",

@@ -173,7 +173,7 @@ CTelemComm* CTelemControl::FindCommandResource(const CProcessCommand& command) {
 // waiting, the pass would take it next, so it is answered here at once
 // instead of going through the queue, and a file's frame that follows the
 // last one in the bytes already read is cut straight into the record the
-// callback has just handed back. The frames of a read buffer so go out in
+// callback has just read (lent, or handed back). The frames of a read buffer so go out in
 // one loop; a refill, a search, or any other command waiting ends it.
 void CTelemControl::DeliverFrame(const CProcessCommand& command) {
   // Looked up once for all the requests answered in place: a resource
@@ -186,22 +186,30 @@ void CTelemControl::DeliverFrame(const CProcessCommand& command) {
     if (resource != nullptr) frame = resource->GetNextFrame();
   }
   m_pDeliveringResource = resource;
+  // A receiver that only reads its frames is lent each one; the record
+  // stays here, to be refilled for the next.
+  const bool lend = m_pDocument->ReadsLentFrames();
   for (;;) {
     m_bRequestInPlace = false;
-    m_pDocument->OnFrameReceived(command.m_strResourceName, std::move(frame));
+    if (frame && lend) {
+      m_pDocument->OnFrameLent(command.m_strResourceName, *frame);
+    } else {
+      m_pDocument->OnFrameReceived(command.m_strResourceName, std::move(frame));
+    }
     if (!m_bRequestInPlace) break;
-    frame = NextFrameInPlace(*resource);
+    frame = NextFrameInPlace(*resource, std::move(frame));
   }
+  m_framePool.Give(std::move(frame));
   m_pDeliveringResource = nullptr;
 }
 
-std::unique_ptr<CFrameData> CTelemControl::NextFrameInPlace(CTelemComm& resource) {
+std::unique_ptr<CFrameData> CTelemControl::NextFrameInPlace(CTelemComm& resource, std::unique_ptr<CFrameData> record) {
   // The cut of a following frame touches only what the resource's own list
   // lock guards, and a file resource is never changed through this control
   // (its kind stays, it refuses a serial set-up, and it is removed only
   // under the control lock this thread holds): it goes without the
   // resource lock, which the search and the read still take.
-  std::unique_ptr<CFrameData> record = m_framePool.Take();
+  if (!record) record = m_framePool.Take();
   if (record && resource.CutFollowingFrame(*record)) return record;
   m_framePool.Give(std::move(record));
   Lock lock(m_resourceLock);

@@ -64,6 +64,16 @@ class CTelemControl : public CommandSink {
   // is answered by that delivery, without the queue; inline, as it is asked
   // for every frame of a conversion.
   std::uint32_t RetrieveFrame(int index) { return TakeRequestInPlace(index) ? 0 : QueueFrameRequest(index); }
+  // Inside the callback of a lent frame that asked for the next frame in
+  // place: cuts that frame into the same record when it follows in the
+  // bytes already read, and answers the request with it (true: the caller
+  // handles it as if lent anew). False leaves the request, if any, to the
+  // delivery loop, which searches, reads or reports as usual.
+  bool CutNextLentFrame(CFrameData& frame) {
+    if (!m_bRequestInPlace || !OnProcessingThread() || !m_pDeliveringResource->CutFollowingFrame(frame)) return false;
+    m_bRequestInPlace = false;
+    return true;
+  }
   // Hands a delivered frame, read and no longer needed, back for a later
   // frame to be cut into. Only the processing thread, where the frames are
   // delivered, keeps it; elsewhere it is freed.
@@ -110,9 +120,10 @@ class CTelemControl : public CommandSink {
   bool ProcessCommands();
   void Dispatch(const CProcessCommand& command);
   void DeliverFrame(const CProcessCommand& command);
-  // The frame that answers a request taken in place: cut straight into a
-  // record handed back when it can be, else as a queued request gets it.
-  std::unique_ptr<CFrameData> NextFrameInPlace(CTelemComm& resource);
+  // The frame that answers a request taken in place: cut straight into the
+  // record lent (or one handed back) when it can be, else as a queued
+  // request gets it.
+  std::unique_ptr<CFrameData> NextFrameInPlace(CTelemComm& resource, std::unique_ptr<CFrameData> record);
   // True when a frame request for the resource at index is answered by the
   // delivery in progress instead of a queued command (or refused like one
   // after the stop); only on the processing thread.

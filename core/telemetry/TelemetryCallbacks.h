@@ -18,6 +18,13 @@ class TelemetryCallbacks {
   // The frame, or none when the resource had none to give; the receiver
   // owns it.
   virtual void OnFrameReceived(const std::string& resource, std::unique_ptr<CFrameData> frame) = 0;
+  // Whether this receiver reads a frame within OnFrameLent and keeps
+  // nothing of it. Its frames then go out one after the other in one
+  // record, refilled in place for the next, instead of each record being
+  // handed over and back. A frame lent is never none: "no frame" still
+  // arrives in OnFrameReceived.
+  virtual bool ReadsLentFrames() const { return false; }
+  virtual void OnFrameLent(const std::string& /*resource*/, CFrameData& /*frame*/) {}
   // A file event: the file error cause, the end-of-file flag, and whether
   // the file is still open.
   virtual void OnCommEvent(const std::string& resource, int event_code, int end_flag, int open) = 0;

@@ -18,10 +18,20 @@ void RecordingDocument::OnTelemetryMessage(std::string& text) {
   if (on_message) on_message(text);
 }
 
-void RecordingDocument::OnFrameReceived(const std::string& resource, std::unique_ptr<CFrameData> frame) {
+void RecordingDocument::RecordFrame(const std::string& resource, const CFrameData* frame) {
   Record({"frame", resource, frame ? std::string(frame->GetText()) : std::string(), frame ? frame->GetFrameNumber() : 0, {}});
-  if (on_frame) on_frame(resource, frame.get());
+  if (on_frame) on_frame(resource, frame);
+}
+
+void RecordingDocument::OnFrameReceived(const std::string& resource, std::unique_ptr<CFrameData> frame) {
+  RecordFrame(resource, frame.get());
   if (recycle_to != nullptr && frame) recycle_to->RecycleFrame(std::move(frame));
+}
+
+void RecordingDocument::OnFrameLent(const std::string& resource, CFrameData& frame) {
+  do {
+    RecordFrame(resource, &frame);
+  } while (lend_from->CutNextLentFrame(frame));
 }
 
 void RecordingDocument::OnCommEvent(const std::string& resource, int event_code, int end_flag, int open) {

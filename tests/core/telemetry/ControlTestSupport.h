@@ -27,6 +27,8 @@ class RecordingDocument : public telemetry::TelemetryCallbacks {
  public:
   void OnTelemetryMessage(std::string& text) override;
   void OnFrameReceived(const std::string& resource, std::unique_ptr<CFrameData> frame) override;
+  bool ReadsLentFrames() const override { return lend_from != nullptr; }
+  void OnFrameLent(const std::string& resource, CFrameData& frame) override;
   void OnCommEvent(const std::string& resource, int event_code, int end_flag, int open) override;
   void OnResourceState(const std::string& resource, int state) override;
   void OnResourceInfo(const std::string& line, int value) override;
@@ -46,9 +48,14 @@ class RecordingDocument : public telemetry::TelemetryCallbacks {
   // Set by a test: each frame, once recorded and seen by on_frame, is
   // handed back to this control, as a conversion hands its frames back.
   telemetry::CTelemControl* recycle_to = nullptr;
+  // Set by a test: frames are lent by this control, and those that follow
+  // in the bytes read are cut into the same record within the callback, as
+  // a conversion takes them.
+  telemetry::CTelemControl* lend_from = nullptr;
 
  private:
   void Record(Callback c);
+  void RecordFrame(const std::string& resource, const CFrameData* frame);
   std::mutex mutex_;
   std::condition_variable changed_;
   std::vector<Callback> calls_;

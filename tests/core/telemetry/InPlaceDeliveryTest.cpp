@@ -40,8 +40,11 @@ struct LogCase {
   std::uint32_t chunk;
 };
 
-// Converts the log as a conversion does, the frames handed back or not.
-Delivery Deliver(const LogCase& c, bool hand_back) {
+// How the receiver takes its frames.
+enum class Taking { kOwned, kHandedBack, kLent };
+
+// Converts the log as a conversion does.
+Delivery Deliver(const LogCase& c, Taking taking) {
   TempDir dir;
   RecordingDocument doc;
   sys::CFile file(dir.WriteFile("log.raw", c.log), sys::CFile::modeRead);
@@ -50,7 +53,8 @@ Delivery Deliver(const LogCase& c, bool hand_back) {
   std::atomic<bool> ended{false};
   {
     CTelemControl control(&doc);
-    if (hand_back) doc.recycle_to = &control;
+    if (taking == Taking::kHandedBack) doc.recycle_to = &control;
+    if (taking == Taking::kLent) doc.lend_from = &control;
     doc.on_frame = [&](const std::string&, const CFrameData* frame) {
       if (frame == nullptr) {
         ended = true;
@@ -110,12 +114,14 @@ std::string AsciiLog() {
 
 class InPlaceDeliveryTest : public ::testing::TestWithParam<LogCase> {};
 
-TEST_P(InPlaceDeliveryTest, FramesHandedBackArriveAsFramesSearchedOneByOne) {
-  const Delivery searched = Deliver(GetParam(), false);
-  const Delivery in_place = Deliver(GetParam(), true);
+TEST_P(InPlaceDeliveryTest, FramesHandedBackOrLentArriveAsFramesSearchedOneByOne) {
+  const Delivery searched = Deliver(GetParam(), Taking::kOwned);
   ASSERT_FALSE(searched.frames.empty());
-  EXPECT_EQ(in_place.frames, searched.frames);
-  EXPECT_EQ(in_place.messages, searched.messages);
+  for (const Taking taking : {Taking::kHandedBack, Taking::kLent}) {
+    const Delivery in_place = Deliver(GetParam(), taking);
+    EXPECT_EQ(in_place.frames, searched.frames) << static_cast<int>(taking);
+    EXPECT_EQ(in_place.messages, searched.messages) << static_cast<int>(taking);
+  }
 }
 
 INSTANTIATE_TEST_SUITE_P(
