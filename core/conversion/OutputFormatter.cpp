@@ -263,19 +263,23 @@ char* COutputFormatter::CopyIntoRow(CRowSpace& space, char* at, const std::strin
   return at + text.size();
 }
 
-char* COutputFormatter::WriteRowStart(CRowSpace& space, char* at, const CFrameData& frame, bool& inner_line_ends) {
+char* COutputFormatter::WritePaddedFrameNumber(CRowSpace& space, char* at, std::uint32_t number,
+                                               bool& inner_line_ends) {
+  // "%*lu": the width may be any size.
+  m_strValue.clear();
+  telemetry::AppendUnsignedText(m_strValue, number, m_pParams->m_format.m_nWidth);
+  return CopyIntoRow(space, at, m_strValue, inner_line_ends);
+}
+
+// Inline: only the row writer calls it, for every row.
+inline char* COutputFormatter::WriteRowStart(CRowSpace& space, char* at, const CFrameData& frame,
+                                             bool& inner_line_ends) {
   const CBrivenParameters& p = *m_pParams;
   const std::string_view delimiter = p.m_strDelimiter;
   if (p.m_nShowExtra) {
     const auto number = static_cast<std::uint32_t>(frame.GetFrameNumber());
-    if (p.m_format.m_nWidth > 0) {
-      // "%*lu": the width may be any size.
-      m_strValue.clear();
-      telemetry::AppendUnsignedText(m_strValue, number, p.m_format.m_nWidth);
-      at = CopyIntoRow(space, at, m_strValue, inner_line_ends);
-    } else {
-      at = sys::WriteUnsigned(at, number);
-    }
+    at = p.m_format.m_nWidth > 0 ? WritePaddedFrameNumber(space, at, number, inner_line_ends)
+                                 : sys::WriteUnsigned(at, number);
     std::memcpy(at, delimiter.data(), delimiter.size());
     at += delimiter.size();
   }

@@ -77,6 +77,7 @@ class COutputFormatter {
   // The frame number and serial number that open a row with the extra
   // columns or a serial number.
   char* WriteRowStart(CRowSpace& space, char* at, const CFrameData& frame, bool& inner_line_ends);
+  char* WritePaddedFrameNumber(CRowSpace& space, char* at, std::uint32_t number, bool& inner_line_ends);
   // A column the general road prints, with its delimiter.
   char* WriteByGeneralRoad(CRowSpace& space, char* at, CQelTelemetryDoc& doc, CFrameData& frame,
                            std::size_t available, const Column& column, const CFrameChecker& checks,
