@@ -135,3 +135,12 @@ void CBrivenDoc::OnCommEvent(const std::string& /*resource*/, int event_code, in
   if (event_code != 0 || !open) m_nStop = 1;
   m_nEndOfInput = end_flag;
 }
+
+// Beside the frame's entry, which it is inlined into: every row ends here.
+inline bool CBrivenDoc::WriteRow(const char* row_end, bool inner_line_ends) {
+  const std::uint32_t tag = m_counters.frames_processed;
+  const int cause = row_end != nullptr
+                        ? m_outputFile.EndRow(row_end, tag, m_parameters.m_nTimeTags == 0, inner_line_ends)
+                        : m_outputFile.WriteLine(m_strRow, tag);
+  return cause == 0 || TellOutputWritten(cause, true);
+}

@@ -100,14 +100,6 @@ bool CBrivenDoc::WriteOutputText(const std::string& text, bool row) {
   return TellOutputWritten(m_outputFile.WriteLine(text, row ? m_counters.frames_processed : 0), row);
 }
 
-bool CBrivenDoc::WriteRow(const char* row_end, bool inner_line_ends) {
-  const std::uint32_t tag = m_counters.frames_processed;
-  const int cause = row_end != nullptr
-                        ? m_outputFile.EndRow(row_end, tag, m_parameters.m_nTimeTags == 0, inner_line_ends)
-                        : m_outputFile.WriteLine(m_strRow, tag);
-  return TellOutputWritten(cause, true);
-}
-
 bool CBrivenDoc::TellOutputWritten(int cause, bool row) {
   if (cause == 0) return true;
   m_counters.frames_processed = m_outputFile.GetWrittenTag();

@@ -71,8 +71,12 @@ CColumnDecoder::CColumnDecoder(CSensor& sensor, const CSensorFormat& format) {
   } else if (sensor.IsCountFit()) {
     output_ = Output::kRaw;
   } else if (fit == kFitPolyU) {
-    output_ = Output::kPolyU;
     polynomial_ = sensor.GetCoefficients();
+    output_ = polynomial_.size() == 2 ? Output::kLinear : Output::kPolyU;
+    if (output_ == Output::kLinear) {
+      linear_start_ = 0.0 + polynomial_[0] * 1.0;
+      linear_slope_ = polynomial_[1];
+    }
   } else if (fit == kFitOptic2) {
     output_ = Output::kOptic2;
     sensor.GetCoefficient(&dark_, 0, 0);
@@ -90,8 +94,22 @@ CColumnDecoder::CColumnDecoder(CSensor& sensor, const CSensorFormat& format) {
   offset_ = sensor.GetOffset();
   length_ = sensor.GetFieldLength();
   end_ = offset_ + bytes;
-  place_ = Choose<PlacePrinter>(reader_, output_);
+  row_writer_ = ChooseRowWriter(reader_, output_, length_);
   text_ = Choose<StringPrinter>(reader_, output_);
+}
+
+CRowStep::Writer CColumnDecoder::ChooseRowWriter(Reader reader, Output output, std::size_t length) {
+  switch (reader) {
+    case Reader::kBigUnsigned: return ChooseRowOutput<Reader::kBigUnsigned>(output, length);
+    case Reader::kLittleUnsigned: return ChooseRowOutput<Reader::kLittleUnsigned>(output, length);
+    case Reader::kBigSigned: return ChooseRowOutput<Reader::kBigSigned>(output, length);
+    case Reader::kLittleSigned: return ChooseRowOutput<Reader::kLittleSigned>(output, length);
+    case Reader::kSingle: return ChooseRowOutput<Reader::kSingle>(output, length);
+    case Reader::kDouble: return ChooseRowOutput<Reader::kDouble>(output, length);
+    case Reader::kHex: return ChooseRowOutput<Reader::kHex>(output, length);
+    case Reader::kNone: break;
+  }
+  return nullptr;
 }
 
 // Prints into the text the conversion builds, with the shared writers for

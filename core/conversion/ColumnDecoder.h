@@ -10,6 +10,7 @@
 // the frame, and every value that turns out to be an error.
 #pragma once
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -18,10 +19,14 @@
 #include <string_view>
 #include <vector>
 
+#include <type_traits>
+
+#include "core/conversion/RowStep.h"
 #include "core/conversion/SensorFormat.h"
 #include "core/instrument/FieldDecoding.h"
 #include "core/instrument/Sensor.h"
 #include "platform/sys/FastNumberFixedPoint.h"
+#include "platform/sys/FastNumberUnsigned.h"
 
 class CColumnDecoder {
  public:
@@ -44,36 +49,60 @@ class CColumnDecoder {
   static bool WritesInPlace(const CSensorFormat& format) {
     return format.m_nDoubleType == 0 && format.m_nWidth <= 0 && format.m_nPrecision > 0;
   }
-  // The same text as Append, written at `at` (room for kLongestText) for a
-  // format WritesInPlace takes; its end, or null with nothing written when
-  // Append must print the value (or the sensor's path: Append says which).
-  char* Write(char* at, const std::uint8_t* frame, std::size_t available, const CSensorFormat& format) const;
+  // The row step that writes the same text as Append, and the delimiter,
+  // in a format WritesInPlace takes (room for kLongestText and the
+  // delimiter); it gives null with nothing written when Append must print
+  // the value (or the sensor's path: Append says which). Null when the
+  // sensor's path prints every value.
+  CRowStep::Writer GetRowWriter() const { return row_writer_; }
 
  private:
   class StringPrinter;
   class PlacePrinter;
 
   enum class Reader { kNone, kBigUnsigned, kLittleUnsigned, kBigSigned, kLittleSigned, kSingle, kDouble, kHex };
-  enum class Output { kRaw, kPolyU, kOptic2, kSensorFit };
+  // kLinear: a POLYU of two coefficients, the usual calibration.
+  enum class Output { kRaw, kPolyU, kLinear, kOptic2, kSensorFit };
 
   // Each column's decoding is chosen once, when the decoder is made: a
-  // function for its one reader and output, with no test of either left
-  // for the frames. It decodes and fits the field's value and hands it to
-  // print as a real or a count; false when the sensor's path must print it
-  // or print declined.
+  // function for its one reader, output and (for the big-endian fields of
+  // one or two bytes most instruments have) width, with no test of any of
+  // them left for the frames. It decodes and fits the field's value and
+  // hands it to print as a real or a count; false when the sensor's path
+  // must print it or print declined. Width 0 reads the field's own length.
   template <typename Printer>
   using DecodeFunction = bool (*)(const CColumnDecoder&, const std::uint8_t* field, Printer& print);
-  template <Reader R, Output O, typename Printer>
+  template <Reader R, Output O, std::size_t Width, typename Printer>
   static bool DecodeAs(const CColumnDecoder& decoder, const std::uint8_t* field, Printer& print);
   template <typename Printer>
   static DecodeFunction<Printer> Choose(Reader reader, Output output);
   template <Reader R, typename Printer>
   static DecodeFunction<Printer> ChooseOutput(Output output);
+  // The row steps, over the same decoding.
+  template <Reader R, Output O, std::size_t Width>
+  static char* WriteInRow(const CRowStep& step, const CRowStep::Fields& row, char* at);
+  static CRowStep::Writer ChooseRowWriter(Reader reader, Output output, std::size_t length);
+  template <Reader R>
+  static CRowStep::Writer ChooseRowOutput(Output output, std::size_t length);
+  template <Reader R, Output O>
+  static CRowStep::Writer ChooseRowWidth(std::size_t length);
+
+  // The value of each hexadecimal digit's byte, 16 for every other byte.
+  static constexpr std::array<std::uint8_t, 256> kHexDigitValues = [] {
+    std::array<std::uint8_t, 256> values{};
+    values.fill(16);
+    for (int i = 0; i < 10; ++i) values['0' + i] = static_cast<std::uint8_t>(i);
+    for (int i = 0; i < 6; ++i) {
+      values['A' + i] = static_cast<std::uint8_t>(10 + i);
+      values['a' + i] = static_cast<std::uint8_t>(10 + i);
+    }
+    return values;
+  }();
 
   // Binary signed fields of one or two bytes print as 8- or 16-bit numbers,
   // as the sensor's path prints them.
   static std::int32_t SignedFieldValue(std::uint32_t image, std::size_t length);
-  template <Reader R>
+  template <Reader R, std::size_t Width>
   bool ReadUnsigned(const std::uint8_t* field, std::uint32_t& value) const;
   template <Output O, typename Raw>
   bool Fit(Raw raw, double& value) const;
@@ -81,12 +110,15 @@ class CColumnDecoder {
   CSensor* sensor_ = nullptr;
   Reader reader_ = Reader::kNone;
   Output output_ = Output::kRaw;
-  DecodeFunction<PlacePrinter> place_ = nullptr;
+  CRowStep::Writer row_writer_ = nullptr;
   DecodeFunction<StringPrinter> text_ = nullptr;
   std::size_t offset_ = 0;
   std::size_t length_ = 0;
   std::size_t end_ = 0;  // the first byte past the field
   std::vector<double> polynomial_;  // POLYU: the coefficients from the constant up
+  // The linear POLYU's first term (0 + a0 x 1, as the sum starts) and slope.
+  double linear_start_ = 0.0;
+  double linear_slope_ = 0.0;
   double dark_ = 0.0;               // OPTIC2: x - dark, times scale (and immersion)
   double scale_ = 0.0;
   double immersion_ = 1.0;
@@ -104,7 +136,14 @@ class CColumnDecoder::PlacePrinter {
   }
   template <typename Integer>
   bool Count(Integer value) {
-    at_ = std::to_chars(at_, at_ + kLongestText, value).ptr;
+    if constexpr (std::is_signed_v<Integer>) {
+      if (value < 0) {
+        *at_++ = '-';
+        at_ = sys::WriteUnsigned(at_, 0u - static_cast<std::uint32_t>(value));
+        return true;
+      }
+    }
+    at_ = sys::WriteUnsigned(at_, static_cast<std::uint32_t>(value));
     return true;
   }
   char* End() const { return at_; }
@@ -114,15 +153,8 @@ class CColumnDecoder::PlacePrinter {
   int precision_;
 };
 
-inline char* CColumnDecoder::Write(char* at, const std::uint8_t* frame, std::size_t available,
-                                   const CSensorFormat& format) const {
-  if (place_ == nullptr || end_ > available) return nullptr;
-  PlacePrinter print(at, format.m_nPrecision);
-  return place_(*this, frame + offset_, print) ? print.End() : nullptr;
-}
-
-// The decoding is defined here, where the row writer sees it: it runs for
-// every value of a conversion.
+// The decoding is defined here, with the row steps it is inlined into: it
+// runs for every value of a conversion.
 
 inline std::int32_t CColumnDecoder::SignedFieldValue(std::uint32_t image, std::size_t length) {
   const std::int32_t value = instrument::SignExtend(image, length);
@@ -131,9 +163,15 @@ inline std::int32_t CColumnDecoder::SignedFieldValue(std::uint32_t image, std::s
   return value;
 }
 
-template <CColumnDecoder::Reader R>
+template <CColumnDecoder::Reader R, std::size_t Width>
 inline bool CColumnDecoder::ReadUnsigned(const std::uint8_t* field, std::uint32_t& value) const {
-  if constexpr (R == Reader::kBigUnsigned || R == Reader::kBigSigned) {
+  if constexpr (Width == 1 && R != Reader::kHex) {
+    value = field[0];
+    return true;
+  } else if constexpr (Width == 2 && R != Reader::kHex) {
+    value = (std::uint32_t{field[0]} << 8) | field[1];
+    return true;
+  } else if constexpr (R == Reader::kBigUnsigned || R == Reader::kBigSigned) {
     // The usual widths without the loop.
     if (length_ == 1) {
       value = field[0];
@@ -148,7 +186,20 @@ inline bool CColumnDecoder::ReadUnsigned(const std::uint8_t* field, std::uint32_
     return true;
   } else {
     static_assert(R == Reader::kHex);
-    return instrument::DecodeHexDigits(std::string_view(reinterpret_cast<const char*>(field), length_), value);
+    if constexpr (Width == 0) {
+      return instrument::DecodeHexDigits(std::string_view(reinterpret_cast<const char*>(field), length_), value);
+    } else {
+      // A status field of one or two digits, each looked up: a byte that
+      // is no digit leaves the value to the sensor's path, which reports it.
+      std::uint32_t digits = 0;
+      for (std::size_t i = 0; i < Width; ++i) {
+        const std::uint8_t digit = kHexDigitValues[field[i]];
+        if (digit > 15) return false;
+        digits = digits * 16 + digit;
+      }
+      value = digits;
+      return true;
+    }
   }
 }
 
@@ -166,6 +217,10 @@ inline bool CColumnDecoder::Fit(Raw raw, double& value) const {
       power *= x;
     }
     value = sum;
+  } else if constexpr (O == Output::kLinear) {
+    // The same two steps of that sum: the first term, then x (1 x x) times
+    // the slope added to it.
+    value = linear_start_ + linear_slope_ * static_cast<double>(raw);
   } else {
     static_assert(O == Output::kOptic2);
     // The immersion flag may change while a conversion runs.
@@ -175,7 +230,7 @@ inline bool CColumnDecoder::Fit(Raw raw, double& value) const {
   return std::isfinite(value);
 }
 
-template <CColumnDecoder::Reader R, CColumnDecoder::Output O, typename Printer>
+template <CColumnDecoder::Reader R, CColumnDecoder::Output O, std::size_t Width, typename Printer>
 inline bool CColumnDecoder::DecodeAs(const CColumnDecoder& decoder, const std::uint8_t* field, Printer& print) {
   double value = 0.0;
   if constexpr (R == Reader::kSingle || R == Reader::kDouble) {
@@ -185,7 +240,7 @@ inline bool CColumnDecoder::DecodeAs(const CColumnDecoder& decoder, const std::u
     else return decoder.Fit<O>(raw, value) && print.Real(value);
   } else {
     std::uint32_t image = 0;
-    if (!decoder.ReadUnsigned<R>(field, image)) return false;
+    if (!decoder.ReadUnsigned<R, Width>(field, image)) return false;
     if constexpr (R == Reader::kBigSigned || R == Reader::kLittleSigned) {
       if constexpr (O == Output::kRaw) return print.Count(SignedFieldValue(image, decoder.length_));
       else return decoder.Fit<O>(instrument::SignExtend(image, decoder.length_), value) && print.Real(value);
@@ -199,10 +254,11 @@ inline bool CColumnDecoder::DecodeAs(const CColumnDecoder& decoder, const std::u
 template <CColumnDecoder::Reader R, typename Printer>
 CColumnDecoder::DecodeFunction<Printer> CColumnDecoder::ChooseOutput(Output output) {
   switch (output) {
-    case Output::kRaw: return &DecodeAs<R, Output::kRaw, Printer>;
-    case Output::kPolyU: return &DecodeAs<R, Output::kPolyU, Printer>;
-    case Output::kOptic2: return &DecodeAs<R, Output::kOptic2, Printer>;
-    case Output::kSensorFit: return &DecodeAs<R, Output::kSensorFit, Printer>;
+    case Output::kRaw: return &DecodeAs<R, Output::kRaw, 0, Printer>;
+    case Output::kPolyU: return &DecodeAs<R, Output::kPolyU, 0, Printer>;
+    case Output::kLinear: return &DecodeAs<R, Output::kLinear, 0, Printer>;
+    case Output::kOptic2: return &DecodeAs<R, Output::kOptic2, 0, Printer>;
+    case Output::kSensorFit: return &DecodeAs<R, Output::kSensorFit, 0, Printer>;
   }
   return nullptr;
 }
@@ -218,6 +274,36 @@ CColumnDecoder::DecodeFunction<Printer> CColumnDecoder::Choose(Reader reader, Ou
     case Reader::kDouble: return ChooseOutput<Reader::kDouble, Printer>(output);
     case Reader::kHex: return ChooseOutput<Reader::kHex, Printer>(output);
     case Reader::kNone: break;
+  }
+  return nullptr;
+}
+
+template <CColumnDecoder::Reader R, CColumnDecoder::Output O, std::size_t Width>
+char* CColumnDecoder::WriteInRow(const CRowStep& step, const CRowStep::Fields& row, char* at) {
+  const CColumnDecoder& decoder = *step.decoder;
+  if (decoder.end_ > row.available) return nullptr;
+  PlacePrinter print(at, row.precision);
+  if (!DecodeAs<R, O, Width>(decoder, row.bytes + decoder.offset_, print)) return nullptr;
+  return CRowStep::PutDelimiter(print.End(), row);
+}
+
+template <CColumnDecoder::Reader R, CColumnDecoder::Output O>
+CRowStep::Writer CColumnDecoder::ChooseRowWidth(std::size_t length) {
+  if constexpr (R == Reader::kBigUnsigned || R == Reader::kBigSigned || R == Reader::kHex) {
+    if (length == 1) return &WriteInRow<R, O, 1>;
+    if (length == 2) return &WriteInRow<R, O, 2>;
+  }
+  return &WriteInRow<R, O, 0>;
+}
+
+template <CColumnDecoder::Reader R>
+CRowStep::Writer CColumnDecoder::ChooseRowOutput(Output output, std::size_t length) {
+  switch (output) {
+    case Output::kRaw: return ChooseRowWidth<R, Output::kRaw>(length);
+    case Output::kPolyU: return ChooseRowWidth<R, Output::kPolyU>(length);
+    case Output::kLinear: return ChooseRowWidth<R, Output::kLinear>(length);
+    case Output::kOptic2: return ChooseRowWidth<R, Output::kOptic2>(length);
+    case Output::kSensorFit: return ChooseRowWidth<R, Output::kSensorFit>(length);
   }
   return nullptr;
 }

@@ -1,6 +1,7 @@
 #include "core/conversion/FrameChecker.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -26,6 +27,17 @@ std::uint64_t SumOfBytes(const std::uint8_t* bytes, std::size_t count) {
     std::memcpy(&word, bytes + i, sizeof word);
     const std::uint64_t pairs = (word & kLowBytes) + ((word >> 8) & kLowBytes);
     sum += (pairs * kLanes) >> 48;
+  }
+  const std::size_t rest = count - i;
+  if (rest == 0) return sum;
+  if (std::endian::native == std::endian::little && count >= 8) {
+    // The last bytes in one word: the eight that end the run, shifted so
+    // that only those not summed yet stay.
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes + count - 8, sizeof word);
+    word >>= 8 * (8 - rest);
+    const std::uint64_t pairs = (word & kLowBytes) + ((word >> 8) & kLowBytes);
+    return sum + ((pairs * kLanes) >> 48);
   }
   for (; i < count; ++i) sum += bytes[i];
   return sum;
@@ -222,10 +234,10 @@ void CFrameChecker::CheckFrame(CQelTelemetryDoc& doc, const CFrameData& frame, c
   StepDepth(params);
 }
 
-void CFrameChecker::AccountDiscardedBytes(CQelTelemetryDoc& doc, std::uint32_t frame_size, bool done,
-                                          bool time_tags, ConversionCounters& counters, bool follows_last) {
+void CFrameChecker::AccountSkippedBytes(CQelTelemetryDoc& doc, std::uint32_t frame_size, bool done, bool time_tags,
+                                        ConversionCounters& counters) {
   std::uint32_t discarded = 0;
-  if (!follows_last && doc.TakeBytesDiscarded(discarded, 0) != 0) discarded = 0;
+  if (doc.TakeBytesDiscarded(discarded, 0) != 0) discarded = 0;
   counters.bytes_discarded = discarded;
   counters.bytes_consumed += static_cast<std::uint64_t>(frame_size) + discarded;
   // The time tag behind the previous frame is skipped like any stray byte;

@@ -39,7 +39,14 @@ class CFrameChecker {
   // (cut in the same pass over the bytes read) has nothing skipped before
   // it, so the resource is not asked.
   void AccountDiscardedBytes(CQelTelemetryDoc& doc, std::uint32_t frame_size, bool done, bool time_tags,
-                             ConversionCounters& counters, bool follows_last = false);
+                             ConversionCounters& counters, bool follows_last = false) {
+    // Inline for the frame that follows the last, nearly every one: nothing
+    // was skipped, so no time tag was passed and no sync was lost.
+    if (!follows_last) return AccountSkippedBytes(doc, frame_size, done, time_tags, counters);
+    counters.bytes_discarded = 0;
+    counters.bytes_consumed += frame_size;
+    if (frame_size > 0) m_nTagBytesExpected = time_tags ? kTimeTagBytes : 0;
+  }
 
   int GetFrameCounterIndex() const { return m_nFrameCounterIndex; }
   int GetCheckSumIndex() const { return m_nCheckSumIndex; }
@@ -61,6 +68,9 @@ class CFrameChecker {
   bool CheckNmeaSum(CQelTelemetryDoc& doc, const CFrameData& frame, std::size_t readable,
                     ConversionCounters& counters);
   void StepDepth(const CBrivenParameters& params);
+  // Asks the resource what it skipped before the frame.
+  void AccountSkippedBytes(CQelTelemetryDoc& doc, std::uint32_t frame_size, bool done, bool time_tags,
+                           ConversionCounters& counters);
 
   // Where a check sensor's value stands when it is the form nearly every
   // frame counter and check sum has, a fixed binary unsigned field: settled

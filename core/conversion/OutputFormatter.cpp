@@ -12,6 +12,7 @@
 #include "core/instrument/SensorKeywords.h"
 #include "core/telemetry/QelTelemetryDoc.h"
 #include "core/telemetry/TelemetryDocNumberText.h"
+#include "platform/sys/FastNumberUnsigned.h"
 #include "platform/sys/StringUtil.h"
 
 namespace {
@@ -193,32 +194,19 @@ class StringRowSpace : public CRowSpace {
   std::string& out_;
 };
 
-char* PutDelimiter(char* at, std::string_view delimiter) {
-  // Nearly always one character (a tab): stored, not copied by a call.
-  if (delimiter.size() == 1) {
-    *at = delimiter[0];
-    return at + 1;
-  }
-  std::memcpy(at, delimiter.data(), delimiter.size());
-  return at + delimiter.size();
-}
-
 // The frame number of a row, "%lu" at most ten digits.
 constexpr std::size_t kLongestFrameNumber = 10;
-// The residue of a check sum, an 8-bit sum: "%lu" of 0 to 255.
-char* WriteResidue(char* at, int residue) {
-  auto value = static_cast<unsigned>(residue);
-  if (value > 255) return std::to_chars(at, at + 10, value).ptr;
-  if (value >= 100) {
-    *at++ = static_cast<char>('0' + value / 100);
-    value %= 100;
-    *at++ = static_cast<char>('0' + value / 10);
-  } else if (value >= 10) {
-    *at++ = static_cast<char>('0' + value / 10);
-  }
-  *at++ = static_cast<char>('0' + value % 10);
-  return at;
+
+// The check sum column shows the residue of the frame's sum, "%lu" of an
+// 8-bit sum, when the sum was tested.
+char* WriteResidueInRow(const CRowStep& /*step*/, const CRowStep::Fields& row, char* at) {
+  if (!row.checks->ResidueKnown()) return nullptr;
+  at = sys::WriteUnsigned(at, static_cast<std::uint32_t>(row.checks->GetResidue()));
+  return CRowStep::PutDelimiter(at, row);
 }
+
+// A column whose every value the general road prints.
+char* LeaveToGeneralRoad(const CRowStep& /*step*/, const CRowStep::Fields& /*row*/, char* /*at*/) { return nullptr; }
 
 }  // namespace
 
@@ -234,6 +222,23 @@ void COutputFormatter::PlanRows() {
   m_rowFormat = m_pParams->m_format;
   if (m_rowFormat.m_nPrecision == -1) m_rowFormat.m_nPrecision = 10;
   m_bValuesInPlace = CColumnDecoder::WritesInPlace(m_rowFormat);
+  m_bRowStart = m_pParams->m_nShowExtra || !m_strSerialField.empty();
+  m_bRowHasField = m_bRowStart || !m_columns.empty();
+  m_rowSteps.clear();
+  for (std::size_t i = 0; i < m_columns.size(); ++i) m_rowSteps.push_back(PlanStep(i));
+}
+
+CRowStep COutputFormatter::PlanStep(std::size_t column) const {
+  CRowStep step;
+  step.column = column;
+  step.decoder = &m_columns[column].decoder;
+  step.write = &LeaveToGeneralRoad;
+  if (!m_bValuesInPlace) return step;
+  if (m_columns[column].index == m_nCheckSumIndex)
+    step.write = &WriteResidueInRow;
+  else if (CRowStep::Writer writer = m_columns[column].decoder.GetRowWriter())
+    step.write = writer;
+  return step;
 }
 
 void COutputFormatter::AppendRow(std::string& out, CQelTelemetryDoc& doc, CFrameData& frame,
@@ -258,23 +263,25 @@ char* COutputFormatter::CopyIntoRow(CRowSpace& space, char* at, const std::strin
   return at + text.size();
 }
 
-char* COutputFormatter::WriteRow(CRowSpace& space, char* at, CQelTelemetryDoc& doc, CFrameData& frame,
-                                 const CFrameChecker& checks, bool& inner_line_ends) {
+char* COutputFormatter::WritePaddedFrameNumber(CRowSpace& space, char* at, std::uint32_t number,
+                                               bool& inner_line_ends) {
+  // "%*lu": the width may be any size.
+  m_strValue.clear();
+  telemetry::AppendUnsignedText(m_strValue, number, m_pParams->m_format.m_nWidth);
+  return CopyIntoRow(space, at, m_strValue, inner_line_ends);
+}
+
+// Inline: only the row writer calls it, for every row.
+inline char* COutputFormatter::WriteRowStart(CRowSpace& space, char* at, const CFrameData& frame,
+                                             bool& inner_line_ends) {
   const CBrivenParameters& p = *m_pParams;
-  const int width = p.m_format.m_nWidth;
   const std::string_view delimiter = p.m_strDelimiter;
-  inner_line_ends = m_bLineEndInEveryRow;
   if (p.m_nShowExtra) {
     const auto number = static_cast<std::uint32_t>(frame.GetFrameNumber());
-    if (width > 0) {
-      // "%*lu": the width may be any size.
-      m_strValue.clear();
-      telemetry::AppendUnsignedText(m_strValue, number, width);
-      at = CopyIntoRow(space, at, m_strValue, inner_line_ends);
-    } else {
-      at = std::to_chars(at, at + kLongestFrameNumber, number).ptr;
-    }
-    at = PutDelimiter(at, delimiter);
+    at = p.m_format.m_nWidth > 0 ? WritePaddedFrameNumber(space, at, number, inner_line_ends)
+                                 : sys::WriteUnsigned(at, number);
+    std::memcpy(at, delimiter.data(), delimiter.size());
+    at += delimiter.size();
   }
   if (!m_strSerialField.empty()) {
     const std::size_t length = m_strSerialField.size() + delimiter.size();
@@ -284,34 +291,41 @@ char* COutputFormatter::WriteRow(CRowSpace& space, char* at, CQelTelemetryDoc& d
       std::memcpy(at, m_strRowPrefix.data(), length);
     at += length;
   }
+  return at;
+}
+
+char* COutputFormatter::WriteByGeneralRoad(CRowSpace& space, char* at, CQelTelemetryDoc& doc, CFrameData& frame,
+                                           std::size_t available, const Column& column, const CFrameChecker& checks,
+                                           bool& inner_line_ends) {
+  m_strValue.clear();
+  AppendValueColumn(m_strValue, doc, frame, available, column, checks, m_rowFormat);
+  return CopyIntoRow(space, at, m_strValue, inner_line_ends);
+}
+
+char* COutputFormatter::WriteRow(CRowSpace& space, char* at, CQelTelemetryDoc& doc, CFrameData& frame,
+                                 const CFrameChecker& checks, bool& inner_line_ends) {
+  const CBrivenParameters& p = *m_pParams;
+  inner_line_ends = m_bLineEndInEveryRow;
+  if (m_bRowStart) at = WriteRowStart(space, at, frame, inner_line_ends);
   // The bytes every field reader may read: those of the frame's size that
   // it really holds.
-  const std::size_t available =
-      std::min(static_cast<std::size_t>(std::max(frame.GetFrameSize(), 0)), frame.GetBytes().size());
-  const CSensorFormat& format = m_rowFormat;
-  const bool in_place = m_bValuesInPlace;
-  const std::uint8_t* bytes = frame.GetBytes().data();
-  const int check_sum_index = m_nCheckSumIndex;
-  for (const Column& column : m_columns) {
-    char* end = nullptr;
-    if (!in_place) {
-    } else if (column.index != check_sum_index) {
-      end = column.decoder.Write(at, bytes, available, format);
-    } else if (checks.ResidueKnown()) {
-      end = WriteResidue(at, checks.GetResidue());
-    }
-    if (end != nullptr) {
-      at = PutDelimiter(end, delimiter);
-      continue;
-    }
-    m_strValue.clear();
-    AppendValueColumn(m_strValue, doc, frame, available, column, checks, format);
-    at = CopyIntoRow(space, at, m_strValue, inner_line_ends);
+  const CFrameData::Bytes& bytes = frame.GetBytes();
+  const CRowStep::Fields row{bytes.data(),
+                             std::min(static_cast<std::size_t>(std::max(frame.GetFrameSize(), 0)), bytes.size()),
+                             m_rowFormat.m_nPrecision,
+                             &checks,
+                             p.m_strDelimiter.data(),
+                             p.m_strDelimiter.size()};
+  for (const CRowStep& step : m_rowSteps) {
+    char* end = step.write(step, row, at);
+    at = end != nullptr ? end
+                        : WriteByGeneralRoad(space, at, doc, frame, row.available, m_columns[step.column], checks,
+                                             inner_line_ends);
   }
   if (p.m_nTimeTags) return at;
   // The last delimiter gives its place to the line end; a row with no
   // field at all has none.
-  if (p.m_nShowExtra || !m_strSerialField.empty() || !m_columns.empty()) at -= delimiter.size();
+  if (m_bRowHasField) at -= row.delimiter_size;
   at[0] = '\r';
   at[1] = '\n';
   return at + 2;

@@ -9,6 +9,7 @@
 #include "core/conversion/BrivenParameters.h"
 #include "core/conversion/ColumnDecoder.h"
 #include "core/conversion/RowSpace.h"
+#include "core/conversion/RowStep.h"
 
 class CFrameData;
 class CFrameChecker;
@@ -73,8 +74,17 @@ class COutputFormatter {
   // Copies a text the general road made into the row, with room kept for
   // the rest of the row behind it.
   char* CopyIntoRow(CRowSpace& space, char* at, const std::string& text, bool& inner_line_ends) const;
+  // The frame number and serial number that open a row with the extra
+  // columns or a serial number.
+  char* WriteRowStart(CRowSpace& space, char* at, const CFrameData& frame, bool& inner_line_ends);
+  char* WritePaddedFrameNumber(CRowSpace& space, char* at, std::uint32_t number, bool& inner_line_ends);
+  // A column the general road prints, with its delimiter.
+  char* WriteByGeneralRoad(CRowSpace& space, char* at, CQelTelemetryDoc& doc, CFrameData& frame,
+                           std::size_t available, const Column& column, const CFrameChecker& checks,
+                           bool& inner_line_ends);
   // The plan of the rows, once per conversion.
   void PlanRows();
+  CRowStep PlanStep(std::size_t column) const;
 
   const CBrivenParameters* m_pParams = nullptr;
   std::string m_strSerialField;  // the serial number padded to the width
@@ -89,6 +99,11 @@ class COutputFormatter {
   // so that it is copied in one fixed-size move.
   std::size_t m_nLongestRow = 0;
   bool m_bLineEndInEveryRow = false;
+  // A row opens with the frame number or a serial number, or has a field
+  // at all (else it has no delimiter to give its place to the line end).
+  bool m_bRowStart = false;
+  bool m_bRowHasField = false;
+  std::vector<CRowStep> m_rowSteps;  // one a column, in their order
   CSensorFormat m_rowFormat;
   bool m_bValuesInPlace = false;
   static constexpr std::size_t kShortPrefix = 16;

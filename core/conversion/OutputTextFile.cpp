@@ -58,31 +58,19 @@ int COutputTextFile::WriteLine(const std::string& text, std::uint32_t tag) {
   return used_ >= kBufferSize ? FlushBuffer() : 0;
 }
 
-char* COutputTextFile::BeginRow(std::size_t most) {
-  if (!file_.IsOpen() || failure_ != 0) return nullptr;
-  Reserve(most);
-  return buffer_.data() + used_;
-}
-
 char* COutputTextFile::MakeRoom(char* at, std::size_t more) {
   const auto offset = static_cast<std::size_t>(at - buffer_.data());
   if (offset + more > buffer_.size()) buffer_.resize(std::max(buffer_.size() * 2, offset + more + kRowSlack));
   return buffer_.data() + offset;
 }
 
-int COutputTextFile::EndRow(const char* end, std::uint32_t tag, bool ends_line, bool inner_line_ends) {
-  const std::size_t start = used_;
-  const auto length = static_cast<std::size_t>(end - (buffer_.data() + start));
-  if (inner_line_ends) {
-    // Rare (a text with a line end in it): the long way, each line end
-    // made CR LF and the row's own given back its plain form first.
-    std::string text(buffer_.data() + start, length - (ends_line ? 2 : 0));
-    if (ends_line) text += '\n';
-    return WriteLine(text, tag);
-  }
-  used_ = start + length;
-  if (ends_line) marks_.push_back({used_, tag});
-  return used_ >= kBufferSize ? FlushBuffer() : 0;
+int COutputTextFile::EndRowWithLineEnds(const char* end, std::uint32_t tag, bool ends_line) {
+  // Rare (a text with a line end in it): the long way, each line end made
+  // CR LF and the row's own given back its plain form first.
+  const auto length = static_cast<std::size_t>(end - (buffer_.data() + used_));
+  std::string text(buffer_.data() + used_, length - (ends_line ? 2 : 0));
+  if (ends_line) text += '\n';
+  return WriteLine(text, tag);
 }
 
 void COutputTextFile::Reserve(std::size_t more) {

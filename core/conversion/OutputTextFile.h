@@ -50,9 +50,19 @@ class COutputTextFile : public CRowSpace {
   // that ends a line ends in its own CR LF, and one with a line end within
   // it (inner_line_ends) has those made CR LF here. A row begun and never
   // ended is left out.
-  char* BeginRow(std::size_t most);
+  // Both inline: they run for every row.
+  char* BeginRow(std::size_t most) {
+    if (!file_.IsOpen() || failure_ != 0) return nullptr;
+    if (used_ + most > buffer_.size()) Reserve(most);
+    return buffer_.data() + used_;
+  }
   char* MakeRoom(char* at, std::size_t more) override;
-  int EndRow(const char* end, std::uint32_t tag, bool ends_line, bool inner_line_ends);
+  int EndRow(const char* end, std::uint32_t tag, bool ends_line, bool inner_line_ends) {
+    if (inner_line_ends) return EndRowWithLineEnds(end, tag, ends_line);
+    used_ = static_cast<std::size_t>(end - buffer_.data());
+    if (ends_line) marks_.push_back({used_, tag});
+    return used_ >= kBufferSize ? FlushBuffer() : 0;
+  }
   // Writes what the buffer holds and closes; 0 or the cause. The file is
   // closed either way. A failure already reported by WriteLine is not
   // reported again. A replacement takes the previous file's place only
@@ -75,6 +85,8 @@ class COutputTextFile : public CRowSpace {
     std::uint32_t tag;
   };
 
+  // A row with a line end of its own within it.
+  int EndRowWithLineEnds(const char* end, std::uint32_t tag, bool ends_line);
   int FlushBuffer();
   void CutBackToWholeLines();
   void ClearBuffer();

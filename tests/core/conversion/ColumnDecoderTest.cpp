@@ -98,14 +98,44 @@ class ColumnDecoderTest : public ::testing::Test {
         const auto available = static_cast<std::size_t>(frame_size);
         if (!decoder.Append(text, frame->GetBytes().data(), available, formats[f])) {
           EXPECT_EQ(text, "x") << sensor->GetType() << " format " << f;
+          if (CColumnDecoder::WritesInPlace(formats[f])) ExpectNoRowText(decoder, *frame, available, formats[f]);
           continue;
         }
         EXPECT_EQ(text.substr(1), doc_.FormatSensorValue(sensor, frame.get(), formats[f]))
             << sensor->GetType() << " format " << f;
+        if (CColumnDecoder::WritesInPlace(formats[f])) ExpectSameRowText(decoder, text.substr(1), *frame, available, formats[f]);
         if (f == 0) printed.push_back(i);
       }
     }
     return printed;
+  }
+
+  // The row step writes the text Append wrote, and the delimiter behind it,
+  // or leaves a value the fast writers decline (too many digits) to Append.
+  static void ExpectSameRowText(const CColumnDecoder& decoder, const std::string& appended, const CFrameData& frame,
+                                std::size_t available, const CSensorFormat& format) {
+    const CRowStep::Writer writer = decoder.GetRowWriter();
+    ASSERT_NE(writer, nullptr);
+    const CRowStep step{writer, &decoder, 0};
+    for (const char* delimiter : {"\t", ", "}) {
+      const CRowStep::Fields row{frame.GetBytes().data(), available, format.m_nPrecision, nullptr, delimiter,
+                                 std::strlen(delimiter)};
+      char text[CColumnDecoder::kLongestText + 2];
+      const char* end = writer(step, row, text);
+      if (end == nullptr) continue;
+      EXPECT_EQ(std::string(text, static_cast<std::size_t>(end - text)), appended + delimiter);
+    }
+  }
+
+  // What Append leaves to the sensor, the row step leaves to it too.
+  static void ExpectNoRowText(const CColumnDecoder& decoder, const CFrameData& frame, std::size_t available,
+                              const CSensorFormat& format) {
+    const CRowStep::Writer writer = decoder.GetRowWriter();
+    if (writer == nullptr) return;
+    const CRowStep step{writer, &decoder, 0};
+    const CRowStep::Fields row{frame.GetBytes().data(), available, format.m_nPrecision, nullptr, "\t", 1};
+    char text[CColumnDecoder::kLongestText + 2];
+    EXPECT_EQ(writer(step, row, text), nullptr);
   }
 
   InstrumentDoc doc_;

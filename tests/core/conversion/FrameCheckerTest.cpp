@@ -237,3 +237,35 @@ TEST(NmeaCheckSumTest, AnUnreadableNmeaFieldLeavesThePlainResidueShown) {
 }
 
 }  // namespace
+
+namespace {
+
+// The residue over every length of summed bytes, against a plain byte sum:
+// the whole words, the bytes left behind them and runs shorter than a word.
+TEST(CheckSumLengthTest, TheResidueIsThePlainByteSumForEveryLength) {
+  std::uint32_t seed = 7;
+  for (int pad = 1; pad <= 40; ++pad) {
+    const std::string definition = "INSTRUMENT LSUM '' 4 AS 0 NONE\nPAD X '' " + std::to_string(pad) +
+                                   " AS 0 NONE\nCHECK SUM '' 1 BU 0 COUNT\n";
+    InstrumentDoc doc(definition.c_str());
+    CBrivenParameters params;
+    params.m_nCheckSumChecking = 1;
+    CFrameChecker checker;
+    ASSERT_EQ(checker.FindCheckSumCheck(doc, params, "x", "LSUM"), "") << pad;
+    std::string bytes = "LSUM";
+    for (int i = 0; i < pad; ++i) {
+      seed = seed * 1103515245u + 12345u;
+      bytes += static_cast<char>(seed >> 24);
+    }
+    bytes += '\x5A';
+    unsigned sum = 0;
+    for (unsigned char c : bytes) sum += c;
+    ConversionCounters counters;
+    auto frame = MakeFrame(bytes, 1);
+    checker.CheckFrame(doc, *frame, params, counters);
+    ASSERT_TRUE(checker.ResidueKnown()) << pad;
+    EXPECT_EQ(checker.GetResidue(), static_cast<int>(sum & 0xFF)) << pad;
+  }
+}
+
+}  // namespace
