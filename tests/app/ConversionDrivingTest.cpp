@@ -175,7 +175,7 @@ TEST_F(ConversionDriving, HeaderSeriesStepsOnlyTheLogFiles) {
 TEST_F(ConversionDriving, CancelStopsTheSeries) {
   doc_->GetSettings().dismiss_progress = 1;
   const std::string big = folder_ / "big.raw";
-  const std::string command = std::string("'") + BRIVEN_GENERATE_LOG + "' fixed 20 '" + big + "' >/dev/null";
+  const std::string command = std::string("'") + BRIVEN_GENERATE_LOG + "' fixed 60 '" + big + "' >/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
   view_->SetSelection({{big, Copy(binary_log_, "small.raw")}, {binary_instrument_}, folder_.path() + "/"});
   bool pressed = false;

@@ -74,7 +74,8 @@ struct StopCase {
 
 TEST_F(ReplacedOutputRun, AStoppedRunReplacesWithWholeRowsAKilledOneLeavesThePreviousFile) {
   const std::string big_log = Path("big.raw");
-  const std::string command = std::string("'") + BRIVEN_GENERATE_LOG + "' fixed 60 '" + big_log + "' >/dev/null";
+  // Large enough that the signal always comes in the middle of the rows.
+  const std::string command = std::string("'") + BRIVEN_GENERATE_LOG + "' fixed 160 '" + big_log + "' >/dev/null";
   ASSERT_EQ(std::system(command.c_str()), 0);
   for (const StopCase& c : {StopCase{SIGKILL, -1, false}, StopCase{SIGTERM, 143, true}}) {
     SCOPED_TRACE(c.signal);
