@@ -149,6 +149,8 @@ class CBrivenDoc : public CQelTelemetryDoc {
   void ReceiveFrame(CFrameData* frame);
   // Frames, under the document's lock.
   void HandleReceivedFrame(CFrameData* frame);
+  // Tells the end listener when the conversion has just become done.
+  void TellEndIfJustDone(bool was_done);
   void HandleNoFrame();
   void HandleFrame(CFrameData& frame);
   // The bytes of a frame (0 for none) and those skipped before it; a
@@ -181,6 +183,10 @@ class CBrivenDoc : public CQelTelemetryDoc {
   int m_nEndOfInput = 0;
   int m_nHeaderMode = 0;
   bool m_bRunning = false;  // frames and events belong to a conversion
+  // While a run of lent frames is handled, a frame's request for the next
+  // one is noted, not sent: the run answers it.
+  bool m_bInLentRun = false;
+  bool m_bNextFrameWanted = false;
   bool m_bSkip = false;
   bool m_bOverwriteAll = false;
   bool m_bOutputFailed = false;  // the output could not be begun as wanted

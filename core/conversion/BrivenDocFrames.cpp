@@ -14,11 +14,20 @@ void CBrivenDoc::OnFrameLent(const std::string& /*resource*/, CFrameData& frame)
   // The frames that follow in the bytes already read are cut into the same
   // record and handled here, under one take of the lock. The cut stops
   // where the bytes read end, so the user-interface thread's progress reads
-  // and stop requests still get in once per read buffer.
+  // and stop requests still get in once per read buffer. A frame's request
+  // for the next one is only noted while it is handled, and answered here.
   Lock lock(m_lock);
-  do {
+  m_bInLentRun = true;
+  for (;;) {
+    m_bNextFrameWanted = false;
     HandleReceivedFrame(&frame);
-  } while (CutNextLentFrame(frame));
+    if (!m_bNextFrameWanted || !CutNextLentFrame(0, frame)) break;
+  }
+  m_bInLentRun = false;
+  if (!m_bNextFrameWanted) return;
+  const bool was_done = m_nDone != 0;
+  RequestNextFrame();
+  TellEndIfJustDone(was_done);
 }
 
 void CBrivenDoc::ReceiveFrame(CFrameData* frame) {
@@ -42,6 +51,10 @@ void CBrivenDoc::HandleReceivedFrame(CFrameData* frame) {
   } else {
     HandleFrame(*frame);
   }
+  TellEndIfJustDone(was_done);
+}
+
+void CBrivenDoc::TellEndIfJustDone(bool was_done) {
   if (!was_done && m_nDone && m_bRunning && m_endListener) m_endListener();
 }
 
@@ -122,6 +135,11 @@ void CBrivenDoc::AccountBytes(std::uint32_t frame_size, bool follows_last) {
 }
 
 void CBrivenDoc::RequestNextFrame() {
+  // A run of lent frames asks once the frame is handled.
+  if (m_bInLentRun) {
+    m_bNextFrameWanted = true;
+    return;
+  }
   // A request that cannot be queued would leave the chain waiting forever.
   if (RetrieveFrame(0) != 0) {
     m_nStop = 1;

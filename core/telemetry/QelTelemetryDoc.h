@@ -88,9 +88,10 @@ class CQelTelemetryDoc : public afx::CDocument, public telemetry::TelemetryCallb
   virtual std::uint32_t TakeBytesDiscarded(std::uint32_t& count, int resource);
   // Queues a frame request; exactly one OnFrameReceived follows.
   virtual std::uint32_t RetrieveFrame(int resource);
-  // In OnFrameLent, after asking for the next frame: whether it was cut
-  // into `frame` at once (see CTelemControl::CutNextLentFrame).
-  bool CutNextLentFrame(CFrameData& frame);
+  // In OnFrameLent, wanting the next frame: whether it was cut into
+  // `frame` at once (see CTelemControl::CutNextLentFrame); if not, ask with
+  // RetrieveFrame.
+  bool CutNextLentFrame(int resource, CFrameData& frame);
   // Gives a received frame that has been read back, to be refilled for a
   // later frame instead of freed; on the processing thread.
   void RecycleFrame(std::unique_ptr<CFrameData> frame);

@@ -182,8 +182,8 @@ std::uint32_t CQelTelemetryDoc::RetrieveFrame(int resource) {
   return m_pTelemControl->RetrieveFrame(resource);
 }
 
-bool CQelTelemetryDoc::CutNextLentFrame(CFrameData& frame) {
-  return m_bControl && m_pTelemControl->CutNextLentFrame(frame);
+bool CQelTelemetryDoc::CutNextLentFrame(int resource, CFrameData& frame) {
+  return m_bControl && m_pTelemControl->CutNextLentFrame(resource, frame);
 }
 
 void CQelTelemetryDoc::RecycleFrame(std::unique_ptr<CFrameData> frame) {

@@ -173,8 +173,9 @@ CTelemComm* CTelemControl::FindCommandResource(const CProcessCommand& command) {
 // waiting, the pass would take it next, so it is answered here at once
 // instead of going through the queue, and a file's frame that follows the
 // last one in the bytes already read is cut straight into the record the
-// callback has just read (lent, or handed back). The frames of a read buffer so go out in
-// one loop; a refill, a search, or any other command waiting ends it.
+// callback has just read (lent, or handed back). The frames of a read
+// buffer so go out in one loop; a refill, a search, or any other command
+// waiting ends it.
 void CTelemControl::DeliverFrame(const CProcessCommand& command) {
   // Looked up once for all the requests answered in place: a resource
   // removed meanwhile stays, as the removed one, until the pass ends.

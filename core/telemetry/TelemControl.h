@@ -64,15 +64,16 @@ class CTelemControl : public CommandSink {
   // is answered by that delivery, without the queue; inline, as it is asked
   // for every frame of a conversion.
   std::uint32_t RetrieveFrame(int index) { return TakeRequestInPlace(index) ? 0 : QueueFrameRequest(index); }
-  // Inside the callback of a lent frame that asked for the next frame in
-  // place: cuts that frame into the same record when it follows in the
-  // bytes already read, and answers the request with it (true: the caller
-  // handles it as if lent anew). False leaves the request, if any, to the
-  // delivery loop, which searches, reads or reports as usual.
-  bool CutNextLentFrame(CFrameData& frame) {
-    if (!m_bRequestInPlace || !OnProcessingThread() || !m_pDeliveringResource->CutFollowingFrame(frame)) return false;
-    m_bRequestInPlace = false;
-    return true;
+  // Inside the callback of a lent frame, which wants the next frame of the
+  // resource at index: when RetrieveFrame would answer in place and that
+  // frame follows in the bytes already read, it is cut into the same
+  // record, the request answered by it (the caller handles it as if lent
+  // anew). False changes nothing: the caller then asks with RetrieveFrame,
+  // which searches, reads, queues or refuses as usual.
+  bool CutNextLentFrame(int index, CFrameData& frame) {
+    if (!OnProcessingThread() || m_pDeliveringResource == nullptr || m_bRequestInPlace) return false;
+    if (ResourceAt(index) != m_pDeliveringResource || m_bStopRequested || m_nQueuedCommands != 0) return false;
+    return m_pDeliveringResource->CutFollowingFrame(frame);
   }
   // Hands a delivered frame, read and no longer needed, back for a later
   // frame to be cut into. Only the processing thread, where the frames are

@@ -31,7 +31,8 @@ void RecordingDocument::OnFrameReceived(const std::string& resource, std::unique
 void RecordingDocument::OnFrameLent(const std::string& resource, CFrameData& frame) {
   do {
     RecordFrame(resource, &frame);
-  } while (lend_from->CutNextLentFrame(frame));
+  } while (lend_from->CutNextLentFrame(0, frame));
+  lend_from->RetrieveFrame(0);
 }
 
 void RecordingDocument::OnCommEvent(const std::string& resource, int event_code, int end_flag, int open) {

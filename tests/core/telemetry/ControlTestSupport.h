@@ -48,9 +48,10 @@ class RecordingDocument : public telemetry::TelemetryCallbacks {
   // Set by a test: each frame, once recorded and seen by on_frame, is
   // handed back to this control, as a conversion hands its frames back.
   telemetry::CTelemControl* recycle_to = nullptr;
-  // Set by a test: frames are lent by this control, and those that follow
-  // in the bytes read are cut into the same record within the callback, as
-  // a conversion takes them.
+  // Set by a test: frames are lent by this control, and each wants the
+  // next, as a conversion's do: the frames that follow in the bytes read
+  // are cut into the same record within the callback, and the next after
+  // them is asked for with RetrieveFrame.
   telemetry::CTelemControl* lend_from = nullptr;
 
  private:
