@@ -102,6 +102,14 @@ class CColumnDecoder {
   // Binary signed fields of one or two bytes print as 8- or 16-bit numbers,
   // as the sensor's path prints them.
   static std::int32_t SignedFieldValue(std::uint32_t image, std::size_t length);
+  // The two's complement value of a signed field's bytes, for a width
+  // settled at the plan without a test of the length.
+  template <std::size_t Width>
+  static std::int32_t SignedImage(std::uint32_t image, std::size_t length) {
+    if constexpr (Width == 1) return static_cast<std::int8_t>(image);
+    else if constexpr (Width == 2) return static_cast<std::int16_t>(image);
+    else return instrument::SignExtend(image, length);
+  }
   template <Reader R, std::size_t Width>
   bool ReadUnsigned(const std::uint8_t* field, std::uint32_t& value) const;
   template <Output O, typename Raw>
@@ -242,8 +250,9 @@ inline bool CColumnDecoder::DecodeAs(const CColumnDecoder& decoder, const std::u
     std::uint32_t image = 0;
     if (!decoder.ReadUnsigned<R, Width>(field, image)) return false;
     if constexpr (R == Reader::kBigSigned || R == Reader::kLittleSigned) {
-      if constexpr (O == Output::kRaw) return print.Count(SignedFieldValue(image, decoder.length_));
-      else return decoder.Fit<O>(instrument::SignExtend(image, decoder.length_), value) && print.Real(value);
+      if constexpr (O == Output::kRaw && Width == 0) return print.Count(SignedFieldValue(image, decoder.length_));
+      else if constexpr (O == Output::kRaw) return print.Count(SignedImage<Width>(image, decoder.length_));
+      else return decoder.Fit<O>(SignedImage<Width>(image, decoder.length_), value) && print.Real(value);
     } else {
       if constexpr (O == Output::kRaw) return print.Count(image);
       else return decoder.Fit<O>(image, value) && print.Real(value);

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/sys/FastNumberUnsigned.h"
+
 // A double is m x 2^e exactly. For e < 0, m x 10^p fits 128 bits (m below
 // 2^53, 10^p below 2^64), and shifting it right by -e with the dropped bits
 // rounded half to even gives the value scaled by 10^p, rounded exactly as
@@ -73,19 +75,32 @@ Wide ScaledAndRounded(std::uint64_t mantissa, int precision, int shift) {
 }
 
 // Two decimal digits per entry, "00" to "99".
-constexpr char kDigitPairs[] =
-    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-    "8081828384858687888990919293949596979899";
+constexpr const char* kDigitPairs = detail::kUnsignedDigitPairs;
 
 void WriteFourDigits(char* out, std::uint32_t value) {
   std::memcpy(out, kDigitPairs + 2 * (value / 100), 2);
   std::memcpy(out + 2, kDigitPairs + 2 * (value % 100), 2);
 }
 
+// Eight digits at once, each step done for all its parts side by side in
+// the lanes of one word: the two halves of four digits in 32-bit lanes are
+// cut into pairs (x 10486 >> 20 is / 100 below 43,699), the four pairs in
+// 16-bit lanes into digits (x 103 >> 10 is / 10 below 179). The bytes of a
+// little-endian word go out lowest first, so each lane holds its high part
+// in its low bits.
 void WriteEightDigits(char* out, std::uint32_t value) {
-  WriteFourDigits(out, value / 10000);
-  WriteFourDigits(out + 4, value % 10000);
+  if constexpr (std::endian::native == std::endian::little) {
+    const std::uint64_t halves = (value / 10000) | (std::uint64_t{value % 10000} << 32);
+    const std::uint64_t hundreds = ((halves * 10486) >> 20) & 0x0000007F0000007Full;
+    const std::uint64_t pairs = hundreds | ((halves - hundreds * 100) << 16);
+    const std::uint64_t tens = ((pairs * 103) >> 10) & 0x000F000F000F000Full;
+    const std::uint64_t digits = tens | ((pairs - tens * 10) << 8);
+    const std::uint64_t text = digits + 0x3030303030303030ull;
+    std::memcpy(out, &text, sizeof text);
+  } else {
+    WriteFourDigits(out, value / 10000);
+    WriteFourDigits(out + 4, value % 10000);
+  }
 }
 
 constexpr std::size_t kMaxDigits = 20;  // of a 64-bit number
@@ -124,17 +139,10 @@ std::size_t WritePointed(char* text, std::uint64_t scaled, int precision) {
   return whole + 1 + decimals;
 }
 
-// The digits of value without leading zeros; the one or two digits of most
-// row values need no table of twenty.
+// The digits of value without leading zeros; the few digits of most row
+// values need no table of twenty.
 std::size_t WriteWhole(char* text, std::uint64_t value) {
-  if (value < 10) {
-    text[0] = static_cast<char>('0' + value);
-    return 1;
-  }
-  if (value < 100) {
-    std::memcpy(text, kDigitPairs + 2 * value, 2);
-    return 2;
-  }
+  if (value <= UINT32_MAX) return static_cast<std::size_t>(WriteUnsigned(text, static_cast<std::uint32_t>(value)) - text);
   char digits[kMaxDigits];
   WriteTwentyDigits(digits, value);
   std::size_t first = 0;
@@ -155,7 +163,11 @@ std::size_t WriteWhole(char* text, std::uint64_t value) {
 // handed over like everything else outside this writer's range.
 constexpr int kSplitMaxPrecision = 16;
 
-std::size_t WriteSplit(char* text, std::uint64_t mantissa, int shift, int precision) {
+// room: the bytes text may take. The fraction's digits are written in
+// place as a block of eight or sixteen (the fraction scaled up to that
+// many, so its digits come first) when the room allows; the digits behind
+// the returned length are then left over, inside the room.
+std::size_t WriteSplit(char* text, std::size_t room, std::uint64_t mantissa, int shift, int precision) {
   const std::uint64_t fraction_mask = (std::uint64_t{1} << shift) - 1;
   std::uint64_t whole = mantissa >> shift;
   const std::uint64_t power = kPowersOfTen[precision];
@@ -174,6 +186,17 @@ std::size_t WriteSplit(char* text, std::uint64_t mantissa, int shift, int precis
   std::size_t length = WriteWhole(text, whole);
   if (precision == 0) return length;
   text[length++] = '.';
+  const std::size_t block = precision > 8 ? 16 : 8;
+  if (room >= length + block) {
+    const std::uint64_t scaled = fraction * kPowersOfTen[block - static_cast<std::size_t>(precision)];
+    if (block == 16) {
+      WriteEightDigits(text + length, static_cast<std::uint32_t>(scaled / kTenToEight));
+      WriteEightDigits(text + length + 8, static_cast<std::uint32_t>(scaled % kTenToEight));
+    } else {
+      WriteEightDigits(text + length, static_cast<std::uint32_t>(scaled));
+    }
+    return length + static_cast<std::size_t>(precision);
+  }
   char digits[16];
   WriteEightDigits(digits + 8, static_cast<std::uint32_t>(fraction % kTenToEight));
   if (precision > 8) WriteEightDigits(digits, static_cast<std::uint32_t>(fraction / kTenToEight));
@@ -197,7 +220,7 @@ std::size_t WriteFixedPoint(char* text, std::size_t capacity, double value, int 
   if (binary.negative) text[length++] = '-';
   const int shift = -binary.exponent;
   if (shift < 64 && precision <= kSplitMaxPrecision) {
-    const std::size_t written = WriteSplit(text + length, binary.mantissa, shift, precision);
+    const std::size_t written = WriteSplit(text + length, capacity - length, binary.mantissa, shift, precision);
     return written == 0 ? 0 : length + written;
   }
   const Wide scaled = ScaledAndRounded(binary.mantissa, precision, shift);

@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
@@ -55,6 +56,28 @@ TEST(FastNumberFixedPointTest, RandomValuesInRangeMatchPrintf) {
     ASSERT_EQ(text, sys::Format("%.*f", precision, value)) << std::hexfloat << value << " precision " << precision;
   }
   EXPECT_GT(written, kValues / 2);  // the road is really taken
+}
+
+// Values of the size rows hold, at every precision, written with the
+// least room the writer takes and with plenty: the same text as printf,
+// and never a byte beyond the room.
+TEST(FastNumberFixedPointTest, RowSizedValuesMatchPrintfInTheLeastRoom) {
+  std::mt19937_64 random(97);
+  constexpr char kGuard = '\x7E';
+  for (int i = 0; i < 1000000; ++i) {
+    const double magnitude = std::ldexp(1.0, static_cast<int>(random() % 60) - 30);
+    const double value = std::ldexp(static_cast<double>(random() >> 11), -53) * magnitude * ((i & 1) ? -1 : 1);
+    const int precision = static_cast<int>(random() % 20);
+    const std::size_t least = 2 + 19 + 1 + static_cast<std::size_t>(precision);
+    char text[kCapacity + 1];
+    std::memset(text, kGuard, sizeof text);
+    const std::size_t length = sys::WriteFixedPoint(text, least, value, precision);
+    ASSERT_EQ(text[least], kGuard) << value << " precision " << precision;
+    if (length == 0) continue;
+    const std::string expected = sys::Format("%.*f", precision, value);
+    ASSERT_EQ(std::string(text, length), expected) << std::hexfloat << value << " precision " << precision;
+    ASSERT_EQ(Written(value, precision), expected) << std::hexfloat << value << " precision " << precision;
+  }
 }
 
 TEST(FastNumberFixedPointTest, HandsOverOutsideItsRange) {
