@@ -50,7 +50,9 @@ void COutputFormatter::Prepare(CQelTelemetryDoc& doc, const CBrivenParameters& p
     // The time column rewrites its text and the check sum column shows the
     // residue: they never take the decoder.
     const bool own_text = i == iso8601_index || i == check_sum_index;
-    m_columns.push_back({i, sensor, own_text ? CColumnDecoder() : CColumnDecoder(*sensor, params.m_format)});
+    m_columns.push_back({i, sensor, own_text ? CColumnDecoder() : CColumnDecoder(*sensor, params.m_format),
+                         own_text ? CVariableColumnDecoder()
+                                  : CVariableColumnDecoder(*sensor, params.m_format, params.m_nSuppressStrings != 0)});
   }
   PlanRows();
 }
@@ -65,7 +67,7 @@ bool COutputFormatter::PrepareHeaderMode(CQelTelemetryDoc& doc, const CBrivenPar
   CSensor* sensor = doc.GetSensor(0, 0);
   if (sensor == nullptr || sensor->GetType() != "HEADER" || sensor->GetFitType() != instrument::kFitCount)
     return false;
-  m_columns.push_back({0, sensor, CColumnDecoder()});
+  m_columns.push_back({0, sensor, CColumnDecoder(), CVariableColumnDecoder()});
   return true;
 }
 
@@ -292,9 +294,12 @@ char* COutputFormatter::WriteRow(CRowSpace& space, char* at, CQelTelemetryDoc& d
   const bool in_place = m_bValuesInPlace;
   const std::uint8_t* bytes = frame.GetBytes().data();
   const int check_sum_index = m_nCheckSumIndex;
+  CVariableFieldRow variable_fields(frame);
   for (const Column& column : m_columns) {
     char* end = nullptr;
     if (!in_place) {
+    } else if (column.variable.Covers()) {
+      end = column.variable.Write(at, variable_fields, format);
     } else if (column.index != check_sum_index) {
       end = column.decoder.Write(at, bytes, available, format);
     } else if (checks.ResidueKnown()) {

@@ -9,6 +9,7 @@
 #include "core/conversion/BrivenParameters.h"
 #include "core/conversion/ColumnDecoder.h"
 #include "core/conversion/RowSpace.h"
+#include "core/conversion/VariableColumnDecoder.h"
 
 class CFrameData;
 class CFrameChecker;
@@ -28,6 +29,7 @@ class COutputFormatter {
     int index = -1;
     CSensor* sensor = nullptr;  // owned by the instrument; null when missing
     CColumnDecoder decoder;     // settled once per conversion
+    CVariableColumnDecoder variable;  // the same for a variable-length field
   };
 
   // Takes the kept sensors (fit not NONE) of instrument 0 as the columns,

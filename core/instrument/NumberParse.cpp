@@ -1,6 +1,8 @@
 #include "core/instrument/NumberParse.h"
 
 #include <charconv>
+#include <cstdint>
+#include <iterator>
 #include <clocale>
 #include <cstdlib>
 #include <locale.h>
@@ -78,6 +80,43 @@ std::size_t ParseSigned32(std::string_view text, std::int32_t& value) {
 
 namespace {
 
+// The powers of ten a double holds exactly.
+constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::uint64_t kExactMantissaLimit = std::uint64_t{1} << 53;
+
+// The usual field, a short decimal without exponent ("-12.345"), read with
+// one division: digits and power are exact doubles, so the quotient is
+// the correctly rounded value, the very double from_chars gives. p is past
+// any "+" and, like from_chars, sees one "-" at most. Returns the end of
+// the number, or null when the text needs the full reader (an exponent,
+// too many digits).
+const char* ParseShortDecimal(const char* p, const char* last, double& value) {
+  const bool negative = *p == '-';
+  if (negative) ++p;
+  std::uint64_t digits = 0;
+  int significant = 0;
+  int decimals = 0;
+  auto take_digits = [&](bool after_point) {
+    for (; p != last && IsDigit(*p); ++p) {
+      digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+      if (digits != 0) ++significant;
+      if (after_point) ++decimals;
+    }
+  };
+  take_digits(false);
+  if (p != last && *p == '.') {
+    ++p;
+    take_digits(true);
+  }
+  if (p != last && (*p == 'e' || *p == 'E')) return nullptr;
+  if (significant > 15 || digits >= kExactMantissaLimit || decimals >= static_cast<int>(std::size(kExactPowersOfTen)))
+    return nullptr;
+  const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+  value = negative ? -magnitude : magnitude;
+  return p;
+}
+
 // Plain decimal texts ([+-] digits [. digits] [e [+-] digits]), nearly
 // every real field, are read by from_chars: it rounds as strtod does and
 // needs no terminated copy. A text it could read differently (leading
@@ -95,6 +134,10 @@ std::size_t ParsePlainDecimal(std::string_view text, double& value) {
   if (*p == '-' && p != first) return 0;  // "+-" is no number for strtod
   if (digits + 1 != last && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) return 0;
   double parsed = 0.0;
+  if (const char* end = ParseShortDecimal(p, last, parsed); end != nullptr) {
+    value = parsed;
+    return static_cast<std::size_t>(end - first);
+  }
   const std::from_chars_result r = std::from_chars(p, last, parsed, std::chars_format::general);
   if (r.ec != std::errc()) return 0;
   value = parsed;

@@ -14,7 +14,10 @@
 #include <string>
 #include <vector>
 
+#include <string_view>
+
 #include "core/instrument/SensorDefinition.h"
+#include "core/instrument/VariableFieldIndex.h"
 #include "core/instrument/VariableFieldLayout.h"
 
 class CFrameData;
@@ -83,6 +86,12 @@ class CSensor {
   int GetFitType() const { return def_.fit_type; }
   int IsVariable() const { return def_.variable ? 1 : 0; }
   int GetVariableFieldIndex() const { return variable_field_index_; }
+  const std::shared_ptr<const VariableFieldLayout>& GetVariableFieldLayout() const { return layout_; }
+  // This sensor's variable-length field in frame_text, whose fields under
+  // this sensor's layout `fields` found: its raw text, "^" escapes and all.
+  // False when the frame does not have it.
+  bool FindVariableField(const instrument::VariableFieldIndex& fields, std::string_view frame_text,
+                         std::string_view& field) const;
   const CSensor* GetIntegrationTimeSensor() const { return def_.integration_time_sensor; }
 
   // The raw values of the last successful read of each kind.

@@ -8,16 +8,23 @@
 
 using namespace instrument;
 
+bool CSensor::FindVariableField(const VariableFieldIndex& fields, std::string_view frame_text,
+                                std::string_view& field) const {
+  std::size_t start = 0;
+  std::size_t end = 0;
+  if (variable_field_index_ < 0 || !fields.Find(static_cast<std::size_t>(variable_field_index_), start, end))
+    return false;
+  field = frame_text.substr(start, end - start);
+  return true;
+}
+
 int CSensor::ReadVariableField(const CFrameData& frame, std::string& field) {
   field.clear();
   if (variable_field_index_ < 0) return kValueFieldNotFound;
-  std::size_t start = 0;
-  std::size_t end = 0;
-  if (!frame.GetVariableFieldIndex(layout_)->Find(static_cast<std::size_t>(variable_field_index_), start, end)) {
-    return kValueFieldNotFound;
-  }
-  offset_.store(static_cast<unsigned>(start));
-  const std::string_view text = std::string_view(frame.GetText()).substr(start, end - start);
+  const std::string_view frame_text = frame.GetText();
+  std::string_view text;
+  if (!FindVariableField(*frame.GetVariableFieldIndex(layout_), frame_text, text)) return kValueFieldNotFound;
+  offset_.store(static_cast<unsigned>(text.data() - frame_text.data()));
   // Most fields hold no "^" escape: they are taken as they stand.
   if (text.find('^') == std::string_view::npos)
     field.assign(text);

@@ -1,7 +1,7 @@
 #include "core/instrument/VariableFieldIndex.h"
 
 #include <algorithm>
-#include <array>
+#include <cstdint>
 #include <string>
 
 namespace instrument {
@@ -17,16 +17,28 @@ class ForwardSearch {
   explicit ForwardSearch(std::string_view text) : text_(text) {}
 
   std::size_t Find(char c, std::size_t from) {
-    bool& absent = absent_[static_cast<unsigned char>(c)];
-    if (absent) return kAbsent;
-    const std::size_t at = text_.find(c, from);
-    absent = at == kAbsent;
+    const auto code = static_cast<unsigned char>(c);
+    std::uint64_t& word = absent_[code / 64];
+    const std::uint64_t bit = std::uint64_t{1} << (code % 64);
+    if ((word & bit) != 0) return kAbsent;
+    const std::size_t at = FindFrom(c, from);
+    if (at == kAbsent) word |= bit;
     return at;
   }
 
  private:
+  // Fields are mostly a few characters long: the next ones are looked at
+  // before a library search is called for the rest.
+  std::size_t FindFrom(char c, std::size_t from) const {
+    constexpr std::size_t kNearby = 16;
+    const std::size_t near_end = std::min(text_.size(), from + kNearby);
+    for (std::size_t i = from; i < near_end; ++i)
+      if (text_[i] == c) return i;
+    return near_end < text_.size() ? text_.find(c, near_end) : kAbsent;
+  }
+
   std::string_view text_;
-  std::array<bool, 256> absent_{};
+  std::uint64_t absent_[4] = {};  // a bit per character code
 };
 
 }  // namespace
@@ -40,39 +52,31 @@ void VariableFieldIndex::Rebuild(std::string_view text, std::size_t header_lengt
                                  const VariableFieldLayout& layout) {
   const std::string& delimiters = layout.field_delimiters;
   const std::size_t count = delimiters.size();
-  start_.assign(count, kAbsent);
-  end_.assign(count, kAbsent);
+  fields_.resize(count);
   ForwardSearch search(text);
   // A delimiter that does not occur is skipped: the next one is looked for
   // from the same place.
   std::size_t position = std::min(header_length, text.size());
   for (std::size_t i = 0; i < count; ++i) {
     const std::size_t at = search.Find(delimiters[i], position);
-    if (at == kAbsent) continue;
-    position = at + 1;
-    start_[i] = position;
+    if (at != kAbsent) position = at + 1;
+    fields_[i].start = at == kAbsent ? kAbsent : position;
   }
   // A field ends where the next delimiter of the chain occurs; after the
   // last one that occurs, at the terminator's first character, else at the
   // end of the frame.
   std::size_t next_start = kAbsent;
   for (std::size_t i = count; i-- > 0;) {
-    if (start_[i] == kAbsent) continue;
+    Field& field = fields_[i];
+    if (field.start == kAbsent) continue;
     if (next_start != kAbsent) {
-      end_[i] = next_start - 1;
+      field.end = next_start - 1;
     } else {
-      const std::size_t at = layout.terminator.empty() ? kAbsent : search.Find(layout.terminator[0], start_[i]);
-      end_[i] = at == kAbsent ? text.size() : at;
+      const std::size_t at = layout.terminator.empty() ? kAbsent : search.Find(layout.terminator[0], field.start);
+      field.end = at == kAbsent ? text.size() : at;
     }
-    next_start = start_[i];
+    next_start = field.start;
   }
-}
-
-bool VariableFieldIndex::Find(std::size_t index, std::size_t& start, std::size_t& end) const {
-  if (index >= start_.size() || start_[index] == kAbsent) return false;
-  start = start_[index];
-  end = end_[index];
-  return true;
 }
 
 }  // namespace instrument
