@@ -22,6 +22,13 @@ char* WriteReal(char* at, double value, const CSensorFormat& format) {
   return length == 0 ? nullptr : at + length;
 }
 
+// Fields are a few characters long: looked through here, not by a call.
+bool Holds(std::string_view text, char c) {
+  for (char t : text)
+    if (t == c) return true;
+  return false;
+}
+
 int ParseField(std::string_view text, std::uint32_t& value) { return ParseAsciiUnsigned(text, value); }
 int ParseField(std::string_view text, std::int32_t& value) { return ParseAsciiSigned(text, value); }
 int ParseField(std::string_view text, double& value) { return ParseAsciiReal(text, value); }
@@ -74,7 +81,7 @@ char* CVariableColumnDecoder::WriteNumber(char* at, std::string_view text, const
 char* CVariableColumnDecoder::WriteText(char* at, std::string_view text) const {
   // A longer text needs more room than a number, and a line end in a row
   // must be told to the writer: both go the general way.
-  if (text.size() > CColumnDecoder::kLongestText || text.find('\n') != std::string_view::npos) return nullptr;
+  if (text.size() > CColumnDecoder::kLongestText || Holds(text, '\n')) return nullptr;
   std::memcpy(at, text.data(), text.size());
   return at + text.size();
 }
@@ -83,7 +90,7 @@ char* CVariableColumnDecoder::Write(char* at, CVariableFieldRow& row, const CSen
   std::string_view text;
   if (kind_ == Kind::kNone || !row.Find(*sensor_, text)) return nullptr;
   // Escaped characters are the sensor's to decode.
-  if (text.find('^') != std::string_view::npos) return nullptr;
+  if (Holds(text, '^')) return nullptr;
   switch (kind_) {
     case Kind::kUnsigned: return WriteNumber<std::uint32_t>(at, text, format);
     case Kind::kSigned: return WriteNumber<std::int32_t>(at, text, format);

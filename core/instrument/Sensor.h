@@ -90,8 +90,16 @@ class CSensor {
   // This sensor's variable-length field in frame_text, whose fields under
   // this sensor's layout `fields` found: its raw text, "^" escapes and all.
   // False when the frame does not have it.
+  // Inline: a conversion asks for every value of every frame.
   bool FindVariableField(const instrument::VariableFieldIndex& fields, std::string_view frame_text,
-                         std::string_view& field) const;
+                         std::string_view& field) const {
+    std::size_t start = 0;
+    std::size_t end = 0;
+    if (variable_field_index_ < 0 || !fields.Find(static_cast<std::size_t>(variable_field_index_), start, end))
+      return false;
+    field = frame_text.substr(start, end - start);
+    return true;
+  }
   const CSensor* GetIntegrationTimeSensor() const { return def_.integration_time_sensor; }
 
   // The raw values of the last successful read of each kind.

@@ -8,16 +8,6 @@
 
 using namespace instrument;
 
-bool CSensor::FindVariableField(const VariableFieldIndex& fields, std::string_view frame_text,
-                                std::string_view& field) const {
-  std::size_t start = 0;
-  std::size_t end = 0;
-  if (variable_field_index_ < 0 || !fields.Find(static_cast<std::size_t>(variable_field_index_), start, end))
-    return false;
-  field = frame_text.substr(start, end - start);
-  return true;
-}
-
 int CSensor::ReadVariableField(const CFrameData& frame, std::string& field) {
   field.clear();
   if (variable_field_index_ < 0) return kValueFieldNotFound;
