@@ -1,12 +1,14 @@
 #include "core/conversion/VariableColumnDecoder.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
 
 #include "core/conversion/ColumnDecoder.h"
 #include "core/instrument/FieldDecoding.h"
+#include "core/instrument/PolynomialFit.h"
 #include "core/instrument/ResultCodes.h"
 #include "core/instrument/SensorKeywords.h"
 #include "platform/sys/FastNumberFixedPoint.h"
@@ -51,10 +53,13 @@ CVariableColumnDecoder::CVariableColumnDecoder(CSensor& sensor, const CSensorFor
     // A text prints as it stands, whatever the fit and format.
   } else if (!format.m_nApplyFit) {
     if (format.m_nHexFormat && integer) return;
+  } else if (fit == kFitPolyU) {
+    fit_ = Fit::kPolyU;
+    polynomial_ = sensor.GetCoefficients();
   } else if (sensor.IsCalibratedFit() && fit != kFitOptic1 && fit != kFitOptic3) {
     // OPTIC1 splits its gain off the raw value, OPTIC3 reads a second
     // sensor: both stay with the sensor's path.
-    fitted_ = true;
+    fit_ = Fit::kSensorFit;
   } else if (!sensor.IsCountFit()) {
     return;
   }
@@ -66,7 +71,11 @@ template <typename Raw>
 char* CVariableColumnDecoder::WriteNumber(char* at, std::string_view text, const CSensorFormat& format) const {
   Raw raw{};
   if (ParseField(text, raw) != kResultOk) return nullptr;
-  if (fitted_) {
+  if (fit_ == Fit::kPolyU) {
+    const double value = AscendingPolynomial(polynomial_, static_cast<double>(raw));
+    return std::isfinite(value) ? WriteReal(at, value, format) : nullptr;
+  }
+  if (fit_ == Fit::kSensorFit) {
     double value = 0.0;
     if (sensor_->ApplyFit(&value, raw) != kResultOk) return nullptr;
     return WriteReal(at, value, format);

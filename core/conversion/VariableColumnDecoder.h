@@ -21,6 +21,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <vector>
 
 #include "core/conversion/SensorFormat.h"
 #include "core/conversion/VariableFieldRow.h"
@@ -49,7 +50,10 @@ class CVariableColumnDecoder {
   char* WriteNumber(char* at, std::string_view text, const CSensorFormat& format) const;
   char* WriteText(char* at, std::string_view text) const;
 
+  enum class Fit { kRaw, kPolyU, kSensorFit };
+
   CSensor* sensor_ = nullptr;
   Kind kind_ = Kind::kNone;
-  bool fitted_ = false;  // the sensor's calibration fit applies; else the raw value prints
+  Fit fit_ = Fit::kRaw;
+  std::vector<double> polynomial_;  // POLYU: the coefficients from the constant up
 };

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdint>
-#include <iterator>
 #include <clocale>
 #include <cstdlib>
 #include <locale.h>
@@ -80,38 +79,38 @@ std::size_t ParseSigned32(std::string_view text, std::int32_t& value) {
 
 namespace {
 
-// The powers of ten a double holds exactly.
-constexpr double kExactPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-                                        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-constexpr std::uint64_t kExactMantissaLimit = std::uint64_t{1} << 53;
+// The powers of ten a double holds exactly, enough for kShortDigits.
+constexpr double kExactPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                        1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+// Fifteen decimal digits always fit the 53 bits of a double's mantissa.
+constexpr std::ptrdiff_t kShortDigits = 15;
+
+const char* SkipDigits(const char* p, const char* last, std::uint64_t& digits) {
+  for (; p != last && IsDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+  return p;
+}
 
 // The usual field, a short decimal without exponent ("-12.345"), read with
 // one division: digits and power are exact doubles, so the quotient is
 // the correctly rounded value, the very double from_chars gives. p is past
 // any "+" and, like from_chars, sees one "-" at most. Returns the end of
 // the number, or null when the text needs the full reader (an exponent,
-// too many digits).
+// more digits).
 const char* ParseShortDecimal(const char* p, const char* last, double& value) {
   const bool negative = *p == '-';
   if (negative) ++p;
   std::uint64_t digits = 0;
-  int significant = 0;
-  int decimals = 0;
-  auto take_digits = [&](bool after_point) {
-    for (; p != last && IsDigit(*p); ++p) {
-      digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
-      if (digits != 0) ++significant;
-      if (after_point) ++decimals;
-    }
-  };
-  take_digits(false);
+  const char* const first_digit = p;
+  p = SkipDigits(p, last, digits);
+  std::ptrdiff_t count = p - first_digit;
+  std::ptrdiff_t decimals = 0;
   if (p != last && *p == '.') {
-    ++p;
-    take_digits(true);
+    const char* const first_decimal = ++p;
+    p = SkipDigits(p, last, digits);
+    decimals = p - first_decimal;
+    count += decimals;
   }
-  if (p != last && (*p == 'e' || *p == 'E')) return nullptr;
-  if (significant > 15 || digits >= kExactMantissaLimit || decimals >= static_cast<int>(std::size(kExactPowersOfTen)))
-    return nullptr;
+  if (count > kShortDigits || (p != last && (*p == 'e' || *p == 'E'))) return nullptr;
   const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[decimals];
   value = negative ? -magnitude : magnitude;
   return p;
