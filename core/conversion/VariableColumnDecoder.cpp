@@ -99,7 +99,7 @@ char* CVariableColumnDecoder::Write(char* at, CVariableFieldRow& row, const CSen
   std::string_view text;
   if (kind_ == Kind::kNone || !row.Find(*sensor_, text)) return nullptr;
   // Escaped characters are the sensor's to decode.
-  if (Holds(text, '^')) return nullptr;
+  if (row.MayHoldEscapes() && Holds(text, '^')) return nullptr;
   switch (kind_) {
     case Kind::kUnsigned: return WriteNumber<std::uint32_t>(at, text, format);
     case Kind::kSigned: return WriteNumber<std::int32_t>(at, text, format);

@@ -4,6 +4,7 @@
 // pass over its text) however many of its fields are printed.
 #pragma once
 
+#include <cstring>
 #include <memory>
 #include <string_view>
 
@@ -23,12 +24,18 @@ class CVariableFieldRow {
       // Held here, the index outlives any other layout's lookup in the row.
       index_ = frame_.GetVariableFieldIndex(layout);
       layout_ = layout.get();
+      const std::string_view text = frame_.GetText();
+      escapes_ = std::memchr(text.data(), '^', text.size()) != nullptr;
     }
     return sensor.FindVariableField(*index_, frame_.GetText(), field);
   }
+  // Whether a field of the frame may hold a "^" escape: looked for once in
+  // the whole frame, as nearly no frame holds one.
+  bool MayHoldEscapes() const { return escapes_; }
 
  private:
   const CFrameData& frame_;
   const instrument::VariableFieldLayout* layout_ = nullptr;
   std::shared_ptr<const instrument::VariableFieldIndex> index_;
+  bool escapes_ = false;
 };

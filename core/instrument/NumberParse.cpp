@@ -12,6 +12,8 @@ namespace {
 
 bool IsCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+// The digit's value; above 9 for any other character (one test, not two).
+unsigned DigitValue(char c) { return static_cast<unsigned>(static_cast<unsigned char>(c)) - '0'; }
 
 struct SignedDigits {
   std::size_t consumed = 0;  // 0: no digits
@@ -31,8 +33,10 @@ SignedDigits ScanDecimal(std::string_view text) {
   }
   const std::size_t first_digit = i;
   std::uint64_t magnitude = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i) {
-    magnitude = magnitude * 10 + static_cast<std::uint64_t>(text[i] - '0');
+  for (; i < text.size(); ++i) {
+    const unsigned digit = DigitValue(text[i]);
+    if (digit > 9) break;
+    magnitude = magnitude * 10 + digit;
     if (magnitude > kUnsigned32Max) {
       out.overflow = true;
       magnitude = kUnsigned32Max;
@@ -86,7 +90,11 @@ constexpr double kExactPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  
 constexpr std::ptrdiff_t kShortDigits = 15;
 
 const char* SkipDigits(const char* p, const char* last, std::uint64_t& digits) {
-  for (; p != last && IsDigit(*p); ++p) digits = digits * 10 + static_cast<std::uint64_t>(*p - '0');
+  for (; p != last; ++p) {
+    const unsigned digit = DigitValue(*p);
+    if (digit > 9) break;
+    digits = digits * 10 + digit;
+  }
   return p;
 }
 
@@ -111,7 +119,8 @@ const char* ParseShortDecimal(const char* p, const char* last, double& value) {
     count += decimals;
   }
   if (count > kShortDigits || (p != last && (*p == 'e' || *p == 'E'))) return nullptr;
-  const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+  // Below 10^15: converted as a signed number, in one instruction.
+  const double magnitude = static_cast<double>(static_cast<std::int64_t>(digits)) / kExactPowersOfTen[decimals];
   value = negative ? -magnitude : magnitude;
   return p;
 }

@@ -21,19 +21,6 @@ class ForwardSearch {
   explicit ForwardSearch(std::string_view text) : text_(text) {}
 
   std::size_t Find(char c, std::size_t from) {
-    const auto code = static_cast<unsigned char>(c);
-    std::uint64_t& word = absent_[code / 64];
-    const std::uint64_t bit = std::uint64_t{1} << (code % 64);
-    if ((word & bit) != 0) return kAbsent;
-    const std::size_t at = FindFrom(c, from);
-    if (at == kAbsent) word |= bit;
-    return at;
-  }
-
- private:
-  // Fields are mostly a few characters long: the next ones are looked at
-  // eight at a time before a library search is called for the rest.
-  std::size_t FindFrom(char c, std::size_t from) const {
     constexpr std::size_t kNearby = 16;
     const std::size_t near_end = std::min(text_.size(), from + kNearby);
     std::size_t i = from;
@@ -42,7 +29,21 @@ class ForwardSearch {
     }
     for (; i < near_end; ++i)
       if (text_[i] == c) return i;
-    return near_end < text_.size() ? text_.find(c, near_end) : kAbsent;
+    return near_end < text_.size() ? FindFar(c, near_end) : kAbsent;
+  }
+
+ private:
+  // Fields are mostly a few characters long: the nearby ones are compared
+  // eight at a time, and only a search beyond them asks what is known
+  // absent and calls the library.
+  std::size_t FindFar(char c, std::size_t from) {
+    const auto code = static_cast<unsigned char>(c);
+    std::uint64_t& word = absent_[code / 64];
+    const std::uint64_t bit = std::uint64_t{1} << (code % 64);
+    if ((word & bit) != 0) return kAbsent;
+    const std::size_t at = text_.find(c, from);
+    if (at == kAbsent) word |= bit;
+    return at;
   }
 
   // The first of the eight characters from i on that is c, or -1.
