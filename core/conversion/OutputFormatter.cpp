@@ -294,7 +294,7 @@ char* COutputFormatter::WriteRow(CRowSpace& space, char* at, CQelTelemetryDoc& d
   const bool in_place = m_bValuesInPlace;
   const std::uint8_t* bytes = frame.GetBytes().data();
   const int check_sum_index = m_nCheckSumIndex;
-  CVariableFieldRow variable_fields(frame);
+  CVariableFieldRow variable_fields(frame, m_variableFields);
   for (const Column& column : m_columns) {
     char* end = nullptr;
     if (!in_place) {

@@ -97,4 +97,5 @@ class COutputFormatter {
   std::string m_strRowPrefix;
   bool m_bShortPrefix = false;
   std::string m_strValue;  // a value of the general road, reused
+  instrument::VariableFieldIndex m_variableFields;  // the fields of the row's frame, reused
 };

@@ -1,33 +1,34 @@
-// The variable-length fields of the frame one row is written from. The
-// frame's field index is looked up when the row's first such column asks
-// for it and kept for the others, so a frame costs one lookup (and one
-// pass over its text) however many of its fields are printed.
+// The variable-length fields of the frame one row is written from. Their
+// index is built when the row's first such column asks for it, in storage
+// the row writer keeps from frame to frame, and shared by the row's other
+// columns: a frame costs one pass over its text however many of its fields
+// are printed, and no lock, as the index is the row writer's own.
 #pragma once
 
 #include <cstring>
-#include <memory>
 #include <string_view>
 
 #include "core/instrument/FrameData.h"
 #include "core/instrument/Sensor.h"
 #include "core/instrument/VariableFieldIndex.h"
+#include "core/instrument/VariableFieldLayout.h"
 
 class CVariableFieldRow {
  public:
-  explicit CVariableFieldRow(const CFrameData& frame) : frame_(frame) {}
+  // index: the storage, reused for every row.
+  CVariableFieldRow(const CFrameData& frame, instrument::VariableFieldIndex& index) : frame_(frame), index_(index) {}
 
   // The raw text of the sensor's field in this frame; false when the frame
   // does not have it.
   bool Find(const CSensor& sensor, std::string_view& field) {
-    const auto& layout = sensor.GetVariableFieldLayout();
-    if (layout.get() != layout_) {
-      // Held here, the index outlives any other layout's lookup in the row.
-      index_ = frame_.GetVariableFieldIndex(layout);
-      layout_ = layout.get();
-      const std::string_view text = frame_.GetText();
-      escapes_ = std::memchr(text.data(), '^', text.size()) != nullptr;
+    const std::string_view text = frame_.GetText();
+    const instrument::VariableFieldLayout* layout = sensor.GetVariableFieldLayout().get();
+    if (layout != layout_) {
+      index_.Rebuild(text, frame_.GetHeader().size(), *layout);
+      layout_ = layout;
+      escapes_ = !text.empty() && std::memchr(text.data(), '^', text.size()) != nullptr;
     }
-    return sensor.FindVariableField(*index_, frame_.GetText(), field);
+    return sensor.FindVariableField(index_, text, field);
   }
   // Whether a field of the frame may hold a "^" escape: looked for once in
   // the whole frame, as nearly no frame holds one.
@@ -35,7 +36,7 @@ class CVariableFieldRow {
 
  private:
   const CFrameData& frame_;
-  const instrument::VariableFieldLayout* layout_ = nullptr;
-  std::shared_ptr<const instrument::VariableFieldIndex> index_;
+  instrument::VariableFieldIndex& index_;
+  const instrument::VariableFieldLayout* layout_ = nullptr;  // the layout index_ was built for in this row
   bool escapes_ = false;
 };

@@ -16,6 +16,8 @@ namespace instrument {
 
 class VariableFieldIndex {
  public:
+  // An index of no field, to be rebuilt for a frame.
+  VariableFieldIndex() = default;
   // text is the whole frame; the chain starts after header_length bytes.
   VariableFieldIndex(std::string_view text, std::size_t header_length, const VariableFieldLayout& layout);
   // The same for another frame, in the storage this index already has.

@@ -63,7 +63,8 @@ class VariableColumnDecoderTest : public ::testing::Test {
   std::vector<std::string> ExpectSameText(const std::string& bytes, const CSensorFormat& format,
                                           bool suppress = false) {
     auto frame = MakeFrame(bytes, 1, "\r\n");
-    CVariableFieldRow row(*frame);
+    instrument::VariableFieldIndex index;
+    CVariableFieldRow row(*frame, index);
     std::vector<std::string> printed;
     for (int i = 0; i < doc_.GetInstrumentSensorCount(0); ++i) {
       CSensor* sensor = doc_.GetSensor(0, i);
