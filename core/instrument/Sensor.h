@@ -126,7 +126,10 @@ class CSensor {
   bool FixedFieldFits(const CFrameData& frame) const;
   unsigned FixedFieldBytes() const;
   const std::uint8_t* FixedFieldStart(const CFrameData& frame) const;
-  int ReadVariableField(const CFrameData& frame, std::string& field);
+  // A field's text as a view: of the frame's own bytes where they stand as
+  // they are, else of storage, which then holds the decoded text.
+  int ReadVariableField(const CFrameData& frame, std::string& storage, std::string_view& field);
+  int ReadFieldView(const CFrameData& frame, std::string& storage, std::string_view& text);
   int ReadFieldText(const CFrameData& frame, std::string& text);
   int ReadUnsignedField(const CFrameData& frame, std::uint32_t& value);
   int ReadSignedField(const CFrameData& frame, std::int32_t& value);

@@ -8,17 +8,16 @@
 
 using namespace instrument;
 
-int CSensor::ReadVariableField(const CFrameData& frame, std::string& field) {
-  field.clear();
+int CSensor::ReadVariableField(const CFrameData& frame, std::string& storage, std::string_view& field) {
+  field = {};
   if (variable_field_index_ < 0) return kValueFieldNotFound;
   const std::string_view frame_text = frame.GetText();
-  std::string_view text;
-  if (!FindVariableField(*frame.GetVariableFieldIndex(layout_), frame_text, text)) return kValueFieldNotFound;
-  offset_.store(static_cast<unsigned>(text.data() - frame_text.data()));
-  // Most fields hold no "^" escape: they are taken as they stand.
-  if (text.find('^') == std::string_view::npos)
-    field.assign(text);
-  else
-    field = UnescapeHex(text, "^");
+  if (!FindVariableField(*frame.GetVariableFieldIndex(layout_), frame_text, field)) return kValueFieldNotFound;
+  offset_.store(static_cast<unsigned>(field.data() - frame_text.data()));
+  // Most fields hold no "^" escape: they are read where they stand.
+  if (field.find('^') != std::string_view::npos) {
+    storage = UnescapeHex(field, "^");
+    field = storage;
+  }
   return kResultOk;
 }
