@@ -298,13 +298,13 @@ char* COutputFormatter::WriteRow(CRowSpace& space, char* at, CQelTelemetryDoc& d
   for (const Column& column : m_columns) {
     char* end = nullptr;
     if (!in_place) {
-    } else if (column.variable.Covers()) {
-      end = column.variable.Write(at, variable_fields, format);
     } else if (column.index != check_sum_index) {
       end = column.decoder.Write(at, bytes, available, format);
     } else if (checks.ResidueKnown()) {
       end = WriteResidue(at, checks.GetResidue());
     }
+    // Variable-length fields, which the fixed fields' decoder leaves.
+    if (end == nullptr && in_place && column.variable.Covers()) end = column.variable.Write(at, variable_fields, format.m_nPrecision);
     if (end != nullptr) {
       at = PutDelimiter(end, delimiter);
       continue;

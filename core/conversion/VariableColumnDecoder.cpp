@@ -19,8 +19,8 @@ namespace {
 
 // Prints a real as the sensor's path does for a format WritesInPlace takes;
 // null when the fixed-point writer declines it.
-char* WriteReal(char* at, double value, const CSensorFormat& format) {
-  const std::size_t length = sys::WriteFixedPoint(at, CColumnDecoder::kLongestText, value, format.m_nPrecision);
+char* WriteReal(char* at, double value, int precision) {
+  const std::size_t length = sys::WriteFixedPoint(at, CColumnDecoder::kLongestText, value, precision);
   return length == 0 ? nullptr : at + length;
 }
 
@@ -68,20 +68,20 @@ CVariableColumnDecoder::CVariableColumnDecoder(CSensor& sensor, const CSensorFor
 }
 
 template <typename Raw>
-char* CVariableColumnDecoder::WriteNumber(char* at, std::string_view text, const CSensorFormat& format) const {
+char* CVariableColumnDecoder::WriteNumber(char* at, std::string_view text, int precision) const {
   Raw raw{};
   if (ParseField(text, raw) != kResultOk) return nullptr;
   if (fit_ == Fit::kPolyU) {
     const double value = AscendingPolynomial(polynomial_, static_cast<double>(raw));
-    return std::isfinite(value) ? WriteReal(at, value, format) : nullptr;
+    return std::isfinite(value) ? WriteReal(at, value, precision) : nullptr;
   }
   if (fit_ == Fit::kSensorFit) {
     double value = 0.0;
     if (sensor_->ApplyFit(&value, raw) != kResultOk) return nullptr;
-    return WriteReal(at, value, format);
+    return WriteReal(at, value, precision);
   }
   if constexpr (std::is_same_v<Raw, double>) {
-    return WriteReal(at, raw, format);
+    return WriteReal(at, raw, precision);
   } else {
     return std::to_chars(at, at + CColumnDecoder::kLongestText, raw).ptr;
   }
@@ -95,15 +95,15 @@ char* CVariableColumnDecoder::WriteText(char* at, std::string_view text) const {
   return at + text.size();
 }
 
-char* CVariableColumnDecoder::Write(char* at, CVariableFieldRow& row, const CSensorFormat& format) const {
+char* CVariableColumnDecoder::Write(char* at, CVariableFieldRow& row, int precision) const {
   std::string_view text;
   if (kind_ == Kind::kNone || !row.Find(*sensor_, text)) return nullptr;
   // Escaped characters are the sensor's to decode.
   if (row.MayHoldEscapes() && Holds(text, '^')) return nullptr;
   switch (kind_) {
-    case Kind::kUnsigned: return WriteNumber<std::uint32_t>(at, text, format);
-    case Kind::kSigned: return WriteNumber<std::int32_t>(at, text, format);
-    case Kind::kReal: return WriteNumber<double>(at, text, format);
+    case Kind::kUnsigned: return WriteNumber<std::uint32_t>(at, text, precision);
+    case Kind::kSigned: return WriteNumber<std::int32_t>(at, text, precision);
+    case Kind::kReal: return WriteNumber<double>(at, text, precision);
     case Kind::kText: return WriteText(at, text);
     case Kind::kNone: break;
   }

@@ -37,9 +37,10 @@ class CVariableColumnDecoder {
 
   bool Covers() const { return kind_ != Kind::kNone; }
   // Writes the value at `at` (room for CColumnDecoder::kLongestText) in a
-  // format CColumnDecoder::WritesInPlace takes; its end, or null with
-  // nothing written when the sensor's path must print it.
-  char* Write(char* at, CVariableFieldRow& row, const CSensorFormat& format) const;
+  // format CColumnDecoder::WritesInPlace takes, reals with `precision`
+  // digits; its end, or null with nothing written when the sensor's path
+  // must print it.
+  char* Write(char* at, CVariableFieldRow& row, int precision) const;
 
  private:
   enum class Kind { kNone, kUnsigned, kSigned, kReal, kText };
@@ -47,7 +48,7 @@ class CVariableColumnDecoder {
   // Parses the field as the sensor's reader of Raw does, fits it when the
   // column is fitted, and prints it.
   template <typename Raw>
-  char* WriteNumber(char* at, std::string_view text, const CSensorFormat& format) const;
+  char* WriteNumber(char* at, std::string_view text, int precision) const;
   char* WriteText(char* at, std::string_view text) const;
 
   enum class Fit { kRaw, kPolyU, kSensorFit };

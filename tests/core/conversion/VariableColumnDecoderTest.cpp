@@ -70,7 +70,7 @@ class VariableColumnDecoderTest : public ::testing::Test {
       CSensor* sensor = doc_.GetSensor(0, i);
       const CVariableColumnDecoder decoder(*sensor, format, suppress);
       char place[CColumnDecoder::kLongestText];
-      const char* end = decoder.Write(place, row, format);
+      const char* end = decoder.Write(place, row, format.m_nPrecision);
       if (end == nullptr) continue;
       EXPECT_EQ(std::string(static_cast<const char*>(place), end), doc_.FormatSensorValue(sensor, frame.get(), format))
           << sensor->GetType() << " on \"" << bytes << '"';
