@@ -13,15 +13,19 @@ void CBrivenDoc::OnFrameReceived(const std::string& /*resource*/, std::unique_pt
 void CBrivenDoc::OnFrameLent(const std::string& /*resource*/, CFrameData& frame) {
   // The frames that follow in the bytes already read are cut into the same
   // record and handled here, under one take of the lock. The cut stops
-  // where the bytes read end, so the user-interface thread's progress reads
-  // and stop requests still get in once per read buffer. A frame's request
-  // for the next one is only noted while it is handled, and answered here.
+  // where the bytes read end, and a thread waiting for the lock (the
+  // user-interface thread's progress reads and stop requests) is let in
+  // between two frames. A frame's request for the next one is only noted
+  // while it is handled, and answered here.
   Lock lock(m_lock);
   m_bInLentRun = true;
   for (;;) {
     m_bNextFrameWanted = false;
     HandleReceivedFrame(&frame);
     if (!m_bNextFrameWanted || !CutNextLentFrame(0, frame)) break;
+    // A progress read or a stop request waiting for the lock gets in
+    // between two frames, not only after the run.
+    if (m_lock.MayHaveWaiters()) m_lock.LetWaiterIn();
   }
   m_bInLentRun = false;
   if (!m_bNextFrameWanted) return;

@@ -1,5 +1,7 @@
 #include "platform/sys/CriticalSection.h"
 
+#include <chrono>
+
 namespace sys {
 
 bool CCriticalSection::Lock(DWORD /*timeout_ms*/) {
@@ -22,6 +24,18 @@ bool CCriticalSection::try_lock() {
 // another may still be asleep behind it.
 void CCriticalSection::WaitForRelease() {
   while (state_.exchange(kHeldWithWaiters, std::memory_order_acquire) != kFree) state_.wait(kHeldWithWaiters);
+}
+
+void CCriticalSection::LetWaiterIn() {
+  if (owner_.load(std::memory_order_relaxed) != std::this_thread::get_id() || depth_ != 1) return;
+  unlock();
+  // The woken waiter needs a moment to be scheduled; a few milliseconds at
+  // most, so that a waiter that gave up costs the run no more than that.
+  constexpr auto kLongestPause = std::chrono::milliseconds(2);
+  const auto until = std::chrono::steady_clock::now() + kLongestPause;
+  while (state_.load(std::memory_order_relaxed) == kFree && std::chrono::steady_clock::now() < until)
+    std::this_thread::yield();
+  lock();
 }
 
 }  // namespace sys

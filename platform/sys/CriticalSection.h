@@ -42,6 +42,16 @@ class CCriticalSection : public CSyncObject {
 
   bool try_lock();
 
+  // For a thread that holds the lock through a long run of work: whether
+  // another thread may be waiting for it (a cheap read, fit for every step
+  // of the run), and a pause that lets such a thread in. The pause releases
+  // the lock, gives a waiter a moment to take it, and takes it back (after
+  // the waiter is done); without it the holder, which takes the lock again
+  // at once, could keep a waiter out for the whole run. Nothing is paused
+  // when this thread holds the lock more than once.
+  bool MayHaveWaiters() const { return state_.load(std::memory_order_relaxed) == kHeldWithWaiters; }
+  void LetWaiterIn();
+
  private:
   // The lock word: free, held, or held with a thread that may be waiting.
   static constexpr int kFree = 0;

@@ -101,6 +101,42 @@ TEST(CriticalSection, AReleaseByAThreadThatDoesNotHoldItIsRefused) {
   EXPECT_TRUE(got.load()) << "the holder's two releases did not free it";
 }
 
+// A holder that takes the lock again at once after each release can keep a
+// waiter out for as long as it runs; one that lets waiters in between its
+// steps must not.
+TEST(CriticalSection, AHolderThatLetsWaitersInBetweenStepsLetsThemIn) {
+  sys::CCriticalSection section;
+  std::atomic<bool> waiter_in{false};
+  std::atomic<bool> holding{false};
+  bool let_in = false;
+  std::thread holder([&] {
+    const auto until = Clock::now() + 10s;
+    section.lock();
+    holding = true;
+    while (!waiter_in && Clock::now() < until) {
+      if (section.MayHaveWaiters()) section.LetWaiterIn();
+    }
+    let_in = waiter_in;  // before the holder's own release
+    section.unlock();
+  });
+  while (!holding) std::this_thread::yield();
+  section.lock();
+  waiter_in = true;
+  section.unlock();
+  holder.join();
+  EXPECT_TRUE(let_in) << "the waiter got in only after the holder's run";
+  // Held twice, the lock is never let go in between.
+  section.lock();
+  section.lock();
+  std::atomic<bool> got{true};
+  std::thread other([&] { got = section.try_lock(); });
+  section.LetWaiterIn();
+  other.join();
+  EXPECT_FALSE(got.load());
+  section.unlock();
+  section.unlock();
+}
+
 TEST(SingleLock, ReleasesOnScopeExitAndLockingTwiceTakesOnce) {
   sys::CCriticalSection section;
   {
