@@ -62,6 +62,7 @@ bool COutputFormatter::PrepareHeaderMode(CQelTelemetryDoc& doc, const CBrivenPar
   m_nCheckSumIndex = -1;
   m_strSerialField.clear();
   m_columns.clear();
+  m_rowSteps.clear();  // header lines have no rows
   if (doc.GetInstrumentSensorCount(0) != 1) return false;
   CSensor* sensor = doc.GetSensor(0, 0);
   if (sensor == nullptr || sensor->GetType() != "HEADER" || sensor->GetFitType() != instrument::kFitCount)
