@@ -51,7 +51,9 @@ void COutputFormatter::Prepare(CQelTelemetryDoc& doc, const CBrivenParameters& p
     // The time column rewrites its text and the check sum column shows the
     // residue: they never take the decoder.
     const bool own_text = i == iso8601_index || i == check_sum_index;
-    m_columns.push_back({i, sensor, own_text ? CColumnDecoder() : CColumnDecoder(*sensor, params.m_format)});
+    m_columns.push_back({i, sensor, own_text ? CColumnDecoder() : CColumnDecoder(*sensor, params.m_format),
+                         own_text ? CVariableColumnDecoder()
+                                  : CVariableColumnDecoder(*sensor, params.m_format, params.m_nSuppressStrings != 0)});
   }
   PlanRows();
 }
@@ -67,7 +69,7 @@ bool COutputFormatter::PrepareHeaderMode(CQelTelemetryDoc& doc, const CBrivenPar
   CSensor* sensor = doc.GetSensor(0, 0);
   if (sensor == nullptr || sensor->GetType() != "HEADER" || sensor->GetFitType() != instrument::kFitCount)
     return false;
-  m_columns.push_back({0, sensor, CColumnDecoder()});
+  m_columns.push_back({0, sensor, CColumnDecoder(), CVariableColumnDecoder()});
   return true;
 }
 
@@ -206,6 +208,12 @@ char* WriteResidueInRow(const CRowStep& /*step*/, const CRowStep::Fields& row, c
   return CRowStep::PutDelimiter(at, row);
 }
 
+// A variable-length field's column, read from the row's field index.
+char* WriteVariableInRow(const CRowStep& step, const CRowStep::Fields& row, char* at) {
+  char* end = step.variable->Write(at, *row.variable_fields, row.precision);
+  return end != nullptr ? CRowStep::PutDelimiter(end, row) : nullptr;
+}
+
 // A column whose every value the general road prints.
 char* LeaveToGeneralRoad(const CRowStep& /*step*/, const CRowStep::Fields& /*row*/, char* /*at*/) { return nullptr; }
 
@@ -239,6 +247,9 @@ CRowStep COutputFormatter::PlanStep(std::size_t column) const {
     step.write = &WriteResidueInRow;
   else if (CRowStep::Writer writer = m_columns[column].decoder.GetRowWriter())
     step.write = writer;
+  else if (m_columns[column].variable.Covers())
+    step.write = &WriteVariableInRow;
+  step.variable = &m_columns[column].variable;
   return step;
 }
 
@@ -311,12 +322,14 @@ char* COutputFormatter::WriteRow(CRowSpace& space, char* at, CQelTelemetryDoc& d
   // The bytes every field reader may read: those of the frame's size that
   // it really holds.
   const CFrameData::Bytes& bytes = frame.GetBytes();
+  CVariableFieldRow variable_fields(frame, m_variableFields);
   const CRowStep::Fields row{bytes.data(),
                              std::min(static_cast<std::size_t>(std::max(frame.GetFrameSize(), 0)), bytes.size()),
                              m_rowFormat.m_nPrecision,
                              &checks,
                              p.m_strDelimiter.data(),
-                             p.m_strDelimiter.size()};
+                             p.m_strDelimiter.size(),
+                             &variable_fields};
   for (const CRowStep& step : m_rowSteps) {
     char* end = step.write(step, row, at);
     at = end != nullptr ? end

@@ -10,6 +10,7 @@
 #include "core/conversion/ColumnDecoder.h"
 #include "core/conversion/RowSpace.h"
 #include "core/conversion/RowStep.h"
+#include "core/conversion/VariableColumnDecoder.h"
 
 class CFrameData;
 class CFrameChecker;
@@ -29,6 +30,7 @@ class COutputFormatter {
     int index = -1;
     CSensor* sensor = nullptr;  // owned by the instrument; null when missing
     CColumnDecoder decoder;     // settled once per conversion
+    CVariableColumnDecoder variable;  // the same for a variable-length field
   };
 
   // Takes the kept sensors (fit not NONE) of instrument 0 as the columns,
@@ -116,4 +118,5 @@ class COutputFormatter {
   std::string m_strRowPrefix;
   bool m_bShortPrefix = false;
   std::string m_strValue;  // a value of the general road, reused
+  instrument::VariableFieldIndex m_variableFields;  // the fields of the row's frame, reused
 };

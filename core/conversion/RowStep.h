@@ -11,6 +11,8 @@
 
 class CColumnDecoder;
 class CFrameChecker;
+class CVariableColumnDecoder;
+class CVariableFieldRow;
 
 struct CRowStep {
   // What every step of one row reads.
@@ -21,6 +23,7 @@ struct CRowStep {
     const CFrameChecker* checks;
     const char* delimiter;
     std::size_t delimiter_size;
+    CVariableFieldRow* variable_fields;  // the frame's variable-length fields
   };
   using Writer = char* (*)(const CRowStep& step, const Fields& row, char* at);
 
@@ -38,4 +41,5 @@ struct CRowStep {
   Writer write = nullptr;
   const CColumnDecoder* decoder = nullptr;  // of a fixed field's column
   std::size_t column = 0;                    // its place among the columns
+  const CVariableColumnDecoder* variable = nullptr;  // of a variable-length field's column
 };

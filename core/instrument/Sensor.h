@@ -14,7 +14,10 @@
 #include <string>
 #include <vector>
 
+#include <string_view>
+
 #include "core/instrument/SensorDefinition.h"
+#include "core/instrument/VariableFieldIndex.h"
 #include "core/instrument/VariableFieldLayout.h"
 
 class CFrameData;
@@ -83,6 +86,20 @@ class CSensor {
   int GetFitType() const { return def_.fit_type; }
   int IsVariable() const { return def_.variable ? 1 : 0; }
   int GetVariableFieldIndex() const { return variable_field_index_; }
+  const std::shared_ptr<const VariableFieldLayout>& GetVariableFieldLayout() const { return layout_; }
+  // This sensor's variable-length field in frame_text, whose fields under
+  // this sensor's layout `fields` found: its raw text, "^" escapes and all.
+  // False when the frame does not have it.
+  // Inline: a conversion asks for every value of every frame.
+  bool FindVariableField(const instrument::VariableFieldIndex& fields, std::string_view frame_text,
+                         std::string_view& field) const {
+    std::size_t start = 0;
+    std::size_t end = 0;
+    if (variable_field_index_ < 0 || !fields.Find(static_cast<std::size_t>(variable_field_index_), start, end))
+      return false;
+    field = frame_text.substr(start, end - start);
+    return true;
+  }
   const CSensor* GetIntegrationTimeSensor() const { return def_.integration_time_sensor; }
 
   // The raw values of the last successful read of each kind.
@@ -109,7 +126,10 @@ class CSensor {
   bool FixedFieldFits(const CFrameData& frame) const;
   unsigned FixedFieldBytes() const;
   const std::uint8_t* FixedFieldStart(const CFrameData& frame) const;
-  int ReadVariableField(const CFrameData& frame, std::string& field);
+  // A field's text as a view: of the frame's own bytes where they stand as
+  // they are, else of storage, which then holds the decoded text.
+  int ReadVariableField(const CFrameData& frame, std::string& storage, std::string_view& field);
+  int ReadFieldView(const CFrameData& frame, std::string& storage, std::string_view& text);
   int ReadFieldText(const CFrameData& frame, std::string& text);
   int ReadUnsignedField(const CFrameData& frame, std::uint32_t& value);
   int ReadSignedField(const CFrameData& frame, std::int32_t& value);

@@ -32,10 +32,19 @@ const std::uint8_t* CSensor::FixedFieldStart(const CFrameData& frame) const {
   return frame.GetBytes().data() + def_.offset;
 }
 
-int CSensor::ReadFieldText(const CFrameData& frame, std::string& text) {
-  if (def_.variable) return ReadVariableField(frame, text);
-  text = FixedAsciiText(FixedFieldStart(frame), def_.field_length);
+int CSensor::ReadFieldView(const CFrameData& frame, std::string& storage, std::string_view& text) {
+  if (def_.variable) return ReadVariableField(frame, storage, text);
+  storage = FixedAsciiText(FixedFieldStart(frame), def_.field_length);
+  text = storage;
   return kResultOk;
+}
+
+int CSensor::ReadFieldText(const CFrameData& frame, std::string& text) {
+  text.clear();
+  std::string_view view;
+  const int result = ReadFieldView(frame, text, view);
+  if (result == kResultOk && view.data() != text.data()) text.assign(view);
+  return result;
 }
 
 int CSensor::ReadUnsignedField(const CFrameData& frame, std::uint32_t& value) {
@@ -47,12 +56,13 @@ int CSensor::ReadUnsignedField(const CFrameData& frame, std::uint32_t& value) {
                                       : DecodeLittleEndian(bytes, def_.field_length);
     return kResultOk;
   }
-  std::string text;
+  std::string storage;
+  std::string_view text;
   if (def_.variable || def_.data_type == kDataAU) {
-    if (const int result = ReadFieldText(frame, text); result != kResultOk) return result;
+    if (const int result = ReadFieldView(frame, storage, text); result != kResultOk) return result;
   } else {
     // Hexadecimal digits, one per byte, taken as they are.
-    text.assign(reinterpret_cast<const char*>(FixedFieldStart(frame)), def_.field_length);
+    text = std::string_view(reinterpret_cast<const char*>(FixedFieldStart(frame)), def_.field_length);
   }
   switch (def_.data_type) {
     case kDataHU:
@@ -78,8 +88,9 @@ int CSensor::ReadSignedField(const CFrameData& frame, std::int32_t& value) {
     value = SignExtend(image, length);
     return kResultOk;
   }
-  std::string text;
-  if (const int result = ReadFieldText(frame, text); result != kResultOk) return result;
+  std::string storage;
+  std::string_view text;
+  if (const int result = ReadFieldView(frame, storage, text); result != kResultOk) return result;
   return ParseAsciiSigned(text, value);
 }
 
@@ -90,8 +101,9 @@ int CSensor::ReadRealField(const CFrameData& frame, double& value) {
     value = def_.data_type == kDataBF ? DecodeSingle(bytes) : DecodeDouble(bytes);
     return std::isfinite(value) ? kResultOk : kValueNotFinite;
   }
-  std::string text;
-  if (const int result = ReadFieldText(frame, text); result != kResultOk) return result;
+  std::string storage;
+  std::string_view text;
+  if (const int result = ReadFieldView(frame, storage, text); result != kResultOk) return result;
   return ParseAsciiReal(text, value);
 }
 

@@ -2,6 +2,7 @@
 // line g; a number that is not there counts as 0.
 #include <cmath>
 
+#include "core/instrument/PolynomialFit.h"
 #include "core/instrument/ResultCodes.h"
 #include "core/instrument/Sensor.h"
 
@@ -46,16 +47,9 @@ int CSensor::FitUngained(double* value, double x) {
       *value = product;
       break;
     }
-    case kFitPolyU: {
-      double sum = 0.0;
-      double power = 1.0;
-      for (double a : coefficients_) {
-        sum += a * power;
-        power *= x;
-      }
-      *value = sum;
+    case kFitPolyU:
+      *value = AscendingPolynomial(coefficients_, x);
       break;
-    }
     case kFitPow10:
       *value = std::pow(10.0, (x - Coefficient(0, 0)) / Coefficient(0, 1)) * ImmersionCoefficient(0);
       break;

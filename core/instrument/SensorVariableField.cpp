@@ -8,20 +8,16 @@
 
 using namespace instrument;
 
-int CSensor::ReadVariableField(const CFrameData& frame, std::string& field) {
-  field.clear();
+int CSensor::ReadVariableField(const CFrameData& frame, std::string& storage, std::string_view& field) {
+  field = {};
   if (variable_field_index_ < 0) return kValueFieldNotFound;
-  std::size_t start = 0;
-  std::size_t end = 0;
-  if (!frame.GetVariableFieldIndex(layout_)->Find(static_cast<std::size_t>(variable_field_index_), start, end)) {
-    return kValueFieldNotFound;
+  const std::string_view frame_text = frame.GetText();
+  if (!FindVariableField(*frame.GetVariableFieldIndex(layout_), frame_text, field)) return kValueFieldNotFound;
+  offset_.store(static_cast<unsigned>(field.data() - frame_text.data()));
+  // Most fields hold no "^" escape: they are read where they stand.
+  if (field.find('^') != std::string_view::npos) {
+    storage = UnescapeHex(field, "^");
+    field = storage;
   }
-  offset_.store(static_cast<unsigned>(start));
-  const std::string_view text = std::string_view(frame.GetText()).substr(start, end - start);
-  // Most fields hold no "^" escape: they are taken as they stand.
-  if (text.find('^') == std::string_view::npos)
-    field.assign(text);
-  else
-    field = UnescapeHex(text, "^");
   return kResultOk;
 }

@@ -16,6 +16,8 @@ namespace instrument {
 
 class VariableFieldIndex {
  public:
+  // An index of no field, to be rebuilt for a frame.
+  VariableFieldIndex() = default;
   // text is the whole frame; the chain starts after header_length bytes.
   VariableFieldIndex(std::string_view text, std::size_t header_length, const VariableFieldLayout& layout);
   // The same for another frame, in the storage this index already has.
@@ -23,11 +25,21 @@ class VariableFieldIndex {
 
   // The field that follows delimiter `index`: its first byte and the byte
   // after its last. False when that delimiter does not occur in the frame.
-  bool Find(std::size_t index, std::size_t& start, std::size_t& end) const;
+  // Inline: a conversion asks for every value of every frame.
+  bool Find(std::size_t index, std::size_t& start, std::size_t& end) const {
+    if (index >= fields_.size() || fields_[index].start == kAbsent) return false;
+    start = fields_[index].start;
+    end = fields_[index].end;
+    return true;
+  }
 
  private:
-  std::vector<std::size_t> start_;  // per delimiter: just after it, or npos when it does not occur
-  std::vector<std::size_t> end_;    // per delimiter that occurs: where its field ends
+  static constexpr std::size_t kAbsent = std::string_view::npos;
+  struct Field {
+    std::size_t start;  // just after its delimiter, or kAbsent when that does not occur
+    std::size_t end;    // where the field ends, when its delimiter occurs
+  };
+  std::vector<Field> fields_;  // one per delimiter of the chain
 };
 
 }  // namespace instrument

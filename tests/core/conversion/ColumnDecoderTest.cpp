@@ -119,7 +119,7 @@ class ColumnDecoderTest : public ::testing::Test {
     const CRowStep step{writer, &decoder, 0};
     for (const char* delimiter : {"\t", ", "}) {
       const CRowStep::Fields row{frame.GetBytes().data(), available, format.m_nPrecision, nullptr, delimiter,
-                                 std::strlen(delimiter)};
+                                 std::strlen(delimiter), nullptr};
       char text[CColumnDecoder::kLongestText + 2];
       const char* end = writer(step, row, text);
       if (end == nullptr) continue;
@@ -133,7 +133,7 @@ class ColumnDecoderTest : public ::testing::Test {
     const CRowStep::Writer writer = decoder.GetRowWriter();
     if (writer == nullptr) return;
     const CRowStep step{writer, &decoder, 0};
-    const CRowStep::Fields row{frame.GetBytes().data(), available, format.m_nPrecision, nullptr, "\t", 1};
+    const CRowStep::Fields row{frame.GetBytes().data(), available, format.m_nPrecision, nullptr, "\t", 1, nullptr};
     char text[CColumnDecoder::kLongestText + 2];
     EXPECT_EQ(writer(step, row, text), nullptr);
   }

@@ -58,4 +58,25 @@ TEST(ParseReal, ReadsLikeStrtodOnRandomDecimalTexts) {
   }
 }
 
+TEST(ParseReal, ReadsLikeStrtodOnShortDecimalsAtTheEdgeOfExactDigits) {
+  // Around 15 significant digits and 22 decimals, where a short decimal
+  // stops being read with one exact division.
+  std::mt19937_64 random(20261211);
+  std::uniform_int_distribution<int> digits(1, 26);
+  std::uniform_int_distribution<int> zeros(0, 4);
+  std::uniform_int_distribution<int> digit(0, 9);
+  for (int i = 0; i < 100000; ++i) {
+    std::string text = i % 3 == 0 ? "-" : i % 7 == 0 ? "+" : "";
+    text.append(static_cast<std::size_t>(zeros(random)), '0');
+    const int count = digits(random);
+    const int point = std::uniform_int_distribution<int>(0, count)(random);
+    for (int d = 0; d < count; ++d) {
+      if (d == point) text += '.';
+      text += static_cast<char>('0' + digit(random));
+    }
+    if (i % 5 == 0) text += ",9";
+    ExpectLikeStrtod(text);
+  }
+}
+
 }  // namespace
