@@ -64,6 +64,7 @@ bool COutputFormatter::PrepareHeaderMode(CQelTelemetryDoc& doc, const CBrivenPar
   m_nCheckSumIndex = -1;
   m_strSerialField.clear();
   m_columns.clear();
+  m_rowSteps.clear();  // header lines have no rows
   if (doc.GetInstrumentSensorCount(0) != 1) return false;
   CSensor* sensor = doc.GetSensor(0, 0);
   if (sensor == nullptr || sensor->GetType() != "HEADER" || sensor->GetFitType() != instrument::kFitCount)
@@ -207,7 +208,7 @@ char* WriteResidueInRow(const CRowStep& /*step*/, const CRowStep::Fields& row, c
   return CRowStep::PutDelimiter(at, row);
 }
 
-// A variable-length field's column, from the row's shared field index.
+// A variable-length field's column, read from the row's field index.
 char* WriteVariableInRow(const CRowStep& step, const CRowStep::Fields& row, char* at) {
   char* end = step.variable->Write(at, *row.variable_fields, row.precision);
   return end != nullptr ? CRowStep::PutDelimiter(end, row) : nullptr;
@@ -240,7 +241,6 @@ CRowStep COutputFormatter::PlanStep(std::size_t column) const {
   CRowStep step;
   step.column = column;
   step.decoder = &m_columns[column].decoder;
-  step.variable = &m_columns[column].variable;
   step.write = &LeaveToGeneralRoad;
   if (!m_bValuesInPlace) return step;
   if (m_columns[column].index == m_nCheckSumIndex)
@@ -249,6 +249,7 @@ CRowStep COutputFormatter::PlanStep(std::size_t column) const {
     step.write = writer;
   else if (m_columns[column].variable.Covers())
     step.write = &WriteVariableInRow;
+  step.variable = &m_columns[column].variable;
   return step;
 }
 

@@ -62,6 +62,12 @@ class COutputFormatter {
   const std::vector<Column>& GetColumns() const { return m_columns; }
   std::vector<int> GetOutputSensorIndexes() const;
 
+  // The row plan points into the columns: a copy would point into the
+  // original's.
+  COutputFormatter() = default;
+  COutputFormatter(const COutputFormatter&) = delete;
+  COutputFormatter& operator=(const COutputFormatter&) = delete;
+
  private:
   void AppendPadded(std::string& out, const std::string& text) const;
   void AppendLeftPadded(std::string& out, const std::string& text) const;

@@ -23,7 +23,7 @@ struct CRowStep {
     const CFrameChecker* checks;
     const char* delimiter;
     std::size_t delimiter_size;
-    CVariableFieldRow* variable_fields;  // the frame's variable-length fields, found when first asked for
+    CVariableFieldRow* variable_fields;  // the frame's variable-length fields
   };
   using Writer = char* (*)(const CRowStep& step, const Fields& row, char* at);
 
