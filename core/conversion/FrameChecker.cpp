@@ -118,9 +118,9 @@ std::string CFrameChecker::FindCheckSumCheck(CQelTelemetryDoc& doc, const CBrive
   m_nCheckSumIndex = doc.FindCheckSumSensor(0);
   m_nNmeaCheckSumIndex = doc.FindNmeaCheckSumSensor(0);
   if (m_nCheckSumIndex != -1) m_pCheckSum = doc.GetSensor(0, m_nCheckSumIndex);
+  if (m_nNmeaCheckSumIndex != -1) m_pNmeaCheckSum = doc.GetSensor(0, m_nNmeaCheckSumIndex);
   m_checkSumField = PlanFixedField(m_pCheckSum);
   m_nmeaCheckSumField = PlanFixedField(m_pNmeaCheckSum);
-  if (m_nNmeaCheckSumIndex != -1) m_pNmeaCheckSum = doc.GetSensor(0, m_nNmeaCheckSumIndex);
   if (m_nCheckSumIndex != -1 || m_nNmeaCheckSumIndex != -1) return {};
   std::string text = MissingSensorText("CHECK SUM", file_type, header, "check sum");
   doc.LogMessage(text + "\r\n");
