@@ -10,20 +10,19 @@
 // the frame, and every value that turns out to be an error.
 #pragma once
 
-#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
-
 #include <type_traits>
+#include <vector>
 
 #include "core/conversion/RowStep.h"
 #include "core/conversion/SensorFormat.h"
 #include "core/instrument/FieldDecoding.h"
+#include "core/instrument/PolynomialFit.h"
 #include "core/instrument/Sensor.h"
 #include "platform/sys/FastNumberFixedPoint.h"
 #include "platform/sys/FastNumberUnsigned.h"
@@ -86,18 +85,6 @@ class CColumnDecoder {
   static CRowStep::Writer ChooseRowOutput(Output output, std::size_t length);
   template <Reader R, Output O>
   static CRowStep::Writer ChooseRowWidth(std::size_t length);
-
-  // The value of each hexadecimal digit's byte, 16 for every other byte.
-  static constexpr std::array<std::uint8_t, 256> kHexDigitValues = [] {
-    std::array<std::uint8_t, 256> values{};
-    values.fill(16);
-    for (int i = 0; i < 10; ++i) values['0' + i] = static_cast<std::uint8_t>(i);
-    for (int i = 0; i < 6; ++i) {
-      values['A' + i] = static_cast<std::uint8_t>(10 + i);
-      values['a' + i] = static_cast<std::uint8_t>(10 + i);
-    }
-    return values;
-  }();
 
   // Binary signed fields of one or two bytes print as 8- or 16-bit numbers,
   // as the sensor's path prints them.
@@ -194,20 +181,10 @@ inline bool CColumnDecoder::ReadUnsigned(const std::uint8_t* field, std::uint32_
     return true;
   } else {
     static_assert(R == Reader::kHex);
-    if constexpr (Width == 0) {
-      return instrument::DecodeHexDigits(std::string_view(reinterpret_cast<const char*>(field), length_), value);
-    } else {
-      // A status field of one or two digits, each looked up: a byte that
-      // is no digit leaves the value to the sensor's path, which reports it.
-      std::uint32_t digits = 0;
-      for (std::size_t i = 0; i < Width; ++i) {
-        const std::uint8_t digit = kHexDigitValues[field[i]];
-        if (digit > 15) return false;
-        digits = digits * 16 + digit;
-      }
-      value = digits;
-      return true;
-    }
+    // A status field of one or two digits has its width settled: a byte
+    // that is no digit leaves the value to the sensor's path, which reports it.
+    const std::size_t length = Width == 0 ? length_ : Width;
+    return instrument::DecodeHexDigits(std::string_view(reinterpret_cast<const char*>(field), length), value);
   }
 }
 
@@ -216,15 +193,8 @@ inline bool CColumnDecoder::Fit(Raw raw, double& value) const {
   if constexpr (O == Output::kSensorFit) {
     return sensor_->ApplyFit(&value, raw) == 0;
   } else if constexpr (O == Output::kPolyU) {
-    // Summed in the sensor's order, so every bit of the value is its.
-    const double x = static_cast<double>(raw);
-    double sum = 0.0;
-    double power = 1.0;
-    for (double a : polynomial_) {
-      sum += a * power;
-      power *= x;
-    }
-    value = sum;
+    // Summed as the sensor sums it, so every bit of the value is its.
+    value = instrument::AscendingPolynomial(polynomial_, static_cast<double>(raw));
   } else if constexpr (O == Output::kLinear) {
     // The same two steps of that sum: the first term, then x (1 x x) times
     // the slope added to it.
