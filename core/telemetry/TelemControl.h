@@ -71,8 +71,7 @@ class CTelemControl : public CommandSink {
   // anew). False changes nothing: the caller then asks with RetrieveFrame,
   // which searches, reads, queues or refuses as usual.
   bool CutNextLentFrame(int index, CFrameData& frame) {
-    if (!OnProcessingThread() || m_pDeliveringResource == nullptr || m_bRequestInPlace) return false;
-    if (ResourceAt(index) != m_pDeliveringResource || m_bStopRequested || m_nQueuedCommands != 0) return false;
+    if (!DeliveringFrameOf(index) || m_bStopRequested || m_nQueuedCommands != 0) return false;
     return m_pDeliveringResource->CutFollowingFrame(frame);
   }
   // Hands a delivered frame, read and no longer needed, back for a later
@@ -129,11 +128,7 @@ class CTelemControl : public CommandSink {
   // delivery in progress instead of a queued command (or refused like one
   // after the stop); only on the processing thread.
   bool TakeRequestInPlace(int index) {
-    if (!OnProcessingThread() || m_pDeliveringResource == nullptr || m_bRequestInPlace) return false;
-    // The resource list changes only under the control lock, which this
-    // thread holds for its whole pass: it is read here without the
-    // resource lock.
-    if (ResourceAt(index) != m_pDeliveringResource) return false;
+    if (!DeliveringFrameOf(index)) return false;
     // Both are set under the queue lock; read here without it. A command
     // queued just after the look waits for the next frame, as it would had
     // it come just after the lock.
@@ -141,6 +136,15 @@ class CTelemControl : public CommandSink {
     if (m_nQueuedCommands != 0) return false;  // it waits behind those
     m_bRequestInPlace = true;
     return true;
+  }
+  // Whether this is the processing thread, delivering a frame of the
+  // resource at index whose callback has not asked for the next one yet.
+  // The resource list changes only under the control lock, which that
+  // thread holds for its whole pass: it is read here without the resource
+  // lock.
+  bool DeliveringFrameOf(int index) {
+    return OnProcessingThread() && m_pDeliveringResource != nullptr && !m_bRequestInPlace &&
+           ResourceAt(index) == m_pDeliveringResource;
   }
   // A frame request that goes through the queue, checked and reported.
   std::uint32_t QueueFrameRequest(int index);
