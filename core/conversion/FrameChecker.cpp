@@ -234,17 +234,8 @@ void CFrameChecker::CheckFrame(CQelTelemetryDoc& doc, const CFrameData& frame, c
   StepDepth(params);
 }
 
-void CFrameChecker::AccountSkippedBytes(CQelTelemetryDoc& doc, std::uint32_t frame_size, bool done, bool time_tags,
-                                        ConversionCounters& counters) {
+std::uint32_t CFrameChecker::TakeSkippedBytes(CQelTelemetryDoc& doc) {
   std::uint32_t discarded = 0;
   if (doc.TakeBytesDiscarded(discarded, 0) != 0) discarded = 0;
-  counters.bytes_discarded = discarded;
-  counters.bytes_consumed += static_cast<std::uint64_t>(frame_size) + discarded;
-  // The time tag behind the previous frame is skipped like any stray byte;
-  // only what lies beyond it means the header was lost.
-  const std::uint32_t tag_part = std::min(discarded, m_nTagBytesExpected);
-  m_nTagBytesExpected -= tag_part;
-  const std::uint32_t lost = discarded - tag_part;
-  if (!done && counters.frames_processed > 1 && lost > 0) ++counters.resynchronizations;
-  if (frame_size > 0) m_nTagBytesExpected = time_tags ? kTimeTagBytes : 0;
+  return discarded;
 }

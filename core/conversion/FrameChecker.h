@@ -4,6 +4,7 @@
 // its time tag lies) and counts resynchronisations.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 
@@ -40,11 +41,16 @@ class CFrameChecker {
   // it, so the resource is not asked.
   void AccountDiscardedBytes(CQelTelemetryDoc& doc, std::uint32_t frame_size, bool done, bool time_tags,
                              ConversionCounters& counters, bool follows_last = false) {
-    // Inline for the frame that follows the last, nearly every one: nothing
-    // was skipped, so no time tag was passed and no sync was lost.
-    if (!follows_last) return AccountSkippedBytes(doc, frame_size, done, time_tags, counters);
-    counters.bytes_discarded = 0;
-    counters.bytes_consumed += frame_size;
+    // Inline, as it runs for every frame.
+    const std::uint32_t discarded = follows_last ? 0 : TakeSkippedBytes(doc);
+    counters.bytes_discarded = discarded;
+    counters.bytes_consumed += static_cast<std::uint64_t>(frame_size) + discarded;
+    // The time tag behind the previous frame is skipped like any stray byte;
+    // only what lies beyond it means the header was lost.
+    const std::uint32_t tag_part = std::min(discarded, m_nTagBytesExpected);
+    m_nTagBytesExpected -= tag_part;
+    const std::uint32_t lost = discarded - tag_part;
+    if (!done && counters.frames_processed > 1 && lost > 0) ++counters.resynchronizations;
     if (frame_size > 0) m_nTagBytesExpected = time_tags ? kTimeTagBytes : 0;
   }
 
@@ -68,9 +74,8 @@ class CFrameChecker {
   bool CheckNmeaSum(CQelTelemetryDoc& doc, const CFrameData& frame, std::size_t readable,
                     ConversionCounters& counters);
   void StepDepth(const CBrivenParameters& params);
-  // Asks the resource what it skipped before the frame.
-  void AccountSkippedBytes(CQelTelemetryDoc& doc, std::uint32_t frame_size, bool done, bool time_tags,
-                           ConversionCounters& counters);
+  // Asks the resource what it skipped before the frame; 0 when it cannot tell.
+  static std::uint32_t TakeSkippedBytes(CQelTelemetryDoc& doc);
 
   // Where a check sensor's value stands when it is the form nearly every
   // frame counter and check sum has, a fixed binary unsigned field: settled
